@@ -1,0 +1,11 @@
+#pragma once
+
+#include "cli/arguments.h"
+
+// One function per subcommand of pictavo-cli. Each returns the process exit status:
+// 0 done, 1 failed (the reason on stderr), 2 stopped by the user.
+namespace pictavo::cli {
+
+int run_profiles(Arguments& args);
+
+}  // namespace pictavo::cli

@@ -1,0 +1,57 @@
+#include <cstdio>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/arguments.h"
+#include "cli/commands.h"
+
+namespace {
+
+struct Command {
+  std::string_view syntax;  // begins with the command's name
+  std::string_view summary;
+  int (*run)(pictavo::cli::Arguments&);
+
+  std::string_view name() const { return syntax.substr(0, syntax.find(' ')); }
+};
+
+constexpr Command kCommands[] = {
+    {"profiles", "list the output profiles and their parameters", pictavo::cli::run_profiles},
+};
+
+void print_usage(std::FILE* out) {
+  std::fputs("usage: pictavo-cli COMMAND [ARGS...]\n\ncommands:\n", out);
+  for (const Command& command : kCommands) {
+    std::fprintf(out, "  %.*s\n      %.*s\n", static_cast<int>(command.syntax.size()),
+                 command.syntax.data(), static_cast<int>(command.summary.size()),
+                 command.summary.data());
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::span<char*> all(argv, static_cast<std::size_t>(argc));
+  if (all.size() < 2 || std::string_view(all[1]) == "--help" || std::string_view(all[1]) == "-h") {
+    print_usage(all.size() < 2 ? stderr : stdout);
+    return all.size() < 2 ? 1 : 0;
+  }
+  const std::string_view name = all[1];
+  for (const Command& command : kCommands) {
+    if (command.name() != name) continue;
+    try {
+      pictavo::cli::Arguments args(std::vector<std::string>(all.begin() + 2, all.end()));
+      return command.run(args);
+    } catch (const pictavo::cli::UsageError& error) {
+      std::fprintf(stderr, "pictavo-cli %s: %s\n", all[1], error.message.c_str());
+      std::fprintf(stderr, "usage: pictavo-cli %.*s\n", static_cast<int>(command.syntax.size()),
+                   command.syntax.data());
+      return 1;
+    }
+  }
+  std::fprintf(stderr, "pictavo-cli: unknown command \"%s\"\n\n", all[1]);
+  print_usage(stderr);
+  return 1;
+}

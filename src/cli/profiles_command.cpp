@@ -1,0 +1,65 @@
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "cli/commands.h"
+#include "model/program_folder.h"
+#include "video/profile_group_list.h"
+
+namespace pictavo::cli {
+namespace {
+
+std::string join_values(const ProfileParameter& parameter) {
+  std::string joined;
+  for (const ProfileValue& value : parameter.values) {
+    if (!joined.empty()) joined += ", ";
+    joined += value.text;
+  }
+  return joined;
+}
+
+void print_group(const ProfileGroup& group, int number) {
+  std::printf("Group %d: %s (id %d, folder %s)\n", number, group.desc.c_str(), group.id,
+              group.folder.c_str());
+  for (std::size_t i = 0; i < group.profiles.size(); ++i) {
+    const OutputProfile& profile = group.profiles[i];
+    const bool current = static_cast<int>(i) == group.current;
+    std::printf("%s %zu  %s  [format %s, .%s]\n", current ? "*" : " ", i, profile.desc_l.c_str(),
+                profile.format.c_str(), profile.ext.c_str());
+    for (int p = 0; p < kProfileParameterCount; ++p) {
+      const auto id = static_cast<ProfileParameterId>(p);
+      const ProfileParameter& parameter = profile.parameter(id);
+      const std::string name(parameter_name(id));
+      std::printf("      %-17s %-8s (%s)\n", name.c_str(), parameter.current.text.c_str(),
+                  join_values(parameter).c_str());
+    }
+  }
+}
+
+}  // namespace
+
+int run_profiles(Arguments& args) {
+  args.finish();
+  const std::filesystem::path folder = program_folder();
+  ProfileGroupList list;
+  const bool complete = list.load_profiles(folder);
+  for (std::size_t g = 0; g < list.groups().size(); ++g) {
+    print_group(list.groups()[g], static_cast<int>(g));
+  }
+  if (complete) return 0;
+
+  const std::filesystem::path group_file = folder / "profile" / "avoutput" / "profile_group.xml";
+  if (!std::filesystem::exists(group_file)) {
+    std::fprintf(stderr, "pictavo-cli profiles: no profile group file at %s\n", group_file.c_str());
+  } else if (list.groups().empty()) {
+    std::fprintf(stderr, "pictavo-cli profiles: cannot read the output profiles in %s\n",
+                 group_file.c_str());
+  } else {
+    std::fprintf(stderr,
+                 "pictavo-cli profiles: a profile group after the %zu listed could not be read\n",
+                 list.groups().size());
+  }
+  return 1;
+}
+
+}  // namespace pictavo::cli

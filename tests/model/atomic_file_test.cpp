@@ -1,0 +1,43 @@
+#include "model/atomic_file.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "support/temp_program_folder.h"
+
+namespace pictavo {
+namespace {
+
+std::string read_all(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(WriteFileAtomically, ReplacesTheFileAndLeavesNoTemporary) {
+  test::TempFolder folder;
+  const auto file = folder / "a.xml";
+  ASSERT_TRUE(write_file_atomically(file, "old"));
+  ASSERT_TRUE(write_file_atomically(file, "new text"));
+  EXPECT_EQ(read_all(file), "new text");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                          std::filesystem::directory_iterator()),
+            1);
+}
+
+TEST(WriteFileAtomically, FailureKeepsTheOldFile) {
+  test::TempFolder folder;
+  const auto file = folder / "a.xml";
+  ASSERT_TRUE(write_file_atomically(file, "old"));
+  EXPECT_FALSE(write_file_atomically(folder / "missing" / "a.xml", "x"));
+  // A directory in the way of the rename: the write fails and nothing is lost.
+  std::filesystem::create_directory(folder / "dir");
+  std::ofstream(folder / "dir" / "keep") << "k";
+  EXPECT_FALSE(write_file_atomically(folder / "dir", "x"));
+  EXPECT_EQ(read_all(folder / "dir" / "keep"), "k");
+  EXPECT_EQ(read_all(file), "old");
+}
+
+}  // namespace
+}  // namespace pictavo
