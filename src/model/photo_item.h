@@ -36,7 +36,13 @@ class PhotoItem {
   // Moves a prepared copy into `folder` under its own file name; a photo that is
   // rendered from its source file keeps it.
   void reroot_prepared(const std::filesystem::path& folder);
-  void append_edit(const EditItem& edit) { edits.push_back(edit); }
+  // Any of EditItem's alternatives: TextOverlay, CropArea, RotateLeft90, ... It is
+  // built in place; copying a temporary variant trips a false uninitialised-use
+  // warning of GCC 12.
+  template <typename Edit>
+  void append_edit(Edit edit) {
+    edits.emplace_back(std::in_place_type<Edit>, std::move(edit));
+  }
 
   int number = 0;  // position in the slideshow, written just before sorting
   std::filesystem::path source_path;
