@@ -18,6 +18,10 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
+    {"effects [--seed N] [--xml TYPE]",
+     "list image effects and transitions with their default and random parameters, or print "
+     "the stored XML of one transition (random values with --seed)",
+     pictavo::cli::run_effects},
     {"profiles", "list the output profiles and their parameters", pictavo::cli::run_profiles},
 };
 

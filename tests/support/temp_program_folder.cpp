@@ -38,7 +38,11 @@ TempProgramFolder::~TempProgramFolder() {
 }
 
 void TempProgramFolder::install(std::string_view relative) const {
-  const std::filesystem::path from = built_program_folder() / relative;
+  install_file(built_program_folder() / relative, relative);
+}
+
+void TempProgramFolder::install_file(const std::filesystem::path& from,
+                                     std::string_view relative) const {
   const std::filesystem::path to = path_ / relative;
   std::error_code error;
   std::filesystem::create_directories(to.parent_path(), error);

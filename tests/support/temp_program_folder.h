@@ -19,6 +19,9 @@ class TempProgramFolder {
   // Copies a file or folder of the built program folder (build/app) into this one,
   // for example "profile" or "libZorvEncoder.so".
   void install(std::string_view relative) const;
+  // Copies any file into this folder under `relative`, for example a test module
+  // as "libxToMp2.so".
+  void install_file(const std::filesystem::path& from, std::string_view relative) const;
 
  private:
   std::filesystem::path path_;

@@ -1,0 +1,121 @@
+#include <cctype>
+#include <cstdint>
+#include <cstdio>
+#include <ctime>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "cli/commands.h"
+#include "effects/image_effect.h"
+#include "effects/random_generator.h"
+#include "effects/transition_params.h"
+#include "effects/transition_type.h"
+#include "model/xml_document.h"
+
+namespace pictavo::cli {
+namespace {
+
+// Lower case without blanks, "_" and "-": "Cube fly", "cube-fly" and "CUBE_FLY" agree.
+std::string folded(std::string_view text) {
+  std::string out;
+  for (const char c : text) {
+    if (c == ' ' || c == '_' || c == '-') continue;
+    out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  }
+  return out;
+}
+
+// A transition named by id, display name or stored name.
+std::optional<TransitionType> transition_named(std::string_view text) {
+  if (!text.empty() && std::isdigit(static_cast<unsigned char>(text[0]))) {
+    const int id = to_int(text, "--xml");
+    if (is_transition_type(id)) return static_cast<TransitionType>(id);
+    return std::nullopt;
+  }
+  const std::string wanted = folded(text);
+  for (int id = 0; id < kTransitionTypeCount; ++id) {
+    const auto type = static_cast<TransitionType>(id);
+    if (wanted == folded(display_name(type)) || wanted == folded(file_name(type))) return type;
+  }
+  return std::nullopt;
+}
+
+std::string values_text(const TransitionForm& form, TransitionValues values) {
+  switch (form.parameter_count) {
+    case 0:
+      return "-";
+    case 1:
+      return std::to_string(values.p1);
+    default:
+      return std::to_string(values.p1) + ", " + std::to_string(values.p2);
+  }
+}
+
+std::string labels_text(const TransitionForm& form) {
+  switch (form.parameter_count) {
+    case 0:
+      return "-";
+    case 1:
+      return std::string(form.p1.label);
+    default:
+      return std::string(form.p1.label) + ", " + std::string(form.p2.label);
+  }
+}
+
+void print_catalog(std::uint32_t seed) {
+  std::puts("Image effect categories:");
+  for (int id = 0; id < kImageEffectCategoryCount; ++id) {
+    const std::string name(display_name(static_cast<ImageEffectCategory>(id)));
+    std::printf("  %2d  %s\n", id, name.c_str());
+  }
+  std::puts("\nImage effects:");
+  for (int id = 0; id < kImageEffectCount; ++id) {
+    const std::string name(display_name(static_cast<ImageEffect>(id)));
+    std::printf("  %2d  %s\n", id, name.c_str());
+  }
+  std::printf("\nTransitions (pickers list Random first; random values drawn with seed %u):\n",
+              seed);
+  std::printf("  %2s  %-15s %-33s %-18s %-25s %-8s %s\n", "id", "name", "stored name", "cover",
+              "parameters", "default", "random");
+  for (int id = 0; id < kTransitionTypeCount; ++id) {
+    const auto type = static_cast<TransitionType>(id);
+    const TransitionForm& form = transition_form(type);
+    const std::string random = values_text(form, form.draw());
+    std::printf("  %2d  %-15s %-33s %-18s %-25s %-8s %s\n", id,
+                std::string(display_name(type)).c_str(), std::string(file_name(type)).c_str(),
+                std::string(cover_file_name(type)).c_str(), labels_text(form).c_str(),
+                values_text(form, form.defaults()).c_str(), random.c_str());
+  }
+}
+
+}  // namespace
+
+int run_effects(Arguments& args) {
+  const std::optional<int> seed = args.take_int("--seed");
+  const std::optional<std::string> xml_type = args.take_value("--xml");
+  if (!args.finish().empty()) throw UsageError{"takes no positional arguments"};
+
+  const auto used_seed =
+      seed ? static_cast<std::uint32_t>(*seed) : static_cast<std::uint32_t>(std::time(nullptr));
+  effect_random().seed(used_seed);
+  if (!xml_type) {
+    print_catalog(used_seed);
+    return 0;
+  }
+
+  const std::optional<TransitionType> type = transition_named(*xml_type);
+  if (!type) {
+    std::fprintf(stderr, "pictavo-cli effects: no transition \"%s\" (give an id 0-18 or a name)\n",
+                 xml_type->c_str());
+    return 1;
+  }
+  // Without a seed the object has its defaults; with one, the type's random draw.
+  const auto params = make_transition(*type, seed ? ParamsInit::kRandom : ParamsInit::kDefaults);
+  XmlDocument doc;
+  params->write_xml(doc);
+  std::fputs(doc.get_doc().c_str(), stdout);
+  return 0;
+}
+
+}  // namespace pictavo::cli

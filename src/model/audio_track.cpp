@@ -1,0 +1,17 @@
+#include "model/audio_track.h"
+
+#include <system_error>
+
+#include "video/audio_converter_module.h"
+
+namespace pictavo {
+
+AudioTrack::AudioTrack(const std::filesystem::path& path, std::string file_name,
+                       std::filesystem::path converted, const std::filesystem::path& default_music)
+    : converted_path(std::move(converted)), source_path_(path), file_name_(std::move(file_name)) {
+  std::error_code error;
+  if (!std::filesystem::exists(source_path_, error)) source_path_ = default_music;
+  duration_ = ClockSeconds(track_seconds(source_path_));
+}
+
+}  // namespace pictavo

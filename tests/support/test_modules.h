@@ -1,0 +1,15 @@
+#pragma once
+
+#include <filesystem>
+
+namespace pictavo::test {
+
+// Shared modules built with the tests, to be installed into a TempProgramFolder
+// under the name the program looks for.
+
+// Exports GetFileTimeLength: the whole number written at the start of the file.
+std::filesystem::path fake_audio_converter_module();
+// Exports nothing the program uses.
+std::filesystem::path module_without_entries();
+
+}  // namespace pictavo::test
