@@ -28,7 +28,7 @@ FrameCanvas::FrameCanvas(int width, int height, Format format) : format_(format)
   cairo_pattern_set_filter(pattern_, CAIRO_FILTER_BILINEAR);
   // Padding keeps the picture's edge pixels sharp when it is scaled; the drawn
   // rectangle bounds it.
-  cairo_pattern_set_extend(pattern_, CAIRO_EXTEND_PAD);
+  cairo_pattern_set_extend(pattern_, CAIRO_EXTEND_NONE);
   valid_ = cairo_surface_status(surface_) == CAIRO_STATUS_SUCCESS &&
            cairo_status(cr_) == CAIRO_STATUS_SUCCESS &&
            cairo_pattern_status(pattern_) == CAIRO_STATUS_SUCCESS;
@@ -105,15 +105,7 @@ void FrameCanvas::draw(const FrameCanvas& source, const RectF& rect, double alph
   cairo_matrix_translate(&matrix, -rect.x, -rect.y);
   cairo_pattern_set_matrix(source.pattern_, &matrix);
   cairo_set_source(cr_, source.pattern_);
-  cairo_rectangle(cr_, rect.x, rect.y, rect.width, rect.height);
-  if (alpha >= 1.0) {
-    cairo_fill(cr_);
-    return;
-  }
-  cairo_save(cr_);
-  cairo_clip(cr_);
-  cairo_paint_with_alpha(cr_, alpha);
-  cairo_restore(cr_);
+  cairo_paint_with_alpha(cr_, std::min(alpha, 1.0));
 }
 
 void FrameCanvas::draw(const FrameCanvas& source, float x, float y, double alpha) {

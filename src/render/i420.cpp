@@ -5,27 +5,45 @@
 namespace pictavo {
 namespace {
 
-struct Rgb {
-  int r;
-  int g;
-  int b;
-};
-
-inline Rgb load(const std::uint8_t* pixel) {
+inline std::uint32_t load(const std::uint8_t* row, int x) {
   std::uint32_t value;
-  std::memcpy(&value, pixel, sizeof value);
-  return {static_cast<int>((value >> 16) & 0xFF), static_cast<int>((value >> 8) & 0xFF),
-          static_cast<int>(value & 0xFF)};
+  std::memcpy(&value, row + 4 * static_cast<std::ptrdiff_t>(x), sizeof value);
+  return value;
 }
 
-inline std::uint8_t luma(Rgb p) {
-  return static_cast<std::uint8_t>(((66 * p.r + 129 * p.g + 25 * p.b) >> 8) + 16);
+inline int red(std::uint32_t pixel) {
+  return static_cast<int>((pixel >> 16) & 0xFF);
+}
+inline int green(std::uint32_t pixel) {
+  return static_cast<int>((pixel >> 8) & 0xFF);
+}
+inline int blue(std::uint32_t pixel) {
+  return static_cast<int>(pixel & 0xFF);
 }
 
-// Luma of one row, for an odd last row.
+// Simple loops over whole rows, so that the compiler can vectorise them; the two
+// rows of a chroma block are still in the cache when their chroma is computed.
 void luma_row(const std::uint8_t* row, int width, std::uint8_t* y_out) {
-  for (int x = 0; x < width; ++x)
-    y_out[x] = luma(load(row + 4 * x));
+  for (int x = 0; x < width; ++x) {
+    const std::uint32_t p = load(row, x);
+    y_out[x] = static_cast<std::uint8_t>(((66 * red(p) + 129 * green(p) + 25 * blue(p)) >> 8) + 16);
+  }
+}
+
+void chroma_row(const std::uint8_t* top, const std::uint8_t* bottom, int chroma_width,
+                std::uint8_t* u_out, std::uint8_t* v_out) {
+  for (int x = 0; x < chroma_width; ++x) {
+    const std::uint32_t a = load(top, 2 * x);
+    const std::uint32_t b = load(top, 2 * x + 1);
+    const std::uint32_t c = load(bottom, 2 * x);
+    const std::uint32_t d = load(bottom, 2 * x + 1);
+    const int sum_r = red(a) + red(b) + red(c) + red(d);
+    const int sum_g = green(a) + green(b) + green(c) + green(d);
+    const int sum_b = blue(a) + blue(b) + blue(c) + blue(d);
+    // >> on a negative int rounds toward minus infinity (defined since C++20).
+    u_out[x] = static_cast<std::uint8_t>(((112 * sum_b - 74 * sum_g - 38 * sum_r) >> 10) + 128);
+    v_out[x] = static_cast<std::uint8_t>(((112 * sum_r - 94 * sum_g - 18 * sum_b) >> 10) + 128);
+  }
 }
 
 }  // namespace
@@ -39,37 +57,14 @@ void rgb24_to_i420(const std::uint8_t* pixels, std::ptrdiff_t stride, int width,
   std::uint8_t* const u_plane = y_plane + static_cast<std::size_t>(width) * height;
   std::uint8_t* const v_plane = u_plane + static_cast<std::size_t>(chroma_width) * chroma_height;
 
-  for (int row = 0; row < chroma_height; ++row) {
-    const std::uint8_t* top = pixels + 2 * row * stride;
-    const std::uint8_t* bottom = top + stride;
-    std::uint8_t* y_top = y_plane + static_cast<std::size_t>(2 * row) * width;
-    std::uint8_t* y_bottom = y_top + width;
-    std::uint8_t* u = u_plane + static_cast<std::size_t>(row) * chroma_width;
-    std::uint8_t* v = v_plane + static_cast<std::size_t>(row) * chroma_width;
-    for (int column = 0; column < chroma_width; ++column) {
-      const Rgb a = load(top + 8 * column);
-      const Rgb b = load(top + 8 * column + 4);
-      const Rgb c = load(bottom + 8 * column);
-      const Rgb d = load(bottom + 8 * column + 4);
-      y_top[2 * column] = luma(a);
-      y_top[2 * column + 1] = luma(b);
-      y_bottom[2 * column] = luma(c);
-      y_bottom[2 * column + 1] = luma(d);
-      const int sum_r = a.r + b.r + c.r + d.r;
-      const int sum_g = a.g + b.g + c.g + d.g;
-      const int sum_b = a.b + b.b + c.b + d.b;
-      // >> on a negative int rounds toward minus infinity (defined since C++20).
-      u[column] = static_cast<std::uint8_t>(((112 * sum_b - 74 * sum_g - 38 * sum_r) >> 10) + 128);
-      v[column] = static_cast<std::uint8_t>(((112 * sum_r - 94 * sum_g - 18 * sum_b) >> 10) + 128);
+  for (int row = 0; row < height; ++row) {
+    const std::uint8_t* line = pixels + row * stride;
+    luma_row(line, width, y_plane + static_cast<std::size_t>(row) * width);
+    if (row % 2 == 1) {
+      const std::size_t chroma_offset = static_cast<std::size_t>(row / 2) * chroma_width;
+      chroma_row(line - stride, line, chroma_width, u_plane + chroma_offset,
+                 v_plane + chroma_offset);
     }
-    if (width % 2 != 0) {
-      y_top[width - 1] = luma(load(top + 4 * (width - 1)));
-      y_bottom[width - 1] = luma(load(bottom + 4 * (width - 1)));
-    }
-  }
-  if (height % 2 != 0) {
-    luma_row(pixels + (height - 1) * stride, width,
-             y_plane + static_cast<std::size_t>(height - 1) * width);
   }
 }
 
