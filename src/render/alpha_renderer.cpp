@@ -20,7 +20,7 @@ int render_alpha(RenderContext& context) {
   FrameCanvas& output = context.output;
   const FrameCanvas& incoming = context.layer.canvas;
 
-  return run_transition(context, IncomingPhoto::kAnimated, [&](int t) {
+  return render_transition_frames(context, IncomingPhoto::kAnimated, [&](int t) {
     const auto opacity = [frames](int step) {
       return static_cast<float>(step) / static_cast<float>(frames);
     };

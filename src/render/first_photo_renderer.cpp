@@ -5,11 +5,8 @@
 #include "render/transition_renderers.h"
 
 namespace pictavo {
-namespace {
 
-// The still picture of a transition preview: the whole photo, fitted into the frame
-// and centred, over the background colour.
-void show_fitted_photo(RenderContext& context) {
+void draw_fitted_photo(RenderContext& context) {
   FrameCanvas& output = context.output;
   output.fill(background_colour(context));
   const RenderPhoto& photo = current_photo(context);
@@ -34,14 +31,12 @@ void show_fitted_photo(RenderContext& context) {
         photo.path, static_cast<int>(rect.width + 0.5f), static_cast<int>(rect.height + 0.5f));
     output.draw(picture, rect);
   }
-  if (context.window_surface != nullptr) context.window_surface->show(output);
 }
-
-}  // namespace
 
 int render_first_photo(RenderContext& context) {
   if (context.mode == RenderMode::kTransitionPreview) {
-    show_fitted_photo(context);
+    draw_fitted_photo(context);
+    if (context.window_surface != nullptr) context.window_surface->show(context.output);
     return 0;
   }
   load_photo_layer(context);

@@ -32,7 +32,7 @@ int render_spin(RenderContext& context) {
   }
   float angle = 0;
 
-  return run_transition(context, IncomingPhoto::kAnimated, [&](int t) {
+  return render_transition_frames(context, IncomingPhoto::kAnimated, [&](int t) {
     if (t == first_half) {
       // Start the second half at the angle from which its turns end upright.
       const int second_half = frames - first_half;

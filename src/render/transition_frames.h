@@ -22,7 +22,7 @@ enum class IncomingPhoto {
 // first non-zero result ends the loop and is returned. The frame index the motion
 // sees is t throughout, so frozen frames count too.
 template <typename Compose>
-int run_transition(RenderContext& context, IncomingPhoto incoming, Compose&& compose) {
+int render_transition_frames(RenderContext& context, IncomingPhoto incoming, Compose&& compose) {
   load_photo_layer(context);
   PhotoLayer& layer = context.layer;
   const int effect = current_image_effect(context);

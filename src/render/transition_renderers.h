@@ -16,6 +16,10 @@ using TransitionRenderer = int (*)(RenderContext& context);
 // is drawn once, fitted and centred, and shown without a frame being emitted.
 int render_first_photo(RenderContext& context);
 
+// The still picture of a transition preview: photo `photo_index` whole, fitted into
+// `output` and centred over the background colour (bars beside it).
+void draw_fitted_photo(RenderContext& context);
+
 int render_alpha(RenderContext& context);  // cross-fade, or through white or black
 int render_spin(RenderContext& context);   // the old picture spins away, the new one in
 int render_wipe(RenderContext& context);   // the new photo slides in, optionally pushing

@@ -47,7 +47,7 @@ int render_wipe(RenderContext& context) {
   Offset outgoing_at;
   const Offset outgoing_velocity = push ? velocity : Offset{};
 
-  return run_transition(context, IncomingPhoto::kAnimated, [&](int) {
+  return render_transition_frames(context, IncomingPhoto::kAnimated, [&](int) {
     incoming_at.x += velocity.x;
     incoming_at.y += velocity.y;
     outgoing_at.x += outgoing_velocity.x;

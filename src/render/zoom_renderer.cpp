@@ -32,7 +32,7 @@ int render_zoom(RenderContext& context) {
     rect = RectF{-2.0f * width, -2.0f * height, 5.0f * width, 5.0f * height};
   }
 
-  return run_transition(context, IncomingPhoto::kAnimated, [&](int t) {
+  return render_transition_frames(context, IncomingPhoto::kAnimated, [&](int t) {
     rect.x += dx;
     rect.y += dy;
     rect.width -= 2 * dx;
