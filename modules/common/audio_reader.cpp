@@ -3,6 +3,15 @@
 #include <algorithm>
 
 namespace pictavo {
+namespace {
+
+// Real audio lies well inside this range; a damaged header claiming a rate far
+// outside it would make resampling crawl.
+bool is_usable_rate(int rate) {
+  return rate >= 1000 && rate <= 768000;
+}
+
+}  // namespace
 
 AudioReader::~AudioReader() {
   av_channel_layout_uninit(&layout_);
@@ -26,6 +35,10 @@ bool AudioReader::open(const char* path, const AudioFormat& format) {
     if (static_cast<int>(i) != stream_index_) input_->streams[i]->discard = AVDISCARD_ALL;
   }
   const AVCodecParameters* parameters = input_->streams[stream_index_]->codecpar;
+  if (parameters->sample_rate != 0 && !is_usable_rate(parameters->sample_rate)) {
+    error_ = "unusable sample rate " + std::to_string(parameters->sample_rate);
+    return false;
+  }
   const AVCodec* codec = avcodec_find_decoder(parameters->codec_id);
   if (codec == nullptr) {
     error_ = "no decoder for its audio";
@@ -105,6 +118,7 @@ int AudioReader::convert(const AVFrame* frame) {
 }
 
 int AudioReader::configure_resampler(const AVFrame* frame) {
+  if (!is_usable_rate(frame->sample_rate)) return fail(AVERROR_INVALIDDATA, "unusable sample rate");
   if (const int drained = drain_resampler(); drained < 0) return drained;
   av_channel_layout_uninit(&resampler_layout_);
   // Files such as WAV without a channel mask leave the order unknown: their

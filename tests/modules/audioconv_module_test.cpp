@@ -115,8 +115,13 @@ TEST_F(AudioConverterModule, RefusesFilesWithoutSoundAndKeepsAnEarlierDestinatio
       {"-f", "lavfi", "-i", "testsrc=size=64x48:duration=0.2", "-c:v", "mpeg4", video.string()}));
   const auto empty = home_.path() / "empty.mp3";
   write(empty, "");
+  // A header claiming 1.7 GHz: resampling that would take minutes.
+  const auto absurd = tone("absurd.wav", 0.1, 8000, 1);
+  std::string header = test::read_file(absurd);
+  header.replace(24, 4, std::string("\x40\x1f\x00\x69", 4));
+  write(absurd, header);
 
-  for (const auto& source : {text, noise, video, empty, home_.path() / "missing.mp3"}) {
+  for (const auto& source : {text, noise, video, empty, absurd, home_.path() / "missing.mp3"}) {
     EXPECT_EQ(convert_(source.c_str(), destination.c_str(), nullptr), XTOMP2_BAD_INPUT) << source;
     EXPECT_EQ(length_(source.c_str()), 0) << source;
   }

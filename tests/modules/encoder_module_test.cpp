@@ -4,7 +4,7 @@
 #include <csignal>
 #include <cstdint>
 #include <optional>
-#include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -32,13 +32,19 @@ struct Profile {
   std::string channel = "2";
 };
 
-// Every value of syntax element `name` in a trace_headers listing, in order.
+// Every value of syntax element `name` in a trace_headers listing, in order. Its
+// lines read "[trace_headers @ 0x...] 36     max_num_ref_frames     011 = 2".
 std::vector<int> trace_values(const std::string& trace, const std::string& name) {
-  const std::regex line("\\] \\d+\\s+" + name + "\\s+[01]+ = (-?\\d+)");
   std::vector<int> values;
-  for (auto it = std::sregex_iterator(trace.begin(), trace.end(), line);
-       it != std::sregex_iterator(); ++it) {
-    values.push_back(std::stoi((*it)[1]));
+  std::istringstream lines(trace);
+  for (std::string line; std::getline(lines, line);) {
+    std::istringstream words(line.substr(line.find(']') + 1));
+    std::string position, element, bits, equals;
+    int value = 0;
+    if (words >> position >> element >> bits >> equals >> value && element == name &&
+        equals == "=") {
+      values.push_back(value);
+    }
   }
   return values;
 }
