@@ -57,31 +57,28 @@ std::optional<int> parse_count(const char* text, int highest) {
   return static_cast<int>(number->value);
 }
 
-std::optional<VideoCodec> video_codec_named(const char* name) {
-  static constexpr std::array<std::pair<std::string_view, VideoCodec>, 4> kNames{{
-      {"h264", VideoCodec::kH264},
-      {"mpeg4", VideoCodec::kMpeg4},
-      {"libxvid", VideoCodec::kXvid},
-      {"xvid", VideoCodec::kXvid},
-  }};
-  for (const auto& [text, codec] : kNames) {
+template <typename Codec, std::size_t N>
+std::optional<Codec> look_up(const std::array<std::pair<std::string_view, Codec>, N>& names,
+                             const char* name) {
+  for (const auto& [text, codec] : names) {
     if (name != nullptr && text == name) return codec;
   }
   return std::nullopt;
 }
 
-std::optional<AudioCodec> audio_codec_named(const char* name) {
-  static constexpr std::array<std::pair<std::string_view, AudioCodec>, 4> kNames{{
-      {"libfaac", AudioCodec::kAac},
-      {"aac", AudioCodec::kAac},
-      {"libmp3lame", AudioCodec::kMp3},
-      {"mp3", AudioCodec::kMp3},
-  }};
-  for (const auto& [text, codec] : kNames) {
-    if (name != nullptr && text == name) return codec;
-  }
-  return std::nullopt;
-}
+// The names the program passes (after its renames) and the profiles' own names.
+constexpr std::array<std::pair<std::string_view, VideoCodec>, 4> kVideoCodecs{{
+    {"h264", VideoCodec::kH264},
+    {"mpeg4", VideoCodec::kMpeg4},
+    {"libxvid", VideoCodec::kXvid},
+    {"xvid", VideoCodec::kXvid},
+}};
+constexpr std::array<std::pair<std::string_view, AudioCodec>, 4> kAudioCodecs{{
+    {"libfaac", AudioCodec::kAac},
+    {"aac", AudioCodec::kAac},
+    {"libmp3lame", AudioCodec::kMp3},
+    {"mp3", AudioCodec::kMp3},
+}};
 
 const char* shown(const char* text) {
   return text != nullptr ? text : "(none)";
@@ -142,10 +139,10 @@ std::optional<EncoderSettings> parse_encoder_settings(const EncoderArguments& ar
   settings.output_path = arguments.output_path;
   settings.audio_path = arguments.audio_path != nullptr ? arguments.audio_path : "";
 
-  const std::optional<VideoCodec> video_codec = video_codec_named(arguments.video_codec);
+  const std::optional<VideoCodec> video_codec = look_up(kVideoCodecs, arguments.video_codec);
   if (!video_codec) return refuse("unsupported video codec", arguments.video_codec);
   settings.video_codec = *video_codec;
-  const std::optional<AudioCodec> audio_codec = audio_codec_named(arguments.audio_codec);
+  const std::optional<AudioCodec> audio_codec = look_up(kAudioCodecs, arguments.audio_codec);
   if (!audio_codec) return refuse("unsupported audio codec", arguments.audio_codec);
   settings.audio_codec = *audio_codec;
 

@@ -99,6 +99,18 @@ class EncoderModule : public ::testing::Test {
     return 0;
   }
 
+  // Starts, fills and closes one video; true when every call succeeded.
+  bool make_video(const Profile& profile, const std::filesystem::path& output,
+                  const std::filesystem::path& audio, int frames) {
+    const int started = init(profile, output, audio);
+    const int encoded = encode_frames(frames);
+    const int closed = close_();
+    EXPECT_EQ(started, ZORV_OK);
+    EXPECT_EQ(encoded, ZORV_OK);
+    EXPECT_EQ(closed, ZORV_OK);
+    return started == ZORV_OK && encoded == ZORV_OK && closed == ZORV_OK;
+  }
+
   std::string log() const { return test::read_file(home_.path() / "log.txt"); }
 
   test::TempProgramFolder home_;
@@ -116,9 +128,7 @@ void expect_sound_as_long_as_pictures(const test::ProbeResult& info) {
 
 TEST_F(EncoderModule, WritesAPspH264VideoWithItsMusic) {
   const auto output = home_.path() / "Summer Holiday.mp4";
-  ASSERT_EQ(init(Profile{}, output, music(5.0)), ZORV_OK);
-  ASSERT_EQ(encode_frames(45), ZORV_OK);
-  ASSERT_EQ(close_(), ZORV_OK);
+  ASSERT_TRUE(make_video(Profile{}, output, music(5.0), 45));
 
   const test::ProbeResult info = probe(output, true);
   EXPECT_EQ(info.at("format.nb_streams"), "2");
@@ -174,9 +184,7 @@ TEST_F(EncoderModule, UsesLevelThreeForTheWideScreenSize) {
   wide.width = 480;
   wide.height = 272;
   const auto output = home_.path() / "wide.mp4";
-  ASSERT_EQ(init(wide, output, music(1.0)), ZORV_OK);
-  ASSERT_EQ(encode_frames(10), ZORV_OK);
-  ASSERT_EQ(close_(), ZORV_OK);
+  ASSERT_TRUE(make_video(wide, output, music(1.0), 10));
   const test::ProbeResult info = probe(output);
   EXPECT_EQ(info.at("streams.stream.0.width"), "480");
   EXPECT_EQ(info.at("streams.stream.0.level"), "30");
@@ -190,9 +198,7 @@ TEST_F(EncoderModule, WritesMpeg4SimpleProfileAtPalRateAndPadsShortMusic) {
   mpeg4.channel = "1";
   const auto output = home_.path() / "pal.mp4";
   // Half a second of music under two seconds of pictures.
-  ASSERT_EQ(init(mpeg4, output, music(0.5, 44100, 2)), ZORV_OK);
-  ASSERT_EQ(encode_frames(50), ZORV_OK);
-  ASSERT_EQ(close_(), ZORV_OK);
+  ASSERT_TRUE(make_video(mpeg4, output, music(0.5, 44100, 2), 50));
 
   const test::ProbeResult info = probe(output, true);
   EXPECT_EQ(info.at("format.tags.major_brand"), "MSNV");
@@ -212,9 +218,7 @@ TEST_F(EncoderModule, WritesXvidWithMp3Sound) {
   xvid.video_codec = "libxvid";
   xvid.audio_codec = "libmp3lame";
   const auto output = home_.path() / "xvid.mp4";
-  ASSERT_EQ(init(xvid, output, music(1.0)), ZORV_OK);
-  ASSERT_EQ(encode_frames(15), ZORV_OK);
-  ASSERT_EQ(close_(), ZORV_OK);
+  ASSERT_TRUE(make_video(xvid, output, music(1.0), 15));
   const test::ProbeResult info = probe(output, true);
   EXPECT_EQ(info.at("streams.stream.0.codec_name"), "mpeg4");
   EXPECT_EQ(info.at("streams.stream.0.nb_read_frames"), "15");
@@ -224,9 +228,7 @@ TEST_F(EncoderModule, WritesXvidWithMp3Sound) {
 
 TEST_F(EncoderModule, MissingMusicGivesASilentTrackAndALogLine) {
   const auto output = home_.path() / "quiet.mp4";
-  ASSERT_EQ(init(Profile{}, output, home_.path() / "no such music.mp2"), ZORV_OK);
-  ASSERT_EQ(encode_frames(20), ZORV_OK);
-  ASSERT_EQ(close_(), ZORV_OK);
+  ASSERT_TRUE(make_video(Profile{}, output, home_.path() / "no such music.mp2", 20));
   const test::ProbeResult info = probe(output);
   EXPECT_EQ(info.at("streams.stream.1.codec_name"), "aac");
   expect_sound_as_long_as_pictures(info);
@@ -311,9 +313,7 @@ TEST_F(EncoderModule, UnloadingWithoutCloseCompletesTheFileAndAllowsTheNextVideo
 
   load();
   const auto second = home_.path() / "second.mp4";
-  ASSERT_EQ(init(Profile{}, second, music(2.0)), ZORV_OK);
-  ASSERT_EQ(encode_frames(8), ZORV_OK);
-  EXPECT_EQ(close_(), ZORV_OK);
+  ASSERT_TRUE(make_video(Profile{}, second, music(2.0), 8));
   EXPECT_EQ(probe(second, true).at("streams.stream.0.nb_read_frames"), "8");
 }
 
@@ -322,9 +322,7 @@ TEST_F(EncoderModule, ASecondStartFinishesTheFirstVideo) {
   const auto second = home_.path() / "two.mp4";
   ASSERT_EQ(init(Profile{}, first, music(1.0)), ZORV_OK);
   ASSERT_EQ(encode_frames(5), ZORV_OK);
-  ASSERT_EQ(init(Profile{}, second, music(1.0)), ZORV_OK);
-  ASSERT_EQ(encode_frames(7), ZORV_OK);
-  ASSERT_EQ(close_(), ZORV_OK);
+  ASSERT_TRUE(make_video(Profile{}, second, music(1.0), 7));
   EXPECT_EQ(probe(first, true).at("streams.stream.0.nb_read_frames"), "5");
   EXPECT_EQ(probe(second, true).at("streams.stream.0.nb_read_frames"), "7");
 }
