@@ -6,36 +6,53 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <string>
 
 namespace pictavo {
-namespace {
 
-bool write_all(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+AtomicFile::AtomicFile(const std::filesystem::path& path)
+    : path_(path), temporary_(path.string() + ".XXXXXX") {
+  fd_ = ::mkstemp(temporary_.data());
+}
+
+AtomicFile::~AtomicFile() {
+  discard();
+}
+
+bool AtomicFile::write(std::string_view bytes) {
+  while (fd_ >= 0 && !bytes.empty()) {
+    const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
     if (written < 0) {
       if (errno == EINTR) continue;
+      discard();
       return false;
     }
     bytes.remove_prefix(static_cast<std::size_t>(written));
   }
-  return true;
+  return fd_ >= 0;
 }
 
-}  // namespace
-
-bool write_file_atomically(const std::filesystem::path& path, std::string_view bytes) {
-  std::string temporary = path.string() + ".XXXXXX";
-  const int fd = ::mkstemp(temporary.data());
-  if (fd < 0) return false;
-  const bool written = write_all(fd, bytes) && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
-  const bool closed = ::close(fd) == 0;
-  if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
-    ::unlink(temporary.c_str());
+bool AtomicFile::commit() {
+  if (fd_ < 0) return false;
+  const bool synced = ::fchmod(fd_, 0644) == 0 && ::fsync(fd_) == 0;
+  const bool closed = ::close(fd_) == 0;
+  fd_ = -1;
+  if (!synced || !closed || std::rename(temporary_.c_str(), path_.c_str()) != 0) {
+    ::unlink(temporary_.c_str());
     return false;
   }
   return true;
+}
+
+void AtomicFile::discard() {
+  if (fd_ < 0) return;
+  ::close(fd_);
+  ::unlink(temporary_.c_str());
+  fd_ = -1;
+}
+
+bool write_file_atomically(const std::filesystem::path& path, std::string_view bytes) {
+  AtomicFile file(path);
+  return file.write(bytes) && file.commit();
 }
 
 }  // namespace pictavo

@@ -1,14 +1,39 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace pictavo {
 
-// Replaces `path` with `bytes` through a temporary file in the same folder that is
-// synced and renamed over the old file: a crash or a full disk leaves either the
-// old file or the new one, never half of one. False when anything failed; the old
-// file is then untouched.
+// A file written in pieces that appears under its name only when commit()
+// succeeds: the bytes go to a temporary file in the same folder, which commit()
+// syncs and renames over `path`. Until then, and after any failure, the old file
+// (if any) is untouched; an uncommitted writer removes its temporary file.
+class AtomicFile {
+ public:
+  explicit AtomicFile(const std::filesystem::path& path);
+  ~AtomicFile();
+  AtomicFile(const AtomicFile&) = delete;
+  AtomicFile& operator=(const AtomicFile&) = delete;
+
+  // False when the temporary file could not be created or a write failed.
+  bool is_good() const { return fd_ >= 0; }
+  bool write(std::string_view bytes);
+  // True when the whole file now stands under its name.
+  bool commit();
+
+ private:
+  void discard();
+
+  std::filesystem::path path_;
+  std::string temporary_;
+  int fd_ = -1;
+};
+
+// Replaces `path` with `bytes` through an AtomicFile: a crash or a full disk leaves
+// either the old file or the new one, never half of one. False when anything
+// failed; the old file is then untouched.
 bool write_file_atomically(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace pictavo

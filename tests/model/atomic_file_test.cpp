@@ -39,5 +39,28 @@ TEST(WriteFileAtomically, FailureKeepsTheOldFile) {
   EXPECT_EQ(read_all(file), "old");
 }
 
+TEST(AtomicFile, ShowsTheFileOnlyAfterCommit) {
+  test::TempFolder folder;
+  const auto file = folder / "music.mp2";
+  {
+    AtomicFile writer(file);
+    ASSERT_TRUE(writer.is_good());
+    EXPECT_TRUE(writer.write("first "));
+    EXPECT_TRUE(writer.write("second"));
+    EXPECT_FALSE(std::filesystem::exists(file));
+    EXPECT_TRUE(writer.commit());
+  }
+  EXPECT_EQ(read_all(file), "first second");
+  {
+    AtomicFile abandoned(file);
+    EXPECT_TRUE(abandoned.write("half"));
+  }
+  // The abandoned writer left the committed file and no temporary behind.
+  EXPECT_EQ(read_all(file), "first second");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                          std::filesystem::directory_iterator()),
+            1);
+}
+
 }  // namespace
 }  // namespace pictavo

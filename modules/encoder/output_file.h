@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+
+#include "common/av_handles.h"
+
+namespace pictavo {
+
+// The container file being written: its streams, the interleaving of their
+// packets and the file's completion or removal.
+class OutputFile {
+ public:
+  OutputFile() = default;
+  ~OutputFile();  // an unfinished file is removed
+  OutputFile(const OutputFile&) = delete;
+  OutputFile& operator=(const OutputFile&) = delete;
+
+  // Picks the container for `path`: the PSP's MP4 flavour for ".mp4", else what
+  // FFmpeg associates with the extension. Nothing is written yet.
+  int create(const std::string& path);
+  // Encoders must put their headers out of band when this is true.
+  bool needs_global_header() const;
+  // Adds a stream for an opened encoder; streams appear in the order they are added.
+  int add_stream(const AVCodecContext* encoder);
+  // Creates the file and writes the container header, with `title` as the title.
+  int start(const std::string& title);
+
+  // Hands `frame` (nullptr: the end of the stream) to `encoder` and writes every
+  // packet it gives back to stream `stream`.
+  int encode(int stream, AVCodecContext* encoder, const AVFrame* frame);
+
+  // Completes the file; the result tells whether it is whole.
+  int finish();
+  // Closes and removes the file.
+  void abandon();
+
+ private:
+  void close();
+
+  std::string path_;
+  AVFormatContext* context_ = nullptr;
+  av::PacketPtr packet_;
+  bool started_ = false;
+};
+
+}  // namespace pictavo

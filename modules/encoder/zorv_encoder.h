@@ -1,0 +1,91 @@
+/*
+ * libZorvEncoder.so: turns the program's rendered frames and its prepared MP2 music
+ * into one video file. The program loads the module from its folder with dlopen,
+ * looks the three entries up by name and calls them in this order: initEncoder
+ * once, EncOneFrame zero or more times, closeEncoder once; then it unloads the
+ * module. All three are called from one thread.
+ *
+ * What gets written:
+ *  - A path ending in ".mp4" (any case) becomes a PSP video: FFmpeg's "psp" muxer
+ *    (brand MSNV), the video stream first and exactly one sound track, the file's
+ *    base name as the title the PSP lists. Any other extension picks the container
+ *    FFmpeg associates with it.
+ *  - Video codecs: "h264" (libx264 with the PSP's limits: Main profile, level 2.1,
+ *    3.0 or 3.1 by frame size and rate, at most 2 reference frames and 1 B-frame,
+ *    no 8x8 transform, no weighted prediction, one slice per picture, VBV maximum
+ *    rate = bitrate), "mpeg4" (Simple Profile level 3, no B-frames) and "libxvid".
+ *  - Audio codecs: "libfaac" or "aac" (FFmpeg's AAC-LC encoder) and "libmp3lame"
+ *    or "mp3". Other names, "libamr_nb" and "h263p" among them, are refused.
+ *  - The music at audio_path is decoded, resampled once to sample_rate and
+ *    audio_channel, and cut exactly at the end of the video; when it is shorter,
+ *    silence follows. A missing or unreadable music file gives a silent track (and
+ *    a line in the program's log), so the video is still made.
+ *
+ * The module encodes on a thread of its own behind a short queue, so the caller
+ * renders the next frame while the last one is encoded. A failure is logged and
+ * reported by the next EncOneFrame, or at the latest by closeEncoder; the file of
+ * a failed encoding is removed rather than left looking complete.
+ */
+#ifndef PICTAVO_ZORV_ENCODER_H
+#define PICTAVO_ZORV_ENCODER_H
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* Results of the three entries. 1 and 2 are never returned: the program keeps
+ * them for "could not set up" and "stopped by the user". */
+enum ZorvResult {
+  ZORV_OK = 0,
+  ZORV_ERROR_SETTINGS = 3,    /* a size, rate, bitrate or codec name the module cannot serve */
+  ZORV_ERROR_OUTPUT = 4,      /* the output file cannot be created or written */
+  ZORV_ERROR_ENCODING = 5,    /* an encoder failed on the way */
+  ZORV_ERROR_NOT_STARTED = 6, /* EncOneFrame or closeEncoder without a started encoding */
+};
+
+/*
+ * Starts a new video file. Texts are NUL-terminated UTF-8, owned by the caller and
+ * only read during this call.
+ *   width, height     frame size in pixels, both even, 16 to 4096 (frame_size_name,
+ *                     such as "320x240", names the same size and is not read)
+ *   output_path       the video file to create (replaced if it exists)
+ *   raw_frame_path    not used: frames reach the encoder in memory
+ *   audio_path        the MP2 music to put under the pictures
+ *   audio_codec       see above; audio_bitrate such as "128kb" (kilobits, 1000 bits)
+ *                     or "12.2k"; sample_rate such as "48000"; audio_channel "1" or "2"
+ *   video_codec       see above; video_bitrate such as "768kb"
+ *   frame_rate        "29.97" (30000/1001 frames per second), "25", "15", ...
+ * Returns ZORV_OK or the error code that every later EncOneFrame returns. A call
+ * while a file is open first finishes that file.
+ */
+int initEncoder(int width, int height, const char* output_path, const char* raw_frame_path,
+                const char* audio_path, const char* audio_codec, const char* audio_bitrate,
+                const char* sample_rate, const char* audio_channel, const char* video_codec,
+                const char* video_bitrate, const char* frame_size_name, const char* frame_rate);
+
+/*
+ * Adds one frame: width * height * 3 / 2 bytes of planar YUV 4:2:0 (the Y plane
+ * of width x height bytes, then U, then V, each width/2 x height/2), top row
+ * first. The frame is copied before the call returns. Returns ZORV_OK, or the
+ * code of the failure that ended the encoding.
+ */
+int EncOneFrame(const unsigned char* i420_frame);
+
+/*
+ * Encodes what is still queued, ends the sound track at the video's length and
+ * completes the file. Returns ZORV_OK, or the code of a failure (the file is then
+ * removed). Unloading the module without this call finishes the file the same way.
+ */
+int closeEncoder(void);
+
+typedef int (*ZorvInitEncoderFunction)(int, int, const char*, const char*, const char*, const char*,
+                                       const char*, const char*, const char*, const char*,
+                                       const char*, const char*, const char*);
+typedef int (*ZorvEncOneFrameFunction)(const unsigned char*);
+typedef int (*ZorvCloseEncoderFunction)(void);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* PICTAVO_ZORV_ENCODER_H */

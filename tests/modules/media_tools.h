@@ -1,0 +1,32 @@
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace pictavo::test {
+
+// Runs the ffmpeg command line tool (quietly, overwriting outputs); true when it
+// succeeded.
+bool run_ffmpeg(const std::vector<std::string>& args);
+
+// Writes `seconds` of a tone at `sample_rate` Hz with `channels` channels into
+// `path`, encoded as its extension says unless `codec_args` name a codec.
+bool make_tone(const std::filesystem::path& path, double seconds, int sample_rate, int channels,
+               const std::vector<std::string>& codec_args = {});
+
+// What ffprobe reports about a file, as flat keys: "format.duration",
+// "format.tags.major_brand", "streams.stream.0.codec_name", ... Frames are counted
+// when `count_frames` is set ("streams.stream.0.nb_read_frames").
+using ProbeResult = std::map<std::string, std::string>;
+ProbeResult probe(const std::filesystem::path& path, bool count_frames = false);
+double probe_number(const ProbeResult& result, const std::string& key);
+
+// The bitstream headers of the file's video, as ffmpeg's trace_headers filter
+// prints them (one syntax element per line).
+std::string trace_video_headers(const std::filesystem::path& path);
+
+std::string read_file(const std::filesystem::path& path);
+
+}  // namespace pictavo::test
