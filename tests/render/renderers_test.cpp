@@ -3,6 +3,7 @@
 #include "effects/transition_type.h"
 #include "model/event.h"
 #include "render/frame_sink.h"
+#include "render/transition_frames.h"
 #include "render/transition_renderers.h"
 #include "render_test_support.h"
 
@@ -91,6 +92,46 @@ TEST(Transitions, FrameCountsFollowNAndT) {
     EXPECT_EQ(run.render(1, 6, 6), 0);
     EXPECT_EQ(run.frames.size(), 6u) << type;
   }
+}
+
+// Where the incoming photo's pan stands when frame t is composed.
+std::vector<float> pan_positions(IncomingPhoto incoming) {
+  RecordingRun run(64, 48);
+  run.add_photo(test::solid_canvas(64, 48, kOpaqueWhite));
+  run.add_photo(test::solid_canvas(128, 64, kRed), 0);  // pan left to right
+  run.context.photo_index = 1;
+  run.context.frames_total = 6;
+  run.context.transition_frames = 3;
+  std::vector<float> positions;
+  render_transition_frames(run.context, incoming,
+                           [&](int) { positions.push_back(run.context.layer.fx); });
+  positions.push_back(run.context.layer.fx);
+  EXPECT_EQ(run.frames.size(), 6u);
+  return positions;
+}
+
+TEST(Transitions, TheIncomingPhotoMovesUnderOrWaitsAtTheEndOfTheTransition) {
+  // The photo is resampled to 67 × 33 and drifts the 3 pixels it has to spare.
+  const float step = -3.0f / 6;
+  const std::vector<float> animated = pan_positions(IncomingPhoto::kAnimated);
+  ASSERT_EQ(animated.size(), 4u);
+  for (int t = 0; t < 3; ++t)
+    EXPECT_NEAR(animated[t], (t + 1) * step, 1e-4) << t;
+  const std::vector<float> frozen = pan_positions(IncomingPhoto::kFrozen);
+  ASSERT_EQ(frozen.size(), 4u);
+  for (int t = 0; t < 3; ++t)
+    EXPECT_NEAR(frozen[t], 3 * step, 1e-4) << t;
+  // Both end where six steps lead.
+  EXPECT_NEAR(animated[3], 6 * step, 1e-4);
+  EXPECT_NEAR(frozen[3], 6 * step, 1e-4);
+}
+
+TEST(Transitions, TheOutgoingPictureIsTheOutputAtTheStart) {
+  RecordingRun run(8, 6);
+  prepare(run, kGreen, test::solid_canvas(8, 6, kRed), kAlpha, {0, 0});
+  EXPECT_EQ(run.render(1, 4, 4), 0);
+  // Half way: green and red mixed; the output's own changes never feed back.
+  EXPECT_TRUE(ColourNear(run.frames[1].pixel(4, 4), argb(255, 128, 127, 0)));
 }
 
 TEST(Transitions, UnknownTypesRenderNothing) {
