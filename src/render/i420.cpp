@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "render/argb.h"
+
 namespace pictavo {
 namespace {
 
@@ -11,22 +13,13 @@ inline std::uint32_t load(const std::uint8_t* row, int x) {
   return value;
 }
 
-inline int red(std::uint32_t pixel) {
-  return static_cast<int>((pixel >> 16) & 0xFF);
-}
-inline int green(std::uint32_t pixel) {
-  return static_cast<int>((pixel >> 8) & 0xFF);
-}
-inline int blue(std::uint32_t pixel) {
-  return static_cast<int>(pixel & 0xFF);
-}
-
 // Simple loops over whole rows, so that the compiler can vectorise them; the two
 // rows of a chroma block are still in the cache when their chroma is computed.
 void luma_row(const std::uint8_t* row, int width, std::uint8_t* y_out) {
   for (int x = 0; x < width; ++x) {
     const std::uint32_t p = load(row, x);
-    y_out[x] = static_cast<std::uint8_t>(((66 * red(p) + 129 * green(p) + 25 * blue(p)) >> 8) + 16);
+    y_out[x] = static_cast<std::uint8_t>(
+        ((66 * red_of(p) + 129 * green_of(p) + 25 * blue_of(p)) >> 8) + 16);
   }
 }
 
@@ -37,9 +30,9 @@ void chroma_row(const std::uint8_t* top, const std::uint8_t* bottom, int chroma_
     const std::uint32_t b = load(top, 2 * x + 1);
     const std::uint32_t c = load(bottom, 2 * x);
     const std::uint32_t d = load(bottom, 2 * x + 1);
-    const int sum_r = red(a) + red(b) + red(c) + red(d);
-    const int sum_g = green(a) + green(b) + green(c) + green(d);
-    const int sum_b = blue(a) + blue(b) + blue(c) + blue(d);
+    const int sum_r = red_of(a) + red_of(b) + red_of(c) + red_of(d);
+    const int sum_g = green_of(a) + green_of(b) + green_of(c) + green_of(d);
+    const int sum_b = blue_of(a) + blue_of(b) + blue_of(c) + blue_of(d);
     // >> on a negative int rounds toward minus infinity (defined since C++20).
     u_out[x] = static_cast<std::uint8_t>(((112 * sum_b - 74 * sum_g - 38 * sum_r) >> 10) + 128);
     v_out[x] = static_cast<std::uint8_t>(((112 * sum_r - 94 * sum_g - 18 * sum_b) >> 10) + 128);
