@@ -4,8 +4,8 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <fstream>
 
+#include "support/files.h"
 #include "support/temp_program_folder.h"
 
 namespace pictavo {
@@ -13,24 +13,19 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void touch(const fs::path& path) {
-  fs::create_directories(path.parent_path());
-  std::ofstream(path) << "x";
-}
-
 TEST(DeleteFolderTree, RemovesTheFolderWithEverythingInIt) {
   test::TempFolder folder;
   const fs::path tree = folder / "Project_1";
-  touch(tree / "temp" / "a.bmp");
-  touch(tree / "temp" / "deeper" / "b.yuv");
-  touch(tree / "Output" / "Trip.mp4");
+  test::write_file(tree / "temp" / "a.bmp");
+  test::write_file(tree / "temp" / "deeper" / "b.yuv");
+  test::write_file(tree / "Output" / "Trip.mp4");
   fs::create_directories(tree / "empty");
   fs::permissions(tree / "temp" / "a.bmp", fs::perms::none);
   EXPECT_TRUE(delete_folder_tree(tree));
   EXPECT_FALSE(fs::exists(tree));
   EXPECT_TRUE(fs::exists(folder.path()));
 
-  touch(tree / "x");  // a trailing separator names the same folder
+  test::write_file(tree / "x");  // a trailing separator names the same folder
   EXPECT_TRUE(delete_folder_tree(tree.string() + "/"));
   EXPECT_FALSE(fs::exists(tree));
   EXPECT_FALSE(delete_folder_tree(tree));  // already gone
@@ -39,7 +34,7 @@ TEST(DeleteFolderTree, RemovesTheFolderWithEverythingInIt) {
 TEST(DeleteFolderTree, RemovesLinksWithoutFollowingThem) {
   test::TempFolder folder;
   const fs::path outside = folder / "keep";
-  touch(outside / "precious.jpg");
+  test::write_file(outside / "precious.jpg");
   const fs::path tree = folder / "tree";
   fs::create_directories(tree / "sub");
   fs::create_directory_symlink(outside, tree / "link_to_folder");
@@ -67,7 +62,7 @@ TEST(DeleteFolderTree, RefusesEmptyPathsRootsFilesAndMountPoints) {
   EXPECT_TRUE(fs::exists("/tmp"));
 
   test::TempFolder folder;
-  touch(folder / "file");
+  test::write_file(folder / "file");
   EXPECT_FALSE(delete_folder_tree(folder / "file"));
   EXPECT_TRUE(fs::exists(folder / "file"));
 

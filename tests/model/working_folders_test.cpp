@@ -3,22 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "model/folder_tree.h"
 #include "model/project.h"
 #include "model/project_start.h"
+#include "support/files.h"
 #include "support/temp_program_folder.h"
 
 namespace pictavo {
 namespace {
 
 namespace fs = std::filesystem;
-
-void touch(const fs::path& path) {
-  fs::create_directories(path.parent_path());
-  std::ofstream(path) << "x";
-}
 
 TEST(NextProjectFolder, TakesOneMoreThanTheHighestNumberedEntry) {
   test::TempFolder folder;
@@ -29,10 +24,10 @@ TEST(NextProjectFolder, TakesOneMoreThanTheHighestNumberedEntry) {
   fs::create_directory(folder / "Project_7");
   fs::create_directory(folder / "Project_x");
   fs::create_directory(folder / "project_20");  // another name: case matters
-  touch(folder / "Other_30");
+  test::write_file(folder / "Other_30");
   EXPECT_EQ(next_project_folder(folder.path()), folder / "Project_8");
 
-  touch(folder / "Project_12");  // a file holds its number as well
+  test::write_file(folder / "Project_12");  // a file holds its number as well
   EXPECT_EQ(next_project_folder(folder.path()), folder / "Project_13");
   fs::create_directory(folder / "Project_2147483647");
   EXPECT_EQ(next_project_folder(folder.path()), folder / "Project_2147483648");
@@ -41,12 +36,12 @@ TEST(NextProjectFolder, TakesOneMoreThanTheHighestNumberedEntry) {
 TEST(FirstFreeProjectPath, PassesOverEveryExistingEntry) {
   test::TempFolder folder;
   EXPECT_EQ(first_free_project_path(folder.path()), folder / "project0.prg");
-  touch(folder / "project0.prg");
-  touch(folder / "project1.prg");
+  test::write_file(folder / "project0.prg");
+  test::write_file(folder / "project1.prg");
   EXPECT_EQ(first_free_project_path(folder.path()), folder / "project2.prg");
   // Neither a dangling link nor an unreadable file is free.
   fs::create_symlink(folder / "nowhere", folder / "project2.prg");
-  touch(folder / "project3.prg");
+  test::write_file(folder / "project3.prg");
   fs::permissions(folder / "project3.prg", fs::perms::none);
   EXPECT_EQ(first_free_project_path(folder.path()), folder / "project4.prg");
 }
