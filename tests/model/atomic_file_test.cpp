@@ -43,13 +43,13 @@ TEST(AtomicFile, ShowsTheFileOnlyAfterCommit) {
     EXPECT_FALSE(std::filesystem::exists(file));
     EXPECT_TRUE(writer.commit());
   }
-  EXPECT_EQ(read_all(file), "first second");
+  EXPECT_EQ(test::read_file(file), "first second");
   {
     AtomicFile abandoned(file);
     EXPECT_TRUE(abandoned.write("half"));
   }
   // The abandoned writer left the committed file and no temporary behind.
-  EXPECT_EQ(read_all(file), "first second");
+  EXPECT_EQ(test::read_file(file), "first second");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
                           std::filesystem::directory_iterator()),
             1);
