@@ -9,6 +9,9 @@ namespace pictavo::test {
 
 // Exports GetFileTimeLength: the whole number written at the start of the file.
 std::filesystem::path fake_audio_converter_module();
+// Records every call in "encoder_calls.txt" of $PICTAVO_HOME; fails on request
+// (fake_encoder.cpp says how).
+std::filesystem::path fake_encoder_module();
 // Exports nothing the program uses.
 std::filesystem::path module_without_entries();
 

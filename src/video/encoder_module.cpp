@@ -1,0 +1,31 @@
+#include "video/encoder_module.h"
+
+#include "video/encoder_parameters.h"
+
+namespace pictavo {
+
+std::optional<EncoderModule> EncoderModule::load(const std::filesystem::path& path,
+                                                 std::string& error) {
+  std::optional<SharedModule> module = SharedModule::load(path, error);
+  if (!module) return std::nullopt;
+  auto* init = module->entry<InitFunction>("initEncoder");
+  auto* encode = module->entry<EncodeFunction>("EncOneFrame");
+  auto* close = module->entry<CloseFunction>("closeEncoder");
+  if (init == nullptr || encode == nullptr || close == nullptr) {
+    error = path.string() + " lacks initEncoder, EncOneFrame or closeEncoder";
+    return std::nullopt;
+  }
+  return EncoderModule(std::move(*module), init, encode, close);
+}
+
+int EncoderModule::init(int width, int height, const std::filesystem::path& output,
+                        const std::filesystem::path& raw_frames, const std::filesystem::path& audio,
+                        const EncoderParameters& parameters, const std::string& size_name) const {
+  return init_(width, height, output.c_str(), raw_frames.c_str(), audio.c_str(),
+               parameters.audio_codec.c_str(), parameters.audio_bitrate.c_str(),
+               parameters.sample_rate.c_str(), parameters.channel.c_str(),
+               parameters.video_codec.c_str(), parameters.video_bitrate.c_str(), size_name.c_str(),
+               parameters.frame_rate.c_str());
+}
+
+}  // namespace pictavo
