@@ -66,22 +66,21 @@ std::string init_log_line(const VideoSize& size, const Slideshow& slideshow,
          ", strVCodec:" + parameters.video_codec + ", strVRate:" + parameters.video_bitrate;
 }
 
-// The opening, then one renderer per further photo with that photo's transition
-// and durations; the first result that is not 0 ends the slideshow.
-int render_slideshow(const VideoJob& job, const VideoSize& size, int fps,
-                     const EncoderModule& encoder) {
+}  // namespace
+
+int render_slideshow_frames(const VideoJob& job, int width, int height, int fps,
+                            std::function<int(const std::uint8_t* i420)> encode_frame) {
+  if (job.slideshow == nullptr || job.slideshow->photos.empty()) return kFailed;
   const Slideshow& slideshow = *job.slideshow;
   const std::vector<RenderPhoto> photos = render_photos(slideshow);
   RenderJob render_job{photos, job.on_progress, job.background_argb};
 
-  RenderContext context(RenderMode::kVideo, size.width, size.height);
+  RenderContext context(RenderMode::kVideo, width, height);
   if (!context.output.valid() || !context.layer.canvas.valid()) return kFailed;
   context.job = &render_job;
   context.decoder = job.decoder;
   context.stop_event = job.stop_event;
-  context.encode_frame = [&encoder](const std::uint8_t* i420) {
-    return encoder.encode_frame(i420);
-  };
+  context.encode_frame = std::move(encode_frame);
   // A slideshow whose length was never computed is scaled by what is rendered.
   const double total = slideshow.total_frames > 0
                            ? slideshow.total_frames
@@ -100,8 +99,6 @@ int render_slideshow(const VideoJob& job, const VideoSize& size, int fps,
   }
   return status;
 }
-
-}  // namespace
 
 int make_slideshow_video(const VideoJob& job, std::string* failure) {
   const auto refuse = [failure](std::string reason) {
@@ -135,7 +132,8 @@ int make_slideshow_video(const VideoJob& job, std::string* failure) {
   // Without whole frames per second there would be no frames: an empty video is no
   // success.
   const int fps = counted_frame_rate(*job.profile);
-  int status = fps > 0 ? render_slideshow(job, *size, fps, *encoder)
+  const auto encode = [&encoder](const std::uint8_t* i420) { return encoder->encode_frame(i420); };
+  int status = fps > 0 ? render_slideshow_frames(job, size->width, size->height, fps, encode)
                        : refuse("the profile's frame rate \"" + parameters.frame_rate +
                                 "\" has no whole frames per second");
   if (status == kFailed && failure != nullptr && failure->empty())
