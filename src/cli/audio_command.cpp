@@ -40,9 +40,9 @@ void complain(const char* subcommand, const std::string& text) {
   std::fprintf(stderr, "pictavo-cli audio %s: %s\n", subcommand, text.c_str());
 }
 
-// The program appends what it does with music to the log of its folder.
+// What is done with music goes to the program's log, as in the program.
 void use_program_log() {
-  set_log_path(program_folder() / "log.txt");
+  set_log_path(writable_folder_for(program_folder()) / "log.txt");
 }
 
 bool converter_available(const char* subcommand) {

@@ -1,4 +1,3 @@
-#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
@@ -7,6 +6,7 @@
 #include <string_view>
 
 #include "cli/commands.h"
+#include "cli/transition_name.h"
 #include "effects/image_effect.h"
 #include "effects/random_generator.h"
 #include "effects/transition_params.h"
@@ -15,31 +15,6 @@
 
 namespace pictavo::cli {
 namespace {
-
-// Lower case without blanks, "_" and "-": "Cube fly", "cube-fly" and "CUBE_FLY" agree.
-std::string folded(std::string_view text) {
-  std::string out;
-  for (const char c : text) {
-    if (c == ' ' || c == '_' || c == '-') continue;
-    out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  }
-  return out;
-}
-
-// A transition named by id, display name or stored name.
-std::optional<TransitionType> transition_named(std::string_view text) {
-  if (!text.empty() && std::isdigit(static_cast<unsigned char>(text[0]))) {
-    const int id = to_int(text, "--xml");
-    if (is_transition_type(id)) return static_cast<TransitionType>(id);
-    return std::nullopt;
-  }
-  const std::string wanted = folded(text);
-  for (int id = 0; id < kTransitionTypeCount; ++id) {
-    const auto type = static_cast<TransitionType>(id);
-    if (wanted == folded(display_name(type)) || wanted == folded(file_name(type))) return type;
-  }
-  return std::nullopt;
-}
 
 std::string values_text(const TransitionForm& form, TransitionValues values) {
   switch (form.parameter_count) {
@@ -104,7 +79,7 @@ int run_effects(Arguments& args) {
     return 0;
   }
 
-  const std::optional<TransitionType> type = transition_named(*xml_type);
+  const std::optional<TransitionType> type = transition_named(*xml_type, "--xml");
   if (!type) {
     std::fprintf(stderr, "pictavo-cli effects: no transition \"%s\" (give an id 0-18 or a name)\n",
                  xml_type->c_str());

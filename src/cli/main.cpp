@@ -27,6 +27,10 @@ constexpr Command kCommands[] = {
      "list image effects and transitions with their default and random parameters, or print "
      "the stored XML of one transition (random values with --seed)",
      pictavo::cli::run_effects},
+    {"prefs",
+     "show where the preferences, the log and the working folders are, and the stored "
+     "preferences",
+     pictavo::cli::run_prefs},
     {"profiles", "list the output profiles and their parameters", pictavo::cli::run_profiles},
 };
 

@@ -6,6 +6,7 @@
 
 #include "effects/effect_set.h"
 #include "model/photo_setting.h"
+#include "model/preferences.h"
 #include "model/slideshow.h"
 #include "video/profile_group_list.h"
 
@@ -19,7 +20,8 @@ class Project {
   static constexpr int kMaxSlideshows = 50;
 
   // Seeds the process-wide effect generator with the time (tests reseed it after)
-  // and takes the transition cover pictures from `program_folder`.
+  // and takes the transition cover pictures from `program_folder`, which is also
+  // the one its preferences start from (start_project).
   explicit Project(const std::filesystem::path& program_folder);
   Project(const Project&) = delete;
   Project& operator=(const Project&) = delete;
@@ -27,6 +29,7 @@ class Project {
   std::vector<std::unique_ptr<Slideshow>> slideshows;  // display order
   // What every new photo copies; its TV system and folders are the project's.
   PhotoSetting default_setting;
+  Preferences preferences;
   EffectSet effect_set;
   ProfileGroupList profiles;
   int current_slideshow = -1;  // -1 for none

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "modules/media_tools.h"
+#include "support/files.h"
 #include "support/run_command.h"
 #include "support/temp_program_folder.h"
 

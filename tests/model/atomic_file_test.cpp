@@ -2,25 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
+#include "support/files.h"
 #include "support/temp_program_folder.h"
 
 namespace pictavo {
 namespace {
-
-std::string read_all(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 TEST(WriteFileAtomically, ReplacesTheFileAndLeavesNoTemporary) {
   test::TempFolder folder;
   const auto file = folder / "a.xml";
   ASSERT_TRUE(write_file_atomically(file, "old"));
   ASSERT_TRUE(write_file_atomically(file, "new text"));
-  EXPECT_EQ(read_all(file), "new text");
+  EXPECT_EQ(test::read_file(file), "new text");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
                           std::filesystem::directory_iterator()),
             1);
@@ -33,10 +26,10 @@ TEST(WriteFileAtomically, FailureKeepsTheOldFile) {
   EXPECT_FALSE(write_file_atomically(folder / "missing" / "a.xml", "x"));
   // A directory in the way of the rename: the write fails and nothing is lost.
   std::filesystem::create_directory(folder / "dir");
-  std::ofstream(folder / "dir" / "keep") << "k";
+  test::write_file(folder / "dir" / "keep", "k");
   EXPECT_FALSE(write_file_atomically(folder / "dir", "x"));
-  EXPECT_EQ(read_all(folder / "dir" / "keep"), "k");
-  EXPECT_EQ(read_all(file), "old");
+  EXPECT_EQ(test::read_file(folder / "dir" / "keep"), "k");
+  EXPECT_EQ(test::read_file(file), "old");
 }
 
 TEST(AtomicFile, ShowsTheFileOnlyAfterCommit) {
@@ -50,13 +43,13 @@ TEST(AtomicFile, ShowsTheFileOnlyAfterCommit) {
     EXPECT_FALSE(std::filesystem::exists(file));
     EXPECT_TRUE(writer.commit());
   }
-  EXPECT_EQ(read_all(file), "first second");
+  EXPECT_EQ(test::read_file(file), "first second");
   {
     AtomicFile abandoned(file);
     EXPECT_TRUE(abandoned.write("half"));
   }
   // The abandoned writer left the committed file and no temporary behind.
-  EXPECT_EQ(read_all(file), "first second");
+  EXPECT_EQ(test::read_file(file), "first second");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
                           std::filesystem::directory_iterator()),
             1);

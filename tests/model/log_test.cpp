@@ -3,20 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <thread>
 #include <vector>
 
+#include "support/files.h"
 #include "support/temp_program_folder.h"
 
 namespace pictavo {
 namespace {
-
-std::string read_all(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 TEST(LogLine, HasTheTimeDateAndASingleLineFeed) {
   std::tm time{};
@@ -42,7 +36,7 @@ TEST(WriteLog, AppendsWholeLinesFromManyThreadsAndIsSilentOnFailure) {
   }
   for (std::thread& writer : writers)
     writer.join();
-  const std::string log = read_all(folder / "log.txt");
+  const std::string log = test::read_file(folder / "log.txt");
   EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 201);
   EXPECT_NE(log.find(": first\n"), std::string::npos);
   EXPECT_EQ(log.find('\r'), std::string::npos);

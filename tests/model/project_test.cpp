@@ -18,6 +18,13 @@ TEST(Project, StartsEmptyWithDefaultsAndItsTemplates) {
   EXPECT_EQ(project.effect_set.template_at(0)->type(), TransitionType::kRandom);
   EXPECT_EQ(project.effect_set.cover_path(0), "/opt/pictavo/EffectCover/random.jpg");
   EXPECT_TRUE(project.profiles.groups().empty());
+  // The preferences know their program folder; the rest waits for the start.
+  EXPECT_EQ(project.preferences.program_folder, "/opt/pictavo");
+  EXPECT_EQ(project.preferences.start_count, 0);
+  EXPECT_EQ(project.preferences.nation_name, "U.S.A");
+  EXPECT_TRUE(project.preferences.loop_audio);
+  EXPECT_TRUE(project.preferences.random_transition);
+  EXPECT_FALSE(project.preferences.random_image_effect);
   EXPECT_EQ(Project::kMaxSlideshows, 50);
 }
 

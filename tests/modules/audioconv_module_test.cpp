@@ -9,6 +9,7 @@
 #include "model/event.h"
 #include "modules/loaded_module.h"
 #include "modules/media_tools.h"
+#include "support/files.h"
 #include "support/temp_program_folder.h"
 
 namespace pictavo {

@@ -11,6 +11,7 @@
 #include "encoder/zorv_encoder.h"
 #include "modules/loaded_module.h"
 #include "modules/media_tools.h"
+#include "support/files.h"
 #include "support/temp_program_folder.h"
 
 namespace pictavo {

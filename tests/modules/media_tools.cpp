@@ -1,8 +1,6 @@
 #include "modules/media_tools.h"
 
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
 #include "support/run_command.h"
@@ -63,11 +61,6 @@ std::string trace_video_headers(const std::filesystem::path& path) {
       PICTAVO_TEST_FFMPEG, {"-hide_banner", "-nostdin", "-i", path.string(), "-map", "0:v", "-c",
                             "copy", "-bsf:v", "trace_headers", "-f", "null", "-"});
   return result.err;
-}
-
-std::string read_file(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 }  // namespace pictavo::test

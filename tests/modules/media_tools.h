@@ -31,6 +31,4 @@ double probe_number(const ProbeResult& result, const std::string& key);
 // prints them (one syntax element per line).
 std::string trace_video_headers(const std::filesystem::path& path);
 
-std::string read_file(const std::filesystem::path& path);
-
 }  // namespace pictavo::test

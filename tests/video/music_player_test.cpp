@@ -12,6 +12,7 @@
 
 #include "model/log.h"
 #include "modules/media_tools.h"
+#include "support/files.h"
 #include "support/temp_program_folder.h"
 #include "video/audio_duration.h"
 #include "video/timer_queue.h"

@@ -14,6 +14,7 @@
 #include "audioconv/xtomp2.h"
 #include "model/log.h"
 #include "modules/media_tools.h"
+#include "support/files.h"
 #include "support/temp_program_folder.h"
 #include "support/test_modules.h"
 

@@ -1,0 +1,55 @@
+#include "model/project_start.h"
+
+#include <system_error>
+
+#include "model/log.h"
+#include "model/preferences_file.h"
+#include "model/project.h"
+#include "model/working_folders.h"
+
+namespace pictavo {
+namespace {
+
+void use_working_folder(Project& project, const std::filesystem::path& working_folder) {
+  project.preferences.working_folder = working_folder;
+  project.default_setting.temp_folder = working_folder / "temp";
+  project.default_setting.output_folder = working_folder / "Output";
+}
+
+void create_folder(const std::filesystem::path& folder) {
+  std::error_code ignored;
+  std::filesystem::create_directories(folder, ignored);
+}
+
+void take_tv_system_from_profile(Project& project) {
+  const OutputProfile* profile = project.profiles.current_profile();
+  if (profile == nullptr) return;
+  const std::string& frame_rate = profile->value(ProfileParameterId::kVideoFrameRate);
+  if (frame_rate == "29.97") project.default_setting.tv_system = 0;
+  if (frame_rate == "25") project.default_setting.tv_system = 1;
+}
+
+}  // namespace
+
+void start_project(Project& project) {
+  Preferences& preferences = project.preferences;
+  preferences.set_program_folder(preferences.program_folder);
+  set_log_path(preferences.log_path);
+  use_working_folder(project, preferences.working_folder);
+  load_preferences(project);
+  create_folder(project.default_setting.temp_folder);
+  preferences.project_path = first_free_project_path(preferences.writable_folder);
+  project.profiles.load_profiles(preferences.program_folder);
+  take_tv_system_from_profile(project);
+  // The project has no photos yet that the default setting would have to reach.
+  project.modified = false;
+  write_log("Software start!");
+}
+
+void prepare_new_project(Project& project) {
+  use_working_folder(project, next_project_folder(project.preferences.writable_folder));
+  create_folder(project.default_setting.temp_folder);
+  create_folder(project.default_setting.output_folder);
+}
+
+}  // namespace pictavo

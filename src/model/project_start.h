@@ -1,0 +1,21 @@
+#pragma once
+
+namespace pictavo {
+
+class Project;
+
+// The start of a run, once, for the program folder the project was built with:
+// fills the preferences for that folder, gives the project its working folder
+// (the next free Project_N of the writable folder) with its "temp" and "Output"
+// folders, reads and rewrites the preferences file (counting the start), creates
+// the working and temp folders, picks the first free default project file, loads
+// the output profiles (whose frame rate sets the TV system: "29.97" NTSC, "25" PAL)
+// and logs "Software start!" in the preferences' log. The project ends up
+// unmodified. Folder creation failures are left to show when the folders are used.
+void start_project(Project& project);
+
+// Fresh working folders for a new project: the next free Project_N with its "temp"
+// and "Output" folders, created and made the project's.
+void prepare_new_project(Project& project);
+
+}  // namespace pictavo

@@ -1,0 +1,32 @@
+#include "render/transition_renderers.h"
+
+#include <array>
+
+#include "effects/transition_type.h"
+
+namespace pictavo {
+namespace {
+
+// Indexed by TransitionType id; later transitions fill their slots.
+constexpr std::array<TransitionRenderer, kConcreteTransitionCount> kRenderers = [] {
+  std::array<TransitionRenderer, kConcreteTransitionCount> table{};
+  table[static_cast<int>(TransitionType::kAlpha)] = render_alpha;
+  table[static_cast<int>(TransitionType::kSpin)] = render_spin;
+  table[static_cast<int>(TransitionType::kWipe)] = render_wipe;
+  table[static_cast<int>(TransitionType::kZoom)] = render_zoom;
+  return table;
+}();
+
+}  // namespace
+
+TransitionRenderer transition_renderer(int type) {
+  if (type < 0 || type >= kConcreteTransitionCount) return nullptr;
+  return kRenderers[static_cast<std::size_t>(type)];
+}
+
+int render_transition(RenderContext& context) {
+  const TransitionRenderer renderer = transition_renderer(current_photo(context).transition_type);
+  return renderer != nullptr ? renderer(context) : 0;
+}
+
+}  // namespace pictavo

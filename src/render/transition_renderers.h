@@ -1,0 +1,37 @@
+#pragma once
+
+#include "render/render_context.h"
+
+namespace pictavo {
+
+// A renderer draws every frame of one photo and hands each to emit_frame: the T
+// frames in which the photo replaces the picture in `output`, then the photo alone
+// until N. It returns 0 when all frames went out, else the first non-zero result
+// of emit_frame (2 stopped by the user, anything else the encoder's error code);
+// its temporary pictures are released on every path.
+using TransitionRenderer = int (*)(RenderContext& context);
+
+// The slideshow's opening. Video and slideshow preview: photo `photo_index` fades
+// in from white over N frames, its motion running. Transition preview: the photo
+// is drawn once, fitted and centred, and shown without a frame being emitted.
+int render_first_photo(RenderContext& context);
+
+// The still picture of a transition preview: photo `photo_index` whole, fitted into
+// `output` and centred over the background colour (bars beside it).
+void draw_fitted_photo(RenderContext& context);
+
+int render_alpha(RenderContext& context);  // cross-fade, or through white or black
+int render_spin(RenderContext& context);   // the old picture spins away, the new one in
+int render_wipe(RenderContext& context);   // the new photo slides in, optionally pushing
+int render_zoom(RenderContext& context);   // the old picture zooms in and fades, or the
+                                           // new one zooms out of the frame
+
+// The renderer of transition type `type` (TransitionType ids 0 to 17); null for
+// any other id and for types without one yet.
+TransitionRenderer transition_renderer(int type);
+
+// Renders photo `photo_index` with the renderer of its transition. A type without
+// a renderer renders nothing and gives 0, so the caller goes on with the next photo.
+int render_transition(RenderContext& context);
+
+}  // namespace pictavo
