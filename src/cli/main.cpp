@@ -18,6 +18,11 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
+    {"audio info FILE... | prepare TRACK... -o OUT.mp2 [--loop-seconds N] | play [--loop] FILE...",
+     "measure music files in whole seconds and say why a file is refused; convert tracks to MP2 "
+     "and join them into one file (repeated to outlast N seconds); play files one after the "
+     "other (Ctrl-C stops)",
+     pictavo::cli::run_audio},
     {"effects [--seed N] [--xml TYPE]",
      "list image effects and transitions with their default and random parameters, or print "
      "the stored XML of one transition (random values with --seed)",

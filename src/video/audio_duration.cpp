@@ -1,8 +1,8 @@
-#include "audioconv/audio_length.h"
+#include "video/audio_duration.h"
 
-#include <climits>
+#include <algorithm>
 
-#include "common/av_handles.h"
+#include "video/av_handles.h"
 
 namespace pictavo {
 namespace {
@@ -32,11 +32,11 @@ int64_t scanned_length(AVFormatContext* input, int stream_index) {
 
 }  // namespace
 
-int audio_length_seconds(const char* path) {
-  if (path == nullptr) return 0;
+std::chrono::microseconds audio_duration(const char* path) {
+  if (path == nullptr) return {};
   int stream_index = -1;
   const av::InputPtr input = av::open_audio_input(path, stream_index);
-  if (!input || stream_index < 0) return 0;
+  if (!input || stream_index < 0) return {};
   const AVStream* stream = input->streams[stream_index];
   for (unsigned i = 0; i < input->nb_streams; ++i) {
     if (static_cast<int>(i) != stream_index) input->streams[i]->discard = AVDISCARD_ALL;
@@ -54,9 +54,7 @@ int audio_length_seconds(const char* path) {
   } else {
     microseconds = input->duration;
   }
-  if (microseconds <= 0) return 0;
-  const int64_t seconds = microseconds / AV_TIME_BASE;
-  return seconds > INT_MAX ? INT_MAX : static_cast<int>(seconds);
+  return std::chrono::microseconds(std::max<int64_t>(microseconds, 0));
 }
 
 }  // namespace pictavo

@@ -1,4 +1,4 @@
-#include "common/audio_reader.h"
+#include "video/audio_reader.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "common/av_handles.h"
+#include "video/av_handles.h"
 
 namespace pictavo {
 

@@ -1,4 +1,4 @@
-#include "common/av_handles.h"
+#include "video/av_handles.h"
 
 namespace pictavo::av {
 
