@@ -1,8 +1,15 @@
 #include "video/encoder_module.h"
 
+#include <type_traits>
+
+#include "encoder/zorv_encoder.h"
 #include "video/encoder_parameters.h"
 
 namespace pictavo {
+
+static_assert(std::is_same_v<EncoderModule::InitFunction*, ZorvInitEncoderFunction>);
+static_assert(std::is_same_v<EncoderModule::EncodeFunction*, ZorvEncOneFrameFunction>);
+static_assert(std::is_same_v<EncoderModule::CloseFunction*, ZorvCloseEncoderFunction>);
 
 std::optional<EncoderModule> EncoderModule::load(const std::filesystem::path& path,
                                                  std::string& error) {

@@ -4,9 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <type_traits>
 
-#include "encoder/zorv_encoder.h"
 #include "video/shared_module.h"
 
 namespace pictavo {
@@ -20,6 +18,13 @@ inline constexpr char kEncoderModule[] = "libZorvEncoder.so";
 // when the object goes.
 class EncoderModule {
  public:
+  // The entries as zorv_encoder.h declares them.
+  using InitFunction = int(int, int, const char*, const char*, const char*, const char*,
+                           const char*, const char*, const char*, const char*, const char*,
+                           const char*, const char*);
+  using EncodeFunction = int(const unsigned char*);
+  using CloseFunction = int();
+
   // Loads `path`; nothing when the file cannot be loaded or lacks one of the entries
   // initEncoder, EncOneFrame and closeEncoder, with the reason in `error`.
   static std::optional<EncoderModule> load(const std::filesystem::path& path, std::string& error);
@@ -34,10 +39,6 @@ class EncoderModule {
   int close() const { return close_(); }
 
  private:
-  using InitFunction = std::remove_pointer_t<ZorvInitEncoderFunction>;
-  using EncodeFunction = std::remove_pointer_t<ZorvEncOneFrameFunction>;
-  using CloseFunction = std::remove_pointer_t<ZorvCloseEncoderFunction>;
-
   EncoderModule(SharedModule module, InitFunction* init, EncodeFunction* encode,
                 CloseFunction* close)
       : module_(std::move(module)), init_(init), encode_(encode), close_(close) {}
