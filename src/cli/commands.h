@@ -6,6 +6,7 @@
 // 0 done, 1 failed (the reason on stderr), 2 stopped by the user.
 namespace pictavo::cli {
 
+int run_image(Arguments& args);
 int run_profiles(Arguments& args);
 
 }  // namespace pictavo::cli

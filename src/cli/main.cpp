@@ -19,6 +19,11 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"profiles", "list the output profiles and their parameters", pictavo::cli::run_profiles},
+    {"image info FILE... | image convert IN OUT [--size WxH] [--rotate left|right|180] [--flip] "
+     "[--mirror] [--crop l,t,r,b] [--light b,c] [--soften N] [--sharpen N] [--frame N] "
+     "[--quality Q]",
+     "describe pictures, or convert one (type by extension) applying the edits in this order",
+     pictavo::cli::run_image},
 };
 
 void print_usage(std::FILE* out) {

@@ -1,0 +1,122 @@
+#include "render/codecs/gif_writer.h"
+
+#include <gif_lib.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace pictavo::codecs {
+namespace {
+
+int append_to_bytes(GifFileType* gif, const GifByteType* data, int length) {
+  auto* out = static_cast<Bytes*>(gif->UserData);
+  out->insert(out->end(), data, data + length);
+  return length;
+}
+
+struct MapDeleter {
+  void operator()(ColorMapObject* map) const { GifFreeMapObject(map); }
+};
+struct EncoderCloser {
+  void operator()(GifFileType* gif) const { EGifCloseFile(gif, nullptr); }
+};
+
+struct IndexedPixels {
+  std::vector<GifByteType> indices;
+  std::vector<GifColorType> colours;
+  int transparent = NO_TRANSPARENT_COLOR;
+};
+
+IndexedPixels copy_indexed(const Image& image) {
+  IndexedPixels pixels;
+  pixels.indices.resize(static_cast<std::size_t>(image.width()) * image.height());
+  for (int y = 0; y < image.height(); ++y) {
+    std::copy(image.row(y), image.row(y) + image.width(),
+              pixels.indices.begin() + static_cast<std::ptrdiff_t>(y) * image.width());
+  }
+  for (const RgbQuad& colour : image.palette()) {
+    pixels.colours.push_back({colour.red, colour.green, colour.blue});
+  }
+  pixels.transparent = image.transparent_index();
+  return pixels;
+}
+
+std::optional<IndexedPixels> quantise(const Image& image) {
+  const std::size_t count = static_cast<std::size_t>(image.width()) * image.height();
+  std::vector<GifByteType> red(count), green(count), blue(count);
+  std::size_t i = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    const std::uint8_t* p = image.row(y);
+    for (int x = 0; x < image.width(); ++x, ++i, p += 4) {
+      blue[i] = p[0];
+      green[i] = p[1];
+      red[i] = p[2];
+    }
+  }
+  IndexedPixels pixels;
+  pixels.indices.resize(count);
+  pixels.colours.resize(256);
+  int size = image.has_alpha() ? 255 : 256;
+  if (GifQuantizeBuffer(static_cast<unsigned>(image.width()), static_cast<unsigned>(image.height()),
+                        &size, red.data(), green.data(), blue.data(), pixels.indices.data(),
+                        pixels.colours.data()) != GIF_OK) {
+    return std::nullopt;
+  }
+  pixels.colours.resize(static_cast<std::size_t>(size));
+  if (image.has_alpha()) {
+    pixels.transparent = 255;
+    pixels.colours.resize(256);
+    i = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      const std::uint8_t* p = image.row(y);
+      for (int x = 0; x < image.width(); ++x, ++i) {
+        if (p[4 * x + 3] < 128) pixels.indices[i] = 255;
+      }
+    }
+  }
+  return pixels;
+}
+
+}  // namespace
+
+Result<Bytes> encode_gif(const Image& image) {
+  std::optional<IndexedPixels> pixels =
+      image.layout() == PixelLayout::kIndexed ? copy_indexed(image) : quantise(image);
+  if (!pixels) return Failure{"cannot reduce the picture to 256 colours"};
+  // A GIF colour table has a power of two entries, at least two.
+  std::size_t entries = 2;
+  while (entries < pixels->colours.size())
+    entries *= 2;
+  pixels->colours.resize(entries, GifColorType{0, 0, 0});
+  const std::unique_ptr<ColorMapObject, MapDeleter> map(
+      GifMakeMapObject(static_cast<int>(entries), pixels->colours.data()));
+  if (!map) return Failure{"cannot make the GIF colour table"};
+
+  Bytes bytes;
+  int error = 0;
+  std::unique_ptr<GifFileType, EncoderCloser> gif(EGifOpen(&bytes, append_to_bytes, &error));
+  if (!gif) return Failure{"cannot start the GIF"};
+  EGifSetGifVersion(gif.get(), true);
+  bool ok = EGifPutScreenDesc(gif.get(), image.width(), image.height(),
+                              GifBitSize(static_cast<int>(entries)), 0, map.get()) == GIF_OK;
+  if (ok && pixels->transparent >= 0) {
+    const GraphicsControlBlock control{DISPOSAL_UNSPECIFIED, false, 0, pixels->transparent};
+    GifByteType extension[4];
+    const std::size_t length = EGifGCBToExtension(&control, extension);
+    ok = EGifPutExtension(gif.get(), GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), extension) ==
+         GIF_OK;
+  }
+  ok = ok &&
+       EGifPutImageDesc(gif.get(), 0, 0, image.width(), image.height(), false, nullptr) == GIF_OK;
+  for (int y = 0; ok && y < image.height(); ++y) {
+    ok =
+        EGifPutLine(gif.get(), pixels->indices.data() + static_cast<std::size_t>(y) * image.width(),
+                    image.width()) == GIF_OK;
+  }
+  const int closed = EGifCloseFile(gif.release(), &error);
+  if (!ok || closed != GIF_OK) return Failure{"cannot encode the GIF"};
+  return bytes;
+}
+
+}  // namespace pictavo::codecs
