@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace pictavo::codecs {
@@ -39,6 +40,35 @@ IndexedPixels copy_indexed(const Image& image) {
     pixels.colours.push_back({colour.red, colour.green, colour.blue});
   }
   pixels.transparent = image.transparent_index();
+  return pixels;
+}
+
+// Pictures of few colours keep them exactly; only richer ones are quantised.
+std::optional<IndexedPixels> exact_palette(const Image& image) {
+  const std::size_t limit = image.has_alpha() ? 255 : 256;
+  IndexedPixels pixels;
+  pixels.indices.reserve(static_cast<std::size_t>(image.width()) * image.height());
+  std::unordered_map<std::uint32_t, GifByteType> index_of;
+  for (int y = 0; y < image.height(); ++y) {
+    const std::uint8_t* p = image.row(y);
+    for (int x = 0; x < image.width(); ++x, p += 4) {
+      if (image.has_alpha() && p[3] < 128) {
+        pixels.indices.push_back(255);
+        continue;
+      }
+      const std::uint32_t key = p[2] << 16 | p[1] << 8 | p[0];
+      auto [entry, added] = index_of.emplace(key, static_cast<GifByteType>(index_of.size()));
+      if (added) {
+        if (index_of.size() > limit) return std::nullopt;
+        pixels.colours.push_back({p[2], p[1], p[0]});
+      }
+      pixels.indices.push_back(entry->second);
+    }
+  }
+  if (image.has_alpha()) {
+    pixels.colours.resize(256);
+    pixels.transparent = 255;
+  }
   return pixels;
 }
 
@@ -81,8 +111,13 @@ std::optional<IndexedPixels> quantise(const Image& image) {
 }  // namespace
 
 Result<Bytes> encode_gif(const Image& image) {
-  std::optional<IndexedPixels> pixels =
-      image.layout() == PixelLayout::kIndexed ? copy_indexed(image) : quantise(image);
+  std::optional<IndexedPixels> pixels;
+  if (image.layout() == PixelLayout::kIndexed) {
+    pixels = copy_indexed(image);
+  } else {
+    pixels = exact_palette(image);
+    if (!pixels) pixels = quantise(image);
+  }
   if (!pixels) return Failure{"cannot reduce the picture to 256 colours"};
   // A GIF colour table has a power of two entries, at least two.
   std::size_t entries = 2;

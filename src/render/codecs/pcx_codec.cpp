@@ -118,20 +118,25 @@ class RunDecoder {
   std::uint8_t value_ = 0;
 };
 
-std::vector<RgbQuad> palette_for(const PcxHeader& header, ByteSpan bytes) {
-  if (header.bits == 1 && header.planes == 1) return {rgb(0, 0, 0), rgb(255, 255, 255)};
+// 256-colour files of version 5 end in their palette; older ones are grey.
+Result<std::vector<RgbQuad>> palette_for(const PcxHeader& header, ByteSpan bytes) {
+  if (header.bits == 1 && header.planes == 1) {
+    return std::vector<RgbQuad>{rgb(0, 0, 0), rgb(255, 255, 255)};
+  }
   if (header.bits * header.planes == 4) return header.ega_palette;
   std::vector<RgbQuad> palette;
-  if (bytes.size() >= kHeaderSize + kVgaPaletteSize &&
-      bytes[bytes.size() - kVgaPaletteSize] == 0x0C) {
+  const bool has_palette = bytes.size() >= kHeaderSize + kVgaPaletteSize &&
+                           bytes[bytes.size() - kVgaPaletteSize] == 0x0C;
+  if (has_palette) {
     ByteReader in(bytes, bytes.size() - kVgaPaletteSize + 1);
     for (int i = 0; i < 256; ++i) {
       const std::uint8_t r = in.u8(), g = in.u8(), b = in.u8();
       palette.push_back(rgb(r, g, b));
     }
+  } else if (header.version >= 5) {
+    return Failure{"the PCX palette is missing"};
   } else {
-    for (int i = 0; i < 256; ++i)
-      palette.push_back(rgb(i, i, i));
+    for (int i = 0; i < 256; ++i) palette.push_back(rgb(i, i, i));
   }
   return palette;
 }
@@ -211,7 +216,11 @@ class PcxCodec final : public ImageCodec {
       if (!runs.read(line.data(), line.size())) return Failure{"the PCX data ends early"};
       unpack_line(*header, line, image->row(y));
     }
-    if (header->indexed()) image->set_palette(palette_for(*header, bytes));
+    if (header->indexed()) {
+      Result<std::vector<RgbQuad>> palette = palette_for(*header, bytes);
+      if (!palette) return Failure{palette.reason()};
+      image->set_palette(std::move(*palette));
+    }
     image->set_resolution(header->x_dpi, header->y_dpi);
     return std::move(*image);
   }
