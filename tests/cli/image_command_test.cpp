@@ -24,13 +24,15 @@ Image load(const std::filesystem::path& path) {
 
 TEST(ImageCommand, InfoDescribesEachFileOrWhyItFails) {
   test::TempProgramFolder home;
-  const test::CommandResult result =
-      test::run_cli({"image", "info", picture("orientation6.jpg"), picture("animation.gif"),
-                     picture("alpha.png"), (test::test_data_folder() / "images/broken/huge.png").string()});
+  const test::CommandResult result = test::run_cli(
+      {"image", "info", picture("orientation6.jpg"), picture("animation.gif"), picture("alpha.png"),
+       (test::test_data_folder() / "images/broken/huge.png").string()});
   EXPECT_EQ(result.exit_code, 1);
-  EXPECT_THAT(result.out, HasSubstr("orientation6.jpg: JPEG 6 x 8, 24 bits, 1 frame, orientation 6\n"));
+  EXPECT_THAT(result.out,
+              HasSubstr("orientation6.jpg: JPEG 6 x 8, 24 bits, 1 frame, orientation 6\n"));
   EXPECT_THAT(result.out, HasSubstr("animation.gif: GIF 8 x 6, 1 bits, 3 frames, orientation 1\n"));
-  EXPECT_THAT(result.out, HasSubstr("alpha.png: PNG 8 x 6, 32 bits, 1 frame, orientation 1, alpha\n"));
+  EXPECT_THAT(result.out,
+              HasSubstr("alpha.png: PNG 8 x 6, 32 bits, 1 frame, orientation 1, alpha\n"));
   EXPECT_THAT(result.out, HasSubstr("huge.png: cannot decode: the picture is too large"));
 
   EXPECT_EQ(test::run_cli({"image", "info", picture("pattern.tif")}).exit_code, 0);
@@ -39,8 +41,9 @@ TEST(ImageCommand, InfoDescribesEachFileOrWhyItFails) {
 TEST(ImageCommand, ConvertAppliesTheEditsInOrder) {
   test::TempProgramFolder home;
   const std::filesystem::path out = home.path() / "out.png";
-  test::CommandResult result = test::run_cli(
-      {"image", "convert", picture("pattern.png"), out.string(), "--crop", "6,0,2,4", "--rotate", "left"});
+  test::CommandResult result =
+      test::run_cli({"image", "convert", picture("pattern.png"), out.string(), "--crop", "6,0,2,4",
+                     "--rotate", "left"});
   ASSERT_EQ(result.exit_code, 0) << result.err;
   Image image = load(out);
   ASSERT_EQ(image.width(), 4);
@@ -65,17 +68,18 @@ TEST(ImageCommand, ConvertAppliesTheEditsInOrder) {
 TEST(ImageCommand, ConvertPicksFramesAndWritesEveryWritableType) {
   test::TempProgramFolder home;
   const std::filesystem::path frame = home.path() / "frame.png";
-  ASSERT_EQ(test::run_cli({"image", "convert", picture("animation.gif"), frame.string(), "--frame", "1"})
-                .exit_code,
-            0);
+  ASSERT_EQ(
+      test::run_cli({"image", "convert", picture("animation.gif"), frame.string(), "--frame", "1"})
+          .exit_code,
+      0);
   EXPECT_EQ(load(frame).pixel(3, 3), rgb(0, 255, 0));
 
-  for (const char* extension : {"bmp", "gif", "jpg", "png", "ico", "tif", "tga", "pcx", "wbmp", "jp2",
-                                "jpc", "pgx", "ppm", "ras"}) {
+  for (const char* extension : {"bmp", "gif", "jpg", "png", "ico", "tif", "tga", "pcx", "wbmp",
+                                "jp2", "jpc", "pgx", "ppm", "ras"}) {
     SCOPED_TRACE(extension);
     const std::filesystem::path out = home.path() / (std::string("copy.") + extension);
-    const test::CommandResult result =
-        test::run_cli({"image", "convert", picture("pattern.png"), out.string(), "--quality", "90"});
+    const test::CommandResult result = test::run_cli(
+        {"image", "convert", picture("pattern.png"), out.string(), "--quality", "90"});
     ASSERT_EQ(result.exit_code, 0) << result.err;
     EXPECT_EQ(load(out).width(), 8);
   }
@@ -88,7 +92,8 @@ TEST(ImageCommand, ConvertReportsFailuresAndMistakes) {
   EXPECT_EQ(result.exit_code, 1);
   EXPECT_THAT(result.err, HasSubstr("missing.png: cannot open"));
 
-  result = test::run_cli({"image", "convert", picture("pattern.png"), (home.path() / "out.wmf").string()});
+  result = test::run_cli(
+      {"image", "convert", picture("pattern.png"), (home.path() / "out.wmf").string()});
   EXPECT_EQ(result.exit_code, 1);
   EXPECT_THAT(result.err, HasSubstr("WMF pictures cannot be written"));
 

@@ -40,7 +40,8 @@ TEST(CodecBadInput, LyingHeadersAreRefusedBeforeAllocating) {
     const std::filesystem::path path = test::broken_picture(file);
     const Result<Image> image = load_image(path, image_type_of(path));
     ASSERT_FALSE(image) << file;
-    EXPECT_NE(image.reason().find("too large"), std::string::npos) << file << ": " << image.reason();
+    EXPECT_NE(image.reason().find("too large"), std::string::npos)
+        << file << ": " << image.reason();
   }
   const Result<Image> jpeg = load_image(test::broken_picture("huge.jpg"), ImageFormat::kJpeg);
   ASSERT_FALSE(jpeg);
@@ -52,7 +53,8 @@ TEST(CodecBadInput, DataEndingEarlyIsReported) {
     const std::filesystem::path path = test::broken_picture(file);
     const Result<Image> image = load_image(path, image_type_of(path));
     ASSERT_FALSE(image) << file;
-    EXPECT_NE(image.reason().find("ends early"), std::string::npos) << file << ": " << image.reason();
+    EXPECT_NE(image.reason().find("ends early"), std::string::npos)
+        << file << ": " << image.reason();
   }
   for (const char* file : {"short.jpg", "short.png"}) {
     const std::filesystem::path path = test::broken_picture(file);
@@ -74,10 +76,11 @@ TEST(CodecBadInput, TruncatedPicturesFailCleanly) {
     const std::filesystem::path path = entry.path();
     const Bytes whole = read_bytes(path);
     const ImageFormat format = image_type_of(path);
-    for (const std::size_t length : {std::size_t{0}, std::size_t{1}, std::size_t{12}, whole.size() / 3,
-                                     whole.size() / 2, whole.size() - 1}) {
+    for (const std::size_t length : {std::size_t{0}, std::size_t{1}, std::size_t{12},
+                                     whole.size() / 3, whole.size() / 2, whole.size() - 1}) {
       const Bytes cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(length));
-      expect_clean_result(cut, format, path.filename().string() + " cut to " + std::to_string(length));
+      expect_clean_result(cut, format,
+                          path.filename().string() + " cut to " + std::to_string(length));
     }
     // Half a picture is never a whole one.
     const Bytes half(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(whole.size() / 2));

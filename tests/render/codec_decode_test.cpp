@@ -35,12 +35,12 @@ struct ColourCase {
 
 TEST(CodecDecode, EveryColourPictureShowsThePattern) {
   const ColourCase cases[] = {
-      {"pattern.bmp", 0, 0},  {"palette.bmp", 0, 0},     {"pattern.gif", 0, 0},
-      {"palette.png", 0, 0},  {"pattern.png", 0, 0},     {"pattern.tif", 0, 0},
-      {"pages.tif", 0, 0},    {"pattern.tga", 0, 0},     {"rle.tga", 0, 0},
-      {"pattern.pcx", 0, 0},  {"palette.pcx", 0, 0},     {"pattern.ppm", 0, 0},
-      {"plain.ppm", 0, 0},    {"pattern.ras", 0, 0},     {"png-entry.ico", 0, 0},
-      {"icon.ico", 0, 1},     {"pattern.jp2", 0, 0},     {"pattern.jpc", 0, 0},
+      {"pattern.bmp", 0, 0},  {"palette.bmp", 0, 0},      {"pattern.gif", 0, 0},
+      {"palette.png", 0, 0},  {"pattern.png", 0, 0},      {"pattern.tif", 0, 0},
+      {"pages.tif", 0, 0},    {"pattern.tga", 0, 0},      {"rle.tga", 0, 0},
+      {"pattern.pcx", 0, 0},  {"palette.pcx", 0, 0},      {"pattern.ppm", 0, 0},
+      {"plain.ppm", 0, 0},    {"pattern.ras", 0, 0},      {"png-entry.ico", 0, 0},
+      {"icon.ico", 0, 1},     {"pattern.jp2", 0, 0},      {"pattern.jpc", 0, 0},
       {"pattern.jpg", 40, 0}, {"progressive.jpg", 40, 0}, {"cmyk.jpg", 48, 0},
   };
   for (const ColourCase& c : cases) {
@@ -56,15 +56,19 @@ TEST(CodecDecode, EveryColourPictureShowsThePattern) {
 }
 
 TEST(CodecDecode, GreyAndBilevelPicturesShowThePattern) {
-  for (const auto& [file, tolerance] : {std::pair{"grey.pgm", 0}, {"grey.pgx", 0}, {"grey16.png", 0},
-                                        {"signed16.pgx", 1}, {"grey.jpg", 3}}) {
+  for (const auto& [file, tolerance] : {std::pair{"grey.pgm", 0},
+                                        {"grey.pgx", 0},
+                                        {"grey16.png", 0},
+                                        {"signed16.pgx", 1},
+                                        {"grey.jpg", 3}}) {
     SCOPED_TRACE(file);
-    EXPECT_TRUE(pixels_match(load(file), [](int x, int y) { return grey(pattern_grey(x, y)); },
-                             tolerance));
+    EXPECT_TRUE(pixels_match(
+        load(file), [](int x, int y) { return grey(pattern_grey(x, y)); }, tolerance));
   }
   for (const char* file : {"bilevel.bmp", "bilevel.pnm", "bilevel.wbmp"}) {
     SCOPED_TRACE(file);
-    EXPECT_TRUE(pixels_match(load(file), [](int x, int y) { return grey(pattern_bit(x, y) ? 255 : 0); }));
+    EXPECT_TRUE(
+        pixels_match(load(file), [](int x, int y) { return grey(pattern_bit(x, y) ? 255 : 0); }));
   }
   DecodeOptions second_page;
   second_page.frame = 1;
@@ -80,7 +84,8 @@ TEST(CodecDecode, RunLengthCodedBitmapsAndRasters) {
 }
 
 TEST(CodecDecode, KeepsIndexedPicturesIndexed) {
-  for (const char* file : {"pattern.gif", "palette.png", "palette.pcx", "bilevel.wbmp", "rle.ras"}) {
+  for (const char* file :
+       {"pattern.gif", "palette.png", "palette.pcx", "bilevel.wbmp", "rle.ras"}) {
     SCOPED_TRACE(file);
     const Image image = load(file);
     EXPECT_EQ(image.layout(), PixelLayout::kIndexed);

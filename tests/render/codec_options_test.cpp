@@ -33,9 +33,11 @@ DecodeOptions target(int width, int height, bool cover = false) {
 
 // An APP1 block with a one-entry EXIF directory holding the orientation.
 Bytes with_orientation(const Bytes& jpeg, int orientation) {
-  const std::uint8_t app1[] = {0xFF, 0xE1, 0, 34, 'E', 'x', 'i', 'f', 0, 0, 'M', 'M', 0, 42, 0, 0,
-                               0,    8,    0, 1,  1,   0x12, 0, 3, 0, 0, 0, 1, 0,
-                               static_cast<std::uint8_t>(orientation), 0, 0, 0, 0, 0, 0};
+  const std::uint8_t app1[] = {
+      0xFF, 0xE1, 0, 34, 'E', 'x', 'i', 'f', 0, 0,
+      'M',  'M',  0, 42, 0,   0,   0,   8,   0, 1,
+      1,    0x12, 0, 3,  0,   0,   0,   1,   0, static_cast<std::uint8_t>(orientation),
+      0,    0,    0, 0,  0,   0};
   Bytes out(std::begin(app1), std::end(app1));
   out.insert(out.begin(), {jpeg[0], jpeg[1]});
   out.insert(out.end(), jpeg.begin() + 2, jpeg.end());
@@ -56,10 +58,12 @@ TEST(CodecOptions, ExifOrientationTurnsPhotosUpright) {
   ASSERT_EQ(six.width(), 6);
   ASSERT_EQ(six.height(), 8);
   EXPECT_EQ(six.origin().orientation, 6);
-  EXPECT_TRUE(pixels_match(six, [](int x, int y) { return pattern_colour(y, 5 - x); }, 40));
+  EXPECT_TRUE(pixels_match(
+      six, [](int x, int y) { return pattern_colour(y, 5 - x); }, 40));
 
   const Image three = *load("orientation3.jpg");
-  EXPECT_TRUE(pixels_match(three, [](int x, int y) { return pattern_colour(7 - x, 5 - y); }, 40));
+  EXPECT_TRUE(pixels_match(
+      three, [](int x, int y) { return pattern_colour(7 - x, 5 - y); }, 40));
 
   const Image tiff = *load("orientation6.tif");
   ASSERT_EQ(tiff.width(), 6);
@@ -71,7 +75,8 @@ TEST(CodecOptions, ExifOrientationTurnsPhotosUpright) {
   EXPECT_EQ(as_stored.width(), 8);
   EXPECT_EQ(as_stored.origin().orientation, 6);
 
-  const Result<ImageInfo> info = probe_image_file(valid_picture("orientation6.jpg"), ImageFormat::kJpeg);
+  const Result<ImageInfo> info =
+      probe_image_file(valid_picture("orientation6.jpg"), ImageFormat::kJpeg);
   ASSERT_TRUE(info);
   EXPECT_EQ(info->width, 6);
   EXPECT_EQ(info->height, 8);
@@ -84,14 +89,22 @@ TEST(CodecOptions, EveryOrientationValueTurnsTheRightWay) {
   // Where the upright pixel (x, y) of a w × h upright picture was stored.
   const auto stored = [&](int orientation, int x, int y, int w, int h) {
     switch (orientation) {
-      case 2: return reference.pixel(w - 1 - x, y);
-      case 3: return reference.pixel(w - 1 - x, h - 1 - y);
-      case 4: return reference.pixel(x, h - 1 - y);
-      case 5: return reference.pixel(y, x);
-      case 6: return reference.pixel(y, w - 1 - x);
-      case 7: return reference.pixel(h - 1 - y, w - 1 - x);
-      case 8: return reference.pixel(h - 1 - y, x);
-      default: return reference.pixel(x, y);
+      case 2:
+        return reference.pixel(w - 1 - x, y);
+      case 3:
+        return reference.pixel(w - 1 - x, h - 1 - y);
+      case 4:
+        return reference.pixel(x, h - 1 - y);
+      case 5:
+        return reference.pixel(y, x);
+      case 6:
+        return reference.pixel(y, w - 1 - x);
+      case 7:
+        return reference.pixel(h - 1 - y, w - 1 - x);
+      case 8:
+        return reference.pixel(h - 1 - y, x);
+      default:
+        return reference.pixel(x, y);
     }
   };
   for (int orientation = 1; orientation <= 8; ++orientation) {
@@ -117,7 +130,8 @@ TEST(CodecOptions, FramesOfAnimationsPagesAndIcons) {
   EXPECT_EQ(third.pixel(5, 4), green);  // the earlier frame stays
   EXPECT_EQ(third.pixel(7, 5), red);
 
-  for (const auto& [file, count] : {std::pair{"animation.gif", 3}, {"pages.tif", 2}, {"icon.ico", 2}}) {
+  for (const auto& [file, count] :
+       {std::pair{"animation.gif", 3}, {"pages.tif", 2}, {"icon.ico", 2}}) {
     SCOPED_TRACE(file);
     const Result<Image> beyond = load(file, frame(count));
     ASSERT_FALSE(beyond);
@@ -139,8 +153,8 @@ TEST(CodecOptions, JpegDecodesAtTheSmallestScaleThatCoversTheTarget) {
   };
   EXPECT_EQ(size_for(target(8, 6)), (std::pair{8, 6}));
   EXPECT_EQ(size_for(target(16, 12)), (std::pair{16, 12}));
-  EXPECT_EQ(size_for(target(10, 6)), (std::pair{8, 6}));           // fitted: 6 rows are enough
-  EXPECT_EQ(size_for(target(10, 6, true)), (std::pair{16, 12}));   // covering: 10 columns are not
+  EXPECT_EQ(size_for(target(10, 6)), (std::pair{8, 6}));          // fitted: 6 rows are enough
+  EXPECT_EQ(size_for(target(10, 6, true)), (std::pair{16, 12}));  // covering: 10 columns are not
   EXPECT_EQ(size_for(target(200, 200)), (std::pair{64, 48}));
   EXPECT_EQ(size_for(DecodeOptions{}), (std::pair{64, 48}));
 
@@ -193,7 +207,8 @@ TEST(CodecOptions, ProbeReadsOnlyTheHeader) {
   ASSERT_TRUE(resample(image, 640, 480));
   const Bytes jpeg = *encode_image(image, ImageFormat::kJpeg);
   std::ofstream(folder / "cut.jpg", std::ios::binary)
-      .write(reinterpret_cast<const char*>(jpeg.data()), static_cast<std::streamsize>(jpeg.size() / 2));
+      .write(reinterpret_cast<const char*>(jpeg.data()),
+             static_cast<std::streamsize>(jpeg.size() / 2));
   const Result<ImageInfo> info = probe_image_file(folder / "cut.jpg", ImageFormat::kJpeg);
   ASSERT_TRUE(info) << info.reason();
   EXPECT_EQ(info->width, 640);

@@ -59,13 +59,13 @@ TEST(CodecRoundTrip, GreyAndBilevelFormatsKeepWhatTheyHold) {
   const Image grey = test::grey_image({{0, 30, 60}, {90, 200, 255}});
   for (const ImageFormat format : {ImageFormat::kPgx, ImageFormat::kPnm}) {
     SCOPED_TRACE(format_name(format));
-    EXPECT_TRUE(pixels_match(round_trip(grey, format), [&](int x, int y) { return grey.pixel(x, y); }));
+    EXPECT_TRUE(
+        pixels_match(round_trip(grey, format), [&](int x, int y) { return grey.pixel(x, y); }));
   }
-  EXPECT_TRUE(pixels_match(round_trip(test::pattern_image(), ImageFormat::kPgx),
-                           [](int x, int y) {
-                             const auto level = static_cast<std::uint8_t>(luma(pattern_colour(x, y)));
-                             return rgb(level, level, level);
-                           }));
+  EXPECT_TRUE(pixels_match(round_trip(test::pattern_image(), ImageFormat::kPgx), [](int x, int y) {
+    const auto level = static_cast<std::uint8_t>(luma(pattern_colour(x, y)));
+    return rgb(level, level, level);
+  }));
   const Image bits = test::grey_image({{0, 255, 127}, {128, 0, 255}});
   EXPECT_TRUE(pixels_match(round_trip(bits, ImageFormat::kWbmp), [](int x, int y) {
     const bool white = (y == 0 && x == 1) || (y == 1 && x != 1);
@@ -78,9 +78,9 @@ TEST(CodecRoundTrip, AlphaIsKeptWhereTheFormatHasIt) {
   image.set_pixel(0, 0, rgb(10, 20, 30, 255));
   image.set_pixel(1, 0, rgb(40, 50, 60, 128));
   image.set_pixel(2, 1, rgb(70, 80, 90, 255));
-  for (const ImageFormat format : {ImageFormat::kPng, ImageFormat::kTiff, ImageFormat::kBmp,
-                                   ImageFormat::kTga, ImageFormat::kIco, ImageFormat::kJp2,
-                                   ImageFormat::kJpc}) {
+  for (const ImageFormat format :
+       {ImageFormat::kPng, ImageFormat::kTiff, ImageFormat::kBmp, ImageFormat::kTga,
+        ImageFormat::kIco, ImageFormat::kJp2, ImageFormat::kJpc}) {
     SCOPED_TRACE(format_name(format));
     const Image back = round_trip(image, format);
     ASSERT_EQ(back.layout(), PixelLayout::kBgra);
@@ -118,10 +118,11 @@ TEST(CodecRoundTrip, IndexedPicturesStayIndexed) {
 TEST(CodecRoundTrip, GifQuantisesPicturesOfManyColours) {
   Image image = *Image::create(32, 32, 24);
   for (int y = 0; y < 32; ++y) {
-    for (int x = 0; x < 32; ++x) image.set_pixel(x, y, rgb(x * 8, y * 8, (x ^ y) * 8));
+    for (int x = 0; x < 32; ++x)
+      image.set_pixel(x, y, rgb(x * 8, y * 8, (x ^ y) * 8));
   }
-  EXPECT_TRUE(pixels_match(round_trip(image, ImageFormat::kGif),
-                           [&](int x, int y) { return image.pixel(x, y); }, 40));
+  EXPECT_TRUE(pixels_match(
+      round_trip(image, ImageFormat::kGif), [&](int x, int y) { return image.pixel(x, y); }, 40));
 }
 
 TEST(CodecRoundTrip, FormatsThatCannotBeWrittenSaySo) {
@@ -146,8 +147,8 @@ TEST(CodecRoundTrip, SavesAtomicallyAndReportsFailures) {
                           std::filesystem::directory_iterator()),
             1);  // no temporary file left behind
 
-  const Status failed = save_image(test::pattern_image(), folder / "missing" / "out.bmp",
-                                   ImageFormat::kBmp);
+  const Status failed =
+      save_image(test::pattern_image(), folder / "missing" / "out.bmp", ImageFormat::kBmp);
   ASSERT_FALSE(failed);
   EXPECT_NE(failed.reason().find("cannot write"), std::string::npos);
 }

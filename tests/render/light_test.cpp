@@ -16,7 +16,8 @@ int lit(int value, int brightness, int contrast) {
 }
 
 TEST(Light, ZeroOffsetsLeaveEveryValue) {
-  for (const int v : {0, 1, 127, 128, 200, 255}) EXPECT_EQ(lit(v, 0, 0), v);
+  for (const int v : {0, 1, 127, 128, 200, 255})
+    EXPECT_EQ(lit(v, 0, 0), v);
 }
 
 TEST(Light, BrightnessShiftsAndClamps) {

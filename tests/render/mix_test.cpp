@@ -10,7 +10,8 @@ namespace {
 Image white(int width, int height) {
   Image image = *Image::create(width, height, 24);
   for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) image.set_pixel(x, y, rgb(255, 255, 255));
+    for (int x = 0; x < width; ++x)
+      image.set_pixel(x, y, rgb(255, 255, 255));
   }
   return image;
 }

@@ -42,7 +42,8 @@ inline std::filesystem::path broken_picture(const std::string& name) {
 inline Image pattern_image() {
   Image image = *Image::create(kPatternWidth, kPatternHeight, 24);
   for (int y = 0; y < kPatternHeight; ++y) {
-    for (int x = 0; x < kPatternWidth; ++x) image.set_pixel(x, y, pattern_colour(x, y));
+    for (int x = 0; x < kPatternWidth; ++x)
+      image.set_pixel(x, y, pattern_colour(x, y));
   }
   return image;
 }
@@ -65,7 +66,8 @@ inline Image grey_image(std::initializer_list<std::initializer_list<int>> rows) 
 }
 
 inline int channel_difference(RgbQuad a, RgbQuad b) {
-  return std::max({std::abs(a.red - b.red), std::abs(a.green - b.green), std::abs(a.blue - b.blue)});
+  return std::max(
+      {std::abs(a.red - b.red), std::abs(a.green - b.green), std::abs(a.blue - b.blue)});
 }
 
 // Every pixel of `image` lies within `tolerance` of `expected(x, y)` in each colour.

@@ -10,7 +10,8 @@ namespace {
 Image white(int width, int height) {
   Image image = *Image::create(width, height, 24);
   for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) image.set_pixel(x, y, rgb(255, 255, 255));
+    for (int x = 0; x < width; ++x)
+      image.set_pixel(x, y, rgb(255, 255, 255));
   }
   return image;
 }
@@ -58,7 +59,8 @@ TEST(TextDrawing, HonoursColourWeightAndUnderline) {
   ASSERT_TRUE(draw_text(red, "Hi", style, 4, 4));
   bool reddish = false;
   for (int y = 0; y < 40; ++y) {
-    for (int x = 0; x < 80; ++x) reddish |= red.pixel(x, y) == rgb(255, 0, 0);
+    for (int x = 0; x < 80; ++x)
+      reddish |= red.pixel(x, y) == rgb(255, 0, 0);
   }
   EXPECT_TRUE(reddish);
 
@@ -88,7 +90,8 @@ TEST(TextDrawing, WorksOnAlphaAndIndexedPictures) {
   ASSERT_TRUE(draw_text(layer, "Hi", TextStyle{}, 2, 2));
   bool opaque_somewhere = false;
   for (int y = 0; y < 20; ++y) {
-    for (int x = 0; x < 40; ++x) opaque_somewhere |= layer.pixel(x, y).alpha == 255;
+    for (int x = 0; x < 40; ++x)
+      opaque_somewhere |= layer.pixel(x, y).alpha == 255;
   }
   EXPECT_TRUE(opaque_somewhere);
   EXPECT_EQ(layer.layout(), PixelLayout::kBgra);

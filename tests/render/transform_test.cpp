@@ -19,7 +19,8 @@ Image small() {
 std::vector<int> levels(const Image& image) {
   std::vector<int> values;
   for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) values.push_back(grey_at(image, x, y));
+    for (int x = 0; x < image.width(); ++x)
+      values.push_back(grey_at(image, x, y));
   }
   return values;
 }
@@ -62,7 +63,8 @@ TEST(Transform, TurningLeftThenRightGivesThePictureBack) {
 TEST(Transform, QuarterTurnsOfLargerPicturesCrossTileEdges) {
   Image image = *Image::create(70, 33, 24);
   for (int y = 0; y < 33; ++y) {
-    for (int x = 0; x < 70; ++x) image.set_pixel(x, y, rgb(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 0));
+    for (int x = 0; x < 70; ++x)
+      image.set_pixel(x, y, rgb(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 0));
   }
   ASSERT_TRUE(rotate_right(image));
   ASSERT_EQ(image.width(), 33);

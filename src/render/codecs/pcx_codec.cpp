@@ -136,7 +136,8 @@ Result<std::vector<RgbQuad>> palette_for(const PcxHeader& header, ByteSpan bytes
   } else if (header.version >= 5) {
     return Failure{"the PCX palette is missing"};
   } else {
-    for (int i = 0; i < 256; ++i) palette.push_back(rgb(i, i, i));
+    for (int i = 0; i < 256; ++i)
+      palette.push_back(rgb(i, i, i));
   }
   return palette;
 }

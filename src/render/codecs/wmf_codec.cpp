@@ -1,4 +1,4 @@
-// Windows metafiles through libwmf's raster device. A metafile is drawn at its
+// Windows metafiles through libwmf's raster device (gd). A metafile is drawn at its
 // size at 96 dots per inch, or straight at a smaller target size. Enhanced
 // metafiles (EMF) share the extension but no Linux library draws them: they are
 // recognised and refused.
@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <cstdlib>
 #include <string>
 
 #include "render/byte_reader.h"
@@ -27,6 +29,60 @@ bool is_emf(ByteSpan head) {
   return in.ok() && record_type == 1 && signature == 0x464D4520;  // " EMF"
 }
 
+// libwmf sizes some buffers by header fields alone: a record larger than the file
+// is a lie to refuse before libwmf allocates for it.
+bool header_fits(ByteSpan bytes) {
+  ByteReader in(bytes);
+  if (in.u32le() != kPlaceableKey)
+    in.seek(0);
+  else
+    in.seek(22);
+  in.skip(6);
+  const std::uint32_t size_words = in.u32le();
+  in.skip(2);
+  const std::uint32_t largest_record_words = in.u32le();
+  return in.ok() && largest_record_words <= size_words && largest_record_words <= bytes.size() / 2;
+}
+
+// Everything libwmf allocates is counted against a budget; past it, allocations
+// fail and libwmf gives up with an error instead of taking all the memory.
+class AllocationBudget {
+ public:
+  explicit AllocationBudget(std::size_t budget) : left_(budget) {}
+
+  static void* allocate(void* context, std::size_t size) {
+    return static_cast<AllocationBudget*>(context)->resize(nullptr, size);
+  }
+  static void* reallocate(void* context, void* memory, std::size_t size) {
+    return static_cast<AllocationBudget*>(context)->resize(memory, size);
+  }
+  static void release(void* context, void* memory) {
+    if (!memory) return;
+    Header* header = static_cast<Header*>(memory) - 1;
+    static_cast<AllocationBudget*>(context)->left_ += header->size;
+    std::free(header);
+  }
+
+ private:
+  union Header {
+    std::size_t size;
+    std::max_align_t alignment;
+  };
+
+  void* resize(void* memory, std::size_t size) {
+    Header* old = memory ? static_cast<Header*>(memory) - 1 : nullptr;
+    const std::size_t old_size = old ? old->size : 0;
+    if (size > old_size && size - old_size > left_) return nullptr;
+    auto* header = static_cast<Header*>(std::realloc(old, sizeof(Header) + size));
+    if (!header) return nullptr;
+    left_ = left_ + old_size - size;
+    header->size = size;
+    return header + 1;
+  }
+
+  std::size_t left_;
+};
+
 bool is_wmf(ByteSpan head) {
   ByteReader in(head);
   const std::uint32_t key = in.u32le();
@@ -40,11 +96,16 @@ bool is_wmf(ByteSpan head) {
 // raster included.
 class WmfSession {
  public:
-  explicit WmfSession(ByteSpan bytes) {
+  explicit WmfSession(ByteSpan bytes) : budget_(static_cast<std::size_t>(kMaxImagePixels)) {
+    if (!header_fits(bytes)) return;
     wmfAPI_Options options{};
     options.function = wmf_gd_function;
-    const unsigned long flags =
-        WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
+    options.context = &budget_;
+    options.malloc = AllocationBudget::allocate;
+    options.realloc = AllocationBudget::reallocate;
+    options.free = AllocationBudget::release;
+    const unsigned long flags = WMF_OPT_ALLOC | WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL |
+                                WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
     if (wmf_api_create(&api_, flags, &options) != wmf_E_None) {
       if (api_) wmf_api_destroy(api_);
       api_ = nullptr;
@@ -68,42 +129,35 @@ class WmfSession {
     return wmf_display_size(api_, &width, &height, kDotsPerInch, kDotsPerInch) == wmf_E_None;
   }
 
-  // Draws the metafile into a width × height raster; gd's 7-bit alpha (0 opaque)
-  // becomes straight 8-bit alpha.
+  // Draws the metafile into a width × height raster, handed over as a PNG: the
+  // raster libwmf would hand over directly is never freed by this libwmf version.
   Result<Image> draw(int width, int height) {
     auto* device = WMF_GD_GetData(api_);
-    device->type = wmf_gd_image;
+    device->type = wmf_gd_png;
+    device->flags |= WMF_GD_OUTPUT_MEMORY | WMF_GD_OWN_BUFFER;
+    device->sink.context = &png_;
+    device->sink.function = collect_png;
     device->width = static_cast<unsigned>(width);
     device->height = static_cast<unsigned>(height);
     device->bbox = box_;
-    if (wmf_play(api_, 0, &box_) != wmf_E_None || !device->gd_image) {
-      return Failure{"damaged WMF data"};
-    }
-    const int* pixels = wmf_gd_image_pixels(device->gd_image);
-    if (!pixels) return Failure{"damaged WMF data"};
-    std::optional<Image> image = Image::allocate(width, height, PixelLayout::kBgra);
-    if (!image) return Failure{"not enough memory for the picture"};
-    bool translucent = false;
-    for (int y = 0; y < height; ++y) {
-      std::uint8_t* out = image->row(y);
-      for (int x = 0; x < width; ++x, ++pixels, out += 4) {
-        const auto value = static_cast<std::uint32_t>(*pixels);
-        out[0] = value & 0xFF;
-        out[1] = (value >> 8) & 0xFF;
-        out[2] = (value >> 16) & 0xFF;
-        const std::uint32_t transparency = (value >> 24) & 0x7F;
-        out[3] = static_cast<std::uint8_t>(255 - (transparency * 255 + 63) / 127);
-        translucent |= out[3] != 255;
-      }
-    }
-    if (!translucent) image->convert_to(PixelLayout::kBgrx);
-    return std::move(*image);
+    if (wmf_play(api_, 0, &box_) != wmf_E_None || png_.empty()) return Failure{"damaged WMF data"};
+    Result<Image> image = png_codec().decode(png_, DecodeOptions{});
+    if (!image) return Failure{"damaged WMF data"};
+    return image;
   }
 
  private:
+  static int collect_png(void* context, char* data, int length) {
+    auto* png = static_cast<Bytes*>(context);
+    if (length > 0) png->insert(png->end(), data, data + length);
+    return length;
+  }
+
+  AllocationBudget budget_;
   wmfAPI* api_ = nullptr;
   wmfD_Rect box_{};
   bool ok_ = false;
+  Bytes png_;
 };
 
 class WmfCodec final : public ImageCodec {
