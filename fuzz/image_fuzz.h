@@ -8,8 +8,8 @@
 #include "render/image_file.h"
 
 // The body of every picture fuzzer: bytes that one of the family's codecs
-// recognises are probed and decoded (the first frame at full size, the second at a
-// reduced target), and what decodes is encoded again and must decode to the same
+// recognises are probed and decoded (the first frame at full size and at a reduced
+// target, and the second frame), and what decodes is encoded again and must decode to the same
 // size. Sanitizers catch reads and writes out of bounds and leaks; the traps catch
 // a picture without pixels or a round trip that loses it.
 namespace pictavo::fuzz {
@@ -28,9 +28,11 @@ inline int fuzz_pictures(std::initializer_list<ImageFormat> family, const std::u
 
   (void)probe_image(bytes, format);
   DecodeOptions reduced;
-  reduced.frame = 1;
   reduced.target = {16, 16, false};
   (void)decode_image(bytes, format, reduced);
+  DecodeOptions second;
+  second.frame = 1;
+  (void)decode_image(bytes, format, second);
 
   const Result<Image> image = decode_image(bytes, format);
   if (!image) return 0;

@@ -44,6 +44,11 @@ Result<Bytes> ImageCodec::encode(const Image&, const EncodeOptions&) const {
   return Failure{std::string(format_name(format())) + " pictures cannot be written"};
 }
 
+Failure missing_frame(int frame, int frame_count) {
+  return Failure{"there is no frame " + std::to_string(frame) + " (the file has " +
+                 std::to_string(frame_count) + ")"};
+}
+
 const ImageCodec* codec_for(ImageFormat format) {
   const auto index = static_cast<std::size_t>(format);
   return index < all_codecs().size() ? all_codecs()[index] : nullptr;

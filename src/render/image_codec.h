@@ -66,10 +66,15 @@ class ImageCodec {
   virtual Sniff sniff(ByteSpan head) const = 0;
   // Reads no more of the bytes than the header needs.
   virtual Result<ImageInfo> probe(ByteSpan bytes) const = 0;
+  // Called for frame 0 only unless the codec reads files of several frames.
   virtual Result<Image> decode(ByteSpan bytes, const DecodeOptions& options) const = 0;
+  virtual bool has_frames() const { return false; }
   virtual bool can_encode() const { return false; }
   virtual Result<Bytes> encode(const Image& image, const EncodeOptions& options) const;
 };
+
+// The failure for a frame the file does not have.
+Failure missing_frame(int frame, int frame_count);
 
 // The codec of a format; nullptr for kUnknown.
 const ImageCodec* codec_for(ImageFormat format);

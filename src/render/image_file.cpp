@@ -78,7 +78,9 @@ Result<const ImageCodec*> choose_codec(ByteSpan bytes, ImageFormat format) {
 Result<Image> decode_image(ByteSpan bytes, ImageFormat format, const DecodeOptions& options) {
   Result<const ImageCodec*> codec = choose_codec(bytes, format);
   if (!codec) return Failure{codec.reason()};
-  if (options.frame < 0) return Failure{"there is no frame " + std::to_string(options.frame)};
+  if (options.frame < 0 || (options.frame > 0 && !(*codec)->has_frames())) {
+    return missing_frame(options.frame, 1);
+  }
   Result<Image> image = (*codec)->decode(bytes, options);
   if (!image) return image;
   ImageOrigin& origin = image->origin();

@@ -48,6 +48,16 @@ inline Image pattern_image() {
   return image;
 }
 
+// A 24-bit picture of one colour.
+inline Image filled_image(int width, int height, RgbQuad colour) {
+  Image image = *Image::create(width, height, 24);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x)
+      image.set_pixel(x, y, colour);
+  }
+  return image;
+}
+
 // A 24-bit picture whose rows are given as grey levels.
 inline Image grey_image(std::initializer_list<std::initializer_list<int>> rows) {
   const int height = static_cast<int>(rows.size());

@@ -8,12 +8,7 @@ namespace pictavo {
 namespace {
 
 Image white(int width, int height) {
-  Image image = *Image::create(width, height, 24);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x)
-      image.set_pixel(x, y, rgb(255, 255, 255));
-  }
-  return image;
+  return test::filled_image(width, height, rgb(255, 255, 255));
 }
 
 // Pixels that are no longer white, and the box around them.

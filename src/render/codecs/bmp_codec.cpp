@@ -203,8 +203,7 @@ class BmpCodec final : public ImageCodec {
     return info;
   }
 
-  Result<Image> decode(ByteSpan bytes, const DecodeOptions& options) const override {
-    if (options.frame != 0) return Failure{"a BMP file has a single frame"};
+  Result<Image> decode(ByteSpan bytes, const DecodeOptions&) const override {
     Result<BmpHeader> header = read_header(bytes);
     if (!header) return Failure{header.reason()};
     const std::string problem = check_header(*header, bytes.size());

@@ -247,6 +247,7 @@ class GifWalker {
 class GifCodec final : public ImageCodec {
  public:
   ImageFormat format() const override { return ImageFormat::kGif; }
+  bool has_frames() const override { return true; }
 
   Sniff sniff(ByteSpan head) const override {
     return head.size() >= 6 && (std::memcmp(head.data(), "GIF87a", 6) == 0 ||
@@ -275,8 +276,7 @@ class GifCodec final : public ImageCodec {
     // Damage after the wanted frame only cuts the frame count short.
     if (!walker.walk(options.frame) && !walker.has_picture()) return Failure{walker.reason()};
     if (!walker.has_picture()) {
-      return Failure{"there is no frame " + std::to_string(options.frame) + " (the file has " +
-                     std::to_string(walker.frame_count()) + ")"};
+      return missing_frame(options.frame, walker.frame_count());
     }
     Image image = std::move(*walker.picture());
     image.origin().frame = options.frame;

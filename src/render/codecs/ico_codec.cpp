@@ -150,6 +150,7 @@ void write_dib_entry(ByteWriter& out, const Image& image) {
 class IcoCodec final : public ImageCodec {
  public:
   ImageFormat format() const override { return ImageFormat::kIco; }
+  bool has_frames() const override { return true; }
 
   // Reserved 0, type 1 (icon) or 2 (cursor), at least one entry whose data lies
   // after the directory.
@@ -183,8 +184,7 @@ class IcoCodec final : public ImageCodec {
     if (!entries) return Failure{entries.reason()};
     const int count = static_cast<int>(entries->size());
     if (options.frame >= count) {
-      return Failure{"there is no frame " + std::to_string(options.frame) + " (the file has " +
-                     std::to_string(count) + ")"};
+      return missing_frame(options.frame, count);
     }
     const IconEntry& entry = (*entries)[static_cast<std::size_t>(options.frame)];
     if (std::uint64_t{entry.offset} + entry.size > bytes.size()) {

@@ -170,7 +170,6 @@ class Jpeg2000Codec final : public ImageCodec {
   }
 
   Result<Image> decode(ByteSpan bytes, const DecodeOptions& options) const override {
-    if (options.frame != 0) return Failure{"a JPEG 2000 file has a single frame"};
     Jpeg2000Reader reader;
     if (!reader.open(bytes, opj_format()))
       return Failure{reader.reason("not a readable JPEG 2000 header")};

@@ -206,7 +206,6 @@ class JpegCodec final : public ImageCodec {
   }
 
   Result<Image> decode(ByteSpan bytes, const DecodeOptions& options) const override {
-    if (options.frame != 0) return Failure{"a JPEG file has a single frame"};
     JpegDecoder decoder(bytes);
     if (!decoder.read_header()) return Failure{decoder.reason("not a readable JPEG header")};
     jpeg_decompress_struct& cinfo = decoder.cinfo;

@@ -199,8 +199,7 @@ class PcxCodec final : public ImageCodec {
     return info;
   }
 
-  Result<Image> decode(ByteSpan bytes, const DecodeOptions& options) const override {
-    if (options.frame != 0) return Failure{"a PCX file has a single frame"};
+  Result<Image> decode(ByteSpan bytes, const DecodeOptions&) const override {
     Result<PcxHeader> header = read_header(bytes);
     if (!header) return Failure{header.reason()};
     const std::string problem = check_sizes(*header, bytes.size());

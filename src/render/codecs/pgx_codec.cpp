@@ -127,8 +127,7 @@ class PgxCodec final : public ImageCodec {
     return info;
   }
 
-  Result<Image> decode(ByteSpan bytes, const DecodeOptions& options) const override {
-    if (options.frame != 0) return Failure{"a PGX file has a single frame"};
+  Result<Image> decode(ByteSpan bytes, const DecodeOptions&) const override {
     const std::optional<PgxHeader> header = read_header(bytes);
     if (!header) return Failure{"not a PGX file"};
     const std::string refusal = image_size_refusal(header->width, header->height);

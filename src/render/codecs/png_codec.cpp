@@ -134,8 +134,7 @@ class PngCodec final : public ImageCodec {
     return info;
   }
 
-  Result<Image> decode(ByteSpan bytes, const DecodeOptions& options) const override {
-    if (options.frame != 0) return Failure{"a PNG file has a single frame"};
+  Result<Image> decode(ByteSpan bytes, const DecodeOptions&) const override {
     PngImage png;
     if (!png.begin_read(bytes)) return Failure{png.reason("not a readable PNG header")};
     const std::string refusal = image_size_refusal(png.image.width, png.image.height);

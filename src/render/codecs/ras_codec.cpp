@@ -129,8 +129,7 @@ class RasCodec final : public ImageCodec {
     return info;
   }
 
-  Result<Image> decode(ByteSpan bytes, const DecodeOptions& options) const override {
-    if (options.frame != 0) return Failure{"a Sun raster file has a single frame"};
+  Result<Image> decode(ByteSpan bytes, const DecodeOptions&) const override {
     Result<RasHeader> header = read_header(bytes);
     if (!header) return Failure{header.reason()};
     const std::string refusal = image_size_refusal(header->width, header->height);

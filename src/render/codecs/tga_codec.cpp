@@ -102,8 +102,7 @@ class TgaCodec final : public ImageCodec {
     return info;
   }
 
-  Result<Image> decode(ByteSpan bytes, const DecodeOptions& options) const override {
-    if (options.frame != 0) return Failure{"a TGA file has a single frame"};
+  Result<Image> decode(ByteSpan bytes, const DecodeOptions&) const override {
     const std::optional<TgaHeader> header = read_header(bytes);
     if (!header) return Failure{"not a TGA file"};
     const std::string problem = check_data(*header, bytes);

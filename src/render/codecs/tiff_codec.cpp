@@ -90,6 +90,7 @@ Result<Image> read_page(TIFF* tif, const TiffMemory& reader) {
 class TiffCodec final : public ImageCodec {
  public:
   ImageFormat format() const override { return ImageFormat::kTiff; }
+  bool has_frames() const override { return true; }
 
   Sniff sniff(ByteSpan head) const override {
     if (head.size() < 4) return Sniff::kNo;
@@ -132,8 +133,7 @@ class TiffCodec final : public ImageCodec {
     const int pages = TIFFNumberOfDirectories(tif.get());
     if (options.frame >= pages ||
         !TIFFSetDirectory(tif.get(), static_cast<tdir_t>(options.frame))) {
-      return Failure{"there is no frame " + std::to_string(options.frame) + " (the file has " +
-                     std::to_string(pages) + ")"};
+      return missing_frame(options.frame, pages);
     }
     Result<Image> image = read_page(tif.get(), reader);
     if (image) {

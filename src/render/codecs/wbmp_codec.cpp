@@ -69,8 +69,7 @@ class WbmpCodec final : public ImageCodec {
     return info;
   }
 
-  Result<Image> decode(ByteSpan bytes, const DecodeOptions& options) const override {
-    if (options.frame != 0) return Failure{"a WBMP file has a single frame"};
+  Result<Image> decode(ByteSpan bytes, const DecodeOptions&) const override {
     const std::optional<WbmpHeader> header = read_header(bytes);
     if (!header) return Failure{"not a WBMP file"};
     const std::string refusal = image_size_refusal(header->width, header->height);

@@ -184,7 +184,6 @@ class WmfCodec final : public ImageCodec {
 
   Result<Image> decode(ByteSpan bytes, const DecodeOptions& options) const override {
     if (is_emf(bytes)) return Failure{"EMF pictures (enhanced metafiles) cannot be decoded"};
-    if (options.frame != 0) return Failure{"a WMF file has a single frame"};
     WmfSession session(bytes);
     unsigned width = 0, height = 0;
     if (!session.ok() || !session.display_size(width, height)) {
