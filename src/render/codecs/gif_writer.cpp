@@ -72,6 +72,32 @@ std::optional<IndexedPixels> exact_palette(const Image& image) {
   return pixels;
 }
 
+// giflib's quantiser picks colours from 5-bit boxes, which turns white into light
+// grey; each palette entry becomes the mean of the pixels it stands for instead.
+void refine_colours(const std::vector<GifByteType>& red, const std::vector<GifByteType>& green,
+                    const std::vector<GifByteType>& blue, IndexedPixels& pixels) {
+  struct Sum {
+    std::uint64_t red = 0, green = 0, blue = 0, count = 0;
+  };
+  std::vector<Sum> sums(pixels.colours.size());
+  for (std::size_t i = 0; i < pixels.indices.size(); ++i) {
+    if (pixels.indices[i] >= sums.size()) continue;
+    Sum& sum = sums[pixels.indices[i]];
+    sum.red += red[i];
+    sum.green += green[i];
+    sum.blue += blue[i];
+    ++sum.count;
+  }
+  for (std::size_t c = 0; c < sums.size(); ++c) {
+    const Sum& sum = sums[c];
+    if (sum.count == 0) continue;
+    const auto mean = [&](std::uint64_t total) {
+      return static_cast<GifByteType>((total + sum.count / 2) / sum.count);
+    };
+    pixels.colours[c] = {mean(sum.red), mean(sum.green), mean(sum.blue)};
+  }
+}
+
 std::optional<IndexedPixels> quantise(const Image& image) {
   const std::size_t count = static_cast<std::size_t>(image.width()) * image.height();
   std::vector<GifByteType> red(count), green(count), blue(count);
@@ -94,6 +120,7 @@ std::optional<IndexedPixels> quantise(const Image& image) {
     return std::nullopt;
   }
   pixels.colours.resize(static_cast<std::size_t>(size));
+  refine_colours(red, green, blue, pixels);
   if (image.has_alpha()) {
     pixels.transparent = 255;
     pixels.colours.resize(256);
