@@ -29,7 +29,7 @@ struct ImageOrigin {
   // unless the decoder reduced the picture towards a requested target size.
   int full_width = 0;
   int full_height = 0;
-  int orientation = 1;           // EXIF orientation of the file (1..8), already applied
+  int orientation = 1;           // EXIF orientation of the file (1..8), applied unless asked not to
   std::size_t encoded_size = 0;  // bytes of the file
 };
 

@@ -1,5 +1,6 @@
 #include "render/codecs/jpeg2000_writer.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
