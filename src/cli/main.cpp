@@ -27,6 +27,11 @@ constexpr Command kCommands[] = {
      "list image effects and transitions with their default and random parameters, or print "
      "the stored XML of one transition (random values with --seed)",
      pictavo::cli::run_effects},
+    {"image info FILE... | image convert IN OUT [--size WxH] [--rotate left|right|180] [--flip] "
+     "[--mirror] [--crop l,t,r,b] [--light b,c] [--soften N] [--sharpen N] [--frame N] "
+     "[--quality Q]",
+     "describe pictures, or convert one (type by extension) applying the edits in this order",
+     pictavo::cli::run_image},
     {"prefs",
      "show where the preferences, the log and the working folders are, and the stored "
      "preferences",
