@@ -37,6 +37,11 @@ constexpr Command kCommands[] = {
      "preferences",
      pictavo::cli::run_prefs},
     {"profiles", "list the output profiles and their parameters", pictavo::cli::run_profiles},
+    {"transition --from A --to B --type ID [--p1 N] [--p2 N] [--effect ID] [--seconds T] "
+     "[--display S] [--size WxH] [--fps N] [--opening] [--seed N] (--png-dir DIR | --y4m FILE)",
+     "render the transition from photo A to photo B and B's own frames (after A's opening "
+     "with --opening) as PNG files or as one I420 stream",
+     pictavo::cli::run_transition},
 };
 
 void print_usage(std::FILE* out) {
