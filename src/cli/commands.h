@@ -11,6 +11,7 @@ int run_effects(Arguments& args);
 int run_image(Arguments& args);
 int run_prefs(Arguments& args);
 int run_profiles(Arguments& args);
+int run_render(Arguments& args);
 int run_transition(Arguments& args);
 
 }  // namespace pictavo::cli

@@ -37,6 +37,11 @@ constexpr Command kCommands[] = {
      "preferences",
      pictavo::cli::run_prefs},
     {"profiles", "list the output profiles and their parameters", pictavo::cli::run_profiles},
+    {"render --photo A [--photo B ...] [--profile N] [--music FILE] [--transition ID] "
+     "[--effect ID] [--display S] [--tseconds T] [--seed N] -o OUT.mp4",
+     "make the video of a slideshow of the photos with an output profile, showing progress "
+     "(Ctrl-C stops, leaving a complete shorter video)",
+     pictavo::cli::run_render},
     {"transition --from A --to B --type ID [--p1 N] [--p2 N] [--effect ID] [--seconds T] "
      "[--display S] [--size WxH] [--fps N] [--opening] [--seed N] (--png-dir DIR | --y4m FILE)",
      "render the transition from photo A to photo B and B's own frames (after A's opening "

@@ -35,4 +35,21 @@ int EncoderModule::init(int width, int height, const std::filesystem::path& outp
                parameters.frame_rate.c_str());
 }
 
+std::string encoder_failure_text(int code) {
+  switch (code) {
+    case ZORV_OK:
+      return "no failure";
+    case ZORV_ERROR_SETTINGS:
+      return "the encoder cannot make the profile's codecs, size or rates";
+    case ZORV_ERROR_OUTPUT:
+      return "the video file cannot be created or written";
+    case ZORV_ERROR_ENCODING:
+      return "the encoder failed while encoding";
+    case ZORV_ERROR_NOT_STARTED:
+      return "the encoder was not started";
+    default:
+      return "the encoder failed with code " + std::to_string(code);
+  }
+}
+
 }  // namespace pictavo

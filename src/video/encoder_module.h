@@ -49,4 +49,7 @@ class EncoderModule {
   CloseFunction* close_;
 };
 
+// What a result of the encoder module's entries means, for the user.
+std::string encoder_failure_text(int code);
+
 }  // namespace pictavo
