@@ -23,6 +23,10 @@ constexpr Command kCommands[] = {
      "and join them into one file (repeated to outlast N seconds); play files one after the "
      "other (Ctrl-C stops)",
      pictavo::cli::run_audio},
+    {"covers [--from A] [--to B] [--folder DIR]",
+     "render the transitions' cover pictures (the middle of each transition from A to B, by "
+     "default menu_pic/0.jpg and 1.jpg) as JPEG files into DIR (by default EffectCover)",
+     pictavo::cli::run_covers},
     {"effects [--seed N] [--xml TYPE]",
      "list image effects and transitions with their default and random parameters, or print "
      "the stored XML of one transition (random values with --seed)",
