@@ -8,6 +8,7 @@ namespace pictavo::cli {
 
 int run_audio(Arguments& args);
 int run_cover(Arguments& args);
+int run_effect_covers(Arguments& args);
 int run_effects(Arguments& args);
 int run_image(Arguments& args);
 int run_prefs(Arguments& args);

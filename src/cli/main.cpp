@@ -27,6 +27,10 @@ constexpr Command kCommands[] = {
      "write the 80 x 60 cover picture of a photo, drawn on white (BMP, or the type the "
      "extension names)",
      pictavo::cli::run_cover},
+    {"effect-covers [--from A] [--to B] [--folder DIR]",
+     "render the transitions' cover pictures (the middle of each transition from A to B, by "
+     "default menu_pic/0.jpg and 1.jpg) as JPEG files into DIR (by default EffectCover)",
+     pictavo::cli::run_effect_covers},
     {"effects [--seed N] [--xml TYPE]",
      "list image effects and transitions with their default and random parameters, or print "
      "the stored XML of one transition (random values with --seed)",
