@@ -23,10 +23,28 @@ constexpr Command kCommands[] = {
      "and join them into one file (repeated to outlast N seconds); play files one after the "
      "other (Ctrl-C stops)",
      pictavo::cli::run_audio},
+    {"edit PROJECT.prg [--slideshow NAME|N] ACTION ...",
+     "change a project as the photo and music pages do, and save it; ACTION is add-photos "
+     "PHOTO..., remove-photos N..., move-photos N... --before N|--after N, sort name|date "
+     "[--descending], display S [N...], tseconds T [N...], effect "
+     "none|pan|panzoom|panzoomrotate [N...], transition random|ID|NAME [N...], cover N, "
+     "add-tracks FILE..., remove-track N or move-track N up|down (photos, tracks and "
+     "slideshows count from 1; without N... every photo)",
+     pictavo::cli::run_edit},
     {"effects [--seed N] [--xml TYPE]",
      "list image effects and transitions with their default and random parameters, or print "
      "the stored XML of one transition (random values with --seed)",
      pictavo::cli::run_effects},
+    {"info PROJECT.prg",
+     "show a project's slideshows, music and photos with their start times, durations, "
+     "transitions and motions, the total length and the estimated size; changes nothing",
+     pictavo::cli::run_info},
+    {"new PROJECT.prg --slideshow NAME PHOTO... [--slideshow NAME PHOTO...] [--music FILE...] "
+     "[--effect none|pan|panzoom|panzoomrotate] [--transition random|ID] [--display S] "
+     "[--tseconds T]",
+     "make a project as the program does (every slideshow with the default music, or the "
+     "--music files) and save it",
+     pictavo::cli::run_new},
     {"prefs",
      "show where the preferences, the log and the working folders are, and the stored "
      "preferences",
