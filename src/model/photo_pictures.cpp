@@ -1,19 +1,18 @@
 #include "model/photo_pictures.h"
 
-#include <system_error>
-
 #include "model/photo_item.h"
+#include "render/image_file.h"
+#include "render/image_format.h"
+#include "render/image_limits.h"
 
 namespace pictavo {
 
-// Placeholders until the image layer is in: any non-empty file counts as a picture
-// and no cover picture is drawn.
 bool can_decode_photo(const std::filesystem::path& path) {
-  std::error_code error;
-  return std::filesystem::is_regular_file(path, error) &&
-         std::filesystem::file_size(path, error) > 0 && !error;
+  const Result<ImageInfo> info = probe_image_file(path, image_type_of(path));
+  return info && image_size_refusal(info->width, info->height).empty();
 }
 
+// The cover picture is drawn by photo preparation, which is still to come.
 void write_cover(const PhotoItem&, const std::filesystem::path&) {}
 
 }  // namespace pictavo
