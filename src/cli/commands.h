@@ -7,6 +7,7 @@
 namespace pictavo::cli {
 
 int run_audio(Arguments& args);
+int run_cover(Arguments& args);
 int run_edit(Arguments& args);
 int run_effects(Arguments& args);
 int run_image(Arguments& args);
@@ -14,6 +15,7 @@ int run_info(Arguments& args);
 int run_new(Arguments& args);
 int run_prefs(Arguments& args);
 int run_profiles(Arguments& args);
+int run_thm(Arguments& args);
 int run_transition(Arguments& args);
 
 }  // namespace pictavo::cli

@@ -23,6 +23,10 @@ constexpr Command kCommands[] = {
      "and join them into one file (repeated to outlast N seconds); play files one after the "
      "other (Ctrl-C stops)",
      pictavo::cli::run_audio},
+    {"cover PHOTO -o OUT.bmp",
+     "write the 80 x 60 cover picture of a photo, drawn on white (BMP, or the type the "
+     "extension names)",
+     pictavo::cli::run_cover},
     {"edit PROJECT.prg [--slideshow NAME|N] ACTION ...",
      "change a project as the photo and music pages do, and save it; ACTION is add-photos "
      "PHOTO..., remove-photos N..., move-photos N... --before N|--after N, sort name|date "
@@ -55,6 +59,10 @@ constexpr Command kCommands[] = {
      "preferences",
      pictavo::cli::run_prefs},
     {"profiles", "list the output profiles and their parameters", pictavo::cli::run_profiles},
+    {"thm PHOTO -o OUT.THM",
+     "write the 160 x 120 thumbnail the PSP shows beside a video of the photo, drawn on black "
+     "(baseline JPEG)",
+     pictavo::cli::run_thm},
     {"transition --from A --to B --type ID [--p1 N] [--p2 N] [--effect ID] [--seconds T] "
      "[--display S] [--size WxH] [--fps N] [--opening] [--seed N] (--png-dir DIR | --y4m FILE)",
      "render the transition from photo A to photo B and B's own frames (after A's opening "

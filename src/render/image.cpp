@@ -128,6 +128,28 @@ void Image::remove_alpha() {
   if (layout_ == PixelLayout::kBgra) convert_to(PixelLayout::kBgrx);
 }
 
+bool Image::lay_over(RgbQuad background) {
+  if (!has_transparency()) return true;
+  // A colour key of a picture without alpha is kept only until the conversion.
+  const bool has_key = layout_ == PixelLayout::kBgrx && transparent_colour_.has_value();
+  const RgbQuad key = transparent_colour_.value_or(RgbQuad{});
+  if (!convert_to(PixelLayout::kBgra)) return false;
+  const std::uint8_t under[3] = {background.blue, background.green, background.red};
+  for (int y = 0; y < height_; ++y) {
+    std::uint8_t* p = row(y);
+    for (int x = 0; x < width_; ++x, p += 4) {
+      const bool keyed = has_key && p[0] == key.blue && p[1] == key.green && p[2] == key.red;
+      const unsigned alpha = keyed ? 0 : p[3];
+      for (int c = 0; c < 3; ++c)
+        p[c] = static_cast<std::uint8_t>((p[c] * alpha + under[c] * (255 - alpha) + 127) / 255);
+      p[3] = 255;
+    }
+  }
+  layout_ = PixelLayout::kBgrx;
+  transparent_colour_.reset();
+  return true;
+}
+
 RgbQuad Image::pixel(int x, int y) const {
   if (!is_valid() || x < 0 || y < 0 || x >= width_ || y >= height_) return RgbQuad{0, 0, 0, 0};
   const std::uint8_t* p = row(y) + static_cast<std::size_t>(x) * bytes_per_pixel();

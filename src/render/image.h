@@ -83,6 +83,10 @@ class Image {
   bool has_transparency() const;
   // Drops the alpha channel: every pixel becomes opaque with its colour.
   void remove_alpha();
+  // Makes every pixel opaque as drawing the picture over `background` shows it:
+  // translucent pixels are blended, transparent ones take the background. Pictures
+  // with transparency become kBgrx; false when memory runs out.
+  bool lay_over(RgbQuad background);
 
   // The colour of a pixel (palette looked up, alpha 255 unless the picture has
   // alpha or the pixel has the transparent index); a zero quad outside.

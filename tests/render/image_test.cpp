@@ -90,6 +90,37 @@ TEST(Image, ConvertsBetweenLayouts) {
   EXPECT_FALSE(opaque.convert_to(PixelLayout::kIndexed));
 }
 
+TEST(Image, LayOverBlendsTranslucentPixelsIntoTheBackground) {
+  Image alpha = *Image::create(3, 1, 32);
+  alpha.set_pixel(0, 0, rgb(200, 100, 0, 255));
+  alpha.set_pixel(1, 0, rgb(200, 100, 0, 51));
+  ASSERT_TRUE(alpha.lay_over(rgb(0, 0, 250)));
+  EXPECT_EQ(alpha.layout(), PixelLayout::kBgrx);
+  EXPECT_EQ(alpha.pixel(0, 0), rgb(200, 100, 0));
+  EXPECT_EQ(alpha.pixel(1, 0), rgb(40, 20, 200));
+  EXPECT_EQ(alpha.pixel(2, 0), rgb(0, 0, 250));
+
+  Image indexed = *Image::create(2, 1, 8);  // index 0 black, made transparent
+  indexed.set_palette_colour(5, rgb(9, 8, 7));
+  indexed.row(0)[1] = 5;
+  indexed.set_transparent_index(0);
+  ASSERT_TRUE(indexed.lay_over(rgb(255, 255, 255)));
+  EXPECT_EQ(indexed.pixel(0, 0), rgb(255, 255, 255));
+  EXPECT_EQ(indexed.pixel(1, 0), rgb(9, 8, 7));
+
+  Image keyed = test::filled_image(2, 1, rgb(1, 2, 3));
+  keyed.set_pixel(1, 0, rgb(4, 5, 6));
+  keyed.set_transparent_colour(rgb(1, 2, 3));
+  ASSERT_TRUE(keyed.lay_over(rgb(255, 255, 255)));
+  EXPECT_EQ(keyed.pixel(0, 0), rgb(255, 255, 255));
+  EXPECT_EQ(keyed.pixel(1, 0), rgb(4, 5, 6));
+  EXPECT_FALSE(keyed.has_transparency());
+
+  Image opaque = test::pattern_image();
+  ASSERT_TRUE(opaque.lay_over(rgb(255, 255, 255)));
+  EXPECT_TRUE(test::pixels_match(opaque, test::pattern_colour));
+}
+
 TEST(Image, CopiesAreDeep) {
   Image original = test::pattern_image();
   original.origin().format = ImageFormat::kPng;

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <filesystem>
+
+#include "model/photo_item.h"
+#include "render/image.h"
+#include "render/result.h"
+
+// Making a photo's edited picture from its edit list.
+//
+// The edit list describes the prepared picture starting from the user's own file:
+// the picture editor's records, whose coordinates are pixels of the editor's
+// display (the source fitted into the editing area), followed by the quick
+// rotations made since. The editor always starts from the source file, so one
+// scale, taken from the source's size, turns every coordinate of the list into
+// picture pixels; crops and quarter turns that come before a record do not change
+// that scale.
+namespace pictavo {
+
+// The picture editor shows a photo fitted into an area of this size.
+inline constexpr int kEditingAreaWidth = 660;
+inline constexpr int kEditingAreaHeight = 480;
+
+// Soften and sharpen passes beyond this many are not applied: the editor's slider
+// counts at most this many steps either way.
+inline constexpr int kMaxFilterPasses = 20;
+
+// Picture pixels per display pixel for a source of this size: the source fitted
+// into the editing area and never enlarged, so the scale is at least 1.
+double editing_scale(int width, int height);
+
+// Applies the photo's edits to `picture`, its source at full size, in list order:
+// crops, quarter and half turns, flips and mirrors; then, before the first text or
+// picture overlay (or at the end), brightness and contrast and the soften and
+// sharpen passes; then the overlays. A picture overlay names a file in
+// `decorations` or one of its subfolders (or an absolute path); one that cannot be
+// found or decoded is left out. Fails when a crop leaves no pixels or memory runs
+// out; the picture is then half edited.
+Status apply_photo_edits(Image& picture, const PhotoItem& photo,
+                         const std::filesystem::path& decorations);
+
+// Makes the photo's edited picture: its source with every edit applied, written as
+// a 24-bit BMP (translucent pixels laid over black, as the renderers show them)
+// to edited_picture_path, which becomes the photo's prepared picture. A photo
+// without edits and adjustments is rendered from its source again. On failure the
+// photo and its prepared picture stay as they were.
+Status prepare_edited_photo(PhotoItem& photo, const std::filesystem::path& working_folder,
+                            const std::filesystem::path& decorations);
+
+}  // namespace pictavo

@@ -1,0 +1,101 @@
+#include "model/photo_preparation.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+#include "model/atomic_file.h"
+#include "render/image_file.h"
+#include "render/image_format.h"
+#include "render/small_pictures.h"
+#include "render/transform.h"
+
+namespace pictavo {
+namespace {
+
+// A quick rotation re-encodes the photo; at this quality turning a JPEG back and
+// forth a few times does not visibly wear it.
+constexpr int kRotatedJpegQuality = 90;
+
+bool same_file(const std::filesystem::path& a, const std::filesystem::path& b) {
+  std::error_code error;
+  return std::filesystem::equivalent(a, b, error) || a.lexically_normal() == b.lexically_normal();
+}
+
+int rotate_prepared(PhotoItem& photo, const std::filesystem::path& working_folder,
+                    bool (*turn)(Image&)) {
+  const ImageFormat named = image_type_of(photo.prepared_path);
+  if (named == ImageFormat::kUnknown || !is_plain_file_name(photo.file_name)) return -1;
+  const std::filesystem::path target = rotated_picture_path(photo, working_folder);
+  if (same_file(target, photo.source_path)) return -1;
+
+  Result<Image> picture = load_image(photo.prepared_path, named);
+  if (!picture || !turn(*picture)) return -1;
+  EncodeOptions options;
+  options.jpeg_quality = kRotatedJpegQuality;
+  const Result<Bytes> bytes = encode_image(*picture, picture->origin().format, options);
+  if (!bytes) return -1;
+
+  std::error_code ignored;
+  std::filesystem::create_directories(target.parent_path(), ignored);
+  const std::string_view view(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+  if (!write_file_atomically(target, view)) return -1;
+  photo.prepared_path = target;
+  return 0;
+}
+
+// Saves a small picture, or a picture of the background colour when the photo
+// did not decode. True only when the photo's picture was written.
+bool save_small_picture(const Result<Image>& made, int width, int height, RgbQuad background,
+                        const std::filesystem::path& path, ImageFormat format) {
+  if (made) return static_cast<bool>(save_image(*made, path, format));
+  const std::optional<Image> blank = solid_picture(width, height, background);
+  if (blank) save_image(*blank, path, format);
+  return false;
+}
+
+}  // namespace
+
+bool is_plain_file_name(const std::string& name) {
+  return !name.empty() && name != "." && name != ".." &&
+         std::filesystem::path(name).filename() == name;
+}
+
+std::filesystem::path rotated_picture_path(const PhotoItem& photo,
+                                           const std::filesystem::path& working_folder) {
+  return working_folder / "temp" / photo.file_name;
+}
+
+std::filesystem::path edited_picture_path(const PhotoItem& photo,
+                                          const std::filesystem::path& working_folder) {
+  return working_folder / "temp" / (photo.file_name + ".bmp");
+}
+
+int rotate_prepared_left(PhotoItem& photo, const std::filesystem::path& working_folder) {
+  return rotate_prepared(photo, working_folder, rotate_left);
+}
+
+int rotate_prepared_right(PhotoItem& photo, const std::filesystem::path& working_folder) {
+  return rotate_prepared(photo, working_folder, rotate_right);
+}
+
+bool write_cover_picture(const PhotoItem& photo, const std::filesystem::path& path) {
+  return save_small_picture(make_cover_picture(photo.prepared_path), kCoverWidth, kCoverHeight,
+                            rgb(255, 255, 255), path, ImageFormat::kBmp);
+}
+
+std::filesystem::path thm_path(const Slideshow& slideshow, const std::filesystem::path& folder) {
+  return folder / (slideshow.file_base() + ".THM");
+}
+
+bool write_thm(const Slideshow& slideshow, const std::filesystem::path& folder) {
+  if (slideshow.photos.empty()) return false;
+  const int last = static_cast<int>(slideshow.photos.size()) - 1;
+  const PhotoItem& cover =
+      *slideshow.photos[static_cast<std::size_t>(std::clamp(slideshow.cover_index, 0, last))];
+  return save_small_picture(make_thm_picture(cover.prepared_path), kThmWidth, kThmHeight,
+                            rgb(0, 0, 0), thm_path(slideshow, folder), ImageFormat::kJpeg);
+}
+
+}  // namespace pictavo

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "model/photo_item.h"
+#include "model/slideshow.h"
+
+// The picture each photo is rendered from, and the small pictures made from a
+// slideshow's cover photo.
+//
+// A photo is rendered from its prepared picture. Until it is edited that is the
+// user's own file (prepared_path == source_path); an edit writes a copy into the
+// working folder's "temp" folder and points prepared_path at it, so the user's
+// files are never written. Two forms of copy exist:
+//   WORKING/temp/NAME      a quick rotation, in the picture type it was decoded as
+//   WORKING/temp/NAME.bmp  the picture editor's result (photo_edits.h)
+// where NAME is the photo's file name with its extension. A copy is rewritten in
+// place when the same photo is changed again.
+namespace pictavo {
+
+// A name that stands for one entry of a folder: not empty, not "." or "..", and
+// without separators.
+bool is_plain_file_name(const std::string& name);
+
+std::filesystem::path rotated_picture_path(const PhotoItem& photo,
+                                           const std::filesystem::path& working_folder);
+std::filesystem::path edited_picture_path(const PhotoItem& photo,
+                                          const std::filesystem::path& working_folder);
+
+// Turns the photo's prepared picture a quarter turn anticlockwise (left) or
+// clockwise (right) into its rotated_picture_path and renders the photo from
+// there. 0 when done; -1, with the photo and every file as they were, when the
+// picture's type is unknown by its extension, it does not decode, its type cannot
+// be written (WMF), or the copy would replace the user's own file. The edit list
+// is left to the caller.
+int rotate_prepared_left(PhotoItem& photo, const std::filesystem::path& working_folder);
+int rotate_prepared_right(PhotoItem& photo, const std::filesystem::path& working_folder);
+
+// Writes the cover picture of the photo (80 × 60 BMP, see small_pictures.h) to
+// `path`. A photo that does not decode gives a white picture and false.
+bool write_cover_picture(const PhotoItem& photo, const std::filesystem::path& path);
+
+// The PSP thumbnail of a slideshow in `folder`: "NAME.THM" after the slideshow's
+// file name base.
+std::filesystem::path thm_path(const Slideshow& slideshow, const std::filesystem::path& folder);
+
+// Writes the PSP thumbnail of the slideshow's cover photo (its cover index held to
+// the photos there are) into `folder`: a 160 × 120 baseline JPEG. False without
+// photos, and when the cover photo does not decode (a black picture is written)
+// or the file cannot be written.
+bool write_thm(const Slideshow& slideshow, const std::filesystem::path& folder);
+
+}  // namespace pictavo

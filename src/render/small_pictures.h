@@ -1,0 +1,48 @@
+#pragma once
+
+#include <filesystem>
+
+#include "render/image.h"
+#include "render/result.h"
+
+// The two small pictures made from a slideshow's cover photo: the cover picture
+// the program's lists show (80 × 60 on white) and the thumbnail the PSP shows
+// beside the video (160 × 120 on black).
+namespace pictavo {
+
+inline constexpr int kCoverWidth = 80;
+inline constexpr int kCoverHeight = 60;
+inline constexpr int kThmWidth = 160;
+inline constexpr int kThmHeight = 120;
+
+// Where a photo is drawn on a small picture.
+struct Placement {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+  bool operator==(const Placement&) const = default;
+};
+
+// The photo scaled to touch the cover's sides and centred on the other axis, in
+// single precision with offsets and sizes truncated: 240 × 320 gives 45 × 60 at
+// (17, 0), 640 × 240 gives 80 × 30 at (0, 15).
+Placement cover_placement(int photo_width, int photo_height);
+
+// Photos that fit stay at their own size, centred; larger ones are reduced to the
+// thumbnail's height (when taller than 4:3) or width and centred on the other axis:
+// 3000 × 4000 gives 90 × 120 at (35, 0), 100 × 50 stays 100 × 50 at (30, 35).
+Placement thm_placement(int photo_width, int photo_height);
+
+// The cover picture of the photo file: 24-bit, the photo drawn with bicubic
+// filtering over white. Fails, with the reason, when the photo does not decode.
+Result<Image> make_cover_picture(const std::filesystem::path& photo);
+// The thumbnail of the photo file: 24-bit, the photo drawn with bilinear filtering
+// over black.
+Result<Image> make_thm_picture(const std::filesystem::path& photo);
+
+// A picture of one colour, for a small picture whose photo does not decode. Empty
+// when memory runs out.
+std::optional<Image> solid_picture(int width, int height, RgbQuad colour);
+
+}  // namespace pictavo
