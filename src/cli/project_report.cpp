@@ -29,7 +29,7 @@ std::string transition_text(const TransitionParams& transition) {
 std::string motion_text(const EffectRecord& effect) {
   std::string name(display_name(effect.image_effect));
   if (name.empty()) name = "#" + std::to_string(static_cast<int>(effect.image_effect));
-  return name + " (" + std::string(display_name(effect.category)) + ")";
+  return name;
 }
 
 std::string edit_text(const EditItem& edit) {
