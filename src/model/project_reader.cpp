@@ -8,6 +8,7 @@
 
 #include "effects/transition_choice.h"
 #include "model/photo_durations.h"
+#include "model/photo_preparation.h"
 #include "model/preferences_file.h"
 #include "model/project.h"
 #include "model/project_elements.h"
@@ -129,7 +130,10 @@ class ProjectReader {
     if (slideshow.photos.empty()) {
       project_.remove_slideshow(index);
     } else if (read) {
-      slideshow.set_cover(cover_index_);
+      // Photos that are gone can leave the stored index past the last one; the
+      // cover picture is then drawn from the photo the index is held to.
+      slideshow.set_cover(
+          std::clamp(cover_index_, 0, static_cast<int>(slideshow.photos.size()) - 1));
     }
     return read;
   }
@@ -160,8 +164,12 @@ class ProjectReader {
     if (!source) return PhotoResult::kFailed;
     if (slideshow.add_photo(*source, project_.default_setting) != 0) return PhotoResult::kSkipped;
     PhotoItem& photo = *slideshow.photos.back();
+    // An edited copy that is gone or no picture (its working folder was deleted)
+    // gives way to the user's own file, which the renderers can still show.
     if (const std::optional<std::string> prepared = find(element::kPreparedFile)) {
-      photo.prepared_path = *prepared;
+      if (*prepared == photo.source_path || can_decode_photo(*prepared)) {
+        photo.prepared_path = *prepared;
+      }
     }
     if (!read_setting(photo.setting)) {
       slideshow.remove_photo(static_cast<int>(slideshow.photos.size()) - 1);

@@ -6,7 +6,7 @@
 #include "model/frame_count.h"
 #include "model/frame_rate.h"
 #include "model/front_end.h"
-#include "model/photo_pictures.h"
+#include "model/photo_preparation.h"
 #include "model/preferences.h"
 #include "model/project_messages.h"
 #include "model/unsaved_changes.h"
@@ -91,7 +91,7 @@ void Slideshow::set_cover(int index) {
   cover_index = index;
   mark_unsaved();
   if (!is_photo_index(index)) return;
-  write_cover(*photos[static_cast<std::size_t>(index)], cover_path);
+  write_cover_picture(*photos[static_cast<std::size_t>(index)], cover_path);
   notify_cover_changed();
 }
 

@@ -4,7 +4,7 @@
 
 #include "effects/transition_choice.h"
 #include "model/photo_durations.h"
-#include "model/photo_pictures.h"
+#include "model/photo_preparation.h"
 #include "model/slideshow.h"
 #include "model/unsaved_changes.h"
 

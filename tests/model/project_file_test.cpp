@@ -80,6 +80,8 @@ class ProjectFile : public test::EditingTest {
     first.append_edit(CropArea{10, 20, 300, 200});
     first.append_edit(RotateLeft90{});
     first.append_edit(FlipVertically{});
+    fs::copy_file(test::test_data_folder() / "images" / "valid" / "pattern.bmp",
+                  files / "b.png.bmp");
     trip.photos[1]->prepared_path = files / "b.png.bmp";
 
     project->add_slideshow("Home");
@@ -199,15 +201,30 @@ TEST_F(ProjectFile, AUtf16FileLoadsLikeItsEightBitForm) {
 TEST_F(ProjectFile, MissingPhotosAreLeftOutAndEmptySlideshowsDropped) {
   build();
   const std::string text = saved_text();
-  fs::remove(files / "b.png");
+  fs::remove(files / "c.png");
   fs::remove(files / "home.png");
+  fs::remove(project->slideshows[0]->cover_path);
   std::unique_ptr<Project> loaded = load(text);
   ASSERT_EQ(loaded->slideshow_count(), 1);
   EXPECT_EQ(loaded->current_slideshow, 0);
   const Slideshow& trip = *loaded->slideshows[0];
   ASSERT_EQ(trip.photos.size(), 2u);
-  EXPECT_EQ(trip.photos[1]->file_name, "c.png");
-  EXPECT_EQ(trip.cover_index, 2);  // kept as stored; the cover photo clamps it
+  EXPECT_EQ(trip.photos[1]->file_name, "b.png");
+  // The stored cover, the third photo, is gone: the last photo is the cover now.
+  EXPECT_EQ(trip.cover_index, 1);
+  EXPECT_TRUE(fs::exists(trip.cover_path));
+}
+
+TEST_F(ProjectFile, AnEditedCopyThatIsGoneGivesWayToTheUsersFile) {
+  build();
+  const std::string text = saved_text();
+  fs::remove(files / "b.png.bmp");
+  std::unique_ptr<Project> loaded = load(text);
+  const PhotoItem& photo = *loaded->slideshows[0]->photos[1];
+  EXPECT_EQ(photo.prepared_path, photo.source_path);
+
+  test::write_file(files / "b.png.bmp", "no picture");
+  EXPECT_EQ(load(text)->slideshows[0]->photos[1]->prepared_path, files / "b.png");
 }
 
 TEST_F(ProjectFile, SavingWritesOnlyChangesAndKeepsThemWhenItFails) {

@@ -10,6 +10,8 @@
 #include "editing_fixture.h"
 #include "model/project_messages.h"
 #include "model/unsaved_changes.h"
+#include "render/image_file.h"
+#include "render/test_pictures.h"
 
 namespace pictavo {
 namespace {
@@ -127,6 +129,34 @@ TEST_F(SlideshowEditing, TheCoverPhotoClampsTheStoredIndex) {
   EXPECT_TRUE(observer.notices.empty());
   Slideshow empty("Empty", "/w");
   EXPECT_EQ(empty.cover_photo(), nullptr);
+}
+
+TEST_F(SlideshowEditing, TheCoverPictureIsDrawnFromTheChosenPhoto) {
+  project->add_slideshow("Covers");
+  Slideshow& slideshow = *project->slideshows.back();
+  const auto add = [&](const char* name, int width, int height, RgbQuad colour) {
+    const std::filesystem::path path = files / name;
+    ASSERT_TRUE(save_image(test::filled_image(width, height, colour), path, ImageFormat::kPng));
+    ASSERT_EQ(slideshow.add_photo(path, project->default_setting), 0);
+  };
+  const auto cover = [&] {
+    Result<Image> picture = load_image(slideshow.cover_path, ImageFormat::kBmp);
+    EXPECT_TRUE(picture) << picture.reason();
+    return picture ? std::move(*picture) : Image();
+  };
+  observer.notices.clear();
+  add("wide.png", 80, 30, rgb(0, 0, 200));  // drawn at y 15, 80 × 30
+  EXPECT_THAT(observer.notices, ElementsAre(ProjectNotice::kCoverChanged));
+  EXPECT_EQ(cover().pixel(40, 0), rgb(255, 255, 255));
+  EXPECT_EQ(cover().pixel(40, 30), rgb(0, 0, 200));
+
+  add("tall.png", 30, 60, rgb(200, 0, 0));  // drawn at x 25, 30 × 60
+  EXPECT_EQ(cover().pixel(40, 30), rgb(0, 0, 200));
+  observer.notices.clear();
+  slideshow.set_cover(1);
+  EXPECT_THAT(observer.notices, ElementsAre(ProjectNotice::kCoverChanged));
+  EXPECT_EQ(cover().pixel(0, 30), rgb(255, 255, 255));
+  EXPECT_EQ(cover().pixel(40, 30), rgb(200, 0, 0));
 }
 
 TEST_F(SlideshowEditing, SingleMovesSwapNeighbours) {
