@@ -3,6 +3,13 @@
 #include <charconv>
 
 namespace pictavo::cli {
+namespace {
+
+bool looks_like_option(std::string_view arg) {
+  return arg.size() > 1 && arg.starts_with("-");
+}
+
+}  // namespace
 
 Arguments::Arguments(std::vector<std::string> args)
     : args_(std::move(args)), taken_(args_.size(), false) {}
@@ -36,6 +43,21 @@ std::vector<std::string> Arguments::take_values(std::string_view name) {
   return values;
 }
 
+std::vector<std::vector<std::string>> Arguments::take_runs(std::string_view name) {
+  std::vector<std::vector<std::string>> runs;
+  for (std::size_t i = 0; i < args_.size(); ++i) {
+    if (taken_[i] || args_[i] != name) continue;
+    taken_[i] = true;
+    std::vector<std::string>& run = runs.emplace_back();
+    while (i + 1 < args_.size() && !taken_[i + 1] && !looks_like_option(args_[i + 1])) {
+      taken_[++i] = true;
+      run.push_back(args_[i]);
+    }
+    if (run.empty()) throw UsageError{std::string(name) + " needs a value"};
+  }
+  return runs;
+}
+
 std::optional<std::string> Arguments::take_value(std::string_view name) {
   std::vector<std::string> values = take_values(name);
   if (values.size() > 1) throw UsageError{std::string(name) + " is given more than once"};
@@ -53,7 +75,7 @@ std::vector<std::string> Arguments::finish() {
   std::vector<std::string> positional;
   for (std::size_t i = 0; i < args_.size(); ++i) {
     if (taken_[i]) continue;
-    if (args_[i].size() > 1 && args_[i].starts_with("-")) {
+    if (looks_like_option(args_[i])) {
       throw UsageError{"unknown option " + args_[i]};
     }
     positional.push_back(args_[i]);

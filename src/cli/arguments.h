@@ -20,6 +20,9 @@ class Arguments {
   bool take_flag(std::string_view name);
   std::optional<std::string> take_value(std::string_view name);
   std::vector<std::string> take_values(std::string_view name);  // a repeatable option
+  // For each occurrence of `name`, the arguments after it up to the next option
+  // ("--slideshow Trip a.jpg b.jpg"); an occurrence without any is a UsageError.
+  std::vector<std::vector<std::string>> take_runs(std::string_view name);
   // Integer value of an option; throws UsageError when it is not a whole number.
   std::optional<int> take_int(std::string_view name);
 

@@ -73,7 +73,7 @@ std::vector<std::string> files_of(Arguments& args) {
   return files;
 }
 
-int run_info(Arguments& args) {
+int run_measure(Arguments& args) {
   const std::vector<std::string> files = files_of(args);
   if (!converter_available("info")) return kFailed;
   int status = kDone;
@@ -235,7 +235,7 @@ int run_audio(Arguments& args) {
   // files would only repeat them less clearly.
   av_log_set_level(AV_LOG_QUIET);
   const std::optional<std::string> action = args.take_first();
-  if (action == "info") return run_info(args);
+  if (action == "info") return run_measure(args);
   if (action == "prepare") return run_prepare(args);
   if (action == "play") return run_play(args);
   throw UsageError{"name what to do: info, prepare or play"};

@@ -27,6 +27,14 @@ constexpr Command kCommands[] = {
      "write the 80 x 60 cover picture of a photo, drawn on white (BMP, or the type the "
      "extension names)",
      pictavo::cli::run_cover},
+    {"edit PROJECT.prg [--slideshow NAME|N] ACTION ...",
+     "change a project as the photo and music pages do, and save it; ACTION is add-photos "
+     "PHOTO..., remove-photos N..., move-photos N... --before N|--after N, sort name|date "
+     "[--descending], display S [N...], tseconds T [N...], effect "
+     "none|pan|panzoom|panzoomrotate [N...], transition random|ID|NAME [N...], cover N, "
+     "add-tracks FILE..., remove-track N or move-track N up|down (photos, tracks and "
+     "slideshows count from 1; without N... every photo)",
+     pictavo::cli::run_edit},
     {"effect-covers [--from A] [--to B] [--folder DIR]",
      "render the transitions' cover pictures (the middle of each transition from A to B, by "
      "default menu_pic/0.jpg and 1.jpg) as JPEG files into DIR (by default EffectCover)",
@@ -40,6 +48,16 @@ constexpr Command kCommands[] = {
      "[--quality Q]",
      "describe pictures, or convert one (type by extension) applying the edits in this order",
      pictavo::cli::run_image},
+    {"info PROJECT.prg",
+     "show a project's slideshows, music and photos with their start times, durations, "
+     "transitions and motions, the total length and the estimated size; changes nothing",
+     pictavo::cli::run_info},
+    {"new PROJECT.prg --slideshow NAME PHOTO... [--slideshow NAME PHOTO...] [--music FILE...] "
+     "[--effect none|pan|panzoom|panzoomrotate] [--transition random|ID] [--display S] "
+     "[--tseconds T]",
+     "make a project as the program does (every slideshow with the default music, or the "
+     "--music files) and save it",
+     pictavo::cli::run_new},
     {"prefs",
      "show where the preferences, the log and the working folders are, and the stored "
      "preferences",

@@ -8,6 +8,7 @@
 #include "model/atomic_file.h"
 #include "render/image_file.h"
 #include "render/image_format.h"
+#include "render/image_limits.h"
 #include "render/small_pictures.h"
 #include "render/transform.h"
 
@@ -78,6 +79,11 @@ int rotate_prepared_left(PhotoItem& photo, const std::filesystem::path& working_
 
 int rotate_prepared_right(PhotoItem& photo, const std::filesystem::path& working_folder) {
   return rotate_prepared(photo, working_folder, rotate_right);
+}
+
+bool can_decode_photo(const std::filesystem::path& path) {
+  const Result<ImageInfo> info = probe_image_file(path, image_type_of(path));
+  return info && image_size_refusal(info->width, info->height).empty();
 }
 
 bool write_cover_picture(const PhotoItem& photo, const std::filesystem::path& path) {

@@ -37,6 +37,10 @@ std::filesystem::path edited_picture_path(const PhotoItem& photo,
 int rotate_prepared_left(PhotoItem& photo, const std::filesystem::path& working_folder);
 int rotate_prepared_right(PhotoItem& photo, const std::filesystem::path& working_folder);
 
+// Whether the file is a picture the program can decode, judged from its header
+// alone: a project of thousands of photos loads without decoding any of them.
+bool can_decode_photo(const std::filesystem::path& path);
+
 // Writes the cover picture of the photo (80 × 60 BMP, see small_pictures.h) to
 // `path`. A photo that does not decode gives a white picture and false.
 bool write_cover_picture(const PhotoItem& photo, const std::filesystem::path& path);

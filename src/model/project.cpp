@@ -1,12 +1,177 @@
 #include "model/project.h"
 
+#include <algorithm>
+#include <climits>
+#include <utility>
+
 #include "effects/random_generator.h"
+#include "model/frame_count.h"
+#include "model/frame_rate.h"
+#include "model/photo_durations.h"
+#include "model/project_messages.h"
+#include "model/text_number.h"
 
 namespace pictavo {
 
 Project::Project(const std::filesystem::path& program_folder) : effect_set(program_folder) {
   preferences.program_folder = program_folder;
   seed_effect_random_with_time();
+}
+
+bool Project::is_slideshow_index(int index) const {
+  return index >= 0 && index < slideshow_count();
+}
+
+void Project::slideshows_changed() {
+  list_changed = true;
+  modified = true;
+  for (std::size_t i = 0; i < slideshows.size(); ++i)
+    slideshows[i]->number = static_cast<int>(i);
+}
+
+std::string Project::make_default_slideshow_name() const {
+  for (int n = slideshow_count();; ++n) {
+    std::string name = "Slideshow_" + std::to_string(n);
+    const bool taken =
+        std::any_of(slideshows.begin(), slideshows.end(),
+                    [&](const auto& slideshow) { return slideshow->name() == name; });
+    if (!taken) return name;
+  }
+}
+
+int Project::add_slideshow(std::string_view given_name) {
+  const std::string name = Slideshow::fit_name(given_name);
+  modified = true;
+  const bool taken = std::any_of(slideshows.begin(), slideshows.end(),
+                                 [&](const auto& slideshow) { return slideshow->name() == name; });
+  if (taken || name.empty()) return 1;
+  if (slideshow_count() >= kMaxSlideshows) {
+    front_end.show(slideshow_limit_message(kMaxSlideshows));
+    return 1;
+  }
+  auto slideshow = std::make_unique<Slideshow>(name, preferences.working_folder);
+  slideshow->attach(&front_end);
+  slideshows.push_back(std::move(slideshow));
+  current_slideshow = slideshow_count() - 1;
+  slideshows_changed();
+  return 0;
+}
+
+int Project::remove_slideshow(int index) {
+  if (!is_slideshow_index(index)) return 1;
+  slideshows.erase(slideshows.begin() + index);
+  if (current_slideshow >= index && current_slideshow != 0) --current_slideshow;
+  if (slideshows.empty()) current_slideshow = -1;
+  slideshows_changed();
+  return 0;
+}
+
+int Project::move_slideshow_up(int index) {
+  if (!is_slideshow_index(index)) return 1;
+  if (index == 0) return 0;
+  return move_slideshow_down(index - 1);
+}
+
+int Project::move_slideshow_down(int index) {
+  if (!is_slideshow_index(index)) return 1;
+  if (index + 1 == slideshow_count()) return 0;
+  std::swap(slideshows[static_cast<std::size_t>(index)],
+            slideshows[static_cast<std::size_t>(index + 1)]);
+  if (current_slideshow == index) {
+    current_slideshow = index + 1;
+  } else if (current_slideshow == index + 1) {
+    current_slideshow = index;
+  }
+  slideshows_changed();
+  return 0;
+}
+
+void Project::remove_all_slideshows() {
+  while (!slideshows.empty())
+    remove_slideshow(0);
+}
+
+Slideshow* Project::current() {
+  return is_slideshow_index(current_slideshow)
+             ? slideshows[static_cast<std::size_t>(current_slideshow)].get()
+             : nullptr;
+}
+
+int Project::photo_count() const {
+  std::size_t count = 0;
+  for (const auto& slideshow : slideshows)
+    count += slideshow->photos.size();
+  return static_cast<int>(std::min<std::size_t>(count, INT_MAX));
+}
+
+void Project::update_all_lengths() {
+  for (const auto& slideshow : slideshows)
+    slideshow->update_length();
+}
+
+void Project::apply_default_setting_to_all() {
+  for (const auto& slideshow : slideshows) {
+    for (const auto& photo : slideshow->photos) {
+      photo->setting.copy_from(default_setting);
+      fit_durations(photo->setting.effect);
+    }
+  }
+  update_all_lengths();
+  update_totals();
+  modified = true;
+}
+
+void Project::apply_tv_system_to_all() {
+  for (const auto& slideshow : slideshows) {
+    for (const auto& photo : slideshow->photos)
+      photo->setting.tv_system = default_setting.tv_system;
+  }
+  update_all_lengths();
+  update_totals();
+  modified = true;
+}
+
+int Project::total_seconds() const {
+  return truncate_to_int(static_cast<float>(total_frames) / frame_rate(default_setting.tv_system));
+}
+
+void Project::update_totals() {
+  recompute_totals();
+  if (estimated_mb > kWarningMegabytes) front_end.show(size_warning_message());
+  front_end.notify(ProjectNotice::kTotalsChanged);
+}
+
+void Project::recompute_totals() {
+  total_frames = 0;
+  for (const auto& slideshow : slideshows)
+    total_frames = saturating_add(total_frames, slideshow->total_frames);
+  if (const OutputProfile* profile = profiles.current_profile()) {
+    const long long kilobits =
+        static_cast<long long>(parse_int(profile->value(ProfileParameterId::kVideoBitrate))) +
+        parse_int(profile->value(ProfileParameterId::kAudioBitrate));
+    const float megabytes_per_second = static_cast<float>(kilobits) * 1.05f * (1.0f / 8192.0f);
+    estimated_mb = static_cast<float>(total_seconds()) * megabytes_per_second;
+  }
+}
+
+void Project::set_video_outputs() {
+  const OutputProfile* profile = profiles.current_profile();
+  if (profile == nullptr) return;
+  for (const auto& slideshow : slideshows) {
+    slideshow->video_path =
+        default_setting.output_folder / (slideshow->file_base() + "." + profile->ext);
+  }
+}
+
+std::filesystem::path Project::music_path() const {
+  if (slideshows.empty()) return {};
+  const Slideshow& first = *slideshows.front();
+  return first.tracks.empty() ? preferences.silent_audio : first.music_path;
+}
+
+void Project::share_first_music() {
+  for (std::size_t i = 1; i < slideshows.size(); ++i)
+    slideshows[i]->music_path = slideshows.front()->music_path;
 }
 
 }  // namespace pictavo

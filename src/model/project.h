@@ -2,9 +2,12 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "effects/effect_set.h"
+#include "model/front_end.h"
 #include "model/photo_setting.h"
 #include "model/preferences.h"
 #include "model/slideshow.h"
@@ -15,9 +18,16 @@ namespace pictavo {
 // The one project of a run: its slideshows, the setting new photos copy, the
 // transition templates and the output profiles, with the totals derived from them.
 // It is emptied and refilled when the user starts or opens another project.
+//
+// Slideshow operations with an index outside the list return 1 and change nothing.
+// Messages go through `front_end`; the project shows nothing itself.
 class Project {
  public:
   static constexpr int kMaxSlideshows = 50;
+  // Estimated sizes in megabytes: above the first the user is warned, above the
+  // second no more photos are taken.
+  static constexpr float kWarningMegabytes = 4000;
+  static constexpr float kLimitMegabytes = 4500;
 
   // Seeds the process-wide effect generator with the time (tests reseed it after)
   // and takes the transition cover pictures from `program_folder`, which is also
@@ -26,19 +36,68 @@ class Project {
   Project(const Project&) = delete;
   Project& operator=(const Project&) = delete;
 
+  // "Slideshow_N" for the first N, counting up from the number of slideshows, that
+  // no slideshow bears.
+  std::string make_default_slideshow_name() const;
+  // Appends a slideshow named `name` (cut to 15 characters) in the working folder
+  // and makes it current. Refused (1): a name some slideshow bears, an empty name,
+  // and a 51st slideshow, which is also shown as the limit message.
+  int add_slideshow(std::string_view name);
+  int remove_slideshow(int index);
+  // Swap with the neighbour; the current index stays on the slideshow it named.
+  int move_slideshow_up(int index);
+  int move_slideshow_down(int index);
+  void remove_all_slideshows();
+  // The current slideshow; null without slideshows.
+  Slideshow* current();
+
+  int slideshow_count() const { return static_cast<int>(slideshows.size()); }
+  int photo_count() const;
+
+  // Every photo copies the default setting (fresh motions and transitions drawn),
+  // or only takes the project's TV system; then lengths and totals are updated.
+  void apply_default_setting_to_all();
+  void apply_tv_system_to_all();
+
+  // Sums the slideshows' lengths and, with a current output profile, estimates the
+  // size from its two bitrates: (video + audio kb/s) × 1.05 / 8192 MB per second,
+  // in single precision. Shows the size warning above kWarningMegabytes and tells
+  // the front end (kTotalsChanged).
+  void update_totals();
+  // The same sums and estimate without the warning and the notice.
+  void recompute_totals();
+  bool over_hard_limit() const { return estimated_mb > kLimitMegabytes; }
+  // The total length in whole seconds at the project's frame rate.
+  int total_seconds() const;
+
+  // Points every slideshow's video at the output folder with the current profile's
+  // extension; nothing without a current profile.
+  void set_video_outputs();
+  // The music of the videos: the first slideshow's joined music when it has
+  // tracks, else the silent track; empty without slideshows.
+  std::filesystem::path music_path() const;
+  // Every other slideshow plays the first one's joined music.
+  void share_first_music();
+
   std::vector<std::unique_ptr<Slideshow>> slideshows;  // display order
   // What every new photo copies; its TV system and folders are the project's.
   PhotoSetting default_setting;
   Preferences preferences;
   EffectSet effect_set;
   ProfileGroupList profiles;
+  FrontEnd front_end;
   int current_slideshow = -1;  // -1 for none
   int total_frames = 0;        // sum over the slideshows
   float estimated_mb = 0;      // estimated output size
   bool list_changed = false;   // a slideshow was added, removed or moved
-  // Structural changes since the last save; saving writes only when it is set.
-  // Changes inside photos and tracks set the unsaved-changes flag instead.
+  // Structural changes since the last save. Changes inside photos and tracks set
+  // the unsaved-changes flag instead; saving writes when either is set.
   bool modified = false;
+
+ private:
+  bool is_slideshow_index(int index) const;
+  void slideshows_changed();
+  void update_all_lengths();
 };
 
 }  // namespace pictavo

@@ -10,18 +10,15 @@
 namespace pictavo {
 namespace {
 
-void use_working_folder(Project& project, const std::filesystem::path& working_folder) {
-  project.preferences.working_folder = working_folder;
-  project.default_setting.temp_folder = working_folder / "temp";
-  project.default_setting.output_folder = working_folder / "Output";
-}
-
 void create_folder(const std::filesystem::path& folder) {
   std::error_code ignored;
   std::filesystem::create_directories(folder, ignored);
 }
 
-void take_tv_system_from_profile(Project& project) {
+}  // namespace
+
+void load_output_profiles(Project& project) {
+  project.profiles.load_profiles(project.preferences.program_folder);
   const OutputProfile* profile = project.profiles.current_profile();
   if (profile == nullptr) return;
   const std::string& frame_rate = profile->value(ProfileParameterId::kVideoFrameRate);
@@ -29,7 +26,11 @@ void take_tv_system_from_profile(Project& project) {
   if (frame_rate == "25") project.default_setting.tv_system = 1;
 }
 
-}  // namespace
+void use_working_folder(Project& project, const std::filesystem::path& working_folder) {
+  project.preferences.working_folder = working_folder;
+  project.default_setting.temp_folder = working_folder / "temp";
+  project.default_setting.output_folder = working_folder / "Output";
+}
 
 void start_project(Project& project) {
   Preferences& preferences = project.preferences;
@@ -39,9 +40,8 @@ void start_project(Project& project) {
   load_preferences(project);
   create_folder(project.default_setting.temp_folder);
   preferences.project_path = first_free_project_path(preferences.writable_folder);
-  project.profiles.load_profiles(preferences.program_folder);
-  take_tv_system_from_profile(project);
-  // The project has no photos yet that the default setting would have to reach.
+  load_output_profiles(project);
+  project.apply_default_setting_to_all();
   project.modified = false;
   write_log("Software start!");
 }

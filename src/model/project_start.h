@@ -1,5 +1,7 @@
 #pragma once
 
+#include <filesystem>
+
 namespace pictavo {
 
 class Project;
@@ -13,6 +15,14 @@ class Project;
 // and logs "Software start!" in the preferences' log. The project ends up
 // unmodified. Folder creation failures are left to show when the folders are used.
 void start_project(Project& project);
+
+// Makes `working_folder` the project's, with its "temp" and "Output" folders as the
+// project's temporary and output folders.
+void use_working_folder(Project& project, const std::filesystem::path& working_folder);
+
+// Reads the output profiles of the program folder; the current profile's frame
+// rate sets the project's TV system ("29.97" NTSC, "25" PAL).
+void load_output_profiles(Project& project);
 
 // Fresh working folders for a new project: the next free Project_N with its "temp"
 // and "Output" folders, created and made the project's.

@@ -1,8 +1,17 @@
 #include "model/slideshow.h"
 
 #include <algorithm>
+#include <utility>
 
+#include "model/frame_count.h"
+#include "model/frame_rate.h"
+#include "model/front_end.h"
+#include "model/photo_preparation.h"
+#include "model/preferences.h"
+#include "model/project_messages.h"
+#include "model/unsaved_changes.h"
 #include "model/utf8_text.h"
+#include "video/music_preparation.h"
 
 namespace pictavo {
 namespace {
@@ -64,6 +73,139 @@ void Slideshow::set_temp_folder(const std::filesystem::path& folder) {
     track->converted_path = folder / (track->file_name() + ".mp2");
   for (const auto& photo : photos)
     photo->reroot_prepared(folder);
+}
+
+bool Slideshow::is_photo_index(int index) const {
+  return index >= 0 && static_cast<std::size_t>(index) < photos.size();
+}
+
+bool Slideshow::is_track_index(int index) const {
+  return index >= 0 && static_cast<std::size_t>(index) < tracks.size();
+}
+
+void Slideshow::notify_cover_changed() const {
+  if (front_end_ != nullptr) front_end_->notify(ProjectNotice::kCoverChanged);
+}
+
+void Slideshow::set_cover(int index) {
+  cover_index = index;
+  mark_unsaved();
+  if (!is_photo_index(index)) return;
+  write_cover_picture(*photos[static_cast<std::size_t>(index)], cover_path);
+  notify_cover_changed();
+}
+
+PhotoItem* Slideshow::cover_photo() {
+  if (photos.empty()) return nullptr;
+  cover_index = std::clamp(cover_index, 0, static_cast<int>(photos.size()) - 1);
+  return photos[static_cast<std::size_t>(cover_index)].get();
+}
+
+void Slideshow::keep_cover_on(const PhotoItem* photo) {
+  const auto found = std::find_if(photos.begin(), photos.end(),
+                                  [photo](const auto& item) { return item.get() == photo; });
+  if (found != photos.end()) {
+    cover_index = static_cast<int>(found - photos.begin());
+  } else if (!photos.empty()) {
+    set_cover(0);
+  } else {
+    cover_index = 0;
+  }
+}
+
+void Slideshow::update_length() {
+  if (photos.empty()) {
+    total_frames = 0;
+    return;
+  }
+  const float rate = frame_rate(photos.front()->setting.tv_system);
+  const auto seconds_of = [](int a, int b) {
+    return static_cast<float>(static_cast<long long>(a) + b);
+  };
+  int frames = 0;
+  for (const auto& photo : photos) {
+    photo->start = ClockSeconds(truncate_to_int(static_cast<float>(frames) / rate));
+    const EffectRecord& effect = photo->setting.effect;
+    frames = truncate_to_int(seconds_of(effect.display_seconds, effect.transition_seconds) * rate +
+                             static_cast<float>(frames));
+  }
+  if (frames != 0) {
+    // The opening fade of the first photo lasts one second; the last transition
+    // and the first photo's own time are not part of the length.
+    frames = truncate_to_int(static_cast<float>(frames) + rate);
+    const EffectRecord& last = photos.back()->setting.effect;
+    const EffectRecord& first = photos.front()->setting.effect;
+    frames = truncate_to_int(static_cast<float>(frames) -
+                             seconds_of(last.transition_seconds, first.display_seconds) * rate);
+  }
+  total_frames = frames;
+}
+
+float Slideshow::length_seconds() const {
+  if (photos.empty()) return 0;
+  return static_cast<float>(total_frames) / frame_rate(photos.front()->setting.tv_system);
+}
+
+int Slideshow::add_track(const std::filesystem::path& path, const Preferences& preferences) {
+  if (path.empty() || preferences.working_folder.empty()) return 1;
+  const bool known = std::any_of(tracks.begin(), tracks.end(),
+                                 [&](const auto& track) { return track->source_path() == path; });
+  if (known) return 1;
+  auto track = std::make_unique<AudioTrack>(path, path.filename().string(), std::filesystem::path(),
+                                            preferences.default_music);
+  track->converted_path = make_converted_path(*track, preferences.working_folder / "temp", "mp2");
+  if (track->duration().seconds() == 0) {
+    if (front_end_ != nullptr) front_end_->show(not_music_prompt(path));
+  } else {
+    tracks.push_back(std::move(track));
+    mark_unsaved();
+  }
+  update_track_starts();
+  return 0;
+}
+
+int Slideshow::add_default_track(const Preferences& preferences) {
+  return add_track(preferences.default_music, preferences);
+}
+
+int Slideshow::remove_track(int index) {
+  if (!is_track_index(index)) return 1;
+  tracks.erase(tracks.begin() + index);
+  mark_unsaved();
+  update_track_starts();
+  return 0;
+}
+
+int Slideshow::move_track_up(int index) {
+  if (!is_track_index(index)) return 1;
+  if (index == 0) return 0;
+  std::swap(tracks[static_cast<std::size_t>(index)], tracks[static_cast<std::size_t>(index - 1)]);
+  mark_unsaved();
+  update_track_starts();
+  return 0;
+}
+
+int Slideshow::move_track_down(int index) {
+  if (!is_track_index(index)) return 1;
+  if (static_cast<std::size_t>(index) + 1 == tracks.size()) return 0;
+  std::swap(tracks[static_cast<std::size_t>(index)], tracks[static_cast<std::size_t>(index + 1)]);
+  mark_unsaved();
+  update_track_starts();
+  return 0;
+}
+
+void Slideshow::update_track_starts() {
+  int start = 0;
+  for (const auto& track : tracks) {
+    track->start = ClockSeconds(start);
+    start = saturating_add(start, track->duration().seconds());
+  }
+}
+
+void Slideshow::set_music_output(std::string_view extension, const std::filesystem::path& folder) {
+  music_path = folder / (file_base() + "." + std::string(extension));
+  for (const auto& track : tracks)
+    track->converted_path = make_converted_path(*track, folder, extension);
 }
 
 }  // namespace pictavo

@@ -2,17 +2,32 @@
 
 #include <filesystem>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "effects/image_effect.h"
 #include "model/audio_track.h"
 #include "model/photo_item.h"
 
 namespace pictavo {
 
+struct FrontEnd;
+struct Preferences;
+class TransitionParams;
+
+enum class PhotoSortKey { kName, kDate };
+enum class SortDirection { kAscending, kDescending };
+
 // One slideshow of the project: photos and music tracks in playing order, and the
 // files made from it. Copies clone every photo and track.
+//
+// The editing operations keep the derived figures current: every photo's start
+// time and the slideshow's length in frames, every track's start time. Operations
+// with an index outside the list return 1 (or -1 where they return an index) and
+// change nothing; every operation that changes something marks the project as
+// having unsaved changes.
 class Slideshow {
  public:
   static constexpr std::size_t kMaxNameCharacters = 15;
@@ -38,6 +53,69 @@ class Slideshow {
   // copy (its file name + ".mp2") and every prepared photo into `folder`.
   void set_temp_folder(const std::filesystem::path& folder);
 
+  // Where messages and notices go: the project's front end. A copy starts
+  // detached, so a worker's copy never reaches the user interface.
+  void attach(const FrontEnd* front_end) { front_end_ = front_end; }
+
+  // Photos. add_photo refuses (1) an empty path, a file that some photo already
+  // renders (its prepared picture) and a file that does not decode as a picture;
+  // the photo copies `setting`. The first photo becomes the cover.
+  int add_photo(const std::filesystem::path& path, const PhotoSetting& setting);
+  int remove_photo(int index);
+  // Removes the photos at the indices (any order). The cover stays on its photo; when
+  // that photo goes, the first photo becomes the cover.
+  int remove_photos(std::span<const int> indices);
+  // Swap with the neighbour; the first photo up or the last down changes nothing.
+  // A move to or from index 0 changes the first photo, whose TV system and display
+  // time the length depends on.
+  int move_photo_up(int index);
+  int move_photo_down(int index);
+  // Moves the photos at `indices`, one after the other, next to the photo at
+  // `target`: before it, or after it and the photos already moved there, so they
+  // arrive as one run in the order given. `indices` is rewritten with the photos'
+  // new positions. Returns the target photo's final index, or -1 for an index out
+  // of range (the photos moved before it stay moved).
+  int move_photos(std::span<int> indices, int target, bool before);
+  // Numbers the photos by position, then makes one pass per photo over the list,
+  // swapping neighbours out of order: names compare byte by byte, equal neighbours
+  // keep their order.
+  void sort_photos(PhotoSortKey key, SortDirection direction);
+
+  // Effect choices of the photos at `indices`. The image effect is drawn anew for
+  // each photo from `category` (the photo's stored category is left alone); each
+  // photo gets its own transition resolved from the template; durations are
+  // brought into their ranges (photo_durations.h).
+  int set_image_effect(std::span<const int> indices, ImageEffectCategory category);
+  int set_display_seconds(std::span<const int> indices, int seconds);
+  int set_transition_seconds(std::span<const int> indices, int seconds);
+  int set_transition(std::span<const int> indices, const TransitionParams& template_params);
+
+  // Stores the cover index; for a photo index it also writes the cover picture and
+  // tells the front end (kCoverChanged).
+  void set_cover(int index);
+  // The cover photo, after clamping the cover index into the photos; null without
+  // photos.
+  PhotoItem* cover_photo();
+
+  // Tracks. add_track refuses (1) an empty path, a project without a working folder
+  // and a file some track already plays. A file of no measurable length is shown
+  // as not music and left out (0). The converted copy goes to the working folder's
+  // "temp" folder as NAME.mp2.
+  int add_track(const std::filesystem::path& path, const Preferences& preferences);
+  int add_default_track(const Preferences& preferences);
+  int remove_track(int index);
+  int move_track_up(int index);
+  int move_track_down(int index);
+  // Points the joined music at `folder`/NAME.`extension` and every track's
+  // converted copy at `folder`/its file name without extension.`extension`.
+  void set_music_output(std::string_view extension, const std::filesystem::path& folder);
+
+  // Recomputes every photo's start time and total_frames. All conversions use the
+  // first photo's frame rate in single precision and truncate after each step.
+  void update_length();
+  // total_frames at the first photo's frame rate; 0 without photos.
+  float length_seconds() const;
+
   std::vector<std::unique_ptr<PhotoItem>> photos;
   std::vector<std::unique_ptr<AudioTrack>> tracks;
   std::filesystem::path stream_path;  // intermediate video stream (.m2v)
@@ -50,7 +128,17 @@ class Slideshow {
   int cover_index = 0;
 
  private:
+  bool is_photo_index(int index) const;
+  bool are_photo_indices(std::span<const int> indices) const;
+  bool is_track_index(int index) const;
+  void update_track_starts();
+  // Puts the cover index back on `photo` after the photos moved; a photo that is
+  // gone makes the first photo the cover.
+  void keep_cover_on(const PhotoItem* photo);
+  void notify_cover_changed() const;
+
   std::string name_;
+  const FrontEnd* front_end_ = nullptr;
 };
 
 }  // namespace pictavo

@@ -1,0 +1,26 @@
+#include "cli/console_prompt.h"
+
+#include <cstdio>
+
+namespace pictavo::cli {
+namespace {
+
+const char* label(PromptIcon icon) {
+  switch (icon) {
+    case PromptIcon::kWarning:
+      return "warning: ";
+    case PromptIcon::kError:
+      return "error: ";
+    default:
+      return "";
+  }
+}
+
+}  // namespace
+
+PromptAnswer ConsolePrompt::show(const PromptMessage& message) {
+  std::fprintf(stderr, "%s%s\n", label(message.icon), message.text.c_str());
+  return cautious_answer(message.buttons);
+}
+
+}  // namespace pictavo::cli

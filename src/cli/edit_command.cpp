@@ -1,0 +1,234 @@
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/commands.h"
+#include "cli/effect_choice.h"
+#include "cli/project_report.h"
+#include "cli/project_session.h"
+#include "model/photo_adding.h"
+
+namespace pictavo::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct EditRequest {
+  Project& project;
+  Slideshow& slideshow;
+  std::vector<std::string> values;  // after the action's name
+  std::optional<std::string> before;
+  std::optional<std::string> after;
+  bool descending = false;
+};
+
+// A position as users count them (from 1) as an index; UsageError when the list
+// has no such entry.
+int index_of(std::string_view text, std::size_t count, std::string_view what) {
+  const int position = to_int(text, what);
+  if (position < 1 || static_cast<std::size_t>(position) > count) {
+    throw UsageError{"there is no " + std::string(what) + " " + std::string(text) + " (1 to " +
+                     std::to_string(count) + ")"};
+  }
+  return position - 1;
+}
+
+std::vector<int> photo_indices(const EditRequest& request, std::size_t first) {
+  std::vector<int> indices;
+  for (std::size_t i = first; i < request.values.size(); ++i)
+    indices.push_back(index_of(request.values[i], request.slideshow.photos.size(), "photo"));
+  return indices;
+}
+
+// The listed photos, or all photos when none is listed.
+std::vector<int> chosen_photos(const EditRequest& request) {
+  std::vector<int> indices = photo_indices(request, 1);
+  if (request.values.size() == 1) {
+    for (std::size_t i = 0; i < request.slideshow.photos.size(); ++i)
+      indices.push_back(static_cast<int>(i));
+  }
+  return indices;
+}
+
+void need_values(const EditRequest& request, std::size_t least, std::string_view what) {
+  if (request.values.size() < least) throw UsageError{std::string(what)};
+}
+
+std::vector<fs::path> absolute_paths(const std::vector<std::string>& files) {
+  std::vector<fs::path> paths;
+  for (const std::string& file : files)
+    paths.push_back(fs::absolute(file));
+  return paths;
+}
+
+void add_photos(EditRequest& request) {
+  need_values(request, 1, "add-photos needs photo files");
+  const PhotoFilesResult result =
+      add_photo_files(request.project, request.slideshow, absolute_paths(request.values));
+  const auto left_out = request.values.size() - static_cast<std::size_t>(result.added);
+  if (left_out > 0) {
+    std::fprintf(stderr, "%zu of the photos %s\n", left_out,
+                 result.limit_reached ? "would pass the size limit or could not be added"
+                                      : "are not pictures, are missing or are in already");
+  }
+}
+
+void remove_photos(EditRequest& request) {
+  need_values(request, 1, "remove-photos needs photo numbers");
+  request.slideshow.remove_photos(photo_indices(request, 0));
+}
+
+void move_photos(EditRequest& request) {
+  need_values(request, 1, "move-photos needs photo numbers");
+  if (request.before.has_value() == request.after.has_value()) {
+    throw UsageError{"move-photos needs either --before N or --after N"};
+  }
+  const std::size_t count = request.slideshow.photos.size();
+  const int target = index_of(request.before ? *request.before : *request.after, count, "photo");
+  std::vector<int> indices = photo_indices(request, 0);
+  request.slideshow.move_photos(indices, target, request.before.has_value());
+}
+
+void sort(EditRequest& request) {
+  need_values(request, 1, "sort needs name or date");
+  const std::string& key = request.values.front();
+  if (key != "name" && key != "date") throw UsageError{"sort takes name or date"};
+  request.slideshow.sort_photos(
+      key == "name" ? PhotoSortKey::kName : PhotoSortKey::kDate,
+      request.descending ? SortDirection::kDescending : SortDirection::kAscending);
+}
+
+void display(EditRequest& request) {
+  need_values(request, 1, "display needs seconds");
+  const int seconds = display_seconds_value(to_int(request.values.front(), "display"), "display");
+  request.slideshow.set_display_seconds(chosen_photos(request), seconds);
+}
+
+void transition_seconds(EditRequest& request) {
+  need_values(request, 1, "tseconds needs seconds");
+  const int seconds =
+      transition_seconds_value(to_int(request.values.front(), "tseconds"), "tseconds");
+  request.slideshow.set_transition_seconds(chosen_photos(request), seconds);
+}
+
+void effect(EditRequest& request) {
+  need_values(request, 1, "effect needs none, pan, panzoom or panzoomrotate");
+  const ImageEffectCategory category = category_named(request.values.front(), "effect");
+  request.slideshow.set_image_effect(chosen_photos(request), category);
+}
+
+void transition(EditRequest& request) {
+  need_values(request, 1, "transition needs random, an id or a name");
+  const auto chosen = transition_template(request.values.front(), "transition");
+  request.slideshow.set_transition(chosen_photos(request), *chosen);
+}
+
+void cover(EditRequest& request) {
+  need_values(request, 1, "cover needs a photo number");
+  request.slideshow.set_cover(
+      index_of(request.values.front(), request.slideshow.photos.size(), "photo"));
+}
+
+void add_tracks(EditRequest& request) {
+  need_values(request, 1, "add-tracks needs music files");
+  for (const fs::path& file : absolute_paths(request.values)) {
+    if (request.slideshow.add_track(file, request.project.preferences) != 0) {
+      std::fprintf(stderr, "left out %s: the slideshow plays it already\n", file.c_str());
+    }
+  }
+}
+
+void remove_track(EditRequest& request) {
+  need_values(request, 1, "remove-track needs a track number");
+  request.slideshow.remove_track(
+      index_of(request.values.front(), request.slideshow.tracks.size(), "track"));
+}
+
+void move_track(EditRequest& request) {
+  need_values(request, 2, "move-track needs a track number and up or down");
+  const int index = index_of(request.values[0], request.slideshow.tracks.size(), "track");
+  if (request.values[1] == "up") {
+    request.slideshow.move_track_up(index);
+  } else if (request.values[1] == "down") {
+    request.slideshow.move_track_down(index);
+  } else {
+    throw UsageError{"move-track takes up or down"};
+  }
+}
+
+struct Action {
+  std::string_view name;
+  void (*run)(EditRequest&);
+};
+
+constexpr Action kActions[] = {
+    {"add-photos", add_photos},
+    {"remove-photos", remove_photos},
+    {"move-photos", move_photos},
+    {"sort", sort},
+    {"display", display},
+    {"tseconds", transition_seconds},
+    {"effect", effect},
+    {"transition", transition},
+    {"cover", cover},
+    {"add-tracks", add_tracks},
+    {"remove-track", remove_track},
+    {"move-track", move_track},
+};
+
+const Action& action_named(std::string_view name) {
+  for (const Action& action : kActions) {
+    if (action.name == name) return action;
+  }
+  throw UsageError{"unknown action \"" + std::string(name) + "\""};
+}
+
+// The slideshow named by number (from 1) or by name; the first without a choice.
+int slideshow_index(const Project& project, const std::optional<std::string>& choice) {
+  if (!choice) return 0;
+  for (int i = 0; i < project.slideshow_count(); ++i) {
+    if (project.slideshows[static_cast<std::size_t>(i)]->name() == *choice) return i;
+  }
+  return index_of(*choice, project.slideshows.size(), "slideshow");
+}
+
+}  // namespace
+
+int run_edit(Arguments& args) {
+  const std::optional<std::string> slideshow_choice = args.take_value("--slideshow");
+  const std::optional<std::string> before = args.take_value("--before");
+  const std::optional<std::string> after = args.take_value("--after");
+  const bool descending = args.take_flag("--descending");
+  std::vector<std::string> positional = args.finish();
+  if (positional.size() < 2) throw UsageError{"name a project file and an action"};
+  const Action& action = action_named(positional[1]);
+
+  ProjectSession session(ProjectSession::Mode::kProgram);
+  Project& project = session.project();
+  if (!session.open(positional[0])) {
+    std::fprintf(stderr, "pictavo-cli edit: %s is not a project file that can be read\n",
+                 positional[0].c_str());
+    return 1;
+  }
+  if (project.slideshows.empty()) {
+    std::fprintf(stderr, "pictavo-cli edit: %s has no slideshow\n", positional[0].c_str());
+    return 1;
+  }
+  const int index = slideshow_index(project, slideshow_choice);
+  Slideshow& slideshow = *project.slideshows[static_cast<std::size_t>(index)];
+  EditRequest request{project, slideshow, {positional.begin() + 2, positional.end()},
+                      before,  after,     descending};
+  action.run(request);
+  // As in the photo list: a slideshow left without photos goes too.
+  if (slideshow.photos.empty()) project.remove_slideshow(index);
+  project.update_totals();
+  if (!session.save()) return 1;
+  print_project(project);
+  return 0;
+}
+
+}  // namespace pictavo::cli

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <filesystem>
+
+#include "cli/console_prompt.h"
+#include "model/project.h"
+
+namespace pictavo::cli {
+
+// The one project of a command, its messages printed.
+class ProjectSession {
+ public:
+  enum class Mode {
+    // As the program after its start: a fresh working folder, the preferences read
+    // and rewritten (counting the start), the profiles loaded.
+    kProgram,
+    // Only the profiles: whatever opening a project writes (cover pictures, the
+    // preferences) goes to a scratch folder removed with the session.
+    kLookOnly,
+  };
+
+  explicit ProjectSession(Mode mode);
+  ~ProjectSession();
+  ProjectSession(const ProjectSession&) = delete;
+  ProjectSession& operator=(const ProjectSession&) = delete;
+
+  Project& project() { return project_; }
+
+  // Opens a project file as the program's Open does: the slideshows removed, the
+  // file loaded, the totals updated. False when the file could not be read.
+  bool open(const std::filesystem::path& file);
+  // Saves to the project's file; false, with the reason printed, when it failed.
+  bool save();
+
+ private:
+  ConsolePrompt prompt_;
+  Project project_;
+  Mode mode_;
+  std::filesystem::path scratch_folder_;  // kLookOnly
+  std::filesystem::path fresh_working_folder_;
+  bool saved_ = false;
+};
+
+}  // namespace pictavo::cli

@@ -1,0 +1,13 @@
+#include "model/front_end.h"
+
+namespace pictavo {
+
+PromptAnswer FrontEnd::show(const PromptMessage& message) const {
+  return prompt != nullptr ? prompt->show(message) : cautious_answer(message.buttons);
+}
+
+void FrontEnd::notify(ProjectNotice notice) const {
+  if (observer != nullptr) observer->project_notice(notice);
+}
+
+}  // namespace pictavo

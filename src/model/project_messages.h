@@ -1,0 +1,24 @@
+#pragma once
+
+#include <filesystem>
+
+#include "model/prompt.h"
+
+namespace pictavo {
+
+// The messages of editing and storing a project, with the program's exact texts.
+
+// "get to Max slideshow count 50!": a slideshow refused at the limit.
+PromptMessage slideshow_limit_message(int limit);
+// "Slideshow name conflict or is NULL!": a new slideshow was refused.
+PromptMessage slideshow_name_message();
+// "Length Is over 4000M! ...": the estimated size passed the warning mark.
+PromptMessage size_warning_message();
+// "file:'...' is not a legal mp3 file, so it will not be added!"
+PromptMessage not_music_prompt(const std::filesystem::path& path);
+// "Save to '...' Success!"
+PromptMessage saved_message(const std::filesystem::path& path);
+// "can not set Doc!": a project file that is not a readable document.
+PromptMessage unreadable_project_message();
+
+}  // namespace pictavo

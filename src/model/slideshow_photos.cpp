@@ -1,0 +1,166 @@
+// The photo operations of a slideshow.
+#include <algorithm>
+#include <utility>
+
+#include "effects/transition_choice.h"
+#include "model/photo_durations.h"
+#include "model/photo_preparation.h"
+#include "model/slideshow.h"
+#include "model/unsaved_changes.h"
+
+namespace pictavo {
+
+bool Slideshow::are_photo_indices(std::span<const int> indices) const {
+  return std::all_of(indices.begin(), indices.end(),
+                     [this](int index) { return is_photo_index(index); });
+}
+
+int Slideshow::add_photo(const std::filesystem::path& path, const PhotoSetting& setting) {
+  mark_unsaved();
+  if (path.empty()) return 1;
+  const bool rendered_already = std::any_of(photos.begin(), photos.end(), [&](const auto& photo) {
+    return photo->prepared_path == path;
+  });
+  if (rendered_already || !can_decode_photo(path)) return 1;
+
+  auto photo = std::make_unique<PhotoItem>(path, setting);
+  fit_durations(photo->setting.effect);
+  photos.push_back(std::move(photo));
+  update_length();
+  if (photos.size() == 1) set_cover(0);
+  return 0;
+}
+
+int Slideshow::remove_photo(int index) {
+  const int indices[] = {index};
+  return remove_photos(indices);
+}
+
+int Slideshow::remove_photos(std::span<const int> indices) {
+  if (!are_photo_indices(indices)) return 1;
+  std::vector<int> doomed(indices.begin(), indices.end());
+  std::sort(doomed.begin(), doomed.end());
+  doomed.erase(std::unique(doomed.begin(), doomed.end()), doomed.end());
+  const PhotoItem* cover = cover_photo();
+  for (auto index = doomed.rbegin(); index != doomed.rend(); ++index)
+    photos.erase(photos.begin() + *index);
+  mark_unsaved();
+  update_length();
+  keep_cover_on(cover);
+  return 0;
+}
+
+int Slideshow::move_photo_up(int index) {
+  if (!is_photo_index(index)) return 1;
+  if (index == 0) return 0;
+  int indices[] = {index};
+  return move_photos(indices, index - 1, true) < 0 ? 1 : 0;
+}
+
+int Slideshow::move_photo_down(int index) {
+  if (!is_photo_index(index)) return 1;
+  if (static_cast<std::size_t>(index) + 1 == photos.size()) return 0;
+  int indices[] = {index};
+  return move_photos(indices, index + 1, false) < 0 ? 1 : 0;
+}
+
+int Slideshow::move_photos(std::span<int> indices, int target, bool before) {
+  if (!is_photo_index(target)) return -1;
+  const PhotoItem* cover = cover_photo();
+  bool all_moved = true;
+  int anchor = target;  // after: the last photo placed behind the target
+  for (std::size_t k = 0; k < indices.size(); ++k) {
+    const int from = indices[k];
+    if (!is_photo_index(from)) {
+      all_moved = false;
+      break;
+    }
+    // The target stays where it is, and so does a photo already placed behind it.
+    if (from == target || (!before && from == anchor)) continue;
+    auto photo = std::move(photos[static_cast<std::size_t>(from)]);
+    photos.erase(photos.begin() + from);
+    if (from < target) --target;
+    if (from < anchor) --anchor;
+    const int to = before ? target : anchor + 1;
+    photos.insert(photos.begin() + to, std::move(photo));
+    if (to <= target) ++target;
+    anchor = to;
+    for (std::size_t j = 0; j < indices.size(); ++j) {
+      int& index = indices[j];
+      if (j == k) {
+        index = to;
+      } else if (is_photo_index(index)) {
+        if (index > from) --index;
+        if (index >= to) ++index;
+      }
+    }
+  }
+  mark_unsaved();
+  update_length();
+  keep_cover_on(cover);
+  return all_moved ? target : -1;
+}
+
+void Slideshow::sort_photos(PhotoSortKey key, SortDirection direction) {
+  for (std::size_t i = 0; i < photos.size(); ++i)
+    photos[i]->number = static_cast<int>(i);
+  const auto comes_after = [key](const PhotoItem& a, const PhotoItem& b) {
+    return key == PhotoSortKey::kName ? a.file_name > b.file_name : a.created > b.created;
+  };
+  const bool ascending = direction == SortDirection::kAscending;
+  const PhotoItem* cover = cover_photo();
+  for (std::size_t pass = 0; pass < photos.size(); ++pass) {
+    for (std::size_t i = 0; i + 1 < photos.size(); ++i) {
+      const PhotoItem& left = *photos[i];
+      const PhotoItem& right = *photos[i + 1];
+      if (ascending ? comes_after(left, right) : comes_after(right, left)) {
+        std::swap(photos[i], photos[i + 1]);
+        mark_unsaved();
+      }
+    }
+  }
+  // The order changed the start times and maybe the first photo.
+  update_length();
+  keep_cover_on(cover);
+}
+
+int Slideshow::set_image_effect(std::span<const int> indices, ImageEffectCategory category) {
+  if (!are_photo_indices(indices)) return 1;
+  for (const int index : indices)
+    photos[static_cast<std::size_t>(index)]->setting.effect.image_effect =
+        draw_image_effect(category);
+  mark_unsaved();
+  return 0;
+}
+
+int Slideshow::set_display_seconds(std::span<const int> indices, int seconds) {
+  if (!are_photo_indices(indices)) return 1;
+  for (const int index : indices)
+    photos[static_cast<std::size_t>(index)]->setting.effect.display_seconds =
+        fit_display_seconds(seconds);
+  mark_unsaved();
+  update_length();
+  return 0;
+}
+
+int Slideshow::set_transition_seconds(std::span<const int> indices, int seconds) {
+  if (!are_photo_indices(indices)) return 1;
+  for (const int index : indices)
+    photos[static_cast<std::size_t>(index)]->setting.effect.transition_seconds =
+        fit_transition_seconds(seconds);
+  mark_unsaved();
+  update_length();
+  return 0;
+}
+
+int Slideshow::set_transition(std::span<const int> indices,
+                              const TransitionParams& template_params) {
+  if (!are_photo_indices(indices)) return 1;
+  for (const int index : indices)
+    photos[static_cast<std::size_t>(index)]->setting.effect.set_transition(
+        resolve_transition(template_params));
+  mark_unsaved();
+  return 0;
+}
+
+}  // namespace pictavo
