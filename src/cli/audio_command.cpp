@@ -152,9 +152,10 @@ int run_prepare(Arguments& args) {
                              .loop_audio = loop_seconds.has_value(),
                              .project_seconds = loop_seconds.value_or(0)};
   int result = kFailed;
+  std::string failure;
   {
     const InterruptWatch watch([&stop] { stop.set(); });
-    result = prepare_music(request);
+    result = prepare_music(request, &failure);
   }
   if (result == kDone) {
     const int passes = repetition_count(request);
@@ -166,8 +167,7 @@ int run_prepare(Arguments& args) {
     complain("prepare", "stopped; nothing was written");
     return kStopped;
   }
-  complain("prepare", "failed with result " + std::to_string(result) + "; " + log_path().string() +
-                          " tells more");
+  complain("prepare", failure + " (result " + std::to_string(result) + ")");
   return kFailed;
 }
 

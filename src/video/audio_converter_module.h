@@ -20,4 +20,7 @@ std::optional<SharedModule> load_audio_converter_module(std::string& error);
 // lacks its duration entry, and 1 when the module cannot be loaded at all.
 int track_seconds(const std::filesystem::path& path);
 
+// What a failure code of the converter's xToMp2 means, for the user.
+std::string converter_failure_text(int code);
+
 }  // namespace pictavo

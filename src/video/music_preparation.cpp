@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "audioconv/xtomp2.h"
@@ -91,10 +92,9 @@ class ConvertedFiles {
 
 // Loads the converter, converts one track and releases the converter again. The
 // converter's result, 0 when it lacks its entry (the join then misses the file),
-// or nothing when the module cannot be loaded.
+// or nothing, with the loader's reason in `error`, when the module cannot be loaded.
 std::optional<int> convert_track(const AudioTrack& track, const std::filesystem::path& destination,
-                                 XToMp2Stop& stop) {
-  std::string error;
+                                 XToMp2Stop& stop, std::string& error) {
   const std::optional<SharedModule> module = load_audio_converter_module(error);
   if (!module) {
     write_log("Load audio converter module error");
@@ -125,18 +125,37 @@ bool append_file(const std::filesystem::path& path, AtomicFile& output) {
   return good;
 }
 
-int join(const MusicRequest& request, const ConvertedFiles& converted) {
+// Records why the preparation failed, for the caller that asked.
+class Failure {
+ public:
+  explicit Failure(std::string* text) : text_(text) {}
+  int operator()(int code, std::string reason) const {
+    if (text_ != nullptr) *text_ = std::move(reason);
+    return code;
+  }
+
+ private:
+  std::string* text_;
+};
+
+int join(const MusicRequest& request, const ConvertedFiles& converted, const Failure& fail) {
   write_log("begin join all mp2 file");
   AtomicFile output(request.output_path);
-  if (!output.is_good()) return kFailed;
+  if (!output.is_good())
+    return fail(kFailed, "the music file " + request.output_path.string() + " cannot be created");
   const int count = repetition_count(request);
   for (int pass = 0; pass < count; ++pass) {
     for (std::size_t track = 0; track < request.tracks.size(); ++track) {
-      if (!append_file(converted[track], output)) return kFailed;
+      if (!append_file(converted[track], output)) {
+        return fail(kFailed, "the converted music " + converted[track].string() +
+                                 " cannot be read, or " + request.output_path.string() +
+                                 " cannot be written");
+      }
       if (stop_requested(request.stop)) return kStopped;
     }
   }
-  if (!output.commit()) return kFailed;
+  if (!output.commit())
+    return fail(kFailed, "the music file " + request.output_path.string() + " cannot be written");
   converted.remove_all();
   write_log("end join all mp2 file");
   return 0;
@@ -161,16 +180,23 @@ int repetition_count(const MusicRequest& request) {
   return static_cast<int>(std::max(request.project_seconds, 0) / music_seconds + 1);
 }
 
-int prepare_music(const MusicRequest& request) {
+int prepare_music(const MusicRequest& request, std::string* failure) {
+  const Failure fail(failure);
   const ConvertedFiles converted(request.tracks, request.output_path);
   XToMp2Stop stop{request.stop != nullptr ? is_stop_requested : nullptr, request.stop};
   for (std::size_t track = 0; track < request.tracks.size(); ++track) {
-    const std::optional<int> result = convert_track(*request.tracks[track], converted[track], stop);
-    if (!result) return kFailed;
-    if (*result != 0) return *result;
+    const AudioTrack& music = *request.tracks[track];
+    std::string error;
+    const std::optional<int> result = convert_track(music, converted[track], stop, error);
+    if (!result) return fail(kFailed, "cannot load the audio converter module: " + error);
+    if (*result == kStopped) return kStopped;
+    if (*result != 0) {
+      return fail(*result, "the music file " + music.source_path().string() +
+                               " cannot be converted: " + converter_failure_text(*result));
+    }
     if (stop_requested(request.stop)) return kStopped;
   }
-  return join(request, converted);
+  return join(request, converted, fail);
 }
 
 }  // namespace pictavo

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <memory>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "model/audio_track.h"
@@ -35,8 +36,9 @@ int repetition_count(const MusicRequest& request);
 // Converts every track to MP2 at its converted path with the audio converter module
 // and joins the converted files end to end, repeated as the request says, into the
 // output file. Returns 0 when done, 1 when the module cannot be loaded or a file
-// cannot be written or read, 2 when stopped, or the converter's own failure code.
+// cannot be written or read, 2 when stopped, or the converter's own failure code;
+// for a failure other than a stop, `failure` (when given) says what went wrong.
 // The output appears only when complete; converted files never outlive the call.
-int prepare_music(const MusicRequest& request);
+int prepare_music(const MusicRequest& request, std::string* failure = nullptr);
 
 }  // namespace pictavo

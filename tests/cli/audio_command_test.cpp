@@ -70,7 +70,7 @@ TEST_F(AudioCommand, PrepareJoinsTheTracksRepeatedToOutlastTheGivenLength) {
 
   result = test::run_cli({"audio", "prepare", song_, "-o", path("no folder/x.mp2")});
   EXPECT_EQ(result.exit_code, 1);
-  EXPECT_THAT(result.err, HasSubstr("failed with result 1"));
+  EXPECT_THAT(result.err, HasSubstr("x.mp2 cannot be created (result 1)"));
 }
 
 TEST_F(AudioCommand, PlayPlaysTheFilesToTheEnd) {
