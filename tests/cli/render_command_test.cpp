@@ -9,7 +9,6 @@
 #include "support/temp_program_folder.h"
 #include "video/encoder_parameters.h"
 #include "video/profile_group_list.h"
-#include "video/video_size_table.h"
 
 namespace pictavo {
 namespace {
@@ -48,34 +47,6 @@ class RenderCommand : public ::testing::Test {
     return test::run_cli(args);
   }
 
-  void expect_psp_video(const OutputProfile& profile, const std::filesystem::path& video,
-                        int frames) {
-    const test::ProbeResult info = test::probe(video, true);
-    const VideoSize* size = find_video_size(profile.value(ProfileParameterId::kVideoSize));
-    ASSERT_NE(size, nullptr);
-    const bool h264 = profile.value(ProfileParameterId::kVideoCodec) == "h264";
-    const bool ntsc = profile.value(ProfileParameterId::kVideoFrameRate) == "29.97";
-    EXPECT_EQ(info.at("format.nb_streams"), "2");
-    EXPECT_EQ(info.at("format.tags.major_brand"), "MSNV");
-    EXPECT_EQ(info.at("streams.stream.0.codec_type"), "video");
-    EXPECT_EQ(info.at("streams.stream.0.codec_name"), h264 ? "h264" : "mpeg4");
-    EXPECT_EQ(info.at("streams.stream.0.width"), std::to_string(size->width));
-    EXPECT_EQ(info.at("streams.stream.0.height"), std::to_string(size->height));
-    EXPECT_EQ(info.at("streams.stream.0.r_frame_rate"), ntsc ? "30000/1001" : "25/1");
-    EXPECT_EQ(info.at("streams.stream.0.nb_read_frames"), std::to_string(frames));
-    EXPECT_EQ(info.at("streams.stream.1.codec_name"), "aac");
-    EXPECT_EQ(info.at("streams.stream.1.profile"), "LC");
-    EXPECT_EQ(info.at("streams.stream.1.sample_rate"),
-              profile.value(ProfileParameterId::kSampleRate));
-    EXPECT_NEAR(probe_number(info, "streams.stream.1.duration"),
-                probe_number(info, "streams.stream.0.duration"), 0.1);
-    if (h264) {
-      test::expect_psp_h264(video, frames, size->width * size->height > 320 * 240 ? 30 : 21);
-    } else {
-      EXPECT_EQ(info.at("streams.stream.0.profile"), "Simple Profile");
-    }
-  }
-
   test::TempProgramFolder home_;
   test::TempFolder photos_;
   ProfileGroupList profiles_;
@@ -100,7 +71,7 @@ TEST_F(RenderCommand, EveryShippedProfileMakesAVideoThePspPlays) {
     ASSERT_EQ(result.exit_code, 0) << result.err;
     EXPECT_THAT(result.out, HasSubstr(std::to_string(frames) + " frames"));
     EXPECT_THAT(result.err, HasSubstr("100%"));
-    expect_psp_video(profile, video, frames);
+    test::expect_psp_video(profile, video, frames);
   }
 }
 

@@ -2,48 +2,22 @@
 
 #include <grp.h>
 #include <gtest/gtest.h>
-#include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
-#include <optional>
 #include <string>
 
 #include "model/country_table.h"
 #include "model/preferences.h"
+#include "support/scoped_environment.h"
 #include "support/temp_program_folder.h"
 
 namespace pictavo {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Sets an environment variable for the scope, restoring the old value after.
-class ScopedEnvironment {
- public:
-  ScopedEnvironment(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    if (value != nullptr) {
-      ::setenv(name, value, 1);
-    } else {
-      ::unsetenv(name);
-    }
-  }
-  ~ScopedEnvironment() {
-    if (old_) {
-      ::setenv(name_, old_->c_str(), 1);
-    } else {
-      ::unsetenv(name_);
-    }
-  }
-  ScopedEnvironment(const ScopedEnvironment&) = delete;
-  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
+using test::ScopedEnvironment;
 
 TEST(ProgramFolder, ComesFromPictavoHome) {
   test::TempProgramFolder home;

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "support/run_command.h"
+#include "video/video_size_table.h"
 
 namespace pictavo::test {
 
@@ -104,6 +105,35 @@ void expect_psp_h264(const std::filesystem::path& path, int frames, int level_id
     longest_b_run = std::max(longest_b_run, b_run);
   }
   EXPECT_LE(longest_b_run, 1);
+}
+
+void expect_psp_video(const OutputProfile& profile, const std::filesystem::path& video,
+                      int frames) {
+  const ProbeResult info = probe(video, true);
+  const VideoSize* size = find_video_size(profile.value(ProfileParameterId::kVideoSize));
+  ASSERT_NE(size, nullptr);
+  ASSERT_TRUE(info.contains("streams.stream.1.codec_name")) << video << " has no second stream";
+  const bool h264 = profile.value(ProfileParameterId::kVideoCodec) == "h264";
+  const bool ntsc = profile.value(ProfileParameterId::kVideoFrameRate) == "29.97";
+  EXPECT_EQ(info.at("format.nb_streams"), "2");
+  EXPECT_EQ(info.at("format.tags.major_brand"), "MSNV");
+  EXPECT_EQ(info.at("streams.stream.0.codec_type"), "video");
+  EXPECT_EQ(info.at("streams.stream.0.codec_name"), h264 ? "h264" : "mpeg4");
+  EXPECT_EQ(info.at("streams.stream.0.width"), std::to_string(size->width));
+  EXPECT_EQ(info.at("streams.stream.0.height"), std::to_string(size->height));
+  EXPECT_EQ(info.at("streams.stream.0.r_frame_rate"), ntsc ? "30000/1001" : "25/1");
+  EXPECT_EQ(info.at("streams.stream.0.nb_read_frames"), std::to_string(frames));
+  EXPECT_EQ(info.at("streams.stream.1.codec_name"), "aac");
+  EXPECT_EQ(info.at("streams.stream.1.profile"), "LC");
+  EXPECT_EQ(info.at("streams.stream.1.sample_rate"),
+            profile.value(ProfileParameterId::kSampleRate));
+  EXPECT_NEAR(probe_number(info, "streams.stream.1.duration"),
+              probe_number(info, "streams.stream.0.duration"), 0.1);
+  if (h264) {
+    expect_psp_h264(video, frames, size->width * size->height > 320 * 240 ? 30 : 21);
+  } else {
+    EXPECT_EQ(info.at("streams.stream.0.profile"), "Simple Profile");
+  }
 }
 
 }  // namespace pictavo::test

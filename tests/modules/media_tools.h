@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "video/output_profile.h"
+
 namespace pictavo::test {
 
 // Runs the ffmpeg command line tool (quietly, overwriting outputs); true when it
@@ -39,5 +41,11 @@ std::vector<int> trace_values(const std::string& trace, const std::string& name)
 // a row, no weighted prediction, no 8x8 transform, and one slice in each of its
 // `frames` pictures.
 void expect_psp_h264(const std::filesystem::path& path, int frames, int level_idc);
+
+// Checks (as test expectations) that `video` is what the PSP plays for `profile`:
+// its MP4 flavour with one video and one AAC-LC audio stream of the same length,
+// the profile's codec, frame size, frame rate and sample rate, `frames` pictures,
+// and for H.264 the limits of expect_psp_h264.
+void expect_psp_video(const OutputProfile& profile, const std::filesystem::path& video, int frames);
 
 }  // namespace pictavo::test

@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <sstream>
 
 namespace pictavo::test {
 
@@ -17,6 +18,14 @@ void write_file(const std::filesystem::path& path, std::string_view bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   ASSERT_TRUE(out.good()) << "cannot write " << path;
+}
+
+std::vector<std::string> log_texts(const std::filesystem::path& log) {
+  std::vector<std::string> texts;
+  std::istringstream lines(read_file(log));
+  for (std::string line; std::getline(lines, line);)
+    texts.push_back(line.substr(line.find(": ") + 2));
+  return texts;
 }
 
 }  // namespace pictavo::test

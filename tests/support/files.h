@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pictavo::test {
 
@@ -11,5 +12,8 @@ std::string read_file(const std::filesystem::path& path);
 
 // Writes `bytes` as the whole file, creating the folders above it.
 void write_file(const std::filesystem::path& path, std::string_view bytes = "x");
+
+// The texts of the program's log file `log`, one per line, without their times.
+std::vector<std::string> log_texts(const std::filesystem::path& log);
 
 }  // namespace pictavo::test

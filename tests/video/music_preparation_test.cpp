@@ -59,16 +59,7 @@ class MusicPreparation : public ::testing::Test {
     return MusicRequest{.tracks = tracks_, .output_path = output_, .stop = &stop_};
   }
 
-  // The log's texts without their times.
-  std::vector<std::string> log_lines() const {
-    std::vector<std::string> lines;
-    std::ifstream in(home_.path() / "log.txt");
-    for (std::string line; std::getline(in, line);) {
-      const std::size_t text = line.find(": ", line.find(", ") + 2);
-      lines.push_back(line.substr(text + 2));
-    }
-    return lines;
-  }
+  std::vector<std::string> log_lines() const { return test::log_texts(home_.path() / "log.txt"); }
 
   std::vector<std::string> temp_files() const {
     std::vector<std::string> names;
@@ -163,7 +154,9 @@ TEST_F(MusicPreparation, TracksWhoseConvertedPathsClashKeepTheirOwnFiles) {
 
 TEST_F(MusicPreparation, AMissingConverterFailsBeforeAnyConversion) {
   add_track("a.mp3", "1 a|");
-  EXPECT_EQ(prepare_music(request()), 1);
+  std::string failure;
+  EXPECT_EQ(prepare_music(request(), &failure), 1);
+  EXPECT_THAT(failure, HasSubstr("cannot load the audio converter module"));
   EXPECT_FALSE(std::filesystem::exists(output_));
   EXPECT_THAT(log_lines(), ElementsAre("Load audio converter module error"));
 }
@@ -184,7 +177,9 @@ TEST_F(MusicPreparation, TheConvertersFailureCodeEndsThePreparation) {
   add_track("a.mp3", "1 a|");
   add_track("b.mp3", "1 fails|");
   add_track("c.mp3", "1 c|");
-  EXPECT_EQ(prepare_music(request()), 7);
+  std::string failure;
+  EXPECT_EQ(prepare_music(request(), &failure), 7);
+  EXPECT_THAT(failure, HasSubstr("b.mp3 cannot be converted: the converter failed with code 7"));
   EXPECT_FALSE(std::filesystem::exists(output_));
   EXPECT_THAT(temp_files(), IsEmpty());
   const std::vector<std::string> lines = log_lines();
@@ -196,7 +191,9 @@ TEST_F(MusicPreparation, AnUnwritableOutputFails) {
   use_fake_converter();
   add_track("a.mp3", "1 a|");
   output_ = home_.path() / "no such folder" / "Trip.mp2";
-  EXPECT_EQ(prepare_music(request()), 1);
+  std::string failure;
+  EXPECT_EQ(prepare_music(request(), &failure), 1);
+  EXPECT_THAT(failure, HasSubstr("Trip.mp2 cannot be created"));
   EXPECT_THAT(log_lines(), Not(testing::Contains("end join all mp2 file")));
   EXPECT_THAT(temp_files(), IsEmpty());
 }

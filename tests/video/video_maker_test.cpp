@@ -3,7 +3,6 @@
 #include <dlfcn.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <sstream>
 #include <string>
@@ -12,6 +11,7 @@
 #include "model/event.h"
 #include "model/log.h"
 #include "support/files.h"
+#include "support/scoped_environment.h"
 #include "support/temp_program_folder.h"
 #include "support/test_modules.h"
 #include "video/encoder_module.h"
@@ -31,18 +31,6 @@ constexpr std::uint32_t kBlue = argb(255, 0, 0, 255);
 constexpr int kRedY = 81;
 constexpr int kGreenY = 144;
 constexpr int kBlueY = 40;
-
-// An environment variable set for one test.
-class ScopedVariable {
- public:
-  ScopedVariable(const char* name, const char* value) : name_(name) { ::setenv(name, value, 1); }
-  ~ScopedVariable() { ::unsetenv(name_); }
-  ScopedVariable(const ScopedVariable&) = delete;
-  ScopedVariable& operator=(const ScopedVariable&) = delete;
-
- private:
-  const char* name_;
-};
 
 // What the fake encoder module was asked to do.
 struct EncoderCalls {
@@ -70,6 +58,8 @@ class VideoMaker : public ::testing::Test {
     return make_slideshow_video(job, &failure_);
   }
 
+  std::vector<std::string> log_texts() const { return test::log_texts(home_.path() / "log.txt"); }
+
   EncoderCalls encoder_calls() const {
     EncoderCalls result;
     std::istringstream lines(test::read_file(home_.path() / "encoder_calls.txt"));
@@ -82,15 +72,6 @@ class VideoMaker : public ::testing::Test {
         result.calls.push_back(line);
     }
     return result;
-  }
-
-  // The log's texts without their time stamps.
-  std::vector<std::string> log_texts() const {
-    std::vector<std::string> texts;
-    std::istringstream lines(test::read_file(home_.path() / "log.txt"));
-    for (std::string line; std::getline(lines, line);)
-      texts.push_back(line.substr(line.find(": ") + 2));
-    return texts;
   }
 
   test::TempProgramFolder home_;
@@ -206,7 +187,7 @@ TEST_F(VideoMaker, StoppingEndsAfterTheFrameInHandAndClosesTheEncoder) {
 TEST_F(VideoMaker, AnEncoderFailureEndsTheSlideshowWithItsCode) {
   show_.add_photo(solid_canvas(8, 6, kRed));
   show_.add_photo(solid_canvas(8, 6, kGreen));
-  const ScopedVariable fail("PICTAVO_FAKE_ENCODER_FAIL", "30:9");
+  const test::ScopedEnvironment fail("PICTAVO_FAKE_ENCODER_FAIL", "30:9");
   EXPECT_EQ(make(), 9);
   const EncoderCalls calls = encoder_calls();
   EXPECT_EQ(calls.luma.size(), 31u);  // the failing frame is the last one sent
@@ -216,7 +197,7 @@ TEST_F(VideoMaker, AnEncoderFailureEndsTheSlideshowWithItsCode) {
 
 TEST_F(VideoMaker, AFailureWhileCompletingTheFileIsNotASuccess) {
   show_.add_photo(solid_canvas(8, 6, kRed));
-  const ScopedVariable fail("PICTAVO_FAKE_ENCODER_CLOSE", "4");
+  const test::ScopedEnvironment fail("PICTAVO_FAKE_ENCODER_CLOSE", "4");
   EXPECT_EQ(make(), 4);
   // A stopped run stays stopped.
   stop_after_ = 1;
