@@ -4,7 +4,7 @@
 
 namespace pictavo {
 
-enum class PromptButtons { kOk, kYesNo, kYesNoCancel };
+enum class PromptButtons { kOk, kOkCancel, kYesNo, kYesNoCancel };
 enum class PromptIcon { kNone, kInformation, kWarning, kQuestion, kError };
 enum class PromptAnswer { kOk, kYes, kNo, kCancel };
 
@@ -25,6 +25,7 @@ inline PromptAnswer cautious_answer(PromptButtons buttons) {
       return PromptAnswer::kOk;
     case PromptButtons::kYesNo:
       return PromptAnswer::kNo;
+    case PromptButtons::kOkCancel:
     case PromptButtons::kYesNoCancel:
       break;
   }

@@ -1,0 +1,93 @@
+#include "video/make_video_messages.h"
+
+#include <cstdio>
+#include <utility>
+
+namespace pictavo {
+namespace {
+
+// Megabytes as the messages show them: rounded to a whole number.
+std::string megabytes(float value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.0f", static_cast<double>(value));
+  return text;
+}
+
+PromptMessage warning(std::string text) {
+  return {std::move(text), "", PromptButtons::kOk, PromptIcon::kWarning};
+}
+
+PromptMessage error(std::string text) {
+  return {std::move(text), "", PromptButtons::kOk, PromptIcon::kError};
+}
+
+}  // namespace
+
+PromptMessage output_drive_full_message(float needed_megabytes) {
+  return warning(" No enough space, please change a driver, you need " +
+                 megabytes(needed_megabytes) + "M disk space");
+}
+
+PromptMessage temp_drive_full_message(const std::filesystem::path& temp_drive,
+                                      float needed_megabytes) {
+  return warning(temp_drive.string() + " driver need more then " + megabytes(needed_megabytes) +
+                 "M free space. Please free no use file and then try again!");
+}
+
+PromptMessage shared_drive_full_message(const std::filesystem::path& drive,
+                                        float needed_megabytes) {
+  const std::string needed = megabytes(needed_megabytes);
+  return warning(" No enough space, please change a driver, you need " + needed +
+                 "M disk space,\n and " + drive.string() + " driver need " + needed +
+                 "M disk space!");
+}
+
+PromptMessage output_folder_not_emptied_message() {
+  return {
+      "Output directory can not be delete. It maybe used by some program.\nPlease check and "
+      "try again.",
+      "Information", PromptButtons::kOk, PromptIcon::kInformation};
+}
+
+PromptMessage output_folder_not_writable_message(const std::filesystem::path& folder) {
+  return error("The output folder '" + folder.string() +
+               "' cannot be made or written. Please choose another folder and try again.");
+}
+
+PromptMessage empty_slideshow_message(const std::string& slideshow) {
+  return error("Slideshow '" + slideshow +
+               "' has no photos. Please add photos to it or delete it and try again.");
+}
+
+PromptMessage unreadable_photo_message(const std::filesystem::path& photo,
+                                       const std::string& slideshow) {
+  return error("The photo '" + photo.string() + "' of slideshow '" + slideshow +
+               "' cannot be read any more. Please remove it or bring it back and try again.");
+}
+
+PromptMessage make_video_failed_message() {
+  return error("Make video files failed!");
+}
+
+PromptMessage make_video_stopped_message() {
+  return {"STOPED!", "", PromptButtons::kOk, PromptIcon::kInformation};
+}
+
+PromptMessage shutdown_countdown_message() {
+  return {"10s later will shutdown the computer!\nIf you do not want to shut down press cancel.",
+          "Discavo", PromptButtons::kOkCancel, PromptIcon::kWarning};
+}
+
+PromptMessage no_power_connection_message() {
+  return error("Open Process Token!");
+}
+
+PromptMessage power_off_refused_message() {
+  return error("Adjust Token Privileges!");
+}
+
+PromptMessage project_not_saved_for_shutdown_message() {
+  return error("The project could not be saved, so the computer stays on.");
+}
+
+}  // namespace pictavo

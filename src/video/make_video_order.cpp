@@ -1,0 +1,58 @@
+#include "video/make_video_order.h"
+
+#include <system_error>
+
+#include "model/photo_preparation.h"
+#include "model/project.h"
+
+namespace pictavo {
+namespace {
+
+bool same_folder(const std::filesystem::path& a, const std::filesystem::path& b) {
+  std::error_code error;
+  const std::filesystem::path first = std::filesystem::weakly_canonical(a, error);
+  if (error) return false;
+  return first == std::filesystem::weakly_canonical(b, error) && !error;
+}
+
+}  // namespace
+
+bool MakeVideoOrder::makes_music() const {
+  return !slideshows.empty() && !slideshows.front().tracks.empty();
+}
+
+std::vector<std::string> MakeVideoOrder::output_file_names() const {
+  std::vector<std::string> names;
+  for (const Slideshow& slideshow : slideshows) {
+    names.push_back(slideshow.video_path.filename().string());
+    names.push_back(thm_path(slideshow, {}).filename().string());
+  }
+  return names;
+}
+
+std::optional<MakeVideoOrder> make_video_order(const Project& project,
+                                               const std::filesystem::path& output_folder) {
+  const OutputProfile* profile = project.profiles.current_profile();
+  if (profile == nullptr) return std::nullopt;
+  MakeVideoOrder order;
+  order.profile = *profile;
+  order.output_folder = output_folder;
+  order.output_folder_is_own = same_folder(output_folder, project.default_setting.output_folder);
+  order.temp_folder = project.default_setting.temp_folder;
+  order.loop_audio = project.preferences.loop_audio;
+  order.project_seconds = project.total_seconds();
+  order.slideshows.reserve(project.slideshows.size());
+  for (const auto& slideshow : project.slideshows) {
+    Slideshow& copy = order.slideshows.emplace_back(*slideshow);
+    copy.video_path = output_folder / (copy.file_base() + "." + profile->ext);
+  }
+  if (order.slideshows.empty()) return order;
+  Slideshow& first = order.slideshows.front();
+  first.set_music_output("mp2", order.temp_folder);
+  order.music_path = order.makes_music() ? first.music_path : project.preferences.silent_audio;
+  for (Slideshow& slideshow : order.slideshows)
+    slideshow.music_path = order.music_path;
+  return order;
+}
+
+}  // namespace pictavo
