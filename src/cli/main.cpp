@@ -27,6 +27,11 @@ constexpr Command kCommands[] = {
      "write the 80 x 60 cover picture of a photo, drawn on white (BMP, or the type the "
      "extension names)",
      pictavo::cli::run_cover},
+    {"demo [--out DIR]",
+     "make a project of two slideshows from the sample photos with the default music, random "
+     "motions and transitions (the same every time), save it as demo.prg and make its videos "
+     "into DIR (by default the project's Output folder)",
+     pictavo::cli::run_demo},
     {"edit PROJECT.prg [--slideshow NAME|N] ACTION ...",
      "change a project as the photo and music pages do, and save it; ACTION is add-photos "
      "PHOTO..., remove-photos N..., move-photos N... --before N|--after N, sort name|date "
@@ -52,6 +57,11 @@ constexpr Command kCommands[] = {
      "show a project's slideshows, music and photos with their start times, durations, "
      "transitions and motions, the total length and the estimated size; changes nothing",
      pictavo::cli::run_info},
+    {"make PROJECT.prg [--out DIR] [--profile N]",
+     "make one video and one THM thumbnail per slideshow of a project into DIR (by default the "
+     "project's Output folder, emptied of earlier runs) with output profile N, showing progress "
+     "(Ctrl-C stops)",
+     pictavo::cli::run_make},
     {"new PROJECT.prg --slideshow NAME PHOTO... [--slideshow NAME PHOTO...] [--music FILE...] "
      "[--effect none|pan|panzoom|panzoomrotate] [--transition random|ID] [--display S] "
      "[--tseconds T]",

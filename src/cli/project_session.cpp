@@ -34,7 +34,8 @@ ProjectSession::ProjectSession(Mode mode) : project_(program_folder()), mode_(mo
 
 ProjectSession::~ProjectSession() {
   // A working folder that no saved project names would only be left behind.
-  const bool kept = saved_ && project_.preferences.working_folder == fresh_working_folder_;
+  const bool kept = (saved_ || keep_working_folder_) &&
+                    project_.preferences.working_folder == fresh_working_folder_;
   if (!fresh_working_folder_.empty() && !kept) delete_folder_tree(fresh_working_folder_);
   if (!scratch_folder_.empty()) delete_folder_tree(scratch_folder_);
 }

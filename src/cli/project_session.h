@@ -31,6 +31,10 @@ class ProjectSession {
   bool open(const std::filesystem::path& file);
   // Saves to the project's file; false, with the reason printed, when it failed.
   bool save();
+  // Keeps the working folder the session made when the project works in it, for
+  // what was written there, even when no saved project names it (a project file
+  // whose own working folder is gone).
+  void keep_working_folder() { keep_working_folder_ = true; }
 
  private:
   ConsolePrompt prompt_;
@@ -39,6 +43,7 @@ class ProjectSession {
   std::filesystem::path scratch_folder_;  // kLookOnly
   std::filesystem::path fresh_working_folder_;
   bool saved_ = false;
+  bool keep_working_folder_ = false;
 };
 
 }  // namespace pictavo::cli

@@ -9,6 +9,7 @@
 
 #include "cli/commands.h"
 #include "cli/interrupt_watch.h"
+#include "cli/progress_bar.h"
 #include "cli/transition_name.h"
 #include "effects/random_generator.h"
 #include "effects/transition_choice.h"
@@ -70,37 +71,6 @@ std::unique_ptr<PhotoItem> make_photo(const std::filesystem::path& path,
   return photo;
 }
 
-// A progress bar on stderr, redrawn when the percentage changes.
-class ProgressBar {
- public:
-  // After every frame, with the maker's progress (0 to 65535).
-  void frame_done(int progress) {
-    ++frames_;
-    draw(std::clamp(progress, 0, 65535) * 100 / 65535);
-  }
-  // Ends the bar's line; a finished video shows 100 %, whatever the rounding of
-  // the progress left.
-  void end(bool finished) {
-    if (finished) draw(100);
-    if (percent_ >= 0) std::fputc('\n', stderr);
-  }
-  int frames() const { return frames_; }
-
- private:
-  void draw(int percent) {
-    if (percent == percent_) return;
-    percent_ = percent;
-    constexpr int kWidth = 40;
-    const int filled = percent * kWidth / 100;
-    std::fprintf(stderr, "\rrendering [%.*s%*s] %3d%%", filled,
-                 "########################################", kWidth - filled, "", percent);
-    std::fflush(stderr);
-  }
-
-  int percent_ = -1;
-  int frames_ = 0;
-};
-
 }  // namespace
 
 int run_render(Arguments& args) {
@@ -156,13 +126,17 @@ int run_render(Arguments& args) {
   slideshow.music_path = music_path;
 
   Event stop;
-  ProgressBar bar;
+  ProgressBar bar("rendering");
+  int frames = 0;
   VideoJob job;
   job.slideshow = &slideshow;
   job.profile = &profile;
   job.decoder = &decoder;
   job.stop_event = &stop;
-  job.on_progress = [&bar](int progress) { bar.frame_done(progress); };
+  job.on_progress = [&bar, &frames](int progress) {
+    ++frames;
+    bar.show(progress);
+  };
   std::string failure;
   int result = 0;
   {
@@ -172,12 +146,12 @@ int run_render(Arguments& args) {
   bar.end(result == 0);
 
   if (result == 0) {
-    std::printf("%s: %d frames, %s\n", video_path.c_str(), bar.frames(), profile.desc_l.c_str());
+    std::printf("%s: %d frames, %s\n", video_path.c_str(), frames, profile.desc_l.c_str());
     return 0;
   }
   if (result == kStopped) {
-    std::fprintf(stderr, "pictavo-cli render: stopped; the first %d frames are in %s\n",
-                 bar.frames(), video_path.c_str());
+    std::fprintf(stderr, "pictavo-cli render: stopped; the first %d frames are in %s\n", frames,
+                 video_path.c_str());
     return kStopped;
   }
   std::fprintf(stderr, "pictavo-cli render: cannot make %s: %s\n", video_path.c_str(),

@@ -19,6 +19,10 @@ void create_folder(const std::filesystem::path& folder) {
 
 void load_output_profiles(Project& project) {
   project.profiles.load_profiles(project.preferences.program_folder);
+  use_profile_frame_rate(project);
+}
+
+void use_profile_frame_rate(Project& project) {
   const OutputProfile* profile = project.profiles.current_profile();
   if (profile == nullptr) return;
   const std::string& frame_rate = profile->value(ProfileParameterId::kVideoFrameRate);

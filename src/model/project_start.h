@@ -21,8 +21,11 @@ void start_project(Project& project);
 void use_working_folder(Project& project, const std::filesystem::path& working_folder);
 
 // Reads the output profiles of the program folder; the current profile's frame
-// rate sets the project's TV system ("29.97" NTSC, "25" PAL).
+// rate sets the project's TV system (use_profile_frame_rate).
 void load_output_profiles(Project& project);
+// The current profile's frame rate sets the project's TV system: "29.97" NTSC,
+// "25" PAL, any other rate leaves it.
+void use_profile_frame_rate(Project& project);
 
 // Fresh working folders for a new project: the next free Project_N with its "temp"
 // and "Output" folders, created and made the project's.

@@ -1,0 +1,60 @@
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+#include "cli/project_session.h"
+#include "cli/video_making.h"
+#include "model/project_start.h"
+
+namespace pictavo::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Makes profile `index` of the current group the current one; its frame rate sets
+// the project's TV system, which every photo takes, and the lengths follow.
+bool use_profile(Project& project, int index) {
+  const std::vector<ProfileGroup>& groups = project.profiles.groups();
+  const bool listed =
+      !groups.empty() && index >= 0 && index < static_cast<int>(groups.front().profiles.size());
+  if (!listed) return false;
+  project.profiles.set_current_profile(index);
+  use_profile_frame_rate(project);
+  project.apply_tv_system_to_all();
+  return true;
+}
+
+}  // namespace
+
+int run_make(Arguments& args) {
+  const std::optional<std::string> out = args.take_value("--out");
+  const std::optional<int> profile = args.take_int("--profile");
+  const std::vector<std::string> files = args.finish();
+  if (files.size() != 1) throw UsageError{"name one project file"};
+
+  ProjectSession session(ProjectSession::Mode::kProgram);
+  if (!session.open(files.front())) {
+    std::fprintf(stderr, "pictavo-cli make: %s is not a project file that can be read\n",
+                 files.front().c_str());
+    return 1;
+  }
+  Project& project = session.project();
+  if (profile && !use_profile(project, *profile)) {
+    std::fprintf(stderr,
+                 "pictavo-cli make: there is no output profile %d (pictavo-cli profiles lists "
+                 "them)\n",
+                 *profile);
+    return 1;
+  }
+  project.update_totals();
+  if (out) return make_project_videos("make", project, fs::absolute(*out));
+  // A project whose working folder is gone works in the one this run made: its
+  // Output folder, with the videos, stays.
+  session.keep_working_folder();
+  return make_project_videos("make", project, project.default_setting.output_folder);
+}
+
+}  // namespace pictavo::cli

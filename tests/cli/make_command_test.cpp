@@ -1,0 +1,199 @@
+// pictavo-cli make and demo.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "modules/media_tools.h"
+#include "support/files.h"
+#include "support/run_command.h"
+#include "support/temp_program_folder.h"
+#include "support/test_modules.h"
+#include "video/audio_converter_module.h"
+#include "video/profile_group_list.h"
+
+namespace pictavo {
+namespace {
+
+namespace fs = std::filesystem;
+using test::probe_number;
+using ::testing::ContainsRegex;
+using ::testing::HasSubstr;
+
+// Every file of a folder with its bytes.
+std::map<std::string, std::string> folder_files(const fs::path& folder) {
+  std::map<std::string, std::string> files;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+    files[entry.path().filename().string()] = test::read_file(entry.path());
+  return files;
+}
+
+void expect_thumbnail(const fs::path& thm) {
+  const test::ProbeResult info = test::probe(thm);
+  EXPECT_EQ(info.at("streams.stream.0.codec_name"), "mjpeg");
+  EXPECT_EQ(info.at("streams.stream.0.width"), "160");
+  EXPECT_EQ(info.at("streams.stream.0.height"), "120");
+}
+
+// A program folder with the real modules and a project of two slideshows: One
+// (two photos) and Two (one photo), shown `display` seconds after 1 s cross-fades,
+// with 1.5 s of music.
+class MakeCommand : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* part : {"libZorvEncoder.so", "libxToMp2.so", "profile", "menu_pic"})
+      home_.install(part);
+    ASSERT_TRUE(profiles_.load_profiles(home_.path()));
+    for (const char* name : {"a.png", "b.png", "c.png"}) {
+      fs::copy_file(test::test_data_folder() / "images" / "valid" / "pattern.png", files_ / name);
+    }
+    ASSERT_TRUE(test::make_tone(files_ / "tone.mp3", 1.5, 44100, 2));
+  }
+
+  test::CommandResult new_project(const fs::path& project, int display,
+                                  const fs::path& music) const {
+    return test::run_cli({"new", project.string(), "--slideshow", "One", path("a.png"),
+                          path("b.png"), "--slideshow", "Two", path("c.png"), "--music",
+                          music.string(), "--transition", "alpha", "--effect", "none", "--display",
+                          std::to_string(display), "--tseconds", "1"});
+  }
+  void make_project(int display = 1) {
+    const test::CommandResult made = new_project(project_, display, files_ / "tone.mp3");
+    ASSERT_EQ(made.exit_code, 0) << made.err;
+    project_bytes_ = test::read_file(project_);
+  }
+
+  std::string path(const char* name) const { return (files_ / name).string(); }
+  const OutputProfile& profile(int index) const { return profiles_.groups()[0].profiles[index]; }
+
+  test::CommandResult make(std::vector<std::string> options) const {
+    options.insert(options.begin(), {"make", project_.string()});
+    return test::run_cli(options);
+  }
+
+  test::TempProgramFolder home_;
+  test::TempFolder files_;
+  ProfileGroupList profiles_;
+  fs::path project_ = files_ / "trip.prg";
+  fs::path out_ = files_ / "videos";
+  std::string project_bytes_;
+};
+
+TEST_F(MakeCommand, MakesAVideoAndAThumbnailPerSlideshowAndTheSameFilesAgain) {
+  make_project();
+  const test::CommandResult made = make({"--out", out_.string(), "--profile", "1"});
+  ASSERT_EQ(made.exit_code, 0) << made.err;
+  EXPECT_EQ(made.out, (out_ / "One.mp4").string() + "\n" + (out_ / "One.THM").string() + "\n" +
+                          (out_ / "Two.mp4").string() + "\n" + (out_ / "Two.THM").string() + "\n");
+  EXPECT_THAT(made.err, HasSubstr("One (1/2) ["));
+  EXPECT_THAT(made.err,
+              ContainsRegex("Two \\(2/2\\) \\[#+\\] 100%  [0-9:]+ elapsed, [0-9:]+ left"));
+  // 29 frames a second: one second of opening, then two seconds per further photo.
+  test::expect_psp_video(profile(1), out_ / "One.mp4", 29 + 58);
+  test::expect_psp_video(profile(1), out_ / "Two.mp4", 29);
+  expect_thumbnail(out_ / "One.THM");
+  expect_thumbnail(out_ / "Two.THM");
+  EXPECT_EQ(test::read_file(project_), project_bytes_);
+
+  const std::map<std::string, std::string> first = folder_files(out_);
+  ASSERT_EQ(make({"--out", out_.string(), "--profile", "1"}).exit_code, 0);
+  EXPECT_TRUE(folder_files(out_) == first);
+}
+
+TEST_F(MakeCommand, WithoutAFolderTheVideosGoToTheProjectsOutputFolder) {
+  make_project();
+  const test::CommandResult made = make({});
+  ASSERT_EQ(made.exit_code, 0) << made.err;
+  const fs::path first = made.out.substr(0, made.out.find('\n'));
+  EXPECT_EQ(first.filename(), "One.mp4");
+  EXPECT_EQ(first.parent_path().filename(), "Output");
+  EXPECT_EQ(first.parent_path().parent_path().parent_path(), home_.path());
+  test::expect_psp_video(profile(0), first, 29 + 58);
+  EXPECT_TRUE(fs::exists(first.parent_path() / "Two.THM"));
+}
+
+TEST_F(MakeCommand, CtrlCStopsAfterTheFrameInHandAndLeavesAConsistentFolder) {
+  make_project(60);
+  const test::CommandResult stopped =
+      test::run_cli_interrupted({"make", project_.string(), "--out", out_.string()}, "]   1%");
+  EXPECT_EQ(stopped.exit_code, 2) << stopped.err;
+  EXPECT_THAT(stopped.err, HasSubstr("stopped; what was made so far is in " + out_.string()));
+  // The first slideshow's thumbnail and a complete, shorter video; nothing of the second.
+  const std::map<std::string, std::string> files = folder_files(out_);
+  EXPECT_EQ(files.size(), 2u);
+  expect_thumbnail(out_ / "One.THM");
+  const test::ProbeResult video = test::probe(out_ / "One.mp4", true);
+  EXPECT_GT(probe_number(video, "streams.stream.0.nb_read_frames"), 0);
+  EXPECT_LT(probe_number(video, "streams.stream.0.nb_read_frames"), 29 + 29 * 61);
+  // No music is left in the working folders.
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(home_.path())) {
+    const bool prepared_music =
+        entry.path().extension() == ".mp2" && entry.path().parent_path().filename() == "temp";
+    EXPECT_FALSE(prepared_music) << entry.path();
+  }
+  EXPECT_EQ(test::read_file(project_), project_bytes_);
+}
+
+TEST_F(MakeCommand, SaysWhyItCannotMakeTheVideosAndLeavesTheProjectAlone) {
+  make_project();
+  const auto fails_with = [this](const std::vector<std::string>& options,
+                                 const std::string& reason) {
+    const test::CommandResult result = make(options);
+    EXPECT_EQ(result.exit_code, 1);
+    EXPECT_THAT(result.err, HasSubstr(reason));
+    EXPECT_EQ(test::read_file(project_), project_bytes_);
+  };
+  const std::string out = out_.string();
+
+  test::write_file(files_ / "a file");
+  fails_with({"--out", path("a file") + "/videos"}, "cannot be made or written");
+  test::write_file(out_ / "letter.txt", "the user's");
+  fails_with({"--out", out}, "holds files that are not this project's videos (letter.txt)");
+  EXPECT_EQ(test::read_file(out_ / "letter.txt"), "the user's");
+  fails_with({"--out", out, "--profile", "9"}, "there is no output profile 9");
+
+  const test::CommandResult missing = test::run_cli({"make", path("none.prg")});
+  EXPECT_EQ(missing.exit_code, 1);
+  EXPECT_THAT(missing.err, HasSubstr("is not a project file that can be read"));
+
+  // A track that measures but cannot be converted ends the job before any video.
+  home_.install_file(test::fake_audio_converter_module(), kAudioConverterModule);
+  test::write_file(files_ / "broken.mp3", "5 fails");
+  ASSERT_EQ(new_project(files_ / "broken.prg", 1, files_ / "broken.mp3").exit_code, 0);
+  const test::CommandResult broken =
+      test::run_cli({"make", path("broken.prg"), "--out", path("other")});
+  EXPECT_EQ(broken.exit_code, 1);
+  EXPECT_THAT(broken.err,
+              HasSubstr("broken.mp3 cannot be converted: the converter failed with code 7"));
+  EXPECT_FALSE(fs::exists(files_ / "other" / "One.mp4"));
+}
+
+TEST(DemoCommand, MakesTheSameTwoSlideshowsFromTheSamplePhotosEveryTime) {
+  const test::TempProgramFolder home;
+  for (const char* part :
+       {"libZorvEncoder.so", "libxToMp2.so", "profile", "menu_pic", "sample_photos"})
+    home.install(part);
+  const test::TempFolder files;
+  const test::CommandResult made = test::run_cli({"demo", "--out", (files / "a").string()});
+  ASSERT_EQ(made.exit_code, 0) << made.err;
+  EXPECT_THAT(made.out, HasSubstr((home.path() / "demo.prg").string()));
+  EXPECT_THAT(made.out, HasSubstr((files / "a" / "Seaside.THM").string()));
+
+  const test::CommandResult info = test::run_cli({"info", (home.path() / "demo.prg").string()});
+  EXPECT_THAT(info.out, HasSubstr("2 slideshows, 12 photos"));
+  EXPECT_THAT(info.out, HasSubstr("default.mp3"));
+  ProfileGroupList profiles;
+  ASSERT_TRUE(profiles.load_profiles(home.path()));
+  // Six photos: one second of opening, then five seconds for each further photo.
+  for (const char* video : {"Garden.mp4", "Seaside.mp4"})
+    test::expect_psp_video(profiles.groups()[0].profiles[0], files / "a" / video, 29 + 5 * 145);
+
+  ASSERT_EQ(test::run_cli({"demo", "--out", (files / "b").string()}).exit_code, 0);
+  EXPECT_TRUE(folder_files(files / "a") == folder_files(files / "b"));
+}
+
+}  // namespace
+}  // namespace pictavo
