@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>

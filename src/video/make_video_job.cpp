@@ -1,8 +1,10 @@
 #include "video/make_video_job.h"
 
 #include <algorithm>
+#include <string>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 #include "model/log.h"
 #include "model/photo_preparation.h"
