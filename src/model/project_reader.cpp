@@ -127,6 +127,8 @@ class ProjectReader {
     const int index = project_.slideshow_count() - 1;
     Slideshow& slideshow = *project_.slideshows.back();
     const bool read = read_slideshow_content(slideshow);
+    // The stored durations replaced the ones the photos were added with.
+    slideshow.update_length();
     if (slideshow.photos.empty()) {
       project_.remove_slideshow(index);
     } else if (read) {
@@ -175,7 +177,6 @@ class ProjectReader {
       slideshow.remove_photo(static_cast<int>(slideshow.photos.size()) - 1);
       return PhotoResult::kFailed;
     }
-    slideshow.update_length();
     if (doc_.find_elem(element::kAdjustments)) read_adjustments(photo);
     while (doc_.find_elem()) {
       const std::optional<EditKind> kind = edit_kind_from_element_name(doc_.get_tag_name());
