@@ -96,6 +96,14 @@ void compose_report() {
       {"Zoom out", static_cast<int>(TransitionType::kZoom), {1, 0}, 20, kFrames},
       {"Wipe with push", static_cast<int>(TransitionType::kWipe), {0, 1}, 20, kFrames},
       {"Spin", static_cast<int>(TransitionType::kSpin), {0, 0}, 20, kFrames},
+      {"Twist", static_cast<int>(TransitionType::kTwist), {0, 0}, 20, kFrames},
+      {"Rotate in", static_cast<int>(TransitionType::kRotateIn), {0, 0}, 20, kFrames},
+      {"Flip, vertical axis", static_cast<int>(TransitionType::kFlip), {0, 0}, 20, kFrames},
+      {"Flip, horizontal axis", static_cast<int>(TransitionType::kFlip), {1, 0}, 20, kFrames},
+      {"Fly in", static_cast<int>(TransitionType::kFly), {0, 0}, 20, kFrames},
+      {"Fly out", static_cast<int>(TransitionType::kFly), {1, 0}, 20, kFrames},
+      {"Cube fly, bottom to up", static_cast<int>(TransitionType::kCubeFly), {0, 0}, 20, kFrames},
+      {"Cube fly, left to right", static_cast<int>(TransitionType::kCubeFly), {2, 0}, 20, kFrames},
       {"Alpha normal, pan (0)", kAlpha, {0, 0}, 0, kFrames},
   };
   std::printf("%-36s %12s %12s\n", "composing (frames per second)", "320x240", "720x480");

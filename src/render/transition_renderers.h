@@ -26,6 +26,13 @@ int render_wipe(RenderContext& context);   // the new photo slides in, optionall
 int render_zoom(RenderContext& context);   // the old picture zooms in and fades, or the
                                            // new one zooms out of the frame
 
+// Pictures turning in space, drawn in slices (slice_drawer.h).
+int render_cube_fly(RenderContext& context);   // two faces of a turning cube
+int render_flip(RenderContext& context);       // a card turning about the centre line
+int render_fly(RenderContext& context);        // the new photo flies in, or the old out
+int render_rotate_in(RenderContext& context);  // the new photo swings open over the old
+int render_twist(RenderContext& context);      // a front pinching the pictures travels across
+
 // The renderer of transition type `type` (TransitionType ids 0 to 17); null for
 // any other id and for types without one yet.
 TransitionRenderer transition_renderer(int type);
