@@ -1,4 +1,4 @@
-// Feeds arbitrary bytes as an audio file to the modules' decoder and to the
+// Feeds arbitrary bytes as an audio file to the audio decoder and to the
 // length measurement: whatever the bytes, they end with a result, never a crash.
 #include <sys/mman.h>
 #include <unistd.h>
@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "audioconv/audio_length.h"
-#include "common/audio_reader.h"
+#include "video/audio_duration.h"
+#include "video/audio_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // An in-memory file, reached by path as the modules reach files.
@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const std::string path = "/proc/self/fd/" + std::to_string(fd);
 
-  pictavo::audio_length_seconds(path.c_str());
+  pictavo::audio_duration(path.c_str());
   pictavo::AudioReader reader;
   if (reader.open(path.c_str(), pictavo::AudioFormat{AV_SAMPLE_FMT_FLTP, 24000, 1})) {
     std::vector<std::uint8_t> samples(1024 * sizeof(float));

@@ -1,9 +1,12 @@
 // The module's C entries.
 #include "audioconv/xtomp2.h"
 
-#include "audioconv/audio_length.h"
+#include <chrono>
+#include <climits>
+
 #include "audioconv/mp2_converter.h"
 #include "common/module_log.h"
+#include "video/audio_duration.h"
 
 #define XTOMP2_EXPORT extern "C" __attribute__((visibility("default")))
 
@@ -19,7 +22,9 @@ XTOMP2_EXPORT int xToMp2(const char* source, const char* destination, XToMp2Stop
 XTOMP2_EXPORT int GetFileTimeLength(const char* path) {
   try {
     pictavo::quiet_ffmpeg_by_default();
-    return pictavo::audio_length_seconds(path);
+    const auto seconds =
+        std::chrono::floor<std::chrono::seconds>(pictavo::audio_duration(path)).count();
+    return seconds > INT_MAX ? INT_MAX : static_cast<int>(seconds);
   } catch (...) {
     return 0;
   }

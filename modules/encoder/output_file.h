@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "common/av_handles.h"
+#include "video/av_handles.h"
 
 namespace pictavo {
 

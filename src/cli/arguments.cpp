@@ -7,6 +7,12 @@ namespace pictavo::cli {
 Arguments::Arguments(std::vector<std::string> args)
     : args_(std::move(args)), taken_(args_.size(), false) {}
 
+std::optional<std::string> Arguments::take_first() {
+  if (args_.empty() || taken_[0]) return std::nullopt;
+  taken_[0] = true;
+  return args_[0];
+}
+
 bool Arguments::take_flag(std::string_view name) {
   bool found = false;
   for (std::size_t i = 0; i < args_.size(); ++i) {

@@ -14,6 +14,9 @@ class Arguments {
  public:
   explicit Arguments(std::vector<std::string> args);
 
+  // The first argument, when nothing took it yet: the action of a command with
+  // several ("audio info ...").
+  std::optional<std::string> take_first();
   bool take_flag(std::string_view name);
   std::optional<std::string> take_value(std::string_view name);
   std::vector<std::string> take_values(std::string_view name);  // a repeatable option

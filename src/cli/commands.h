@@ -6,8 +6,11 @@
 // 0 done, 1 failed (the reason on stderr), 2 stopped by the user.
 namespace pictavo::cli {
 
+int run_audio(Arguments& args);
 int run_effects(Arguments& args);
+int run_image(Arguments& args);
 int run_prefs(Arguments& args);
 int run_profiles(Arguments& args);
+int run_transition(Arguments& args);
 
 }  // namespace pictavo::cli

@@ -18,15 +18,30 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
+    {"audio info FILE... | prepare TRACK... -o OUT.mp2 [--loop-seconds N] | play [--loop] FILE...",
+     "measure music files in whole seconds and say why a file is refused; convert tracks to MP2 "
+     "and join them into one file (repeated to outlast N seconds); play files one after the "
+     "other (Ctrl-C stops)",
+     pictavo::cli::run_audio},
     {"effects [--seed N] [--xml TYPE]",
      "list image effects and transitions with their default and random parameters, or print "
      "the stored XML of one transition (random values with --seed)",
      pictavo::cli::run_effects},
+    {"image info FILE... | image convert IN OUT [--size WxH] [--rotate left|right|180] [--flip] "
+     "[--mirror] [--crop l,t,r,b] [--light b,c] [--soften N] [--sharpen N] [--frame N] "
+     "[--quality Q]",
+     "describe pictures, or convert one (type by extension) applying the edits in this order",
+     pictavo::cli::run_image},
     {"prefs",
      "show where the preferences, the log and the working folders are, and the stored "
      "preferences",
      pictavo::cli::run_prefs},
     {"profiles", "list the output profiles and their parameters", pictavo::cli::run_profiles},
+    {"transition --from A --to B --type ID [--p1 N] [--p2 N] [--effect ID] [--seconds T] "
+     "[--display S] [--size WxH] [--fps N] [--opening] [--seed N] (--png-dir DIR | --y4m FILE)",
+     "render the transition from photo A to photo B and B's own frames (after A's opening "
+     "with --opening) as PNG files or as one I420 stream",
+     pictavo::cli::run_transition},
 };
 
 void print_usage(std::FILE* out) {

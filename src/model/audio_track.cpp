@@ -14,4 +14,8 @@ AudioTrack::AudioTrack(const std::filesystem::path& path, std::string file_name,
   duration_ = ClockSeconds(track_seconds(source_path_));
 }
 
+std::string not_music_message(const std::filesystem::path& path) {
+  return "file:'" + path.string() + "' is not a legal mp3 file, so it will not be added!";
+}
+
 }  // namespace pictavo

@@ -28,4 +28,8 @@ class AudioTrack {
   ClockSeconds duration_;
 };
 
+// What the user is told when a file cannot become a track because no length can be
+// measured in it (a duration of 0 seconds).
+std::string not_music_message(const std::filesystem::path& path);
+
 }  // namespace pictavo

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <fstream>
 #include <optional>
 #include <string>
@@ -16,6 +15,7 @@
 namespace pictavo {
 namespace {
 
+using test::mp2_seconds;
 using test::probe;
 using test::probe_number;
 
@@ -52,12 +52,6 @@ class AudioConverterModule : public ::testing::Test {
   XToMp2Function convert_ = nullptr;
   GetFileTimeLengthFunction length_ = nullptr;
 };
-
-// The length an MP2 of `seconds` has: whole 1152-sample frames at 48000 Hz.
-double mp2_seconds(double seconds) {
-  const double frames = std::ceil(seconds * 48000 / 1152);
-  return frames * 1152 / 48000;
-}
 
 TEST_F(AudioConverterModule, ConvertsEveryFormatToOneMp2Format) {
   struct Input {

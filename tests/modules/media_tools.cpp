@@ -1,5 +1,6 @@
 #include "modules/media_tools.h"
 
+#include <cmath>
 #include <sstream>
 
 #include "support/run_command.h"
@@ -24,6 +25,11 @@ bool make_tone(const std::filesystem::path& path, double seconds, int sample_rat
   args.insert(args.end(), codec_args.begin(), codec_args.end());
   args.push_back(path.string());
   return run_ffmpeg(args);
+}
+
+double mp2_seconds(double seconds) {
+  const double frames = std::ceil(seconds * 48000 / 1152);
+  return frames * 1152 / 48000;
 }
 
 ProbeResult probe(const std::filesystem::path& path, bool count_frames) {

@@ -16,6 +16,10 @@ bool run_ffmpeg(const std::vector<std::string>& args);
 bool make_tone(const std::filesystem::path& path, double seconds, int sample_rate, int channels,
                const std::vector<std::string>& codec_args = {});
 
+// The length of an MP2 file converted from `seconds` of sound: whole 1152-sample
+// frames at 48000 Hz.
+double mp2_seconds(double seconds);
+
 // What ffprobe reports about a file, as flat keys: "format.duration",
 // "format.tags.major_brand", "streams.stream.0.codec_name", ... Frames are counted
 // when `count_frames` is set ("streams.stream.0.nb_read_frames").

@@ -2,32 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <vector>
 
 #include "model/event.h"
 #include "render/frame_sink.h"
 #include "render_test_support.h"
-
-// Counts the allocations of this test program while `counting` is set.
-namespace {
-std::atomic<bool> counting{false};
-std::atomic<int> allocations{0};
-}  // namespace
-
-void* operator new(std::size_t size) {
-  if (counting.load(std::memory_order_relaxed)) allocations.fetch_add(1);
-  if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
-  throw std::bad_alloc();
-}
-void operator delete(void* memory) noexcept {
-  std::free(memory);
-}
-void operator delete(void* memory, std::size_t) noexcept {
-  std::free(memory);
-}
+#include "support/allocation_counter.h"
 
 namespace pictavo {
 namespace {
@@ -84,12 +64,10 @@ TEST(EmitFrame, AllocatesNothingPerFrame) {
   VideoRun run;
   run.job.on_progress = [](int) {};
   run.context.encode_frame = [](const std::uint8_t*) { return 0; };
-  allocations = 0;
-  counting = true;
+  const test::AllocationCounter counter;
   for (int i = 0; i < 10; ++i)
     emit_frame(run.context);
-  counting = false;
-  EXPECT_EQ(allocations.load(), 0);
+  EXPECT_EQ(counter.count(), 0);
 }
 
 class CountingSink : public FrameSink {

@@ -1,0 +1,8 @@
+// Decodes arbitrary bytes as BMP, PNM or TGA, the formats stb_image decodes.
+#include "image_fuzz.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  return pictavo::fuzz::fuzz_pictures(
+      {pictavo::ImageFormat::kBmp, pictavo::ImageFormat::kPnm, pictavo::ImageFormat::kTga}, data,
+      size);
+}

@@ -1,0 +1,205 @@
+// PNG through libpng's simplified API, which keeps libpng's error jumps inside
+// libpng and reports failures as return values.
+#include <png.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "render/codecs/codecs.h"
+#include "render/image_limits.h"
+
+namespace pictavo::codecs {
+namespace {
+
+// Frees what libpng holds for a png_image on every path (safe to repeat).
+class PngImage {
+ public:
+  PngImage() {
+    std::memset(&image, 0, sizeof image);
+    image.version = PNG_IMAGE_VERSION;
+  }
+  ~PngImage() { png_image_free(&image); }
+  PngImage(const PngImage&) = delete;
+  PngImage& operator=(const PngImage&) = delete;
+
+  bool begin_read(ByteSpan bytes) {
+    if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) return false;
+    // 16-bit files without gamma information are nearly always sRGB, not linear.
+    image.flags |= PNG_IMAGE_FLAG_16BIT_sRGB;
+    return true;
+  }
+
+  std::string reason(const char* what) const { return std::string(what) + ": " + image.message; }
+
+  png_image image;
+};
+
+bool is_palette_file(const png_image& image) {
+  return (image.format & PNG_FORMAT_FLAG_COLORMAP) != 0;
+}
+
+// A palette whose alpha values are all opaque but at most one fully transparent
+// entry is kept as an indexed picture; any other alpha needs 32-bit pixels.
+bool palette_fits_indexed(const std::vector<RgbQuad>& palette, int& transparent) {
+  transparent = -1;
+  for (std::size_t i = 0; i < palette.size(); ++i) {
+    if (palette[i].alpha == 255) continue;
+    if (palette[i].alpha != 0 || transparent >= 0) return false;
+    transparent = static_cast<int>(i);
+  }
+  return true;
+}
+
+Result<Image> read_palette_file(PngImage& png) {
+  png.image.format = PNG_FORMAT_BGRA_COLORMAP;
+  std::vector<RgbQuad> palette(256);
+  std::optional<Image> image = Image::allocate(
+      static_cast<int>(png.image.width), static_cast<int>(png.image.height), PixelLayout::kIndexed);
+  if (!image) return Failure{"not enough memory for the picture"};
+  if (!png_image_finish_read(&png.image, nullptr, image->data(),
+                             static_cast<png_int_32>(image->stride()), palette.data())) {
+    return Failure{png.reason("damaged PNG data")};
+  }
+  palette.resize(std::max(1u, png.image.colormap_entries));
+  int transparent = -1;
+  const bool indexed = palette_fits_indexed(palette, transparent);
+  for (RgbQuad& colour : palette)
+    colour.alpha = 255;
+  // Indices beyond the palette would read past it: map them to entry 0.
+  for (int y = 0; y < image->height(); ++y) {
+    std::uint8_t* p = image->row(y);
+    for (int x = 0; x < image->width(); ++x) {
+      if (p[x] >= palette.size()) p[x] = 0;
+    }
+  }
+  std::vector<RgbQuad> with_alpha = palette;
+  image->set_palette(std::move(palette));
+  image->set_transparent_index(transparent);
+  if (indexed) return std::move(*image);
+
+  // Partial transparency: expand, then put the palette's alpha back.
+  std::optional<Image> expanded =
+      Image::allocate(image->width(), image->height(), PixelLayout::kBgra);
+  if (!expanded) return Failure{"not enough memory for the picture"};
+  for (int y = 0; y < image->height(); ++y) {
+    const std::uint8_t* in = image->row(y);
+    std::uint8_t* out = expanded->row(y);
+    for (int x = 0; x < image->width(); ++x)
+      std::memcpy(out + 4 * x, &with_alpha[in[x]], 4);
+  }
+  return std::move(*expanded);
+}
+
+Result<Image> read_colour_file(PngImage& png) {
+  const bool alpha = (png.image.format & PNG_FORMAT_FLAG_ALPHA) != 0;
+  png.image.format = PNG_FORMAT_BGRA;  // opaque files get alpha 255: exactly kBgrx
+  std::optional<Image> image =
+      Image::allocate(static_cast<int>(png.image.width), static_cast<int>(png.image.height),
+                      alpha ? PixelLayout::kBgra : PixelLayout::kBgrx);
+  if (!image) return Failure{"not enough memory for the picture"};
+  if (!png_image_finish_read(&png.image, nullptr, image->data(),
+                             static_cast<png_int_32>(image->stride()), nullptr)) {
+    return Failure{png.reason("damaged PNG data")};
+  }
+  return std::move(*image);
+}
+
+int bits_of(const png_image& image) {
+  if (is_palette_file(image)) {
+    return image.colormap_entries <= 2 ? 1 : image.colormap_entries <= 16 ? 4 : 8;
+  }
+  return static_cast<int>(PNG_IMAGE_SAMPLE_CHANNELS(image.format) *
+                          PNG_IMAGE_SAMPLE_COMPONENT_SIZE(image.format) * 8);
+}
+
+class PngCodec final : public ImageCodec {
+ public:
+  ImageFormat format() const override { return ImageFormat::kPng; }
+
+  Sniff sniff(ByteSpan head) const override {
+    static constexpr std::uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    return head.size() >= 8 && std::memcmp(head.data(), kSignature, 8) == 0 ? Sniff::kYes
+                                                                            : Sniff::kNo;
+  }
+
+  Result<ImageInfo> probe(ByteSpan bytes) const override {
+    PngImage png;
+    if (!png.begin_read(bytes)) return Failure{png.reason("not a readable PNG header")};
+    ImageInfo info;
+    info.width = static_cast<int>(png.image.width);
+    info.height = static_cast<int>(png.image.height);
+    info.bits_per_pixel = bits_of(png.image);
+    info.has_alpha = (png.image.format & PNG_FORMAT_FLAG_ALPHA) != 0;
+    return info;
+  }
+
+  Result<Image> decode(ByteSpan bytes, const DecodeOptions&) const override {
+    PngImage png;
+    if (!png.begin_read(bytes)) return Failure{png.reason("not a readable PNG header")};
+    const std::string refusal = image_size_refusal(png.image.width, png.image.height);
+    if (!refusal.empty()) return Failure{refusal};
+    return is_palette_file(png.image) ? read_palette_file(png) : read_colour_file(png);
+  }
+
+  bool can_encode() const override { return true; }
+
+  Result<Bytes> encode(const Image& image, const EncodeOptions&) const override {
+    PngImage png;
+    png.image.width = static_cast<png_uint_32>(image.width());
+    png.image.height = static_cast<png_uint_32>(image.height());
+    const void* pixels = image.data();
+    std::size_t stride = image.stride();
+    std::vector<RgbQuad> palette;
+    std::vector<std::uint8_t> packed;
+    switch (image.layout()) {
+      case PixelLayout::kIndexed:
+        png.image.format = PNG_FORMAT_BGRA_COLORMAP;
+        palette.assign(image.palette().begin(), image.palette().end());
+        if (palette.empty()) palette.push_back(rgb(0, 0, 0));
+        for (std::size_t i = 0; i < palette.size(); ++i) {
+          palette[i].alpha = static_cast<int>(i) == image.transparent_index() ? 0 : 255;
+        }
+        png.image.colormap_entries = static_cast<png_uint_32>(palette.size());
+        break;
+      case PixelLayout::kBgra:
+        png.image.format = PNG_FORMAT_BGRA;
+        break;
+      case PixelLayout::kBgrx:
+        // The simplified API has no filler byte: pack the rows to B G R.
+        png.image.format = PNG_FORMAT_BGR;
+        stride = static_cast<std::size_t>(image.width()) * 3;
+        packed.resize(stride * static_cast<std::size_t>(image.height()));
+        for (int y = 0; y < image.height(); ++y) {
+          const std::uint8_t* in = image.row(y);
+          std::uint8_t* out = packed.data() + stride * static_cast<std::size_t>(y);
+          for (int x = 0; x < image.width(); ++x)
+            std::memcpy(out + 3 * x, in + 4 * x, 3);
+        }
+        pixels = packed.data();
+        break;
+    }
+    png_alloc_size_t size = 0;
+    const auto row_stride = static_cast<png_int_32>(stride);
+    const void* colormap = palette.empty() ? nullptr : palette.data();
+    if (!png_image_write_to_memory(&png.image, nullptr, &size, 0, pixels, row_stride, colormap)) {
+      return Failure{png.reason("cannot encode the PNG")};
+    }
+    Bytes bytes(size);
+    if (!png_image_write_to_memory(&png.image, bytes.data(), &size, 0, pixels, row_stride,
+                                   colormap)) {
+      return Failure{png.reason("cannot encode the PNG")};
+    }
+    bytes.resize(size);
+    return bytes;
+  }
+};
+
+}  // namespace
+
+const ImageCodec& png_codec() {
+  static const PngCodec codec;
+  return codec;
+}
+
+}  // namespace pictavo::codecs

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "render/image.h"
+#include "render/image_codec.h"
+#include "render/result.h"
+
+// The glue to the packaged stb_image and stb_image_write libraries, shared by the
+// BMP, TGA and PNM codecs and by the ICO entries.
+namespace pictavo::codecs {
+
+// Decodes with stb_image. The caller has recognised the format and checked the
+// size and the data length against the header (stb fills missing data with
+// zeros). The picture is kBgra when the file has alpha that is not all opaque.
+Result<Image> decode_with_stb(ByteSpan bytes, const char* format_name);
+
+enum class StbWriter { kBmp, kTga };
+
+// A 24-bit picture, or 32-bit with alpha for kBgra pictures; TGA is RLE-packed.
+Result<Bytes> encode_with_stb(const Image& image, StbWriter writer);
+
+}  // namespace pictavo::codecs

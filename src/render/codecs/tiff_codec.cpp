@@ -1,0 +1,159 @@
+// TIFF through libtiff: every photometric libtiff's RGBA reader knows, pages as
+// frames, the orientation tag.
+#include <tiffio.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "render/codecs/codecs.h"
+#include "render/codecs/tiff_memory.h"
+#include "render/codecs/tiff_writer.h"
+#include "render/image_limits.h"
+
+namespace pictavo::codecs {
+namespace {
+
+std::string failure_text(const TiffMemory& reader, const char* what) {
+  return reader.error.empty() ? std::string(what) : std::string(what) + ": " + reader.error;
+}
+
+int resolution_dpi(TIFF* tif, ttag_t tag) {
+  float value = 0;
+  std::uint16_t unit = RESUNIT_INCH;
+  if (!TIFFGetField(tif, tag, &value) || !(value > 0) || value > 65535) return 96;
+  TIFFGetFieldDefaulted(tif, TIFFTAG_RESOLUTIONUNIT, &unit);
+  if (unit == RESUNIT_CENTIMETER) value *= 2.54f;
+  return unit == RESUNIT_NONE ? 96 : static_cast<int>(std::lround(value));
+}
+
+// libtiff's RGBA reader delivers R G B A in memory with premultiplied alpha; the
+// picture wants B G R A with straight alpha.
+void to_bgra(Image& image, bool premultiplied) {
+  for (int y = 0; y < image.height(); ++y) {
+    std::uint8_t* p = image.row(y);
+    for (int x = 0; x < image.width(); ++x, p += 4) {
+      std::swap(p[0], p[2]);
+      const int alpha = p[3];
+      if (!premultiplied || alpha == 255) continue;
+      for (int c = 0; c < 3; ++c) {
+        p[c] = alpha == 0
+                   ? 0
+                   : static_cast<std::uint8_t>(std::min(255, (p[c] * 255 + alpha / 2) / alpha));
+      }
+    }
+  }
+}
+
+struct RgbaReader {
+  TIFFRGBAImage state{};
+  bool begun = false;
+  ~RgbaReader() {
+    if (begun) TIFFRGBAImageEnd(&state);
+  }
+};
+
+Result<Image> read_page(TIFF* tif, const TiffMemory& reader) {
+  std::uint32_t width = 0;
+  std::uint32_t height = 0;
+  TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &width);
+  TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &height);
+  const std::string refusal = image_size_refusal(width, height);
+  if (!refusal.empty()) return Failure{refusal};
+
+  char message[1024] = {};
+  RgbaReader rgba;
+  if (!TIFFRGBAImageOK(tif, message) || !TIFFRGBAImageBegin(&rgba.state, tif, 1, message)) {
+    return Failure{std::string("unsupported TIFF picture: ") + message};
+  }
+  rgba.begun = true;
+  // Rows as stored: the orientation is applied afterwards like a JPEG's.
+  rgba.state.req_orientation = rgba.state.orientation;
+  const bool alpha = rgba.state.alpha != 0;
+  std::optional<Image> image = Image::allocate(static_cast<int>(width), static_cast<int>(height),
+                                               alpha ? PixelLayout::kBgra : PixelLayout::kBgrx);
+  if (!image) return Failure{"not enough memory for the picture"};
+  // The rows are packed, so the picture's buffer is exactly libtiff's raster.
+  auto* raster = reinterpret_cast<std::uint32_t*>(image->data());
+  if (!TIFFRGBAImageGet(&rgba.state, raster, width, height)) {
+    return Failure{failure_text(reader, "damaged TIFF data")};
+  }
+  to_bgra(*image, alpha);
+  std::uint16_t orientation = ORIENTATION_TOPLEFT;
+  TIFFGetFieldDefaulted(tif, TIFFTAG_ORIENTATION, &orientation);
+  image->origin().orientation = orientation >= 1 && orientation <= 8 ? orientation : 1;
+  image->set_resolution(resolution_dpi(tif, TIFFTAG_XRESOLUTION),
+                        resolution_dpi(tif, TIFFTAG_YRESOLUTION));
+  return std::move(*image);
+}
+
+class TiffCodec final : public ImageCodec {
+ public:
+  ImageFormat format() const override { return ImageFormat::kTiff; }
+  bool has_frames() const override { return true; }
+
+  Sniff sniff(ByteSpan head) const override {
+    if (head.size() < 4) return Sniff::kNo;
+    const bool intel =
+        head[0] == 'I' && head[1] == 'I' && (head[2] == 42 || head[2] == 43) && head[3] == 0;
+    const bool motorola =
+        head[0] == 'M' && head[1] == 'M' && head[2] == 0 && (head[3] == 42 || head[3] == 43);
+    return intel || motorola ? Sniff::kYes : Sniff::kNo;
+  }
+
+  Result<ImageInfo> probe(ByteSpan bytes) const override {
+    TiffMemory reader;
+    reader.input = bytes;
+    const TiffFile tif = open_tiff(reader, "r");
+    if (!tif) return Failure{failure_text(reader, "not a readable TIFF header")};
+    ImageInfo info;
+    std::uint32_t width = 0, height = 0;
+    std::uint16_t bits = 8, samples = 1, orientation = 1, extra_count = 0;
+    std::uint16_t* extra = nullptr;
+    TIFFGetField(tif.get(), TIFFTAG_IMAGEWIDTH, &width);
+    TIFFGetField(tif.get(), TIFFTAG_IMAGELENGTH, &height);
+    TIFFGetFieldDefaulted(tif.get(), TIFFTAG_BITSPERSAMPLE, &bits);
+    TIFFGetFieldDefaulted(tif.get(), TIFFTAG_SAMPLESPERPIXEL, &samples);
+    TIFFGetFieldDefaulted(tif.get(), TIFFTAG_ORIENTATION, &orientation);
+    TIFFGetFieldDefaulted(tif.get(), TIFFTAG_EXTRASAMPLES, &extra_count, &extra);
+    info.width = static_cast<int>(std::min<std::uint32_t>(width, 1u << 30));
+    info.height = static_cast<int>(std::min<std::uint32_t>(height, 1u << 30));
+    info.bits_per_pixel = bits * samples;
+    info.orientation = orientation >= 1 && orientation <= 8 ? orientation : 1;
+    info.has_alpha = extra_count > 0;
+    info.frame_count = std::max<int>(1, TIFFNumberOfDirectories(tif.get()));
+    return info;
+  }
+
+  Result<Image> decode(ByteSpan bytes, const DecodeOptions& options) const override {
+    TiffMemory reader;
+    reader.input = bytes;
+    const TiffFile tif = open_tiff(reader, "r");
+    if (!tif) return Failure{failure_text(reader, "not a readable TIFF header")};
+    const int pages = TIFFNumberOfDirectories(tif.get());
+    if (options.frame >= pages ||
+        !TIFFSetDirectory(tif.get(), static_cast<tdir_t>(options.frame))) {
+      return missing_frame(options.frame, pages);
+    }
+    Result<Image> image = read_page(tif.get(), reader);
+    if (image) {
+      image->origin().frame = options.frame;
+      image->origin().frame_count = std::max(1, pages);
+    }
+    return image;
+  }
+
+  bool can_encode() const override { return true; }
+  Result<Bytes> encode(const Image& image, const EncodeOptions&) const override {
+    return encode_tiff(image);
+  }
+};
+
+}  // namespace
+
+const ImageCodec& tiff_codec() {
+  static const TiffCodec codec;
+  return codec;
+}
+
+}  // namespace pictavo::codecs

@@ -1,0 +1,174 @@
+#include "render/image_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <new>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "model/atomic_file.h"
+#include "render/orientation.h"
+#include "render/resample.h"
+
+namespace pictavo {
+namespace {
+
+// No picture file the program handles comes near this; anything larger is refused
+// before it is read.
+constexpr std::size_t kMaxFileBytes = std::size_t{1} << 30;
+// Enough for the header of every format in all but odd files (a JPEG with a large
+// EXIF block, a TIFF whose directory lies at the end); those are read whole.
+constexpr std::size_t kProbeHeadBytes = 256 * 1024;
+
+struct FileBytes {
+  Bytes bytes;
+  std::size_t file_size = 0;
+};
+
+Result<FileBytes> read_file(const std::filesystem::path& path, std::size_t limit) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return Failure{"cannot open " + path.string() + ": " + std::strerror(errno)};
+  struct ::stat status {};
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    ::close(fd);
+    return Failure{path.string() + " is not a file"};
+  }
+  FileBytes file;
+  file.file_size = static_cast<std::size_t>(status.st_size);
+  if (file.file_size > kMaxFileBytes) {
+    ::close(fd);
+    return Failure{path.string() + " is too large for a picture"};
+  }
+  try {
+    file.bytes.resize(std::min(file.file_size, limit));
+  } catch (const std::bad_alloc&) {
+    ::close(fd);
+    return Failure{"not enough memory to read " + path.string()};
+  }
+  std::size_t done = 0;
+  while (done < file.bytes.size()) {
+    const ssize_t got = ::read(fd, file.bytes.data() + done, file.bytes.size() - done);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) break;
+    done += static_cast<std::size_t>(got);
+  }
+  ::close(fd);
+  file.bytes.resize(done);
+  return file;
+}
+
+Result<const ImageCodec*> choose_codec(ByteSpan bytes, ImageFormat format) {
+  if (format == ImageFormat::kUnknown) return Failure{"unknown picture type"};
+  if (bytes.empty()) return Failure{"the file is empty"};
+  const ImageFormat found = sniff_format(bytes, format);
+  if (found == ImageFormat::kUnknown) {
+    return Failure{"not a " + std::string(format_name(format)) + " file"};
+  }
+  return codec_for(found);
+}
+
+}  // namespace
+
+Result<Image> decode_image(ByteSpan bytes, ImageFormat format, const DecodeOptions& options) {
+  Result<const ImageCodec*> codec = choose_codec(bytes, format);
+  if (!codec) return Failure{codec.reason()};
+  if (options.frame < 0 || (options.frame > 0 && !(*codec)->has_frames())) {
+    return missing_frame(options.frame, 1);
+  }
+  Result<Image> image = (*codec)->decode(bytes, options);
+  if (!image) return image;
+  ImageOrigin& origin = image->origin();
+  origin.format = (*codec)->format();
+  origin.encoded_size = bytes.size();
+  if (options.apply_orientation && origin.orientation != 1) {
+    if (!apply_orientation(*image, origin.orientation)) {
+      return Failure{"not enough memory to turn the picture upright"};
+    }
+    if (orientation_swaps_sides(origin.orientation)) {
+      std::swap(origin.full_width, origin.full_height);
+    }
+  }
+  return image;
+}
+
+Result<ImageInfo> probe_image(ByteSpan bytes, ImageFormat format) {
+  Result<const ImageCodec*> codec = choose_codec(bytes, format);
+  if (!codec) return Failure{codec.reason()};
+  Result<ImageInfo> info = (*codec)->probe(bytes);
+  if (info) {
+    info->format = (*codec)->format();
+    if (orientation_swaps_sides(info->orientation)) std::swap(info->width, info->height);
+  }
+  return info;
+}
+
+Result<Bytes> encode_image(const Image& image, ImageFormat format, const EncodeOptions& options) {
+  if (!image.is_valid()) return Failure{"there is no picture to write"};
+  const ImageCodec* codec = codec_for(format);
+  if (!codec) return Failure{"unknown picture type"};
+  return codec->encode(image, options);
+}
+
+Result<Image> load_image(const std::filesystem::path& path, ImageFormat format,
+                         const DecodeOptions& options) {
+  if (format == ImageFormat::kUnknown) return Failure{"unknown picture type"};
+  Result<FileBytes> file = read_file(path, kMaxFileBytes);
+  if (!file) return Failure{file.reason()};
+  return decode_image(file->bytes, format, options);
+}
+
+Result<ImageInfo> probe_image_file(const std::filesystem::path& path, ImageFormat format) {
+  if (format == ImageFormat::kUnknown) return Failure{"unknown picture type"};
+  Result<FileBytes> head = read_file(path, kProbeHeadBytes);
+  if (!head) return Failure{head.reason()};
+  Result<ImageInfo> info = probe_image(head->bytes, format);
+  if (info || head->bytes.size() == head->file_size) return info;
+  Result<FileBytes> whole = read_file(path, kMaxFileBytes);
+  if (!whole) return Failure{whole.reason()};
+  return probe_image(whole->bytes, format);
+}
+
+Status save_image(const Image& image, const std::filesystem::path& path, ImageFormat format,
+                  const EncodeOptions& options) {
+  Result<Bytes> bytes = encode_image(image, format, options);
+  if (!bytes) return Failure{bytes.reason()};
+  const std::string_view view(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+  if (!write_file_atomically(path, view)) {
+    return Failure{"cannot write " + path.string() + ": " + std::strerror(errno)};
+  }
+  return {};
+}
+
+Result<Image> load_image_within(const std::filesystem::path& path, ImageFormat format, int width,
+                                int height) {
+  if (width <= 0 || height <= 0) return Failure{"the target size has no pixels"};
+  DecodeOptions options;
+  options.target = {width, height, false};
+  Result<Image> image = load_image(path, format, options);
+  if (!image) return image;
+  const ImageOrigin origin = image->origin();
+  const double scale = options.target.scale_needed(origin.full_width, origin.full_height);
+  const int fitted_width = std::max(1, static_cast<int>(std::lround(origin.full_width * scale)));
+  const int fitted_height = std::max(1, static_cast<int>(std::lround(origin.full_height * scale)));
+  if (fitted_width < image->width() || fitted_height < image->height()) {
+    if (!resample(*image, fitted_width, fitted_height)) {
+      return Failure{"not enough memory to reduce the picture"};
+    }
+    image->origin() = origin;
+  }
+  return image;
+}
+
+ImageFormat detect_image_format(const std::filesystem::path& path) {
+  Result<FileBytes> head = read_file(path, 4096);
+  return head ? sniff_format(head->bytes) : ImageFormat::kUnknown;
+}
+
+}  // namespace pictavo

@@ -1,0 +1,29 @@
+#include "video/av_handles.h"
+
+namespace pictavo::av {
+
+std::string error_text(int code) {
+  char text[AV_ERROR_MAX_STRING_SIZE] = {};
+  av_strerror(code, text, sizeof text);
+  return text;
+}
+
+std::string local_file_url(const char* path) {
+  return std::string("file:") + path;
+}
+
+InputPtr open_audio_input(const char* path, int& stream_index) {
+  stream_index = -1;
+  AVDictionary* options = nullptr;
+  av_dict_set(&options, "protocol_whitelist", "file", 0);
+  AVFormatContext* context = nullptr;
+  const int opened = avformat_open_input(&context, local_file_url(path).c_str(), nullptr, &options);
+  av_dict_free(&options);
+  if (opened < 0) return nullptr;
+  InputPtr input(context);
+  if (avformat_find_stream_info(context, nullptr) < 0) return nullptr;
+  stream_index = av_find_best_stream(context, AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
+  return input;
+}
+
+}  // namespace pictavo::av

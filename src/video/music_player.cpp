@@ -1,0 +1,103 @@
+#include "video/music_player.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "model/log.h"
+
+namespace pictavo {
+
+MusicPlayer::MusicPlayer(TimerService& timers) : timers_(timers) {}
+
+MusicPlayer::~MusicPlayer() {
+  stop_playback();
+}
+
+void MusicPlayer::play_tracks(std::span<const std::unique_ptr<AudioTrack>> tracks) {
+  std::vector<std::filesystem::path> files;
+  files.reserve(tracks.size());
+  for (const auto& track : tracks)
+    files.push_back(track->source_path());
+  play_files(std::move(files));
+}
+
+void MusicPlayer::play_files(std::vector<std::filesystem::path> files) {
+  if (playing_ || stopping_ || files.empty()) return;
+  playing_ = true;
+  play_list_ = std::move(files);
+  next_index_ = 0;
+  play_next();
+}
+
+void MusicPlayer::stop_playback() {
+  if (!playing_ || stopping_) return;
+  stopping_ = true;
+  playback_.reset();
+  if (timer_ != 0) timers_.kill_timer(std::exchange(timer_, 0));
+  next_index_ = 0;
+  play_list_.clear();
+  playing_ = false;
+  stopping_ = false;
+}
+
+std::optional<std::size_t> MusicPlayer::current_track() const {
+  if (!playing_ || next_index_ == 0) return std::nullopt;
+  return next_index_ - 1;
+}
+
+bool MusicPlayer::play_next() {
+  const std::size_t index = next_index_++;
+  auto playback = std::make_unique<TrackPlayback>();
+  switch (playback->open_output()) {
+    case TrackPlayback::OutputStatus::no_audio_system:
+      write_log("Init IID_IGraphBuilder failed!");
+      fail(index, playback->error());
+      return false;
+    case TrackPlayback::OutputStatus::no_output_device:
+      write_log("Init IID_IMediaControl failed!");
+      fail(index, playback->error());
+      return false;
+    case TrackPlayback::OutputStatus::ready:
+      break;
+  }
+  write_log("Init audio player module ok!");
+  if (!playback->load(play_list_[index])) {
+    write_log("Render file failed, there is no need audio player module installed!");
+    fail(index, playback->error());
+    return false;
+  }
+  write_log("Render file ok!");
+  playback->start();
+  playback_ = std::move(playback);
+  // At least a millisecond, so that a list of tiny files cannot spin the timers.
+  const auto length =
+      std::max(std::chrono::duration_cast<std::chrono::milliseconds>(playback_->duration()),
+               std::chrono::milliseconds(1));
+  timer_ = timers_.start_timer(length, [this] { track_ended(); });
+  if (observer_ != nullptr) {
+    observer_->track_started(index, play_list_[index], playback_->duration());
+  }
+  return true;
+}
+
+void MusicPlayer::track_ended() {
+  timer_ = 0;  // it has fired
+  playback_.reset();
+  if (next_index_ >= play_list_.size()) {
+    if (!loop_audio_) {
+      stop_playback();
+      if (observer_ != nullptr) observer_->playback_finished();
+      return;
+    }
+    next_index_ = 0;
+  }
+  play_next();
+}
+
+void MusicPlayer::fail(std::size_t index, const std::string& reason) {
+  const std::filesystem::path file = play_list_[index];
+  stop_playback();
+  if (observer_ != nullptr) observer_->playback_failed(index, file, reason);
+}
+
+}  // namespace pictavo

@@ -1,0 +1,176 @@
+#include "video/music_preparation.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <optional>
+#include <set>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "audioconv/xtomp2.h"
+#include "model/atomic_file.h"
+#include "model/log.h"
+#include "video/audio_converter_module.h"
+
+namespace pictavo {
+namespace {
+
+constexpr int kFailed = 1;
+constexpr int kStopped = 2;
+
+// The converter tests the job's stop event without waiting; a request it sees is
+// consumed and comes back as its result XTOMP2_STOPPED, which is kStopped.
+int is_stop_requested(void* event) {
+  return static_cast<Event*>(event)->try_wait() ? 1 : 0;
+}
+
+bool stop_requested(Event* stop) {
+  return stop != nullptr && stop->try_wait();
+}
+
+// Paths that name the same file compare equal in this form, whether they exist or not.
+std::filesystem::path file_identity(const std::filesystem::path& path) {
+  std::error_code error;
+  std::filesystem::path identity = std::filesystem::weakly_canonical(path, error);
+  if (error) identity = std::filesystem::absolute(path, error).lexically_normal();
+  return identity;
+}
+
+// The files the tracks are converted to, removed again when the preparation ends
+// however it ends. Tracks whose base names are equal would share one converted
+// path, a track named like the joined output would be overwritten while it is
+// still to be read, and a music file that is itself where its copy would go would
+// be replaced and then removed: such a track gets "NAME (2).mp2" (the next free
+// number) beside its converted path instead.
+class ConvertedFiles {
+ public:
+  ConvertedFiles(std::span<const std::unique_ptr<AudioTrack>> tracks,
+                 const std::filesystem::path& output) {
+    std::set<std::filesystem::path> taken{file_identity(output)};
+    for (const auto& track : tracks)
+      taken.insert(file_identity(track->source_path()));
+    for (const auto& track : tracks) {
+      std::filesystem::path path = track->converted_path;
+      if (taken.contains(file_identity(path))) path = free_variant(path, taken);
+      taken.insert(file_identity(path));
+      paths_.push_back(std::move(path));
+    }
+  }
+  ConvertedFiles(const ConvertedFiles&) = delete;
+  ConvertedFiles& operator=(const ConvertedFiles&) = delete;
+  ~ConvertedFiles() { remove_all(); }
+
+  const std::filesystem::path& operator[](std::size_t track) const { return paths_[track]; }
+
+  void remove_all() const {
+    for (const auto& path : paths_) {
+      std::error_code ignored;
+      std::filesystem::remove(path, ignored);
+    }
+  }
+
+ private:
+  static std::filesystem::path free_variant(const std::filesystem::path& path,
+                                            const std::set<std::filesystem::path>& taken) {
+    const std::string stem = path.stem().string();
+    const std::string extension = path.extension().string();
+    for (int number = 2;; ++number) {
+      std::filesystem::path variant =
+          path.parent_path() / (stem + " (" + std::to_string(number) + ")" + extension);
+      std::error_code error;
+      if (!taken.contains(file_identity(variant)) && !std::filesystem::exists(variant, error)) {
+        return variant;
+      }
+    }
+  }
+
+  std::vector<std::filesystem::path> paths_;
+};
+
+// Loads the converter, converts one track and releases the converter again. The
+// converter's result, 0 when it lacks its entry (the join then misses the file),
+// or nothing when the module cannot be loaded.
+std::optional<int> convert_track(const AudioTrack& track, const std::filesystem::path& destination,
+                                 XToMp2Stop& stop) {
+  std::string error;
+  const std::optional<SharedModule> module = load_audio_converter_module(error);
+  if (!module) {
+    write_log("Load audio converter module error");
+    return std::nullopt;
+  }
+  write_log("Load audio converter module ok");
+  auto* convert = module->entry<int(const char*, const char*, XToMp2Stop*)>("xToMp2");
+  if (convert == nullptr) return 0;
+  write_log("convering mp3 file " + track.source_path().string());
+  const int result = convert(track.source_path().c_str(), destination.c_str(), &stop);
+  write_log("converted mp3 file resault: " + std::to_string(result));
+  return result;
+}
+
+// Appends the file at `path` to `output` in blocks of 1024 bytes.
+bool append_file(const std::filesystem::path& path, AtomicFile& output) {
+  std::FILE* input = std::fopen(path.c_str(), "rb");
+  if (input == nullptr) return false;
+  std::array<char, 1024> block;
+  bool good = true;
+  while (good) {
+    const std::size_t got = std::fread(block.data(), 1, block.size(), input);
+    if (got == 0) break;
+    good = output.write(std::string_view(block.data(), got));
+  }
+  good = good && std::ferror(input) == 0;
+  std::fclose(input);
+  return good;
+}
+
+int join(const MusicRequest& request, const ConvertedFiles& converted) {
+  write_log("begin join all mp2 file");
+  AtomicFile output(request.output_path);
+  if (!output.is_good()) return kFailed;
+  const int count = repetition_count(request);
+  for (int pass = 0; pass < count; ++pass) {
+    for (std::size_t track = 0; track < request.tracks.size(); ++track) {
+      if (!append_file(converted[track], output)) return kFailed;
+      if (stop_requested(request.stop)) return kStopped;
+    }
+  }
+  if (!output.commit()) return kFailed;
+  converted.remove_all();
+  write_log("end join all mp2 file");
+  return 0;
+}
+
+}  // namespace
+
+std::filesystem::path make_converted_path(const AudioTrack& track,
+                                          const std::filesystem::path& folder,
+                                          std::string_view extension) {
+  std::string name = track.source_path().filename().string();
+  if (const std::size_t dot = name.rfind('.'); dot != std::string::npos) name.resize(dot);
+  return folder / (name + "." + std::string(extension));
+}
+
+int repetition_count(const MusicRequest& request) {
+  if (!request.loop_audio) return 1;
+  long long music_seconds = 0;
+  for (const auto& track : request.tracks)
+    music_seconds += std::max(track->duration().seconds(), 0);
+  if (music_seconds == 0) return 1;
+  return static_cast<int>(std::max(request.project_seconds, 0) / music_seconds + 1);
+}
+
+int prepare_music(const MusicRequest& request) {
+  const ConvertedFiles converted(request.tracks, request.output_path);
+  XToMp2Stop stop{request.stop != nullptr ? is_stop_requested : nullptr, request.stop};
+  for (std::size_t track = 0; track < request.tracks.size(); ++track) {
+    const std::optional<int> result = convert_track(*request.tracks[track], converted[track], stop);
+    if (!result) return kFailed;
+    if (*result != 0) return *result;
+    if (stop_requested(request.stop)) return kStopped;
+  }
+  return join(request, converted);
+}
+
+}  // namespace pictavo

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <span>
+#include <string_view>
+
+#include "model/audio_track.h"
+#include "model/event.h"
+
+namespace pictavo {
+
+// `folder`/NAME.`extension`, NAME being the file name of the track's music file
+// without its last extension: where the track's converted copy goes.
+std::filesystem::path make_converted_path(const AudioTrack& track,
+                                          const std::filesystem::path& folder,
+                                          std::string_view extension);
+
+// What the make-video job hands to prepare_music. Everything is read during the
+// call only; nothing is kept.
+struct MusicRequest {
+  std::span<const std::unique_ptr<AudioTrack>> tracks;  // in playing order
+  std::filesystem::path output_path;                    // the joined MP2 file
+  Event* stop = nullptr;  // tested without waiting, also by the converter; may be null
+  // With loop_audio the music is repeated until it covers the project's length
+  // (project_seconds): project_seconds / the tracks' summed seconds + 1 passes.
+  bool loop_audio = false;
+  int project_seconds = 0;
+};
+
+// How often the joined file holds the tracks: once, or with loop_audio as often as
+// it takes to outlast the project (a list without length plays once).
+int repetition_count(const MusicRequest& request);
+
+// Converts every track to MP2 at its converted path with the audio converter module
+// and joins the converted files end to end, repeated as the request says, into the
+// output file. Returns 0 when done, 1 when the module cannot be loaded or a file
+// cannot be written or read, 2 when stopped, or the converter's own failure code.
+// The output appears only when complete; converted files never outlive the call.
+int prepare_music(const MusicRequest& request);
+
+}  // namespace pictavo

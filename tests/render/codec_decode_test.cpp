@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+#include "render/image_file.h"
+#include "test_pictures.h"
+
+namespace pictavo {
+namespace {
+
+using test::pattern_bit;
+using test::pattern_colour;
+using test::pattern_grey;
+using test::pixels_match;
+using test::valid_picture;
+
+Image load(const std::string& name, const DecodeOptions& options = {}) {
+  const std::filesystem::path path = valid_picture(name);
+  Result<Image> image = load_image(path, image_type_of(path), options);
+  EXPECT_TRUE(image) << name << ": " << image.reason();
+  return image ? std::move(*image) : Image();
+}
+
+RgbQuad grey(int level) {
+  return rgb(static_cast<std::uint8_t>(level), static_cast<std::uint8_t>(level),
+             static_cast<std::uint8_t>(level));
+}
+
+struct ColourCase {
+  const char* file;
+  int tolerance;
+  int frame;
+};
+
+TEST(CodecDecode, EveryColourPictureShowsThePattern) {
+  const ColourCase cases[] = {
+      {"pattern.bmp", 0, 0},  {"palette.bmp", 0, 0},      {"pattern.gif", 0, 0},
+      {"palette.png", 0, 0},  {"pattern.png", 0, 0},      {"pattern.tif", 0, 0},
+      {"pages.tif", 0, 0},    {"pattern.tga", 0, 0},      {"rle.tga", 0, 0},
+      {"pattern.pcx", 0, 0},  {"palette.pcx", 0, 0},      {"pattern.ppm", 0, 0},
+      {"plain.ppm", 0, 0},    {"pattern.ras", 0, 0},      {"png-entry.ico", 0, 0},
+      {"icon.ico", 0, 1},     {"pattern.jp2", 0, 0},      {"pattern.jpc", 0, 0},
+      {"pattern.jpg", 40, 0}, {"progressive.jpg", 40, 0}, {"cmyk.jpg", 48, 0},
+  };
+  for (const ColourCase& c : cases) {
+    SCOPED_TRACE(c.file);
+    DecodeOptions options;
+    options.frame = c.frame;
+    const Image image = load(c.file, options);
+    ASSERT_EQ(image.width(), test::kPatternWidth);
+    ASSERT_EQ(image.height(), test::kPatternHeight);
+    EXPECT_TRUE(pixels_match(image, pattern_colour, c.tolerance));
+    EXPECT_EQ(image.origin().format, image_type_of(c.file));
+  }
+}
+
+TEST(CodecDecode, GreyAndBilevelPicturesShowThePattern) {
+  for (const auto& [file, tolerance] : {std::pair{"grey.pgm", 0},
+                                        {"grey.pgx", 0},
+                                        {"grey16.png", 0},
+                                        {"signed16.pgx", 1},
+                                        {"grey.jpg", 3}}) {
+    SCOPED_TRACE(file);
+    EXPECT_TRUE(pixels_match(
+        load(file), [](int x, int y) { return grey(pattern_grey(x, y)); }, tolerance));
+  }
+  for (const char* file : {"bilevel.bmp", "bilevel.pnm", "bilevel.wbmp"}) {
+    SCOPED_TRACE(file);
+    EXPECT_TRUE(
+        pixels_match(load(file), [](int x, int y) { return grey(pattern_bit(x, y) ? 255 : 0); }));
+  }
+  DecodeOptions second_page;
+  second_page.frame = 1;
+  EXPECT_TRUE(pixels_match(load("pages.tif", second_page),
+                           [](int x, int y) { return grey(pattern_grey(x, y)); }));
+}
+
+TEST(CodecDecode, RunLengthCodedBitmapsAndRasters) {
+  EXPECT_TRUE(pixels_match(load("rle4.bmp"), [](int x, int y) { return grey((x + y) % 16 * 17); }));
+  EXPECT_TRUE(pixels_match(load("rle.ras"), [](int x, int y) {
+    return grey(y == 1 && x < 4 ? 128 : pattern_grey(x, y));
+  }));
+}
+
+TEST(CodecDecode, KeepsIndexedPicturesIndexed) {
+  for (const char* file :
+       {"pattern.gif", "palette.png", "palette.pcx", "bilevel.wbmp", "rle.ras"}) {
+    SCOPED_TRACE(file);
+    const Image image = load(file);
+    EXPECT_EQ(image.layout(), PixelLayout::kIndexed);
+  }
+  EXPECT_EQ(load("bilevel.wbmp").bits_per_pixel(), 1);
+}
+
+TEST(CodecDecode, AlphaSurvivesDecoding) {
+  const auto alpha_of = [](int x) { return x == 7 ? 0 : x < 4 ? 255 : 128; };
+  for (const char* file : {"alpha.png", "alpha.bmp", "alpha.tif"}) {
+    SCOPED_TRACE(file);
+    const Image image = load(file);
+    ASSERT_EQ(image.layout(), PixelLayout::kBgra);
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        EXPECT_EQ(image.pixel(x, y).alpha, alpha_of(x)) << x << "," << y;
+        if (alpha_of(x) > 0) {
+          EXPECT_LE(test::channel_difference(image.pixel(x, y), pattern_colour(x, y)), 1);
+        }
+      }
+    }
+  }
+  const Image gif = load("transparent.gif");
+  EXPECT_GE(gif.transparent_index(), 0);
+  EXPECT_EQ(gif.pixel(7, 3).alpha, 0);
+  EXPECT_EQ(gif.pixel(1, 3), pattern_colour(1, 3));
+}
+
+TEST(CodecDecode, MetafilesAreDrawnAtTheirSize) {
+  const Image drawing = load("drawing.wmf");
+  ASSERT_EQ(drawing.width(), 32);
+  ASSERT_EQ(drawing.height(), 24);
+  EXPECT_EQ(drawing.pixel(8, 12), rgb(255, 0, 0));
+  EXPECT_EQ(drawing.pixel(24, 12), rgb(255, 255, 255));
+}
+
+TEST(CodecDecode, ContentWinsOverAWrongExtension) {
+  test::TempFolder folder;
+  std::filesystem::copy_file(valid_picture("pattern.png"), folder / "photo.jpg");
+  Result<Image> image = load_image(folder / "photo.jpg", ImageFormat::kJpeg);
+  ASSERT_TRUE(image) << image.reason();
+  EXPECT_EQ(image->origin().format, ImageFormat::kPng);
+  EXPECT_EQ(detect_image_format(folder / "photo.jpg"), ImageFormat::kPng);
+
+  std::ofstream(folder / "notes.png") << "not a picture at all";
+  image = load_image(folder / "notes.png", ImageFormat::kPng);
+  ASSERT_FALSE(image);
+  EXPECT_EQ(image.reason(), "not a PNG file");
+}
+
+TEST(CodecDecode, UnknownTypesAndMissingFilesAreRefused) {
+  Result<Image> image = load_image(valid_picture("pattern.png"), ImageFormat::kUnknown);
+  ASSERT_FALSE(image);
+  EXPECT_EQ(image.reason(), "unknown picture type");
+  image = load_image(valid_picture("no-such.png"), ImageFormat::kPng);
+  ASSERT_FALSE(image);
+  EXPECT_NE(image.reason().find("cannot open"), std::string::npos);
+  image = load_image(test::test_data_folder(), ImageFormat::kPng);
+  EXPECT_FALSE(image);
+  EXPECT_FALSE(probe_image_file(valid_picture("pattern.png"), ImageFormat::kUnknown));
+}
+
+TEST(CodecDecode, ProbeAgreesWithDecoding) {
+  for (const auto& entry : std::filesystem::directory_iterator(valid_picture(""))) {
+    const std::filesystem::path path = entry.path();
+    SCOPED_TRACE(path.filename().string());
+    const Result<ImageInfo> info = probe_image_file(path, image_type_of(path));
+    ASSERT_TRUE(info) << info.reason();
+    const Image image = load(path.filename().string());
+    EXPECT_EQ(info->width, image.width());
+    EXPECT_EQ(info->height, image.height());
+    EXPECT_EQ(info->frame_count, image.origin().frame_count);
+    EXPECT_EQ(info->format, image.origin().format);
+  }
+}
+
+}  // namespace
+}  // namespace pictavo

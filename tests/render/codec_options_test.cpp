@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+#include "render/image_file.h"
+#include "render/resample.h"
+#include "test_pictures.h"
+
+namespace pictavo {
+namespace {
+
+using test::pattern_colour;
+using test::pixels_match;
+using test::valid_picture;
+
+Result<Image> load(const std::string& name, const DecodeOptions& options = {}) {
+  const std::filesystem::path path = valid_picture(name);
+  return load_image(path, image_type_of(path), options);
+}
+
+DecodeOptions frame(int number) {
+  DecodeOptions options;
+  options.frame = number;
+  return options;
+}
+
+DecodeOptions target(int width, int height, bool cover = false) {
+  DecodeOptions options;
+  options.target = {width, height, cover};
+  return options;
+}
+
+// An APP1 block with a one-entry EXIF directory holding the orientation.
+Bytes with_orientation(const Bytes& jpeg, int orientation) {
+  const std::uint8_t app1[] = {
+      0xFF, 0xE1, 0, 34, 'E', 'x', 'i', 'f', 0, 0,
+      'M',  'M',  0, 42, 0,   0,   0,   8,   0, 1,
+      1,    0x12, 0, 3,  0,   0,   0,   1,   0, static_cast<std::uint8_t>(orientation),
+      0,    0,    0, 0,  0,   0};
+  Bytes out(std::begin(app1), std::end(app1));
+  out.insert(out.begin(), {jpeg[0], jpeg[1]});
+  out.insert(out.end(), jpeg.begin() + 2, jpeg.end());
+  return out;
+}
+
+// A 64 × 48 JPEG: the pattern enlarged eight times.
+Bytes big_jpeg() {
+  Image image = test::pattern_image();
+  EXPECT_TRUE(resample(image, 64, 48));
+  EncodeOptions quality;
+  quality.jpeg_quality = 95;
+  return *encode_image(image, ImageFormat::kJpeg, quality);
+}
+
+TEST(CodecOptions, ExifOrientationTurnsPhotosUpright) {
+  const Image six = *load("orientation6.jpg");
+  ASSERT_EQ(six.width(), 6);
+  ASSERT_EQ(six.height(), 8);
+  EXPECT_EQ(six.origin().orientation, 6);
+  EXPECT_TRUE(pixels_match(
+      six, [](int x, int y) { return pattern_colour(y, 5 - x); }, 40));
+
+  const Image three = *load("orientation3.jpg");
+  EXPECT_TRUE(pixels_match(
+      three, [](int x, int y) { return pattern_colour(7 - x, 5 - y); }, 40));
+
+  const Image tiff = *load("orientation6.tif");
+  ASSERT_EQ(tiff.width(), 6);
+  EXPECT_TRUE(pixels_match(tiff, [](int x, int y) { return pattern_colour(y, 5 - x); }));
+
+  DecodeOptions stored;
+  stored.apply_orientation = false;
+  const Image as_stored = *load("orientation6.jpg", stored);
+  EXPECT_EQ(as_stored.width(), 8);
+  EXPECT_EQ(as_stored.origin().orientation, 6);
+
+  const Result<ImageInfo> info =
+      probe_image_file(valid_picture("orientation6.jpg"), ImageFormat::kJpeg);
+  ASSERT_TRUE(info);
+  EXPECT_EQ(info->width, 6);
+  EXPECT_EQ(info->height, 8);
+  EXPECT_EQ(info->orientation, 6);
+}
+
+TEST(CodecOptions, EveryOrientationValueTurnsTheRightWay) {
+  const Bytes plain = big_jpeg();
+  const Image reference = *decode_image(plain, ImageFormat::kJpeg);
+  // Where the upright pixel (x, y) of a w × h upright picture was stored.
+  const auto stored = [&](int orientation, int x, int y, int w, int h) {
+    switch (orientation) {
+      case 2:
+        return reference.pixel(w - 1 - x, y);
+      case 3:
+        return reference.pixel(w - 1 - x, h - 1 - y);
+      case 4:
+        return reference.pixel(x, h - 1 - y);
+      case 5:
+        return reference.pixel(y, x);
+      case 6:
+        return reference.pixel(y, w - 1 - x);
+      case 7:
+        return reference.pixel(h - 1 - y, w - 1 - x);
+      case 8:
+        return reference.pixel(h - 1 - y, x);
+      default:
+        return reference.pixel(x, y);
+    }
+  };
+  for (int orientation = 1; orientation <= 8; ++orientation) {
+    SCOPED_TRACE(orientation);
+    const Image image = *decode_image(with_orientation(plain, orientation), ImageFormat::kJpeg);
+    const int w = image.width(), h = image.height();
+    EXPECT_EQ(w, orientation >= 5 ? 48 : 64);
+    EXPECT_TRUE(pixels_match(image, [&](int x, int y) { return stored(orientation, x, y, w, h); }));
+  }
+}
+
+TEST(CodecOptions, FramesOfAnimationsPagesAndIcons) {
+  const RgbQuad red = rgb(255, 0, 0), green = rgb(0, 255, 0), blue = rgb(0, 0, 255);
+  const Image first = *load("animation.gif", frame(0));
+  EXPECT_EQ(first.origin().frame_count, 3);
+  EXPECT_TRUE(pixels_match(first, [&](int, int) { return red; }));
+  const Image second = *load("animation.gif", frame(1));
+  EXPECT_EQ(second.origin().frame, 1);
+  EXPECT_EQ(second.pixel(3, 3), green);
+  EXPECT_EQ(second.pixel(1, 1), red);
+  const Image third = *load("animation.gif", frame(2));
+  EXPECT_EQ(third.pixel(0, 0), blue);
+  EXPECT_EQ(third.pixel(5, 4), green);  // the earlier frame stays
+  EXPECT_EQ(third.pixel(7, 5), red);
+
+  for (const auto& [file, count] :
+       {std::pair{"animation.gif", 3}, {"pages.tif", 2}, {"icon.ico", 2}}) {
+    SCOPED_TRACE(file);
+    const Result<Image> beyond = load(file, frame(count));
+    ASSERT_FALSE(beyond);
+    EXPECT_NE(beyond.reason().find("there is no frame"), std::string::npos) << beyond.reason();
+    EXPECT_EQ(load(file, frame(count - 1))->origin().frame_count, count);
+  }
+  EXPECT_FALSE(load("pattern.png", frame(1)));
+  EXPECT_FALSE(load("pattern.png", frame(-1)));
+  EXPECT_EQ(load("icon.ico", frame(0))->width(), 16);
+}
+
+TEST(CodecOptions, JpegDecodesAtTheSmallestScaleThatCoversTheTarget) {
+  const Bytes jpeg = big_jpeg();
+  const auto size_for = [&](const DecodeOptions& options) {
+    const Image image = *decode_image(jpeg, ImageFormat::kJpeg, options);
+    EXPECT_EQ(image.origin().full_width, 64);
+    EXPECT_EQ(image.origin().full_height, 48);
+    return std::pair{image.width(), image.height()};
+  };
+  EXPECT_EQ(size_for(target(8, 6)), (std::pair{8, 6}));
+  EXPECT_EQ(size_for(target(16, 12)), (std::pair{16, 12}));
+  EXPECT_EQ(size_for(target(10, 6)), (std::pair{8, 6}));          // fitted: 6 rows are enough
+  EXPECT_EQ(size_for(target(10, 6, true)), (std::pair{16, 12}));  // covering: 10 columns are not
+  EXPECT_EQ(size_for(target(200, 200)), (std::pair{64, 48}));
+  EXPECT_EQ(size_for(DecodeOptions{}), (std::pair{64, 48}));
+
+  const Image reduced = *decode_image(jpeg, ImageFormat::kJpeg, target(8, 6));
+  EXPECT_TRUE(pixels_match(reduced, pattern_colour, 48));
+}
+
+TEST(CodecOptions, TargetSizesAreUprightForTurnedPhotos) {
+  const Bytes turned = with_orientation(big_jpeg(), 6);
+  const Image image = *decode_image(turned, ImageFormat::kJpeg, target(6, 8));
+  EXPECT_EQ(image.width(), 6);
+  EXPECT_EQ(image.height(), 8);
+  EXPECT_EQ(image.origin().full_width, 48);
+  EXPECT_EQ(image.origin().full_height, 64);
+}
+
+TEST(CodecOptions, LoadWithinReducesButNeverEnlarges) {
+  test::TempFolder folder;
+  const Bytes jpeg = big_jpeg();
+  std::ofstream(folder / "big.jpg", std::ios::binary)
+      .write(reinterpret_cast<const char*>(jpeg.data()), static_cast<std::streamsize>(jpeg.size()));
+  const Image within = *load_image_within(folder / "big.jpg", ImageFormat::kJpeg, 20, 20);
+  EXPECT_EQ(within.width(), 20);
+  EXPECT_EQ(within.height(), 15);
+  EXPECT_EQ(within.origin().full_width, 64);
+  EXPECT_EQ(within.origin().format, ImageFormat::kJpeg);
+
+  const Image small = *load_image_within(valid_picture("pattern.png"), ImageFormat::kPng, 100, 100);
+  EXPECT_EQ(small.width(), 8);
+  EXPECT_FALSE(load_image_within(valid_picture("pattern.png"), ImageFormat::kPng, 0, 10));
+}
+
+TEST(CodecOptions, Jpeg2000AndMetafilesAlsoDecodeSmaller) {
+  Image image = test::pattern_image();
+  ASSERT_TRUE(resample(image, 64, 48));
+  const Bytes jp2 = *encode_image(image, ImageFormat::kJp2);
+  const Image reduced = *decode_image(jp2, ImageFormat::kJp2, target(16, 12));
+  EXPECT_EQ(reduced.width(), 16);
+  EXPECT_EQ(reduced.origin().full_width, 64);
+
+  const Image drawing = *load("drawing.wmf", target(16, 12));
+  EXPECT_EQ(drawing.width(), 16);
+  EXPECT_EQ(drawing.height(), 12);
+  EXPECT_EQ(drawing.origin().full_width, 32);
+}
+
+TEST(CodecOptions, ProbeReadsOnlyTheHeader) {
+  test::TempFolder folder;
+  Image image = test::pattern_image();
+  ASSERT_TRUE(resample(image, 640, 480));
+  const Bytes jpeg = *encode_image(image, ImageFormat::kJpeg);
+  std::ofstream(folder / "cut.jpg", std::ios::binary)
+      .write(reinterpret_cast<const char*>(jpeg.data()),
+             static_cast<std::streamsize>(jpeg.size() / 2));
+  const Result<ImageInfo> info = probe_image_file(folder / "cut.jpg", ImageFormat::kJpeg);
+  ASSERT_TRUE(info) << info.reason();
+  EXPECT_EQ(info->width, 640);
+  EXPECT_FALSE(load_image(folder / "cut.jpg", ImageFormat::kJpeg));
+}
+
+}  // namespace
+}  // namespace pictavo
