@@ -35,6 +35,10 @@ struct TransitionRun : RecordingRun {
     add_photo(std::move(incoming), 20, type, {p1, 0});
     context.output = std::move(old_picture);
   }
+  // The new photo all red coming in over an old picture all green.
+  TransitionRun(int width, int height, int type, int p1)
+      : TransitionRun(test::solid_canvas(width, height, kGreen),
+                      test::solid_canvas(width, height, kRed), type, p1) {}
 };
 
 // True when every pixel of the frame is within `tolerance` of the picture's.
@@ -75,8 +79,7 @@ TEST(Perspective, EveryChoiceEndsOnTheNewPhotoFlatAndFullSize) {
 
 TEST(Perspective, WithoutTransitionFramesThePhotoShowsAtOnce) {
   for (const Choice& choice : kAllChoices) {
-    TransitionRun run(test::solid_canvas(8, 6, kGreen), test::solid_canvas(8, 6, kRed), choice.type,
-                      choice.p1);
+    TransitionRun run(8, 6, choice.type, choice.p1);
     EXPECT_EQ(run.render(1, 3, 0), 0);
     ASSERT_EQ(run.frames.size(), 3u);
     EXPECT_EQ(run.frames[0].pixel(4, 3), kRed) << choice.type;
@@ -85,8 +88,7 @@ TEST(Perspective, WithoutTransitionFramesThePhotoShowsAtOnce) {
 
 TEST(Perspective, AStopEndsEveryRendererAfterTheFrameInProgress) {
   for (const Choice& choice : kAllChoices) {
-    TransitionRun run(test::solid_canvas(16, 12, kGreen), test::solid_canvas(16, 12, kRed),
-                      choice.type, choice.p1);
+    TransitionRun run(16, 12, choice.type, choice.p1);
     Event stop;
     run.context.stop_event = &stop;
     run.encoder_result = [&stop](int frame) {
@@ -102,8 +104,7 @@ TEST(Twist, TheFirstFrameShowsOnlyTheOldPicturePinchedAtTheEdge) {
   // W = 32, T = 8: the front stands at −2, so only old columns, the first
   // ceil(1.5 W / T) = 6 of them pinched towards it.
   for (const int direction : {0, 1}) {
-    TransitionRun run(test::solid_canvas(32, 8, kGreen), test::solid_canvas(32, 8, kRed), kTwist,
-                      direction);
+    TransitionRun run(32, 8, kTwist, direction);
     EXPECT_EQ(run.render(1, 8, 8), 0);
     const FrameCanvas& frame = run.frames[0];
     const auto column = [direction](int x) { return direction == 0 ? x : 31 - x; };
@@ -126,7 +127,7 @@ TEST(Twist, TheFirstFrameShowsOnlyTheOldPicturePinchedAtTheEdge) {
 TEST(Twist, TheFrontPinchesBothPicturesToALine) {
   // W = 32, T = 4: the second frame has the front at 16, 8 columns pinched on
   // either side, the new photo on the left.
-  TransitionRun run(test::solid_canvas(32, 8, kGreen), test::solid_canvas(32, 8, kRed), kTwist, 0);
+  TransitionRun run(32, 8, kTwist, 0);
   EXPECT_EQ(run.render(1, 4, 4), 0);
   const FrameCanvas& frame = run.frames[1];
   EXPECT_EQ(frame.pixel(7, 0), kRed);
@@ -141,8 +142,7 @@ TEST(RotateIn, TheFarSideIsShorterWhileThePhotoSwingsIn) {
   // W = 32, H = 20, T = 4, second frame: the photo spans x = 8 … 24, its near
   // edge 0 … 20 and its far edge 2 … 18.
   for (const int direction : {0, 1}) {
-    TransitionRun run(test::solid_canvas(32, 20, kGreen), test::solid_canvas(32, 20, kRed),
-                      kRotateIn, direction);
+    TransitionRun run(32, 20, kRotateIn, direction);
     EXPECT_EQ(run.render(1, 4, 4), 0);
     const FrameCanvas& frame = run.frames[1];
     const int near = direction == 0 ? 8 : 23;
@@ -160,8 +160,7 @@ TEST(RotateIn, TheFarSideIsShorterWhileThePhotoSwingsIn) {
 TEST(Flip, TheCardIsEdgeOnAtTheMiddleAndTurnsWithItsNearSideTaller) {
   // 40 × 40, T = 4: the old picture in frames 0 and 1, the new photo in 2 and 3.
   for (const int axis : {0, 1}) {
-    TransitionRun run(test::solid_canvas(40, 40, kGreen), test::solid_canvas(40, 40, kRed), kFlip,
-                      axis);
+    TransitionRun run(40, 40, kFlip, axis);
     EXPECT_EQ(run.render(1, 4, 4), 0);
     // (across, along): x and y for the vertical axis, exchanged for the horizontal.
     const auto at = [&](int frame, int across, int along) {
@@ -193,7 +192,7 @@ TEST(Flip, TheCardIsEdgeOnAtTheMiddleAndTurnsWithItsNearSideTaller) {
 TEST(Fly, FlyInLaysThePhotoBackAtTheEndOfTheFirstPhase) {
   // 32 × 32, T = 8: after 4 frames the photo lies between a far edge at y = 24,
   // x = 8 … 24, and a near edge along the bottom.
-  TransitionRun run(test::solid_canvas(32, 32, kGreen), test::solid_canvas(32, 32, kRed), kFly, 0);
+  TransitionRun run(32, 32, kFly, 0);
   EXPECT_EQ(run.render(1, 8, 8), 0);
   const FrameCanvas& frame = run.frames[3];
   EXPECT_EQ(frame.pixel(16, 22), kGreen);
@@ -207,7 +206,7 @@ TEST(Fly, FlyInLaysThePhotoBackAtTheEndOfTheFirstPhase) {
 }
 
 TEST(Fly, FlyOutLeavesOverTheMovingNewPhoto) {
-  TransitionRun run(test::solid_canvas(32, 32, kGreen), test::solid_canvas(32, 32, kRed), kFly, 1);
+  TransitionRun run(32, 32, kFly, 1);
   EXPECT_EQ(run.render(1, 8, 8), 0);
   // Falling back: the old picture still on the bottom edge, the new photo above.
   EXPECT_EQ(run.frames[1].pixel(16, 2), kRed);

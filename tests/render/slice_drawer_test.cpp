@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 
 #include "render/edge_path.h"
 #include "render_test_support.h"
@@ -104,6 +105,27 @@ TEST(SliceDrawer, APositionBetweenSlicesBlendsThemAndFadesBeyondTheOuterOnes) {
   EXPECT_TRUE(ColourNear(target.pixel(1, 2), argb(255, 191, 0, 0), 1));
   EXPECT_TRUE(ColourNear(target.pixel(2, 2), argb(255, 0, 0, 128), 1));
   EXPECT_EQ(target.pixel(3, 2), kOpaqueBlack);
+}
+
+TEST(SliceDrawer, PlacementsWithoutAreaOrFiniteNumbersDrawNothing) {
+  const FrameCanvas source = noise_canvas(4, 4);
+  FrameCanvas target = test::solid_canvas(4, 4, kGrey);
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  const float huge = std::numeric_limits<float>::infinity();
+  {
+    SliceDrawer columns(target, SliceAxis::kColumns);
+    columns.draw(source, 1, nan, 0, 4);
+    columns.draw(source, 1, 1, nan, 4);
+    columns.draw(source, 1, 1, 0, huge);
+    columns.draw(source, 1, 1, -huge, 4);
+    columns.draw(source, 1, 1, 0, 0);
+    columns.draw(source, 1, 1, 0, -3);
+    columns.draw(source, 4, 1, 0, 4);
+    columns.draw_plane(source, {nan, 0, 4}, {3, 0, 4}, PlaneSpacing::kPerspective);
+    columns.draw_plane(source, {2, 0, 4}, {2, 0, 4}, PlaneSpacing::kEven);
+    columns.draw_plane(source, {0, nan, 4}, {3, 0, 4}, PlaneSpacing::kPerspective);
+  }
+  EXPECT_EQ(largest_difference(target, test::solid_canvas(4, 4, kGrey)), 0);
 }
 
 TEST(SliceDrawer, CopyPutsSlicesInPlaceUnscaled) {
