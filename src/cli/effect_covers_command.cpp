@@ -38,7 +38,8 @@ int run_effect_covers(Arguments& args) {
   const std::vector<EffectCover> covers =
       render_effect_covers(ImageLayerPhotos(), from, to, kCoverWidth, kCoverHeight);
   if (covers.empty()) {
-    std::fprintf(stderr, "pictavo-cli effect-covers: cannot decode %s or %s\n", from.c_str(), to.c_str());
+    std::fprintf(stderr, "pictavo-cli effect-covers: cannot decode %s or %s\n", from.c_str(),
+                 to.c_str());
     return 1;
   }
   std::error_code error;
@@ -51,8 +52,8 @@ int run_effect_covers(Arguments& args) {
       continue;
     }
     if (const Status saved = save_jpeg(cover.picture, folder / name); !saved) {
-      std::fprintf(stderr, "pictavo-cli effect-covers: cannot write %s: %s\n", (folder / name).c_str(),
-                   saved.reason().c_str());
+      std::fprintf(stderr, "pictavo-cli effect-covers: cannot write %s: %s\n",
+                   (folder / name).c_str(), saved.reason().c_str());
       return 1;
     }
     ++written;

@@ -16,9 +16,11 @@ namespace {
 constexpr int kTransitionFrames = 50;
 
 // The frame a cover shows: the middle of the transition, except where the shape
-// has gone by then (Spin is a mere point, Shutter's panels have met).
+// has gone by then (Spin is a mere point, Shutter's panels have met, Flip's card
+// stands edge-on).
 int cover_frame(TransitionType type) {
-  const bool early = type == TransitionType::kSpin || type == TransitionType::kShutter;
+  const bool early = type == TransitionType::kSpin || type == TransitionType::kShutter ||
+                     type == TransitionType::kFlip;
   return early ? kTransitionFrames * 3 / 10 : kTransitionFrames / 2;
 }
 
@@ -53,8 +55,7 @@ FrameCanvas render_cover(const PhotoDecoder& decoder, const std::filesystem::pat
   if (transition_renderer(id) == nullptr) return FrameCanvas();
   const RenderPhoto photos[] = {
       RenderPhoto{from},
-      RenderPhoto{to, static_cast<int>(ImageEffect::kNone), id,
-                  transition_form(type).defaults()}};
+      RenderPhoto{to, static_cast<int>(ImageEffect::kNone), id, transition_form(type).defaults()}};
   const RenderJob job{photos, {}, kOpaqueBlack};
   RenderContext context(RenderMode::kSlideshowPreview, width, height);
   Event stop;
@@ -78,7 +79,8 @@ FrameCanvas random_cover(const std::vector<EffectCover>& covers, int width, int 
   const float half_width = static_cast<float>(width) / 2;
   const float half_height = static_cast<float>(height) / 2;
   for (std::size_t i = 0; i < kRandomSamples.size(); ++i) {
-    const FrameCanvas& sample = covers[static_cast<std::size_t>(picker_index(kRandomSamples[i]))].picture;
+    const FrameCanvas& sample =
+        covers[static_cast<std::size_t>(picker_index(kRandomSamples[i]))].picture;
     mosaic.draw(sample, RectF{static_cast<float>(i % 2) * half_width,
                               static_cast<float>(i / 2) * half_height, half_width, half_height});
   }
@@ -96,10 +98,9 @@ std::vector<EffectCover> render_effect_covers(const PhotoDecoder& decoder,
   covers.reserve(kPickerCount);
   for (int index = 0; index < kPickerCount; ++index) {
     const TransitionType type = transition_at_picker_index(index);
-    covers.push_back(
-        EffectCover{type, type == TransitionType::kRandom
-                              ? FrameCanvas()
-                              : render_cover(decoder, from, to, type, width, height)});
+    covers.push_back(EffectCover{type, type == TransitionType::kRandom
+                                           ? FrameCanvas()
+                                           : render_cover(decoder, from, to, type, width, height)});
   }
   covers[static_cast<std::size_t>(picker_index(TransitionType::kRandom))].picture =
       random_cover(covers, width, height);

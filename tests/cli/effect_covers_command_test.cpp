@@ -57,9 +57,9 @@ TEST(EffectCoversCommand, RefusesPicturesItCannotDecode) {
   test::TempProgramFolder home;
   test::TempFolder folder;
   const std::string red = write_photo(folder, "red.png", argb(255, 255, 0, 0));
-  const test::CommandResult result = test::run_cli(
-      {"effect-covers", "--from", red, "--to", (folder / "missing.jpg").string(), "--folder",
-       (folder / "out").string()});
+  const test::CommandResult result =
+      test::run_cli({"effect-covers", "--from", red, "--to", (folder / "missing.jpg").string(),
+                     "--folder", (folder / "out").string()});
   EXPECT_EQ(result.exit_code, 1);
   EXPECT_THAT(result.err, HasSubstr("cannot decode"));
   EXPECT_FALSE(std::filesystem::exists(folder / "out"));

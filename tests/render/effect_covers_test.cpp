@@ -27,14 +27,16 @@ TEST_F(EffectCovers, ShowTheMiddleOfEachTransitionInPickerOrder) {
   for (int index = 0; index < kPickerCount; ++index)
     EXPECT_EQ(covers[static_cast<std::size_t>(index)].type, transition_at_picker_index(index));
   // The door, half open: the new photo between two leaves of the old picture.
-  const FrameCanvas& door = covers[static_cast<std::size_t>(picker_index(TransitionType::kDoor))].picture;
+  const FrameCanvas& door =
+      covers[static_cast<std::size_t>(picker_index(TransitionType::kDoor))].picture;
   ASSERT_TRUE(door.valid());
   EXPECT_EQ(door.width(), 40);
   EXPECT_EQ(door.pixel(20, 15), kBlue);
   EXPECT_EQ(door.pixel(3, 15), kRed);
   EXPECT_EQ(door.pixel(36, 15), kRed);
   // Half way through Alpha the two pictures are mixed evenly.
-  const FrameCanvas& alpha = covers[static_cast<std::size_t>(picker_index(TransitionType::kAlpha))].picture;
+  const FrameCanvas& alpha =
+      covers[static_cast<std::size_t>(picker_index(TransitionType::kAlpha))].picture;
   EXPECT_TRUE(ColourNear(alpha.pixel(20, 15), argb(255, 122, 0, 133), 3));
 }
 
