@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "encoder/zorv_encoder.h"
+#include "psp_h264_options.h"
 #include "ratio.h"
 
 namespace {
@@ -78,12 +79,8 @@ double encode_with_ffmpeg(int width, int height, const fs::path& raw, const fs::
   const std::string command =
       "ffmpeg -hide_banner -loglevel error -nostdin -y -f rawvideo -pix_fmt yuv420p -s " +
       std::to_string(width) + "x" + std::to_string(height) + " -r 30000/1001 -i '" + raw.string() +
-      "' -i '" + music.string() + "' -map 0:v -map 1:a -c:v libx264 -profile:v main -level " +
-      (width * height > 480 * 272 ? "30" : "21") +
-      " -refs 2 -bf 1 -b:v 768k -maxrate 768k -bufsize 1536k -g 300"
-      " -x264-params 8x8dct=0:weightb=0:weightp=0:b-pyramid=none:sliced-threads=0"
-      " -c:a aac -b:a 128k -ar 48000 -ac 2 -shortest -f psp '" +
-      output.string() + "'";
+      "' -i '" + music.string() + "' -map 0:v -map 1:a" +
+      pictavo::bench::psp_h264_options(width, height) + " '" + output.string() + "'";
   return pictavo::bench::best_seconds(3, [&] {
     if (std::system(command.c_str()) != 0) std::abort();
   });

@@ -35,6 +35,10 @@ constexpr Command kCommands[] = {
      "add-tracks FILE..., remove-track N or move-track N up|down (photos, tracks and "
      "slideshows count from 1; without N... every photo)",
      pictavo::cli::run_edit},
+    {"effect-covers [--from A] [--to B] [--folder DIR]",
+     "render the transitions' cover pictures (the middle of each transition from A to B, by "
+     "default menu_pic/0.jpg and 1.jpg) as JPEG files into DIR (by default EffectCover)",
+     pictavo::cli::run_effect_covers},
     {"effects [--seed N] [--xml TYPE]",
      "list image effects and transitions with their default and random parameters, or print "
      "the stored XML of one transition (random values with --seed)",
@@ -59,6 +63,11 @@ constexpr Command kCommands[] = {
      "preferences",
      pictavo::cli::run_prefs},
     {"profiles", "list the output profiles and their parameters", pictavo::cli::run_profiles},
+    {"render --photo A [--photo B ...] [--profile N] [--music FILE] [--transition ID] "
+     "[--effect ID] [--display S] [--tseconds T] [--seed N] -o OUT.mp4",
+     "make the video of a slideshow of the photos with an output profile, showing progress "
+     "(Ctrl-C stops, leaving a complete shorter video)",
+     pictavo::cli::run_render},
     {"thm PHOTO -o OUT.THM",
      "write the 160 x 120 thumbnail the PSP shows beside a video of the photo, drawn on black "
      "(baseline JPEG)",

@@ -11,11 +11,21 @@
 namespace pictavo {
 namespace {
 
-// Below this extent a scaled draw would need a singular matrix.
-constexpr float kMinExtent = 1e-4f;
+// The rasteriser holds a picture's sampling steps in 16.16 fixed point: a picture
+// shrunk further than this cannot be drawn, and asking Cairo to would leave the
+// canvas in a lasting error state. Shrunk that far it covers no pixel anyway.
+constexpr double kMaxShrink = 16384.0;
 
 cairo_format_t cairo_format(FrameCanvas::Format format) {
-  return format == FrameCanvas::Format::kRgb24 ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32;
+  switch (format) {
+    case FrameCanvas::Format::kRgb24:
+      return CAIRO_FORMAT_RGB24;
+    case FrameCanvas::Format::kArgb32:
+      return CAIRO_FORMAT_ARGB32;
+    case FrameCanvas::Format::kAlpha8:
+      break;
+  }
+  return CAIRO_FORMAT_A8;
 }
 
 }  // namespace
@@ -96,21 +106,54 @@ void FrameCanvas::paint_colour(std::uint32_t colour, double alpha) {
   cairo_paint_with_alpha(cr_, std::min(alpha, 1.0));
 }
 
-void FrameCanvas::draw(const FrameCanvas& source, const RectF& rect, double alpha) {
+void FrameCanvas::paint_mapped(const FrameCanvas& source, const cairo_matrix_t& source_to_canvas,
+                               double alpha) {
   if (!valid_ || !source.valid_ || alpha <= 0.0) return;
-  if (std::fabs(rect.width) < kMinExtent || std::fabs(rect.height) < kMinExtent) return;
-  cairo_matrix_t matrix;
-  cairo_matrix_init_scale(&matrix, source.width_ / static_cast<double>(rect.width),
-                          source.height_ / static_cast<double>(rect.height));
-  cairo_matrix_translate(&matrix, -rect.x, -rect.y);
-  cairo_pattern_set_matrix(source.pattern_, &matrix);
+  cairo_matrix_t canvas_to_source = source_to_canvas;
+  if (cairo_matrix_invert(&canvas_to_source) != CAIRO_STATUS_SUCCESS) return;
+  for (const double element :
+       {canvas_to_source.xx, canvas_to_source.xy, canvas_to_source.yx, canvas_to_source.yy}) {
+    if (!(std::fabs(element) <= kMaxShrink)) return;
+  }
+  cairo_pattern_set_matrix(source.pattern_, &canvas_to_source);
   cairo_set_source(cr_, source.pattern_);
   cairo_paint_with_alpha(cr_, std::min(alpha, 1.0));
+}
+
+void FrameCanvas::draw(const FrameCanvas& source, const RectF& rect, double alpha) {
+  if (!source.valid_) return;
+  cairo_matrix_t matrix;
+  cairo_matrix_init(&matrix, rect.width / static_cast<double>(source.width_), 0, 0,
+                    rect.height / static_cast<double>(source.height_), rect.x, rect.y);
+  paint_mapped(source, matrix, alpha);
 }
 
 void FrameCanvas::draw(const FrameCanvas& source, float x, float y, double alpha) {
   draw(source, RectF{x, y, static_cast<float>(source.width_), static_cast<float>(source.height_)},
        alpha);
+}
+
+void FrameCanvas::draw(const FrameCanvas& source, const Parallelogram& target, double alpha) {
+  if (!source.valid_) return;
+  const double width = source.width_;
+  const double height = source.height_;
+  cairo_matrix_t matrix;
+  cairo_matrix_init(&matrix, (target.upper_right.x - target.upper_left.x) / width,
+                    (target.upper_right.y - target.upper_left.y) / width,
+                    (target.lower_left.x - target.upper_left.x) / height,
+                    (target.lower_left.y - target.upper_left.y) / height, target.upper_left.x,
+                    target.upper_left.y);
+  paint_mapped(source, matrix, alpha);
+}
+
+void FrameCanvas::draw_masked(const FrameCanvas& source, const FrameCanvas& mask) {
+  if (!valid_ || !source.valid_ || !mask.valid_) return;
+  cairo_matrix_t identity;
+  cairo_matrix_init_identity(&identity);
+  cairo_pattern_set_matrix(source.pattern_, &identity);
+  cairo_pattern_set_matrix(mask.pattern_, &identity);
+  cairo_set_source(cr_, source.pattern_);
+  cairo_mask(cr_, mask.pattern_);
 }
 
 void FrameCanvas::rotate_about(double degrees, double centre_x, double centre_y) {
@@ -154,8 +197,10 @@ void FrameCanvas::pixels_changed() {
 
 std::uint32_t FrameCanvas::pixel(int x, int y) const {
   if (!valid_ || x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
+  const std::uint8_t* row = pixels() + static_cast<std::size_t>(y) * stride();
+  if (format_ == Format::kAlpha8) return static_cast<std::uint32_t>(row[x]) << 24;
   std::uint32_t value;
-  std::memcpy(&value, pixels() + static_cast<std::size_t>(y) * stride() + 4 * x, sizeof value);
+  std::memcpy(&value, row + 4 * x, sizeof value);
   return format_ == Format::kRgb24 ? (value | 0xFF000000u) : value;
 }
 

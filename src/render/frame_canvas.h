@@ -15,15 +15,29 @@ struct RectF {
   float height = 0;
 };
 
+struct PointF {
+  float x = 0;
+  float y = 0;
+};
+
+// A parallelogram given by three corners; the fourth is upper_right + lower_left −
+// upper_left.
+struct Parallelogram {
+  PointF upper_left;
+  PointF upper_right;
+  PointF lower_left;
+};
+
 // A raster with the drawing surface bound to it: the frames being composed, the
 // photo layer's canvas, resampled photos and the temporary pictures of the
 // renderers. kRgb24 holds opaque pixels (4 bytes each, B G R x in memory);
-// kArgb32 holds premultiplied alpha for the layers of soft-edged transitions.
-// Pixels are touched directly only by the frame hand-off and by decoders that
-// fill a fresh canvas; everything else draws through Cairo.
+// kArgb32 holds premultiplied alpha for layers with transparent parts; kAlpha8
+// holds one opacity byte a pixel, for masks. Pixels are touched directly only by
+// the frame hand-off, by decoders that fill a fresh canvas and by the soft-edge
+// fade, which writes its mask; everything else draws through Cairo.
 class FrameCanvas {
  public:
-  enum class Format { kRgb24, kArgb32 };
+  enum class Format { kRgb24, kArgb32, kAlpha8 };
 
   FrameCanvas() = default;  // no pixels; drawing into or from it does nothing
   FrameCanvas(int width, int height, Format format = Format::kRgb24);
@@ -57,6 +71,13 @@ class FrameCanvas {
   void draw(const FrameCanvas& source, const RectF& rect, double alpha = 1.0);
   // The same at `source`'s own size with its top-left corner at (x, y).
   void draw(const FrameCanvas& source, float x, float y, double alpha = 1.0);
+  // Draws all of `source` mapped onto `target`: its top edge onto upper_left →
+  // upper_right, its left edge onto upper_left → lower_left. A parallelogram too
+  // thin to show anything draws nothing.
+  void draw(const FrameCanvas& source, const Parallelogram& target, double alpha = 1.0);
+  // Lays `source` at (0, 0) over the canvas through `mask` (kAlpha8, placed at
+  // (0, 0)): each pixel at the opacity its mask byte gives, 255 being opaque.
+  void draw_masked(const FrameCanvas& source, const FrameCanvas& mask);
 
   // Prepends to the world transform a rotation by `degrees` (clockwise on screen)
   // about the point (centre_x, centre_y); reset_transform goes back to identity.
@@ -73,7 +94,7 @@ class FrameCanvas {
   std::uint8_t* mutable_pixels();
   void pixels_changed();
   // The stored 32-bit value of one pixel: 0xFFRRGGBB on kRgb24, premultiplied
-  // ARGB on kArgb32.
+  // ARGB on kArgb32, the opacity in the top byte on kAlpha8.
   std::uint32_t pixel(int x, int y) const;
 
   // Writes the canvas as a PNG file; false when that fails.
@@ -81,6 +102,10 @@ class FrameCanvas {
 
  private:
   void release();
+  // Paints `source` mapped by `source_to_canvas`, unless that map shrinks it beyond
+  // what the rasteriser represents (such a picture would not cover a pixel).
+  void paint_mapped(const FrameCanvas& source, const cairo_matrix_t& source_to_canvas,
+                    double alpha);
 
   cairo_surface_t* surface_ = nullptr;
   cairo_t* cr_ = nullptr;

@@ -1,5 +1,8 @@
 #include "modules/media_tools.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 
@@ -61,6 +64,46 @@ std::string trace_video_headers(const std::filesystem::path& path) {
       PICTAVO_TEST_FFMPEG, {"-hide_banner", "-nostdin", "-i", path.string(), "-map", "0:v", "-c",
                             "copy", "-bsf:v", "trace_headers", "-f", "null", "-"});
   return result.err;
+}
+
+std::vector<int> trace_values(const std::string& trace, const std::string& name) {
+  // The lines read "[trace_headers @ 0x...] 36     max_num_ref_frames     011 = 2".
+  std::vector<int> values;
+  std::istringstream lines(trace);
+  for (std::string line; std::getline(lines, line);) {
+    std::istringstream words(line.substr(line.find(']') + 1));
+    std::string position, element, bits, equals;
+    int value = 0;
+    if (words >> position >> element >> bits >> equals >> value && element == name &&
+        equals == "=") {
+      values.push_back(value);
+    }
+  }
+  return values;
+}
+
+void expect_psp_h264(const std::filesystem::path& path, int frames, int level_idc) {
+  SCOPED_TRACE(path.string());
+  const std::string trace = trace_video_headers(path);
+  EXPECT_EQ(trace_values(trace, "profile_idc"), std::vector<int>{77});
+  EXPECT_EQ(trace_values(trace, "level_idc"), std::vector<int>{level_idc});
+  const std::vector<int> references = trace_values(trace, "max_num_ref_frames");
+  ASSERT_EQ(references.size(), 1u);
+  EXPECT_LE(references[0], 2);
+  EXPECT_EQ(trace_values(trace, "weighted_pred_flag"), std::vector<int>{0});
+  EXPECT_EQ(trace_values(trace, "weighted_bipred_idc"), std::vector<int>{0});
+  const std::vector<int> transform_8x8 = trace_values(trace, "transform_8x8_mode_flag");
+  EXPECT_TRUE(transform_8x8.empty() || transform_8x8 == std::vector<int>{0});
+  // One slice per picture: every slice starts at macroblock 0.
+  EXPECT_EQ(trace_values(trace, "first_mb_in_slice"), std::vector<int>(frames, 0));
+  // Never two B-frames in a row (slice types 1 and 6 are B).
+  int b_run = 0;
+  int longest_b_run = 0;
+  for (const int type : trace_values(trace, "slice_type")) {
+    b_run = (type % 5 == 1) ? b_run + 1 : 0;
+    longest_b_run = std::max(longest_b_run, b_run);
+  }
+  EXPECT_LE(longest_b_run, 1);
 }
 
 }  // namespace pictavo::test

@@ -31,4 +31,13 @@ double probe_number(const ProbeResult& result, const std::string& key);
 // prints them (one syntax element per line).
 std::string trace_video_headers(const std::filesystem::path& path);
 
+// Every value of syntax element `name` in such a listing, in order.
+std::vector<int> trace_values(const std::string& trace, const std::string& name);
+
+// Checks (as test expectations) that the file's H.264 video keeps the PSP's
+// limits: Main profile at `level_idc`, at most 2 reference frames and 1 B-frame in
+// a row, no weighted prediction, no 8x8 transform, and one slice in each of its
+// `frames` pictures.
+void expect_psp_h264(const std::filesystem::path& path, int frames, int level_idc);
+
 }  // namespace pictavo::test

@@ -6,12 +6,18 @@
 #include <unistd.h>
 
 #include <array>
+#include <csignal>
 
 extern char** environ;
 
 namespace pictavo::test {
 
-CommandResult run_command(const std::string& program, const std::vector<std::string>& args) {
+namespace {
+
+// Runs `program`; once its stderr contains `interrupt_cue` (when not empty), sends it
+// SIGINT as Ctrl-C would.
+CommandResult run(const std::string& program, const std::vector<std::string>& args,
+                  std::string_view interrupt_cue) {
   CommandResult result;
   int out_pipe[2];
   int err_pipe[2];
@@ -41,6 +47,7 @@ CommandResult run_command(const std::string& program, const std::vector<std::str
   ::close(out_pipe[1]);
   ::close(err_pipe[1]);
 
+  bool interrupted = interrupt_cue.empty() || spawned != 0;
   std::array<pollfd, 2> fds{{{out_pipe[0], POLLIN, 0}, {err_pipe[0], POLLIN, 0}}};
   std::array<std::string*, 2> sinks{&result.out, &result.err};
   int open_count = 2;
@@ -52,6 +59,10 @@ CommandResult run_command(const std::string& program, const std::vector<std::str
       const ssize_t n = ::read(fds[i].fd, buffer, sizeof buffer);
       if (n > 0) {
         sinks[i]->append(buffer, static_cast<std::size_t>(n));
+        if (!interrupted && result.err.find(interrupt_cue) != std::string::npos) {
+          ::kill(pid, SIGINT);
+          interrupted = true;
+        }
       } else {
         ::close(fds[i].fd);
         fds[i].fd = -1;
@@ -66,8 +77,19 @@ CommandResult run_command(const std::string& program, const std::vector<std::str
   return result;
 }
 
+}  // namespace
+
+CommandResult run_command(const std::string& program, const std::vector<std::string>& args) {
+  return run(program, args, {});
+}
+
 CommandResult run_cli(const std::vector<std::string>& args) {
   return run_command(PICTAVO_TEST_CLI, args);
+}
+
+CommandResult run_cli_interrupted(const std::vector<std::string>& args,
+                                  std::string_view interrupt_cue) {
+  return run(PICTAVO_TEST_CLI, args, interrupt_cue);
 }
 
 }  // namespace pictavo::test

@@ -6,6 +6,10 @@ std::filesystem::path fake_audio_converter_module() {
   return PICTAVO_TEST_FAKE_AUDIO_CONVERTER;
 }
 
+std::filesystem::path fake_encoder_module() {
+  return PICTAVO_TEST_FAKE_ENCODER;
+}
+
 std::filesystem::path module_without_entries() {
   return PICTAVO_TEST_MODULE_WITHOUT_ENTRIES;
 }

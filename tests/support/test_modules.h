@@ -11,6 +11,9 @@ namespace pictavo::test {
 // an xToMp2 that copies the file (see the module's source for the words that
 // steer it).
 std::filesystem::path fake_audio_converter_module();
+// Records every call in "encoder_calls.txt" of $PICTAVO_HOME; fails on request
+// (fake_encoder.cpp says how).
+std::filesystem::path fake_encoder_module();
 // Exports nothing the program uses.
 std::filesystem::path module_without_entries();
 

@@ -1,0 +1,188 @@
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+#include "cli/interrupt_watch.h"
+#include "cli/transition_name.h"
+#include "effects/random_generator.h"
+#include "effects/transition_choice.h"
+#include "effects/transition_params.h"
+#include "model/event.h"
+#include "model/log.h"
+#include "model/photo_item.h"
+#include "model/program_folder.h"
+#include "model/slideshow.h"
+#include "render/image_layer_photos.h"
+#include "video/encoder_module.h"
+#include "video/profile_group_list.h"
+#include "video/video_maker.h"
+
+namespace pictavo::cli {
+namespace {
+
+constexpr int kFailed = 1;
+constexpr int kStopped = 2;
+
+// What the user chose for every photo.
+struct PhotoChoices {
+  int display_seconds = 3;
+  int transition_seconds = 2;
+  TransitionType transition = TransitionType::kAlpha;
+  int image_effect = static_cast<int>(ImageEffect::kNone);
+};
+
+PhotoChoices read_choices(Arguments& args) {
+  PhotoChoices choices;
+  choices.display_seconds = args.take_int("--display").value_or(choices.display_seconds);
+  choices.transition_seconds = args.take_int("--tseconds").value_or(choices.transition_seconds);
+  if (choices.display_seconds < 0 || choices.transition_seconds < 0)
+    throw UsageError{"--display and --tseconds need whole seconds of 0 or more"};
+  if (const std::optional<std::string> name = args.take_value("--transition")) {
+    const std::optional<TransitionType> type = transition_named(*name, "--transition");
+    if (!type) throw UsageError{"no transition \"" + *name + "\" (give an id 0-18 or a name)"};
+    choices.transition = *type;
+  }
+  if (const std::optional<int> effect = args.take_int("--effect")) {
+    if (*effect < 0 || *effect >= kImageEffectCount)
+      throw UsageError{"--effect needs an image effect id 0-21"};
+    choices.image_effect = *effect;
+  }
+  return choices;
+}
+
+// A photo with the choices; Random transitions and effects are drawn per photo.
+std::unique_ptr<PhotoItem> make_photo(const std::filesystem::path& path,
+                                      const PhotoChoices& choices) {
+  auto photo = std::make_unique<PhotoItem>(path, PhotoSetting{});
+  EffectRecord& effect = photo->setting.effect;
+  effect.display_seconds = choices.display_seconds;
+  effect.transition_seconds = choices.transition_seconds;
+  effect.set_transition(resolve_transition(*make_transition(choices.transition)));
+  effect.image_effect = choices.image_effect == static_cast<int>(ImageEffect::kRandom)
+                            ? draw_image_effect(ImageEffectCategory::kPanZoomRotate)
+                            : static_cast<ImageEffect>(choices.image_effect);
+  return photo;
+}
+
+// A progress bar on stderr, redrawn when the percentage changes.
+class ProgressBar {
+ public:
+  // After every frame, with the maker's progress (0 to 65535).
+  void frame_done(int progress) {
+    ++frames_;
+    draw(std::clamp(progress, 0, 65535) * 100 / 65535);
+  }
+  // Ends the bar's line; a finished video shows 100 %, whatever the rounding of
+  // the progress left.
+  void end(bool finished) {
+    if (finished) draw(100);
+    if (percent_ >= 0) std::fputc('\n', stderr);
+  }
+  int frames() const { return frames_; }
+
+ private:
+  void draw(int percent) {
+    if (percent == percent_) return;
+    percent_ = percent;
+    constexpr int kWidth = 40;
+    const int filled = percent * kWidth / 100;
+    std::fprintf(stderr, "\rrendering [%.*s%*s] %3d%%", filled,
+                 "########################################", kWidth - filled, "", percent);
+    std::fflush(stderr);
+  }
+
+  int percent_ = -1;
+  int frames_ = 0;
+};
+
+}  // namespace
+
+int run_render(Arguments& args) {
+  const std::vector<std::string> photo_paths = args.take_values("--photo");
+  const std::optional<int> profile_index = args.take_int("--profile");
+  const std::optional<std::string> music = args.take_value("--music");
+  const std::optional<std::string> output = args.take_value("-o");
+  const std::optional<int> seed = args.take_int("--seed");
+  const PhotoChoices choices = read_choices(args);
+  if (!args.finish().empty()) throw UsageError{"takes no positional arguments"};
+  if (photo_paths.empty()) throw UsageError{"needs at least one --photo"};
+  if (!output) throw UsageError{"needs -o OUT.mp4"};
+
+  const std::filesystem::path folder = program_folder();
+  set_log_path(writable_folder_for(folder) / "log.txt");
+  ProfileGroupList profiles;
+  profiles.load_profiles(folder);
+  const int index = profile_index.value_or(0);
+  const bool listed = !profiles.groups().empty() && index >= 0 &&
+                      index < static_cast<int>(profiles.groups().front().profiles.size());
+  if (!listed) {
+    std::fprintf(stderr,
+                 "pictavo-cli render: there is no output profile %d (pictavo-cli profiles lists "
+                 "them)\n",
+                 index);
+    return kFailed;
+  }
+  profiles.set_current_profile(index);
+  const OutputProfile& profile = *profiles.current_profile();
+
+  const std::filesystem::path music_path =
+      music ? std::filesystem::path(*music) : folder / "menu_pic" / "silent.mp2";
+  if (std::FILE* file = std::fopen(music_path.c_str(), "rb")) {
+    std::fclose(file);
+  } else {
+    std::fprintf(stderr, "pictavo-cli render: cannot read the music %s\n", music_path.c_str());
+    return kFailed;
+  }
+
+  const ImageLayerPhotos decoder;
+  effect_random().seed(seed ? static_cast<std::uint32_t>(*seed)
+                            : static_cast<std::uint32_t>(std::time(nullptr)));
+  const std::filesystem::path video_path = *output;
+  Slideshow slideshow(video_path.stem().string(), std::filesystem::temp_directory_path());
+  for (const std::string& path : photo_paths) {
+    if (!decoder.probe(path)) {
+      std::fprintf(stderr, "pictavo-cli render: cannot read the photo %s\n", path.c_str());
+      return kFailed;
+    }
+    slideshow.photos.push_back(make_photo(path, choices));
+  }
+  slideshow.video_path = video_path;
+  slideshow.music_path = music_path;
+
+  Event stop;
+  ProgressBar bar;
+  VideoJob job;
+  job.slideshow = &slideshow;
+  job.profile = &profile;
+  job.decoder = &decoder;
+  job.stop_event = &stop;
+  job.on_progress = [&bar](int progress) { bar.frame_done(progress); };
+  std::string failure;
+  int result = 0;
+  {
+    const InterruptWatch watch([&stop] { stop.set(); });
+    result = make_slideshow_video(job, &failure);
+  }
+  bar.end(result == 0);
+
+  if (result == 0) {
+    std::printf("%s: %d frames, %s\n", video_path.c_str(), bar.frames(), profile.desc_l.c_str());
+    return 0;
+  }
+  if (result == kStopped) {
+    std::fprintf(stderr, "pictavo-cli render: stopped; the first %d frames are in %s\n",
+                 bar.frames(), video_path.c_str());
+    return kStopped;
+  }
+  std::fprintf(stderr, "pictavo-cli render: cannot make %s: %s\n", video_path.c_str(),
+               result == kFailed ? failure.c_str() : encoder_failure_text(result).c_str());
+  return kFailed;
+}
+
+}  // namespace pictavo::cli

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "video/shared_module.h"
+
+namespace pictavo {
+
+struct EncoderParameters;
+
+// The encoder module of the program folder.
+inline constexpr char kEncoderModule[] = "libZorvEncoder.so";
+
+// The encoder module loaded for one video, with its three entries. It is unloaded
+// when the object goes.
+class EncoderModule {
+ public:
+  // The entries as zorv_encoder.h declares them.
+  using InitFunction = int(int, int, const char*, const char*, const char*, const char*,
+                           const char*, const char*, const char*, const char*, const char*,
+                           const char*, const char*);
+  using EncodeFunction = int(const unsigned char*);
+  using CloseFunction = int();
+
+  // Loads `path`; nothing when the file cannot be loaded or lacks one of the entries
+  // initEncoder, EncOneFrame and closeEncoder, with the reason in `error`.
+  static std::optional<EncoderModule> load(const std::filesystem::path& path, std::string& error);
+
+  // Starts a video of `width` × `height` frames at `output`, with the music at
+  // `audio` (zorv_encoder.h says what each text means). The module reports a start
+  // that failed from every later call.
+  int init(int width, int height, const std::filesystem::path& output,
+           const std::filesystem::path& raw_frames, const std::filesystem::path& audio,
+           const EncoderParameters& parameters, const std::string& size_name) const;
+  int encode_frame(const std::uint8_t* i420) const { return encode_(i420); }
+  int close() const { return close_(); }
+
+ private:
+  EncoderModule(SharedModule module, InitFunction* init, EncodeFunction* encode,
+                CloseFunction* close)
+      : module_(std::move(module)), init_(init), encode_(encode), close_(close) {}
+
+  SharedModule module_;
+  InitFunction* init_;
+  EncodeFunction* encode_;
+  CloseFunction* close_;
+};
+
+// What a result of the encoder module's entries means, for the user.
+std::string encoder_failure_text(int code);
+
+}  // namespace pictavo

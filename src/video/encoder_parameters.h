@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+#include "video/output_profile.h"
+
+namespace pictavo {
+
+// The texts the encoder module is started with, made from an output profile: the
+// codec names the module knows, bitrates in kilobits ("768kb"), the frame rate as
+// written ("29.97") and the channel count as one digit.
+struct EncoderParameters {
+  std::string video_codec;
+  std::string video_bitrate;
+  std::string frame_rate;
+  std::string audio_codec;
+  std::string audio_bitrate;
+  std::string sample_rate;
+  std::string channel;
+};
+
+// Renames "aac" to "libfaac", "mp3" to "libmp3lame", "amr_nb" to "libamr_nb",
+// "xvid" to "libxvid" and "h263" to "h263p"; every other codec name passes as it
+// is. AMR narrowband has one fixed format, so it always gets mono at 8000 Hz and
+// "12.2k", whatever the profile says.
+EncoderParameters encoder_parameters(const OutputProfile& profile);
+
+// Frames per second of slideshow time: the leading digits of the profile's frame
+// rate ("29.97" gives 29, "25" gives 25), 0 when there are none.
+int counted_frame_rate(const OutputProfile& profile);
+
+}  // namespace pictavo

@@ -1,0 +1,147 @@
+#include "video/video_maker.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <vector>
+
+#include "model/log.h"
+#include "model/program_folder.h"
+#include "model/slideshow.h"
+#include "render/render_context.h"
+#include "render/transition_renderers.h"
+#include "video/encoder_module.h"
+#include "video/encoder_parameters.h"
+#include "video/output_profile.h"
+#include "video/video_size_table.h"
+
+namespace pictavo {
+namespace {
+
+constexpr int kFailed = 1;
+constexpr int kStopped = 2;
+
+// Frames for `seconds` of slideshow time. Durations come from project files, so
+// absurd ones are brought into range rather than overflowing.
+int frames_for(int fps, std::int64_t seconds) {
+  const std::int64_t frames = static_cast<std::int64_t>(fps) * seconds;
+  return static_cast<int>(std::clamp<std::int64_t>(frames, 0, std::numeric_limits<int>::max()));
+}
+
+int photo_frames(int fps, const PhotoItem& photo) {
+  const EffectRecord& effect = photo.setting.effect;
+  return frames_for(fps, std::int64_t{effect.display_seconds} + effect.transition_seconds);
+}
+
+// What the renderers draw: every photo's prepared picture, motion and transition.
+std::vector<RenderPhoto> render_photos(const Slideshow& slideshow) {
+  std::vector<RenderPhoto> photos;
+  photos.reserve(slideshow.photos.size());
+  for (const auto& photo : slideshow.photos) {
+    const EffectRecord& effect = photo->setting.effect;
+    photos.push_back(RenderPhoto{photo->prepared_path, static_cast<int>(effect.image_effect),
+                                 static_cast<int>(effect.transition().type()),
+                                 effect.transition().values()});
+  }
+  return photos;
+}
+
+// The frames the run hands to the encoder: one second of opening, then each
+// further photo's display and transition time.
+std::int64_t rendered_frames(const Slideshow& slideshow, int fps) {
+  std::int64_t frames = fps;
+  for (std::size_t k = 1; k < slideshow.photos.size(); ++k)
+    frames += photo_frames(fps, *slideshow.photos[k]);
+  return frames;
+}
+
+std::string init_log_line(const VideoSize& size, const Slideshow& slideshow,
+                          const EncoderParameters& parameters) {
+  return "Begin init encoder rectScreen:" + std::to_string(size.width) + "," +
+         std::to_string(size.height) + ". m2vFile:" + slideshow.video_path.string() +
+         ", strAudioPath:" + slideshow.music_path.string() +
+         ", strACodec:" + parameters.audio_codec + ", strARate:" + parameters.audio_bitrate +
+         ", strASample:" + parameters.sample_rate + ", strAChannel:" + parameters.channel +
+         ", strVCodec:" + parameters.video_codec + ", strVRate:" + parameters.video_bitrate;
+}
+
+}  // namespace
+
+int render_slideshow_frames(const VideoJob& job, int width, int height, int fps,
+                            std::function<int(const std::uint8_t* i420)> encode_frame) {
+  if (job.slideshow == nullptr || job.slideshow->photos.empty()) return kFailed;
+  const Slideshow& slideshow = *job.slideshow;
+  const std::vector<RenderPhoto> photos = render_photos(slideshow);
+  RenderJob render_job{photos, job.on_progress, job.background_argb};
+
+  RenderContext context(RenderMode::kVideo, width, height);
+  if (!context.output.valid() || !context.layer.canvas.valid()) return kFailed;
+  context.job = &render_job;
+  context.decoder = job.decoder;
+  context.stop_event = job.stop_event;
+  context.encode_frame = std::move(encode_frame);
+  // A slideshow whose length was never computed is scaled by what is rendered.
+  const double total = slideshow.total_frames > 0
+                           ? slideshow.total_frames
+                           : static_cast<double>(rendered_frames(slideshow, fps));
+  context.progress_step = 65535.0 / total;
+
+  context.photo_index = 0;
+  context.frames_total = fps;
+  int status = render_first_photo(context);
+  for (std::size_t k = 1; k < photos.size() && status == 0; ++k) {
+    const EffectRecord& effect = slideshow.photos[k]->setting.effect;
+    context.photo_index = static_cast<int>(k);
+    context.frames_total = photo_frames(fps, *slideshow.photos[k]);
+    context.transition_frames = frames_for(fps, effect.transition_seconds);
+    status = render_transition(context);
+  }
+  return status;
+}
+
+int make_slideshow_video(const VideoJob& job, std::string* failure) {
+  const auto refuse = [failure](std::string reason) {
+    if (failure != nullptr) *failure = std::move(reason);
+    return kFailed;
+  };
+  if (failure != nullptr) failure->clear();
+  // The opening needs a first photo; refusing here leaves no empty video behind.
+  if (job.slideshow == nullptr || job.slideshow->photos.empty())
+    return refuse("the slideshow has no photos");
+  const Slideshow& slideshow = *job.slideshow;
+
+  write_log("begin Load ZorvEncoder");
+  const std::filesystem::path folder = program_folder();
+  std::string error;
+  std::optional<EncoderModule> encoder = EncoderModule::load(folder / kEncoderModule, error);
+  if (!encoder) return refuse("cannot load the encoder module: " + error);
+  write_log("End Load ZorvEncoder");
+
+  if (job.profile == nullptr) return refuse("there is no output profile");
+  const std::string& size_name = job.profile->value(ProfileParameterId::kVideoSize);
+  const VideoSize* size = find_video_size(size_name);
+  if (size == nullptr) return refuse("the profile's frame size \"" + size_name + "\" is unknown");
+
+  const EncoderParameters parameters = encoder_parameters(*job.profile);
+  write_log(init_log_line(*size, slideshow, parameters));
+  encoder->init(size->width, size->height, slideshow.video_path, folder / "menu_pic" / "in.yuv",
+                slideshow.music_path, parameters, std::string(size->name));
+  write_log("End init encoder");
+
+  // Without whole frames per second there would be no frames: an empty video is no
+  // success.
+  const int fps = counted_frame_rate(*job.profile);
+  const auto encode = [&encoder](const std::uint8_t* i420) { return encoder->encode_frame(i420); };
+  int status = fps > 0 ? render_slideshow_frames(job, size->width, size->height, fps, encode)
+                       : refuse("the profile's frame rate \"" + parameters.frame_rate +
+                                "\" has no whole frames per second");
+  if (status == kFailed && failure != nullptr && failure->empty())
+    *failure = "there is not enough memory for the frames";
+  // A failure the encoder meets while completing the file is the slideshow's too.
+  const int closed = encoder->close();
+  if (status == 0 && closed != 0) status = closed;
+  return status;
+}
+
+}  // namespace pictavo

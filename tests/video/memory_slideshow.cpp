@@ -1,0 +1,53 @@
+#include "video/memory_slideshow.h"
+
+#include <memory>
+
+#include "effects/transition_params.h"
+#include "model/photo_item.h"
+
+namespace pictavo::test {
+
+OutputProfile make_profile(const ProfileValues& values) {
+  OutputProfile profile;
+  profile.ext = "mp4";
+  const std::string* texts[] = {&values.video_codec, &values.size,        &values.video_bitrate,
+                                &values.frame_rate,  &values.audio_codec, &values.audio_bitrate,
+                                &values.sample_rate, &values.channel};
+  for (int i = 0; i < kProfileParameterCount; ++i) {
+    ProfileParameter& parameter = profile.parameters[static_cast<std::size_t>(i)];
+    parameter.current = {0, *texts[i]};
+    parameter.initial = parameter.current;
+    parameter.values = {parameter.current};
+    parameter.value_count = 1;
+  }
+  return profile;
+}
+
+MemorySlideshow::MemorySlideshow() : slideshow("memory", std::filesystem::temp_directory_path()) {}
+
+void MemorySlideshow::add_photo(FrameCanvas picture, int display_seconds, int transition_seconds,
+                                TransitionType transition, ImageEffect effect,
+                                TransitionValues values) {
+  const std::string path = "photo" + std::to_string(slideshow.photos.size());
+  photos.add(path, std::move(picture));
+  auto photo = std::make_unique<PhotoItem>(path, PhotoSetting{});
+  EffectRecord& record = photo->setting.effect;
+  record.display_seconds = display_seconds;
+  record.transition_seconds = transition_seconds;
+  record.image_effect = effect;
+  record.set_transition(make_transition(transition, values));
+  slideshow.photos.push_back(std::move(photo));
+}
+
+VideoJob MemorySlideshow::job(const OutputProfile& profile, const std::filesystem::path& video,
+                              const std::filesystem::path& music) {
+  slideshow.video_path = video;
+  slideshow.music_path = music;
+  VideoJob job;
+  job.slideshow = &slideshow;
+  job.profile = &profile;
+  job.decoder = &photos;
+  return job;
+}
+
+}  // namespace pictavo::test

@@ -1,0 +1,281 @@
+#include "video/video_maker.h"
+
+#include <dlfcn.h>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "model/event.h"
+#include "model/log.h"
+#include "support/files.h"
+#include "support/temp_program_folder.h"
+#include "support/test_modules.h"
+#include "video/encoder_module.h"
+#include "video/memory_slideshow.h"
+
+namespace pictavo {
+namespace {
+
+using test::solid_canvas;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+constexpr std::uint32_t kRed = argb(255, 255, 0, 0);
+constexpr std::uint32_t kGreen = argb(255, 0, 255, 0);
+constexpr std::uint32_t kBlue = argb(255, 0, 0, 255);
+// The luma each colour converts to.
+constexpr int kRedY = 81;
+constexpr int kGreenY = 144;
+constexpr int kBlueY = 40;
+
+// An environment variable set for one test.
+class ScopedVariable {
+ public:
+  ScopedVariable(const char* name, const char* value) : name_(name) { ::setenv(name, value, 1); }
+  ~ScopedVariable() { ::unsetenv(name_); }
+  ScopedVariable(const ScopedVariable&) = delete;
+  ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+ private:
+  const char* name_;
+};
+
+// What the fake encoder module was asked to do.
+struct EncoderCalls {
+  std::vector<std::string> calls;  // "init ...", "frame", "close" in order
+  std::vector<int> luma;           // the centre pixel of each frame
+};
+
+class VideoMaker : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    home_.install_file(test::fake_encoder_module(), kEncoderModule);
+    set_log_path(home_.path() / "log.txt");
+  }
+  void TearDown() override { set_log_path({}); }
+
+  int make(const test::ProfileValues& values = {}) {
+    profile_ = test::make_profile(values);
+    progress_.clear();
+    VideoJob job = show_.job(profile_, home_.path() / "out.mp4", home_.path() / "music.mp2");
+    job.stop_event = &stop_;
+    job.on_progress = [this](int value) {
+      progress_.push_back(value);
+      if (stop_after_ == static_cast<int>(progress_.size())) stop_.set();
+    };
+    return make_slideshow_video(job, &failure_);
+  }
+
+  EncoderCalls encoder_calls() const {
+    EncoderCalls result;
+    std::istringstream lines(test::read_file(home_.path() / "encoder_calls.txt"));
+    for (std::string line; std::getline(lines, line);) {
+      if (line.starts_with("frame ")) {
+        result.luma.push_back(std::stoi(line.substr(6)));
+        line = "frame";
+      }
+      if (result.calls.empty() || line != "frame" || result.calls.back() != "frame")
+        result.calls.push_back(line);
+    }
+    return result;
+  }
+
+  // The log's texts without their time stamps.
+  std::vector<std::string> log_texts() const {
+    std::vector<std::string> texts;
+    std::istringstream lines(test::read_file(home_.path() / "log.txt"));
+    for (std::string line; std::getline(lines, line);)
+      texts.push_back(line.substr(line.find(": ") + 2));
+    return texts;
+  }
+
+  test::TempProgramFolder home_;
+  test::MemorySlideshow show_;
+  OutputProfile profile_;
+  Event stop_;
+  int stop_after_ = -1;  // frames after which the stop event is set
+  std::vector<int> progress_;
+  std::string failure_;
+};
+
+TEST_F(VideoMaker, SetsTheEncoderUpFromTheProfileAndLogsEachStep) {
+  show_.add_photo(solid_canvas(8, 6, kRed));
+  ASSERT_EQ(make(), 0) << failure_;
+
+  const std::string home = home_.path().string();
+  const std::string init = "init 320 240|" + home + "/out.mp4|" + home + "/menu_pic/in.yuv|" +
+                           home + "/music.mp2|libfaac|128kb|48000|2|h264|768kb|320x240|25";
+  EXPECT_THAT(encoder_calls().calls, ElementsAre(init, "frame", "close"));
+  EXPECT_THAT(log_texts(),
+              ElementsAre("begin Load ZorvEncoder", "End Load ZorvEncoder",
+                          "Begin init encoder rectScreen:320,240. m2vFile:" + home +
+                              "/out.mp4, strAudioPath:" + home +
+                              "/music.mp2, strACodec:libfaac, strARate:128kb, strASample:48000, "
+                              "strAChannel:2, strVCodec:h264, strVRate:768kb",
+                          "End init encoder"));
+  // The module is released after the run.
+  EXPECT_EQ(::dlopen((home_.path() / kEncoderModule).c_str(), RTLD_NOW | RTLD_NOLOAD), nullptr);
+}
+
+TEST_F(VideoMaker, OnePhotoGivesTheOneSecondOpeningFromWhite) {
+  show_.add_photo(solid_canvas(8, 6, kRed));
+  ASSERT_EQ(make({.frame_rate = "29.97"}), 0);
+  const std::vector<int> luma = encoder_calls().luma;
+  ASSERT_EQ(luma.size(), 29u);   // 29.97 counts 29 frames a second
+  EXPECT_GT(luma.front(), 220);  // nearly white
+  EXPECT_EQ(luma.back(), kRedY);
+}
+
+TEST_F(VideoMaker, EachPhotoComesInByItsOwnTransitionAndTime) {
+  // Three photos shown 3 s after 2 s transitions at 25 frames a second: the
+  // opening's 25 frames, then 125 for each further photo.
+  show_.add_photo(solid_canvas(8, 6, kRed));
+  show_.add_photo(solid_canvas(8, 6, kGreen));
+  show_.add_photo(solid_canvas(8, 6, kBlue));
+  ASSERT_EQ(make(), 0);
+  const std::vector<int> luma = encoder_calls().luma;
+  ASSERT_EQ(luma.size(), 275u);
+  // Frames 25-74 and 150-199 are the cross-fades; the last of each shows the new
+  // photo whole.
+  EXPECT_EQ(luma[24], kRedY);
+  for (int frame = 25; frame < 74; ++frame)
+    EXPECT_TRUE(luma[frame] < kGreenY && luma[frame] > kRedY) << frame;
+  for (int frame = 74; frame < 150; ++frame)
+    EXPECT_EQ(luma[frame], kGreenY) << frame;
+  for (int frame = 150; frame < 199; ++frame)
+    EXPECT_TRUE(luma[frame] < kGreenY && luma[frame] > kBlueY) << frame;
+  for (int frame = 199; frame < 275; ++frame)
+    EXPECT_EQ(luma[frame], kBlueY) << frame;
+}
+
+TEST_F(VideoMaker, TheFirstPhotosTimesAreNotUsedAndUnknownTransitionsDrawNothing) {
+  show_.add_photo(solid_canvas(8, 6, kRed), 9, 4);
+  // A transition without a renderer draws nothing: the photo is left out.
+  show_.add_photo(solid_canvas(8, 6, kGreen), 3, 2, TransitionType::kRandom);
+  show_.add_photo(solid_canvas(8, 6, kBlue), 2, 1);
+  ASSERT_EQ(make({.frame_rate = "5"}), 0);
+  const std::vector<int> luma = encoder_calls().luma;
+  // 5 opening frames, then blue: 5 transition frames from red and 10 alone.
+  ASSERT_EQ(luma.size(), 20u);
+  EXPECT_EQ(luma[4], kRedY);
+  for (int frame = 5; frame < 9; ++frame)
+    EXPECT_TRUE(luma[frame] < kRedY && luma[frame] > kBlueY) << frame;
+  for (int frame = 9; frame < 20; ++frame)
+    EXPECT_EQ(luma[frame], kBlueY) << frame;
+}
+
+TEST_F(VideoMaker, ReportsProgressAfterEveryFrameScaledByTheSlideshowLength) {
+  show_.add_photo(solid_canvas(8, 6, kRed));
+  show_.add_photo(solid_canvas(8, 6, kGreen), 1, 1);
+  show_.slideshow.total_frames = 15;  // as many as are rendered at 5 a second
+  ASSERT_EQ(make({.frame_rate = "5"}), 0);
+  ASSERT_EQ(progress_.size(), 15u);
+  EXPECT_EQ(progress_.front(), 65535 / 15);
+  EXPECT_TRUE(std::is_sorted(progress_.begin(), progress_.end()));
+  EXPECT_GE(progress_.back(), 65534);
+  EXPECT_LE(progress_.back(), 65535);
+
+  // A length that differs from the frames rendered shows in the end value.
+  progress_.clear();
+  show_.slideshow.total_frames = 30;
+  ASSERT_EQ(make({.frame_rate = "5"}), 0);
+  EXPECT_EQ(progress_.back(), 32767);
+
+  // A slideshow whose length was never computed still ends at 65535.
+  progress_.clear();
+  show_.slideshow.total_frames = 0;
+  ASSERT_EQ(make({.frame_rate = "5"}), 0);
+  EXPECT_GE(progress_.back(), 65534);
+  EXPECT_LE(progress_.back(), 65535);
+}
+
+TEST_F(VideoMaker, StoppingEndsAfterTheFrameInHandAndClosesTheEncoder) {
+  show_.add_photo(solid_canvas(8, 6, kRed));
+  show_.add_photo(solid_canvas(8, 6, kGreen));
+  stop_after_ = 4;  // during the opening
+  EXPECT_EQ(make(), 2);
+  const EncoderCalls calls = encoder_calls();
+  EXPECT_EQ(calls.luma.size(), 4u);
+  EXPECT_EQ(calls.calls.back(), "close");
+}
+
+TEST_F(VideoMaker, AnEncoderFailureEndsTheSlideshowWithItsCode) {
+  show_.add_photo(solid_canvas(8, 6, kRed));
+  show_.add_photo(solid_canvas(8, 6, kGreen));
+  const ScopedVariable fail("PICTAVO_FAKE_ENCODER_FAIL", "30:9");
+  EXPECT_EQ(make(), 9);
+  const EncoderCalls calls = encoder_calls();
+  EXPECT_EQ(calls.luma.size(), 31u);  // the failing frame is the last one sent
+  EXPECT_EQ(calls.calls.back(), "close");
+  EXPECT_EQ(progress_.size(), 30u);
+}
+
+TEST_F(VideoMaker, AFailureWhileCompletingTheFileIsNotASuccess) {
+  show_.add_photo(solid_canvas(8, 6, kRed));
+  const ScopedVariable fail("PICTAVO_FAKE_ENCODER_CLOSE", "4");
+  EXPECT_EQ(make(), 4);
+  // A stopped run stays stopped.
+  stop_after_ = 1;
+  EXPECT_EQ(make(), 2);
+}
+
+TEST_F(VideoMaker, ASlideshowWithoutPhotosIsRefusedBeforeTheModuleIsLoaded) {
+  EXPECT_EQ(make(), 1);
+  EXPECT_THAT(failure_, HasSubstr("no photos"));
+  EXPECT_TRUE(log_texts().empty());
+  EXPECT_TRUE(encoder_calls().calls.empty());
+}
+
+TEST_F(VideoMaker, AMissingModuleOrEntryFailsBeforeAnyFrame) {
+  show_.add_photo(solid_canvas(8, 6, kRed));
+  std::filesystem::remove(home_.path() / kEncoderModule);
+  EXPECT_EQ(make(), 1);
+  EXPECT_THAT(failure_, HasSubstr(kEncoderModule));
+  EXPECT_THAT(log_texts(), ElementsAre("begin Load ZorvEncoder"));
+
+  home_.install_file(test::module_without_entries(), kEncoderModule);
+  EXPECT_EQ(make(), 1);
+  EXPECT_THAT(failure_, HasSubstr("initEncoder"));
+  EXPECT_THAT(log_texts(), ElementsAre("begin Load ZorvEncoder", "begin Load ZorvEncoder"));
+  EXPECT_TRUE(progress_.empty());
+}
+
+TEST_F(VideoMaker, AProfileItCannotServeFailsBeforeTheEncoderStarts) {
+  show_.add_photo(solid_canvas(8, 6, kRed));
+  VideoJob job = show_.job(profile_, home_.path() / "out.mp4");
+  job.profile = nullptr;
+  EXPECT_EQ(make_slideshow_video(job, &failure_), 1);
+  EXPECT_THAT(failure_, HasSubstr("no output profile"));
+
+  // Size names match exactly: a trailing blank is another name.
+  EXPECT_EQ(make({.size = "320x240 "}), 1);
+  EXPECT_THAT(failure_, HasSubstr("\"320x240 \""));
+  EXPECT_TRUE(encoder_calls().calls.empty());
+  EXPECT_THAT(log_texts(), ElementsAre("begin Load ZorvEncoder", "End Load ZorvEncoder",
+                                       "begin Load ZorvEncoder", "End Load ZorvEncoder"));
+}
+
+TEST_F(VideoMaker, AFrameRateWithoutWholeFramesMakesNoEmptyVideo) {
+  show_.add_photo(solid_canvas(8, 6, kRed));
+  EXPECT_EQ(make({.frame_rate = "0.5"}), 1);
+  EXPECT_THAT(failure_, HasSubstr("\"0.5\""));
+  const EncoderCalls calls = encoder_calls();
+  ASSERT_EQ(calls.calls.size(), 2u);
+  EXPECT_EQ(calls.calls.back(), "close");
+}
+
+TEST_F(VideoMaker, AbsurdDurationsFromAFileDoNotOverflow) {
+  show_.add_photo(solid_canvas(8, 6, kRed));
+  show_.add_photo(solid_canvas(8, 6, kGreen), -3, -2);
+  stop_after_ = 7;
+  show_.add_photo(solid_canvas(8, 6, kBlue), 2'000'000'000, 2'000'000'000);
+  EXPECT_EQ(make({.frame_rate = "5"}), 2);
+  EXPECT_EQ(encoder_calls().luma.size(), 7u);
+}
+
+}  // namespace
+}  // namespace pictavo
