@@ -20,7 +20,6 @@ namespace pictavo {
 namespace {
 
 constexpr int kFailed = 1;
-constexpr int kStopped = 2;
 
 // Frames for `seconds` of slideshow time. Durations come from project files, so
 // absurd ones are brought into range rather than overflowing.
