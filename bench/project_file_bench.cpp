@@ -5,6 +5,8 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <pugixml.hpp>
 #include <string>
@@ -60,6 +62,24 @@ std::unique_ptr<Project> built_project(const fs::path& home, int per_slideshow) 
   return project;
 }
 
+// The project file as pugixml reads it: the same bytes with the spaces of the five
+// element names that contain one made "_" (to an XML parser the word after the
+// space is an attribute without a value).
+fs::path peer_copy(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  for (const std::string name :
+       {"Preference File", "Working Path", "Temp Path", "OutPut Path", "cover index"}) {
+    std::string joined = name;
+    joined[joined.find(' ')] = '_';
+    for (std::size_t at = text.find(name); at != std::string::npos; at = text.find(name, at))
+      text.replace(at, name.size(), joined);
+  }
+  const fs::path copy = fs::path(file).replace_extension(".xml");
+  std::ofstream(copy, std::ios::binary) << text;
+  return copy;
+}
+
 int peer_load(const fs::path& file) {
   pugi::xml_document doc;
   if (!doc.load_file(file.c_str())) std::abort();
@@ -85,8 +105,9 @@ void measure(const fs::path& home, int per_slideshow) {
     if (!load_project(*loaded)) std::abort();
     photos = loaded->photo_count();
   });
+  const fs::path peer_file = peer_copy(home / "bench.prg");
   int probed = 0;
-  const double peer = bench::best_seconds(5, [&] { probed = peer_load(home / "bench.prg"); });
+  const double peer = bench::best_seconds(5, [&] { probed = peer_load(peer_file); });
   if (photos != kPhotos || probed != kPhotos) std::abort();
 
   std::printf(

@@ -8,13 +8,12 @@
 
 #include "effects/effect_set.h"
 #include "effects/transition_params.h"
+#include "fuzz_support.h"
 #include "model/xml_document.h"
 
 namespace {
 
-void require(bool condition) {
-  if (!condition) std::abort();
-}
+using pictavo::fuzz::require;
 
 void check_in_range(const pictavo::TransitionParams& params) {
   require(params.form().clamped(params.values()) == params.values());

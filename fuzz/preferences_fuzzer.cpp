@@ -1,8 +1,6 @@
 // Loads arbitrary bytes as the preferences file. A file that is read is written
 // back, and what was written must read back whole with the same values: the
 // stored values survive any text they hold.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -10,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "fuzz_support.h"
 #include "model/preferences_file.h"
 #include "model/project.h"
 
@@ -17,20 +16,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void require(bool condition) {
-  if (!condition) std::abort();
-}
-
-const fs::path& scratch_folder() {
-  static const fs::path folder = [] {
-    const fs::path base = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-    fs::path made = base / ("pictavo-preferences-fuzz-" + std::to_string(::getpid()));
-    fs::create_directories(made);
-    std::atexit([] { fs::remove_all(scratch_folder()); });
-    return made;
-  }();
-  return folder;
-}
+using pictavo::fuzz::require;
+using pictavo::fuzz::scratch_folder;
 
 void prepare(pictavo::Project& project) {
   project.preferences.set_program_folder("/opt/pictavo", scratch_folder());

@@ -1,10 +1,7 @@
 // Loads generated project text: the input with "$HOME$", "$PHOTO$" and "$SECOND$"
 // standing for the program folder and two real photos in it (the seeds are saved
-// projects). Whatever
-// is loaded must hold only values the program can use, and must save to a file
-// that loads back to the same text.
-#include <unistd.h>
-
+// projects). Whatever is loaded must hold only values the program can use, and
+// must save to a file that loads back to the same text.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -14,6 +11,7 @@
 #include <string>
 
 #include "effects/transition_type.h"
+#include "fuzz_support.h"
 #include "model/photo_durations.h"
 #include "model/project.h"
 #include "model/project_file.h"
@@ -24,14 +22,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void require(bool condition) {
-  if (!condition) std::abort();
-}
+using pictavo::fuzz::require;
 
+// The program folder: its working folder and two real photos.
 const fs::path& home() {
   static const fs::path folder = [] {
-    const fs::path base = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-    fs::path made = base / ("pictavo-project-fuzz-" + std::to_string(::getpid()));
+    const fs::path made = pictavo::fuzz::scratch_folder();
     fs::create_directories(made / "Project_1" / "temp");
     ::setenv("PICTAVO_HOME", made.c_str(), 1);
     for (const char* name : {"photo.png", "second.bmp"}) {
@@ -39,7 +35,6 @@ const fs::path& home() {
       require(picture &&
               pictavo::save_image(*picture, made / name, pictavo::image_type_of(made / name)));
     }
-    std::atexit([] { fs::remove_all(home()); });
     return made;
   }();
   return folder;

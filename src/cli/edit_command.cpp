@@ -67,14 +67,10 @@ std::vector<fs::path> absolute_paths(const std::vector<std::string>& files) {
 
 void add_photos(EditRequest& request) {
   need_values(request, 1, "add-photos needs photo files");
-  const PhotoFilesResult result =
-      add_photo_files(request.project, request.slideshow, absolute_paths(request.values));
-  const auto left_out = request.values.size() - static_cast<std::size_t>(result.added);
-  if (left_out > 0) {
-    std::fprintf(stderr, "%zu of the photos %s\n", left_out,
-                 result.limit_reached ? "would pass the size limit or could not be added"
-                                      : "are not pictures, are missing or are in already");
-  }
+  const std::size_t first_added = request.slideshow.photos.size();
+  const std::vector<fs::path> files = absolute_paths(request.values);
+  add_photo_files(request.project, request.slideshow, files);
+  report_left_out(request.slideshow, first_added, files);
 }
 
 void remove_photos(EditRequest& request) {
@@ -224,7 +220,11 @@ int run_edit(Arguments& args) {
                       before,  after,     descending};
   action.run(request);
   // As in the photo list: a slideshow left without photos goes too.
-  if (slideshow.photos.empty()) project.remove_slideshow(index);
+  if (slideshow.photos.empty()) {
+    std::fprintf(stderr, "slideshow \"%s\" has no photos left and is removed\n",
+                 slideshow.name().c_str());
+    project.remove_slideshow(index);
+  }
   project.update_totals();
   if (!session.save()) return 1;
   print_project(project);

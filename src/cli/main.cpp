@@ -63,7 +63,7 @@ constexpr Command kCommands[] = {
      "(Ctrl-C stops)",
      pictavo::cli::run_make},
     {"new PROJECT.prg --slideshow NAME PHOTO... [--slideshow NAME PHOTO...] [--music FILE...] "
-     "[--effect none|pan|panzoom|panzoomrotate] [--transition random|ID] [--display S] "
+     "[--effect none|pan|panzoom|panzoomrotate] [--transition random|ID|NAME] [--display S] "
      "[--tseconds T]",
      "make a project as the program does (every slideshow with the default music, or the "
      "--music files) and save it",

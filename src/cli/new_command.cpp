@@ -51,15 +51,6 @@ void set_default_setting(Arguments& args, EffectRecord& effect) {
   }
 }
 
-void report_left_out(const Slideshow& slideshow, const std::vector<fs::path>& photos) {
-  for (const fs::path& photo : photos) {
-    const bool added = std::any_of(slideshow.photos.begin(), slideshow.photos.end(),
-                                   [&](const auto& item) { return item->source_path == photo; });
-    if (!added)
-      std::fprintf(stderr, "left out %s: not a picture, missing or named twice\n", photo.c_str());
-  }
-}
-
 }  // namespace
 
 int run_new(Arguments& args) {
@@ -92,7 +83,7 @@ int run_new(Arguments& args) {
       return 1;
     }
     Slideshow& slideshow = *project.slideshows[static_cast<std::size_t>(index)];
-    report_left_out(slideshow, request.photos);
+    report_left_out(slideshow, 0, request.photos);
     if (!music.empty()) {
       while (!slideshow.tracks.empty())
         slideshow.remove_track(0);

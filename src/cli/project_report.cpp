@@ -1,5 +1,6 @@
 #include "cli/project_report.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <variant>
@@ -59,11 +60,16 @@ void print_photo_details(const PhotoItem& photo) {
   }
 }
 
+// "1 photo", "2 photos".
+std::string count_text(std::size_t count, const char* noun) {
+  return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
 }  // namespace
 
 void print_slideshow(const Slideshow& slideshow) {
-  std::printf("Slideshow %d \"%s\": %zu photos, %s (%d frames), cover photo %d\n",
-              slideshow.number + 1, slideshow.name().c_str(), slideshow.photos.size(),
+  std::printf("Slideshow %d \"%s\": %s, %s (%d frames), cover photo %d\n", slideshow.number + 1,
+              slideshow.name().c_str(), count_text(slideshow.photos.size(), "photo").c_str(),
               ClockSeconds(static_cast<int>(slideshow.length_seconds())).text().c_str(),
               slideshow.total_frames, slideshow.cover_index + 1);
   std::printf("  Music:%s\n", slideshow.tracks.empty() ? " none" : "");
@@ -87,8 +93,9 @@ void print_slideshow(const Slideshow& slideshow) {
 void print_project(const Project& project) {
   const float rate = frame_rate(project.default_setting.tv_system);
   std::printf("Project %s\n", project.preferences.project_path.c_str());
-  std::printf("  %d slideshows, %d photos, %s (%d frames at %.2f frames/s)",
-              project.slideshow_count(), project.photo_count(),
+  std::printf("  %s, %s, %s (%d frames at %.2f frames/s)",
+              count_text(project.slideshows.size(), "slideshow").c_str(),
+              count_text(static_cast<std::size_t>(project.photo_count()), "photo").c_str(),
               ClockSeconds(project.total_seconds()).text().c_str(), project.total_frames,
               static_cast<double>(rate));
   if (const OutputProfile* profile = project.profiles.current_profile()) {
@@ -99,6 +106,22 @@ void print_project(const Project& project) {
   for (const auto& slideshow : project.slideshows) {
     std::puts("");
     print_slideshow(*slideshow);
+  }
+}
+
+void report_left_out(const Slideshow& slideshow, std::size_t first_added,
+                     std::span<const std::filesystem::path> files) {
+  const auto added = slideshow.photos.begin() +
+                     static_cast<std::ptrdiff_t>(std::min(first_added, slideshow.photos.size()));
+  for (const std::filesystem::path& file : files) {
+    const bool taken = std::any_of(added, slideshow.photos.end(),
+                                   [&](const auto& photo) { return photo->source_path == file; });
+    if (!taken) {
+      std::fprintf(stderr,
+                   "left out %s: not a picture, missing, in the slideshow already or past the "
+                   "size limit\n",
+                   file.c_str());
+    }
   }
 }
 

@@ -4,11 +4,11 @@
 
 namespace pictavo {
 
-ClockSeconds::ClockSeconds(int seconds) : seconds_(seconds) {
+std::string ClockSeconds::text() const {
   char text[40];
-  std::snprintf(text, sizeof text, "%02d:%02d:%02d", seconds / 3600, seconds % 3600 / 60,
-                seconds % 60);
-  text_ = text;
+  std::snprintf(text, sizeof text, "%02d:%02d:%02d", seconds_ / 3600, seconds_ % 3600 / 60,
+                seconds_ % 60);
+  return text;
 }
 
 }  // namespace pictavo

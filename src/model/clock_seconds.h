@@ -9,14 +9,14 @@ namespace pictavo {
 class ClockSeconds {
  public:
   ClockSeconds() = default;
-  explicit ClockSeconds(int seconds);
+  explicit ClockSeconds(int seconds) : seconds_(seconds) {}
 
   int seconds() const { return seconds_; }
-  const std::string& text() const { return text_; }
+  // Formatted when asked: lengths are recomputed far more often than shown.
+  std::string text() const;
 
  private:
   int seconds_ = 0;
-  std::string text_ = "00:00:00";
 };
 
 }  // namespace pictavo

@@ -8,6 +8,7 @@
 
 #include "effects/transition_choice.h"
 #include "model/photo_durations.h"
+#include "model/photo_edits.h"
 #include "model/photo_preparation.h"
 #include "model/preferences_file.h"
 #include "model/project.h"
@@ -29,9 +30,9 @@ namespace fs = std::filesystem;
 // Far beyond any real project (2,000 photos take about 2 MB), and a bound on what a
 // hostile file can make the program hold.
 constexpr std::uintmax_t kMaxFileBytes = std::uintmax_t{256} << 20;
-// The picture editor's slider ranges.
+// The picture editor's brightness and saturation sliders reach this far; filter
+// passes are held to the ones the editing applies (kMaxFilterPasses).
 constexpr int kMaxLightPosition = 80;
-constexpr int kMaxFilterPasses = 60;
 // Text overlays keep one character less of a stored face name than of a chosen one.
 constexpr std::size_t kStoredFontNameCharacters = TextOverlay::kMaxFontNameCharacters - 1;
 
@@ -127,6 +128,8 @@ class ProjectReader {
     const int index = project_.slideshow_count() - 1;
     Slideshow& slideshow = *project_.slideshows.back();
     const bool read = read_slideshow_content(slideshow);
+    // The stored durations replaced the ones the photos were added with.
+    slideshow.update_length();
     if (slideshow.photos.empty()) {
       project_.remove_slideshow(index);
     } else if (read) {
@@ -175,7 +178,6 @@ class ProjectReader {
       slideshow.remove_photo(static_cast<int>(slideshow.photos.size()) - 1);
       return PhotoResult::kFailed;
     }
-    slideshow.update_length();
     if (doc_.find_elem(element::kAdjustments)) read_adjustments(photo);
     while (doc_.find_elem()) {
       const std::optional<EditKind> kind = edit_kind_from_element_name(doc_.get_tag_name());

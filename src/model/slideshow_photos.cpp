@@ -19,7 +19,7 @@ int Slideshow::add_photo(const std::filesystem::path& path, const PhotoSetting& 
   mark_unsaved();
   if (path.empty()) return 1;
   const bool rendered_already = std::any_of(photos.begin(), photos.end(), [&](const auto& photo) {
-    return photo->prepared_path == path;
+    return photo->prepared_path.native() == path.native();
   });
   if (rendered_already || !can_decode_photo(path)) return 1;
 

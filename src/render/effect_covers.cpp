@@ -16,9 +16,11 @@ namespace {
 constexpr int kTransitionFrames = 50;
 
 // The frame a cover shows: the middle of the transition, except where the shape
-// has gone by then (Spin is a mere point, Shutter's panels have met).
+// has gone by then (Spin is a mere point, Shutter's panels have met, Flip's card
+// stands edge-on).
 int cover_frame(TransitionType type) {
-  const bool early = type == TransitionType::kSpin || type == TransitionType::kShutter;
+  const bool early = type == TransitionType::kSpin || type == TransitionType::kShutter ||
+                     type == TransitionType::kFlip;
   return early ? kTransitionFrames * 3 / 10 : kTransitionFrames / 2;
 }
 

@@ -15,12 +15,17 @@ constexpr std::array<TransitionRenderer, kConcreteTransitionCount> kRenderers = 
   table[static_cast<int>(TransitionType::kBlinds)] = render_blinds;
   table[static_cast<int>(TransitionType::kCircle)] = render_circle;
   table[static_cast<int>(TransitionType::kClock)] = render_clock;
+  table[static_cast<int>(TransitionType::kCubeFly)] = render_cube_fly;
   table[static_cast<int>(TransitionType::kDiagonalSweep)] = render_diagonal_sweep;
   table[static_cast<int>(TransitionType::kDoor)] = render_door;
+  table[static_cast<int>(TransitionType::kFlip)] = render_flip;
+  table[static_cast<int>(TransitionType::kFly)] = render_fly;
   table[static_cast<int>(TransitionType::kPolygon)] = render_polygon;
+  table[static_cast<int>(TransitionType::kRotateIn)] = render_rotate_in;
   table[static_cast<int>(TransitionType::kShutter)] = render_shutter;
   table[static_cast<int>(TransitionType::kSpin)] = render_spin;
   table[static_cast<int>(TransitionType::kSweep)] = render_sweep;
+  table[static_cast<int>(TransitionType::kTwist)] = render_twist;
   table[static_cast<int>(TransitionType::kWipe)] = render_wipe;
   table[static_cast<int>(TransitionType::kZoom)] = render_zoom;
   return table;

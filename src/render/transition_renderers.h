@@ -39,6 +39,13 @@ int render_accordion(RenderContext& context);  // the old picture folds away, th
 int render_door(RenderContext& context);       // two leaves swing open or shut
 int render_polygon(RenderContext& context);    // half-discs fly apart or together
 
+// Pictures turning in space, drawn in slices (slice_drawer.h).
+int render_cube_fly(RenderContext& context);   // two faces of a turning cube
+int render_flip(RenderContext& context);       // a card turning about the centre line
+int render_fly(RenderContext& context);        // the new photo flies in, or the old out
+int render_rotate_in(RenderContext& context);  // the new photo swings open over the old
+int render_twist(RenderContext& context);      // a front pinching the pictures travels across
+
 // The renderer of transition type `type` (TransitionType ids 0 to 17); null for
 // any other id and for types without one yet.
 TransitionRenderer transition_renderer(int type);

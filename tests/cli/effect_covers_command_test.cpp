@@ -25,7 +25,7 @@ std::string write_photo(const test::TempFolder& folder, const char* name, std::u
   return path.string();
 }
 
-TEST(CoversCommand, WritesAJpegForEveryTransitionItCanRender) {
+TEST(EffectCoversCommand, WritesAJpegForEveryTransitionItCanRender) {
   test::TempProgramFolder home;
   test::TempFolder folder;
   const std::string red = write_photo(folder, "red.png", argb(255, 255, 0, 0));
@@ -53,7 +53,7 @@ TEST(CoversCommand, WritesAJpegForEveryTransitionItCanRender) {
   EXPECT_THAT(result.out, HasSubstr(std::to_string(rendered + 1) + " cover pictures of 160x120"));
 }
 
-TEST(CoversCommand, RefusesPicturesItCannotDecode) {
+TEST(EffectCoversCommand, RefusesPicturesItCannotDecode) {
   test::TempProgramFolder home;
   test::TempFolder folder;
   const std::string red = write_photo(folder, "red.png", argb(255, 255, 0, 0));

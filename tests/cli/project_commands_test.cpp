@@ -100,7 +100,7 @@ TEST_F(ProjectCommands, InfoShowsTheProjectAndChangesNothing) {
   EXPECT_THAT(info.out, HasSubstr("Project " + project_file() + "\n"));
   EXPECT_THAT(info.out, HasSubstr("2 slideshows, 3 photos, 00:00:06 (205 frames"));
   EXPECT_THAT(info.out, HasSubstr("estimated "));
-  EXPECT_THAT(info.out, HasSubstr("Slideshow 2 \"Home\": 1 photos, 00:00:00 (28 frames)"));
+  EXPECT_THAT(info.out, HasSubstr("Slideshow 2 \"Home\": 1 photo, 00:00:00 (28 frames)"));
   EXPECT_THAT(info.out, HasSubstr("motion none  " + file("c.png")));
   EXPECT_EQ(test::read_file(project_file()), text);
   EXPECT_EQ(test::read_file(home.path() / "referenceFile.xml"), preferences);
@@ -164,9 +164,19 @@ TEST_F(ProjectCommands, MistakesChangeNothing) {
   EXPECT_EQ(edit({"--slideshow", "Away", "sort", "name"}).exit_code, 1);
   EXPECT_EQ(edit({"move-photos", "1"}).exit_code, 1);
   EXPECT_EQ(test::read_file(project_file()), text);
+  // Photos that cannot be added are named, and the project stays as it was.
+  const test::CommandResult again = edit({"add-photos", file("a.png"), file("notes.png")});
+  EXPECT_EQ(again.exit_code, 0);
+  EXPECT_THAT(again.err, HasSubstr("left out " + file("a.png") +
+                                   ": not a picture, missing, in "
+                                   "the slideshow already or past the size limit\n"));
+  EXPECT_THAT(again.err, HasSubstr("left out " + file("notes.png")));
+  EXPECT_EQ(test::read_file(project_file()), text);
 
   // The last photo of a slideshow takes the slideshow with it.
-  ASSERT_EQ(edit({"--slideshow", "Home", "remove-photos", "1"}).exit_code, 0);
+  const test::CommandResult emptied = edit({"--slideshow", "Home", "remove-photos", "1"});
+  ASSERT_EQ(emptied.exit_code, 0);
+  EXPECT_THAT(emptied.err, HasSubstr("slideshow \"Home\" has no photos left and is removed"));
   EXPECT_THAT(test::read_file(project_file()), Not(HasSubstr("<name>Home</name>")));
 }
 

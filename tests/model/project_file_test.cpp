@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "editing_fixture.h"
+#include "model/photo_edits.h"
 #include "model/project_messages.h"
 #include "model/project_start.h"
 #include "model/unsaved_changes.h"
@@ -308,7 +309,7 @@ TEST_F(ProjectFile, StoredValuesAreBroughtIntoTheProgramsRanges) {
   EXPECT_EQ(photo.setting.effect.category, ImageEffectCategory::kPan);
   EXPECT_LT(static_cast<int>(photo.setting.effect.image_effect), 8);  // drawn: a pan
   EXPECT_NE(photo.setting.effect.transition().type(), TransitionType::kRandom);
-  EXPECT_EQ(photo.soften_times, 60);
+  EXPECT_EQ(photo.soften_times, kMaxFilterPasses);
   const auto& overlay = std::get<TextOverlay>(photo.edits[0]);
   EXPECT_EQ(overlay.italic, 255);
   EXPECT_EQ(overlay.font_color, 0u);

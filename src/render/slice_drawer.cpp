@@ -1,0 +1,277 @@
+#include "render/slice_drawer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace pictavo {
+namespace {
+
+// Below this extent a slice or a plane has no area to draw.
+constexpr float kMinExtent = 1e-4f;
+constexpr std::uint32_t kOpaque = 0xFF000000u;
+// Positions along a slice in 16.16 fixed point.
+constexpr int kFractionBits = 16;
+
+std::uint32_t load(const std::uint8_t* pixel) {
+  std::uint32_t value;
+  std::memcpy(&value, pixel, sizeof value);
+  return value;
+}
+
+void store(std::uint8_t* pixel, std::uint32_t value) {
+  std::memcpy(pixel, &value, sizeof value);
+}
+
+// The premultiplied `colour` laid over the opaque `below`.
+std::uint32_t over(std::uint32_t colour, std::uint32_t below) {
+  const std::uint32_t keep = 255 - (colour >> 24);
+  std::uint32_t red_blue = (below & 0x00FF00FF) * keep + 0x00800080;
+  red_blue = ((red_blue + ((red_blue >> 8) & 0x00FF00FF)) >> 8) & 0x00FF00FF;
+  std::uint32_t green = ((below >> 8) & 0x000000FF) * keep + 0x80;
+  green = ((green + (green >> 8)) >> 8) << 8;
+  return (colour + red_blue + green) | kOpaque;
+}
+
+// Two pixels side by side with their channels in 16-bit lanes, so that weighted
+// sums of them with weights adding up to 256 fit the lanes.
+using PixelBytes = std::uint8_t __attribute__((vector_size(8)));
+using PixelLanes = std::uint16_t __attribute__((vector_size(16)));
+
+PixelLanes widen(std::uint32_t first, std::uint32_t second) {
+  const std::uint32_t pair[2] = {first, second};
+  PixelBytes bytes;
+  std::memcpy(&bytes, pair, sizeof bytes);
+  return __builtin_convertvector(bytes, PixelLanes);
+}
+
+// The first pixel's weighted sum plus the second's, rounded back to a pixel.
+std::uint32_t narrow_sum(PixelLanes sum) {
+  sum += __builtin_shufflevector(sum, sum, 4, 5, 6, 7, 0, 1, 2, 3);
+  const PixelBytes bytes = __builtin_convertvector((sum + 128) >> 8, PixelBytes);
+  std::uint32_t pixel;
+  std::memcpy(&pixel, &bytes, sizeof pixel);
+  return pixel;
+}
+
+// One slice of a picture: its pixels and how many there are. Samples outside
+// it, and everywhere along a missing slice, are transparent.
+struct SourceSlice {
+  const std::uint8_t* pixels = nullptr;  // null beyond the picture's outer slices
+  std::ptrdiff_t step = 0;
+  int length = 0;
+
+  // Pixel `index`, which must lie in the slice.
+  std::uint32_t operator[](std::int64_t index) const { return load(pixels + index * step); }
+  // Pixel `index` made opaque, or transparent outside the slice.
+  std::uint32_t at(std::int64_t index) const {
+    if (pixels == nullptr || index < 0 || index >= length) return 0;
+    return (*this)[index] | kOpaque;
+  }
+};
+
+// Target pixels along a slice and the source positions they sample, in 16.16
+// fixed point.
+struct Run {
+  std::uint8_t* out;
+  std::ptrdiff_t out_step;
+  std::int64_t position;
+  std::int64_t step;
+};
+
+// Draws `count` pixels of a slice, each the bilinear sample of the two source
+// slices (`across` / 256 of the way to the next one) at its position. Inside,
+// every tap lies in the picture: the bulk of a slice, drawn without checks.
+// Elsewhere taps beyond the picture are transparent and the sample is laid over
+// what is below by its coverage.
+template <bool kInside>
+void draw_run(Run run, const SourceSlice& near, const SourceSlice& next, std::uint32_t across,
+              int count) {
+  const auto near_weight = static_cast<std::uint16_t>(256 - across);
+  const auto next_weight = static_cast<std::uint16_t>(across);
+  // Along a slice: 256 − along for the first tap, along for the second
+  // (0xFFFF × along wraps to −along).
+  const PixelLanes along_base = {256, 256, 256, 256, 0, 0, 0, 0};
+  const PixelLanes along_sign = {0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 1, 1, 1, 1};
+  for (int i = 0; i < count; ++i, run.position += run.step, run.out += run.out_step) {
+    const std::int64_t index = run.position >> kFractionBits;
+    const auto along = static_cast<std::uint16_t>((run.position >> (kFractionBits - 8)) & 0xFF);
+    const auto taps = [index](const SourceSlice& slice) {
+      if constexpr (kInside) return widen(slice[index], slice[index + 1]);
+      return widen(slice.at(index), slice.at(index + 1));
+    };
+    PixelLanes sample = taps(near);
+    if (across != 0) sample = (sample * near_weight + taps(next) * next_weight + 128) >> 8;
+    const std::uint32_t colour = narrow_sum(sample * (along_base + along_sign * along));
+    if constexpr (kInside) {
+      store(run.out, colour | kOpaque);
+    } else {
+      const std::uint32_t alpha = colour >> 24;
+      if (alpha == 255) {
+        store(run.out, colour);
+      } else if (alpha != 0) {
+        store(run.out, over(colour, load(run.out)));
+      }
+    }
+  }
+}
+
+// How many steps from `position` it takes to reach `limit` or beyond.
+std::int64_t steps_to(std::int64_t position, std::int64_t step, std::int64_t limit) {
+  return position >= limit ? 0 : (limit - position + step - 1) / step;
+}
+
+double clamp_to(double value, int limit) {
+  return std::clamp(value, 0.0, static_cast<double>(limit));
+}
+
+}  // namespace
+
+SliceDrawer::SliceDrawer(FrameCanvas& target, SliceAxis axis)
+    : target_(target), axis_(axis), grid_(grid(target)), pixels_(target.mutable_pixels()) {}
+
+SliceDrawer::~SliceDrawer() {
+  target_.pixels_changed();
+}
+
+SliceDrawer::Grid SliceDrawer::grid(const FrameCanvas& canvas) const {
+  Grid grid;
+  if (!canvas.valid()) return grid;
+  grid.pixels = canvas.pixels();
+  if (axis_ == SliceAxis::kColumns) {
+    grid.line_step = 4;
+    grid.along_step = canvas.stride();
+    grid.lines = canvas.width();
+    grid.length = canvas.height();
+  } else {
+    grid.line_step = canvas.stride();
+    grid.along_step = 4;
+    grid.lines = canvas.height();
+    grid.length = canvas.width();
+  }
+  return grid;
+}
+
+void SliceDrawer::draw(const FrameCanvas& source, int line, float source_line, float start,
+                       float length) {
+  if (pixels_ == nullptr || line < 0 || line >= grid_.lines || !std::isfinite(start) ||
+      !std::isfinite(length) || length <= kMinExtent)
+    return;
+  const Grid from = grid(source);
+  const float line_floor = std::floor(source_line);
+  if (!(line_floor >= -1.0f && line_floor < static_cast<float>(from.lines))) return;
+
+  // The two source slices the position lies between, and the second one's weight.
+  int near_line = static_cast<int>(line_floor);
+  auto across = static_cast<std::uint32_t>(std::lround((source_line - line_floor) * 256.0f));
+  if (across == 256) {
+    ++near_line;
+    across = 0;
+  }
+  const auto slice_at = [&from](int index) {
+    if (index < 0 || index >= from.lines) return SourceSlice{nullptr, 0, 0};
+    return SourceSlice{from.pixels + index * from.line_step, from.along_step, from.length};
+  };
+  const SourceSlice near = slice_at(near_line);
+  const SourceSlice next = slice_at(near_line + 1);
+  if (near.pixels == nullptr && (across == 0 || next.pixels == nullptr)) return;
+
+  // Target pixel p samples the source slice at s(p) = (p + 0.5 − start) × scale − 0.5;
+  // only where −1 < s(p) < the slice's length does any of it show.
+  const double scale = from.length / static_cast<double>(length);
+  const double lowest = start - 0.5 - 0.5 / scale;
+  const double highest = start - 0.5 + (from.length + 0.5) / scale;
+  const int first = static_cast<int>(clamp_to(std::floor(lowest) + 1, grid_.length));
+  const int end = static_cast<int>(clamp_to(std::ceil(highest), grid_.length));
+  if (first >= end) return;
+
+  constexpr double kOne = 1 << kFractionBits;
+  const std::int64_t position = std::llround(((first + 0.5 - start) * scale - 0.5) * kOne);
+  const std::int64_t step = std::max<std::int64_t>(std::llround(scale * kOne), 1);
+  const auto run_from = [&](int p) {
+    return Run{pixels_ + line * grid_.line_step + p * grid_.along_step, grid_.along_step,
+               position + (p - first) * step, step};
+  };
+  // Inside: both taps of every slice read lie in the picture.
+  int inside_first = end;
+  int inside_end = end;
+  if (near.pixels != nullptr && (across == 0 || next.pixels != nullptr)) {
+    const std::int64_t last_inside = std::int64_t{from.length - 1} << kFractionBits;
+    inside_first =
+        first + static_cast<int>(std::min<std::int64_t>(steps_to(position, step, 0), end - first));
+    inside_end = first + static_cast<int>(std::min<std::int64_t>(
+                             steps_to(position, step, last_inside), end - first));
+    inside_end = std::max(inside_end, inside_first);
+  }
+  draw_run<false>(run_from(first), near, next, across, inside_first - first);
+  draw_run<true>(run_from(inside_first), near, next, across, inside_end - inside_first);
+  draw_run<false>(run_from(inside_end), near, next, across, end - inside_end);
+}
+
+void SliceDrawer::copy(const FrameCanvas& source, int first, int last) {
+  const Grid from = grid(source);
+  first = std::max(first, 0);
+  last = std::min({last, grid_.lines, from.lines});
+  const int length = std::min(grid_.length, from.length);
+  if (pixels_ == nullptr || first >= last) return;
+  if (axis_ == SliceAxis::kRows) {
+    for (int line = first; line < last; ++line)
+      std::memcpy(pixels_ + line * grid_.line_step, from.pixels + line * from.line_step,
+                  static_cast<std::size_t>(length) * 4);
+    return;
+  }
+  // Columns side by side share each row: copy the run of them row by row.
+  const auto bytes = static_cast<std::size_t>(last - first) * 4;
+  for (int p = 0; p < length; ++p)
+    std::memcpy(pixels_ + p * grid_.along_step + first * 4,
+                from.pixels + p * from.along_step + first * 4, bytes);
+}
+
+void SliceDrawer::draw_plane(const FrameCanvas& source, const PlaneEdge& first,
+                             const PlaneEdge& last, PlaneSpacing spacing) {
+  const double span = static_cast<double>(last.position) - first.position;
+  const int source_lines = grid(source).lines;
+  if (pixels_ == nullptr || source_lines == 0 || !(std::fabs(span) > kMinExtent)) return;
+  const double first_length = static_cast<double>(first.end) - first.start;
+  const double last_length = static_cast<double>(last.end) - last.start;
+  const bool perspective =
+      spacing == PlaneSpacing::kPerspective && first_length > 0 && last_length > 0;
+
+  const double low = std::min(first.position, last.position);
+  const double high = std::max(first.position, last.position);
+  const int begin = static_cast<int>(clamp_to(std::floor(low) - 1, grid_.lines));
+  const int end = static_cast<int>(clamp_to(std::ceil(high) + 1, grid_.lines));
+  for (int line = begin; line < end; ++line) {
+    // t: 0 on the first edge, 1 on the last; beyond them outside 0 … 1.
+    const double t = (line + 0.5 - first.position) / span;
+    double fraction = t;  // how far into the picture, 0 … 1
+    if (perspective) {
+      // Lengths on screen shrink with distance, and distance grows evenly along
+      // the plane: the picture's fraction at screen fraction t.
+      const double weight = last_length * t + first_length * (1 - t);
+      if (!(weight > 0)) continue;
+      fraction = last_length * t / weight;
+    }
+    double source_line = fraction * source_lines - 0.5;
+    const double beyond = (t < 0 ? -t : t - 1) * std::fabs(span);  // pixels past an edge
+    if (t < 0 && first.hard) {
+      if (beyond >= 1) continue;
+      source_line = std::max(source_line, 0.0);
+    } else if (t > 1 && last.hard) {
+      if (beyond >= 1) continue;
+      source_line = std::min(source_line, source_lines - 1.0);
+    } else if (t >= 0 && t <= 1) {
+      if (first.hard) source_line = std::max(source_line, 0.0);
+      if (last.hard) source_line = std::min(source_line, source_lines - 1.0);
+    }
+    // Even spacing tapers slice i by i / lines of the difference between the
+    // edges; perspective keeps the plane's outline straight on screen.
+    const double taper = perspective ? t : source_line / source_lines;
+    const double start = first.start + (last.start - first.start) * taper;
+    const double finish = first.end + (last.end - first.end) * taper;
+    draw(source, line, static_cast<float>(source_line), static_cast<float>(start),
+         static_cast<float>(finish - start));
+  }
+}
+
+}  // namespace pictavo
