@@ -60,5 +60,23 @@ TEST(FrameCanvas, DrawsThroughAnAlphaMask) {
   EXPECT_EQ(canvas.pixel(6, 0), kOpaqueBlack);
 }
 
+TEST(FrameCanvas, DrawsThroughAMaskShiftedByFractionsOfAPixel) {
+  FrameCanvas mask(8, 2, FrameCanvas::Format::kAlpha8);
+  mask.fill(0);
+  cairo_rectangle(mask.cr(), 0, 0, 7, 2);
+  cairo_clip(mask.cr());
+  mask.fill(argb(255, 0, 0, 0));
+  cairo_reset_clip(mask.cr());
+
+  // White over [3.5, 7.5): its outer pixels half covered; the mask stops at 7.
+  FrameCanvas canvas = test::solid_canvas(8, 2, kOpaqueBlack);
+  canvas.draw_masked(test::solid_canvas(4, 2, kOpaqueWhite), mask, 3.5f, 0);
+  EXPECT_EQ(canvas.pixel(2, 0), kOpaqueBlack);
+  EXPECT_TRUE(ColourNear(canvas.pixel(3, 1), test::grey(128), 1));
+  EXPECT_EQ(canvas.pixel(5, 0), kOpaqueWhite);
+  EXPECT_TRUE(ColourNear(canvas.pixel(6, 1), kOpaqueWhite, 1));
+  EXPECT_EQ(canvas.pixel(7, 0), kOpaqueBlack);
+}
+
 }  // namespace
 }  // namespace pictavo
