@@ -116,6 +116,44 @@ void draw_run(Run run, const SourceSlice& near, const SourceSlice& next, std::ui
   }
 }
 
+// draw_run<true> for a slice drawn at its own length: every pixel then lies the
+// same share of the way between two source pixels, and the blend across the
+// slices of one source pixel serves two target pixels. Target pixels go in
+// pairs, with the same sums as draw_run's, so both give the same colours.
+void draw_unscaled_run(Run run, const SourceSlice& near, const SourceSlice& next,
+                       std::uint32_t across, int count) {
+  if (count <= 0) return;
+  const auto near_weight = static_cast<std::uint16_t>(256 - across);
+  const auto next_weight = static_cast<std::uint16_t>(across);
+  const auto along = static_cast<std::uint16_t>((run.position >> (kFractionBits - 8)) & 0xFF);
+  const auto above_weight = static_cast<std::uint16_t>(256 - along);
+  // Source pixels `index` and `index` + 1 blended across the slices.
+  const auto across_pair = [&](std::int64_t index) {
+    const PixelLanes pair = widen(near[index], near[index + 1]);
+    if (across == 0) return pair;
+    return (pair * near_weight + widen(next[index], next[index + 1]) * next_weight + 128) >> 8;
+  };
+  // A pair reads up to two source pixels past its own first one; the last
+  // pixels, whose second tap is the last readable one, go to draw_run.
+  const std::int64_t first = run.position >> kFractionBits;
+  PixelLanes upper = across_pair(first);
+  int done = 0;
+  for (; done + 3 <= count; done += 2) {
+    const PixelLanes after = across_pair(first + done + 2);
+    const PixelLanes lower = __builtin_shufflevector(upper, after, 4, 5, 6, 7, 8, 9, 10, 11);
+    const PixelLanes mixed = (upper * above_weight + lower * along + 128) >> 8;
+    const PixelBytes bytes = __builtin_convertvector(mixed, PixelBytes);
+    std::uint32_t pair[2];
+    std::memcpy(pair, &bytes, sizeof pair);
+    store(run.out, pair[0] | kOpaque);
+    store(run.out + run.out_step, pair[1] | kOpaque);
+    run.out += 2 * run.out_step;
+    upper = after;
+  }
+  run.position += done * run.step;
+  draw_run<true>(run, near, next, across, count - done);
+}
+
 // How many steps from `position` it takes to reach `limit` or beyond.
 std::int64_t steps_to(std::int64_t position, std::int64_t step, std::int64_t limit) {
   return position >= limit ? 0 : (limit - position + step - 1) / step;
@@ -123,6 +161,18 @@ std::int64_t steps_to(std::int64_t position, std::int64_t step, std::int64_t lim
 
 double clamp_to(double value, int limit) {
   return std::clamp(value, 0.0, static_cast<double>(limit));
+}
+
+// The target slices [begin, end) that a plane between the slice positions `a`
+// and `b` can touch, the outer ones blending with what is below.
+struct LineRange {
+  int begin = 0;
+  int end = 0;
+};
+
+LineRange lines_between(double a, double b, int lines) {
+  return {static_cast<int>(clamp_to(std::floor(std::min(a, b)) - 1, lines)),
+          static_cast<int>(clamp_to(std::ceil(std::max(a, b)) + 1, lines))};
 }
 
 }  // namespace
@@ -204,7 +254,11 @@ void SliceDrawer::draw(const FrameCanvas& source, int line, float source_line, f
     inside_end = std::max(inside_end, inside_first);
   }
   draw_run<false>(run_from(first), near, next, across, inside_first - first);
-  draw_run<true>(run_from(inside_first), near, next, across, inside_end - inside_first);
+  if (step == std::int64_t{1} << kFractionBits) {
+    draw_unscaled_run(run_from(inside_first), near, next, across, inside_end - inside_first);
+  } else {
+    draw_run<true>(run_from(inside_first), near, next, across, inside_end - inside_first);
+  }
   draw_run<false>(run_from(inside_end), near, next, across, end - inside_end);
 }
 
@@ -237,11 +291,8 @@ void SliceDrawer::draw_plane(const FrameCanvas& source, const PlaneEdge& first,
   const bool perspective =
       spacing == PlaneSpacing::kPerspective && first_length > 0 && last_length > 0;
 
-  const double low = std::min(first.position, last.position);
-  const double high = std::max(first.position, last.position);
-  const int begin = static_cast<int>(clamp_to(std::floor(low) - 1, grid_.lines));
-  const int end = static_cast<int>(clamp_to(std::ceil(high) + 1, grid_.lines));
-  for (int line = begin; line < end; ++line) {
+  const LineRange range = lines_between(first.position, last.position, grid_.lines);
+  for (int line = range.begin; line < range.end; ++line) {
     // t: 0 on the first edge, 1 on the last; beyond them outside 0 … 1.
     const double t = (line + 0.5 - first.position) / span;
     double fraction = t;  // how far into the picture, 0 … 1
@@ -271,6 +322,35 @@ void SliceDrawer::draw_plane(const FrameCanvas& source, const PlaneEdge& first,
     const double finish = first.end + (last.end - first.end) * taper;
     draw(source, line, static_cast<float>(source_line), static_cast<float>(start),
          static_cast<float>(finish - start));
+  }
+}
+
+void SliceDrawer::draw(const FrameCanvas& source, const Parallelogram& target) {
+  const int source_lines = grid(source).lines;
+  if (pixels_ == nullptr || source_lines == 0) return;
+  const bool columns = axis_ == SliceAxis::kColumns;
+  const auto across = [columns](const PointF& p) {
+    return static_cast<double>(columns ? p.x : p.y);
+  };
+  const auto along = [columns](const PointF& p) {
+    return static_cast<double>(columns ? p.y : p.x);
+  };
+  // The picture's edge across its slices runs from the corner, at its first
+  // slice, to past its last one; every slice is as long as its side along them.
+  const PointF& corner = target.upper_left;
+  const PointF& edge_end = columns ? target.upper_right : target.lower_left;
+  const PointF& side_end = columns ? target.lower_left : target.upper_right;
+  const double span = across(edge_end) - across(corner);
+  const double rise = along(edge_end) - along(corner);
+  const double length = along(side_end) - along(corner);
+  if (!(std::fabs(span) > kMinExtent)) return;
+
+  const LineRange range = lines_between(across(corner), across(edge_end), grid_.lines);
+  for (int line = range.begin; line < range.end; ++line) {
+    // How far into the picture the target slice's centre lies, 0 … 1.
+    const double fraction = (line + 0.5 - across(corner)) / span;
+    draw(source, line, static_cast<float>(fraction * source_lines - 0.5),
+         static_cast<float>(along(corner) + rise * fraction), static_cast<float>(length));
   }
 }
 
