@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "render/slice_drawer.h"
 #include "render/strip_tiles.h"
 #include "render/transition_frames.h"
 #include "render/transition_renderers.h"
@@ -114,9 +115,11 @@ int render_accordion(RenderContext& context) {
       const bool odd = i % 2 == 1;
       old_folds[i].step();
       new_folds[i].step();
-      output.draw(old_tiles[i], old_folds[i].shape);
+      // The folds keep every column of a tile upright, so the slice drawer draws
+      // them, several times faster than Cairo draws a sheared picture.
+      SliceDrawer(output, SliceAxis::kColumns).draw(old_tiles[i], old_folds[i].shape);
       if (odd) shade(output, old_folds[i].shape, shading);
-      output.draw(new_tiles[i], new_folds[i].shape);
+      SliceDrawer(output, SliceAxis::kColumns).draw(new_tiles[i], new_folds[i].shape);
       if (odd) shade(output, new_folds[i].shape, 255 - shading);
     }
   });

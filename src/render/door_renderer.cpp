@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "render/slice_drawer.h"
 #include "render/strip_tiles.h"
 #include "render/transition_frames.h"
 #include "render/transition_renderers.h"
@@ -38,9 +39,12 @@ int render_door(RenderContext& context) {
   const FrameCanvas& incoming = context.layer.canvas;
 
   StripTiles leaves({{0, width / 2}, {width / 2, width - width / 2}}, height);
+  // The leaves keep their columns upright, so the slice drawer draws them,
+  // several times faster than Cairo draws a sheared picture.
   const auto draw_leaves = [&](const Parallelogram& left, const Parallelogram& right_leaf) {
-    output.draw(leaves[0], left);
-    output.draw(leaves[1], right_leaf);
+    SliceDrawer drawer(output, SliceAxis::kColumns);
+    drawer.draw(leaves[0], left);
+    drawer.draw(leaves[1], right_leaf);
   };
 
   if (open) {

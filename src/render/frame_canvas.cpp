@@ -146,11 +146,14 @@ void FrameCanvas::draw(const FrameCanvas& source, const Parallelogram& target, d
   paint_mapped(source, matrix, alpha);
 }
 
-void FrameCanvas::draw_masked(const FrameCanvas& source, const FrameCanvas& mask) {
+void FrameCanvas::draw_masked(const FrameCanvas& source, const FrameCanvas& mask, float x,
+                              float y) {
   if (!valid_ || !source.valid_ || !mask.valid_) return;
+  cairo_matrix_t canvas_to_source;
+  cairo_matrix_init_translate(&canvas_to_source, -x, -y);
+  cairo_pattern_set_matrix(source.pattern_, &canvas_to_source);
   cairo_matrix_t identity;
   cairo_matrix_init_identity(&identity);
-  cairo_pattern_set_matrix(source.pattern_, &identity);
   cairo_pattern_set_matrix(mask.pattern_, &identity);
   cairo_set_source(cr_, source.pattern_);
   cairo_mask(cr_, mask.pattern_);

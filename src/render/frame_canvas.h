@@ -75,9 +75,10 @@ class FrameCanvas {
   // upper_right, its left edge onto upper_left → lower_left. A parallelogram too
   // thin to show anything draws nothing.
   void draw(const FrameCanvas& source, const Parallelogram& target, double alpha = 1.0);
-  // Lays `source` at (0, 0) over the canvas through `mask` (kAlpha8, placed at
-  // (0, 0)): each pixel at the opacity its mask byte gives, 255 being opaque.
-  void draw_masked(const FrameCanvas& source, const FrameCanvas& mask);
+  // Lays `source`, its top-left corner at (x, y) (sampled bilinearly between
+  // pixels), over the canvas through `mask` (kAlpha8, placed at (0, 0)): each
+  // pixel at the opacity its mask byte gives, 255 being opaque.
+  void draw_masked(const FrameCanvas& source, const FrameCanvas& mask, float x = 0, float y = 0);
 
   // Prepends to the world transform a rotation by `degrees` (clockwise on screen)
   // about the point (centre_x, centre_y); reset_transform goes back to identity.

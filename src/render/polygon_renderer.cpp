@@ -78,16 +78,36 @@ class ConvexRegion {
     count_ = kept_count;
   }
 
-  // Sets the current path of `cr` to the polygon; false when nothing is left.
-  bool trace(cairo_t* cr) const {
-    if (count_ < 3) return false;
+  bool empty() const { return count_ < 3; }
+
+  // Sets the current path of `cr` to the polygon.
+  void trace(cairo_t* cr) const {
     cairo_new_path(cr);
     for (int i = 0; i < count_; ++i) {
       const Point& corner = corners_[static_cast<std::size_t>(i)];
       cairo_line_to(cr, corner.x, corner.y);
     }
     cairo_close_path(cr);
-    return true;
+  }
+
+  // Sets the current path of `cr` to the smallest box of whole pixels holding
+  // the polygon.
+  void trace_box(cairo_t* cr) const {
+    double left = corners_[0].x;
+    double right = left;
+    double top = corners_[0].y;
+    double bottom = top;
+    for (int i = 1; i < count_; ++i) {
+      const Point& corner = corners_[static_cast<std::size_t>(i)];
+      left = std::min(left, corner.x);
+      right = std::max(right, corner.x);
+      top = std::min(top, corner.y);
+      bottom = std::max(bottom, corner.y);
+    }
+    left = std::floor(left);
+    top = std::floor(top);
+    cairo_new_path(cr);
+    cairo_rectangle(cr, left, top, std::ceil(right) - left, std::ceil(bottom) - top);
   }
 
  private:
@@ -97,15 +117,48 @@ class ConvexRegion {
   int count_;
 };
 
+// Draws a picture through convex regions with smoothed edges. Clipped to such a
+// region, a shifted picture would be drawn row by row, several rasteriser calls
+// for each; drawn through the region's coverage in a mask it takes one call.
+class RegionPainter {
+ public:
+  RegionPainter(int width, int height) : mask_(width, height, FrameCanvas::Format::kAlpha8) {}
+
+  // Draws `picture` with its top-left corner at `offset` inside `region`.
+  void draw(FrameCanvas& output, const FrameCanvas& picture, PointF offset,
+            const ConvexRegion& region) {
+    if (region.empty()) return;
+    // Only the region's box of the mask is cleared and used.
+    cairo_t* mask = mask_.cr();
+    region.trace_box(mask);
+    cairo_set_operator(mask, CAIRO_OPERATOR_CLEAR);
+    cairo_fill(mask);
+    cairo_set_operator(mask, CAIRO_OPERATOR_OVER);
+    region.trace(mask);
+    cairo_set_source_rgb(mask, 0, 0, 0);
+    cairo_fill(mask);
+
+    cairo_t* cr = output.cr();
+    cairo_save(cr);
+    region.trace_box(cr);
+    cairo_clip(cr);
+    output.draw_masked(picture, mask_, offset.x, offset.y);
+    cairo_restore(cr);
+  }
+
+ private:
+  FrameCanvas mask_;
+};
+
 // Moves every piece on and draws it, later pieces over earlier ones: the part of
 // `picture` on the piece's side of its cut, shifted by its offset. Each piece is
 // drawn only where no later piece covers it, so every pixel is drawn about once.
-void move_and_draw(FrameCanvas& output, const FrameCanvas& picture, std::vector<Piece>& pieces) {
+void move_and_draw(FrameCanvas& output, const FrameCanvas& picture, RegionPainter& painter,
+                   std::vector<Piece>& pieces) {
   for (Piece& piece : pieces) {
     piece.offset.x += piece.velocity.x;
     piece.offset.y += piece.velocity.y;
   }
-  cairo_t* cr = output.cr();
   const double centre_x = output.width() * 0.5;
   const double centre_y = output.height() * 0.5;
   const auto cut_through = [&](const Piece& piece) {
@@ -118,11 +171,7 @@ void move_and_draw(FrameCanvas& output, const FrameCanvas& picture, std::vector<
       const Point inward{-pieces[later].normal.x, -pieces[later].normal.y};
       region.keep(cut_through(pieces[later]), inward, kOverlap);
     }
-    if (!region.trace(cr)) continue;
-    cairo_save(cr);
-    cairo_clip(cr);
-    output.draw(picture, pieces[k].offset.x, pieces[k].offset.y);
-    cairo_restore(cr);
+    painter.draw(output, picture, pieces[k].offset, region);
   }
 }
 
@@ -147,12 +196,13 @@ int render_polygon(RenderContext& context) {
   // The picture cut up, in 32 bits: moved by fractions of a pixel, such pictures
   // take the rasteriser's vectorised bilinear path.
   FrameCanvas cut(width, height, FrameCanvas::Format::kArgb32);
+  RegionPainter painter(width, height);
 
   if (fly_out) {
     cut.draw(outgoing, 0, 0);
     return render_transition_frames(context, IncomingPhoto::kAnimated, [&](int) {
       output.draw(incoming, 0, 0);
-      move_and_draw(output, cut, pieces);
+      move_and_draw(output, cut, painter, pieces);
     });
   }
 
@@ -164,7 +214,7 @@ int render_polygon(RenderContext& context) {
   return render_transition_frames(context, IncomingPhoto::kFrozen, [&](int t) {
     if (t == 0) cut.draw(incoming, 0, 0);
     output.draw(outgoing, 0, 0);
-    move_and_draw(output, cut, pieces);
+    move_and_draw(output, cut, painter, pieces);
   });
 }
 

@@ -12,6 +12,7 @@ constexpr float kMinExtent = 1e-4f;
 constexpr std::uint32_t kOpaque = 0xFF000000u;
 // Positions along a slice in 16.16 fixed point.
 constexpr int kFractionBits = 16;
+constexpr std::int64_t kUnitStep = std::int64_t{1} << kFractionBits;
 
 std::uint32_t load(const std::uint8_t* pixel) {
   std::uint32_t value;
@@ -70,6 +71,29 @@ struct SourceSlice {
   }
 };
 
+// Two neighbouring slices of a picture and how far between them, `across` / 256
+// of the way from the first to the second, a slice is sampled.
+struct SlicePair {
+  SourceSlice near;
+  SourceSlice next;
+  std::uint32_t across = 0;
+
+  // Pixels `index` and `second` blended across the slices; with kInside both
+  // must lie in them, else those outside are transparent.
+  template <bool kInside>
+  PixelLanes blend(std::int64_t index, std::int64_t second) const {
+    const auto taps = [&](const SourceSlice& slice) {
+      if constexpr (kInside) return widen(slice[index], slice[second]);
+      return widen(slice.at(index), slice.at(second));
+    };
+    const PixelLanes pair = taps(near);
+    if (across == 0) return pair;
+    const auto near_weight = static_cast<std::uint16_t>(256 - across);
+    const auto next_weight = static_cast<std::uint16_t>(across);
+    return (pair * near_weight + taps(next) * next_weight + 128) >> 8;
+  }
+};
+
 // Target pixels along a slice and the source positions they sample, in 16.16
 // fixed point.
 struct Run {
@@ -77,32 +101,31 @@ struct Run {
   std::ptrdiff_t out_step;
   std::int64_t position;
   std::int64_t step;
+
+  void advance(std::int64_t pixels) {
+    position += pixels * step;
+    out += pixels * out_step;
+  }
+  // 256 − along for the first tap of the current position's sample, along for
+  // the second (0xFFFF × along wraps to −along).
+  PixelLanes along_weights() const {
+    const auto along = static_cast<std::uint16_t>((position >> (kFractionBits - 8)) & 0xFF);
+    const PixelLanes base = {256, 256, 256, 256, 0, 0, 0, 0};
+    const PixelLanes sign = {0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 1, 1, 1, 1};
+    return base + sign * along;
+  }
 };
 
 // Draws `count` pixels of a slice, each the bilinear sample of the two source
-// slices (`across` / 256 of the way to the next one) at its position. Inside,
-// every tap lies in the picture: the bulk of a slice, drawn without checks.
-// Elsewhere taps beyond the picture are transparent and the sample is laid over
-// what is below by its coverage.
+// slices at its position. Inside, every tap lies in the picture: the bulk of a
+// slice, drawn without checks. Elsewhere taps beyond the picture are
+// transparent and the sample is laid over what is below by its coverage.
 template <bool kInside>
-void draw_run(Run run, const SourceSlice& near, const SourceSlice& next, std::uint32_t across,
-              int count) {
-  const auto near_weight = static_cast<std::uint16_t>(256 - across);
-  const auto next_weight = static_cast<std::uint16_t>(across);
-  // Along a slice: 256 − along for the first tap, along for the second
-  // (0xFFFF × along wraps to −along).
-  const PixelLanes along_base = {256, 256, 256, 256, 0, 0, 0, 0};
-  const PixelLanes along_sign = {0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 1, 1, 1, 1};
-  for (int i = 0; i < count; ++i, run.position += run.step, run.out += run.out_step) {
+void draw_run(Run run, SlicePair slices, int count) {
+  for (int i = 0; i < count; ++i, run.advance(1)) {
     const std::int64_t index = run.position >> kFractionBits;
-    const auto along = static_cast<std::uint16_t>((run.position >> (kFractionBits - 8)) & 0xFF);
-    const auto taps = [index](const SourceSlice& slice) {
-      if constexpr (kInside) return widen(slice[index], slice[index + 1]);
-      return widen(slice.at(index), slice.at(index + 1));
-    };
-    PixelLanes sample = taps(near);
-    if (across != 0) sample = (sample * near_weight + taps(next) * next_weight + 128) >> 8;
-    const std::uint32_t colour = narrow_sum(sample * (along_base + along_sign * along));
+    const PixelLanes sample = slices.blend<kInside>(index, index + 1);
+    const std::uint32_t colour = narrow_sum(sample * run.along_weights());
     if constexpr (kInside) {
       store(run.out, colour | kOpaque);
     } else {
@@ -116,6 +139,64 @@ void draw_run(Run run, const SourceSlice& near, const SourceSlice& next, std::ui
   }
 }
 
+// draw_run<true> for a slice drawn at its own length: every pixel then lies the
+// same share of the way between two source pixels, and the blend across the
+// slices of one source pixel serves two target pixels. Target pixels go in
+// pairs, with the same sums as draw_run's, so both give the same colours.
+void draw_unscaled_run(Run run, SlicePair slices, int count) {
+  if (count <= 0) return;
+  const auto along = static_cast<std::uint16_t>((run.position >> (kFractionBits - 8)) & 0xFF);
+  const auto above_weight = static_cast<std::uint16_t>(256 - along);
+  // A pair reads up to two source pixels past its own first one; the last
+  // pixels, whose second tap is the last readable one, go to draw_run.
+  const std::int64_t first = run.position >> kFractionBits;
+  PixelLanes upper = slices.blend<true>(first, first + 1);
+  int done = 0;
+  for (; done + 3 <= count; done += 2) {
+    const PixelLanes after = slices.blend<true>(first + done + 2, first + done + 3);
+    const PixelLanes lower = __builtin_shufflevector(upper, after, 4, 5, 6, 7, 8, 9, 10, 11);
+    const PixelLanes mixed = (upper * above_weight + lower * along + 128) >> 8;
+    const PixelBytes bytes = __builtin_convertvector(mixed, PixelBytes);
+    std::uint32_t pair[2];
+    std::memcpy(pair, &bytes, sizeof pair);
+    store(run.out, pair[0] | kOpaque);
+    store(run.out + run.out_step, pair[1] | kOpaque);
+    run.advance(2);
+    upper = after;
+  }
+  draw_run<true>(run, slices, count - done);
+}
+
+// Source pixels whose blends across the slices draw_stretched_run keeps at once.
+constexpr int kBlendedPixels = 256;
+
+// draw_run<true> for a slice drawn at half its length or more, where most
+// source pixels serve two target pixels or more: the blends across the two
+// slices go first, once for each source pixel, into a buffer, and each target
+// pixel blends two neighbours in the buffer along the slice. The same sums as
+// draw_run's, so both give the same colours.
+void draw_stretched_run(Run run, SlicePair slices, int count) {
+  // Four lanes a pixel, and room for a pair written past the last one.
+  std::uint16_t blended[4 * (kBlendedPixels + 1)];
+  while (count > 0) {
+    // The source pixels the next target pixels read, as many as fit.
+    const std::int64_t first = run.position >> kFractionBits;
+    const std::int64_t last_read = ((run.position + (count - 1) * run.step) >> kFractionBits) + 1;
+    const std::int64_t last = std::min(first + kBlendedPixels - 1, last_read);
+    for (std::int64_t index = first; index <= last; index += 2) {
+      const PixelLanes pair = slices.blend<true>(index, std::min(index + 1, last));
+      std::memcpy(blended + 4 * (index - first), &pair, sizeof pair);
+    }
+    for (; count > 0; --count, run.advance(1)) {
+      const std::int64_t index = run.position >> kFractionBits;
+      if (index + 1 > last) break;
+      PixelLanes taps;
+      std::memcpy(&taps, blended + 4 * (index - first), sizeof taps);
+      store(run.out, narrow_sum(taps * run.along_weights()) | kOpaque);
+    }
+  }
+}
+
 // How many steps from `position` it takes to reach `limit` or beyond.
 std::int64_t steps_to(std::int64_t position, std::int64_t step, std::int64_t limit) {
   return position >= limit ? 0 : (limit - position + step - 1) / step;
@@ -123,6 +204,18 @@ std::int64_t steps_to(std::int64_t position, std::int64_t step, std::int64_t lim
 
 double clamp_to(double value, int limit) {
   return std::clamp(value, 0.0, static_cast<double>(limit));
+}
+
+// The target slices [begin, end) that a plane between the slice positions `a`
+// and `b` can touch, the outer ones blending with what is below.
+struct LineRange {
+  int begin = 0;
+  int end = 0;
+};
+
+LineRange lines_between(double a, double b, int lines) {
+  return {static_cast<int>(clamp_to(std::floor(std::min(a, b)) - 1, lines)),
+          static_cast<int>(clamp_to(std::ceil(std::max(a, b)) + 1, lines))};
 }
 
 }  // namespace
@@ -172,9 +265,10 @@ void SliceDrawer::draw(const FrameCanvas& source, int line, float source_line, f
     if (index < 0 || index >= from.lines) return SourceSlice{nullptr, 0, 0};
     return SourceSlice{from.pixels + index * from.line_step, from.along_step, from.length};
   };
-  const SourceSlice near = slice_at(near_line);
-  const SourceSlice next = slice_at(near_line + 1);
-  if (near.pixels == nullptr && (across == 0 || next.pixels == nullptr)) return;
+  const SlicePair slices{slice_at(near_line), slice_at(near_line + 1), across};
+  const bool has_near = slices.near.pixels != nullptr;
+  const bool has_next = across == 0 || slices.next.pixels != nullptr;
+  if (!has_near && !has_next) return;
 
   // Target pixel p samples the source slice at s(p) = (p + 0.5 − start) × scale − 0.5;
   // only where −1 < s(p) < the slice's length does any of it show.
@@ -195,7 +289,7 @@ void SliceDrawer::draw(const FrameCanvas& source, int line, float source_line, f
   // Inside: both taps of every slice read lie in the picture.
   int inside_first = end;
   int inside_end = end;
-  if (near.pixels != nullptr && (across == 0 || next.pixels != nullptr)) {
+  if (has_near && has_next) {
     const std::int64_t last_inside = std::int64_t{from.length - 1} << kFractionBits;
     inside_first =
         first + static_cast<int>(std::min<std::int64_t>(steps_to(position, step, 0), end - first));
@@ -203,9 +297,17 @@ void SliceDrawer::draw(const FrameCanvas& source, int line, float source_line, f
                              steps_to(position, step, last_inside), end - first));
     inside_end = std::max(inside_end, inside_first);
   }
-  draw_run<false>(run_from(first), near, next, across, inside_first - first);
-  draw_run<true>(run_from(inside_first), near, next, across, inside_end - inside_first);
-  draw_run<false>(run_from(inside_end), near, next, across, end - inside_end);
+  draw_run<false>(run_from(first), slices, inside_first - first);
+  const Run inside = run_from(inside_first);
+  const int inside_count = inside_end - inside_first;
+  if (step == kUnitStep) {
+    draw_unscaled_run(inside, slices, inside_count);
+  } else if (step <= 2 * kUnitStep) {
+    draw_stretched_run(inside, slices, inside_count);
+  } else {
+    draw_run<true>(inside, slices, inside_count);
+  }
+  draw_run<false>(run_from(inside_end), slices, end - inside_end);
 }
 
 void SliceDrawer::copy(const FrameCanvas& source, int first, int last) {
@@ -237,11 +339,8 @@ void SliceDrawer::draw_plane(const FrameCanvas& source, const PlaneEdge& first,
   const bool perspective =
       spacing == PlaneSpacing::kPerspective && first_length > 0 && last_length > 0;
 
-  const double low = std::min(first.position, last.position);
-  const double high = std::max(first.position, last.position);
-  const int begin = static_cast<int>(clamp_to(std::floor(low) - 1, grid_.lines));
-  const int end = static_cast<int>(clamp_to(std::ceil(high) + 1, grid_.lines));
-  for (int line = begin; line < end; ++line) {
+  const LineRange range = lines_between(first.position, last.position, grid_.lines);
+  for (int line = range.begin; line < range.end; ++line) {
     // t: 0 on the first edge, 1 on the last; beyond them outside 0 … 1.
     const double t = (line + 0.5 - first.position) / span;
     double fraction = t;  // how far into the picture, 0 … 1
@@ -271,6 +370,35 @@ void SliceDrawer::draw_plane(const FrameCanvas& source, const PlaneEdge& first,
     const double finish = first.end + (last.end - first.end) * taper;
     draw(source, line, static_cast<float>(source_line), static_cast<float>(start),
          static_cast<float>(finish - start));
+  }
+}
+
+void SliceDrawer::draw(const FrameCanvas& source, const Parallelogram& target) {
+  const int source_lines = grid(source).lines;
+  if (pixels_ == nullptr || source_lines == 0) return;
+  const bool columns = axis_ == SliceAxis::kColumns;
+  const auto across = [columns](const PointF& p) {
+    return static_cast<double>(columns ? p.x : p.y);
+  };
+  const auto along = [columns](const PointF& p) {
+    return static_cast<double>(columns ? p.y : p.x);
+  };
+  // The picture's edge across its slices runs from the corner, at its first
+  // slice, to past its last one; every slice is as long as its side along them.
+  const PointF& corner = target.upper_left;
+  const PointF& edge_end = columns ? target.upper_right : target.lower_left;
+  const PointF& side_end = columns ? target.lower_left : target.upper_right;
+  const double span = across(edge_end) - across(corner);
+  const double rise = along(edge_end) - along(corner);
+  const double length = along(side_end) - along(corner);
+  if (!(std::fabs(span) > kMinExtent)) return;
+
+  const LineRange range = lines_between(across(corner), across(edge_end), grid_.lines);
+  for (int line = range.begin; line < range.end; ++line) {
+    // How far into the picture the target slice's centre lies, 0 … 1.
+    const double fraction = (line + 0.5 - across(corner)) / span;
+    draw(source, line, static_cast<float>(fraction * source_lines - 0.5),
+         static_cast<float>(along(corner) + rise * fraction), static_cast<float>(length));
   }
 }
 

@@ -30,9 +30,11 @@ struct PlaneEdge {
 
 // Draws pictures cut into slices, each slice scaled on its own, straight onto a
 // canvas: the perspective transitions' way of making a picture look turned in
-// space. Sampling is bilinear at pixel centres with transparent samples beyond
-// the picture's edges, like FrameCanvas::draw, so the slices' ends and the
-// outer slices blend into what lies below. Pictures and target are kRgb24.
+// space, and a quick way to draw a picture sheared along its slices. Sampling
+// is bilinear at pixel centres with transparent samples beyond the picture's
+// edges, like FrameCanvas::draw, so the slices' ends and the outer slices blend
+// into what lies below. Pictures are opaque (kRgb24, or kArgb32 without
+// transparent parts); the target is kRgb24.
 //
 // Open a drawer for a frame after its Cairo drawing and close it (destroy it)
 // before any Cairo drawing that follows; it allocates nothing.
@@ -56,6 +58,14 @@ class SliceDrawer {
   // straight lines joining the edges' ends make it.
   void draw_plane(const FrameCanvas& source, const PlaneEdge& first, const PlaneEdge& last,
                   PlaneSpacing spacing);
+
+  // Draws all of `source` mapped onto `target` as FrameCanvas::draw maps it, for
+  // a parallelogram that keeps the picture's slices on the target's: its side
+  // upper_left → lower_left runs straight down for columns, its side upper_left
+  // → upper_right straight right for rows (any sideways part of that side is
+  // ignored, and one running up or left draws nothing). Every slice then lands
+  // on target slices unturned, only moved and scaled along them.
+  void draw(const FrameCanvas& source, const Parallelogram& target);
 
  private:
   // A canvas's pixels seen along this drawer's axis.

@@ -31,6 +31,10 @@ int render_zoom(RenderContext& context) {
   if (zoom_out) {
     rect = RectF{-2.0f * width, -2.0f * height, 5.0f * width, 5.0f * height};
   }
+  // The zooming picture in 32 bits: scaled at an opacity, such pictures take the
+  // rasteriser's vectorised bilinear path, several times faster than 24-bit ones.
+  FrameCanvas zooming(width, height, FrameCanvas::Format::kArgb32);
+  if (!zoom_out) zooming.draw(outgoing, 0, 0);
 
   return render_transition_frames(context, IncomingPhoto::kAnimated, [&](int t) {
     rect.x += dx;
@@ -39,11 +43,12 @@ int render_zoom(RenderContext& context) {
     rect.height -= 2 * dy;
     const double progress = static_cast<double>(t) / frames;
     if (zoom_out) {
+      zooming.draw(incoming, 0, 0);  // the new photo moves while it zooms
       output.draw(outgoing, 0, 0);
-      output.draw(incoming, rect, kPeakOpacity * progress);
+      output.draw(zooming, rect, kPeakOpacity * progress);
     } else {
       output.draw(incoming, 0, 0);
-      output.draw(outgoing, rect, kPeakOpacity * (1.0 - progress));
+      output.draw(zooming, rect, kPeakOpacity * (1.0 - progress));
     }
   });
 }

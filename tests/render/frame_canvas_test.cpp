@@ -44,13 +44,19 @@ TEST(FrameCanvas, DrawsAPictureIntoAParallelogramByThreeCorners) {
   EXPECT_EQ(canvas.pixel(20, 4), kOpaqueBlack);
 }
 
-TEST(FrameCanvas, DrawsThroughAnAlphaMask) {
+// An 8 × 2 mask with opacity `alpha` (0 to 255) over its first `columns` columns, 0 beyond.
+FrameCanvas left_mask(int columns, std::uint32_t alpha) {
   FrameCanvas mask(8, 2, FrameCanvas::Format::kAlpha8);
   mask.fill(0);
-  cairo_rectangle(mask.cr(), 0, 0, 4, 2);
+  cairo_rectangle(mask.cr(), 0, 0, columns, 2);
   cairo_clip(mask.cr());
-  mask.fill(argb(128, 0, 0, 0));
+  mask.fill(argb(alpha, 0, 0, 0));
   cairo_reset_clip(mask.cr());
+  return mask;
+}
+
+TEST(FrameCanvas, DrawsThroughAnAlphaMask) {
+  const FrameCanvas mask = left_mask(4, 128);
   EXPECT_EQ(mask.pixel(0, 0), argb(128, 0, 0, 0));
   EXPECT_EQ(mask.pixel(7, 1), 0u);
 
@@ -58,6 +64,18 @@ TEST(FrameCanvas, DrawsThroughAnAlphaMask) {
   canvas.draw_masked(test::solid_canvas(8, 2, kOpaqueWhite), mask);
   EXPECT_TRUE(ColourNear(canvas.pixel(1, 1), test::grey(128), 1));
   EXPECT_EQ(canvas.pixel(6, 0), kOpaqueBlack);
+}
+
+TEST(FrameCanvas, DrawsThroughAMaskShiftedByFractionsOfAPixel) {
+  const FrameCanvas mask = left_mask(7, 255);
+  // White over [3.5, 7.5): its outer pixels half covered; the mask stops at 7.
+  FrameCanvas canvas = test::solid_canvas(8, 2, kOpaqueBlack);
+  canvas.draw_masked(test::solid_canvas(4, 2, kOpaqueWhite), mask, 3.5f, 0);
+  EXPECT_EQ(canvas.pixel(2, 0), kOpaqueBlack);
+  EXPECT_TRUE(ColourNear(canvas.pixel(3, 1), test::grey(128), 1));
+  EXPECT_EQ(canvas.pixel(5, 0), kOpaqueWhite);
+  EXPECT_TRUE(ColourNear(canvas.pixel(6, 1), kOpaqueWhite, 1));
+  EXPECT_EQ(canvas.pixel(7, 0), kOpaqueBlack);
 }
 
 }  // namespace

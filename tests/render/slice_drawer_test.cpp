@@ -88,6 +88,24 @@ TEST(SliceDrawer, RowsSampleLikeCairoDrawingAOnePixelHighPicture) {
   }
 }
 
+TEST(SliceDrawer, LongSlicesSampleLikeCairoAllAlong) {
+  // Longer than the drawer blends at once; at their own length, stretched, and
+  // shrunk a little and a lot. Column 2 samples the picture 0.4 of the way from
+  // its column 1 to column 2, as Cairo does with the picture drawn from x = 0.6.
+  const FrameCanvas source = noise_canvas(3, 700);
+  for (const float length : {700.0f, 650.5f, 930.0f, 420.0f, 200.0f}) {
+    FrameCanvas cairo = test::solid_canvas(4, 1000, kGrey);
+    cairo_rectangle(cairo.cr(), 2, 0, 1, 1000);
+    cairo_clip(cairo.cr());
+    cairo.draw(source, RectF{0.6f, 3.3f, 3, length});
+    FrameCanvas ours = test::solid_canvas(4, 1000, kGrey);
+    SliceDrawer(ours, SliceAxis::kColumns).draw(source, 2, 1.4f, 3.3f, length);
+    // Cairo's bilinear weights have 7 bits, ours 8; blending both ways, a
+    // channel may come out 3 apart.
+    EXPECT_LE(largest_difference(ours, cairo), 3) << length;
+  }
+}
+
 TEST(SliceDrawer, APositionBetweenSlicesBlendsThemAndFadesBeyondTheOuterOnes) {
   FrameCanvas source = test::solid_canvas(2, 4, kRed);
   cairo_rectangle(source.cr(), 1, 0, 1, 4);
@@ -206,6 +224,47 @@ TEST(SliceDrawer, PlanesMeetingOnAHardEdgeLeaveNoGap) {
       EXPECT_GE(red_of(pixel) + blue_of(pixel), 254) << seam << " row " << y;
     }
   }
+}
+
+TEST(SliceDrawer, ParallelogramsAlongTheSlicesMapLikeCairo) {
+  const FrameCanvas source = noise_canvas(6, 7);
+  struct Case {
+    SliceAxis axis;
+    Parallelogram shape;
+  };
+  const Case cases[] = {
+      // Columns: the left side straight down. In place on whole pixels; sheared
+      // and stretched across at the picture's own height (the pairwise path);
+      // mirrored and hanging over the top; squeezed across and stretched along.
+      {SliceAxis::kColumns, {{2, 0}, {8, 0}, {2, 7}}},
+      {SliceAxis::kColumns, {{1.3f, 2.6f}, {11.1f, -1.2f}, {1.3f, 9.6f}}},
+      {SliceAxis::kColumns, {{10.5f, -2.3f}, {3.2f, 4.4f}, {10.5f, 4.7f}}},
+      {SliceAxis::kColumns, {{0.4f, 1.1f}, {3.9f, 2.0f}, {0.4f, 12.5f}}},
+      // Rows: the top side straight right.
+      {SliceAxis::kRows, {{0.7f, 1.4f}, {6.7f, 1.4f}, {4.1f, 8.9f}}},
+      {SliceAxis::kRows, {{2.2f, 10.6f}, {11.5f, 10.6f}, {0.5f, 3.1f}}},
+  };
+  for (const Case& item : cases) {
+    FrameCanvas cairo = test::solid_canvas(12, 12, kGrey);
+    cairo.draw(source, item.shape);
+    FrameCanvas ours = test::solid_canvas(12, 12, kGrey);
+    SliceDrawer(ours, item.axis).draw(source, item.shape);
+    // Cairo's bilinear weights have 7 bits, ours 8; blending both ways, a
+    // channel may come out 3 apart.
+    EXPECT_LE(largest_difference(ours, cairo), 3) << item.shape.upper_left.x;
+  }
+}
+
+TEST(SliceDrawer, ParallelogramsWithoutWidthDrawNothing) {
+  const FrameCanvas source = noise_canvas(4, 4);
+  FrameCanvas target = test::solid_canvas(4, 4, kGrey);
+  {
+    SliceDrawer columns(target, SliceAxis::kColumns);
+    columns.draw(source, Parallelogram{{2, 0}, {2, 3}, {2, 4}});
+    columns.draw(source, Parallelogram{{1, 4}, {3, 4}, {1, 0}});  // upside down
+    columns.draw(FrameCanvas(), Parallelogram{{0, 0}, {4, 0}, {0, 4}});
+  }
+  EXPECT_EQ(largest_difference(target, test::solid_canvas(4, 4, kGrey)), 0);
 }
 
 TEST(EdgePath, PhasesMeetWithoutAJumpAndEndOnTheLastEdge) {
