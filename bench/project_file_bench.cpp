@@ -11,11 +11,11 @@
 #include <pugixml.hpp>
 #include <string>
 
+#include "image/image.h"
+#include "image/image_file.h"
 #include "model/project.h"
 #include "model/project_file.h"
 #include "ratio.h"
-#include "render/image.h"
-#include "render/image_file.h"
 
 namespace {
 

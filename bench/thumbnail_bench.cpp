@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "image/image_file.h"
+#include "image/small_pictures.h"
 #include "ratio.h"
-#include "render/image_file.h"
-#include "render/small_pictures.h"
 
 namespace {
 

@@ -16,12 +16,12 @@
 #include "effects/transition_params.h"
 #include "model/photo_item.h"
 #include "model/slideshow.h"
+#include "profiles/encoder_parameters.h"
+#include "profiles/profile_group_list.h"
 #include "psp_h264_options.h"
 #include "ratio.h"
 #include "render/image_layer_photos.h"
 #include "video/encoder_module.h"
-#include "video/encoder_parameters.h"
-#include "video/profile_group_list.h"
 #include "video/video_maker.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <sstream>
 #include <string>
 
-#include "model/xml_document.h"
+#include "base/xml_document.h"
 #include "ratio.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "video/audio_duration.h"
-#include "video/audio_reader.h"
+#include "audio/audio_duration.h"
+#include "audio/audio_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // An in-memory file, reached by path as the modules reach files.

@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "base/xml_document.h"
 #include "effects/effect_set.h"
 #include "effects/transition_params.h"
 #include "fuzz_support.h"
-#include "model/xml_document.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "render/image_codec.h"
-#include "render/image_file.h"
+#include "image/image_codec.h"
+#include "image/image_file.h"
 
 // The body of every picture fuzzer: bytes that one of the family's codecs
 // recognises are probed and decoded (the first frame at full size and at a reduced

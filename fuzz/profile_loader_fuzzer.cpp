@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "video/profile_group_list.h"
+#include "profiles/profile_group_list.h"
 
 namespace {
 

@@ -12,11 +12,11 @@
 
 #include "effects/transition_type.h"
 #include "fuzz_support.h"
+#include "image/image.h"
+#include "image/image_file.h"
 #include "model/photo_durations.h"
 #include "model/project.h"
 #include "model/project_file.h"
-#include "render/image.h"
-#include "render/image_file.h"
 
 namespace {
 

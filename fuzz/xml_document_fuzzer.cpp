@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/xml_document.h"
+#include "base/xml_document.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   constexpr std::size_t kScript = 16;

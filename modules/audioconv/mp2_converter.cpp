@@ -2,10 +2,10 @@
 
 #include <string_view>
 
+#include "audio/audio_reader.h"
+#include "audio/av_handles.h"
+#include "base/atomic_file.h"
 #include "common/module_log.h"
-#include "model/atomic_file.h"
-#include "video/audio_reader.h"
-#include "video/av_handles.h"
 
 namespace pictavo {
 namespace {

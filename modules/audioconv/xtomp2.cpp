@@ -4,9 +4,9 @@
 #include <chrono>
 #include <climits>
 
+#include "audio/audio_duration.h"
 #include "audioconv/mp2_converter.h"
 #include "common/module_log.h"
-#include "video/audio_duration.h"
 
 #define XTOMP2_EXPORT extern "C" __attribute__((visibility("default")))
 

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "model/log.h"
+#include "base/log.h"
 
 extern "C" {
 #include <libavutil/log.h>

@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <optional>
 
+#include "audio/audio_reader.h"
+#include "audio/av_handles.h"
 #include "encoder/encoder_settings.h"
 #include "encoder/output_file.h"
-#include "video/audio_reader.h"
-#include "video/av_handles.h"
 
 namespace pictavo {
 

@@ -7,8 +7,8 @@
 #include <mutex>
 #include <thread>
 
+#include "audio/av_handles.h"
 #include "encoder/slideshow_encoder.h"
-#include "video/av_handles.h"
 
 namespace pictavo {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "video/av_handles.h"
+#include "audio/av_handles.h"
 
 namespace pictavo {
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "audio/av_handles.h"
 #include "encoder/encoder_settings.h"
-#include "video/av_handles.h"
 
 namespace pictavo {
 

@@ -1,7 +1,7 @@
-#include "video/audio_converter_module.h"
+#include "audio/audio_converter_module.h"
 
 #include "audioconv/xtomp2.h"
-#include "model/program_folder.h"
+#include "base/program_folder.h"
 
 namespace pictavo {
 

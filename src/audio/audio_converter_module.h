@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "video/shared_module.h"
+#include "base/shared_module.h"
 
 namespace pictavo {
 

@@ -1,8 +1,8 @@
-#include "video/audio_duration.h"
+#include "audio/audio_duration.h"
 
 #include <algorithm>
 
-#include "video/av_handles.h"
+#include "audio/av_handles.h"
 
 namespace pictavo {
 namespace {

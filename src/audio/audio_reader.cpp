@@ -1,4 +1,4 @@
-#include "video/audio_reader.h"
+#include "audio/audio_reader.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "video/av_handles.h"
+#include "audio/av_handles.h"
 
 namespace pictavo {
 

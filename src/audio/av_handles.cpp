@@ -1,4 +1,4 @@
-#include "video/av_handles.h"
+#include "audio/av_handles.h"
 
 namespace pictavo::av {
 

@@ -1,9 +1,9 @@
-#include "video/music_player.h"
+#include "audio/music_player.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "model/log.h"
+#include "base/log.h"
 
 namespace pictavo {
 
@@ -11,14 +11,6 @@ MusicPlayer::MusicPlayer(TimerService& timers) : timers_(timers) {}
 
 MusicPlayer::~MusicPlayer() {
   stop_playback();
-}
-
-void MusicPlayer::play_tracks(std::span<const std::unique_ptr<AudioTrack>> tracks) {
-  std::vector<std::filesystem::path> files;
-  files.reserve(tracks.size());
-  for (const auto& track : tracks)
-    files.push_back(track->source_path());
-  play_files(std::move(files));
 }
 
 void MusicPlayer::play_files(std::vector<std::filesystem::path> files) {

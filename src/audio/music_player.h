@@ -9,9 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "model/audio_track.h"
-#include "video/timer_service.h"
-#include "video/track_playback.h"
+#include "audio/track_playback.h"
+#include "base/timer_service.h"
 
 namespace pictavo {
 
@@ -45,10 +44,8 @@ class MusicPlayer {
   void set_loop_audio(bool loop) { loop_audio_ = loop; }
   void set_observer(MusicPlayerObserver* observer) { observer_ = observer; }
 
-  // Starts the tracks' music files from the first. Ignored while playing or
-  // stopping, and for an empty list. The paths are copied: the list may change
-  // while it plays.
-  void play_tracks(std::span<const std::unique_ptr<AudioTrack>> tracks);
+  // Starts the music files from the first. Ignored while playing or stopping,
+  // and for an empty list.
   void play_files(std::vector<std::filesystem::path> files);
   // Silences the player and forgets the list; ignored unless playing.
   void stop_playback();

@@ -1,4 +1,4 @@
-#include "video/music_preparation.h"
+#include "audio/music_preparation.h"
 
 #include <algorithm>
 #include <array>
@@ -10,10 +10,10 @@
 #include <utility>
 #include <vector>
 
+#include "audio/audio_converter_module.h"
 #include "audioconv/xtomp2.h"
-#include "model/atomic_file.h"
-#include "model/log.h"
-#include "video/audio_converter_module.h"
+#include "base/atomic_file.h"
+#include "base/log.h"
 
 namespace pictavo {
 namespace {
@@ -47,13 +47,12 @@ std::filesystem::path file_identity(const std::filesystem::path& path) {
 // number) beside its converted path instead.
 class ConvertedFiles {
  public:
-  ConvertedFiles(std::span<const std::unique_ptr<AudioTrack>> tracks,
-                 const std::filesystem::path& output) {
+  ConvertedFiles(std::span<const MusicTrack> tracks, const std::filesystem::path& output) {
     std::set<std::filesystem::path> taken{file_identity(output)};
     for (const auto& track : tracks)
-      taken.insert(file_identity(track->source_path()));
+      taken.insert(file_identity(track.source_path));
     for (const auto& track : tracks) {
-      std::filesystem::path path = track->converted_path;
+      std::filesystem::path path = track.converted_path;
       if (taken.contains(file_identity(path))) path = free_variant(path, taken);
       taken.insert(file_identity(path));
       paths_.push_back(std::move(path));
@@ -93,7 +92,7 @@ class ConvertedFiles {
 // Loads the converter, converts one track and releases the converter again. The
 // converter's result, 0 when it lacks its entry (the join then misses the file),
 // or nothing, with the loader's reason in `error`, when the module cannot be loaded.
-std::optional<int> convert_track(const AudioTrack& track, const std::filesystem::path& destination,
+std::optional<int> convert_track(const MusicTrack& track, const std::filesystem::path& destination,
                                  XToMp2Stop& stop, std::string& error) {
   const std::optional<SharedModule> module = load_audio_converter_module(error);
   if (!module) {
@@ -103,8 +102,8 @@ std::optional<int> convert_track(const AudioTrack& track, const std::filesystem:
   write_log("Load audio converter module ok");
   auto* convert = module->entry<int(const char*, const char*, XToMp2Stop*)>("xToMp2");
   if (convert == nullptr) return 0;
-  write_log("convering mp3 file " + track.source_path().string());
-  const int result = convert(track.source_path().c_str(), destination.c_str(), &stop);
+  write_log("convering mp3 file " + track.source_path.string());
+  const int result = convert(track.source_path.c_str(), destination.c_str(), &stop);
   write_log("converted mp3 file resault: " + std::to_string(result));
   return result;
 }
@@ -163,10 +162,10 @@ int join(const MusicRequest& request, const ConvertedFiles& converted, const Fai
 
 }  // namespace
 
-std::filesystem::path make_converted_path(const AudioTrack& track,
+std::filesystem::path make_converted_path(const std::filesystem::path& source,
                                           const std::filesystem::path& folder,
                                           std::string_view extension) {
-  std::string name = track.source_path().filename().string();
+  std::string name = source.filename().string();
   if (const std::size_t dot = name.rfind('.'); dot != std::string::npos) name.resize(dot);
   return folder / (name + "." + std::string(extension));
 }
@@ -175,7 +174,7 @@ int repetition_count(const MusicRequest& request) {
   if (!request.loop_audio) return 1;
   long long music_seconds = 0;
   for (const auto& track : request.tracks)
-    music_seconds += std::max(track->duration().seconds(), 0);
+    music_seconds += std::max(track.seconds, 0);
   if (music_seconds == 0) return 1;
   return static_cast<int>(std::max(request.project_seconds, 0) / music_seconds + 1);
 }
@@ -185,13 +184,13 @@ int prepare_music(const MusicRequest& request, std::string* failure) {
   const ConvertedFiles converted(request.tracks, request.output_path);
   XToMp2Stop stop{request.stop != nullptr ? is_stop_requested : nullptr, request.stop};
   for (std::size_t track = 0; track < request.tracks.size(); ++track) {
-    const AudioTrack& music = *request.tracks[track];
+    const MusicTrack& music = request.tracks[track];
     std::string error;
     const std::optional<int> result = convert_track(music, converted[track], stop, error);
     if (!result) return fail(kFailed, "cannot load the audio converter module: " + error);
     if (*result == kStopped) return kStopped;
     if (*result != 0) {
-      return fail(*result, "the music file " + music.source_path().string() +
+      return fail(*result, "the music file " + music.source_path.string() +
                                " cannot be converted: " + converter_failure_text(*result));
     }
     if (stop_requested(request.stop)) return kStopped;

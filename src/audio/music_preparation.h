@@ -1,28 +1,27 @@
 #pragma once
 
 #include <filesystem>
-#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 
-#include "model/audio_track.h"
-#include "model/event.h"
+#include "audio/music_track.h"
+#include "base/event.h"
 
 namespace pictavo {
 
 // `folder`/NAME.`extension`, NAME being the file name of the track's music file
-// without its last extension: where the track's converted copy goes.
-std::filesystem::path make_converted_path(const AudioTrack& track,
+// `source` without its last extension: where the track's converted copy goes.
+std::filesystem::path make_converted_path(const std::filesystem::path& source,
                                           const std::filesystem::path& folder,
                                           std::string_view extension);
 
 // What the make-video job hands to prepare_music. Everything is read during the
 // call only; nothing is kept.
 struct MusicRequest {
-  std::span<const std::unique_ptr<AudioTrack>> tracks;  // in playing order
-  std::filesystem::path output_path;                    // the joined MP2 file
-  Event* stop = nullptr;  // tested without waiting, also by the converter; may be null
+  std::span<const MusicTrack> tracks;  // in playing order
+  std::filesystem::path output_path;   // the joined MP2 file
+  Event* stop = nullptr;               // tested without waiting, also by the converter; may be null
   // With loop_audio the music is repeated until it covers the project's length
   // (project_seconds): project_seconds / the tracks' summed seconds + 1 passes.
   bool loop_audio = false;

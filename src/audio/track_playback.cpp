@@ -1,11 +1,11 @@
-#include "video/track_playback.h"
+#include "audio/track_playback.h"
 
 #include <SDL.h>
 
 #include <algorithm>
 #include <cstring>
 
-#include "video/audio_duration.h"
+#include "audio/audio_duration.h"
 
 namespace pictavo {
 namespace {

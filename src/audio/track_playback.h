@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "video/audio_reader.h"
+#include "audio/audio_reader.h"
 
 namespace pictavo {
 

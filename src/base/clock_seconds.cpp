@@ -1,4 +1,4 @@
-#include "model/clock_seconds.h"
+#include "base/clock_seconds.h"
 
 #include <cstdio>
 

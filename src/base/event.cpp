@@ -1,4 +1,4 @@
-#include "model/event.h"
+#include "base/event.h"
 
 namespace pictavo {
 

@@ -1,4 +1,4 @@
-#include "model/folder_tree.h"
+#include "base/folder_tree.h"
 
 #include <dirent.h>
 #include <fcntl.h>

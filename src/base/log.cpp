@@ -1,4 +1,4 @@
-#include "model/log.h"
+#include "base/log.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "model/program_folder.h"
+#include "base/program_folder.h"
 
 #include <unistd.h>
 

@@ -1,4 +1,4 @@
-#include "model/text_number.h"
+#include "base/text_number.h"
 
 #include <cctype>
 #include <limits>

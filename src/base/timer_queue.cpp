@@ -1,4 +1,4 @@
-#include "video/timer_queue.h"
+#include "base/timer_queue.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <utility>
 
-#include "video/timer_service.h"
+#include "base/timer_service.h"
 
 namespace pictavo {
 

@@ -1,4 +1,4 @@
-#include "model/utf16.h"
+#include "base/utf16.h"
 
 #include <cstdint>
 

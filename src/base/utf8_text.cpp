@@ -1,4 +1,4 @@
-#include "model/utf8_text.h"
+#include "base/utf8_text.h"
 
 namespace pictavo {
 namespace {

@@ -1,10 +1,10 @@
-#include "model/xml_file.h"
+#include "base/xml_file.h"
 
 #include <fstream>
 #include <iterator>
 
-#include "model/atomic_file.h"
-#include "model/utf16.h"
+#include "base/atomic_file.h"
+#include "base/utf16.h"
 
 namespace pictavo {
 

@@ -11,19 +11,19 @@
 #include <thread>
 #include <vector>
 
+#include "audio/audio_converter_module.h"
+#include "audio/audio_duration.h"
+#include "audio/audio_reader.h"
+#include "audio/music_player.h"
+#include "audio/music_preparation.h"
+#include "base/clock_seconds.h"
+#include "base/event.h"
+#include "base/log.h"
+#include "base/program_folder.h"
+#include "base/timer_queue.h"
 #include "cli/commands.h"
 #include "cli/interrupt_watch.h"
 #include "model/audio_track.h"
-#include "model/clock_seconds.h"
-#include "model/event.h"
-#include "model/log.h"
-#include "model/program_folder.h"
-#include "video/audio_converter_module.h"
-#include "video/audio_duration.h"
-#include "video/audio_reader.h"
-#include "video/music_player.h"
-#include "video/music_preparation.h"
-#include "video/timer_queue.h"
 
 extern "C" {
 #include <libavutil/log.h>
@@ -139,14 +139,15 @@ int run_prepare(Arguments& args) {
       complain("prepare", refusal(path));
       return kFailed;
     }
-    track->converted_path = make_converted_path(*track, scratch.path(), "mp2");
+    track->converted_path = make_converted_path(track->source_path(), scratch.path(), "mp2");
     total_seconds += track->duration().seconds();
     tracks.push_back(std::move(track));
   }
 
   use_program_log();
   Event stop;
-  const MusicRequest request{.tracks = tracks,
+  const std::vector<MusicTrack> music = music_tracks(tracks);
+  const MusicRequest request{.tracks = music,
                              .output_path = *output,
                              .stop = &stop,
                              .loop_audio = loop_seconds.has_value(),

@@ -7,12 +7,12 @@
 #include <system_error>
 #include <vector>
 
+#include "base/program_folder.h"
 #include "cli/commands.h"
 #include "cli/project_session.h"
 #include "cli/video_making.h"
 #include "effects/random_generator.h"
 #include "model/photo_adding.h"
-#include "model/program_folder.h"
 
 namespace pictavo::cli {
 namespace {

@@ -5,11 +5,11 @@
 #include <system_error>
 #include <vector>
 
+#include "base/program_folder.h"
 #include "cli/commands.h"
-#include "model/program_folder.h"
-#include "render/cairo_image.h"
+#include "image/cairo_image.h"
+#include "image/image_file.h"
 #include "render/effect_covers.h"
-#include "render/image_file.h"
 #include "render/image_layer_photos.h"
 
 namespace pictavo::cli {

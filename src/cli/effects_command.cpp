@@ -5,13 +5,13 @@
 #include <string>
 #include <string_view>
 
+#include "base/xml_document.h"
 #include "cli/commands.h"
 #include "cli/transition_name.h"
 #include "effects/image_effect.h"
 #include "effects/random_generator.h"
 #include "effects/transition_params.h"
 #include "effects/transition_type.h"
-#include "model/xml_document.h"
 
 namespace pictavo::cli {
 namespace {

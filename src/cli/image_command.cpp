@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "render/filter.h"
-#include "render/image_file.h"
-#include "render/light.h"
-#include "render/resample.h"
-#include "render/transform.h"
+#include "image/filter.h"
+#include "image/image_file.h"
+#include "image/light.h"
+#include "image/resample.h"
+#include "image/transform.h"
 
 namespace pictavo::cli {
 namespace {

@@ -3,13 +3,13 @@
 #include <optional>
 #include <string>
 
+#include "base/program_folder.h"
+#include "base/xml_document.h"
+#include "base/xml_file.h"
 #include "cli/commands.h"
 #include "model/preferences.h"
 #include "model/preferences_file.h"
-#include "model/program_folder.h"
 #include "model/working_folders.h"
-#include "model/xml_document.h"
-#include "model/xml_file.h"
 
 namespace pictavo::cli {
 namespace {

@@ -2,9 +2,9 @@
 #include <filesystem>
 #include <string>
 
+#include "base/program_folder.h"
 #include "cli/commands.h"
-#include "model/program_folder.h"
-#include "video/profile_group_list.h"
+#include "profiles/profile_group_list.h"
 
 namespace pictavo::cli {
 namespace {

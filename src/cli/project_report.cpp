@@ -5,9 +5,9 @@
 #include <string>
 #include <variant>
 
+#include "base/clock_seconds.h"
 #include "effects/image_effect.h"
 #include "effects/transition_params.h"
-#include "model/clock_seconds.h"
 #include "model/frame_rate.h"
 #include "model/project.h"
 

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "model/folder_tree.h"
-#include "model/program_folder.h"
+#include "base/folder_tree.h"
+#include "base/program_folder.h"
 #include "model/project_file.h"
 #include "model/project_start.h"
 

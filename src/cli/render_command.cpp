@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "base/event.h"
+#include "base/log.h"
+#include "base/program_folder.h"
 #include "cli/commands.h"
 #include "cli/interrupt_watch.h"
 #include "cli/progress_bar.h"
@@ -13,14 +16,11 @@
 #include "effects/random_generator.h"
 #include "effects/transition_choice.h"
 #include "effects/transition_params.h"
-#include "model/event.h"
-#include "model/log.h"
 #include "model/photo_item.h"
-#include "model/program_folder.h"
 #include "model/slideshow.h"
+#include "profiles/profile_group_list.h"
 #include "render/image_layer_photos.h"
 #include "video/encoder_module.h"
-#include "video/profile_group_list.h"
 #include "video/video_maker.h"
 
 namespace pictavo::cli {

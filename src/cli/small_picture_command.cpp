@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "render/image_file.h"
-#include "render/image_format.h"
-#include "render/small_pictures.h"
+#include "image/image_file.h"
+#include "image/image_format.h"
+#include "image/small_pictures.h"
 
 namespace pictavo::cli {
 namespace {

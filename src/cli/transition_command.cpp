@@ -7,13 +7,13 @@
 #include <string>
 #include <system_error>
 
+#include "base/event.h"
 #include "cli/commands.h"
 #include "cli/transition_name.h"
 #include "effects/image_effect.h"
 #include "effects/random_generator.h"
 #include "effects/transition_choice.h"
 #include "effects/transition_params.h"
-#include "model/event.h"
 #include "render/frame_sink.h"
 #include "render/i420.h"
 #include "render/image_layer_photos.h"

@@ -1,6 +1,6 @@
 #include "effects/effect_set.h"
 
-#include "model/xml_document.h"
+#include "base/xml_document.h"
 
 namespace pictavo {
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 #include <utility>
 
+#include "base/text_number.h"
+#include "base/xml_document.h"
 #include "effects/transition_setting_dialogs.h"
-#include "model/text_number.h"
-#include "model/xml_document.h"
 
 namespace pictavo {
 namespace {

@@ -1,4 +1,4 @@
-#include "render/cairo_image.h"
+#include "image/cairo_image.h"
 
 #include <algorithm>
 #include <cstdint>

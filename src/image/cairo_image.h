@@ -6,7 +6,7 @@
 #include <memory>
 #include <optional>
 
-#include "render/image.h"
+#include "image/image.h"
 
 namespace pictavo {
 

@@ -1,4 +1,4 @@
-#include "render/filter.h"
+#include "image/filter.h"
 
 #include <algorithm>
 #include <cstdint>

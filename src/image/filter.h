@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "render/image.h"
+#include "image/image.h"
 
 namespace pictavo {
 

@@ -1,10 +1,10 @@
-#include "render/image.h"
+#include "image/image.h"
 
 #include <algorithm>
 #include <cstring>
 #include <new>
 
-#include "render/image_limits.h"
+#include "image/image_limits.h"
 
 namespace pictavo {
 

@@ -7,8 +7,8 @@
 #include <span>
 #include <vector>
 
-#include "render/image_format.h"
-#include "render/rgb_quad.h"
+#include "image/image_format.h"
+#include "image/rgb_quad.h"
 
 namespace pictavo {
 

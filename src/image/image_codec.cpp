@@ -1,10 +1,10 @@
-#include "render/image_codec.h"
+#include "image/image_codec.h"
 
 #include <algorithm>
 #include <array>
 #include <string>
 
-#include "render/codecs/codecs.h"
+#include "image/codecs/codecs.h"
 
 namespace pictavo {
 namespace {

@@ -5,9 +5,9 @@
 #include <span>
 #include <vector>
 
-#include "render/image.h"
-#include "render/image_format.h"
-#include "render/result.h"
+#include "base/result.h"
+#include "image/image.h"
+#include "image/image_format.h"
 
 namespace pictavo {
 

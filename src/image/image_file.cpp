@@ -1,4 +1,4 @@
-#include "render/image_file.h"
+#include "image/image_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -13,9 +13,9 @@
 #include <string_view>
 #include <utility>
 
-#include "model/atomic_file.h"
-#include "render/orientation.h"
-#include "render/resample.h"
+#include "base/atomic_file.h"
+#include "image/orientation.h"
+#include "image/resample.h"
 
 namespace pictavo {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "render/image.h"
-#include "render/image_codec.h"
-#include "render/result.h"
+#include "base/result.h"
+#include "image/image.h"
+#include "image/image_codec.h"
 
 // Decoding and encoding pictures in memory and in files. The format named by the
 // caller (usually image_type_of the path) picks the codec; a file whose content is

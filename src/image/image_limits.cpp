@@ -1,4 +1,4 @@
-#include "render/image_limits.h"
+#include "image/image_limits.h"
 
 namespace pictavo {
 

@@ -1,4 +1,4 @@
-#include "render/light.h"
+#include "image/light.h"
 
 #include <algorithm>
 #include <array>

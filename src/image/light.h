@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/image.h"
+#include "image/image.h"
 
 namespace pictavo {
 

@@ -1,4 +1,4 @@
-#include "render/mix.h"
+#include "image/mix.h"
 
 #include <algorithm>
 #include <cstdint>

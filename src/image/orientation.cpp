@@ -1,10 +1,10 @@
-#include "render/orientation.h"
+#include "image/orientation.h"
 
 #include <libexif/exif-data.h>
 
 #include <memory>
 
-#include "render/transform.h"
+#include "image/transform.h"
 
 namespace pictavo {
 

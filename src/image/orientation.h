@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-#include "render/image.h"
+#include "image/image.h"
 
 namespace pictavo {
 

@@ -1,13 +1,13 @@
-#include "render/small_pictures.h"
+#include "image/small_pictures.h"
 
 #include <cairo.h>
 
 #include <algorithm>
 #include <cstring>
 
-#include "render/cairo_image.h"
-#include "render/image_file.h"
-#include "render/image_format.h"
+#include "image/cairo_image.h"
+#include "image/image_file.h"
+#include "image/image_format.h"
 
 namespace pictavo {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "render/image.h"
-#include "render/result.h"
+#include "base/result.h"
+#include "image/image.h"
 
 // The two small pictures made from a slideshow's cover photo: the cover picture
 // the program's lists show (80 × 60 on white) and the thumbnail the PSP shows

@@ -1,11 +1,11 @@
-#include "render/text_drawing.h"
+#include "image/text_drawing.h"
 
 #include <pango/pangocairo.h>
 
 #include <algorithm>
 #include <memory>
 
-#include "render/cairo_image.h"
+#include "image/cairo_image.h"
 
 namespace pictavo {
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "render/image.h"
-#include "render/rgb_quad.h"
+#include "image/image.h"
+#include "image/rgb_quad.h"
 
 namespace pictavo {
 

@@ -1,4 +1,4 @@
-#include "render/transform.h"
+#include "image/transform.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/image.h"
+#include "image/image.h"
 
 // Geometric operations that move pixels without changing them. Each works on
 // every layout and returns false only for an invalid picture or rectangle, or

@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "video/audio_converter_module.h"
+#include "audio/audio_converter_module.h"
 
 namespace pictavo {
 
@@ -12,6 +12,16 @@ AudioTrack::AudioTrack(const std::filesystem::path& path, std::string file_name,
   std::error_code error;
   if (!std::filesystem::exists(source_path_, error)) source_path_ = default_music;
   duration_ = ClockSeconds(track_seconds(source_path_));
+}
+
+std::vector<MusicTrack> music_tracks(std::span<const std::unique_ptr<AudioTrack>> tracks) {
+  std::vector<MusicTrack> music;
+  music.reserve(tracks.size());
+  for (const auto& track : tracks)
+    music.push_back({.source_path = track->source_path(),
+                     .converted_path = track->converted_path,
+                     .seconds = track->duration().seconds()});
+  return music;
 }
 
 std::string not_music_message(const std::filesystem::path& path) {

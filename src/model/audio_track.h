@@ -1,9 +1,13 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
+#include <span>
 #include <string>
+#include <vector>
 
-#include "model/clock_seconds.h"
+#include "audio/music_track.h"
+#include "base/clock_seconds.h"
 
 namespace pictavo {
 
@@ -27,6 +31,9 @@ class AudioTrack {
   std::string file_name_;
   ClockSeconds duration_;
 };
+
+// What music preparation needs of the tracks, in the same order.
+std::vector<MusicTrack> music_tracks(std::span<const std::unique_ptr<AudioTrack>> tracks);
 
 // What the user is told when a file cannot become a track because no length can be
 // measured in it (a duration of 0 seconds).

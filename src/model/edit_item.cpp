@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "model/utf8_text.h"
+#include "base/utf8_text.h"
 
 namespace pictavo {
 namespace {

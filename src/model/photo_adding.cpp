@@ -1,6 +1,6 @@
 #include "model/photo_adding.h"
 
-#include "model/log.h"
+#include "base/log.h"
 #include "model/project.h"
 #include "model/project_messages.h"
 

@@ -8,15 +8,15 @@
 #include <variant>
 #include <vector>
 
+#include "image/filter.h"
+#include "image/image_file.h"
+#include "image/image_format.h"
+#include "image/light.h"
+#include "image/mix.h"
+#include "image/resample.h"
+#include "image/text_drawing.h"
+#include "image/transform.h"
 #include "model/photo_preparation.h"
-#include "render/filter.h"
-#include "render/image_file.h"
-#include "render/image_format.h"
-#include "render/light.h"
-#include "render/mix.h"
-#include "render/resample.h"
-#include "render/text_drawing.h"
-#include "render/transform.h"
 
 namespace pictavo {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
+#include "base/result.h"
+#include "image/image.h"
 #include "model/photo_item.h"
-#include "render/image.h"
-#include "render/result.h"
 
 // Making a photo's edited picture from its edit list.
 //

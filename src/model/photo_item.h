@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "model/clock_seconds.h"
+#include "base/clock_seconds.h"
 #include "model/edit_item.h"
 #include "model/photo_setting.h"
 

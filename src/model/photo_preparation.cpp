@@ -5,12 +5,12 @@
 #include <string_view>
 #include <system_error>
 
-#include "model/atomic_file.h"
-#include "render/image_file.h"
-#include "render/image_format.h"
-#include "render/image_limits.h"
-#include "render/small_pictures.h"
-#include "render/transform.h"
+#include "base/atomic_file.h"
+#include "image/image_file.h"
+#include "image/image_format.h"
+#include "image/image_limits.h"
+#include "image/small_pictures.h"
+#include "image/transform.h"
 
 namespace pictavo {
 namespace {

@@ -1,6 +1,6 @@
 #include "model/preferences.h"
 
-#include "model/program_folder.h"
+#include "base/program_folder.h"
 #include "model/working_folders.h"
 
 namespace pictavo {

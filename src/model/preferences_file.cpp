@@ -4,10 +4,10 @@
 #include <climits>
 #include <string>
 
+#include "base/text_number.h"
+#include "base/xml_document.h"
+#include "base/xml_file.h"
 #include "model/project.h"
-#include "model/text_number.h"
-#include "model/xml_document.h"
-#include "model/xml_file.h"
 
 namespace pictavo {
 namespace {

@@ -4,12 +4,12 @@
 #include <climits>
 #include <utility>
 
+#include "base/text_number.h"
 #include "effects/random_generator.h"
 #include "model/frame_count.h"
 #include "model/frame_rate.h"
 #include "model/photo_durations.h"
 #include "model/project_messages.h"
-#include "model/text_number.h"
 
 namespace pictavo {
 

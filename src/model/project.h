@@ -11,7 +11,7 @@
 #include "model/photo_setting.h"
 #include "model/preferences.h"
 #include "model/slideshow.h"
-#include "video/profile_group_list.h"
+#include "profiles/profile_group_list.h"
 
 namespace pictavo {
 

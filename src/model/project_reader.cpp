@@ -6,6 +6,10 @@
 #include <string>
 #include <system_error>
 
+#include "base/text_number.h"
+#include "base/utf8_text.h"
+#include "base/xml_document.h"
+#include "base/xml_file.h"
 #include "effects/transition_choice.h"
 #include "model/photo_durations.h"
 #include "model/photo_edits.h"
@@ -16,10 +20,6 @@
 #include "model/project_file.h"
 #include "model/project_messages.h"
 #include "model/project_start.h"
-#include "model/text_number.h"
-#include "model/utf8_text.h"
-#include "model/xml_document.h"
-#include "model/xml_file.h"
 
 namespace pictavo {
 namespace {

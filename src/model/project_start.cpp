@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "model/log.h"
+#include "base/log.h"
 #include "model/preferences_file.h"
 #include "model/project.h"
 #include "model/working_folders.h"

@@ -4,13 +4,13 @@
 #include <string>
 #include <type_traits>
 
+#include "base/xml_document.h"
+#include "base/xml_file.h"
 #include "model/project.h"
 #include "model/project_elements.h"
 #include "model/project_file.h"
 #include "model/project_messages.h"
 #include "model/unsaved_changes.h"
-#include "model/xml_document.h"
-#include "model/xml_file.h"
 
 namespace pictavo {
 namespace {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "audio/music_preparation.h"
+#include "base/utf8_text.h"
 #include "model/frame_count.h"
 #include "model/frame_rate.h"
 #include "model/front_end.h"
@@ -10,8 +12,6 @@
 #include "model/preferences.h"
 #include "model/project_messages.h"
 #include "model/unsaved_changes.h"
-#include "model/utf8_text.h"
-#include "video/music_preparation.h"
 
 namespace pictavo {
 namespace {
@@ -153,7 +153,8 @@ int Slideshow::add_track(const std::filesystem::path& path, const Preferences& p
   if (known) return 1;
   auto track = std::make_unique<AudioTrack>(path, path.filename().string(), std::filesystem::path(),
                                             preferences.default_music);
-  track->converted_path = make_converted_path(*track, preferences.working_folder / "temp", "mp2");
+  track->converted_path =
+      make_converted_path(track->source_path(), preferences.working_folder / "temp", "mp2");
   if (track->duration().seconds() == 0) {
     if (front_end_ != nullptr) front_end_->show(not_music_prompt(path));
   } else {
@@ -205,7 +206,7 @@ void Slideshow::update_track_starts() {
 void Slideshow::set_music_output(std::string_view extension, const std::filesystem::path& folder) {
   music_path = folder / (file_base() + "." + std::string(extension));
   for (const auto& track : tracks)
-    track->converted_path = make_converted_path(*track, folder, extension);
+    track->converted_path = make_converted_path(track->source_path(), folder, extension);
 }
 
 }  // namespace pictavo

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "model/text_number.h"
+#include "base/text_number.h"
 
 namespace pictavo {
 namespace {

@@ -1,6 +1,6 @@
-#include "video/encoder_parameters.h"
+#include "profiles/encoder_parameters.h"
 
-#include "model/text_number.h"
+#include "base/text_number.h"
 
 namespace pictavo {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "video/output_profile.h"
+#include "profiles/output_profile.h"
 
 namespace pictavo {
 

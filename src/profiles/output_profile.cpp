@@ -1,4 +1,4 @@
-#include "video/output_profile.h"
+#include "profiles/output_profile.h"
 
 namespace pictavo {
 

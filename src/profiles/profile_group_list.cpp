@@ -1,4 +1,4 @@
-#include "video/profile_group_list.h"
+#include "profiles/profile_group_list.h"
 
 #include <algorithm>
 #include <cctype>
@@ -7,9 +7,9 @@
 #include <system_error>
 #include <utility>
 
-#include "model/text_number.h"
-#include "model/xml_document.h"
-#include "model/xml_file.h"
+#include "base/text_number.h"
+#include "base/xml_document.h"
+#include "base/xml_file.h"
 
 namespace pictavo {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "video/output_profile.h"
+#include "profiles/output_profile.h"
 
 namespace pictavo {
 

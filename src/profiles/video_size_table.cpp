@@ -1,4 +1,4 @@
-#include "video/video_size_table.h"
+#include "profiles/video_size_table.h"
 
 #include <array>
 

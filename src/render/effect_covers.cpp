@@ -2,9 +2,9 @@
 
 #include <array>
 
+#include "base/event.h"
 #include "effects/image_effect.h"
 #include "effects/transition_form.h"
-#include "model/event.h"
 #include "render/frame_sink.h"
 #include "render/render_context.h"
 #include "render/transition_renderers.h"

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <thread>
 
-#include "model/event.h"
+#include "base/event.h"
 #include "render/frame_sink.h"
 #include "render/i420.h"
 

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "render/image_file.h"
-#include "render/image_format.h"
+#include "image/image_file.h"
+#include "image/image_format.h"
 
 namespace pictavo {
 

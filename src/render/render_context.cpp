@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "model/log.h"
+#include "base/log.h"
 #include "render/i420.h"
 #include "render/image_motion.h"
 #include "render/photo_decoder.h"

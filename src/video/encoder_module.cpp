@@ -3,7 +3,7 @@
 #include <type_traits>
 
 #include "encoder/zorv_encoder.h"
-#include "video/encoder_parameters.h"
+#include "profiles/encoder_parameters.h"
 
 namespace pictavo {
 

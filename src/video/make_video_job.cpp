@@ -6,11 +6,12 @@
 #include <utility>
 #include <vector>
 
-#include "model/log.h"
+#include "audio/music_preparation.h"
+#include "base/log.h"
+#include "model/audio_track.h"
 #include "model/photo_preparation.h"
 #include "video/encoder_module.h"
 #include "video/make_video_messages.h"
-#include "video/music_preparation.h"
 #include "video/output_folder.h"
 #include "video/video_maker.h"
 
@@ -152,7 +153,8 @@ MakeVideoOutcome MakeVideoJob::make_videos() {
   write_log("Begin make slideshow audio");
   listener_.music_started();
   if (order.makes_music()) {
-    const MusicRequest request{.tracks = order.slideshows.front().tracks,
+    const std::vector<MusicTrack> tracks = music_tracks(order.slideshows.front().tracks);
+    const MusicRequest request{.tracks = tracks,
                                .output_path = order.music_path,
                                .stop = &stop_,
                                .loop_audio = order.loop_audio,

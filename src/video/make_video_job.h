@@ -8,7 +8,7 @@
 #include <string>
 #include <thread>
 
-#include "model/event.h"
+#include "base/event.h"
 #include "model/prompt.h"
 #include "render/image_layer_photos.h"
 #include "video/make_video_order.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "model/slideshow.h"
-#include "video/output_profile.h"
+#include "profiles/output_profile.h"
 
 namespace pictavo {
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <system_error>
 
-#include "model/folder_tree.h"
+#include "base/folder_tree.h"
 
 namespace pictavo {
 namespace {

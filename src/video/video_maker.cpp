@@ -6,15 +6,15 @@
 #include <optional>
 #include <vector>
 
-#include "model/log.h"
-#include "model/program_folder.h"
+#include "base/log.h"
+#include "base/program_folder.h"
 #include "model/slideshow.h"
+#include "profiles/encoder_parameters.h"
+#include "profiles/output_profile.h"
+#include "profiles/video_size_table.h"
 #include "render/render_context.h"
 #include "render/transition_renderers.h"
 #include "video/encoder_module.h"
-#include "video/encoder_parameters.h"
-#include "video/output_profile.h"
-#include "video/video_size_table.h"
 
 namespace pictavo {
 namespace {

@@ -1,4 +1,4 @@
-#include "video/audio_converter_module.h"
+#include "audio/audio_converter_module.h"
 
 #include <gtest/gtest.h>
 

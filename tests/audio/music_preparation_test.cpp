@@ -1,4 +1,4 @@
-#include "video/music_preparation.h"
+#include "audio/music_preparation.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -11,8 +11,9 @@
 #include <thread>
 #include <vector>
 
+#include "audio/audio_converter_module.h"
 #include "audioconv/xtomp2.h"
-#include "model/log.h"
+#include "base/log.h"
 #include "modules/media_tools.h"
 #include "support/files.h"
 #include "support/temp_program_folder.h"
@@ -47,13 +48,10 @@ class MusicPreparation : public ::testing::Test {
     add_track_of(path);
   }
   void add_track_of(const std::filesystem::path& path) {
-    auto track = std::make_unique<AudioTrack>(path, path.filename().string(),
-                                              std::filesystem::path(), default_music());
-    track->converted_path = make_converted_path(*track, temp_, "mp2");
-    tracks_.push_back(std::move(track));
+    tracks_.push_back({.source_path = path,
+                       .converted_path = make_converted_path(path, temp_, "mp2"),
+                       .seconds = track_seconds(path)});
   }
-
-  std::filesystem::path default_music() const { return home_.path() / "menu_pic" / "default.mp3"; }
 
   MusicRequest request() {
     return MusicRequest{.tracks = tracks_, .output_path = output_, .stop = &stop_};
@@ -73,15 +71,17 @@ class MusicPreparation : public ::testing::Test {
   test::TempProgramFolder home_;
   std::filesystem::path temp_ = home_.path() / "Project_1" / "temp";
   std::filesystem::path output_ = temp_ / "Trip.mp2";
-  std::vector<std::unique_ptr<AudioTrack>> tracks_;
+  std::vector<MusicTrack> tracks_;
   Event stop_;
 };
 
 TEST_F(MusicPreparation, ConvertedPathsDropTheFolderAndTheLastExtension) {
   add_track("music/Live.At.Home.mp3", "");
   add_track("music/no extension", "");
-  EXPECT_EQ(make_converted_path(*tracks_[0], "/w/temp", "mp2"), "/w/temp/Live.At.Home.mp2");
-  EXPECT_EQ(make_converted_path(*tracks_[1], "/w/temp", "mp2"), "/w/temp/no extension.mp2");
+  EXPECT_EQ(make_converted_path(tracks_[0].source_path, "/w/temp", "mp2"),
+            "/w/temp/Live.At.Home.mp2");
+  EXPECT_EQ(make_converted_path(tracks_[1].source_path, "/w/temp", "mp2"),
+            "/w/temp/no extension.mp2");
 }
 
 TEST_F(MusicPreparation, JoinsTheConvertedTracksInOrderAndRemovesThem) {
@@ -139,9 +139,9 @@ TEST_F(MusicPreparation, TracksWhoseConvertedPathsClashKeepTheirOwnFiles) {
   add_track("d/song.mp3", "4 third song|");
   add_track("Project_1/temp/kept.mp2", "5 kept where its copy would go|");
   std::ofstream(temp_ / "song (3).mp2") << "someone else's";
-  ASSERT_EQ(tracks_[0]->converted_path, tracks_[1]->converted_path);
-  ASSERT_EQ(tracks_[2]->converted_path, output_);
-  ASSERT_EQ(tracks_[4]->converted_path, tracks_[4]->source_path());
+  ASSERT_EQ(tracks_[0].converted_path, tracks_[1].converted_path);
+  ASSERT_EQ(tracks_[2].converted_path, output_);
+  ASSERT_EQ(tracks_[4].converted_path, tracks_[4].source_path);
 
   EXPECT_EQ(prepare_music(request()), 0);
   EXPECT_EQ(output(),
@@ -216,7 +216,7 @@ TEST_F(MusicPreparation, AStopWhileTheJoinCopiesATrackEndsWithoutAnOutput) {
   use_fake_converter();
   add_track("a.mp3", "1 pipe|");  // its converted file is a pipe this test fills
   add_track("b.mp3", "1 b|");
-  const std::filesystem::path pipe = tracks_[0]->converted_path;
+  const std::filesystem::path pipe = tracks_[0].converted_path;
   std::thread writer([&] {
     while (!std::filesystem::is_fifo(pipe))
       std::this_thread::yield();
@@ -255,7 +255,7 @@ TEST_F(RealMusicPreparation, TracksOfAnyRateJoinIntoOneContinuousStream) {
   add_tone("track.wma", 1.2, 16000, 2);
   std::vector<int> measured;
   for (const auto& track : tracks_)
-    measured.push_back(track->duration().seconds());
+    measured.push_back(track.seconds);
   ASSERT_THAT(measured, ElementsAre(1, 2, 1, 1));
 
   MusicRequest looped = request();
@@ -285,7 +285,7 @@ TEST_F(RealMusicPreparation, FilesThatAreNoMusicAreRefused) {
     tracks_.clear();
     add_track_of(home_.path() / name);
     // What adding the file as a track refuses...
-    EXPECT_EQ(tracks_[0]->duration().seconds(), 0) << name;
+    EXPECT_EQ(tracks_[0].seconds, 0) << name;
     // ...the converter refuses as well.
     EXPECT_EQ(prepare_music(request()), XTOMP2_BAD_INPUT) << name;
     EXPECT_FALSE(std::filesystem::exists(output_)) << name;

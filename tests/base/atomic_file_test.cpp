@@ -1,4 +1,4 @@
-#include "model/atomic_file.h"
+#include "base/atomic_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "model/folder_tree.h"
+#include "base/folder_tree.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

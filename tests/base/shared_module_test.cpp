@@ -1,4 +1,4 @@
-#include "video/shared_module.h"
+#include "base/shared_module.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "model/xml_file.h"
+#include "base/xml_file.h"
 
 #include <gtest/gtest.h>
 

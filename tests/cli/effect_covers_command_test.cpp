@@ -5,9 +5,9 @@
 #include <string>
 
 #include "effects/transition_type.h"
+#include "image/image_file.h"
 #include "render/argb.h"
 #include "render/frame_canvas.h"
-#include "render/image_file.h"
 #include "render/transition_renderers.h"
 #include "support/run_command.h"
 #include "support/temp_program_folder.h"

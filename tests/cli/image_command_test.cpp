@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "render/image_file.h"
+#include "image/image_file.h"
 #include "support/run_command.h"
 #include "support/temp_program_folder.h"
 

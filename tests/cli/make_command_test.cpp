@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "audio/audio_converter_module.h"
 #include "modules/media_tools.h"
+#include "profiles/profile_group_list.h"
 #include "support/files.h"
 #include "support/run_command.h"
 #include "support/temp_program_folder.h"
 #include "support/test_modules.h"
-#include "video/audio_converter_module.h"
-#include "video/profile_group_list.h"
 
 namespace pictavo {
 namespace {

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "model/log.h"
+#include "base/log.h"
 #include "model/project.h"
 #include "model/project_start.h"
 #include "support/run_command.h"

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "audio/audio_converter_module.h"
 #include "support/files.h"
 #include "support/run_command.h"
 #include "support/temp_program_folder.h"
 #include "support/test_modules.h"
-#include "video/audio_converter_module.h"
 
 namespace pictavo {
 namespace {

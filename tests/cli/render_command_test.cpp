@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "modules/media_tools.h"
+#include "profiles/encoder_parameters.h"
+#include "profiles/profile_group_list.h"
 #include "support/run_command.h"
 #include "support/temp_program_folder.h"
-#include "video/encoder_parameters.h"
-#include "video/profile_group_list.h"
 
 namespace pictavo {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "render/image_file.h"
+#include "image/image_file.h"
 #include "support/files.h"
 #include "support/run_command.h"
 #include "support/temp_program_folder.h"

@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "base/xml_document.h"
 #include "effects/random_generator.h"
-#include "model/xml_document.h"
 
 namespace pictavo {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "base/xml_document.h"
 #include "effects/random_generator.h"
 #include "effects/transition_params.h"
 #include "effects/transition_setting_dialogs.h"
-#include "model/xml_document.h"
 
 namespace pictavo {
 namespace {

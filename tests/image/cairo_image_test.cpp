@@ -1,8 +1,8 @@
-#include "render/cairo_image.h"
+#include "image/cairo_image.h"
 
 #include <gtest/gtest.h>
 
-#include "test_pictures.h"
+#include "image/test_pictures.h"
 
 namespace pictavo {
 namespace {

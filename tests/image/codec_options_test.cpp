@@ -3,9 +3,9 @@
 #include <fstream>
 #include <string>
 
-#include "render/image_file.h"
-#include "render/resample.h"
-#include "test_pictures.h"
+#include "image/image_file.h"
+#include "image/resample.h"
+#include "image/test_pictures.h"
 
 namespace pictavo {
 namespace {

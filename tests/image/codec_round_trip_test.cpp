@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "render/image_file.h"
-#include "test_pictures.h"
+#include "image/image_file.h"
+#include "image/test_pictures.h"
 
 namespace pictavo {
 namespace {

@@ -1,9 +1,9 @@
-#include "render/image.h"
+#include "image/image.h"
 
 #include <gtest/gtest.h>
 
-#include "render/image_limits.h"
-#include "test_pictures.h"
+#include "image/image_limits.h"
+#include "image/test_pictures.h"
 
 namespace pictavo {
 namespace {

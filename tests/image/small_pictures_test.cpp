@@ -1,9 +1,9 @@
-#include "render/small_pictures.h"
+#include "image/small_pictures.h"
 
 #include <gtest/gtest.h>
 
-#include "render/image_file.h"
-#include "test_pictures.h"
+#include "image/image_file.h"
+#include "image/test_pictures.h"
 
 namespace pictavo {
 namespace {

@@ -1,8 +1,8 @@
-#include "render/text_drawing.h"
+#include "image/text_drawing.h"
 
 #include <gtest/gtest.h>
 
-#include "test_pictures.h"
+#include "image/test_pictures.h"
 
 namespace pictavo {
 namespace {

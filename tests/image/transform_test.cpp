@@ -1,8 +1,8 @@
-#include "render/transform.h"
+#include "image/transform.h"
 
 #include <gtest/gtest.h>
 
-#include "test_pictures.h"
+#include "image/test_pictures.h"
 
 namespace pictavo {
 namespace {

@@ -3,11 +3,11 @@
 #include <fstream>
 #include <string>
 
+#include "audio/audio_converter_module.h"
 #include "model/project_start.h"
 #include "model/unsaved_changes.h"
 #include "support/seeded_random.h"
 #include "support/test_modules.h"
-#include "video/audio_converter_module.h"
 
 namespace pictavo::test {
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "model/clock_seconds.h"
+#include "base/clock_seconds.h"
+#include "base/utf8_text.h"
 #include "model/frame_rate.h"
 #include "model/unsaved_changes.h"
-#include "model/utf8_text.h"
 
 namespace pictavo {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <climits>
 
+#include "image/image_file.h"
+#include "image/test_pictures.h"
 #include "model/photo_preparation.h"
-#include "render/image_file.h"
-#include "render/test_pictures.h"
 
 namespace pictavo {
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "render/image_file.h"
-#include "render/small_pictures.h"
-#include "render/test_pictures.h"
+#include "image/image_file.h"
+#include "image/small_pictures.h"
+#include "image/test_pictures.h"
 #include "support/files.h"
 
 namespace pictavo {

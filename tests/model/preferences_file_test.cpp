@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "model/log.h"
+#include "base/log.h"
 #include "model/project.h"
 #include "model/project_start.h"
 #include "support/files.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "image/image_file.h"
 #include "model/preferences.h"
-#include "render/image_file.h"
 #include "support/files.h"
 #include "support/temp_program_folder.h"
 

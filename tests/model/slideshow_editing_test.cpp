@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "editing_fixture.h"
+#include "image/image_file.h"
+#include "image/test_pictures.h"
 #include "model/project_messages.h"
 #include "model/unsaved_changes.h"
-#include "render/image_file.h"
-#include "render/test_pictures.h"
 
 namespace pictavo {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <fstream>
 
+#include "audio/audio_converter_module.h"
 #include "support/temp_program_folder.h"
 #include "support/test_modules.h"
-#include "video/audio_converter_module.h"
 
 namespace pictavo {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "model/folder_tree.h"
+#include "base/folder_tree.h"
 #include "model/project.h"
 #include "model/project_start.h"
 #include "support/files.h"

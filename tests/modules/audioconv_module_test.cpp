@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "audioconv/xtomp2.h"
-#include "model/event.h"
+#include "base/event.h"
 #include "modules/loaded_module.h"
 #include "modules/media_tools.h"
 #include "support/files.h"

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <sstream>
 
+#include "profiles/video_size_table.h"
 #include "support/run_command.h"
-#include "video/video_size_table.h"
 
 namespace pictavo::test {
 

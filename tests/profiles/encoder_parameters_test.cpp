@@ -1,9 +1,9 @@
-#include "video/encoder_parameters.h"
+#include "profiles/encoder_parameters.h"
 
 #include <gtest/gtest.h>
 
-#include "video/memory_slideshow.h"
-#include "video/video_size_table.h"
+#include "profiles/profile_values.h"
+#include "profiles/video_size_table.h"
 
 namespace pictavo {
 namespace {

@@ -1,4 +1,4 @@
-#include "video/profile_group_list.h"
+#include "profiles/profile_group_list.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "model/event.h"
+#include "base/event.h"
 #include "render/frame_sink.h"
 #include "render_test_support.h"
 #include "support/allocation_counter.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "base/event.h"
 #include "effects/transition_type.h"
-#include "model/event.h"
 #include "render/transition_renderers.h"
 #include "render_test_support.h"
 

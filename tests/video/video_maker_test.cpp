@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "model/event.h"
-#include "model/log.h"
+#include "base/event.h"
+#include "base/log.h"
 #include "support/files.h"
 #include "support/scoped_environment.h"
 #include "support/temp_program_folder.h"

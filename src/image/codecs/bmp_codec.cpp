@@ -7,11 +7,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "render/byte_reader.h"
-#include "render/byte_writer.h"
-#include "render/codecs/codecs.h"
-#include "render/codecs/stb_adapter.h"
-#include "render/image_limits.h"
+#include "base/byte_reader.h"
+#include "base/byte_writer.h"
+#include "image/codecs/codecs.h"
+#include "image/codecs/stb_adapter.h"
+#include "image/image_limits.h"
 
 namespace pictavo::codecs {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/image_codec.h"
+#include "image/image_codec.h"
 
 // The codec instances behind codec_for(); one family a file.
 namespace pictavo::codecs {

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "render/codecs/codecs.h"
-#include "render/codecs/gif_writer.h"
-#include "render/image_limits.h"
+#include "image/codecs/codecs.h"
+#include "image/codecs/gif_writer.h"
+#include "image/image_limits.h"
 
 namespace pictavo::codecs {
 namespace {

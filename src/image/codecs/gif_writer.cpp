@@ -1,4 +1,4 @@
-#include "render/codecs/gif_writer.h"
+#include "image/codecs/gif_writer.h"
 
 #include <gif_lib.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "render/image.h"
-#include "render/image_codec.h"
-#include "render/result.h"
+#include "base/result.h"
+#include "image/image.h"
+#include "image/image_codec.h"
 
 namespace pictavo::codecs {
 

@@ -4,10 +4,10 @@
 #include <cstring>
 #include <string>
 
-#include "render/codecs/codecs.h"
-#include "render/codecs/jpeg2000_stream.h"
-#include "render/codecs/jpeg2000_writer.h"
-#include "render/image_limits.h"
+#include "image/codecs/codecs.h"
+#include "image/codecs/jpeg2000_stream.h"
+#include "image/codecs/jpeg2000_writer.h"
+#include "image/image_limits.h"
 
 namespace pictavo::codecs {
 namespace {

@@ -1,4 +1,4 @@
-#include "render/codecs/jpeg2000_stream.h"
+#include "image/codecs/jpeg2000_stream.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,10 +1,10 @@
-#include "render/codecs/jpeg2000_writer.h"
+#include "image/codecs/jpeg2000_writer.h"
 
 #include <algorithm>
 #include <cstring>
 #include <string>
 
-#include "render/codecs/jpeg2000_stream.h"
+#include "image/codecs/jpeg2000_stream.h"
 
 namespace pictavo::codecs {
 namespace {

@@ -13,9 +13,9 @@
 #include <jerror.h>
 #include <jpeglib.h>
 
-#include "render/codecs/codecs.h"
-#include "render/image_limits.h"
-#include "render/orientation.h"
+#include "image/codecs/codecs.h"
+#include "image/image_limits.h"
+#include "image/orientation.h"
 
 namespace pictavo::codecs {
 namespace {

@@ -5,9 +5,9 @@
 #include <cctype>
 #include <string>
 
-#include "render/byte_reader.h"
-#include "render/codecs/codecs.h"
-#include "render/image_limits.h"
+#include "base/byte_reader.h"
+#include "image/codecs/codecs.h"
+#include "image/image_limits.h"
 
 namespace pictavo::codecs {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "render/codecs/codecs.h"
-#include "render/image_limits.h"
+#include "image/codecs/codecs.h"
+#include "image/image_limits.h"
 
 namespace pictavo::codecs {
 namespace {

@@ -1,4 +1,4 @@
-#include "render/codecs/stb_adapter.h"
+#include "image/codecs/stb_adapter.h"
 
 #include <stb_image.h>
 #include <stb_image_write.h>
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "render/image_limits.h"
+#include "image/image_limits.h"
 
 namespace pictavo::codecs {
 namespace {

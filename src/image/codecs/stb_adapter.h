@@ -1,8 +1,8 @@
 #pragma once
 
-#include "render/image.h"
-#include "render/image_codec.h"
-#include "render/result.h"
+#include "base/result.h"
+#include "image/image.h"
+#include "image/image_codec.h"
 
 // The glue to the packaged stb_image and stb_image_write libraries, shared by the
 // BMP, TGA and PNM codecs and by the ICO entries.

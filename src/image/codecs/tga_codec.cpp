@@ -2,10 +2,10 @@
 // pixels decoded by stb_image and written (RLE) by stb_image_write.
 #include <string>
 
-#include "render/byte_reader.h"
-#include "render/codecs/codecs.h"
-#include "render/codecs/stb_adapter.h"
-#include "render/image_limits.h"
+#include "base/byte_reader.h"
+#include "image/codecs/codecs.h"
+#include "image/codecs/stb_adapter.h"
+#include "image/image_limits.h"
 
 namespace pictavo::codecs {
 namespace {

@@ -6,10 +6,10 @@
 #include <cmath>
 #include <string>
 
-#include "render/codecs/codecs.h"
-#include "render/codecs/tiff_memory.h"
-#include "render/codecs/tiff_writer.h"
-#include "render/image_limits.h"
+#include "image/codecs/codecs.h"
+#include "image/codecs/tiff_memory.h"
+#include "image/codecs/tiff_writer.h"
+#include "image/image_limits.h"
 
 namespace pictavo::codecs {
 namespace {

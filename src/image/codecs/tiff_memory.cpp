@@ -1,11 +1,11 @@
-#include "render/codecs/tiff_memory.h"
+#include "image/codecs/tiff_memory.h"
 
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
-#include "render/image_limits.h"
+#include "image/image_limits.h"
 
 namespace pictavo::codecs {
 namespace {

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "render/image_codec.h"
+#include "image/image_codec.h"
 
 namespace pictavo::codecs {
 

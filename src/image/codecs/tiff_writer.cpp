@@ -1,9 +1,9 @@
-#include "render/codecs/tiff_writer.h"
+#include "image/codecs/tiff_writer.h"
 
 #include <cstring>
 #include <vector>
 
-#include "render/codecs/tiff_memory.h"
+#include "image/codecs/tiff_memory.h"
 
 namespace pictavo::codecs {
 namespace {

@@ -2,10 +2,10 @@
 // numbers, then rows of bits, 1 for white.
 #include <string>
 
-#include "render/byte_reader.h"
-#include "render/byte_writer.h"
-#include "render/codecs/codecs.h"
-#include "render/image_limits.h"
+#include "base/byte_reader.h"
+#include "base/byte_writer.h"
+#include "image/codecs/codecs.h"
+#include "image/image_limits.h"
 
 namespace pictavo::codecs {
 namespace {

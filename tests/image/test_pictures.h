@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "render/image.h"
+#include "image/image.h"
 #include "support/temp_program_folder.h"
 
 // The pattern every checked-in test picture shows (scripts/make-test-images), and
