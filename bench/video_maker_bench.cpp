@@ -152,10 +152,9 @@ int main() {
     if (make_slideshow_video(job) != 0) std::exit(1);
   });
 
-  std::string error;
-  const std::optional<EncoderModule> encoder = EncoderModule::load(work / kEncoderModule, error);
+  const Result<EncoderModule> encoder = EncoderModule::load(work / kEncoderModule);
   if (!encoder) {
-    std::fprintf(stderr, "%s\n", error.c_str());
+    std::fprintf(stderr, "%s\n", encoder.reason().c_str());
     return 1;
   }
   const EncoderParameters parameters = encoder_parameters(*profile);

@@ -5,13 +5,12 @@
 
 namespace pictavo {
 
-std::optional<SharedModule> load_audio_converter_module(std::string& error) {
-  return SharedModule::load(program_folder() / kAudioConverterModule, error);
+Result<SharedModule> load_audio_converter_module() {
+  return SharedModule::load(program_folder() / kAudioConverterModule);
 }
 
 int track_seconds(const std::filesystem::path& path) {
-  std::string error;
-  const std::optional<SharedModule> module = load_audio_converter_module(error);
+  const Result<SharedModule> module = load_audio_converter_module();
   if (!module) return 1;
   auto* length = module->entry<int(const char*)>("GetFileTimeLength");
   if (length == nullptr) return 0;

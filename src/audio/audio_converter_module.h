@@ -13,7 +13,7 @@ inline constexpr char kAudioConverterModule[] = "libxToMp2.so";
 
 // Loads the audio converter module from the program folder for one use; nothing,
 // with the loader's reason in `error`, when it cannot be loaded.
-std::optional<SharedModule> load_audio_converter_module(std::string& error);
+Result<SharedModule> load_audio_converter_module();
 
 // The length of an audio file in whole seconds, measured by the audio converter
 // module (loaded for this call only): 0 for a file without audio, 0 when the module

@@ -14,12 +14,10 @@
 #include "audioconv/xtomp2.h"
 #include "base/atomic_file.h"
 #include "base/log.h"
+#include "base/result_code.h"
 
 namespace pictavo {
 namespace {
-
-constexpr int kFailed = 1;
-constexpr int kStopped = 2;
 
 // The converter tests the job's stop event without waiting; a request it sees is
 // consumed and comes back as its result XTOMP2_STOPPED, which is kStopped.
@@ -94,15 +92,16 @@ class ConvertedFiles {
 // or nothing, with the loader's reason in `error`, when the module cannot be loaded.
 std::optional<int> convert_track(const MusicTrack& track, const std::filesystem::path& destination,
                                  XToMp2Stop& stop, std::string& error) {
-  const std::optional<SharedModule> module = load_audio_converter_module(error);
+  const Result<SharedModule> module = load_audio_converter_module();
   if (!module) {
+    error = module.reason();
     write_log("Load audio converter module error");
     return std::nullopt;
   }
   write_log("Load audio converter module ok");
   auto* convert = module->entry<int(const char*, const char*, XToMp2Stop*)>("xToMp2");
   if (convert == nullptr) return 0;
-  write_log("convering mp3 file " + track.source_path.string());
+  write_log("convering mp3 file " + track.source_path.string());  // log text kept as written
   const int result = convert(track.source_path.c_str(), destination.c_str(), &stop);
   write_log("converted mp3 file resault: " + std::to_string(result));
   return result;
@@ -125,9 +124,9 @@ bool append_file(const std::filesystem::path& path, AtomicFile& output) {
 }
 
 // Records why the preparation failed, for the caller that asked.
-class Failure {
+class FailureRecord {
  public:
-  explicit Failure(std::string* text) : text_(text) {}
+  explicit FailureRecord(std::string* text) : text_(text) {}
   int operator()(int code, std::string reason) const {
     if (text_ != nullptr) *text_ = std::move(reason);
     return code;
@@ -137,7 +136,7 @@ class Failure {
   std::string* text_;
 };
 
-int join(const MusicRequest& request, const ConvertedFiles& converted, const Failure& fail) {
+int join(const MusicRequest& request, const ConvertedFiles& converted, const FailureRecord& fail) {
   write_log("begin join all mp2 file");
   AtomicFile output(request.output_path);
   if (!output.is_good())
@@ -180,7 +179,7 @@ int repetition_count(const MusicRequest& request) {
 }
 
 int prepare_music(const MusicRequest& request, std::string* failure) {
-  const Failure fail(failure);
+  const FailureRecord fail(failure);
   const ConvertedFiles converted(request.tracks, request.output_path);
   XToMp2Stop stop{request.stop != nullptr ? is_stop_requested : nullptr, request.stop};
   for (std::size_t track = 0; track < request.tracks.size(); ++track) {

@@ -6,13 +6,15 @@
 
 namespace pictavo {
 
-// Why an operation on a picture failed, in words a user can act on.
+// Why an operation failed, in words a user can act on.
 struct Failure {
   std::string reason;
 };
 
-// A value or the reason there is none. Decoders and encoders report bad input this
-// way instead of throwing, so that callers can show the reason and carry on.
+// A value or the reason there is none. Operations report bad input and missing
+// files this way instead of throwing, so that callers can show the reason and
+// carry on. Results that the program's peers fix as numbers stay numbers
+// (result_code.h).
 template <typename T>
 class Result {
  public:

@@ -6,8 +6,7 @@
 
 namespace pictavo {
 
-std::optional<SharedModule> SharedModule::load(const std::filesystem::path& path,
-                                               std::string& error) {
+Result<SharedModule> SharedModule::load(const std::filesystem::path& path) {
   // A name without a folder would be searched for on the library path; the program
   // only ever means the file it names.
   const std::filesystem::path file = path.has_parent_path() ? path : "." / path;
@@ -15,10 +14,8 @@ std::optional<SharedModule> SharedModule::load(const std::filesystem::path& path
   void* handle = ::dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (handle == nullptr) {
     const char* reason = ::dlerror();
-    error = reason != nullptr ? reason : "cannot load " + path.string();
-    return std::nullopt;
+    return Failure{reason != nullptr ? reason : "cannot load " + path.string()};
   }
-  error.clear();
   return SharedModule(handle);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
-#include <string>
+
+#include "base/result.h"
 
 namespace pictavo {
 
@@ -11,9 +11,8 @@ namespace pictavo {
 // right after it, so a module can be replaced while the program runs.
 class SharedModule {
  public:
-  // Loads the file at `path`; nothing when it cannot be loaded, with the loader's
-  // reason in `error`.
-  static std::optional<SharedModule> load(const std::filesystem::path& path, std::string& error);
+  // Loads the file at `path`, or says why the loader refused it.
+  static Result<SharedModule> load(const std::filesystem::path& path);
 
   SharedModule(SharedModule&& other) noexcept;
   SharedModule& operator=(SharedModule&& other) noexcept;

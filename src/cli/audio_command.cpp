@@ -20,6 +20,7 @@
 #include "base/event.h"
 #include "base/log.h"
 #include "base/program_folder.h"
+#include "base/result_code.h"
 #include "base/timer_queue.h"
 #include "cli/commands.h"
 #include "cli/interrupt_watch.h"
@@ -32,10 +33,6 @@ extern "C" {
 namespace pictavo::cli {
 namespace {
 
-constexpr int kDone = 0;
-constexpr int kFailed = 1;
-constexpr int kStopped = 2;
-
 void complain(const char* subcommand, const std::string& text) {
   std::fprintf(stderr, "pictavo-cli audio %s: %s\n", subcommand, text.c_str());
 }
@@ -46,9 +43,9 @@ void use_program_log() {
 }
 
 bool converter_available(const char* subcommand) {
-  std::string error;
-  if (load_audio_converter_module(error)) return true;
-  complain(subcommand, "cannot load the audio converter module: " + error);
+  const Result<SharedModule> module = load_audio_converter_module();
+  if (module) return true;
+  complain(subcommand, "cannot load the audio converter module: " + module.reason());
   return false;
 }
 

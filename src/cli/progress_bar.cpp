@@ -1,5 +1,7 @@
 #include "cli/progress_bar.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <utility>
@@ -21,25 +23,44 @@ std::string clock_text(long long seconds) {
 
 }  // namespace
 
-ProgressBar::ProgressBar(std::string label) : label_(std::move(label)) {}
+ProgressBar::ProgressBar(std::string label)
+    : ProgressBar(std::move(label), ::isatty(STDERR_FILENO) == 1) {}
+
+ProgressBar::ProgressBar(std::string label, bool in_place)
+    : in_place_(in_place), label_(std::move(label)) {}
 
 void ProgressBar::set_label(std::string label) {
+  const bool changed = label != label_;
   label_ = std::move(label);
-  draw();
+  if (in_place_) {
+    draw();
+  } else if (changed) {
+    print_line();
+  }
 }
 
 void ProgressBar::show(int position) {
   position_ = std::clamp(position, 0, kFullPosition);
-  draw();
+  if (in_place_) draw();
 }
 
 void ProgressBar::end(bool finished) {
-  if (finished) show(kFullPosition);
-  if (!drawn_.empty()) std::fputc('\n', stderr);
-  drawn_.clear();
+  if (finished) position_ = kFullPosition;
+  if (in_place_) {
+    draw();
+    if (!drawn_.empty()) std::fputc('\n', stderr);
+    drawn_.clear();
+  } else {
+    print_line();
+  }
 }
 
-void ProgressBar::draw() {
+void ProgressBar::print_line() {
+  std::fprintf(stderr, "%s\n", line().c_str());
+  std::fflush(stderr);
+}
+
+std::string ProgressBar::line() const {
   constexpr int kWidth = 40;
   const int percent = position_ * 100 / kFullPosition;
   const int filled = position_ * kWidth / kFullPosition;
@@ -47,11 +68,15 @@ void ProgressBar::draw() {
       std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - start_).count();
   const std::string left =
       position_ > 0 ? clock_text(elapsed * (kFullPosition - position_) / position_) : "--:--";
-  char line[256];
-  std::snprintf(line, sizeof line, "%s [%.*s%*s] %3d%%  %s elapsed, %s left", label_.c_str(),
+  char text[256];
+  std::snprintf(text, sizeof text, "%s [%.*s%*s] %3d%%  %s elapsed, %s left", label_.c_str(),
                 filled, "########################################", kWidth - filled, "", percent,
                 clock_text(elapsed).c_str(), left.c_str());
-  std::string text = line;
+  return text;
+}
+
+void ProgressBar::draw() {
+  std::string text = line();
   if (text == drawn_) return;
   // Blanks over the rest of a longer line drawn before.
   const std::size_t shown = text.size();

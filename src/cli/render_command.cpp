@@ -9,6 +9,7 @@
 #include "base/event.h"
 #include "base/log.h"
 #include "base/program_folder.h"
+#include "base/result_code.h"
 #include "cli/commands.h"
 #include "cli/interrupt_watch.h"
 #include "cli/progress_bar.h"
@@ -25,9 +26,6 @@
 
 namespace pictavo::cli {
 namespace {
-
-constexpr int kFailed = 1;
-constexpr int kStopped = 2;
 
 // What the user chose for every photo.
 struct PhotoChoices {

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/result_code.h"
 #include "cli/interrupt_watch.h"
 #include "cli/progress_bar.h"
 #include "model/photo_preparation.h"
@@ -16,9 +17,6 @@
 
 namespace pictavo::cli {
 namespace {
-
-constexpr int kFailed = 1;
-constexpr int kStopped = 2;
 
 // The job's progress as a bar labelled with what is being made.
 class ProgressReport final : public MakeVideoListener {

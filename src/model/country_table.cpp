@@ -5,6 +5,7 @@
 namespace pictavo {
 namespace {
 
+// The names as preference files store them; the misspellings are kept on purpose.
 constexpr std::array<Country, kCountryCount> kCountries{{
     {"Algeria", 1},     {"Argentina", 1},   {"Australia", 1},      {"Austria", 1},
     {"Banglandesh", 1}, {"Belgium", 1},     {"Bolivia", 0},        {"Brazil", 1},

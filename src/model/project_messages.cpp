@@ -1,5 +1,6 @@
 #include "model/project_messages.h"
 
+#include <algorithm>
 #include <string>
 
 #include "model/audio_track.h"
@@ -29,6 +30,18 @@ PromptMessage not_music_prompt(const std::filesystem::path& path) {
 PromptMessage saved_message(const std::filesystem::path& path) {
   return {"Save to '" + path.string() + "' Success!", "", PromptButtons::kOk,
           PromptIcon::kInformation};
+}
+
+PromptMessage missing_photos_message(std::span<const std::string> paths) {
+  constexpr std::size_t kNamed = 3;
+  const std::size_t count = paths.size();
+  std::string text = count == 1
+                         ? "1 photo could not be found and was left out: "
+                         : std::to_string(count) + " photos could not be found and were left out: ";
+  for (std::size_t i = 0; i < std::min(count, kNamed); ++i)
+    text += (i > 0 ? ", " : "") + paths[i];
+  if (count > kNamed) text += " and " + std::to_string(count - kNamed) + " more";
+  return {text, "", PromptButtons::kOk, PromptIcon::kWarning};
 }
 
 PromptMessage unreadable_project_message() {

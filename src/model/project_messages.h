@@ -1,12 +1,15 @@
 #pragma once
 
 #include <filesystem>
+#include <span>
+#include <string>
 
 #include "model/prompt.h"
 
 namespace pictavo {
 
 // The messages of editing and storing a project, with the program's exact texts.
+// Their wording and misspellings are kept on purpose: users and logs know them.
 
 // "get to Max slideshow count 50!": a slideshow refused at the limit.
 PromptMessage slideshow_limit_message(int limit);
@@ -20,5 +23,8 @@ PromptMessage not_music_prompt(const std::filesystem::path& path);
 PromptMessage saved_message(const std::filesystem::path& path);
 // "can not set Doc!": a project file that is not a readable document.
 PromptMessage unreadable_project_message();
+// "2 photos could not be found and were left out: a.jpg, b.jpg": after a load
+// that dropped photos whose files are gone, naming the first few.
+PromptMessage missing_photos_message(std::span<const std::string> paths);
 
 }  // namespace pictavo

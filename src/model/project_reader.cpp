@@ -5,7 +5,9 @@
 #include <optional>
 #include <string>
 #include <system_error>
+#include <vector>
 
+#include "base/log.h"
 #include "base/text_number.h"
 #include "base/utf8_text.h"
 #include "base/xml_document.h"
@@ -87,6 +89,9 @@ class ProjectReader {
     return true;
   }
 
+  // The photos left out because their files are gone, in the file's order.
+  const std::vector<std::string>& missing_photos() const { return missing_photos_; }
+
  private:
   enum class PhotoResult { kAdded, kSkipped, kFailed };
 
@@ -165,7 +170,11 @@ class ProjectReader {
   PhotoResult read_photo(Slideshow& slideshow) {
     const std::optional<std::string> source = find(element::kSourceFile);
     if (!source) return PhotoResult::kFailed;
-    if (slideshow.add_photo(*source, project_.default_setting) != 0) return PhotoResult::kSkipped;
+    if (slideshow.add_photo(*source, project_.default_setting) != 0) {
+      std::error_code error;
+      if (!fs::exists(*source, error)) missing_photos_.push_back(*source);
+      return PhotoResult::kSkipped;
+    }
     PhotoItem& photo = *slideshow.photos.back();
     // An edited copy that is gone or no picture (its working folder was deleted)
     // gives way to the user's own file, which the renderers can still show.
@@ -322,6 +331,7 @@ class ProjectReader {
 
   Project& project_;
   XmlDocument& doc_;
+  std::vector<std::string> missing_photos_;
   bool limit_shown_ = false;  // a slideshow past the limit was refused with the message
   int cover_index_ = 0;       // of the slideshow being read
 };
@@ -340,7 +350,13 @@ bool load_project(Project& project) {
     project.front_end.show(unreadable_project_message());
     return false;
   }
-  return ProjectReader(project, doc).read();
+  ProjectReader reader(project, doc);
+  const bool read = reader.read();
+  const std::vector<std::string>& missing = reader.missing_photos();
+  for (const std::string& photo : missing)
+    write_log("photo file not found, left out: " + photo);
+  if (!missing.empty()) project.front_end.show(missing_photos_message(missing));
+  return read;
 }
 
 }  // namespace pictavo

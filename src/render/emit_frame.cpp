@@ -4,14 +4,12 @@
 #include <thread>
 
 #include "base/event.h"
+#include "base/result_code.h"
 #include "render/frame_sink.h"
 #include "render/i420.h"
 
 namespace pictavo {
 namespace {
-
-constexpr int kFailed = 1;
-constexpr int kStopped = 2;
 
 int hand_to_encoder(RenderContext& context) {
   const FrameCanvas& output = context.output;

@@ -36,8 +36,8 @@ FrameCanvas::FrameCanvas(int width, int height, Format format) : format_(format)
   cr_ = cairo_create(surface_);
   pattern_ = cairo_pattern_create_for_surface(surface_);
   cairo_pattern_set_filter(pattern_, CAIRO_FILTER_BILINEAR);
-  // Padding keeps the picture's edge pixels sharp when it is scaled; the drawn
-  // rectangle bounds it.
+  // No extension: sampled beyond its edge the picture is transparent, so drawing
+  // it never touches a pixel outside the rectangle it is drawn into.
   cairo_pattern_set_extend(pattern_, CAIRO_EXTEND_NONE);
   valid_ = cairo_surface_status(surface_) == CAIRO_STATUS_SUCCESS &&
            cairo_status(cr_) == CAIRO_STATUS_SUCCESS &&

@@ -33,8 +33,10 @@ struct Parallelogram {
 // renderers. kRgb24 holds opaque pixels (4 bytes each, B G R x in memory);
 // kArgb32 holds premultiplied alpha for layers with transparent parts; kAlpha8
 // holds one opacity byte a pixel, for masks. Pixels are touched directly only by
-// the frame hand-off, by decoders that fill a fresh canvas and by the soft-edge
-// fade, which writes its mask; everything else draws through Cairo.
+// the frame hand-off, by decoders that fill a fresh canvas, by the soft-edge fade,
+// which writes its mask, and by the slice drawer, which writes one-pixel slices
+// where Cairo would take its slow general path; everything else draws through
+// Cairo.
 class FrameCanvas {
  public:
   enum class Format { kRgb24, kArgb32, kAlpha8 };

@@ -11,16 +11,14 @@ static_assert(std::is_same_v<EncoderModule::InitFunction*, ZorvInitEncoderFuncti
 static_assert(std::is_same_v<EncoderModule::EncodeFunction*, ZorvEncOneFrameFunction>);
 static_assert(std::is_same_v<EncoderModule::CloseFunction*, ZorvCloseEncoderFunction>);
 
-std::optional<EncoderModule> EncoderModule::load(const std::filesystem::path& path,
-                                                 std::string& error) {
-  std::optional<SharedModule> module = SharedModule::load(path, error);
-  if (!module) return std::nullopt;
+Result<EncoderModule> EncoderModule::load(const std::filesystem::path& path) {
+  Result<SharedModule> module = SharedModule::load(path);
+  if (!module) return Failure{module.reason()};
   auto* init = module->entry<InitFunction>("initEncoder");
   auto* encode = module->entry<EncodeFunction>("EncOneFrame");
   auto* close = module->entry<CloseFunction>("closeEncoder");
   if (init == nullptr || encode == nullptr || close == nullptr) {
-    error = path.string() + " lacks initEncoder, EncOneFrame or closeEncoder";
-    return std::nullopt;
+    return Failure{path.string() + " lacks initEncoder, EncOneFrame or closeEncoder"};
   }
   return EncoderModule(std::move(*module), init, encode, close);
 }

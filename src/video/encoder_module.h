@@ -27,7 +27,7 @@ class EncoderModule {
 
   // Loads `path`; nothing when the file cannot be loaded or lacks one of the entries
   // initEncoder, EncOneFrame and closeEncoder, with the reason in `error`.
-  static std::optional<EncoderModule> load(const std::filesystem::path& path, std::string& error);
+  static Result<EncoderModule> load(const std::filesystem::path& path);
 
   // Starts a video of `width` × `height` frames at `output`, with the music at
   // `audio` (zorv_encoder.h says what each text means). The module reports a start

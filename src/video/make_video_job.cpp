@@ -8,6 +8,7 @@
 
 #include "audio/music_preparation.h"
 #include "base/log.h"
+#include "base/result_code.h"
 #include "model/audio_track.h"
 #include "model/photo_preparation.h"
 #include "video/encoder_module.h"
@@ -18,9 +19,11 @@
 namespace pictavo {
 namespace {
 
-constexpr int kFailed = 1;
-constexpr int kStopped = 2;
 constexpr int kFullProgress = 65535;
+
+bool is_module_code(int result) {
+  return result != kDone && result != kFailed && result != kStopped;
+}
 
 // The first photo of the slideshow whose picture can no longer be read.
 const PhotoItem* unreadable_photo(const Slideshow& slideshow, const PhotoDecoder& decoder) {
@@ -160,6 +163,7 @@ MakeVideoOutcome MakeVideoJob::make_videos() {
                                .loop_audio = order.loop_audio,
                                .project_seconds = order.project_seconds};
     outcome.result = prepare_music(request, &outcome.reason);
+    if (is_module_code(outcome.result)) outcome.module = FailedModule::kAudioConverter;
   }
   write_log("End make slideshow audio return value:" + std::to_string(outcome.result));
 
@@ -170,6 +174,7 @@ MakeVideoOutcome MakeVideoJob::make_videos() {
   for (std::size_t i = 0; i < order.slideshows.size() && outcome.result == 0; ++i) {
     outcome.result =
         make_slideshow(static_cast<int>(i), frames_before, project_frames, outcome.reason);
+    if (is_module_code(outcome.result)) outcome.module = FailedModule::kEncoder;
     frames_before += order.slideshows[i].total_frames;
   }
   // The shared music lives only while the job runs; the silent track is the program's.

@@ -15,11 +15,16 @@
 
 namespace pictavo {
 
+// The module whose own failure code a job's result is. The codes overlap: 3 is
+// bad input to the audio converter and bad settings to the encoder.
+enum class FailedModule { kNone, kAudioConverter, kEncoder };
+
 // How a make-video job ended.
 struct MakeVideoOutcome {
   // 0 done, 1 failed, 2 stopped by the user, any other value a module's failure code.
   int result = 0;
   std::string reason;  // what failed, in plain words; empty when done or stopped
+  FailedModule module = FailedModule::kNone;  // set with a module's failure code
 };
 
 // What a job tells the front end, on the job's thread: the user interface posts it

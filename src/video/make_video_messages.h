@@ -8,6 +8,7 @@
 namespace pictavo {
 
 // The messages of making the video files, with the program's exact texts.
+// Their wording and misspellings are kept on purpose: users and logs know them.
 
 // " No enough space, please change a driver, you need 700M disk space": the output
 // folder's drive lacks the estimated size.

@@ -8,6 +8,7 @@
 
 #include "base/log.h"
 #include "base/program_folder.h"
+#include "base/result_code.h"
 #include "model/slideshow.h"
 #include "profiles/encoder_parameters.h"
 #include "profiles/output_profile.h"
@@ -18,8 +19,6 @@
 
 namespace pictavo {
 namespace {
-
-constexpr int kFailed = 1;
 
 // Frames for `seconds` of slideshow time. Durations come from project files, so
 // absurd ones are brought into range rather than overflowing.
@@ -112,9 +111,8 @@ int make_slideshow_video(const VideoJob& job, std::string* failure) {
 
   write_log("begin Load ZorvEncoder");
   const std::filesystem::path folder = program_folder();
-  std::string error;
-  std::optional<EncoderModule> encoder = EncoderModule::load(folder / kEncoderModule, error);
-  if (!encoder) return refuse("cannot load the encoder module: " + error);
+  Result<EncoderModule> encoder = EncoderModule::load(folder / kEncoderModule);
+  if (!encoder) return refuse("cannot load the encoder module: " + encoder.reason());
   write_log("End Load ZorvEncoder");
 
   if (job.profile == nullptr) return refuse("there is no output profile");

@@ -15,11 +15,8 @@ namespace {
 using ::testing::HasSubstr;
 
 TEST(SharedModule, LoadsAFileAndFindsItsEntriesByName) {
-  std::string error = "stale";
-  std::optional<SharedModule> module =
-      SharedModule::load(test::fake_audio_converter_module(), error);
-  ASSERT_TRUE(module) << error;
-  EXPECT_EQ(error, "");
+  Result<SharedModule> module = SharedModule::load(test::fake_audio_converter_module());
+  ASSERT_TRUE(module) << module.reason();
   EXPECT_NE(module->entry<int(const char*)>("GetFileTimeLength"), nullptr);
   EXPECT_EQ(module->entry<int()>("xToMp2_missing"), nullptr);
 
@@ -30,18 +27,13 @@ TEST(SharedModule, LoadsAFileAndFindsItsEntriesByName) {
 TEST(SharedModule, AFileThatIsNoModuleGivesNothingAndTheReason) {
   test::TempFolder folder;
   std::ofstream(folder / "libfake.so") << "not a shared object";
-  std::string error;
-  EXPECT_FALSE(SharedModule::load(folder / "libfake.so", error));
-  EXPECT_THAT(error, HasSubstr("libfake.so"));
-
-  EXPECT_FALSE(SharedModule::load(folder / "missing.so", error));
-  EXPECT_THAT(error, HasSubstr("missing.so"));
+  EXPECT_THAT(SharedModule::load(folder / "libfake.so").reason(), HasSubstr("libfake.so"));
+  EXPECT_THAT(SharedModule::load(folder / "missing.so").reason(), HasSubstr("missing.so"));
 }
 
 TEST(SharedModule, ABareNameIsNeverLookedUpOnTheLibraryPath) {
-  std::string error;
   // libm is on every library path; without a folder it must not be found there.
-  EXPECT_FALSE(SharedModule::load("libm.so.6", error));
+  EXPECT_FALSE(SharedModule::load("libm.so.6"));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -91,6 +92,9 @@ TEST_F(MakeCommand, MakesAVideoAndAThumbnailPerSlideshowAndTheSameFilesAgain) {
   EXPECT_THAT(made.err, HasSubstr("One (1/2) ["));
   EXPECT_THAT(made.err,
               ContainsRegex("Two \\(2/2\\) \\[#+\\] 100%  [0-9:]+ elapsed, [0-9:]+ left"));
+  // Not a terminal: a line a slideshow and a final one, no carriage returns.
+  EXPECT_EQ(std::count(made.err.begin(), made.err.end(), '\r'), 0);
+  EXPECT_EQ(std::count(made.err.begin(), made.err.end(), '\n'), 4) << made.err;
   // 29 frames a second: one second of opening, then two seconds per further photo.
   test::expect_psp_video(profile(1), out_ / "One.mp4", 29 + 58);
   test::expect_psp_video(profile(1), out_ / "Two.mp4", 29);

@@ -205,7 +205,13 @@ TEST_F(ProjectFile, MissingPhotosAreLeftOutAndEmptySlideshowsDropped) {
   fs::remove(files / "c.png");
   fs::remove(files / "home.png");
   fs::remove(project->slideshows[0]->cover_path);
+  prompt.shown.clear();
   std::unique_ptr<Project> loaded = load(text);
+  // The user hears once which photos are gone.
+  const std::string gone = (files / "c.png").string() + ", " + (files / "home.png").string();
+  EXPECT_THAT(prompt.shown, ElementsAre(missing_photos_message(std::vector<std::string>{
+                                (files / "c.png").string(), (files / "home.png").string()})));
+  EXPECT_EQ(prompt.shown[0].text, "2 photos could not be found and were left out: " + gone);
   ASSERT_EQ(loaded->slideshow_count(), 1);
   EXPECT_EQ(loaded->current_slideshow, 0);
   const Slideshow& trip = *loaded->slideshows[0];

@@ -1,5 +1,6 @@
 #include "support/run_command.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -14,15 +15,28 @@ namespace pictavo::test {
 
 namespace {
 
+// A pseudo-terminal: [0] the side read here, [1] the side the program writes to.
+bool open_terminal(int (&ends)[2]) {
+  ends[0] = ::posix_openpt(O_RDWR | O_NOCTTY);
+  if (ends[0] < 0) return false;
+  if (::grantpt(ends[0]) == 0 && ::unlockpt(ends[0]) == 0) {
+    ends[1] = ::open(::ptsname(ends[0]), O_RDWR | O_NOCTTY);
+    if (ends[1] >= 0) return true;
+  }
+  ::close(ends[0]);
+  return false;
+}
+
 // Runs `program`; once its stderr contains `interrupt_cue` (when not empty), sends it
-// SIGINT as Ctrl-C would.
+// SIGINT as Ctrl-C would. A program that is interrupted writes its stderr to a
+// terminal, as it does when someone presses Ctrl-C.
 CommandResult run(const std::string& program, const std::vector<std::string>& args,
                   std::string_view interrupt_cue) {
   CommandResult result;
   int out_pipe[2];
   int err_pipe[2];
   if (::pipe(out_pipe) != 0) return result;
-  if (::pipe(err_pipe) != 0) {
+  if (interrupt_cue.empty() ? ::pipe(err_pipe) != 0 : !open_terminal(err_pipe)) {
     ::close(out_pipe[0]);
     ::close(out_pipe[1]);
     return result;

@@ -18,7 +18,8 @@ CommandResult run_command(const std::string& program, const std::vector<std::str
 
 // Runs the built pictavo-cli.
 CommandResult run_cli(const std::vector<std::string>& args);
-// The same, pressing Ctrl-C (SIGINT) once its stderr contains `interrupt_cue`.
+// The same on a terminal (its stderr), pressing Ctrl-C (SIGINT) once its stderr
+// contains `interrupt_cue`.
 CommandResult run_cli_interrupted(const std::vector<std::string>& args,
                                   std::string_view interrupt_cue);
 

@@ -189,6 +189,7 @@ TEST_F(MakeVideoJobTest, FailuresEndTheJobAndSayWhatWentWrong) {
     test::write_file(first.tracks.back()->source_path(), "5 fails");
     const MakeVideoOutcome outcome = run();
     EXPECT_EQ(outcome.result, 7);
+    EXPECT_EQ(outcome.module, FailedModule::kAudioConverter);
     EXPECT_THAT(outcome.reason, HasSubstr("broken.mp3 cannot be converted"));
     EXPECT_EQ(outcome_message(outcome, false), std::nullopt);
     EXPECT_THAT(encoded_videos(home.path()), IsEmpty());
@@ -201,6 +202,7 @@ TEST_F(MakeVideoJobTest, FailuresEndTheJobAndSayWhatWentWrong) {
     listener_.events.clear();
     const MakeVideoOutcome outcome = run();
     EXPECT_EQ(outcome.result, 9);
+    EXPECT_EQ(outcome.module, FailedModule::kEncoder);
     EXPECT_THAT(outcome.reason, HasSubstr("the video of slideshow \"First\" cannot be made"));
     EXPECT_THAT(listener_.events, ElementsAre("music", "start 0", "end 0 9", "ended 9"));
     EXPECT_TRUE(fs::exists(output_ / "First.THM"));
@@ -210,6 +212,7 @@ TEST_F(MakeVideoJobTest, FailuresEndTheJobAndSayWhatWentWrong) {
     fs::remove(home.path() / kEncoderModule);
     const MakeVideoOutcome outcome = run();
     EXPECT_EQ(outcome.result, 1);
+    EXPECT_EQ(outcome.module, FailedModule::kNone);
     EXPECT_THAT(outcome.reason, HasSubstr("cannot load the encoder module"));
     EXPECT_EQ(outcome_message(outcome, false), make_video_failed_message());
     EXPECT_EQ(outcome_message(outcome, true), std::nullopt);
