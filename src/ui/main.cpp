@@ -1,0 +1,68 @@
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QLockFile>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "base/program_folder.h"
+#include "ui/main_window.h"
+#include "ui/pictavo_app.h"
+
+namespace {
+
+// --help and --version answer without a display, so they must not need one.
+bool asks_for_information(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    for (const char* option : {"-h", "--help", "--help-all", "-v", "--version"}) {
+      if (std::strcmp(argv[i], option) == 0) return true;
+    }
+  }
+  return false;
+}
+
+void describe(QCommandLineParser& parser) {
+  parser.setApplicationDescription(
+      QStringLiteral("Pictavo turns photos and music into slideshow videos for the PSP."));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  parser.addPositionalArgument(QStringLiteral("project"),
+                               QStringLiteral("A project file (.prg) to open."),
+                               QStringLiteral("[project.prg]"));
+}
+
+template <typename Application>
+std::unique_ptr<Application> make_application(int& argc, char** argv) {
+  auto app = std::make_unique<Application>(argc, argv);
+  Application::setApplicationName(QStringLiteral("pictavo"));
+  Application::setApplicationVersion(QStringLiteral(PICTAVO_VERSION));
+  return app;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCommandLineParser parser;
+  describe(parser);
+  if (asks_for_information(argc, argv)) {
+    const auto app = make_application<QCoreApplication>(argc, argv);
+    parser.process(*app);  // prints and ends the program
+    return 0;
+  }
+
+  const auto app = make_application<QApplication>(argc, argv);
+  QApplication::setApplicationDisplayName(QStringLiteral("Pictavo"));
+  parser.process(*app);
+
+  QLockFile lock(pictavo::single_instance_lock_path());
+  if (!lock.tryLock(0)) {
+    std::fprintf(stderr, "Pictavo is already running.\n");
+    return 0;
+  }
+
+  pictavo::PictavoApp pictavo_app(pictavo::program_folder());
+  pictavo_app.window().show();
+  if (const QStringList files = parser.positionalArguments(); !files.isEmpty())
+    pictavo_app.window().open_file(files.front().toStdString());
+  return QApplication::exec();
+}

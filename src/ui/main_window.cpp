@@ -1,0 +1,292 @@
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QKeySequence>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QUrl>
+
+#include "model/project.h"
+#include "ui/about_dialog.h"
+#include "ui/capacity_bar.h"
+#include "ui/effect_page.h"
+#include "ui/music_page.h"
+#include "ui/organize_photo_page.h"
+#include "ui/produce_page.h"
+#include "ui/program_settings.h"
+#include "ui/settings_dialog.h"
+#include "ui/step_tab_bar.h"
+#include "ui/tip_of_the_day_dialog.h"
+#include "ui/ui_message.h"
+#include "ui/wait_cursor.h"
+
+namespace pictavo {
+namespace {
+
+QString path_text(const std::filesystem::path& path) {
+  return QString::fromStdString(path.string());
+}
+
+// A 32 x 32 picture button whose magenta pixels are transparent.
+QToolButton* picture_button(const std::filesystem::path& picture, const QString& tip,
+                            QWidget* parent) {
+  auto* button = new QToolButton(parent);
+  QPixmap pixmap(path_text(picture));
+  if (!pixmap.isNull()) {
+    pixmap.setMask(pixmap.createMaskFromColor(QColor(0xFF, 0x00, 0xFF), Qt::MaskInColor));
+    button->setIcon(QIcon(pixmap));
+    button->setIconSize(pixmap.size());
+  } else {
+    button->setText(tip);
+  }
+  button->setToolTip(tip);
+  button->setAutoRaise(true);
+  return button;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Project& project, UserDialogs& dialogs, QSettings& settings, QWidget* parent)
+    : QWidget(parent),
+      project_(project),
+      dialogs_(dialogs),
+      settings_(settings),
+      commands_(project, dialogs) {
+  setWindowTitle(QStringLiteral("Pictavo"));
+  setFixedSize(852, 582);
+  build_controls();
+  build_menus();
+  refresh_totals();
+  post_message(this, UiMessage::kShowTipAtStart);
+  if (project_.preferences.start_count < 3) post_message(organize_page_, UiMessage::kShowHint);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::build_controls() {
+  const std::filesystem::path res = project_.preferences.program_folder / "res";
+  project_button_ = new QPushButton(QStringLiteral("Project"), this);
+  project_button_->setGeometry(10, 2, 54, 20);
+  help_button_ = new QPushButton(QStringLiteral("Help"), this);
+  help_button_->setGeometry(65, 2, 54, 20);
+
+  tabs_ = new StepTabBar(res, this);
+  tabs_->move(0, 38);
+  pages_ = new QStackedWidget(this);
+  pages_->setGeometry(0, 64, 850, 428);
+  organize_page_ = new OrganizePhotoPage(pages_);
+  effect_page_ = new EffectPage(pages_);
+  music_page_ = new MusicPage(pages_);
+  produce_page_ = new ProducePage(project_, dialogs_, this, pages_);
+  for (StepPage* page :
+       {static_cast<StepPage*>(organize_page_), static_cast<StepPage*>(effect_page_),
+        static_cast<StepPage*>(music_page_), static_cast<StepPage*>(produce_page_)})
+    pages_->addWidget(page);
+  connect(tabs_, &StepTabBar::current_changed, this, &MainWindow::show_page);
+
+  capacity_ = new CapacityBar(this);
+  capacity_->setGeometry(60, 510, 650, 32);
+  open_button_ = picture_button(res / "open_project.png", QStringLiteral("Open Project"), this);
+  open_button_->setGeometry(720, 510, 32, 32);
+  save_button_ = picture_button(res / "save_project.png", QStringLiteral("Save Project"), this);
+  save_button_->setGeometry(775, 510, 32, 32);
+  connect(open_button_, &QToolButton::clicked, this, [this] { run_command(kOpen); });
+  connect(save_button_, &QToolButton::clicked, this, [this] { run_command(kSave); });
+
+  // Escape closes the window as its close box does.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, &QWidget::close);
+}
+
+void MainWindow::build_menus() {
+  const auto add = [this](QMenu* menu, Command id, const char* text) {
+    QAction* action = menu->addAction(QString::fromUtf8(text));
+    action->setData(static_cast<int>(id));
+    connect(action, &QAction::triggered, this, [this, id] { run_command(id); });
+  };
+  // The texts are the program's own, trailing blanks included.
+  project_menu_ = new QMenu(this);
+  add(project_menu_, kNew, "New ");
+  add(project_menu_, kOpen, "Open ");
+  add(project_menu_, kSave, "Save");
+  add(project_menu_, kSaveAs, "Save As");
+  add(project_menu_, kSettings, "Settings");
+  add(project_menu_, kExit, "Exit");
+  help_menu_ = new QMenu(this);
+  add(help_menu_, kHelpManual, "Help Manual");
+  add(help_menu_, kTipEveryday, "Tip Everyday");
+  add(help_menu_, kUpdate, "Update");
+  // Window managers give Qt no window menu to extend: About stands in Help only.
+  add(help_menu_, kAbout, "About");
+
+  // A drop-down centred on the button's right edge, its top at the button's foot.
+  const auto drop_down = [](QPushButton* button, QMenu* menu) {
+    const QPoint corner = button->mapToGlobal(QPoint(button->width(), button->height()));
+    menu->popup(QPoint(corner.x() - menu->sizeHint().width() / 2, corner.y()));
+  };
+  connect(project_button_, &QPushButton::clicked, this,
+          [this, drop_down] { drop_down(project_button_, project_menu_); });
+  connect(help_button_, &QPushButton::clicked, this,
+          [this, drop_down] { drop_down(help_button_, help_menu_); });
+}
+
+void MainWindow::run_command(Command command) {
+  switch (command) {
+    case kNew: {
+      if (commands_.new_project()) project_replaced();
+      return;
+    }
+    case kOpen: {
+      const WaitCursor wait;
+      commands_.open_project();
+      project_replaced();
+      return;
+    }
+    case kSave: {
+      const WaitCursor wait;
+      commands_.save();
+      return;
+    }
+    case kSaveAs:
+      commands_.save_as();
+      return;
+    case kSettings: {
+      SettingsDialog dialog(project_, dialogs_, this);
+      dialog.exec();
+      return;
+    }
+    case kExit:
+      exit_program();
+      return;
+    case kHelpManual:
+      QDesktopServices::openUrl(QUrl::fromLocalFile(
+          path_text(project_.preferences.program_folder / "manual" / "index.html")));
+      return;
+    case kUpdate:
+      QDesktopServices::openUrl(QUrl(ProgramSettings(settings_).update_address()));
+      return;
+    case kAbout:
+      show_about();
+      return;
+    case kTipEveryday:
+      show_tip_of_the_day();
+      return;
+  }
+}
+
+void MainWindow::open_file(const std::filesystem::path& file) {
+  const WaitCursor wait;
+  commands_.open_project_file(file);
+  project_replaced();
+}
+
+int MainWindow::current_page() const {
+  return pages_->currentIndex();
+}
+
+StepPage* MainWindow::page(int index) const {
+  return static_cast<StepPage*>(pages_->widget(index));
+}
+
+void MainWindow::show_page(int index) {
+  if (index < 0 || index >= pages_->count()) return;
+  const WaitCursor wait;
+  tabs_->set_current(index);
+  pages_->setCurrentIndex(index);
+  if (index <= 2 && project_.current_slideshow >= 0)
+    post_message(page(index), UiMessage::kSelectSlideshow, project_.current_slideshow);
+  page(index)->page_shown();
+}
+
+void MainWindow::project_replaced() {
+  for (int i = 0; i < pages_->count(); ++i)
+    page(i)->project_replaced();
+  refresh_totals();
+}
+
+void MainWindow::refresh_totals() {
+  capacity_->set_used(project_.estimated_mb);
+}
+
+void MainWindow::enable_commands(bool enabled) {
+  for (QWidget* control : {static_cast<QWidget*>(project_button_),
+                           static_cast<QWidget*>(help_button_), static_cast<QWidget*>(open_button_),
+                           static_cast<QWidget*>(save_button_), static_cast<QWidget*>(tabs_)})
+    control->setEnabled(enabled);
+}
+
+bool MainWindow::event(QEvent* event) {
+  if (event->type() == UiMessageEvent::event_type()) {
+    handle_message(static_cast<const UiMessageEvent&>(*event));
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+void MainWindow::handle_message(const UiMessageEvent& message) {
+  switch (message.message()) {
+    case UiMessage::kEnableCommands:
+      enable_commands(message.w() != 0);
+      return;
+    case UiMessage::kShowTipAtStart:
+      if (ProgramSettings(settings_).tip_at_start_up()) show_tip_of_the_day();
+      return;
+    case UiMessage::kSaveProject:
+      run_command(kSave);
+      return;
+    case UiMessage::kLoadProject:
+      run_command(kOpen);
+      return;
+    case UiMessage::kTotalsChanged:
+      refresh_totals();
+      return;
+    case UiMessage::kSettingsSaved:
+      effect_page_->project_replaced();
+      music_page_->project_replaced();
+      return;
+    case UiMessage::kRebuildTree:
+      if (current_page() <= 2) page(current_page())->project_replaced();
+      return;
+    default:
+      // Messages of pages that do not listen yet.
+      return;
+  }
+}
+
+void MainWindow::show_tip_of_the_day() {
+  TipOfTheDayDialog dialog(project_.preferences.program_folder / "Tips.txt", settings_, this);
+  dialog.exec();
+}
+
+void MainWindow::show_about() {
+  AboutDialog dialog(ProgramSettings(settings_).version(), this);
+  dialog.exec();
+}
+
+void MainWindow::exit_program() {
+  const bool may_quit = commands_.quit(ProjectCommands::Quit::kExit, produce_page_->job_running(),
+                                       [this] { produce_page_->cancel_job(); });
+  if (!may_quit) return;
+  quitting_ = true;
+  close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!quitting_) {
+    quitting_ = commands_.quit(ProjectCommands::Quit::kClose, produce_page_->job_running(),
+                               [this] { produce_page_->cancel_job(); });
+  }
+  if (quitting_) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+}  // namespace pictavo

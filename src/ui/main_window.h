@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QWidget>
+#include <filesystem>
+#include <memory>
+
+#include "ui/project_commands.h"
+
+class QMenu;
+class QPushButton;
+class QSettings;
+class QStackedWidget;
+class QToolButton;
+
+namespace pictavo {
+
+class CapacityBar;
+class EffectPage;
+class MusicPage;
+class OrganizePhotoPage;
+class ProducePage;
+class Project;
+class StepPage;
+class StepTabBar;
+class UserDialogs;
+class UiMessageEvent;
+
+// The program's window: the Project and Help menus, the four step pages behind the
+// tab strip, the capacity bar and the Open and Save buttons. It owns nothing of the
+// project; it runs the project commands and keeps the pages in step with them.
+class MainWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Menu command ids, as the program has always numbered them.
+  enum Command : int {
+    kNew = 32771,
+    kOpen = 32772,
+    kSave = 32773,
+    kSaveAs = 32774,
+    kSettings = 32775,
+    kExit = 32776,
+    kHelpManual = 32777,
+    kUpdate = 32778,
+    kAbout = 32779,
+    kTipEveryday = 32788,
+  };
+
+  MainWindow(Project& project, UserDialogs& dialogs, QSettings& settings,
+             QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // Opens a project file named on the command line.
+  void open_file(const std::filesystem::path& file);
+  // Carries out a menu command, as choosing it does.
+  void run_command(Command command);
+
+  int current_page() const;
+  void show_page(int index);
+  QMenu* project_menu() const { return project_menu_; }
+  QMenu* help_menu() const { return help_menu_; }
+  CapacityBar* capacity_bar() const { return capacity_; }
+  ProducePage* produce_page() const { return produce_page_; }
+  ProjectCommands& commands() { return commands_; }
+
+ protected:
+  bool event(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void build_menus();
+  void build_controls();
+  void handle_message(const UiMessageEvent& message);
+  void enable_commands(bool enabled);
+  void project_replaced();
+  void refresh_totals();
+  void show_tip_of_the_day();
+  void show_about();
+  void exit_program();
+  StepPage* page(int index) const;
+
+  Project& project_;
+  UserDialogs& dialogs_;
+  QSettings& settings_;
+  ProjectCommands commands_;
+  bool quitting_ = false;  // the user agreed to quit: the close needs no more questions
+
+  QPushButton* project_button_ = nullptr;
+  QPushButton* help_button_ = nullptr;
+  QMenu* project_menu_ = nullptr;
+  QMenu* help_menu_ = nullptr;
+  StepTabBar* tabs_ = nullptr;
+  QStackedWidget* pages_ = nullptr;
+  OrganizePhotoPage* organize_page_ = nullptr;
+  EffectPage* effect_page_ = nullptr;
+  MusicPage* music_page_ = nullptr;
+  ProducePage* produce_page_ = nullptr;
+  CapacityBar* capacity_ = nullptr;
+  QToolButton* open_button_ = nullptr;
+  QToolButton* save_button_ = nullptr;
+};
+
+}  // namespace pictavo

@@ -1,0 +1,39 @@
+#include "ui/pictavo_app.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+#include "model/project_start.h"
+#include "ui/main_window.h"
+
+namespace pictavo {
+namespace {
+
+QString settings_path(const Project& project) {
+  return QString::fromStdString((project.preferences.writable_folder / "pictavo.ini").string());
+}
+
+}  // namespace
+
+QString single_instance_lock_path() {
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  if (folder.isEmpty()) folder = QDir::tempPath();
+  return folder + QStringLiteral("/ZorvDiscavo.lock");
+}
+
+PictavoApp::PictavoApp(const std::filesystem::path& program_folder) : project_(program_folder) {
+  start_project(project_);
+  settings_ = std::make_unique<QSettings>(settings_path(project_), QSettings::IniFormat);
+  dialogs_ = std::make_unique<FileDialogs>(nullptr);
+  window_ = std::make_unique<MainWindow>(project_, *dialogs_, *settings_);
+  prompt_ = std::make_unique<MessageBoxPrompt>(window_.get());
+  notices_ = std::make_unique<ProjectNoticePoster>(window_.get());
+  project_.front_end.prompt = prompt_.get();
+  project_.front_end.observer = notices_.get();
+}
+
+PictavoApp::~PictavoApp() {
+  project_.front_end = {};
+}
+
+}  // namespace pictavo

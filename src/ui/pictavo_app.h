@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+#include <filesystem>
+#include <memory>
+
+#include "model/project.h"
+#include "ui/message_box_prompt.h"
+#include "ui/project_notice_poster.h"
+#include "ui/user_dialogs.h"
+
+namespace pictavo {
+
+class MainWindow;
+
+// The lock that keeps a second copy of the program from starting: "ZorvDiscavo" in
+// the user's runtime folder.
+QString single_instance_lock_path();
+
+// One run of the program, started in order: the project with its preferences and
+// working folders (which logs "Software start!"), the program's settings file, and
+// the main window with the prompt and notices wired to it.
+class PictavoApp {
+ public:
+  explicit PictavoApp(const std::filesystem::path& program_folder);
+  ~PictavoApp();
+  PictavoApp(const PictavoApp&) = delete;
+  PictavoApp& operator=(const PictavoApp&) = delete;
+
+  Project& project() { return project_; }
+  MainWindow& window() { return *window_; }
+  QSettings& settings() { return *settings_; }
+
+ private:
+  Project project_;
+  std::unique_ptr<QSettings> settings_;
+  std::unique_ptr<MainWindow> window_;
+  std::unique_ptr<FileDialogs> dialogs_;
+  std::unique_ptr<MessageBoxPrompt> prompt_;
+  std::unique_ptr<ProjectNoticePoster> notices_;
+};
+
+}  // namespace pictavo

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+
+namespace pictavo {
+
+// The program's own stored values beside the preferences: the version and web
+// addresses, and the tip of the day's flag and place in the tips file. They live in
+// one INI file (QSettings) in the writable folder, under the names the program has
+// always used.
+class ProgramSettings {
+ public:
+  explicit ProgramSettings(QSettings& settings) : settings_(settings) {}
+
+  QString version() const;
+  QString home_address() const;
+  QString update_address() const;
+
+  bool tip_at_start_up() const;  // on unless stored off
+  void set_tip_at_start_up(bool show);
+  QString tip_time_stamp() const;
+  void set_tip_time_stamp(const QString& stamp);
+  long long tip_position() const;
+  void set_tip_position(long long position);
+
+ private:
+  QSettings& settings_;
+};
+
+}  // namespace pictavo

@@ -1,0 +1,122 @@
+#include "ui/project_commands.h"
+
+#include "base/folder_tree.h"
+#include "base/log.h"
+#include "model/preferences_file.h"
+#include "model/project.h"
+#include "model/project_file.h"
+#include "model/project_start.h"
+#include "model/unsaved_changes.h"
+#include "model/working_folders.h"
+#include "ui/user_dialogs.h"
+
+namespace pictavo {
+namespace {
+
+// The questions keep the program's own wording.
+constexpr const char* kSaveBeforeReplacing = "Do you want save this project?";
+constexpr const char* kSaveBeforeQuitting = "Do you want to save this project?";
+
+PromptMessage question(const char* text, PromptButtons buttons) {
+  return {text, "Query", buttons, PromptIcon::kQuestion};
+}
+
+}  // namespace
+
+ProjectCommands::ProjectCommands(Project& project, UserDialogs& dialogs)
+    : project_(project), dialogs_(dialogs) {}
+
+bool ProjectCommands::changed() const {
+  return project_.modified || has_unsaved_changes();
+}
+
+bool ProjectCommands::settle_changes(const char* text) {
+  if (!changed()) return true;
+  switch (project_.front_end.show(question(text, PromptButtons::kYesNoCancel))) {
+    case PromptAnswer::kYes:
+      return save();
+    case PromptAnswer::kNo:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void ProjectCommands::drop_unsaved_folders() {
+  if (!has_file_) delete_folder_tree(project_.preferences.working_folder);
+}
+
+bool ProjectCommands::new_project() {
+  if (!settle_changes(kSaveBeforeReplacing)) return false;
+  drop_unsaved_folders();
+  project_.remove_all_slideshows();
+  prepare_new_project(project_);
+  project_.preferences.project_path = first_free_project_path(project_.preferences.writable_folder);
+  project_.modified = false;
+  clear_unsaved();
+  has_file_ = false;
+  project_.update_totals();
+  return true;
+}
+
+bool ProjectCommands::open_project() {
+  const auto file = dialogs_.open_project(project_.preferences.program_folder);
+  if (!file) return false;
+  return open_project_file(*file);
+}
+
+bool ProjectCommands::open_project_file(const std::filesystem::path& file) {
+  if (!settle_changes(kSaveBeforeReplacing)) return false;
+  drop_unsaved_folders();
+  return load(file);
+}
+
+bool ProjectCommands::load(const std::filesystem::path& file) {
+  project_.remove_all_slideshows();
+  project_.preferences.project_path = file;
+  const bool loaded = load_project(project_);
+  project_.modified = false;
+  clear_unsaved();
+  has_file_ = loaded;
+  project_.update_totals();
+  return loaded;
+}
+
+bool ProjectCommands::save() {
+  if (!save_project(project_)) return !changed();
+  has_file_ = true;
+  return true;
+}
+
+bool ProjectCommands::save_as() {
+  const auto chosen = dialogs_.save_project(project_.preferences.program_folder);
+  if (!chosen) return false;
+  std::filesystem::path file = *chosen;
+  if (file.extension() != ".prg") file += ".prg";
+  project_.preferences.project_path = file;
+  project_.modified = true;
+  return save();
+}
+
+bool ProjectCommands::quit(Quit way, bool job_running, const std::function<void()>& stop_job) {
+  if (job_running) {
+    const PromptAnswer stop =
+        project_.front_end.show(question("Do you want to stop making DVD", PromptButtons::kYesNo));
+    if (stop != PromptAnswer::kYes) return false;
+    stop_job();
+  }
+  save_preferences(project_);
+  if (changed()) {
+    if (!settle_changes(kSaveBeforeQuitting)) return false;
+  } else if (way == Quit::kClose) {
+    const PromptAnswer quit =
+        project_.front_end.show(question("Do you want to quit?", PromptButtons::kYesNo));
+    if (quit != PromptAnswer::kYes) return false;
+  }
+  // The two log lines are the program's own, spelling included.
+  write_log(way == Quit::kExit ? "Quit software!" : "Quite software!");
+  if (way == Quit::kClose) drop_unsaved_folders();
+  return true;
+}
+
+}  // namespace pictavo

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+
+namespace pictavo {
+
+class Project;
+class UserDialogs;
+
+// The project-level commands of the main window (New, Open, Save, Save As, Exit and
+// closing the window) with their questions, on the project the window owns. Each
+// returns false when the user, or a save that failed, stopped it. Questions and
+// messages go through the project's front end.
+class ProjectCommands {
+ public:
+  ProjectCommands(Project& project, UserDialogs& dialogs);
+
+  bool new_project();
+  // Asks for the file, then opens it.
+  bool open_project();
+  // Opens `file` (the command line, a file manager), asking first to save changes.
+  bool open_project_file(const std::filesystem::path& file);
+  bool save();
+  bool save_as();
+
+  // How the user leaves: Exit in the Project menu, or the window's close box.
+  enum class Quit { kExit, kClose };
+  // Whether the program may end now. A running make-video job is stopped first by
+  // `stop_job` when the user agrees; the preferences are written; changes are
+  // saved when the user asks. A save that fails keeps the program running.
+  bool quit(Quit way, bool job_running, const std::function<void()>& stop_job);
+
+  // Whether the project has a file of its own: saved or opened in this run.
+  bool has_file() const { return has_file_; }
+
+ private:
+  bool changed() const;
+  // Asks `question` about unsaved changes; false when the user cancels or the save
+  // fails.
+  bool settle_changes(const char* question);
+  // The working folders of a project that never got a file hold nothing anyone
+  // can come back to.
+  void drop_unsaved_folders();
+  bool load(const std::filesystem::path& file);
+
+  Project& project_;
+  UserDialogs& dialogs_;
+  bool has_file_ = false;
+};
+
+}  // namespace pictavo

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QWidget>
+
+namespace pictavo {
+
+// One of the main window's four pages. The main window tells a page when it
+// becomes the visible one, and when the project was replaced or its settings
+// changed, so that the page shows the project as it is now.
+class StepPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  using QWidget::QWidget;
+
+  virtual void page_shown() {}
+  virtual void project_replaced() {}
+};
+
+}  // namespace pictavo

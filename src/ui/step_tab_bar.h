@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+#include <array>
+#include <filesystem>
+
+namespace pictavo {
+
+// The strip of the four step tabs: one 524 x 27 picture for each selected tab, the
+// captions drawn into the pictures, magenta (0xFF00FF) transparent.
+class StepTabBar : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kTabCount = 4;
+
+  // The pictures are `folder`/step_tab_N.png for N = 0..3.
+  StepTabBar(const std::filesystem::path& folder, QWidget* parent = nullptr);
+
+  int current() const { return current_; }
+  void set_current(int index);
+
+ signals:
+  void current_changed(int index);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  std::array<QPixmap, kTabCount> pictures_;
+  int current_ = 0;
+};
+
+}  // namespace pictavo

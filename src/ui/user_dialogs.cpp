@@ -1,0 +1,37 @@
+#include "ui/user_dialogs.h"
+
+#include <QFileDialog>
+
+namespace pictavo {
+namespace {
+
+const QString kProjectFilter = QStringLiteral("Project Files (*.prg)");
+
+std::optional<std::filesystem::path> chosen(const QString& path) {
+  if (path.isEmpty()) return std::nullopt;
+  return std::filesystem::path(path.toStdString());
+}
+
+QString text_of(const std::filesystem::path& path) {
+  return QString::fromStdString(path.string());
+}
+
+}  // namespace
+
+std::optional<std::filesystem::path> FileDialogs::open_project(
+    const std::filesystem::path& folder) {
+  return chosen(QFileDialog::getOpenFileName(parent_, QString(), text_of(folder), kProjectFilter));
+}
+
+std::optional<std::filesystem::path> FileDialogs::save_project(
+    const std::filesystem::path& folder) {
+  return chosen(QFileDialog::getSaveFileName(parent_, QString(), text_of(folder), kProjectFilter));
+}
+
+std::optional<std::filesystem::path> FileDialogs::choose_folder(
+    const std::string& title, const std::filesystem::path& start) {
+  return chosen(
+      QFileDialog::getExistingDirectory(parent_, QString::fromStdString(title), text_of(start)));
+}
+
+}  // namespace pictavo

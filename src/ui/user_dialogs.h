@@ -1,0 +1,39 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace pictavo {
+
+// The file and folder choosers the windows open, behind an interface so that tests
+// can script the user's choices. Each returns nothing when the user cancels.
+class UserDialogs {
+ public:
+  virtual ~UserDialogs() = default;
+  // A project file to open, and one to save to, starting in `folder`.
+  virtual std::optional<std::filesystem::path> open_project(
+      const std::filesystem::path& folder) = 0;
+  virtual std::optional<std::filesystem::path> save_project(
+      const std::filesystem::path& folder) = 0;
+  // A folder, with `title` over the chooser, starting at `start`.
+  virtual std::optional<std::filesystem::path> choose_folder(
+      const std::string& title, const std::filesystem::path& start) = 0;
+};
+
+// The choosers as Qt's file dialogs over `parent`.
+class FileDialogs final : public UserDialogs {
+ public:
+  explicit FileDialogs(QWidget* parent) : parent_(parent) {}
+  std::optional<std::filesystem::path> open_project(const std::filesystem::path& folder) override;
+  std::optional<std::filesystem::path> save_project(const std::filesystem::path& folder) override;
+  std::optional<std::filesystem::path> choose_folder(const std::string& title,
+                                                     const std::filesystem::path& start) override;
+
+ private:
+  QWidget* parent_;
+};
+
+}  // namespace pictavo
