@@ -1,0 +1,148 @@
+#include "ui/main_window.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QLockFile>
+#include <QMenu>
+#include <cstdlib>
+
+#include "model/unsaved_changes.h"
+#include "support/run_command.h"
+#include "support/scoped_environment.h"
+#include "ui/capacity_bar.h"
+#include "ui/pictavo_app.h"
+#include "ui/ui_message.h"
+#include "ui/ui_test.h"
+
+namespace pictavo {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::ElementsAre;
+using ::testing::Field;
+using ::testing::IsEmpty;
+
+auto asked(const char* text) {
+  return Field(&PromptMessage::text, text);
+}
+
+class MainWindowTest : public test::UiTest {
+ protected:
+  // A project with one slideshow of one photo, changed since it was last saved.
+  void change_project() {
+    project->add_slideshow("Trip");
+    project->current()->add_photo(home.path() / "menu_pic" / "0.jpg", project->default_setting);
+    ASSERT_TRUE(project->modified);
+  }
+  void make_saves_fail() { project->preferences.project_path = files / "gone" / "trip.prg"; }
+};
+
+TEST_F(MainWindowTest, MenusCarryTheProgramsIdsAndTexts) {
+  std::vector<std::pair<int, QString>> items;
+  for (const QMenu* menu : {window->project_menu(), window->help_menu()}) {
+    for (const QAction* action : menu->actions())
+      items.emplace_back(action->data().toInt(), action->text());
+  }
+  EXPECT_THAT(items,
+              ElementsAre(std::pair(32771, QString("New ")), std::pair(32772, QString("Open ")),
+                          std::pair(32773, QString("Save")), std::pair(32774, QString("Save As")),
+                          std::pair(32775, QString("Settings")), std::pair(32776, QString("Exit")),
+                          std::pair(32777, QString("Help Manual")),
+                          std::pair(32788, QString("Tip Everyday")),
+                          std::pair(32778, QString("Update")), std::pair(32779, QString("About"))));
+  EXPECT_EQ(window->size(), QSize(852, 582));
+}
+
+TEST_F(MainWindowTest, SaveAsAddsTheProjectExtensionUnlessItIsThere) {
+  change_project();
+  for (const auto& [typed, saved] :
+       {std::pair("trip", "trip.prg"), std::pair("trip.txt", "trip.txt.prg"),
+        std::pair("mine.prg", "mine.prg")}) {
+    dialogs.paths.push_back(files / typed);
+    window->run_command(MainWindow::kSaveAs);
+    EXPECT_TRUE(fs::exists(files / saved)) << typed;
+    EXPECT_EQ(project->preferences.project_path, files / saved);
+  }
+  EXPECT_FALSE(fs::exists(files / "trip.txt"));
+}
+
+TEST_F(MainWindowTest, NewAndOpenAskToSaveAndStopWhenTheSaveFails) {
+  change_project();
+  prompt.answers = {PromptAnswer::kCancel};
+  window->run_command(MainWindow::kNew);
+  EXPECT_EQ(project->slideshow_count(), 1);
+  EXPECT_THAT(prompt.shown, ElementsAre(asked("Do you want save this project?")));
+
+  make_saves_fail();
+  prompt.answers = {PromptAnswer::kYes};
+  window->run_command(MainWindow::kNew);
+  EXPECT_EQ(project->slideshow_count(), 1);
+
+  project->preferences.project_path = files / "trip.prg";
+  prompt.answers = {PromptAnswer::kYes};
+  window->run_command(MainWindow::kNew);
+  EXPECT_EQ(project->slideshow_count(), 0);
+  EXPECT_FALSE(project->modified);
+
+  dialogs.paths.push_back(files / "trip.prg");
+  window->run_command(MainWindow::kOpen);
+  ASSERT_EQ(project->slideshow_count(), 1);
+  EXPECT_EQ(project->slideshows[0]->name(), "Trip");
+  EXPECT_EQ(project->preferences.project_path, files / "trip.prg");
+}
+
+TEST_F(MainWindowTest, ClosingAsksAsTheProgramAlwaysDidAndNeverLosesAProject) {
+  window->show();
+  // Unchanged: the close box asks; Exit does not.
+  prompt.answers = {PromptAnswer::kNo};
+  EXPECT_FALSE(window->close());
+  EXPECT_THAT(prompt.shown, ElementsAre(asked("Do you want to quit?")));
+
+  // Changed, the user wants it saved, and the save fails: the program stays.
+  change_project();
+  make_saves_fail();
+  prompt.shown.clear();
+  prompt.answers = {PromptAnswer::kYes};
+  window->run_command(MainWindow::kExit);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_THAT(prompt.shown, ElementsAre(asked("Do you want to save this project?")));
+  prompt.answers = {PromptAnswer::kYes};
+  EXPECT_FALSE(window->close());
+
+  // Saved: Exit ends without a question.
+  project->preferences.project_path = files / "trip.prg";
+  prompt.answers = {PromptAnswer::kYes};
+  EXPECT_TRUE(window->close());
+  EXPECT_TRUE(fs::exists(files / "trip.prg"));
+  window->show();
+  prompt.shown.clear();
+  window->run_command(MainWindow::kExit);
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_THAT(prompt.shown, IsEmpty());
+}
+
+TEST_F(MainWindowTest, TheCapacityBarShowsTheEstimateAfterTotalsChange) {
+  project->estimated_mb = 123.45f;
+  post_message(window.get(), UiMessage::kTotalsChanged);
+  test::process_events();
+  EXPECT_EQ(window->capacity_bar()->text(), "Total: 4500.00MB used:123.45MB ");
+}
+
+TEST(PictavoProgram, ASecondStartEndsWithoutAWindow) {
+  test::TempFolder runtime;
+  fs::permissions(runtime.path(), fs::perms::owner_all, fs::perm_options::replace);
+  const std::string runtime_text = runtime.path().string();
+  const test::ScopedEnvironment folder("XDG_RUNTIME_DIR", runtime_text.c_str());
+  test::ensure_qt_application();
+  QLockFile first(single_instance_lock_path());
+  ASSERT_TRUE(first.tryLock(0));
+  const test::CommandResult second =
+      test::run_command((test::built_program_folder() / "pictavo").string(), {});
+  EXPECT_EQ(second.exit_code, 0);
+  EXPECT_EQ(second.err, "Pictavo is already running.\n");
+}
+
+}  // namespace
+}  // namespace pictavo

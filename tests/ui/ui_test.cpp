@@ -1,0 +1,76 @@
+#include "ui/ui_test.h"
+
+#include <QApplication>
+
+#include "model/project_start.h"
+#include "ui/main_window.h"
+#include "ui/program_settings.h"
+#include "ui/project_notice_poster.h"
+
+namespace pictavo::test {
+
+void ensure_qt_application() {
+  if (QApplication::instance() != nullptr) return;
+  static int argc = 1;
+  static char name[] = "ui_tests";
+  static char* argv[] = {name, nullptr};
+  static QApplication app(argc, argv);
+  QApplication::setApplicationDisplayName(QStringLiteral("Pictavo"));
+}
+
+void process_events() {
+  QCoreApplication::sendPostedEvents();
+  QCoreApplication::processEvents();
+}
+
+PromptAnswer ScriptedPrompt::show(const PromptMessage& message) {
+  shown.push_back(message);
+  if (answers.empty()) return cautious_answer(message.buttons);
+  const PromptAnswer answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+std::optional<std::filesystem::path> ScriptedDialogs::next() {
+  if (paths.empty()) return std::nullopt;
+  std::filesystem::path path = paths.front();
+  paths.pop_front();
+  return path;
+}
+
+std::optional<std::filesystem::path> ScriptedDialogs::open_project(const std::filesystem::path&) {
+  return next();
+}
+
+std::optional<std::filesystem::path> ScriptedDialogs::save_project(const std::filesystem::path&) {
+  return next();
+}
+
+std::optional<std::filesystem::path> ScriptedDialogs::choose_folder(const std::string&,
+                                                                    const std::filesystem::path&) {
+  return next();
+}
+
+UiTest::UiTest() {
+  ensure_qt_application();
+  for (const char* part : {"profile", "menu_pic", "res", "libZorvEncoder.so", "libxToMp2.so"})
+    home.install(part);
+  project = std::make_unique<Project>(home.path());
+  start_project(*project);
+  project->front_end.prompt = &prompt;
+  settings = std::make_unique<QSettings>(QString::fromStdString((files / "pictavo.ini").string()),
+                                         QSettings::IniFormat);
+  ProgramSettings(*settings).set_tip_at_start_up(false);
+  window = std::make_unique<MainWindow>(*project, dialogs, *settings);
+  notices_ = std::make_unique<ProjectNoticePoster>(window.get());
+  project->front_end.observer = notices_.get();
+  process_events();
+}
+
+UiTest::~UiTest() {
+  project->front_end = {};
+  window.reset();
+  process_events();
+}
+
+}  // namespace pictavo::test

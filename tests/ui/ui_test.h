@@ -1,0 +1,72 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QSettings>
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "model/project.h"
+#include "model/prompt.h"
+#include "support/temp_program_folder.h"
+#include "ui/user_dialogs.h"
+
+namespace pictavo {
+class MainWindow;
+class ProjectNoticePoster;
+}  // namespace pictavo
+
+namespace pictavo::test {
+
+// The one QApplication of a test program (offscreen).
+void ensure_qt_application();
+// Runs the posted events until none is left.
+void process_events();
+
+// Answers each message with the next scripted answer, or the cautious answer when
+// none is left, and keeps every message shown.
+class ScriptedPrompt final : public Prompt {
+ public:
+  PromptAnswer show(const PromptMessage& message) override;
+  std::deque<PromptAnswer> answers;
+  std::vector<PromptMessage> shown;
+};
+
+// Gives each chooser the next scripted path, or a cancel when none is left.
+class ScriptedDialogs final : public UserDialogs {
+ public:
+  std::optional<std::filesystem::path> open_project(const std::filesystem::path&) override;
+  std::optional<std::filesystem::path> save_project(const std::filesystem::path&) override;
+  std::optional<std::filesystem::path> choose_folder(const std::string&,
+                                                     const std::filesystem::path&) override;
+  std::deque<std::filesystem::path> paths;
+
+ private:
+  std::optional<std::filesystem::path> next();
+};
+
+// A started project in a temporary program folder (output profiles, the real
+// modules and data files of the build), a settings file that does not show the
+// tip at start-up, and the main window over them with scripted prompt and
+// choosers.
+class UiTest : public ::testing::Test {
+ protected:
+  UiTest();
+  ~UiTest() override;
+
+  TempProgramFolder home;
+  TempFolder files;
+  ScriptedPrompt prompt;
+  ScriptedDialogs dialogs;
+  std::unique_ptr<Project> project;
+  std::unique_ptr<QSettings> settings;
+  std::unique_ptr<MainWindow> window;
+
+ private:
+  std::unique_ptr<ProjectNoticePoster> notices_;
+};
+
+}  // namespace pictavo::test
