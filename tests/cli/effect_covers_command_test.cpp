@@ -7,8 +7,8 @@
 #include "effects/transition_type.h"
 #include "image/image_file.h"
 #include "render/argb.h"
-#include "render/frame_canvas.h"
 #include "render/transition_renderers.h"
+#include "support/files.h"
 #include "support/run_command.h"
 #include "support/temp_program_folder.h"
 
@@ -17,19 +17,11 @@ namespace {
 
 using ::testing::HasSubstr;
 
-std::string write_photo(const test::TempFolder& folder, const char* name, std::uint32_t colour) {
-  FrameCanvas canvas(64, 48);
-  canvas.fill(colour);
-  const std::filesystem::path path = folder / name;
-  EXPECT_TRUE(canvas.write_png(path));
-  return path.string();
-}
-
 TEST(EffectCoversCommand, WritesAJpegForEveryTransitionItCanRender) {
   test::TempProgramFolder home;
   test::TempFolder folder;
-  const std::string red = write_photo(folder, "red.png", argb(255, 255, 0, 0));
-  const std::string blue = write_photo(folder, "blue.png", argb(255, 0, 0, 255));
+  const std::string red = test::write_photo(folder / "red.png", 64, 48, argb(255, 255, 0, 0));
+  const std::string blue = test::write_photo(folder / "blue.png", 64, 48, argb(255, 0, 0, 255));
   const std::filesystem::path covers = folder / "EffectCover";
   const test::CommandResult result =
       test::run_cli({"effect-covers", "--from", red, "--to", blue, "--folder", covers.string()});
@@ -56,7 +48,7 @@ TEST(EffectCoversCommand, WritesAJpegForEveryTransitionItCanRender) {
 TEST(EffectCoversCommand, RefusesPicturesItCannotDecode) {
   test::TempProgramFolder home;
   test::TempFolder folder;
-  const std::string red = write_photo(folder, "red.png", argb(255, 255, 0, 0));
+  const std::string red = test::write_photo(folder / "red.png", 64, 48, argb(255, 255, 0, 0));
   const test::CommandResult result =
       test::run_cli({"effect-covers", "--from", red, "--to", (folder / "missing.jpg").string(),
                      "--folder", (folder / "out").string()});

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "render/argb.h"
-#include "render/frame_canvas.h"
 #include "support/files.h"
 #include "support/run_command.h"
 #include "support/temp_program_folder.h"
@@ -15,21 +14,11 @@ namespace {
 
 using ::testing::HasSubstr;
 
-// A photo file of one colour.
-std::string write_photo(const test::TempFolder& folder, const char* name, int width, int height,
-                        std::uint32_t colour) {
-  FrameCanvas canvas(width, height);
-  canvas.fill(colour);
-  const std::filesystem::path path = folder / name;
-  EXPECT_TRUE(canvas.write_png(path));
-  return path.string();
-}
-
 TEST(TransitionCommand, WritesTheI420FramesTheEncoderWouldGet) {
   test::TempProgramFolder home;
   test::TempFolder folder;
-  const std::string white = write_photo(folder, "white.png", 32, 16, kOpaqueWhite);
-  const std::string red = write_photo(folder, "red.png", 32, 16, argb(255, 255, 0, 0));
+  const std::string white = test::write_photo(folder / "white.png", 32, 16, kOpaqueWhite);
+  const std::string red = test::write_photo(folder / "red.png", 32, 16, argb(255, 255, 0, 0));
   const std::string out = (folder / "wipe.y4m").string();
   const test::CommandResult result = test::run_cli(
       {"transition", "--from", white, "--to", red, "--type", "wipe", "--p1", "1", "--seconds", "1",
@@ -53,8 +42,8 @@ TEST(TransitionCommand, WritesTheI420FramesTheEncoderWouldGet) {
 TEST(TransitionCommand, WritesPngFramesAfterTheOpening) {
   test::TempProgramFolder home;
   test::TempFolder folder;
-  const std::string white = write_photo(folder, "white.png", 40, 30, kOpaqueWhite);
-  const std::string black = write_photo(folder, "black.png", 30, 40, kOpaqueBlack);
+  const std::string white = test::write_photo(folder / "white.png", 40, 30, kOpaqueWhite);
+  const std::string black = test::write_photo(folder / "black.png", 30, 40, kOpaqueBlack);
   const test::CommandResult result = test::run_cli(
       {"transition", "--from",   white,       "--to",      black,
        "--type",     "Spin",     "--seconds", "1",         "--display",
@@ -70,7 +59,7 @@ TEST(TransitionCommand, WritesPngFramesAfterTheOpening) {
 TEST(TransitionCommand, RefusesWhatItCannotRender) {
   test::TempProgramFolder home;
   test::TempFolder folder;
-  const std::string white = write_photo(folder, "white.png", 8, 8, kOpaqueWhite);
+  const std::string white = test::write_photo(folder / "white.png", 8, 8, kOpaqueWhite);
   const std::string out = (folder / "out.y4m").string();
   const auto run = [&](std::vector<std::string> extra) {
     std::vector<std::string> args{"transition", "--from", white, "--to", white, "--y4m", out};

@@ -8,9 +8,8 @@ namespace pictavo {
 namespace {
 
 using test::ColourNear;
-
-constexpr std::uint32_t kRed = argb(255, 255, 0, 0);
-constexpr std::uint32_t kBlue = argb(255, 0, 0, 255);
+using test::kBlue;
+using test::kRed;
 
 class EffectCovers : public ::testing::Test {
  protected:

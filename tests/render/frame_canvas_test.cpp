@@ -8,10 +8,9 @@ namespace pictavo {
 namespace {
 
 using test::ColourNear;
-
-constexpr std::uint32_t kRed = argb(255, 255, 0, 0);
-constexpr std::uint32_t kGreen = argb(255, 0, 255, 0);
-constexpr std::uint32_t kBlue = argb(255, 0, 0, 255);
+using test::kBlue;
+using test::kGreen;
+using test::kRed;
 
 TEST(FrameCanvas, APictureShrunkToASliverDrawsNothingAndLeavesTheCanvasUsable) {
   FrameCanvas canvas(16, 8);

@@ -17,6 +17,10 @@
 
 namespace pictavo::test {
 
+inline constexpr std::uint32_t kRed = argb(255, 255, 0, 0);
+inline constexpr std::uint32_t kGreen = argb(255, 0, 255, 0);
+inline constexpr std::uint32_t kBlue = argb(255, 0, 0, 255);
+
 // Photos drawn in memory, found by their path.
 class MemoryPhotos : public PhotoDecoder {
  public:
@@ -71,6 +75,18 @@ inline ::testing::AssertionResult ColourNear(std::uint32_t actual, std::uint32_t
   return ::testing::AssertionSuccess();
 }
 
+// True when every pixel of the frame is within `tolerance` of the picture's.
+inline ::testing::AssertionResult ShowsPicture(const FrameCanvas& frame, const FrameCanvas& picture,
+                                               int tolerance = 0) {
+  for (int y = 0; y < frame.height(); ++y) {
+    for (int x = 0; x < frame.width(); ++x) {
+      if (!ColourNear(frame.pixel(x, y), picture.pixel(x, y), tolerance))
+        return ::testing::AssertionFailure() << "differs at " << x << "," << y;
+    }
+  }
+  return ::testing::AssertionSuccess();
+}
+
 inline std::uint32_t grey(int level) {
   const auto value = static_cast<std::uint32_t>(level);
   return argb(255, value, value, value);
@@ -88,6 +104,9 @@ class RecordingRun {
       return encoder_result(static_cast<int>(frames.size()) - 1);
     };
   }
+  // The context points into the run, so a run stays where it was made.
+  RecordingRun(const RecordingRun&) = delete;
+  RecordingRun& operator=(const RecordingRun&) = delete;
 
   // Adds photo `picture` with its effect and transition.
   void add_photo(FrameCanvas picture, int image_effect = 20, int transition_type = 0,
@@ -108,6 +127,23 @@ class RecordingRun {
   std::vector<FrameCanvas> frames;
   // What the encoder answers for frame i (from 0) of the run.
   std::function<int(int frame)> encoder_result = [](int) { return 0; };
+};
+
+// A run whose output shows `old_picture`, also photo 0, and whose photo 1
+// (`incoming`) replaces it with transition `type`.
+struct TransitionRun : RecordingRun {
+  TransitionRun(FrameCanvas old_picture, FrameCanvas incoming, int type,
+                TransitionValues values = {})
+      : RecordingRun(old_picture.width(), old_picture.height()) {
+    add_photo(old_picture.copy());
+    add_photo(std::move(incoming), 20, type, values);
+    context.output = std::move(old_picture);
+  }
+  // The photo all `new_colour` coming in over a picture all `old_colour`.
+  TransitionRun(int width, int height, std::uint32_t old_colour, std::uint32_t new_colour, int type,
+                TransitionValues values = {})
+      : TransitionRun(solid_canvas(width, height, old_colour),
+                      solid_canvas(width, height, new_colour), type, values) {}
 };
 
 }  // namespace pictavo::test

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "base/event.h"
 #include "effects/transition_type.h"
 #include "render/frame_sink.h"
 #include "render/transition_frames.h"
@@ -12,25 +11,16 @@ namespace {
 
 using test::ColourNear;
 using test::grey;
+using test::kBlue;
+using test::kGreen;
+using test::kRed;
 using test::RecordingRun;
-
-constexpr std::uint32_t kRed = argb(255, 255, 0, 0);
-constexpr std::uint32_t kGreen = argb(255, 0, 255, 0);
-constexpr std::uint32_t kBlue = argb(255, 0, 0, 255);
+using test::TransitionRun;
 
 constexpr int kAlpha = static_cast<int>(TransitionType::kAlpha);
 constexpr int kSpin = static_cast<int>(TransitionType::kSpin);
 constexpr int kWipe = static_cast<int>(TransitionType::kWipe);
 constexpr int kZoom = static_cast<int>(TransitionType::kZoom);
-
-// A run whose output shows `old_colour` and whose photo 1 is `incoming`.
-RecordingRun& prepare(RecordingRun& run, std::uint32_t old_colour, FrameCanvas incoming,
-                      int transition, TransitionValues values) {
-  run.add_photo(test::solid_canvas(4, 3, old_colour));
-  run.add_photo(std::move(incoming), 20, transition, values);
-  run.context.output.fill(old_colour);
-  return run;
-}
 
 TEST(FirstPhoto, FadesInFromWhiteOverNFrames) {
   RecordingRun run(16, 12);
@@ -78,22 +68,6 @@ TEST(FirstPhoto, TransitionPreviewShowsThePhotoFittedOnce) {
   EXPECT_EQ(window.shown[0].pixel(8, 9), kOpaqueBlack);
 }
 
-TEST(Transitions, FrameCountsFollowNAndT) {
-  for (const int type : {kAlpha, kSpin, kWipe, kZoom}) {
-    RecordingRun run(8, 6);
-    prepare(run, kOpaqueWhite, test::solid_canvas(8, 6, kRed), type, {});
-    // T = 0: straight to the photo alone.
-    EXPECT_EQ(run.render(1, 5, 0), 0);
-    ASSERT_EQ(run.frames.size(), 5u) << type;
-    EXPECT_TRUE(ColourNear(run.frames[0].pixel(4, 3), kRed)) << type;
-    // N = T: transition frames only, ending on the new photo.
-    run.frames.clear();
-    run.context.output.fill(kOpaqueWhite);
-    EXPECT_EQ(run.render(1, 6, 6), 0);
-    EXPECT_EQ(run.frames.size(), 6u) << type;
-  }
-}
-
 // Where the incoming photo's pan stands when frame t is composed.
 std::vector<float> pan_positions(IncomingPhoto incoming) {
   RecordingRun run(64, 48);
@@ -127,8 +101,7 @@ TEST(Transitions, TheIncomingPhotoMovesUnderOrWaitsAtTheEndOfTheTransition) {
 }
 
 TEST(Transitions, TheOutgoingPictureIsTheOutputAtTheStart) {
-  RecordingRun run(8, 6);
-  prepare(run, kGreen, test::solid_canvas(8, 6, kRed), kAlpha, {0, 0});
+  TransitionRun run(8, 6, kGreen, kRed, kAlpha);
   EXPECT_EQ(run.render(1, 4, 4), 0);
   // Half way: green and red mixed; the output's own changes never feed back.
   EXPECT_TRUE(ColourNear(run.frames[1].pixel(4, 4), argb(255, 128, 127, 0)));
@@ -136,30 +109,15 @@ TEST(Transitions, TheOutgoingPictureIsTheOutputAtTheStart) {
 
 TEST(Transitions, UnknownTypesRenderNothing) {
   for (const int type : {-1, 18, 99}) {
-    RecordingRun run(8, 6);
-    prepare(run, kOpaqueWhite, test::solid_canvas(8, 6, kRed), type, {});
+    TransitionRun run(8, 6, kOpaqueWhite, kRed, type);
     EXPECT_EQ(transition_renderer(type), nullptr);
     EXPECT_EQ(run.render(1, 5, 2), 0);
     EXPECT_TRUE(run.frames.empty());
   }
 }
 
-TEST(Transitions, AStopEndsTheRendererAfterTheFrameInProgress) {
-  RecordingRun run(8, 6);
-  prepare(run, kOpaqueWhite, test::solid_canvas(8, 6, kRed), kWipe, {});
-  Event stop;
-  run.context.stop_event = &stop;
-  run.encoder_result = [&stop](int frame) {
-    if (frame == 3) stop.set();
-    return 0;
-  };
-  EXPECT_EQ(run.render(1, 20, 10), 2);
-  EXPECT_EQ(run.frames.size(), 4u);
-}
-
 TEST(Transitions, AnEncoderErrorEndsTheRendererWithItsCode) {
-  RecordingRun run(8, 6);
-  prepare(run, kOpaqueWhite, test::solid_canvas(8, 6, kRed), kSpin, {});
+  TransitionRun run(8, 6, kOpaqueWhite, kRed, kSpin);
   run.encoder_result = [](int frame) { return frame == 7 ? 42 : 0; };
   EXPECT_EQ(run.render(1, 20, 5), 42);  // after the transition, in the photo's own frames
   EXPECT_EQ(run.frames.size(), 8u);
@@ -170,8 +128,7 @@ TEST(Transitions, AnEncoderErrorEndsTheRendererWithItsCode) {
 }
 
 TEST(Alpha, FadeToBlackDarkensTheOldPictureThenBringsUpTheNewOne) {
-  RecordingRun run(8, 6);
-  prepare(run, kOpaqueWhite, test::solid_canvas(8, 6, kRed), kAlpha, {2, 0});
+  TransitionRun run(8, 6, kOpaqueWhite, kRed, kAlpha, {2, 0});
   EXPECT_EQ(run.render(1, 10, 10), 0);
   ASSERT_EQ(run.frames.size(), 10u);
   const double opacity[] = {0.2, 0.4, 0.6, 0.8, 1.0};
@@ -185,15 +142,13 @@ TEST(Alpha, FadeToBlackDarkensTheOldPictureThenBringsUpTheNewOne) {
 }
 
 TEST(Alpha, NormalCrossFadesAndFadeToWhitePassesThroughWhite) {
-  RecordingRun normal(8, 6);
-  prepare(normal, kOpaqueWhite, test::solid_canvas(8, 6, kOpaqueBlack), kAlpha, {0, 0});
+  TransitionRun normal(8, 6, kOpaqueWhite, kOpaqueBlack, kAlpha);
   EXPECT_EQ(normal.render(1, 4, 4), 0);
   const int expected[] = {191, 128, 64, 0};
   for (int t = 0; t < 4; ++t)
     EXPECT_TRUE(ColourNear(normal.frames[t].pixel(2, 2), grey(expected[t]))) << t;
 
-  RecordingRun white(8, 6);
-  prepare(white, kOpaqueBlack, test::solid_canvas(8, 6, kOpaqueBlack), kAlpha, {1, 0});
+  TransitionRun white(8, 6, kOpaqueBlack, kOpaqueBlack, kAlpha, {1, 0});
   EXPECT_EQ(white.render(1, 4, 4), 0);
   const int through_white[] = {128, 255, 128, 0};
   for (int t = 0; t < 4; ++t)
@@ -201,8 +156,7 @@ TEST(Alpha, NormalCrossFadesAndFadeToWhitePassesThroughWhite) {
 }
 
 TEST(Zoom, ZoomInFadesTheGrowingOldPictureOutOverTheNewPhoto) {
-  RecordingRun run(8, 6);
-  prepare(run, kOpaqueWhite, test::solid_canvas(8, 6, kOpaqueBlack), kZoom, {0, 0});
+  TransitionRun run(8, 6, kOpaqueWhite, kOpaqueBlack, kZoom);
   EXPECT_EQ(run.render(1, 6, 5), 0);
   EXPECT_TRUE(ColourNear(run.frames[0].pixel(4, 3), grey(217)));  // 0.85
   EXPECT_TRUE(ColourNear(run.frames[4].pixel(4, 3), grey(43)));   // 0.85 / T
@@ -210,8 +164,7 @@ TEST(Zoom, ZoomInFadesTheGrowingOldPictureOutOverTheNewPhoto) {
 }
 
 TEST(Zoom, ZoomOutBringsTheNewPhotoDownOntoTheFrame) {
-  RecordingRun run(8, 6);
-  prepare(run, kOpaqueWhite, test::solid_canvas(8, 6, kOpaqueBlack), kZoom, {1, 0});
+  TransitionRun run(8, 6, kOpaqueWhite, kOpaqueBlack, kZoom, {1, 0});
   EXPECT_EQ(run.render(1, 6, 5), 0);
   EXPECT_EQ(run.frames[0].pixel(4, 3), kOpaqueWhite);            // opacity 0
   EXPECT_TRUE(ColourNear(run.frames[4].pixel(4, 3), grey(82)));  // 0.85 × 4 / 5
@@ -219,9 +172,8 @@ TEST(Zoom, ZoomOutBringsTheNewPhotoDownOntoTheFrame) {
 }
 
 TEST(Wipe, RightToLeftCoversTheStillOldPicture) {
-  RecordingRun run(16, 6);
-  prepare(run, kOpaqueWhite, test::solid_canvas(16, 6, kRed), kWipe, {1, 0});
-  run.context.output = test::quadrant_canvas(16, 6, {kOpaqueWhite, kGreen, kBlue, kOpaqueBlack});
+  TransitionRun run(test::quadrant_canvas(16, 6, {kOpaqueWhite, kGreen, kBlue, kOpaqueBlack}),
+                    test::solid_canvas(16, 6, kRed), kWipe, {1, 0});
   EXPECT_EQ(run.render(1, 4, 4), 0);
   for (int t = 0; t < 4; ++t) {
     const int edge = 16 - 4 * (t + 1);  // the new photo's left edge
@@ -234,10 +186,9 @@ TEST(Wipe, RightToLeftCoversTheStillOldPicture) {
 }
 
 TEST(Wipe, PushMovesBothPictures) {
-  RecordingRun run(16, 8);
-  prepare(run, kOpaqueWhite, test::quadrant_canvas(16, 8, {kRed, kGreen, kBlue, kOpaqueBlack}),
-          kWipe, {0, 1});
-  run.context.output = test::quadrant_canvas(16, 8, {kOpaqueWhite, kGreen, kBlue, kRed});
+  TransitionRun run(test::quadrant_canvas(16, 8, {kOpaqueWhite, kGreen, kBlue, kRed}),
+                    test::quadrant_canvas(16, 8, {kRed, kGreen, kBlue, kOpaqueBlack}), kWipe,
+                    {0, 1});
   EXPECT_EQ(run.render(1, 4, 4), 0);
   // Frame 0: both moved 4 pixels right.
   EXPECT_EQ(run.frames[0].pixel(3, 0), kGreen);        // the new photo's top right
@@ -245,16 +196,14 @@ TEST(Wipe, PushMovesBothPictures) {
   EXPECT_EQ(run.frames[0].pixel(11, 7), kBlue);        // the old bottom left, moved along
   EXPECT_EQ(run.frames[3].pixel(0, 0), kRed);
 
-  RecordingRun up(8, 8);
-  prepare(up, kOpaqueWhite, test::solid_canvas(8, 8, kRed), kWipe, {2, 1});
+  TransitionRun up(8, 8, kOpaqueWhite, kRed, kWipe, {2, 1});
   EXPECT_EQ(up.render(1, 4, 4), 0);
   EXPECT_EQ(up.frames[1].pixel(4, 3), kOpaqueWhite);
   EXPECT_EQ(up.frames[1].pixel(4, 4), kRed);
 }
 
 TEST(Spin, OddTransitionsSpendTheLongerHalfOnTheNewPhoto) {
-  RecordingRun run(48, 32);
-  prepare(run, kRed, test::solid_canvas(48, 32, kBlue), kSpin, {1, 0});
+  TransitionRun run(48, 32, kRed, kBlue, kSpin, {1, 0});
   EXPECT_EQ(run.render(1, 25, 25), 0);
   ASSERT_EQ(run.frames.size(), 25u);
   // 12 frames of the old picture spinning to nothing, then 13 of the new one.
@@ -268,9 +217,8 @@ TEST(Spin, OddTransitionsSpendTheLongerHalfOnTheNewPhoto) {
 }
 
 TEST(Spin, ASingleTransitionFrameShowsTheNewPhotoUprightAtTwiceTheSize) {
-  RecordingRun run(16, 12);
-  prepare(run, kOpaqueWhite, test::quadrant_canvas(16, 12, {kRed, kGreen, kBlue, kOpaqueBlack}),
-          kSpin, {0, 0});
+  TransitionRun run(test::solid_canvas(16, 12, kOpaqueWhite),
+                    test::quadrant_canvas(16, 12, {kRed, kGreen, kBlue, kOpaqueBlack}), kSpin);
   EXPECT_EQ(run.render(1, 2, 1), 0);
   ASSERT_EQ(run.frames.size(), 2u);
   const FrameCanvas& frame = run.frames[0];

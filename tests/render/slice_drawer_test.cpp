@@ -12,9 +12,9 @@ namespace pictavo {
 namespace {
 
 using test::ColourNear;
+using test::kBlue;
+using test::kRed;
 
-constexpr std::uint32_t kRed = argb(255, 255, 0, 0);
-constexpr std::uint32_t kBlue = argb(255, 0, 0, 255);
 constexpr std::uint32_t kGrey = argb(255, 90, 90, 90);
 
 // A picture of pseudo-random pixels, so that every sample differs.

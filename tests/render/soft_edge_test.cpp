@@ -11,7 +11,7 @@ namespace {
 
 using test::ColourNear;
 using test::grey;
-using test::RecordingRun;
+using test::TransitionRun;
 
 constexpr int kCircle = static_cast<int>(TransitionType::kCircle);
 constexpr int kClock = static_cast<int>(TransitionType::kClock);
@@ -19,18 +19,8 @@ constexpr int kDiagonalSweep = static_cast<int>(TransitionType::kDiagonalSweep);
 constexpr int kShutter = static_cast<int>(TransitionType::kShutter);
 constexpr int kSweep = static_cast<int>(TransitionType::kSweep);
 
-// A run that brings a black photo in over a white picture, so that every pixel's
-// grey level is the old picture's opacity.
-RecordingRun& white_to_black(RecordingRun& run, int transition, TransitionValues values) {
-  const int width = run.context.output.width();
-  const int height = run.context.output.height();
-  run.add_photo(test::solid_canvas(width, height, kOpaqueWhite));
-  run.add_photo(test::solid_canvas(width, height, kOpaqueBlack), 20, transition, values);
-  run.context.output.fill(kOpaqueWhite);
-  return run;
-}
-
-// The grey that shows the old white picture at `opacity` over black.
+// The runs bring a black photo in over a white picture, so that every pixel's
+// grey level is the old picture's opacity: this grey for `opacity`.
 std::uint32_t old_at(double opacity) {
   return grey(static_cast<int>(std::lround(255 * opacity)));
 }
@@ -55,8 +45,7 @@ TEST(SoftEdge, AFrameAdvanceIsSplitIntoSubStepsOfAtMostOnePixel) {
 }
 
 TEST(Sweep, EachPixelShowsTheOldPictureAtTheFactorToTheSubStepsItHasBeenInside) {
-  RecordingRun run(480, 2);
-  white_to_black(run, kSweep, {0, 40});
+  TransitionRun run(480, 2, kOpaqueWhite, kOpaqueBlack, kSweep, {0, 40});
   EXPECT_EQ(run.render(1, 51, 50), 0);
   ASSERT_EQ(run.frames.size(), 51u);
   const double f = std::pow(0.2, (10.4 / 11) / 40);
@@ -75,24 +64,21 @@ TEST(Sweep, EachPixelShowsTheOldPictureAtTheFactorToTheSubStepsItHasBeenInside) 
 }
 
 TEST(Sweep, RunsFromTheSideItsDirectionNames) {
-  RecordingRun right_to_left(480, 2);
-  white_to_black(right_to_left, kSweep, {1, 40});
+  TransitionRun right_to_left(480, 2, kOpaqueWhite, kOpaqueBlack, kSweep, {1, 40});
   EXPECT_EQ(right_to_left.render(1, 50, 50), 0);
   const double f = std::pow(0.2, (10.4 / 11) / 40);
   EXPECT_TRUE(ColourNear(right_to_left.frames[0].pixel(479, 0), old_at(std::pow(f, 11)), 1));
   EXPECT_EQ(right_to_left.frames[0].pixel(469, 0), kOpaqueWhite);
 
   // Upwards on 40 rows with width 10 in 5 frames: 10 pixels a frame, 11 sub-steps.
-  RecordingRun upwards(2, 40);
-  white_to_black(upwards, kSweep, {2, 10});
+  TransitionRun upwards(2, 40, kOpaqueWhite, kOpaqueBlack, kSweep, {2, 10});
   EXPECT_EQ(upwards.render(1, 5, 5), 0);
   const double g = std::pow(0.2, (10.0 / 11) / 10);
   EXPECT_TRUE(ColourNear(upwards.frames[0].pixel(0, 39), old_at(std::pow(g, 11)), 1));
   EXPECT_TRUE(ColourNear(upwards.frames[0].pixel(0, 30), old_at(g), 1));
   EXPECT_EQ(upwards.frames[0].pixel(0, 29), kOpaqueWhite);
 
-  RecordingRun downwards(2, 40);
-  white_to_black(downwards, kSweep, {3, 10});
+  TransitionRun downwards(2, 40, kOpaqueWhite, kOpaqueBlack, kSweep, {3, 10});
   EXPECT_EQ(downwards.render(1, 5, 5), 0);
   EXPECT_TRUE(ColourNear(downwards.frames[0].pixel(1, 0), old_at(std::pow(g, 11)), 1));
   EXPECT_EQ(downwards.frames[0].pixel(1, 10), kOpaqueWhite);
@@ -101,8 +87,7 @@ TEST(Sweep, RunsFromTheSideItsDirectionNames) {
 TEST(DiagonalSweep, TheEdgeSpansTheWidthOverTheHeightAndFadesOverThreeWidths) {
   // 40 × 20, width 10, 10 frames: 9 pixels a frame in 10 sub-steps of 0.9; the
   // edge leans two pixels across per pixel down.
-  RecordingRun run(40, 20);
-  white_to_black(run, kDiagonalSweep, {0, 10});
+  TransitionRun run(40, 20, kOpaqueWhite, kOpaqueBlack, kDiagonalSweep, {0, 10});
   EXPECT_EQ(run.render(1, 10, 10), 0);
   const double f = std::pow(0.2, 0.9 / 30);
   // (0, 0) lies 1.5 along the top from the edge's start: inside from sub-step 2.
@@ -111,8 +96,7 @@ TEST(DiagonalSweep, TheEdgeSpansTheWidthOverTheHeightAndFadesOverThreeWidths) {
   EXPECT_EQ(run.frames[0].pixel(4, 2), kOpaqueWhite);                // at 9.5
   EXPECT_EQ(run.frames[0].pixel(0, 5), kOpaqueWhite);                // at 11.5
 
-  RecordingRun mirrored(40, 20);
-  white_to_black(mirrored, kDiagonalSweep, {1, 10});
+  TransitionRun mirrored(40, 20, kOpaqueWhite, kOpaqueBlack, kDiagonalSweep, {1, 10});
   EXPECT_EQ(mirrored.render(1, 10, 10), 0);
   EXPECT_TRUE(ColourNear(mirrored.frames[0].pixel(39, 0), old_at(std::pow(f, 9)), 1));
   EXPECT_TRUE(ColourNear(mirrored.frames[0].pixel(36, 2), old_at(f), 1));
@@ -120,8 +104,7 @@ TEST(DiagonalSweep, TheEdgeSpansTheWidthOverTheHeightAndFadesOverThreeWidths) {
 }
 
 TEST(Circle, SmallToBigGrowsFromTheCentre) {
-  RecordingRun run(40, 40);
-  white_to_black(run, kCircle, {0, 40});
+  TransitionRun run(40, 40, kOpaqueWhite, kOpaqueBlack, kCircle, {0, 40});
   EXPECT_EQ(run.render(1, 21, 20), 0);
   // The radius grows by √2 × 80 / 20 × 0.5 ≈ 2.83 a frame.
   EXPECT_LT(level(run.frames[0].pixel(20, 20)), 255);
@@ -134,8 +117,7 @@ TEST(Circle, SmallToBigGrowsFromTheCentre) {
 }
 
 TEST(Circle, BigToSmallClosesARingAndThenFadesTheWholeInside) {
-  RecordingRun run(40, 30);
-  white_to_black(run, kCircle, {1, 20});
+  TransitionRun run(40, 30, kOpaqueWhite, kOpaqueBlack, kCircle, {1, 20});
   EXPECT_EQ(run.render(1, 20, 20), 0);
   // The ring starts at the circle round the frame (radius 25): the corners go
   // first, the centre last.
@@ -154,8 +136,7 @@ TEST(Circle, BigToSmallClosesARingAndThenFadesTheWholeInside) {
 TEST(Shutter, PanelsMeetInTheMiddleEarlyWhenTheEdgeIsWide) {
   // Width 80: the panels travel 1.2 frame widths, so they meet after 10 of 24
   // frames (about 42 %).
-  RecordingRun run(48, 2);
-  white_to_black(run, kShutter, {0, 80});
+  TransitionRun run(48, 2, kOpaqueWhite, kOpaqueBlack, kShutter, {0, 80});
   EXPECT_EQ(run.render(1, 24, 24), 0);
   EXPECT_LT(level(run.frames[0].pixel(0, 0)), 255);
   EXPECT_LT(level(run.frames[0].pixel(47, 0)), 255);
@@ -166,16 +147,14 @@ TEST(Shutter, PanelsMeetInTheMiddleEarlyWhenTheEdgeIsWide) {
   // The rest of the transition only fades, the middle last.
   EXPECT_LT(level(run.frames[23].pixel(0, 0)), level(run.frames[23].pixel(23, 0)));
 
-  RecordingRun across(2, 48);
-  white_to_black(across, kShutter, {1, 80});
+  TransitionRun across(2, 48, kOpaqueWhite, kOpaqueBlack, kShutter, {1, 80});
   EXPECT_EQ(across.render(1, 24, 24), 0);
   EXPECT_LT(level(across.frames[0].pixel(0, 47)), 255);
   EXPECT_EQ(across.frames[8].pixel(0, 24), kOpaqueWhite);
 }
 
 TEST(Clock, WithoutSmoothingFourFingersUncoverSharpPiesInAQuarterTurn) {
-  RecordingRun run(40, 40);
-  white_to_black(run, kClock, {2, 0});
+  TransitionRun run(40, 40, kOpaqueWhite, kOpaqueBlack, kClock, {2, 0});
   EXPECT_EQ(run.render(1, 5, 4), 0);
   ASSERT_EQ(run.frames.size(), 5u);
   // After 22.5 degrees: just clockwise of twelve o'clock is new, just before it old.
@@ -189,8 +168,7 @@ TEST(Clock, WithoutSmoothingFourFingersUncoverSharpPiesInAQuarterTurn) {
 }
 
 TEST(Clock, SmoothFingersFadeOverFiveSubStepsAFrame) {
-  RecordingRun run(40, 40);
-  white_to_black(run, kClock, {0, 1});  // one finger
+  TransitionRun run(40, 40, kOpaqueWhite, kOpaqueBlack, kClock, {0, 1});  // one finger
   EXPECT_EQ(run.render(1, 10, 10), 0);
   const double f = std::pow(0.2, 1.0 / 15);
   // Just clockwise of twelve o'clock the pixel is inside from the first sub-step.

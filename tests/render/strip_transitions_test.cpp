@@ -4,18 +4,16 @@
 
 #include "effects/transition_type.h"
 #include "render/strip_tiles.h"
-#include "render/transition_renderers.h"
 #include "render_test_support.h"
 
 namespace pictavo {
 namespace {
 
 using test::ColourNear;
-using test::RecordingRun;
-
-constexpr std::uint32_t kRed = argb(255, 255, 0, 0);
-constexpr std::uint32_t kBlue = argb(255, 0, 0, 255);
-constexpr std::uint32_t kGreen = argb(255, 0, 255, 0);
+using test::kBlue;
+using test::kGreen;
+using test::kRed;
+using test::TransitionRun;
 
 constexpr int kAccordion = static_cast<int>(TransitionType::kAccordion);
 constexpr int kBlinds = static_cast<int>(TransitionType::kBlinds);
@@ -23,15 +21,12 @@ constexpr int kDoor = static_cast<int>(TransitionType::kDoor);
 constexpr int kPolygon = static_cast<int>(TransitionType::kPolygon);
 
 // A run that brings a blue photo in over a red picture on a green background.
-RecordingRun& red_to_blue(RecordingRun& run, int transition, TransitionValues values) {
-  const int width = run.context.output.width();
-  const int height = run.context.output.height();
-  run.job.background_argb = kGreen;
-  run.add_photo(test::solid_canvas(width, height, kRed));
-  run.add_photo(test::solid_canvas(width, height, kBlue), 20, transition, values);
-  run.context.output.fill(kRed);
-  return run;
-}
+struct RedToBlue : TransitionRun {
+  RedToBlue(int width, int height, int type, TransitionValues values)
+      : TransitionRun(width, height, kRed, kBlue, type, values) {
+    job.background_argb = kGreen;
+  }
+};
 
 // True when no pixel of `frame` in columns [from, to) has `colour`'s red or blue.
 bool columns_lack(const FrameCanvas& frame, int from, int to, std::uint32_t colour) {
@@ -43,34 +38,6 @@ bool columns_lack(const FrameCanvas& frame, int from, int to, std::uint32_t colo
     }
   }
   return true;
-}
-
-TEST(CutAndSoftEdgedTransitions, RenderNFramesAndEndOnTheNewPhoto) {
-  const std::pair<TransitionType, TransitionValues> cases[] = {
-      {TransitionType::kAccordion, {1, 0}}, {TransitionType::kBlinds, {1, 10}},
-      {TransitionType::kCircle, {1, 80}},   {TransitionType::kClock, {1, 1}},
-      {TransitionType::kClock, {0, 0}},     {TransitionType::kDiagonalSweep, {1, 1}},
-      {TransitionType::kDoor, {0, 0}},      {TransitionType::kDoor, {1, 0}},
-      {TransitionType::kPolygon, {9, 0}},   {TransitionType::kPolygon, {3, 1}},
-      {TransitionType::kShutter, {1, 1}},   {TransitionType::kSweep, {2, 80}},
-  };
-  for (const auto& [type, values] : cases) {
-    const int id = static_cast<int>(type);
-    ASSERT_NE(transition_renderer(id), nullptr) << id;
-    // T = 0: the photo alone at once.
-    RecordingRun run(24, 16);
-    red_to_blue(run, id, values);
-    EXPECT_EQ(run.render(1, 3, 0), 0) << id;
-    ASSERT_EQ(run.frames.size(), 3u) << id;
-    EXPECT_EQ(run.frames[0].pixel(12, 8), kBlue) << id;
-    // N = T: only transition frames; a single one, too.
-    for (const int frames : {7, 1}) {
-      run.frames.clear();
-      run.context.output.fill(kRed);
-      EXPECT_EQ(run.render(1, frames, frames), 0) << id;
-      EXPECT_EQ(run.frames.size(), static_cast<std::size_t>(frames)) << id;
-    }
-  }
 }
 
 TEST(StripPartition, TheFirstStripsTakeTheRemainder) {
@@ -91,7 +58,7 @@ TEST(StripPartition, TheFirstStripsTakeTheRemainder) {
 
 // The first frame on which strip `index` of four 16-pixel strips is no longer
 // whole: its outer columns show the background.
-int first_narrow_frame(const RecordingRun& run, int index) {
+int first_narrow_frame(const RedToBlue& run, int index) {
   for (std::size_t t = 0; t < run.frames.size(); ++t) {
     if (run.frames[t].pixel(16 * index, 0) == kGreen) return static_cast<int>(t);
   }
@@ -100,8 +67,7 @@ int first_narrow_frame(const RecordingRun& run, int index) {
 
 TEST(Blinds, SlatsStartOneAfterAnotherFromTheirSide) {
   // Four strips, T = 20: starts trunc(20 × i × 0.4 / 4) = 2 i.
-  RecordingRun left(64, 2);
-  red_to_blue(left, kBlinds, {0, 4});
+  RedToBlue left(64, 2, kBlinds, {0, 4});
   EXPECT_EQ(left.render(1, 20, 20), 0);
   for (int i = 0; i < 4; ++i)
     EXPECT_EQ(first_narrow_frame(left, i), 2 * i) << i;
@@ -111,16 +77,14 @@ TEST(Blinds, SlatsStartOneAfterAnotherFromTheirSide) {
 
   // Right to left: trunc(20 × (4 − i) × 0.4 / 4); the rightmost starts at 2, not 0,
   // the leftmost at trunc(T × 0.4).
-  RecordingRun right(64, 2);
-  red_to_blue(right, kBlinds, {1, 4});
+  RedToBlue right(64, 2, kBlinds, {1, 4});
   EXPECT_EQ(right.render(1, 20, 20), 0);
   for (int i = 0; i < 4; ++i)
     EXPECT_EQ(first_narrow_frame(right, i), 2 * (4 - i)) << i;
 }
 
 TEST(Blinds, EachSlatTurnsOverWithinSixtyPercent) {
-  RecordingRun run(64, 2);
-  red_to_blue(run, kBlinds, {0, 4});
+  RedToBlue run(64, 2, kBlinds, {0, 4});
   EXPECT_EQ(run.render(1, 21, 20), 0);
   // Strip 0 closes over frames 0-5 and opens with the new photo over 6-11.
   EXPECT_TRUE(columns_lack(run.frames[5], 0, 16, kBlue));
@@ -137,8 +101,7 @@ TEST(Blinds, EachSlatTurnsOverWithinSixtyPercent) {
 TEST(Blinds, ASlatClosedPastZeroWidthShowsNothing) {
   // T = 25: closing spans 7.5 frames but takes 8 whole ones, ending at −1/15 of
   // the slat's width; that frame shows only the background, never a mirrored tile.
-  RecordingRun run(64, 2);
-  red_to_blue(run, kBlinds, {0, 4});
+  RedToBlue run(64, 2, kBlinds, {0, 4});
   EXPECT_EQ(run.render(1, 25, 25), 0);
   EXPECT_NE(run.frames[6].pixel(8, 0), kGreen);  // a sliver of the old picture
   for (int x = 0; x < 16; ++x)
@@ -151,8 +114,7 @@ TEST(Blinds, ASlatClosedPastZeroWidthShowsNothing) {
 TEST(Accordion, OddStripsDarkenAsTheyFold) {
   // Six strips of 80 pixels, T = 10, left to right: every frame old strip i moves
   // by 8 pixels for each strip from i on, new strip i by 8 for each before it.
-  RecordingRun run(480, 40);
-  red_to_blue(run, kAccordion, {0, 0});
+  RedToBlue run(480, 40, kAccordion, {0, 0});
   EXPECT_EQ(run.render(1, 10, 10), 0);
   // Frame 0: old strip 1 spans 120-192, shaded by 25 / 255; old strip 2 spans
   // 192-264 unshaded; the new strips lie 8 pixels wide from 0, the odd ones dark.
@@ -167,8 +129,7 @@ TEST(Accordion, OddStripsDarkenAsTheyFold) {
 
 TEST(Accordion, TheLastFrameShowsOnlyTheNewPhoto) {
   for (const int direction : {0, 1}) {
-    RecordingRun run(480, 40);
-    red_to_blue(run, kAccordion, {direction, 0});
+    RedToBlue run(480, 40, kAccordion, {direction, 0});
     EXPECT_EQ(run.render(1, 10, 10), 0);
     // The old strips have folded to nothing at one edge, the new ones lie flat.
     const FrameCanvas& last = run.frames[9];
@@ -180,8 +141,7 @@ TEST(Accordion, TheLastFrameShowsOnlyTheNewPhoto) {
 }
 
 TEST(Accordion, RightToLeftFoldsTowardsTheLeftEdge) {
-  RecordingRun run(480, 40);
-  red_to_blue(run, kAccordion, {1, 0});
+  RedToBlue run(480, 40, kAccordion, {1, 0});
   EXPECT_EQ(run.render(1, 10, 10), 0);
   // Frame 0: the new strips lie 8 pixels wide from the right edge, old strip 5
   // spans 360-432.
@@ -192,8 +152,7 @@ TEST(Accordion, RightToLeftFoldsTowardsTheLeftEdge) {
 }
 
 TEST(Door, CloseMeetsInTheMiddleOnTheLastTransitionFrame) {
-  RecordingRun run(40, 20);
-  red_to_blue(run, kDoor, {1, 0});
+  RedToBlue run(40, 20, kDoor, {1, 0});
   EXPECT_EQ(run.render(1, 10, 10), 0);
   // Frame 0: leaves 2 pixels wide at the sides, the old picture between them.
   EXPECT_EQ(run.frames[0].pixel(20, 10), kRed);
@@ -207,8 +166,7 @@ TEST(Door, CloseMeetsInTheMiddleOnTheLastTransitionFrame) {
 }
 
 TEST(Door, OpenSwingsTheOldHalvesAwayOverTheNewPhoto) {
-  RecordingRun run(40, 20);
-  red_to_blue(run, kDoor, {0, 0});
+  RedToBlue run(40, 20, kDoor, {0, 0});
   EXPECT_EQ(run.render(1, 11, 10), 0);
   // Frame 0: a gap of 4 pixels in the middle; the free edges have sunk a little.
   EXPECT_EQ(run.frames[0].pixel(19, 10), kBlue);
@@ -225,8 +183,7 @@ TEST(Door, OpenSwingsTheOldHalvesAwayOverTheNewPhoto) {
 TEST(Polygon, FlyOutOpensARegularHoleRoundTheCentre) {
   // Three pieces moving outwards by r / T = 3.6 pixels a frame on 60 × 40; the
   // triangular hole has a vertical side on the left and a corner on the right.
-  RecordingRun run(60, 40);
-  red_to_blue(run, kPolygon, {3, 1});
+  RedToBlue run(60, 40, kPolygon, {3, 1});
   EXPECT_EQ(run.render(1, 11, 10), 0);
   EXPECT_EQ(run.frames[0].pixel(30, 20), kBlue);
   EXPECT_EQ(run.frames[0].pixel(0, 0), kRed);
@@ -240,8 +197,7 @@ TEST(Polygon, FlyOutOpensARegularHoleRoundTheCentre) {
 }
 
 TEST(Polygon, NinePiecesOpenANineSidedHole) {
-  RecordingRun run(60, 60);
-  red_to_blue(run, kPolygon, {9, 1});
+  RedToBlue run(60, 60, kPolygon, {9, 1});
   EXPECT_EQ(run.render(1, 10, 10), 0);
   // Frame 3: sides at 4 × 4.24 ≈ 17 pixels; the corners of a nonagon reach only
   // 1.064 times as far, so the hole is nearly round.
@@ -257,8 +213,7 @@ TEST(Polygon, NinePiecesOpenANineSidedHole) {
 }
 
 TEST(Polygon, FlyInClosesOverTheOldPicture) {
-  RecordingRun run(60, 40);
-  red_to_blue(run, kPolygon, {5, 0});
+  RedToBlue run(60, 40, kPolygon, {5, 0});
   EXPECT_EQ(run.render(1, 10, 10), 0);
   EXPECT_EQ(run.frames[0].pixel(30, 20), kRed);
   for (const auto& [x, y] : {std::pair{0, 0}, {59, 0}, {30, 20}, {0, 39}, {59, 39}})

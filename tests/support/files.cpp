@@ -6,6 +6,8 @@
 #include <iterator>
 #include <sstream>
 
+#include "render/frame_canvas.h"
+
 namespace pictavo::test {
 
 std::string read_file(const std::filesystem::path& path) {
@@ -18,6 +20,14 @@ void write_file(const std::filesystem::path& path, std::string_view bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   ASSERT_TRUE(out.good()) << "cannot write " << path;
+}
+
+std::string write_photo(const std::filesystem::path& path, int width, int height,
+                        std::uint32_t colour) {
+  FrameCanvas canvas(width, height);
+  canvas.fill(colour);
+  EXPECT_TRUE(canvas.write_png(path)) << "cannot write " << path;
+  return path.string();
 }
 
 std::vector<std::string> log_texts(const std::filesystem::path& log) {

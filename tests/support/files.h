@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -12,6 +13,10 @@ std::string read_file(const std::filesystem::path& path);
 
 // Writes `bytes` as the whole file, creating the folders above it.
 void write_file(const std::filesystem::path& path, std::string_view bytes = "x");
+
+// Writes a PNG photo of `width` × `height` pixels all `colour`; gives its path.
+std::string write_photo(const std::filesystem::path& path, int width, int height,
+                        std::uint32_t colour);
 
 // The texts of the program's log file `log`, one per line, without their times.
 std::vector<std::string> log_texts(const std::filesystem::path& log);

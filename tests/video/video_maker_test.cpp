@@ -20,13 +20,13 @@
 namespace pictavo {
 namespace {
 
+using test::kBlue;
+using test::kGreen;
+using test::kRed;
 using test::solid_canvas;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
-constexpr std::uint32_t kRed = argb(255, 255, 0, 0);
-constexpr std::uint32_t kGreen = argb(255, 0, 255, 0);
-constexpr std::uint32_t kBlue = argb(255, 0, 0, 255);
 // The luma each colour converts to.
 constexpr int kRedY = 81;
 constexpr int kGreenY = 144;
