@@ -59,6 +59,7 @@ MainWindow::MainWindow(Project& project, UserDialogs& dialogs, QSettings& settin
       settings_(settings),
       commands_(project, dialogs) {
   setWindowTitle(QStringLiteral("Pictavo"));
+  setWindowIcon(QIcon(path_text(project_.preferences.program_folder / "res" / "pictavo.png")));
   setFixedSize(852, 582);
   build_controls();
   build_menus();

@@ -1,0 +1,78 @@
+// Renders every window, page and dialog of the program offscreen into PNG files, so
+// that the look can be reviewed without running the program (scripts/screenshots).
+// Usage: ui_screenshots OUTPUT_FOLDER [PROJECT.prg]; the program folder is
+// PICTAVO_HOME's.
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+#include <cstdio>
+
+#include "base/program_folder.h"
+#include "ui/about_dialog.h"
+#include "ui/main_window.h"
+#include "ui/pictavo_app.h"
+#include "ui/program_settings.h"
+#include "ui/settings_dialog.h"
+#include "ui/tip_of_the_day_dialog.h"
+
+namespace {
+
+QString output_folder;
+
+void settle() {
+  for (int i = 0; i < 3; ++i) {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+  }
+}
+
+bool save(QWidget& widget, const char* name) {
+  widget.show();
+  settle();
+  const QString file = output_folder + "/" + name + ".png";
+  const bool saved = widget.grab().save(file);
+  std::printf("%s %s\n", saved ? "wrote" : "could not write", file.toUtf8().constData());
+  return saved;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationDisplayName(QStringLiteral("Pictavo"));
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: ui_screenshots OUTPUT_FOLDER [PROJECT.prg]\n");
+    return 2;
+  }
+  output_folder = QString::fromLocal8Bit(argv[1]);
+  QDir().mkpath(output_folder);
+
+  pictavo::PictavoApp pictavo(pictavo::program_folder());
+  pictavo::ProgramSettings(pictavo.settings()).set_tip_at_start_up(false);
+  pictavo::MainWindow& window = pictavo.window();
+  if (argc > 2) window.open_file(argv[2]);
+
+  bool all = true;
+  const char* pages[] = {"main_organize", "main_effect", "main_music", "main_produce"};
+  for (int page = 0; page < 4; ++page) {
+    window.show_page(page);
+    all = save(window, pages[page]) && all;
+  }
+  window.show_page(0);
+
+  pictavo::AboutDialog about(pictavo::ProgramSettings(pictavo.settings()).version(), &window);
+  all = save(about, "about") && all;
+  pictavo::TipOfTheDayDialog tip(pictavo.project().preferences.program_folder / "Tips.txt",
+                                 pictavo.settings(), &window);
+  all = save(tip, "tip_of_the_day") && all;
+  pictavo::FileDialogs dialogs(&window);
+  pictavo::SettingsDialog settings(pictavo.project(), dialogs, &window);
+  const char* tabs[] = {"settings_normal", "settings_option"};
+  const auto tab_widgets = settings.findChildren<QTabWidget*>();
+  for (int tab = 0; tab < 2; ++tab) {
+    if (!tab_widgets.isEmpty()) tab_widgets.front()->setCurrentIndex(tab);
+    all = save(settings, tabs[tab]) && all;
+    if (tab_widgets.isEmpty()) break;
+  }
+  return all ? 0 : 1;
+}
