@@ -14,7 +14,9 @@ void ensure_qt_application() {
   static int argc = 1;
   static char name[] = "ui_tests";
   static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
+  // Never destroyed: Qt's own globals may go first when the program ends.
+  static QApplication* const app = new QApplication(argc, argv);
+  (void)app;
   QApplication::setApplicationDisplayName(QStringLiteral("Pictavo"));
 }
 
