@@ -11,8 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "camera_photos.h"
 #include "image/image_file.h"
 #include "image/small_pictures.h"
+#include "peer_command.h"
 #include "ratio.h"
 
 namespace {
@@ -20,46 +22,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kPhotos = 50;
-constexpr int kWidth = 4000;  // 12 megapixels, 4:3 like a camera
-constexpr int kHeight = 3000;
-
-// Smooth shapes with grain, so that the files compress like photos (4-6 MB each)
-// rather than like flat colour.
-pictavo::Image photo_like_picture() {
-  pictavo::Image image = *pictavo::Image::allocate(kWidth, kHeight, pictavo::PixelLayout::kBgrx);
-  std::uint32_t grain = 1;
-  for (int y = 0; y < kHeight; ++y) {
-    std::uint8_t* p = image.row(y);
-    for (int x = 0; x < kWidth; ++x, p += 4) {
-      grain = grain * 1664525u + 1013904223u;
-      const int noise = static_cast<int>(grain >> 27) - 16;
-      const int wave = ((x / 7 + y / 5) % 160) - 80;
-      p[0] = static_cast<std::uint8_t>(std::clamp(x * 255 / kWidth + noise, 0, 255));
-      p[1] = static_cast<std::uint8_t>(std::clamp(y * 255 / kHeight + noise + wave / 4, 0, 255));
-      p[2] = static_cast<std::uint8_t>(std::clamp(128 + wave + noise, 0, 255));
-      p[3] = 255;
-    }
-  }
-  return image;
-}
-
-std::vector<fs::path> write_photos(const fs::path& folder) {
-  pictavo::Image picture = photo_like_picture();
-  pictavo::EncodeOptions camera;
-  camera.jpeg_quality = 92;
-  std::vector<fs::path> photos;
-  for (int i = 0; i < kPhotos; ++i) {
-    // Each photo differs a little, so no file is a copy of another.
-    picture.row(i * 7)[0] = static_cast<std::uint8_t>(i);
-    const fs::path path = folder / ("IMG_" + std::to_string(1000 + i) + ".JPG");
-    if (!pictavo::save_image(picture, path, pictavo::ImageFormat::kJpeg, camera)) {
-      std::fprintf(stderr, "cannot write %s\n", path.c_str());
-      std::exit(1);
-    }
-    photos.push_back(path);
-  }
-  return photos;
-}
 
 void make_thumbnails(const std::vector<fs::path>& photos, const fs::path& out) {
   for (const fs::path& photo : photos) {
@@ -72,22 +34,13 @@ void make_thumbnails(const std::vector<fs::path>& photos, const fs::path& out) {
   }
 }
 
-void run(const std::string& command) {
-  if (std::system(command.c_str()) != 0) {
-    std::fprintf(stderr, "failed: %s\n", command.c_str());
-    std::exit(1);
-  }
-}
-
-bool have(const char* program) {
-  return std::system(("command -v " + std::string(program) + " > /dev/null").c_str()) == 0;
-}
-
 }  // namespace
 
 int main() {
   using pictavo::bench::best_seconds;
+  using pictavo::bench::have;
   using pictavo::bench::report;
+  using pictavo::bench::run;
 
   std::string pattern = (fs::temp_directory_path() / "pictavo-thumbnail-bench-XXXXXX").string();
   if (!::mkdtemp(pattern.data())) return 1;
@@ -97,9 +50,9 @@ int main() {
   fs::create_directories(photos_folder);
   fs::create_directories(out);
 
-  std::printf("writing %d photos of %d x %d into %s ...\n", kPhotos, kWidth, kHeight,
-              photos_folder.c_str());
-  const std::vector<fs::path> photos = write_photos(photos_folder);
+  std::printf("writing %d photos of %d x %d into %s ...\n", kPhotos, pictavo::bench::kCameraWidth,
+              pictavo::bench::kCameraHeight, photos_folder.c_str());
+  const std::vector<fs::path> photos = pictavo::bench::write_camera_photos(photos_folder, kPhotos);
   std::uintmax_t bytes = 0;
   for (const fs::path& photo : photos)
     bytes += fs::file_size(photo);

@@ -3,6 +3,7 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "image/cairo_image.h"
@@ -21,8 +22,16 @@ struct SmallPictureStyle {
   // picture's size before the filter draws it: cheap for large JPEGs, and the
   // filter never has to reduce by more than it can without aliasing.
   int decode_factor;
-  Placement (*place)(int photo_width, int photo_height);
+  Placement (*place)(int photo_width, int photo_height, int width, int height);
 };
+
+Placement cover_at(int photo_width, int photo_height, int, int) {
+  return cover_placement(photo_width, photo_height);
+}
+
+Placement thm_at(int photo_width, int photo_height, int, int) {
+  return thm_placement(photo_width, photo_height);
+}
 
 // Every photo shows as something, however narrow.
 Placement at_least_one_pixel(Placement placement) {
@@ -38,7 +47,8 @@ Result<Image> make_small_picture(const std::filesystem::path& photo,
                         style.height * style.decode_factor);
   if (!picture) return picture;
   const ImageOrigin& origin = picture->origin();
-  const Placement place = style.place(origin.full_width, origin.full_height);
+  const Placement place =
+      style.place(origin.full_width, origin.full_height, style.width, style.height);
   std::optional<Image> canvas = solid_picture(style.width, style.height, style.background);
   CairoSurface source = cairo_surface_for(*picture);
   if (!canvas || !source) return Failure{"not enough memory for the picture"};
@@ -103,16 +113,34 @@ Placement thm_placement(int photo_width, int photo_height) {
   return placement;
 }
 
+Placement letterbox_placement(int photo_width, int photo_height, int width, int height) {
+  if (photo_width <= 0 || photo_height <= 0) return {};
+  const double scale = std::min(static_cast<double>(width) / photo_width,
+                                static_cast<double>(height) / photo_height);
+  Placement placement;
+  placement.width = static_cast<int>(std::lround(photo_width * scale));
+  placement.height = static_cast<int>(std::lround(photo_height * scale));
+  placement.x = static_cast<int>(std::lround((width - photo_width * scale) / 2));
+  placement.y = static_cast<int>(std::lround((height - photo_height * scale) / 2));
+  return at_least_one_pixel(placement);
+}
+
 Result<Image> make_cover_picture(const std::filesystem::path& photo) {
   static constexpr SmallPictureStyle kCover{
-      kCoverWidth, kCoverHeight, rgb(255, 255, 255), CAIRO_FILTER_BEST, 2, cover_placement};
+      kCoverWidth, kCoverHeight, rgb(255, 255, 255), CAIRO_FILTER_BEST, 2, cover_at};
   return make_small_picture(photo, kCover);
 }
 
 Result<Image> make_thm_picture(const std::filesystem::path& photo) {
   static constexpr SmallPictureStyle kThm{
-      kThmWidth, kThmHeight, rgb(0, 0, 0), CAIRO_FILTER_BILINEAR, 1, thm_placement};
+      kThmWidth, kThmHeight, rgb(0, 0, 0), CAIRO_FILTER_BILINEAR, 1, thm_at};
   return make_small_picture(photo, kThm);
+}
+
+Result<Image> make_list_thumbnail(const std::filesystem::path& photo, int width, int height) {
+  const SmallPictureStyle style{
+      width, height, rgb(255, 255, 255), CAIRO_FILTER_BEST, 2, letterbox_placement};
+  return make_small_picture(photo, style);
 }
 
 std::optional<Image> solid_picture(int width, int height, RgbQuad colour) {

@@ -36,6 +36,14 @@ TEST(SmallPictures, ThumbnailKeepsSmallPhotosAndReducesLargeOnes) {
   EXPECT_EQ(thm_placement(10, -1), Placement{});
 }
 
+TEST(SmallPictures, ListThumbnailTouchesTwoSidesAndRoundsItsOffsets) {
+  EXPECT_EQ(letterbox_placement(4000, 3000, 80, 80), (Placement{0, 10, 80, 60}));
+  EXPECT_EQ(letterbox_placement(3000, 4000, 80, 60), (Placement{18, 0, 45, 60}));  // 17.5 up
+  EXPECT_EQ(letterbox_placement(40, 30, 160, 120), (Placement{0, 0, 160, 120}));
+  EXPECT_EQ(letterbox_placement(100000, 1, 60, 45), (Placement{0, 22, 60, 1}));
+  EXPECT_EQ(letterbox_placement(0, 10, 60, 45), Placement{});
+}
+
 class SmallPictureFiles : public ::testing::Test {
  protected:
   std::filesystem::path photo(const std::string& name, const Image& picture) {
@@ -60,6 +68,19 @@ TEST_F(SmallPictureFiles, CoverDrawsThePhotoOverWhite) {
     EXPECT_EQ(cover->pixel(61, y), kRed);
     EXPECT_EQ(cover->pixel(62, y), kWhite);
   }
+}
+
+TEST_F(SmallPictureFiles, ListThumbnailLetterboxesThePhotoOnWhite) {
+  const Result<Image> thumbnail =
+      make_list_thumbnail(photo("tall.png", filled_image(240, 320, kRed)), 60, 45);
+  ASSERT_TRUE(thumbnail) << thumbnail.reason();
+  ASSERT_EQ(thumbnail->width(), 60);
+  ASSERT_EQ(thumbnail->height(), 45);
+  // 34 × 45 at x 13.
+  EXPECT_EQ(thumbnail->pixel(12, 20), kWhite);
+  EXPECT_EQ(thumbnail->pixel(13, 20), kRed);
+  EXPECT_EQ(thumbnail->pixel(46, 20), kRed);
+  EXPECT_EQ(thumbnail->pixel(47, 20), kWhite);
 }
 
 TEST_F(SmallPictureFiles, CoverLaysTranslucentPhotosOverWhite) {
