@@ -14,7 +14,9 @@ void ensure_qt_application() {
   static int argc = 1;
   static char name[] = "ui_tests";
   static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
+  // Never destroyed: at exit Qt's own statics may be gone before an application
+  // object would be, and the input devices that item views create then crash it.
+  new QApplication(argc, argv);
   QApplication::setApplicationDisplayName(QStringLiteral("Pictavo"));
 }
 
@@ -49,6 +51,12 @@ std::optional<std::filesystem::path> ScriptedDialogs::save_project(const std::fi
 std::optional<std::filesystem::path> ScriptedDialogs::choose_folder(const std::string&,
                                                                     const std::filesystem::path&) {
   return next();
+}
+
+std::vector<std::filesystem::path> ScriptedDialogs::import_folders() {
+  std::vector<std::filesystem::path> folders(paths.begin(), paths.end());
+  paths.clear();
+  return folders;
 }
 
 UiTest::UiTest() {
