@@ -1,10 +1,43 @@
 #include "model/photo_adding.h"
 
+#include <algorithm>
+#include <system_error>
+
 #include "base/log.h"
+#include "base/utf8_text.h"
+#include "image/image_format.h"
 #include "model/project.h"
 #include "model/project_messages.h"
 
 namespace pictavo {
+namespace {
+
+// Gives the new current slideshow the default music and the files; without any
+// photo taken it goes again.
+PhotoFilesResult fill_new_slideshow(Project& project,
+                                    std::span<const std::filesystem::path> files) {
+  const int index = project.current_slideshow;
+  Slideshow& slideshow = *project.current();
+  slideshow.add_default_track(project.preferences);
+  const PhotoFilesResult result = add_photo_files(project, slideshow, files);
+  if (slideshow.photos.empty()) {
+    project.remove_slideshow(index);
+    return result;
+  }
+  write_log("Add Slideshow named " + slideshow.name());
+  project.modified = true;
+  return result;
+}
+
+// The folder's last path component, also for a path that ends in a separator; the
+// whole path for a root, which has none.
+std::string folder_name(const std::filesystem::path& folder) {
+  std::filesystem::path name = folder.filename();
+  if (name.empty()) name = folder.parent_path().filename();
+  return name.empty() ? folder.string() : name.string();
+}
+
+}  // namespace
 
 PhotoFilesResult add_photo_files(Project& project, Slideshow& slideshow,
                                  std::span<const std::filesystem::path> files) {
@@ -32,16 +65,47 @@ int create_slideshow_with_photos(Project& project, std::string_view name,
     return -1;
   }
   const int index = project.current_slideshow;
-  Slideshow& slideshow = *project.current();
-  slideshow.add_default_track(project.preferences);
-  add_photo_files(project, slideshow, files);
-  if (slideshow.photos.empty()) {
-    project.remove_slideshow(index);
-    return -1;
+  return fill_new_slideshow(project, files).added > 0 ? index : -1;
+}
+
+std::vector<std::filesystem::path> picture_files(const std::filesystem::path& folder) {
+  std::vector<std::filesystem::path> pictures;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    if (entry.is_regular_file(error) && image_type_of(entry.path()) != ImageFormat::kUnknown)
+      pictures.push_back(entry.path());
   }
-  write_log("Add Slideshow named " + slideshow.name());
-  project.modified = true;
-  return index;
+  std::sort(pictures.begin(), pictures.end());
+  return pictures;
+}
+
+std::string import_slideshow_name(const Project& project, const std::filesystem::path& folder) {
+  const std::string base = folder_name(folder);
+  std::string pluses;
+  std::string name = Slideshow::fit_name(base);
+  while (project.has_slideshow(name) && pluses.size() < Slideshow::kMaxNameCharacters) {
+    pluses += '+';
+    name = std::string(utf8_prefix(base, Slideshow::kMaxNameCharacters - pluses.size())) + pluses;
+  }
+  return name;
+}
+
+FolderImportResult import_folders(Project& project,
+                                  std::span<const std::filesystem::path> folders) {
+  FolderImportResult result;
+  for (const std::filesystem::path& folder : folders) {
+    const std::vector<std::filesystem::path> pictures = picture_files(folder);
+    if (pictures.empty()) continue;
+    if (project.add_slideshow(import_slideshow_name(project, folder)) != 0) break;
+    const PhotoFilesResult added = fill_new_slideshow(project, pictures);
+    if (added.added > 0) ++result.slideshows;
+    if (added.limit_reached) {
+      result.limit_reached = true;
+      project.front_end.show(too_many_images_message());
+      break;
+    }
+  }
+  return result;
 }
 
 }  // namespace pictavo

@@ -2,7 +2,9 @@
 
 #include <filesystem>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace pictavo {
 
@@ -30,5 +32,27 @@ PhotoFilesResult add_photo_files(Project& project, Slideshow& slideshow,
 // no file could be added (no files chosen: the user cancelled).
 int create_slideshow_with_photos(Project& project, std::string_view name,
                                  std::span<const std::filesystem::path> files);
+
+struct FolderImportResult {
+  int slideshows = 0;  // slideshows made
+  // The import stopped after a folder whose photos reached the size limit.
+  bool limit_reached = false;
+};
+
+// The pictures directly in `folder` (not in its subfolders), by file name: the
+// regular files of every picture type the program knows by extension.
+std::vector<std::filesystem::path> picture_files(const std::filesystem::path& folder);
+
+// The name a slideshow imported from `folder` takes: the folder's own name, with
+// "+" appended while a slideshow bears it (Trip, Trip+, Trip++), cut so that the
+// "+" still fit the 15 characters of a name.
+std::string import_slideshow_name(const Project& project, const std::filesystem::path& folder);
+
+// One new slideshow per folder with pictures, in order, each made as
+// create_slideshow_with_photos makes one and becoming the current slideshow;
+// folders without pictures are passed over silently. A folder whose photos reach
+// the size limit, or the slideshow limit, ends the import; the size limit is shown
+// as "Add too many images then output disk can contain!".
+FolderImportResult import_folders(Project& project, std::span<const std::filesystem::path> folders);
 
 }  // namespace pictavo

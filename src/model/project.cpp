@@ -32,19 +32,14 @@ void Project::slideshows_changed() {
 std::string Project::make_default_slideshow_name() const {
   for (int n = slideshow_count();; ++n) {
     std::string name = "Slideshow_" + std::to_string(n);
-    const bool taken =
-        std::any_of(slideshows.begin(), slideshows.end(),
-                    [&](const auto& slideshow) { return slideshow->name() == name; });
-    if (!taken) return name;
+    if (!has_slideshow(name)) return name;
   }
 }
 
 int Project::add_slideshow(std::string_view given_name) {
   const std::string name = Slideshow::fit_name(given_name);
   modified = true;
-  const bool taken = std::any_of(slideshows.begin(), slideshows.end(),
-                                 [&](const auto& slideshow) { return slideshow->name() == name; });
-  if (taken || name.empty()) return 1;
+  if (has_slideshow(name) || name.empty()) return 1;
   if (slideshow_count() >= kMaxSlideshows) {
     front_end.show(slideshow_limit_message(kMaxSlideshows));
     return 1;
@@ -54,6 +49,17 @@ int Project::add_slideshow(std::string_view given_name) {
   slideshows.push_back(std::move(slideshow));
   current_slideshow = slideshow_count() - 1;
   slideshows_changed();
+  return 0;
+}
+
+int Project::rename_slideshow(int index, std::string_view given_name) {
+  if (!is_slideshow_index(index)) return 1;
+  const std::string name = Slideshow::fit_name(given_name);
+  Slideshow& slideshow = *slideshows[static_cast<std::size_t>(index)];
+  if (name == slideshow.name()) return 0;
+  if (has_slideshow(name) || name.empty()) return 1;
+  slideshow.rename(name);
+  modified = true;
   return 0;
 }
 
@@ -89,6 +95,11 @@ int Project::move_slideshow_down(int index) {
 void Project::remove_all_slideshows() {
   while (!slideshows.empty())
     remove_slideshow(0);
+}
+
+bool Project::has_slideshow(std::string_view name) const {
+  return std::any_of(slideshows.begin(), slideshows.end(),
+                     [&](const auto& slideshow) { return slideshow->name() == name; });
 }
 
 Slideshow* Project::current() {

@@ -43,11 +43,17 @@ class Project {
   // and makes it current. Refused (1): a name some slideshow bears, an empty name,
   // and a 51st slideshow, which is also shown as the limit message.
   int add_slideshow(std::string_view name);
+  // Gives the slideshow at `index` the name `name` (cut to 15 characters). Refused
+  // (1): a bad index, an empty name and a name another slideshow bears; the caller
+  // shows the refusal, as for a new slideshow.
+  int rename_slideshow(int index, std::string_view name);
   int remove_slideshow(int index);
   // Swap with the neighbour; the current index stays on the slideshow it named.
   int move_slideshow_up(int index);
   int move_slideshow_down(int index);
   void remove_all_slideshows();
+  // Whether some slideshow bears exactly `name`.
+  bool has_slideshow(std::string_view name) const;
   // The current slideshow; null without slideshows.
   Slideshow* current();
 

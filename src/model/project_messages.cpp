@@ -16,6 +16,11 @@ PromptMessage slideshow_name_message() {
   return {"Slideshow name conflict or is NULL!", "", PromptButtons::kOk, PromptIcon::kQuestion};
 }
 
+PromptMessage too_many_images_message() {
+  return {"Add too many images then output disk can contain!", "", PromptButtons::kOk,
+          PromptIcon::kWarning};
+}
+
 PromptMessage size_warning_message() {
   return {
       "Length Is over 4000M! Please delete some Image or change Image display time in "

@@ -15,6 +15,9 @@ namespace pictavo {
 PromptMessage slideshow_limit_message(int limit);
 // "Slideshow name conflict or is NULL!": a new slideshow was refused.
 PromptMessage slideshow_name_message();
+// "Add too many images then output disk can contain!": an import stopped at the
+// size limit.
+PromptMessage too_many_images_message();
 // "Length Is over 4000M! ...": the estimated size passed the warning mark.
 PromptMessage size_warning_message();
 // "file:'...' is not a legal mp3 file, so it will not be added!"

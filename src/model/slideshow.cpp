@@ -1,6 +1,7 @@
 #include "model/slideshow.h"
 
 #include <algorithm>
+#include <system_error>
 #include <utility>
 
 #include "audio/music_preparation.h"
@@ -55,6 +56,15 @@ Slideshow& Slideshow::operator=(const Slideshow& other) {
 }
 
 Slideshow::~Slideshow() = default;
+
+void Slideshow::rename(std::string_view name) {
+  const std::filesystem::path old_cover = cover_path;
+  name_ = fit_name(name);
+  set_temp_folder(stream_path.parent_path());
+  std::error_code no_cover_yet;
+  std::filesystem::rename(old_cover, cover_path, no_cover_yet);
+  mark_unsaved();
+}
 
 std::string Slideshow::file_base() const {
   std::string base = name_;

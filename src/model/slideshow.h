@@ -45,6 +45,9 @@ class Slideshow {
   ~Slideshow();
 
   const std::string& name() const { return name_; }
+  // Takes the name `name` (cut by fit_name): the intermediate files follow it in
+  // their folder, and an existing cover picture is moved along.
+  void rename(std::string_view name);
   // The base of the slideshow's file names: the name with every "/" made "_", so
   // no name can point a file outside its folder.
   std::string file_base() const;

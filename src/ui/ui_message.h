@@ -13,7 +13,11 @@ enum class UiMessage : int {
   kShowTipAtStart = 1134,       // the tip of the day, when it is to show at start-up
   kSaveProject = 1135,          // Save, from a project tree's menu
   kLoadProject = 1136,          // Open, from a project tree's menu
+  kAddSlideshow = 1137,         // a page adds a slideshow, from its tree's menu
+  kDeleteSlideshow = 1138,      // a page deletes its tree's selected slideshow
+  kDeleteAllSlideshows = 1139,  // a page deletes every slideshow, from its tree's menu
   kTotalsChanged = 1140,        // the total duration and the capacity bar are stale
+  kRefreshSlideshow = 1141,     // w: the tree item of slideshow w (-1: all) is stale
   kThumbnailReady = 1146,       // w, l: a thumbnail for the Effect page's image line
   kSelectSlideshow = 1147,      // w: the slideshow a page's project tree selects
   kRebuildTree = 1152,          // the visible page's project tree is stale

@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 
+#include "ui/import_folder_dialog.h"
+
 namespace pictavo {
 namespace {
 
@@ -32,6 +34,12 @@ std::optional<std::filesystem::path> FileDialogs::choose_folder(
     const std::string& title, const std::filesystem::path& start) {
   return chosen(
       QFileDialog::getExistingDirectory(parent_, QString::fromStdString(title), text_of(start)));
+}
+
+std::vector<std::filesystem::path> FileDialogs::import_folders() {
+  ImportFolderDialog dialog(parent_);
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return dialog.checked_folders();
 }
 
 }  // namespace pictavo

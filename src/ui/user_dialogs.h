@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -21,6 +22,9 @@ class UserDialogs {
   // A folder, with `title` over the chooser, starting at `start`.
   virtual std::optional<std::filesystem::path> choose_folder(
       const std::string& title, const std::filesystem::path& start) = 0;
+  // The folders to import photos from ("Import photos from folder"); none when the
+  // user cancels.
+  virtual std::vector<std::filesystem::path> import_folders() = 0;
 };
 
 // The choosers as Qt's file dialogs over `parent`.
@@ -31,6 +35,7 @@ class FileDialogs final : public UserDialogs {
   std::optional<std::filesystem::path> save_project(const std::filesystem::path& folder) override;
   std::optional<std::filesystem::path> choose_folder(const std::string& title,
                                                      const std::filesystem::path& start) override;
+  std::vector<std::filesystem::path> import_folders() override;
 
  private:
   QWidget* parent_;

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "editing_fixture.h"
@@ -75,6 +77,73 @@ TEST_F(PhotoAdding, PhotosPastTheSizeLimitAreTakenBackAndTheRestStillTried) {
   EXPECT_EQ(project->estimated_mb, 0.0f);
   EXPECT_FALSE(project->over_hard_limit());
   EXPECT_TRUE(prompt.shown.empty());
+}
+
+class FolderImport : public test::EditingTest {
+ protected:
+  // The folder `folder` under the test's files with the photos `names`.
+  std::filesystem::path folder_with(const std::string& folder,
+                                    std::initializer_list<const char*> names) {
+    std::filesystem::create_directories(files / folder);
+    for (const char* name : names)
+      photo(folder + "/" + name);
+    return files / folder;
+  }
+
+  std::vector<std::string> slideshow_names() const {
+    std::vector<std::string> names;
+    for (const auto& slideshow : project->slideshows)
+      names.push_back(slideshow->name() + ":" + std::to_string(slideshow->photos.size()));
+    return names;
+  }
+};
+
+TEST_F(FolderImport, EachFolderWithPicturesBecomesASlideshowNamedAfterIt) {
+  const std::filesystem::path notes = files / "notes";
+  test::write_file(notes / "a.txt");
+  test::write_file(notes / "b.txt");
+  const std::vector<std::filesystem::path> folders{
+      folder_with("one/Trip", {"b.png", "a.PNG"}), notes,
+      folder_with("two/Trip/", {"c.png"}),  // a path ending in a separator
+      folder_with("three/Trip", {"d.png"}), folder_with("Summer holidays 2024", {"e.png"})};
+  test::write_file(files / "one" / "Trip" / "readme.txt");
+  folder_with("one/Trip/inner", {"f.png"});  // subfolders are not imported
+
+  const FolderImportResult result = import_folders(*project, folders);
+  EXPECT_EQ(result.slideshows, 4);
+  EXPECT_FALSE(result.limit_reached);
+  EXPECT_THAT(slideshow_names(), ElementsAre("Trip:2", "Trip+:1", "Trip++:1", "Summer holidays:1"));
+  EXPECT_EQ(project->slideshows[0]->photos[0]->source_path, folders[0] / "a.PNG");
+  EXPECT_EQ(project->slideshows[0]->tracks.size(), 1u);
+  EXPECT_EQ(project->current_slideshow, 3);
+  EXPECT_TRUE(prompt.shown.empty());
+
+  // Names of 15 characters make room for the "+".
+  import_folders(*project, std::vector<std::filesystem::path>{folders[4]});
+  EXPECT_EQ(project->slideshows.back()->name(), "Summer holiday+");
+}
+
+TEST_F(FolderImport, FoldersWithoutPicturesAddNothingAndSayNothing) {
+  test::write_file(files / "notes" / "a.txt");
+  const std::vector<std::filesystem::path> folders{files / "notes", files / "missing"};
+  const FolderImportResult result = import_folders(*project, folders);
+  EXPECT_EQ(result.slideshows, 0);
+  EXPECT_EQ(project->slideshow_count(), 0);
+  EXPECT_TRUE(prompt.shown.empty());
+}
+
+TEST_F(FolderImport, TheSizeLimitStopsAfterTheFolderAndIsShown) {
+  // As above: one photo fits the limit, two do not.
+  project->profiles.current_profile()->parameter(ProfileParameterId::kVideoBitrate).current.text =
+      "8000000";
+  const std::vector<std::filesystem::path> folders{folder_with("A", {"a.png", "b.png"}),
+                                                   folder_with("B", {"c.png"})};
+  const FolderImportResult result = import_folders(*project, folders);
+  EXPECT_EQ(result.slideshows, 1);
+  EXPECT_TRUE(result.limit_reached);
+  EXPECT_THAT(slideshow_names(), ElementsAre("A:1"));
+  EXPECT_THAT(prompt.shown, ElementsAre(too_many_images_message()));
+  EXPECT_EQ(prompt.shown[0].text, "Add too many images then output disk can contain!");
 }
 
 }  // namespace

@@ -88,6 +88,27 @@ TEST_F(ProjectEditing, RemovingKeepsTheCurrentIndexOnASlideshow) {
   EXPECT_EQ(project->current(), nullptr);
 }
 
+TEST_F(ProjectEditing, RenamingCutsAtFifteenAndRefusesTakenAndEmptyNames) {
+  Slideshow& first = slideshow_with_photos(1);
+  project->add_slideshow("Other");
+  const std::filesystem::path old_cover = first.cover_path;
+  ASSERT_TRUE(std::filesystem::exists(old_cover));
+  project->modified = false;
+  EXPECT_EQ(project->rename_slideshow(0, "Summer holidays 2024"), 0);
+  EXPECT_EQ(first.name(), "Summer holidays");
+  EXPECT_TRUE(project->modified);
+  EXPECT_EQ(first.cover_path, old_cover.parent_path() / "cover_Summer holidays.bmp");
+  EXPECT_TRUE(std::filesystem::exists(first.cover_path));
+  EXPECT_EQ(first.stream_path.filename(), "Summer holidays.m2v");
+
+  EXPECT_EQ(project->rename_slideshow(0, "Summer holidays"), 0);  // its own name
+  for (const char* refused : {"Other", ""})
+    EXPECT_EQ(project->rename_slideshow(0, refused), 1) << refused;
+  EXPECT_EQ(project->rename_slideshow(2, "New"), 1);
+  EXPECT_EQ(names(), "Summer holidays#0 Other#1 ");
+  EXPECT_TRUE(prompt.shown.empty());
+}
+
 TEST_F(ProjectEditing, MovingSwapsNeighboursAndTheCurrentIndexFollows) {
   for (const char* name : {"A", "B", "C"})
     project->add_slideshow(name);

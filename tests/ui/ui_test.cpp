@@ -53,6 +53,12 @@ std::optional<std::filesystem::path> ScriptedDialogs::choose_folder(const std::s
   return next();
 }
 
+std::vector<std::filesystem::path> ScriptedDialogs::import_folders() {
+  std::vector<std::filesystem::path> folders(paths.begin(), paths.end());
+  paths.clear();
+  return folders;
+}
+
 UiTest::UiTest() {
   ensure_qt_application();
   for (const char* part : {"profile", "menu_pic", "res", "libZorvEncoder.so", "libxToMp2.so"})

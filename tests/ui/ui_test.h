@@ -35,13 +35,15 @@ class ScriptedPrompt final : public Prompt {
   std::vector<PromptMessage> shown;
 };
 
-// Gives each chooser the next scripted path, or a cancel when none is left.
+// Gives each chooser the next scripted path, or a cancel when none is left; the
+// import chooser takes every scripted path left.
 class ScriptedDialogs final : public UserDialogs {
  public:
   std::optional<std::filesystem::path> open_project(const std::filesystem::path&) override;
   std::optional<std::filesystem::path> save_project(const std::filesystem::path&) override;
   std::optional<std::filesystem::path> choose_folder(const std::string&,
                                                      const std::filesystem::path&) override;
+  std::vector<std::filesystem::path> import_folders() override;
   std::deque<std::filesystem::path> paths;
 
  private:
