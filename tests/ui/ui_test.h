@@ -35,7 +35,8 @@ class ScriptedPrompt final : public Prompt {
   std::vector<PromptMessage> shown;
 };
 
-// Gives each chooser the next scripted path, or a cancel when none is left.
+// Gives each chooser the next scripted path, or a cancel when none is left, and
+// keeps the titles of the folder choosers.
 class ScriptedDialogs final : public UserDialogs {
  public:
   std::optional<std::filesystem::path> open_project(const std::filesystem::path&) override;
@@ -43,6 +44,7 @@ class ScriptedDialogs final : public UserDialogs {
   std::optional<std::filesystem::path> choose_folder(const std::string&,
                                                      const std::filesystem::path&) override;
   std::deque<std::filesystem::path> paths;
+  std::vector<std::string> folder_titles;
 
  private:
   std::optional<std::filesystem::path> next();
