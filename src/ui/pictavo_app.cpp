@@ -5,6 +5,7 @@
 
 #include "model/project_start.h"
 #include "ui/main_window.h"
+#include "ui/produce_page.h"
 
 namespace pictavo {
 namespace {
@@ -30,6 +31,7 @@ PictavoApp::PictavoApp(const std::filesystem::path& program_folder) : project_(p
   notices_ = std::make_unique<ProjectNoticePoster>(window_.get());
   project_.front_end.prompt = prompt_.get();
   project_.front_end.observer = notices_.get();
+  window_->produce_page()->set_system_power(&power_);
 }
 
 PictavoApp::~PictavoApp() {

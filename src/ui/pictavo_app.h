@@ -9,6 +9,7 @@
 #include "ui/message_box_prompt.h"
 #include "ui/project_notice_poster.h"
 #include "ui/user_dialogs.h"
+#include "video/logind_power.h"
 
 namespace pictavo {
 
@@ -20,7 +21,8 @@ QString single_instance_lock_path();
 
 // One run of the program, started in order: the project with its preferences and
 // working folders (which logs "Software start!"), the program's settings file, and
-// the main window with the prompt and notices wired to it.
+// the main window with the prompt and notices wired to it, and logind to switch
+// the computer off after a job when the user asks for it.
 class PictavoApp {
  public:
   explicit PictavoApp(const std::filesystem::path& program_folder);
@@ -34,6 +36,7 @@ class PictavoApp {
 
  private:
   Project project_;
+  LogindPower power_;  // outlives the window that uses it
   std::unique_ptr<QSettings> settings_;
   std::unique_ptr<MainWindow> window_;
   std::unique_ptr<FileDialogs> dialogs_;

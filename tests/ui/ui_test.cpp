@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "model/project_start.h"
+#include "model/unsaved_changes.h"
 #include "ui/main_window.h"
 #include "ui/program_settings.h"
 #include "ui/project_notice_poster.h"
@@ -48,8 +49,9 @@ std::optional<std::filesystem::path> ScriptedDialogs::save_project(const std::fi
   return next();
 }
 
-std::optional<std::filesystem::path> ScriptedDialogs::choose_folder(const std::string&,
+std::optional<std::filesystem::path> ScriptedDialogs::choose_folder(const std::string& title,
                                                                     const std::filesystem::path&) {
+  folder_titles.push_back(title);
   return next();
 }
 
@@ -65,6 +67,7 @@ UiTest::UiTest() {
     home.install(part);
   project = std::make_unique<Project>(home.path());
   start_project(*project);
+  clear_unsaved();  // left over from the tests before
   project->front_end.prompt = &prompt;
   settings = std::make_unique<QSettings>(QString::fromStdString((files / "pictavo.ini").string()),
                                          QSettings::IniFormat);

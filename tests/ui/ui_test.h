@@ -35,8 +35,9 @@ class ScriptedPrompt final : public Prompt {
   std::vector<PromptMessage> shown;
 };
 
-// Gives each chooser the next scripted path, or a cancel when none is left; the
-// import chooser takes every scripted path left.
+// Gives each chooser the next scripted path, or a cancel when none is left (the
+// import chooser takes every scripted path left), and keeps the titles of the
+// folder choosers.
 class ScriptedDialogs final : public UserDialogs {
  public:
   std::optional<std::filesystem::path> open_project(const std::filesystem::path&) override;
@@ -45,6 +46,7 @@ class ScriptedDialogs final : public UserDialogs {
                                                      const std::filesystem::path&) override;
   std::vector<std::filesystem::path> import_folders() override;
   std::deque<std::filesystem::path> paths;
+  std::vector<std::string> folder_titles;
 
  private:
   std::optional<std::filesystem::path> next();

@@ -1,0 +1,61 @@
+#include "ui/completion_dialog.h"
+
+#include <QDesktopServices>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace pictavo {
+
+CompletionDialog::CompletionDialog(const std::filesystem::path& output_folder, QWidget* parent)
+    : QDialog(parent), output_folder_(output_folder) {
+  setWindowTitle(QStringLiteral("Information"));
+  auto* accomplished = new QLabel(QStringLiteral("Mission accomplished!"), this);
+  QFont large = accomplished->font();
+  large.setBold(true);
+  large.setPointSizeF(large.pointSizeF() * 1.3);
+  accomplished->setFont(large);
+
+  auto* folder = new QLineEdit(QString::fromStdString(output_folder.string()), this);
+  folder->setObjectName(QStringLiteral("output_folder"));
+  folder->setReadOnly(true);
+  auto* folder_row = new QHBoxLayout;
+  folder_row->addWidget(new QLabel(QStringLiteral("Output Folder:"), this));
+  folder_row->addWidget(folder, 1);
+
+  auto* next_step = new QLabel(
+      QStringLiteral("Next setp: connect PSP to your computer by USB cable.  And then click "
+                     "\"Transfer to PSP\" button."),
+      this);
+  next_step->setWordWrap(true);
+
+  open_folder_ = new QPushButton(QStringLiteral("Open Output folder"), this);
+  transfer_ = new QPushButton(QStringLiteral("Transfer to PSP"), this);
+  // The copying dialog is not part of the program yet.
+  transfer_->setEnabled(false);
+  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+  connect(open_folder_, &QPushButton::clicked, this, &CompletionDialog::open_output_folder);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  for (QPushButton* button : {open_folder_, transfer_, cancel})
+    buttons->addWidget(button);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(accomplished);
+  layout->addLayout(folder_row);
+  layout->addWidget(next_step);
+  layout->addSpacing(8);
+  layout->addLayout(buttons);
+  resize(460, sizeHint().height());
+}
+
+void CompletionDialog::open_output_folder() {
+  accept();
+  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(output_folder_.string())));
+}
+
+}  // namespace pictavo

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+#include <filesystem>
+
+class QPushButton;
+
+namespace pictavo {
+
+// "Information": every video was made. Shows the output folder and leads on: "Open
+// Output folder" opens it in the desktop's file manager; "Transfer to PSP" is to
+// open the copying dialog with it.
+class CompletionDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit CompletionDialog(const std::filesystem::path& output_folder, QWidget* parent = nullptr);
+
+  QPushButton* open_folder_button() const { return open_folder_; }
+  QPushButton* transfer_button() const { return transfer_; }
+
+ private:
+  void open_output_folder();
+
+  std::filesystem::path output_folder_;
+  QPushButton* open_folder_ = nullptr;
+  QPushButton* transfer_ = nullptr;
+};
+
+}  // namespace pictavo

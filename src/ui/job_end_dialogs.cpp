@@ -1,0 +1,18 @@
+#include "ui/job_end_dialogs.h"
+
+#include "ui/completion_dialog.h"
+#include "ui/shutdown_countdown_dialog.h"
+
+namespace pictavo {
+
+void ModalJobEndDialogs::mission_accomplished(const std::filesystem::path& output_folder) {
+  CompletionDialog dialog(output_folder, parent_);
+  dialog.exec();
+}
+
+bool ModalJobEndDialogs::confirm_shutdown() {
+  ShutdownCountdownDialog dialog(parent_);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace pictavo

@@ -1,0 +1,42 @@
+#include "ui/shutdown_countdown_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "video/make_video_messages.h"
+
+namespace pictavo {
+
+ShutdownCountdownDialog::ShutdownCountdownDialog(QWidget* parent) : QDialog(parent) {
+  const PromptMessage message = shutdown_countdown_message();
+  setWindowTitle(QString::fromStdString(message.caption));
+  auto* icon = new QLabel(this);
+  icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
+  auto* text = new QLabel(QString::fromStdString(message.text), this);
+  text->setObjectName(QStringLiteral("text"));
+  auto* row = new QHBoxLayout;
+  row->addWidget(icon, 0, Qt::AlignTop);
+  row->addWidget(text, 1);
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(row);
+  layout->addWidget(buttons);
+
+  timer_.setInterval(1000);
+  connect(&timer_, &QTimer::timeout, this, &ShutdownCountdownDialog::tick);
+  connect(this, &QDialog::finished, &timer_, &QTimer::stop);
+  timer_.start();
+}
+
+void ShutdownCountdownDialog::tick() {
+  if (seconds_left_ > 0) --seconds_left_;
+  if (seconds_left_ == 0) accept();
+}
+
+}  // namespace pictavo

@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "ui/completion_dialog.h"
+#include "ui/shutdown_countdown_dialog.h"
+#include "ui/ui_test.h"
+
+namespace pictavo {
+namespace {
+
+TEST(JobEndDialogs, TheCompletionDialogShowsTheOutputFolder) {
+  test::ensure_qt_application();
+  const CompletionDialog dialog("/home/me/Videos");
+  EXPECT_EQ(dialog.windowTitle(), "Information");
+  EXPECT_EQ(dialog.findChild<QLineEdit*>("output_folder")->text(), "/home/me/Videos");
+  QStringList texts;
+  for (const QLabel* label : dialog.findChildren<QLabel*>())
+    texts << label->text();
+  EXPECT_TRUE(texts.contains("Mission accomplished!"));
+  EXPECT_TRUE(texts.contains(
+      "Next setp: connect PSP to your computer by USB cable.  And then click \"Transfer to PSP\" "
+      "button."));
+  EXPECT_EQ(dialog.open_folder_button()->text(), "Open Output folder");
+  EXPECT_FALSE(dialog.transfer_button()->isEnabled());
+}
+
+TEST(JobEndDialogs, TheCountdownAnswersOkAfterTenSecondsWithoutAnAnswer) {
+  test::ensure_qt_application();
+  ShutdownCountdownDialog dialog;
+  EXPECT_EQ(dialog.windowTitle(), "Discavo");
+  EXPECT_EQ(dialog.findChild<QLabel*>("text")->text(),
+            "10s later will shutdown the computer!\nIf you do not want to shut down press cancel.");
+  dialog.show();
+  for (int second = 1; second < ShutdownCountdownDialog::kSeconds; ++second)
+    dialog.tick();
+  EXPECT_TRUE(dialog.isVisible());
+  dialog.tick();
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+}  // namespace
+}  // namespace pictavo

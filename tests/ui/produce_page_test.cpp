@@ -1,0 +1,335 @@
+#include "ui/produce_page.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <algorithm>
+#include <atomic>
+#include <functional>
+#include <future>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "support/run_command.h"
+#include "support/test_modules.h"
+#include "ui/job_end_dialogs.h"
+#include "ui/main_window.h"
+#include "ui/make_video_signals.h"
+#include "ui/profile_settings_list.h"
+#include "ui/ui_message.h"
+#include "ui/ui_test.h"
+#include "video/encoder_module.h"
+#include "video/system_power.h"
+
+namespace pictavo {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::ElementsAre;
+using ::testing::Field;
+using ::testing::IsEmpty;
+using ::testing::Not;
+using ::testing::StartsWith;
+
+// The dialogs at the end of a job, answered at once: the countdown with OK.
+class RecordingEndDialogs final : public JobEndDialogs {
+ public:
+  void mission_accomplished(const fs::path& output_folder) override {
+    completed.push_back(output_folder);
+  }
+  bool confirm_shutdown() override {
+    ++countdowns;
+    return true;
+  }
+  std::vector<fs::path> completed;
+  int countdowns = 0;
+};
+
+class CountingPower final : public SystemPower {
+ public:
+  Result power_off() override {
+    ++calls;
+    return Result::kDone;
+  }
+  int calls = 0;
+};
+
+// The messages a window receives, as (message, w).
+class PostedMessages final : public QObject {
+ public:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == UiMessageEvent::event_type()) {
+      const auto& message = static_cast<const UiMessageEvent&>(*event);
+      received.emplace_back(static_cast<int>(message.message()), message.w());
+    }
+    return false;
+  }
+  // The w of every `message` received.
+  std::vector<long long> of(UiMessage message) const {
+    std::vector<long long> values;
+    for (const auto& [number, w] : received) {
+      if (number == static_cast<int>(message)) values.push_back(w);
+    }
+    return values;
+  }
+  std::vector<std::pair<int, long long>> received;
+};
+
+class ProducePageTest : public test::UiTest {
+ protected:
+  ProducePageTest() : page(*window->produce_page()) {
+    page.set_job_end_dialogs(end_dialogs);
+    page.set_system_power(&power);
+    window->installEventFilter(&to_window);
+    signals_ = page.findChild<MakeVideoSignals*>();
+    QObject::connect(
+        signals_, &MakeVideoSignals::ended, &page, [this] { ended_ = true; }, Qt::QueuedConnection);
+  }
+
+  template <typename Widget>
+  Widget* control(const char* name) const {
+    return page.findChild<Widget*>(QString::fromUtf8(name));
+  }
+  QPushButton* create() const { return control<QPushButton>("create"); }
+  QString status() const { return control<QLabel>("status")->text(); }
+
+  // A slideshow of `photos` copies of one picture, each shown 1 s after a 1 s
+  // transition; the test encoder stands in for the real one.
+  Slideshow& add_slideshow(const std::string& name, int photos) {
+    home.install_file(test::fake_encoder_module(), kEncoderModule);
+    project->default_setting.effect.display_seconds = 1;
+    project->default_setting.effect.transition_seconds = 1;
+    project->add_slideshow(name);
+    Slideshow& slideshow = *project->slideshows.back();
+    for (int i = 0; i < photos; ++i) {
+      const fs::path photo = files / (name + std::to_string(i) + ".jpg");
+      fs::copy_file(home.path() / "menu_pic" / "0.jpg", photo);
+      slideshow.add_photo(photo, project->default_setting);
+    }
+    project->update_totals();
+    return slideshow;
+  }
+
+  // Handles events until `done` holds.
+  static void run_until(const std::function<bool()>& done) {
+    while (!done())
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
+
+  void start() {
+    ended_ = false;
+    create()->click();
+    ASSERT_TRUE(page.job_running());
+  }
+  // Handles events until the page showed the job's end.
+  void wait_for_end() {
+    run_until([this] { return ended_; });
+    test::process_events();
+  }
+  void make_videos() {
+    start();
+    wait_for_end();
+  }
+
+  ProducePage& page;
+  RecordingEndDialogs end_dialogs;
+  CountingPower power;
+  PostedMessages to_window;
+  MakeVideoSignals* signals_ = nullptr;
+
+ private:
+  bool ended_ = false;
+};
+
+void choose(QComboBox* box, const char* text) {
+  box->setCurrentText(QString::fromUtf8(text));
+  ASSERT_EQ(box->currentText(), text);
+  emit box->activated(box->currentIndex());
+}
+
+TEST_F(ProducePageTest, TheSettingsShowTheProfileAndTakeTheUsersChoices) {
+  add_slideshow("Trip", 2);
+  auto* list = control<ProfileSettingsList>("settings");
+  QStringList items;
+  for (int i = 0; i < list->topLevelItemCount(); ++i)
+    items << list->topLevelItem(i)->text(0);
+  EXPECT_EQ(items, QStringList({"  Video", "  Video Codec", "  Video Size", "  Video Bitrate",
+                                "  Video Frame Rate", "Audio", "  Audio Codec", "  Audio Bitrate",
+                                "  Sample Rate", "  Audio Channel"}));
+  EXPECT_EQ(list->headerItem()->text(0), "Item");
+  EXPECT_EQ(list->headerItem()->text(1), "Value");
+
+  const ProfileGroup& group = project->profiles.groups().front();
+  auto* profiles = control<QComboBox>("profile");
+  ASSERT_EQ(profiles->count(), static_cast<int>(group.profiles.size()));
+  EXPECT_EQ(profiles->currentText(), QString::fromStdString(group.profiles.front().desc_l));
+  const OutputProfile& profile = *project->profiles.current_profile();
+  for (int id = 0; id < kProfileParameterCount; ++id) {
+    const ProfileParameter& parameter = profile.parameters[static_cast<std::size_t>(id)];
+    const QComboBox* box = list->value_box(static_cast<ProfileParameterId>(id));
+    EXPECT_EQ(box->count(), static_cast<int>(parameter.values.size())) << id;
+    EXPECT_EQ(box->currentText().toStdString(), parameter.current.text) << id;
+  }
+
+  // A PAL frame rate makes every photo PAL; a higher bitrate makes the videos larger.
+  const int ntsc_frames = project->total_frames;
+  to_window.received.clear();
+  choose(list->value_box(ProfileParameterId::kVideoFrameRate), "25");
+  EXPECT_EQ(profile.value(ProfileParameterId::kVideoFrameRate), "25");
+  EXPECT_EQ(project->slideshows[0]->photos[1]->setting.tv_system, 1);
+  EXPECT_LT(project->total_frames, ntsc_frames);
+  const float estimate = project->estimated_mb;
+  choose(list->value_box(ProfileParameterId::kVideoBitrate), "1024");
+  EXPECT_GT(project->estimated_mb, estimate);
+  test::process_events();
+  EXPECT_THAT(to_window.of(UiMessage::kTotalsChanged), Not(IsEmpty()));
+
+  // Another profile shows its own values, and its frame rate rules again.
+  profiles->setCurrentIndex(1);
+  emit profiles->activated(1);
+  const OutputProfile& chosen = *project->profiles.current_profile();
+  EXPECT_EQ(&chosen, &group.profiles[1]);
+  EXPECT_EQ(list->value_box(ProfileParameterId::kVideoSize)->currentText().toStdString(),
+            chosen.value(ProfileParameterId::kVideoSize));
+  EXPECT_EQ(project->default_setting.tv_system,
+            chosen.value(ProfileParameterId::kVideoFrameRate) == "25" ? 1 : 0);
+}
+
+TEST_F(ProducePageTest, TheDiskCheckDecidesWhetherTheVideosMayStart) {
+  add_slideshow("Trip", 2);
+  ASSERT_GT(project->estimated_mb, 0.0f);
+  struct Drives {
+    int output_free;
+    int temp_free;
+    bool one_drive;
+    bool may_start;
+    const char* message;  // how the message starts; empty for none
+    const char* drive_text;
+  };
+  for (const Drives& drives : {
+           Drives{0, 9000, false, false, " No enough space, please change a driver, you need ",
+                  "/media/out 0M free!"},
+           Drives{9000, 9000, false, true, "", "/media/out 9000M free!"},
+           // Little room for the music on another drive is only worth a warning.
+           Drives{9000, 0, false, true, "/media/temp driver need more then ",
+                  "/media/out 9000M free!"},
+           Drives{0, 0, true, false, " No enough space, please change a driver, you need ",
+                  "/media/out 0M free!"},
+       }) {
+    const fs::path temp = project->default_setting.temp_folder;
+    page.set_drive_space_query([drives, temp](const fs::path& folder) {
+      const bool is_temp = folder == temp && !drives.one_drive;
+      const int free = is_temp ? drives.temp_free : drives.output_free;
+      return DriveSpace{.device = is_temp ? 2u : 1u,
+                        .drive = is_temp ? "/media/temp" : "/media/out",
+                        .free_bytes = std::uint64_t(free) << 20,
+                        .total_bytes = std::uint64_t(10000) << 20};
+    });
+    prompt.shown.clear();
+    dialogs.paths.push_back(files / "videos");
+    control<QPushButton>("browse")->click();
+    EXPECT_EQ(create()->isEnabled(), drives.may_start) << drives.drive_text;
+    if (*drives.message == '\0') {
+      EXPECT_THAT(prompt.shown, IsEmpty());
+    } else {
+      EXPECT_THAT(prompt.shown,
+                  ElementsAre(Field(&PromptMessage::text, StartsWith(drives.message))));
+    }
+    EXPECT_EQ(control<QLabel>("drive_text")->text(), drives.drive_text);
+    EXPECT_EQ(control<QProgressBar>("drive_bar")->value(), 1000 - drives.output_free / 10);
+  }
+  EXPECT_EQ(page.output_folder(), files / "videos");
+  EXPECT_EQ(dialogs.folder_titles.front(), "Please select a destination folder");
+}
+
+TEST_F(ProducePageTest, AJobShowsItsProgressAndEndsAsTheUserAsked) {
+  // The first slideshow counts as a quarter of the project: the bar passes 16383
+  // between the two.
+  const Slideshow& first = add_slideshow("Short", 1);
+  add_slideshow("Long", 2).total_frames = 3 * first.total_frames;
+  std::vector<int> positions;
+  QObject::connect(control<QProgressBar>("progress"), &QProgressBar::valueChanged,
+                   [&positions](int value) { positions.push_back(value); });
+
+  for (const bool shut_down : {false, true}) {
+    control<QCheckBox>("shut_down")->setChecked(shut_down);
+    positions.clear();
+    to_window.received.clear();
+    make_videos();
+
+    ASSERT_FALSE(positions.empty());
+    EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
+    EXPECT_NE(std::find(positions.begin(), positions.end(), 16383), positions.end());
+    EXPECT_EQ(positions.back(), 65535);
+    EXPECT_THAT(to_window.of(UiMessage::kEnableCommands), ElementsAre(0, 1));
+    EXPECT_EQ(create()->text(), "Make Video Files");
+    EXPECT_EQ(status(), "Main progress:");
+    EXPECT_THAT(prompt.shown, IsEmpty());
+    for (const char* file : {"Short.THM", "Long.THM"})
+      EXPECT_TRUE(fs::exists(page.output_folder() / file)) << file;
+  }
+  // Without the box the user is told where the videos are; with it the computer
+  // goes off after the countdown.
+  EXPECT_THAT(end_dialogs.completed, ElementsAre(page.output_folder()));
+  EXPECT_EQ(end_dialogs.countdowns, 1);
+  EXPECT_EQ(power.calls, 1);
+}
+
+TEST_F(ProducePageTest, CancelStopsTheJobAtOnceWithoutAFailure) {
+  add_slideshow("Trip", 3);
+  // The job waits at its first frame until the user pressed Cancel.
+  std::atomic<bool> at_first_frame{false};
+  std::promise<void> cancelled;
+  std::shared_future<void> cancel_pressed = cancelled.get_future().share();
+  QObject::connect(
+      signals_, &MakeVideoSignals::progress_made, signals_,
+      [&at_first_frame, cancel_pressed] {
+        if (at_first_frame.exchange(true)) return;
+        cancel_pressed.wait();
+      },
+      Qt::DirectConnection);
+
+  start();
+  run_until([&at_first_frame] { return at_first_frame.load(); });
+  EXPECT_EQ(create()->text(), "Cancel");
+  EXPECT_EQ(status(), "Making Video Files...");
+  create()->click();
+  EXPECT_FALSE(create()->isEnabled());
+  cancelled.set_value();
+  wait_for_end();
+
+  EXPECT_THAT(prompt.shown, ElementsAre(Field(&PromptMessage::text, "STOPED!")));
+  EXPECT_EQ(status(), "Ready to Sate");
+  EXPECT_EQ(create()->text(), "Create Video Files");
+  EXPECT_TRUE(create()->isEnabled());
+  EXPECT_THAT(to_window.of(UiMessage::kEnableCommands), ElementsAre(0, 1));
+  EXPECT_THAT(end_dialogs.completed, IsEmpty());
+}
+
+TEST_F(ProducePageTest, TheDemoProjectBecomesVideosAndThumbnails) {
+  home.install("sample_photos");
+  const test::CommandResult demo = test::run_cli({"demo", "--out", (files / "cli").string()});
+  ASSERT_EQ(demo.exit_code, 0) << demo.err;
+  window->open_file(home.path() / "demo.prg");
+  ASSERT_EQ(project->slideshow_count(), 2);
+  window->show_page(3);
+  make_videos();
+
+  EXPECT_THAT(prompt.shown, IsEmpty());
+  EXPECT_THAT(end_dialogs.completed, ElementsAre(page.output_folder()));
+  for (const auto& slideshow : project->slideshows) {
+    for (const char* extension : {".mp4", ".THM"}) {
+      const fs::path file = page.output_folder() / (slideshow->name() + extension);
+      EXPECT_GT(fs::exists(file) ? fs::file_size(file) : 0, 1000u) << file;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace pictavo
