@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <chrono>
 #include <memory>
+#include <set>
 
 #include "support/files.h"
 #include "support/temp_program_folder.h"
@@ -124,6 +125,22 @@ TEST_F(TipOfTheDayTest, SaysWhatIsWrongWhenThereIsNoTipToShow) {
     EXPECT_EQ(shown(), c.expected) << c.name;
     EXPECT_EQ(dialog->next_button()->isEnabled(), c.next_enabled) << c.name;
   }
+}
+
+TEST_F(TipOfTheDayTest, EveryShippedTipShows) {
+  const test::TempProgramFolder home;
+  home.install("Tips.txt");
+  tips = home.path() / "Tips.txt";
+  open();
+  const QString first = shown().text;
+  std::set<QString> texts;
+  for (int i = 0; i < 100 && texts.insert(shown().text).second; ++i) {
+    EXPECT_FALSE(shown().header.isEmpty());
+    EXPECT_NE(shown().header, "Oops!");
+    next();
+  }
+  EXPECT_EQ(shown().text, first);
+  EXPECT_GE(texts.size(), 20u);
 }
 
 TEST_F(TipOfTheDayTest, CloseKeepsTheStartUpSwitch) {
