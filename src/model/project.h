@@ -95,7 +95,9 @@ class Project {
   int current_slideshow = -1;  // -1 for none
   int total_frames = 0;        // sum over the slideshows
   float estimated_mb = 0;      // estimated output size
-  bool list_changed = false;   // a slideshow was added, removed or moved
+  // The videos must be made again: a slideshow was added, removed or moved, or the
+  // screen ratio changed.
+  bool list_changed = false;
   // Structural changes since the last save. Changes inside photos and tracks set
   // the unsaved-changes flag instead; saving writes when either is set.
   bool modified = false;

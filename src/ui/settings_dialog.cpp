@@ -1,10 +1,93 @@
 #include "ui/settings_dialog.h"
 
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "model/preferences_file.h"
+#include "model/project.h"
+#include "model/project_start.h"
+#include "ui/settings_normal_page.h"
+#include "ui/settings_option_page.h"
+#include "ui/ui_message.h"
+
 namespace pictavo {
 
 SettingsDialog::SettingsDialog(Project& project, UserDialogs& dialogs, QWidget* main_window)
-    : QDialog(main_window), project_(project), dialogs_(dialogs) {
+    : QDialog(main_window), project_(project) {
   setWindowTitle(QStringLiteral("Settings"));
+  tabs_ = new QTabWidget(this);
+  normal_page_ = new SettingsNormalPage(dialogs, tabs_);
+  option_page_ = new SettingsOptionPage(tabs_);
+  tabs_->addTab(normal_page_, QStringLiteral("Normal"));
+  tabs_->addTab(option_page_, QStringLiteral("Option"));
+
+  save_button_ = new QPushButton(QStringLiteral("Save"), this);
+  save_button_->setDefault(true);
+  cancel_button_ = new QPushButton(QStringLiteral("Cancel"), this);
+  connect(save_button_, &QPushButton::clicked, this, &SettingsDialog::save);
+  connect(cancel_button_, &QPushButton::clicked, this, &QDialog::reject);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(save_button_);
+  buttons->addWidget(cancel_button_);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(tabs_);
+  layout->addLayout(buttons);
+  resize(420, 260);
+  show_values();
+}
+
+void SettingsDialog::show_values() {
+  const Preferences& preferences = project_.preferences;
+  const EffectRecord& effect = project_.default_setting.effect;
+  normal_page_->show_values(preferences.working_folder, preferences.aspect_ratio);
+  option_page_->show_switches(preferences.loop_audio, preferences.random_transition,
+                              preferences.random_image_effect);
+  option_page_->show_durations(effect.display_seconds, effect.transition_seconds);
+  tabs_->setCurrentWidget(normal_page_);
+}
+
+void SettingsDialog::apply_durations(int photo_seconds, int transition_seconds) {
+  EffectRecord& effect = project_.default_setting.effect;
+  effect.display_seconds = photo_seconds;
+  effect.transition_seconds = transition_seconds;
+  project_.apply_default_setting_to_all();
+}
+
+void SettingsDialog::save() {
+  use_working_folder(project_, normal_page_->working_folder());
+
+  Preferences& preferences = project_.preferences;
+  const int aspect_ratio = normal_page_->aspect_ratio(preferences.aspect_ratio);
+  // Videos made for the other screen shape no longer fit: they must be made anew.
+  if (aspect_ratio != preferences.aspect_ratio) project_.list_changed = true;
+  preferences.aspect_ratio = aspect_ratio;
+
+  preferences.loop_audio = option_page_->loop_audio();
+  preferences.random_image_effect = option_page_->random_image_effect();
+  preferences.random_transition = option_page_->random_transition();
+  EffectRecord& effect = project_.default_setting.effect;
+  effect.apply_random_preferences(preferences.random_image_effect, preferences.random_transition);
+
+  // Longer photos may make the videos too large to keep: then the durations
+  // stay as they were.
+  const int old_photo_seconds = effect.display_seconds;
+  const int old_transition_seconds = effect.transition_seconds;
+  apply_durations(option_page_->photo_seconds(old_photo_seconds),
+                  option_page_->transition_seconds(old_transition_seconds));
+  if (project_.over_hard_limit()) {
+    option_page_->show_durations(old_photo_seconds, old_transition_seconds);
+    apply_durations(old_photo_seconds, old_transition_seconds);
+  }
+
+  QWidget* main_window = parentWidget();
+  if (main_window != nullptr) post_message(main_window, UiMessage::kTotalsChanged);
+  save_preferences(project_);
+  if (main_window != nullptr) post_message(main_window, UiMessage::kSettingsSaved);
+  accept();
 }
 
 }  // namespace pictavo

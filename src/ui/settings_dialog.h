@@ -2,9 +2,14 @@
 
 #include <QDialog>
 
+class QPushButton;
+class QTabWidget;
+
 namespace pictavo {
 
 class Project;
+class SettingsNormalPage;
+class SettingsOptionPage;
 class UserDialogs;
 
 // The Settings dialog: the working folder and aspect ratio ("Normal"), the loop and
@@ -16,9 +21,25 @@ class SettingsDialog : public QDialog {
  public:
   SettingsDialog(Project& project, UserDialogs& dialogs, QWidget* main_window);
 
+  QTabWidget* tabs() const { return tabs_; }
+  SettingsNormalPage* normal_page() const { return normal_page_; }
+  SettingsOptionPage* option_page() const { return option_page_; }
+  QPushButton* save_button() const { return save_button_; }
+  QPushButton* cancel_button() const { return cancel_button_; }
+
  private:
+  void show_values();
+  void save();
+  // The default durations, applied to every photo with the rest of the default
+  // setting; the project's size estimate follows.
+  void apply_durations(int photo_seconds, int transition_seconds);
+
   Project& project_;
-  UserDialogs& dialogs_;
+  QTabWidget* tabs_ = nullptr;
+  SettingsNormalPage* normal_page_ = nullptr;
+  SettingsOptionPage* option_page_ = nullptr;
+  QPushButton* save_button_ = nullptr;
+  QPushButton* cancel_button_ = nullptr;
 };
 
 }  // namespace pictavo
