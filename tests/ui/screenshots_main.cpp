@@ -9,10 +9,12 @@
 
 #include "base/program_folder.h"
 #include "ui/about_dialog.h"
+#include "ui/completion_dialog.h"
 #include "ui/main_window.h"
 #include "ui/pictavo_app.h"
 #include "ui/program_settings.h"
 #include "ui/settings_dialog.h"
+#include "ui/shutdown_countdown_dialog.h"
 #include "ui/tip_of_the_day_dialog.h"
 
 namespace {
@@ -74,5 +76,9 @@ int main(int argc, char** argv) {
     all = save(settings, tabs[tab]) && all;
     if (tab_widgets.isEmpty()) break;
   }
+  pictavo::CompletionDialog completion(pictavo.project().default_setting.output_folder, &window);
+  all = save(completion, "information") && all;
+  pictavo::ShutdownCountdownDialog countdown(&window);
+  all = save(countdown, "shutdown_countdown") && all;
   return all ? 0 : 1;
 }
