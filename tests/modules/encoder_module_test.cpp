@@ -144,7 +144,7 @@ TEST_F(EncoderModule, WritesAPspH264VideoWithItsMusic) {
   EXPECT_NE(test::read_file(output).find(big_endian), std::string::npos);
 }
 
-TEST_F(EncoderModule, UsesLevelThreeForTheWideScreenSize) {
+TEST_F(EncoderModule, TheWideScreenSizeIsStillLevelTwoPointOne) {
   Profile wide;
   wide.width = 480;
   wide.height = 272;
@@ -152,7 +152,7 @@ TEST_F(EncoderModule, UsesLevelThreeForTheWideScreenSize) {
   ASSERT_TRUE(make_video(wide, output, music(1.0), 10));
   const test::ProbeResult info = probe(output);
   EXPECT_EQ(info.at("streams.stream.0.width"), "480");
-  EXPECT_EQ(info.at("streams.stream.0.level"), "30");
+  EXPECT_EQ(info.at("streams.stream.0.level"), "21");
 }
 
 TEST_F(EncoderModule, WritesMpeg4SimpleProfileAtPalRateAndPadsShortMusic) {
