@@ -45,6 +45,11 @@ TEST(Cli, UnknownCommandsAndOptionsAreUsageErrors) {
   result = test::run_cli({"profiles", "--bogus"});
   EXPECT_EQ(result.exit_code, 1);
   EXPECT_THAT(result.err, HasSubstr("unknown option --bogus"));
+  // A forgotten value: no file named "--flip" is written.
+  result = test::run_cli({"thm", "photo.jpg", "-o", "--flip"});
+  EXPECT_EQ(result.exit_code, 1);
+  EXPECT_THAT(result.err, HasSubstr("-o needs a value, not the option --flip"));
+  EXPECT_THAT(result.err, HasSubstr("usage: pictavo-cli thm"));
   result = test::run_cli({"--help"});
   EXPECT_EQ(result.exit_code, 0);
   EXPECT_THAT(result.out, HasSubstr("profiles"));
