@@ -10,6 +10,7 @@
 #include "audio/audio_converter_module.h"
 #include "support/files.h"
 #include "support/run_command.h"
+#include "support/scoped_environment.h"
 #include "support/temp_program_folder.h"
 #include "support/test_modules.h"
 
@@ -109,6 +110,15 @@ TEST_F(ProjectCommands, InfoShowsTheProjectAndChangesNothing) {
   const test::CommandResult missing = test::run_cli({"info", file("none.prg")});
   EXPECT_EQ(missing.exit_code, 1);
   EXPECT_THAT(missing.err, HasSubstr("is not a project file that can be read"));
+}
+
+TEST_F(ProjectCommands, AFailingSystemCallEndsTheCommandWithOneLine) {
+  ASSERT_EQ(make_project().exit_code, 0);
+  // No temporary folder to look at the project in: the file system call throws.
+  const test::ScopedEnvironment no_temp("TMPDIR", file("no such folder").c_str());
+  const test::CommandResult info = test::run_cli({"info", project_file()});
+  EXPECT_EQ(info.exit_code, 1);
+  EXPECT_THAT(info.err, ContainsRegex("^pictavo-cli info: [^\n]*temp_directory_path[^\n]*\n$"));
 }
 
 TEST_F(ProjectCommands, EditChangesPhotosAndTracksOfTheChosenSlideshow) {
