@@ -21,6 +21,10 @@ class AtomicFile {
 
   // False when the temporary file could not be created or a write failed.
   bool is_good() const { return fd_ >= 0; }
+  // Where the bytes go until commit(), for a writer that opens the file by name
+  // itself (a library that takes only a name): what it writes there and closes
+  // before commit() becomes the file.
+  const std::string& temporary_path() const { return temporary_; }
   bool write(std::string_view bytes);
   // True when the whole file now stands under its name.
   bool commit();
