@@ -112,6 +112,22 @@ TEST_F(ProjectCommands, InfoShowsTheProjectAndChangesNothing) {
   EXPECT_THAT(missing.err, HasSubstr("is not a project file that can be read"));
 }
 
+TEST_F(ProjectCommands, AFileThatIsNoDocumentGetsOneClearLine) {
+  test::write_file(project_file(), "<mivodvd><a></b></mivodvd>");
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{"info", project_file()},
+                                             {"make", project_file()},
+                                             {"edit", project_file(), "sort", "name"}}) {
+    const test::CommandResult result = test::run_cli(args);
+    EXPECT_EQ(result.exit_code, 1);
+    EXPECT_EQ(result.err, "pictavo-cli " + args.front() + ": " + project_file() +
+                              " is not a project file that can be read\n");
+  }
+  // The reader's own message is the log's.
+  EXPECT_THAT(test::log_texts(home.path() / "log.txt"),
+              testing::Contains("error: can not set Doc!"));
+}
+
 TEST_F(ProjectCommands, AFailingSystemCallEndsTheCommandWithOneLine) {
   ASSERT_EQ(make_project().exit_code, 0);
   // No temporary folder to look at the project in: the file system call throws.
