@@ -254,6 +254,20 @@ TEST_F(PreferencesStart, TheTvSystemFollowsTheCurrentProfile) {
   EXPECT_EQ(pal.default_setting.tv_system, 1);
 }
 
+TEST_F(PreferencesStart, TheProfilesThatCanBeReadServeAndTheRestIsAWarningInTheLog) {
+  const auto group_file = folder() / "profile" / "avoutput" / "profile_group.xml";
+  std::string text = test::read_file(group_file);
+  text.replace(text.find("count=\"1\""), 9, "count=\"2\"");
+  test::write_file(group_file, text);
+  Project project(folder());
+  start_project(project);
+  ASSERT_EQ(project.profiles.groups().size(), 1u);
+  EXPECT_NE(project.profiles.current_profile(), nullptr);
+  EXPECT_THAT(test::log_texts(folder() / "log.txt"),
+              testing::Contains("warning: " + group_file.string() +
+                                " announces 2 profile groups but holds 1"));
+}
+
 TEST_F(PreferencesStart, AMovedProgramFolderKeepsTheCountAndRewritesTheRest) {
   test::write_file(file(),
                    file_for("/old/place", 6, {{"AspectRatio", "1"}, {"NationName", "Japan"}}));
