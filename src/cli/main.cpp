@@ -97,6 +97,10 @@ void print_usage(std::FILE* out) {
                  command.syntax.data(), static_cast<int>(command.summary.size()),
                  command.summary.data());
   }
+  std::fputs(
+      "\nA value that begins with -- is attached to its option (-o=--name); after a lone --\n"
+      "every argument is positional.\n",
+      out);
 }
 
 }  // namespace
