@@ -1,6 +1,7 @@
 // Loads arbitrary bytes as the preferences file. A file that is read is written
 // back, and what was written must read back whole with the same values: the
-// stored values survive any text they hold.
+// stored values survive any text they hold. The values in use are within what
+// the program works with, whatever the file said.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "fuzz_support.h"
+#include "model/photo_durations.h"
 #include "model/preferences_file.h"
 #include "model/project.h"
 
@@ -42,6 +44,16 @@ void require_same_values(const pictavo::Project& a, const pictavo::Project& b) {
   }
 }
 
+void require_usable(const pictavo::Project& project) {
+  const pictavo::EffectRecord& effect = project.default_setting.effect;
+  require(project.default_setting.tv_system == 0 || project.default_setting.tv_system == 1);
+  require(project.preferences.aspect_ratio == 0 || project.preferences.aspect_ratio == 1);
+  require(effect.display_seconds >= pictavo::kMinDisplaySeconds &&
+          effect.display_seconds <= pictavo::kMaxDisplaySeconds);
+  require(effect.transition_seconds >= pictavo::kMinTransitionSeconds &&
+          effect.transition_seconds <= pictavo::kMaxTransitionSeconds);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -52,6 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
   }
   if (pictavo::load_preferences(first) != 0) return 0;
+  require_usable(first);
 
   pictavo::Project second("/opt/pictavo");
   prepare(second);

@@ -1,8 +1,8 @@
 #include "encoder/output_file.h"
 
-#include <cstdio>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
-#include <system_error>
 
 #include "common/module_log.h"
 #include "encoder/zorv_encoder.h"
@@ -56,16 +56,25 @@ int OutputFile::add_stream(const AVCodecContext* encoder) {
 
 int OutputFile::start(const std::string& title) {
   av_dict_set(&context_->metadata, "title", title.c_str(), 0);
+  // Written under a temporary name in the same folder: a crash, a kill or a full
+  // disk leaves no truncated video where the user expects one.
+  file_.emplace(path_);
+  if (!file_->is_good()) {
+    module_log("ZorvEncoder: cannot create %s: %s", path_.c_str(), std::strerror(errno));
+    file_.reset();
+    return ZORV_ERROR_OUTPUT;
+  }
   AVDictionary* options = nullptr;
   av_dict_set(&options, "protocol_whitelist", "file", 0);
-  int result = avio_open2(&context_->pb, av::local_file_url(path_.c_str()).c_str(), AVIO_FLAG_WRITE,
-                          nullptr, &options);
+  int result =
+      avio_open2(&context_->pb, av::local_file_url(file_->temporary_path().c_str()).c_str(),
+                 AVIO_FLAG_WRITE, nullptr, &options);
   av_dict_free(&options);
   if (result < 0) {
     module_log("ZorvEncoder: cannot create %s: %s", path_.c_str(), av::error_text(result).c_str());
+    file_.reset();
     return ZORV_ERROR_OUTPUT;
   }
-  started_ = true;
   result = avformat_write_header(context_, nullptr);
   if (result < 0) {
     module_log("ZorvEncoder: cannot start %s: %s", path_.c_str(), av::error_text(result).c_str());
@@ -102,15 +111,20 @@ int OutputFile::finish() {
     abandon();
     return ZORV_ERROR_OUTPUT;
   }
-  started_ = false;
+  const bool committed = file_->commit();
+  const int error = errno;
+  file_.reset();
   close();
+  if (!committed) {
+    module_log("ZorvEncoder: completing %s failed: %s", path_.c_str(), std::strerror(error));
+    return ZORV_ERROR_OUTPUT;
+  }
   return ZORV_OK;
 }
 
 void OutputFile::abandon() {
   if (context_ != nullptr && context_->pb != nullptr) avio_closep(&context_->pb);
-  if (started_) std::remove(path_.c_str());
-  started_ = false;
+  file_.reset();  // removes the temporary file
   close();
 }
 

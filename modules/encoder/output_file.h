@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "audio/av_handles.h"
+#include "base/atomic_file.h"
 
 namespace pictavo {
 
@@ -23,15 +25,17 @@ class OutputFile {
   // Adds a stream for an opened encoder; streams appear in the order they are added.
   int add_stream(const AVCodecContext* encoder);
   // Creates the file and writes the container header, with `title` as the title.
+  // The file is written under a temporary name in the same folder and appears
+  // under its own name only when finish() completed it.
   int start(const std::string& title);
 
   // Hands `frame` (nullptr: the end of the stream) to `encoder` and writes every
   // packet it gives back to stream `stream`.
   int encode(int stream, AVCodecContext* encoder, const AVFrame* frame);
 
-  // Completes the file; the result tells whether it is whole.
+  // Completes the file and gives it its name; the result tells whether it is whole.
   int finish();
-  // Closes and removes the file.
+  // Closes and removes the unfinished file.
   void abandon();
 
  private:
@@ -40,7 +44,7 @@ class OutputFile {
   std::string path_;
   AVFormatContext* context_ = nullptr;
   av::PacketPtr packet_;
-  bool started_ = false;
+  std::optional<AtomicFile> file_;  // from start() to finish() or abandon()
 };
 
 }  // namespace pictavo

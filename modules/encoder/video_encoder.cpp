@@ -1,5 +1,6 @@
 #include "encoder/video_encoder.h"
 
+#include <algorithm>
 #include <array>
 
 #include "common/module_log.h"
@@ -24,16 +25,21 @@ const char* encoder_name(VideoCodec codec) {
   return "";
 }
 
+// What the PSP's decoder holds: two reference frames, and a VBV buffer of two
+// seconds at the bitrate.
+constexpr int kReferenceFrames = 2;
+constexpr int kBufferSeconds = 2;
+
 // The PSP decodes Main profile without the High-profile 8x8 transform, with at
 // most two reference frames and one B-frame, no weighted prediction and a single
 // slice per picture; the VBV keeps the bitrate within what the player buffers.
 void configure_for_psp_h264(AVCodecContext* context, const EncoderSettings& settings) {
   context->profile = FF_PROFILE_H264_MAIN;
-  context->level = h264_level_for(settings.width, settings.height, settings.frame_rate);
-  context->refs = 2;
+  context->level = h264_level_for(settings);
+  context->refs = kReferenceFrames;
   context->max_b_frames = 1;
   context->rc_max_rate = settings.video_bitrate;
-  context->rc_buffer_size = static_cast<int>(settings.video_bitrate * 2);
+  context->rc_buffer_size = static_cast<int>(settings.video_bitrate * kBufferSeconds);
   context->slices = 1;
   context->thread_type = FF_THREAD_FRAME;  // slice threads would split pictures
   av_opt_set(context->priv_data, "profile", "main", 0);
@@ -41,29 +47,56 @@ void configure_for_psp_h264(AVCodecContext* context, const EncoderSettings& sett
              "8x8dct=0:weightb=0:weightp=0:b-pyramid=none:sliced-threads=0", 0);
 }
 
+// One row of the H.264 standard's level limits (Table A-1). Bitrates are in
+// units of 1000 bits, the factor of Main profile's VCL.
+struct H264Level {
+  int idc;
+  int64_t macroblocks_per_second;      // MaxMBPS
+  int64_t frame_macroblocks;           // MaxFS
+  int64_t picture_buffer_macroblocks;  // MaxDpbMbs
+  int64_t bitrate;                     // MaxBR
+  int64_t buffer;                      // MaxCPB
+};
+
+// From level 2.1 up: the PSP's smallest videos are announced as 2.1, which every
+// PSP plays; a lower level would gain nothing on it.
+constexpr std::array<H264Level, 11> kH264Levels{{
+    {21, 19800, 792, 4752, 4000, 4000},
+    {22, 20250, 1620, 8100, 4000, 4000},
+    {30, 40500, 1620, 8100, 10000, 10000},
+    {31, 108000, 3600, 18000, 14000, 14000},
+    {32, 216000, 5120, 20480, 20000, 20000},
+    {40, 245760, 8192, 32768, 20000, 25000},
+    {41, 245760, 8192, 32768, 50000, 62500},
+    {42, 522240, 8704, 34816, 50000, 62500},
+    {50, 589824, 22080, 110400, 135000, 135000},
+    {51, 983040, 36864, 184320, 240000, 240000},
+    {52, 2073600, 36864, 184320, 240000, 240000},
+}};
+
 }  // namespace
 
-int h264_level_for(int width, int height, AVRational frame_rate) {
-  struct Level {
-    int idc;
-    int64_t frame_macroblocks;
-    int64_t macroblocks_per_second;
+int h264_level_for(const EncoderSettings& settings) {
+  const int64_t columns = (settings.width + 15) / 16;
+  const int64_t rows = (settings.height + 15) / 16;
+  const int64_t frame = columns * rows;
+  const AVRational rate = settings.frame_rate;
+  // Rounded up: a rate a hair over the limit does not fit it.
+  const int64_t per_second = av_rescale_rnd(frame, rate.num, rate.den, AV_ROUND_UP);
+  const int64_t bits = settings.video_bitrate;
+  const auto fits = [&](const H264Level& level) {
+    // Neither side of the picture may exceed sqrt(8 * MaxFS) macroblocks.
+    const int64_t longest_side = std::max(columns, rows);
+    return frame <= level.frame_macroblocks &&
+           longest_side * longest_side <= 8 * level.frame_macroblocks &&
+           per_second <= level.macroblocks_per_second &&
+           frame * kReferenceFrames <= level.picture_buffer_macroblocks &&
+           bits <= level.bitrate * 1000 && bits * kBufferSeconds <= level.buffer * 1000;
   };
-  static constexpr std::array<Level, 5> kLevels{{
-      {21, 396, 19800},
-      {30, 1620, 40500},
-      {31, 3600, 108000},
-      {32, 5120, 216000},
-      {40, 8192, 245760},
-  }};
-  const int64_t frame = static_cast<int64_t>((width + 15) / 16) * ((height + 15) / 16);
-  const int64_t per_second = av_rescale(frame, frame_rate.num, frame_rate.den);
-  for (const Level& level : kLevels) {
-    if (frame <= level.frame_macroblocks && per_second <= level.macroblocks_per_second) {
-      return level.idc;
-    }
+  for (const H264Level& level : kH264Levels) {
+    if (fits(level)) return level.idc;
   }
-  return 51;
+  return kH264Levels.back().idc;
 }
 
 int VideoEncoder::open(const EncoderSettings& settings, bool global_header) {

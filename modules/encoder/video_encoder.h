@@ -5,10 +5,12 @@
 
 namespace pictavo {
 
-// The H.264 level a PSP-style stream of this size and rate needs: 2.1 while it
-// fits (the PSP's 320x240 and 368x208 videos), 3.0 for 480x272 up to 720x576,
-// then 3.1, 3.2 and 4.0.
-int h264_level_for(int width, int height, AVRational frame_rate);
+// The lowest H.264 level, from 2.1 up, whose limits a PSP-style stream of these
+// settings keeps: frame size, macroblocks a second, two reference frames in the
+// picture buffer, the bitrate and its two-second buffer. Every PSP size up to
+// 480x272 at 29.97 frames a second is 2.1; larger streams get the first level
+// that holds them (the highest when none does).
+int h264_level_for(const EncoderSettings& settings);
 
 // The video codec behind a codec name, configured for what the PSP plays.
 class VideoEncoder {

@@ -6,12 +6,53 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
 
 namespace pictavo {
+namespace {
+
+// The process's file creation mask. umask() can only be read by setting it,
+// which would race with other threads creating files, so it is read from
+// /proc; where that fails, the common 022 is assumed.
+mode_t creation_mask() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.starts_with("Umask:"))
+      return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8));
+  }
+  return 022;
+}
+
+// A file that is replaced keeps its permissions; a new one gets what the
+// umask leaves of read and write for everybody, as a file opened for writing
+// would.
+mode_t permissions_for(const std::filesystem::path& path) {
+  struct stat existing {};
+  if (::stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+    return existing.st_mode & 07777;
+  }
+  return 0666 & ~creation_mask();
+}
+
+// A rename is an entry of the folder: until the folder itself is synced, a power
+// cut can bring back the old file. Done at best: the file already stands under its
+// name, and file systems without directory sync lose nothing by the failure.
+void sync_folder(const std::filesystem::path& file) {
+  const std::filesystem::path folder = file.parent_path();
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+}  // namespace
 
 AtomicFile::AtomicFile(const std::filesystem::path& path)
     : path_(path), temporary_(path.string() + ".XXXXXX") {
-  fd_ = ::mkstemp(temporary_.data());
+  fd_ = ::mkostemp(temporary_.data(), O_CLOEXEC);
 }
 
 AtomicFile::~AtomicFile() {
@@ -33,13 +74,14 @@ bool AtomicFile::write(std::string_view bytes) {
 
 bool AtomicFile::commit() {
   if (fd_ < 0) return false;
-  const bool synced = ::fchmod(fd_, 0644) == 0 && ::fsync(fd_) == 0;
+  const bool synced = ::fchmod(fd_, permissions_for(path_)) == 0 && ::fsync(fd_) == 0;
   const bool closed = ::close(fd_) == 0;
   fd_ = -1;
   if (!synced || !closed || std::rename(temporary_.c_str(), path_.c_str()) != 0) {
     ::unlink(temporary_.c_str());
     return false;
   }
+  sync_folder(path_);
   return true;
 }
 

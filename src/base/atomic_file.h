@@ -8,8 +8,10 @@ namespace pictavo {
 
 // A file written in pieces that appears under its name only when commit()
 // succeeds: the bytes go to a temporary file in the same folder, which commit()
-// syncs and renames over `path`. Until then, and after any failure, the old file
-// (if any) is untouched; an uncommitted writer removes its temporary file.
+// syncs and renames over `path`, syncing the folder after it. Until then, and
+// after any failure, the old file (if any) is untouched; an uncommitted writer
+// removes its temporary file. The file keeps the permissions of the one it
+// replaces; a new file gets read and write for everybody less the umask.
 class AtomicFile {
  public:
   explicit AtomicFile(const std::filesystem::path& path);
@@ -19,6 +21,10 @@ class AtomicFile {
 
   // False when the temporary file could not be created or a write failed.
   bool is_good() const { return fd_ >= 0; }
+  // Where the bytes go until commit(), for a writer that opens the file by name
+  // itself (a library that takes only a name): what it writes there and closes
+  // before commit() becomes the file.
+  const std::string& temporary_path() const { return temporary_; }
   bool write(std::string_view bytes);
   // True when the whole file now stands under its name.
   bool commit();

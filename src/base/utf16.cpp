@@ -5,6 +5,8 @@
 namespace pictavo {
 namespace {
 
+constexpr char32_t kReplacementCharacter = 0xFFFD;
+
 void append_utf8(std::string& out, char32_t code) {
   if (code < 0x80) {
     out += static_cast<char>(code);
@@ -25,29 +27,33 @@ void append_utf8(std::string& out, char32_t code) {
 
 }  // namespace
 
-std::optional<std::string> utf16le_to_utf8(std::string_view bytes) {
-  if (bytes.size() % 2 != 0) return std::nullopt;
+Utf16Text utf16le_to_utf8(std::string_view bytes) {
+  Utf16Text result;
+  result.odd_byte = bytes.size() % 2 != 0;
+  bytes.remove_suffix(bytes.size() % 2);
   auto unit_at = [&](std::size_t i) {
     return static_cast<char16_t>(static_cast<std::uint8_t>(bytes[i]) |
                                  (static_cast<std::uint8_t>(bytes[i + 1]) << 8));
   };
-  std::string out;
+  const auto is_high = [](char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; };
+  const auto is_low = [](char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; };
+  std::string& out = result.text;
   out.reserve(bytes.size() / 2);
   for (std::size_t i = 0; i < bytes.size(); i += 2) {
     const char16_t unit = unit_at(i);
     if (unit == 0) break;
-    if (unit >= 0xDC00 && unit <= 0xDFFF) return std::nullopt;
-    if (unit >= 0xD800 && unit <= 0xDBFF) {
-      if (i + 2 >= bytes.size()) return std::nullopt;
+    if (is_high(unit) && i + 2 < bytes.size() && is_low(unit_at(i + 2))) {
       const char16_t low = unit_at(i + 2);
-      if (low < 0xDC00 || low > 0xDFFF) return std::nullopt;
       append_utf8(out, 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) + (low - 0xDC00));
       i += 2;
-      continue;
+    } else if (is_high(unit) || is_low(unit)) {
+      append_utf8(out, kReplacementCharacter);
+      ++result.replaced;
+    } else {
+      append_utf8(out, unit);
     }
-    append_utf8(out, unit);
   }
-  return out;
+  return result;
 }
 
 }  // namespace pictavo

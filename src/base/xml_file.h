@@ -9,12 +9,14 @@
 namespace pictavo {
 
 // The text of an XML file as the readers see it: a file that begins with FF FE is
-// UTF-16LE and is converted to UTF-8; any other file is taken byte for byte. The
-// text ends at the first NUL.
+// UTF-16LE and is converted to UTF-8 (damaged UTF-16 is mended, see
+// utf16le_to_utf8, with a warning in the log); any other file is taken byte for
+// byte. The text ends at the first NUL.
 struct XmlFileText {
   std::string text;
   std::size_t bytes_read = 0;
   bool was_utf16 = false;
+  bool mended = false;  // damaged UTF-16 was mended
 
   // The preferences and profile readers refuse a text that came out much shorter
   // than the file: (bytes read / 2) - 20 characters at the least.

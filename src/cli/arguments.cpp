@@ -5,14 +5,33 @@
 namespace pictavo::cli {
 namespace {
 
+constexpr std::string_view kEndOfOptions = "--";
+
 bool looks_like_option(std::string_view arg) {
   return arg.size() > 1 && arg.starts_with("-");
+}
+
+// The value written into the option itself ("-o=--name"), if `arg` is `name`
+// given that way.
+std::optional<std::string> attached_value(std::string_view arg, std::string_view name) {
+  if (arg.size() <= name.size() || !arg.starts_with(name) || arg[name.size()] != '=') {
+    return std::nullopt;
+  }
+  return std::string(arg.substr(name.size() + 1));
 }
 
 }  // namespace
 
 Arguments::Arguments(std::vector<std::string> args)
-    : args_(std::move(args)), taken_(args_.size(), false) {}
+    : args_(std::move(args)), taken_(args_.size(), false) {
+  // Whatever follows a lone "--" is positional, even when it looks like an option.
+  for (std::size_t i = 0; i < args_.size() && options_end_ == args_.size(); ++i) {
+    if (args_[i] == kEndOfOptions) {
+      options_end_ = i;
+      taken_[i] = true;
+    }
+  }
+}
 
 std::optional<std::string> Arguments::take_first() {
   if (args_.empty() || taken_[0]) return std::nullopt;
@@ -22,7 +41,7 @@ std::optional<std::string> Arguments::take_first() {
 
 bool Arguments::take_flag(std::string_view name) {
   bool found = false;
-  for (std::size_t i = 0; i < args_.size(); ++i) {
+  for (std::size_t i = 0; i < options_end_; ++i) {
     if (!taken_[i] && args_[i] == name) {
       taken_[i] = true;
       found = true;
@@ -33,11 +52,24 @@ bool Arguments::take_flag(std::string_view name) {
 
 std::vector<std::string> Arguments::take_values(std::string_view name) {
   std::vector<std::string> values;
-  for (std::size_t i = 0; i < args_.size(); ++i) {
-    if (taken_[i] || args_[i] != name) continue;
-    if (i + 1 >= args_.size()) throw UsageError{std::string(name) + " needs a value"};
+  for (std::size_t i = 0; i < options_end_; ++i) {
+    if (taken_[i]) continue;
+    if (std::optional<std::string> value = attached_value(args_[i], name)) {
+      taken_[i] = true;
+      values.push_back(std::move(*value));
+      continue;
+    }
+    if (args_[i] != name) continue;
+    if (i + 1 >= options_end_) throw UsageError{std::string(name) + " needs a value"};
+    // "-o --flip" forgot the value rather than naming a file "--flip".
+    const std::string& next = args_[i + 1];
+    if (next.starts_with("--")) {
+      throw UsageError{std::string(name) + " needs a value, not the option " + next +
+                       " (a value that begins with -- is written " + std::string(name) + "=" +
+                       next + ")"};
+    }
     taken_[i] = taken_[i + 1] = true;
-    values.push_back(args_[i + 1]);
+    values.push_back(next);
     ++i;
   }
   return values;
@@ -45,11 +77,11 @@ std::vector<std::string> Arguments::take_values(std::string_view name) {
 
 std::vector<std::vector<std::string>> Arguments::take_runs(std::string_view name) {
   std::vector<std::vector<std::string>> runs;
-  for (std::size_t i = 0; i < args_.size(); ++i) {
+  for (std::size_t i = 0; i < options_end_; ++i) {
     if (taken_[i] || args_[i] != name) continue;
     taken_[i] = true;
     std::vector<std::string>& run = runs.emplace_back();
-    while (i + 1 < args_.size() && !taken_[i + 1] && !looks_like_option(args_[i + 1])) {
+    while (i + 1 < options_end_ && !taken_[i + 1] && !looks_like_option(args_[i + 1])) {
       taken_[++i] = true;
       run.push_back(args_[i]);
     }
@@ -75,7 +107,7 @@ std::vector<std::string> Arguments::finish() {
   std::vector<std::string> positional;
   for (std::size_t i = 0; i < args_.size(); ++i) {
     if (taken_[i]) continue;
-    if (looks_like_option(args_[i])) {
+    if (i < options_end_ && looks_like_option(args_[i])) {
       throw UsageError{"unknown option " + args_[i]};
     }
     positional.push_back(args_[i]);

@@ -9,7 +9,10 @@ namespace pictavo::cli {
 
 // The arguments of one subcommand. Options are taken by name ("--size WxH",
 // "--flip"); what no option took is positional. `finish` reports anything that
-// looks like an option but was never asked for.
+// looks like an option but was never asked for. A value may be attached to its
+// option ("-o=OUT"), which is the way to give one that begins with "--": "-o
+// --flip" is refused as a forgotten value. After a lone "--", every argument is
+// positional.
 class Arguments {
  public:
   explicit Arguments(std::vector<std::string> args);
@@ -32,6 +35,7 @@ class Arguments {
  private:
   std::vector<std::string> args_;
   std::vector<bool> taken_;
+  std::size_t options_end_ = args_.size();  // the lone "--", or the end
 };
 
 // A mistake in how the command was called; main prints it with the usage hint.

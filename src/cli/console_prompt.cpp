@@ -1,6 +1,10 @@
 #include "cli/console_prompt.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <string>
+
+#include "base/log.h"
 
 namespace pictavo::cli {
 namespace {
@@ -19,7 +23,12 @@ const char* label(PromptIcon icon) {
 }  // namespace
 
 PromptAnswer ConsolePrompt::show(const PromptMessage& message) {
-  std::fprintf(stderr, "%s%s\n", label(message.icon), message.text.c_str());
+  const std::string line = label(message.icon) + message.text;
+  if (std::find(logged_only_.begin(), logged_only_.end(), message) != logged_only_.end()) {
+    write_log(line);
+  } else {
+    std::fprintf(stderr, "%s\n", line.c_str());
+  }
   return cautious_answer(message.buttons);
 }
 

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/exception_text.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
 
@@ -96,6 +97,10 @@ void print_usage(std::FILE* out) {
                  command.syntax.data(), static_cast<int>(command.summary.size()),
                  command.summary.data());
   }
+  std::fputs(
+      "\nA value that begins with -- is attached to its option (-o=--name); after a lone --\n"
+      "every argument is positional.\n",
+      out);
 }
 
 }  // namespace
@@ -116,6 +121,12 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "pictavo-cli %s: %s\n", all[1], error.message.c_str());
       std::fprintf(stderr, "usage: pictavo-cli %.*s\n", static_cast<int>(command.syntax.size()),
                    command.syntax.data());
+      return 1;
+    } catch (...) {
+      // No memory, or a file system call that failed (no temporary folder, a
+      // folder that vanished while it was listed, permissions): one clear line.
+      std::fprintf(stderr, "pictavo-cli %s: %s\n", all[1],
+                   pictavo::current_exception_text().c_str());
       return 1;
     }
   }

@@ -40,26 +40,18 @@ void print_group(const ProfileGroup& group, int number) {
 
 int run_profiles(Arguments& args) {
   args.finish();
-  const std::filesystem::path folder = program_folder();
   ProfileGroupList list;
-  const bool complete = list.load_profiles(folder);
+  const bool complete = list.load_profiles(program_folder());
   for (std::size_t g = 0; g < list.groups().size(); ++g) {
     print_group(list.groups()[g], static_cast<int>(g));
   }
   if (complete) return 0;
-
-  const std::filesystem::path group_file = folder / "profile" / "avoutput" / "profile_group.xml";
-  if (!std::filesystem::exists(group_file)) {
-    std::fprintf(stderr, "pictavo-cli profiles: no profile group file at %s\n", group_file.c_str());
-  } else if (list.groups().empty()) {
-    std::fprintf(stderr, "pictavo-cli profiles: cannot read the output profiles in %s\n",
-                 group_file.c_str());
-  } else {
-    std::fprintf(stderr,
-                 "pictavo-cli profiles: a profile group after the %zu listed could not be read\n",
-                 list.groups().size());
-  }
-  return 1;
+  // The groups that could be read are the program's: a warning, unless there are
+  // none.
+  const bool usable = !list.groups().empty();
+  std::fprintf(stderr, "pictavo-cli profiles: %s%s\n", usable ? "warning: " : "",
+               list.shortfall().c_str());
+  return usable ? 0 : 1;
 }
 
 }  // namespace pictavo::cli

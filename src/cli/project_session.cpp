@@ -7,6 +7,7 @@
 #include "base/folder_tree.h"
 #include "base/program_folder.h"
 #include "model/project_file.h"
+#include "model/project_messages.h"
 #include "model/project_start.h"
 
 namespace pictavo::cli {
@@ -21,6 +22,8 @@ std::filesystem::path make_scratch_folder() {
 }  // namespace
 
 ProjectSession::ProjectSession(Mode mode) : project_(program_folder()), mode_(mode) {
+  // The commands say themselves, naming the file, that it cannot be read.
+  prompt_.log_only(unreadable_project_message());
   project_.front_end.prompt = &prompt_;
   if (mode_ == Mode::kProgram) {
     start_project(project_);

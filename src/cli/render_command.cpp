@@ -84,7 +84,9 @@ int run_render(Arguments& args) {
   const std::filesystem::path folder = program_folder();
   set_log_path(writable_folder_for(folder) / "log.txt");
   ProfileGroupList profiles;
-  profiles.load_profiles(folder);
+  if (!profiles.load_profiles(folder)) {
+    std::fprintf(stderr, "pictavo-cli render: warning: %s\n", profiles.shortfall().c_str());
+  }
   const int index = profile_index.value_or(0);
   const bool listed = !profiles.groups().empty() && index >= 0 &&
                       index < static_cast<int>(profiles.groups().front().profiles.size());

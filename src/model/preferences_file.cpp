@@ -7,6 +7,7 @@
 #include "base/text_number.h"
 #include "base/xml_document.h"
 #include "base/xml_file.h"
+#include "model/photo_durations.h"
 #include "model/project.h"
 
 namespace pictavo {
@@ -26,6 +27,13 @@ std::string flag_text(bool flag) {
   return flag ? "1" : "0";
 }
 
+// Values are read as they are used, so that the file is written back with what
+// the program works with: a flag (TV system, screen ratio) is 0 or 1, any other
+// number counting as 1, and durations come within what a photo can have.
+int flag_value(const std::string& text) {
+  return parse_int(text) != 0 ? 1 : 0;
+}
+
 // clang-format off
 constexpr std::array<StoredValue, 15> kStoredValues{{
     {"workingPath",
@@ -34,19 +42,19 @@ constexpr std::array<StoredValue, 15> kStoredValues{{
      [](const Project& p) { return p.default_setting.output_folder.string(); }, nullptr},
     {"isNtsc",
      [](const Project& p) { return std::to_string(p.default_setting.tv_system); },
-     [](Project& p, const std::string& t) { p.default_setting.tv_system = parse_int(t); }},
+     [](Project& p, const std::string& t) { p.default_setting.tv_system = flag_value(t); }},
     {"AspectRatio",
      [](const Project& p) { return std::to_string(p.preferences.aspect_ratio); },
-     [](Project& p, const std::string& t) { p.preferences.aspect_ratio = parse_int(t); }},
+     [](Project& p, const std::string& t) { p.preferences.aspect_ratio = flag_value(t); }},
     {"transmitTime",
      [](const Project& p) { return std::to_string(p.default_setting.effect.transition_seconds); },
      [](Project& p, const std::string& t) {
-       p.default_setting.effect.transition_seconds = parse_int(t);
+       p.default_setting.effect.transition_seconds = fit_transition_seconds(parse_int(t));
      }},
     {"singleTime",
      [](const Project& p) { return std::to_string(p.default_setting.effect.display_seconds); },
      [](Project& p, const std::string& t) {
-       p.default_setting.effect.display_seconds = parse_int(t);
+       p.default_setting.effect.display_seconds = fit_display_seconds(parse_int(t));
      }},
     {"FDSearchPath",
      [](const Project& p) { return p.preferences.fd_search_path.string(); },
@@ -59,7 +67,7 @@ constexpr std::array<StoredValue, 15> kStoredValues{{
      [](Project& p, const std::string& t) { p.preferences.nation_name = t; }},
     {"NationTVFormat",
      [](const Project& p) { return std::to_string(p.preferences.nation_tv_format); },
-     [](Project& p, const std::string& t) { p.preferences.nation_tv_format = parse_int(t); }},
+     [](Project& p, const std::string& t) { p.preferences.nation_tv_format = flag_value(t); }},
     {"TVFormat",
      [](const Project& p) { return std::to_string(p.preferences.tv_format); },
      [](Project& p, const std::string& t) { p.preferences.tv_format = parse_int(t); }},

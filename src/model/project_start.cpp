@@ -18,7 +18,10 @@ void create_folder(const std::filesystem::path& folder) {
 }  // namespace
 
 void load_output_profiles(Project& project) {
-  project.profiles.load_profiles(project.preferences.program_folder);
+  // The groups that could be read serve; what is missing is only worth a warning.
+  if (!project.profiles.load_profiles(project.preferences.program_folder)) {
+    write_log("warning: " + project.profiles.shortfall());
+  }
   use_profile_frame_rate(project);
 }
 

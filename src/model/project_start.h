@@ -20,7 +20,8 @@ void start_project(Project& project);
 // project's temporary and output folders.
 void use_working_folder(Project& project, const std::filesystem::path& working_folder);
 
-// Reads the output profiles of the program folder; the current profile's frame
+// Reads the output profiles of the program folder, with a warning in the log
+// when some could not be read (the others serve); the current profile's frame
 // rate sets the project's TV system (use_profile_frame_rate).
 void load_output_profiles(Project& project);
 // The current profile's frame rate sets the project's TV system: "29.97" NTSC,

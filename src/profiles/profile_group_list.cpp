@@ -102,8 +102,10 @@ std::vector<std::filesystem::path> profile_files(const std::filesystem::path& fo
   return files;
 }
 
-std::optional<ProfileGroup> read_group(XmlDocument& document,
-                                       const std::filesystem::path& avoutput) {
+// The group of the current element; nothing when one of its profile files cannot
+// be read, with that file in `bad_profile`.
+std::optional<ProfileGroup> read_group(XmlDocument& document, const std::filesystem::path& avoutput,
+                                       std::filesystem::path& bad_profile) {
   ProfileGroup group;
   group.id = parse_int(document.get_attrib("id"));
   group.desc = document.get_attrib("desc");
@@ -112,7 +114,10 @@ std::optional<ProfileGroup> read_group(XmlDocument& document,
   std::vector<OutputProfile> scanned;
   for (const std::filesystem::path& file : profile_files(group.folder)) {
     std::optional<OutputProfile> profile = read_profile(file);
-    if (!profile) return std::nullopt;
+    if (!profile) {
+      bad_profile = file;
+      return std::nullopt;
+    }
     scanned.push_back(std::move(*profile));
   }
   // List index v takes the v-th place; an index outside 0..count-1 drops the profile.
@@ -130,22 +135,36 @@ std::optional<ProfileGroup> read_group(XmlDocument& document,
 bool ProfileGroupList::load_profiles(const std::filesystem::path& program_folder) {
   groups_.clear();
   current_group_ = 0;
+  shortfall_.clear();
   const std::filesystem::path avoutput = program_folder / "profile" / "avoutput";
-  std::optional<XmlDocument> document = open_document(avoutput / "profile_group.xml");
+  const std::filesystem::path group_file = avoutput / "profile_group.xml";
+  std::optional<XmlDocument> document = open_document(group_file);
   if (!document || !document->find_elem() ||
       document->get_tag_name() != "av_output_profile_group") {
+    std::error_code error;
+    shortfall_ = std::filesystem::exists(group_file, error)
+                     ? "cannot read the output profiles in " + group_file.string()
+                     : "no profile group file at " + group_file.string();
     return false;
   }
   const int count = parse_int(document->get_attrib("count"));
   document->into_elem();
   int read = 0;
   while (read < count && document->find_elem() && document->get_tag_name() == "group") {
-    std::optional<ProfileGroup> group = read_group(*document, avoutput);
-    if (!group) break;
+    std::filesystem::path bad_profile;
+    std::optional<ProfileGroup> group = read_group(*document, avoutput, bad_profile);
+    if (!group) {
+      shortfall_ = "the output profile " + bad_profile.string() +
+                   " cannot be read: its group and the ones after it are left out";
+      return false;
+    }
     groups_.push_back(std::move(*group));
     ++read;
   }
-  return read == count;
+  if (read == count) return true;
+  shortfall_ = group_file.string() + " announces " + std::to_string(count) +
+               " profile groups but holds " + std::to_string(read);
+  return false;
 }
 
 OutputProfile* ProfileGroupList::current_profile() {

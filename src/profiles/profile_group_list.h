@@ -22,9 +22,15 @@ struct ProfileGroup {
 class ProfileGroupList {
  public:
   // Reads "profile/avoutput/profile_group.xml" below `program_folder` and every
-  // group it announces. True when all announced groups were read; a group whose
-  // folder holds a malformed profile ends the loading, keeping the groups before it.
+  // group it announces. True when all announced groups were read. Otherwise the
+  // groups that could be read are kept and used, and shortfall() says what is
+  // missing, for a warning: a group whose folder holds a malformed profile ends
+  // the loading, keeping the groups before it, and a group file that announces
+  // more groups than it holds gives the ones it holds.
   bool load_profiles(const std::filesystem::path& program_folder);
+  // What kept the last load_profiles short of every announced group, in plain
+  // words; empty after a complete load.
+  const std::string& shortfall() const { return shortfall_; }
 
   const std::vector<ProfileGroup>& groups() const { return groups_; }
   int current_group() const { return current_group_; }
@@ -38,6 +44,7 @@ class ProfileGroupList {
  private:
   std::vector<ProfileGroup> groups_;
   int current_group_ = 0;
+  std::string shortfall_;
 };
 
 }  // namespace pictavo

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "audio/music_preparation.h"
+#include "base/exception_text.h"
 #include "base/log.h"
 #include "base/result_code.h"
 #include "model/audio_track.h"
@@ -107,7 +108,16 @@ JobStart MakeVideoJob::start(MakeVideoOrder order) {
     running_ = true;
     stop_requested_ = false;
   }
-  thread_ = std::thread([this] { run(); });
+  try {
+    thread_ = std::thread([this] { run(); });
+  } catch (const std::system_error& error) {
+    // No thread, so no job: a later start must not find one running.
+    const std::lock_guard lock(mutex_);
+    running_ = false;
+    const std::string reason = std::string("the job cannot be started: ") + error.what();
+    write_log(reason);
+    return refused(JobStartState::kNotStarted, make_video_failed_message(), reason);
+  }
   return JobStart{};
 }
 
@@ -153,6 +163,29 @@ MakeVideoOutcome MakeVideoJob::make_videos() {
   const MakeVideoOrder& order = *order_;
   write_log("Begin make Video files process");
   MakeVideoOutcome outcome;
+  try {
+    make_music_and_slideshows(outcome);
+  } catch (...) {
+    // What a step throws (no memory, a file system call that failed) fails the
+    // job like any other failure; it must not end the program.
+    outcome = {kFailed, "making the videos failed: " + current_exception_text()};
+    write_log(outcome.reason);
+  }
+  // The shared music lives only while the job runs; the silent track is the program's.
+  if (order.makes_music()) {
+    std::error_code ignored;
+    std::filesystem::remove(order.music_path, ignored);
+  }
+  if (outcome.result == 0) {
+    listener_.progress(kFullProgress);
+    write_log("End make Video files process successful");
+  }
+  if (outcome.result == 0 || outcome.result == kStopped) outcome.reason.clear();
+  return outcome;
+}
+
+void MakeVideoJob::make_music_and_slideshows(MakeVideoOutcome& outcome) {
+  const MakeVideoOrder& order = *order_;
   write_log("Begin make slideshow audio");
   listener_.music_started();
   if (order.makes_music()) {
@@ -177,17 +210,6 @@ MakeVideoOutcome MakeVideoJob::make_videos() {
     if (is_module_code(outcome.result)) outcome.module = FailedModule::kEncoder;
     frames_before += order.slideshows[i].total_frames;
   }
-  // The shared music lives only while the job runs; the silent track is the program's.
-  if (order.makes_music()) {
-    std::error_code ignored;
-    std::filesystem::remove(order.music_path, ignored);
-  }
-  if (outcome.result == 0) {
-    listener_.progress(kFullProgress);
-    write_log("End make Video files process successful");
-  }
-  if (outcome.result == 0 || outcome.result == kStopped) outcome.reason.clear();
-  return outcome;
 }
 
 int MakeVideoJob::make_slideshow(int index, std::int64_t frames_before, std::int64_t project_frames,

@@ -50,6 +50,7 @@ enum class JobStartState {
   kUnreadablePhoto,
   kOutputHoldsOtherFiles,
   kOutputNotWritable,
+  kNotStarted,  // the job's thread could not be started
 };
 
 struct JobStart {
@@ -77,7 +78,8 @@ class MakeVideoJob {
 
   // Checks that every slideshow has photos that can still be read, prepares the
   // output folder (output_folder.h) and starts the job's thread with the order.
-  // Nothing is started, and nothing changed, unless the result is kStarted.
+  // Nothing is started unless the result is kStarted, and nothing changed before
+  // the output folder was prepared: only kNotStarted comes after that.
   JobStart start(MakeVideoOrder order);
   bool running() const;
 
@@ -94,6 +96,7 @@ class MakeVideoJob {
  private:
   void run();
   MakeVideoOutcome make_videos();
+  void make_music_and_slideshows(MakeVideoOutcome& outcome);
   int make_slideshow(int index, std::int64_t frames_before, std::int64_t project_frames,
                      std::string& reason);
 

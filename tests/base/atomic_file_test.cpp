@@ -1,6 +1,7 @@
 #include "base/atomic_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "support/files.h"
 #include "support/temp_program_folder.h"
@@ -53,6 +54,25 @@ TEST(AtomicFile, ShowsTheFileOnlyAfterCommit) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
                           std::filesystem::directory_iterator()),
             1);
+}
+
+TEST(WriteFileAtomically, NewFilesFollowTheUmaskAndReplacedOnesKeepTheirMode) {
+  test::TempFolder folder;
+  const auto mode_of = [](const std::filesystem::path& path) {
+    struct stat status {};
+    EXPECT_EQ(::stat(path.c_str(), &status), 0) << path;
+    return status.st_mode & 07777;
+  };
+  const mode_t saved = ::umask(027);
+  ASSERT_TRUE(write_file_atomically(folder / "group.xml", "a"));
+  EXPECT_EQ(mode_of(folder / "group.xml"), 0640u);
+  ::umask(0);
+  ASSERT_TRUE(write_file_atomically(folder / "everyone.xml", "a"));
+  EXPECT_EQ(mode_of(folder / "everyone.xml"), 0666u);
+  ::chmod((folder / "group.xml").c_str(), 0600);
+  ASSERT_TRUE(write_file_atomically(folder / "group.xml", "b"));
+  EXPECT_EQ(mode_of(folder / "group.xml"), 0600u);
+  ::umask(saved);
 }
 
 }  // namespace

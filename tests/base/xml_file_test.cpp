@@ -13,7 +13,7 @@ void write_bytes(const std::filesystem::path& path, std::string_view bytes) {
   std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<long>(bytes.size()));
 }
 
-std::string utf16le(std::u16string_view text) {
+std::string utf16le(const std::u16string& text) {
   std::string bytes = "\xFF\xFE";
   for (const char16_t unit : text) {
     bytes += static_cast<char>(unit & 0xFF);
@@ -43,16 +43,34 @@ TEST(ReadXmlFile, ConvertsUtf16WithMarkToUtf8) {
   EXPECT_TRUE(file->is_complete());
 }
 
-TEST(ReadXmlFile, RejectsMalformedUtf16) {
+TEST(ReadXmlFile, MendsDamagedUtf16AndReadsTheRest) {
   test::TempFolder folder;
-  const std::u16string lone_high{u'<', static_cast<char16_t>(0xD800), u'a', u'>'};
-  write_bytes(folder / "lone.xml", utf16le(lone_high));
-  EXPECT_FALSE(read_xml_file(folder / "lone.xml"));
-  const std::u16string lone_low{u'<', static_cast<char16_t>(0xDC00)};
-  write_bytes(folder / "low.xml", utf16le(lone_low));
-  EXPECT_FALSE(read_xml_file(folder / "low.xml"));
-  write_bytes(folder / "odd.xml", utf16le(u"<a/>") + "x");
-  EXPECT_FALSE(read_xml_file(folder / "odd.xml"));
+  constexpr char16_t high = 0xD800;
+  constexpr char16_t low = 0xDC00;
+  const std::string replacement = "\xEF\xBF\xBD";
+  struct Case {
+    std::string bytes;
+    std::string text;
+    bool mended;
+  };
+  const Case cases[] = {
+      {utf16le({u'<', high, u'a', u'>'}), "<" + replacement + "a>", true},
+      {utf16le({u'<', low}), "<" + replacement, true},
+      {utf16le({u'<', u'a', u'>', high}), "<a>" + replacement, true},
+      {utf16le({low, high}), replacement + replacement, true},
+      {utf16le({high, high, low}), replacement + "\xF0\x90\x80\x80", true},
+      {utf16le(u"<a/>") + "x", "<a/>", true},
+      {utf16le({u'<', high, u'>'}) + "x", "<" + replacement + ">", true},
+      {utf16le({high, low, u'!'}), "\xF0\x90\x80\x80!", false},
+  };
+  for (const Case& c : cases) {
+    write_bytes(folder / "damaged.xml", c.bytes);
+    const auto file = read_xml_file(folder / "damaged.xml");
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->text, c.text);
+    EXPECT_EQ(file->mended, c.mended) << c.text;
+    EXPECT_TRUE(file->is_complete());
+  }
 }
 
 TEST(ReadXmlFile, TextMuchShorterThanTheFileIsIncomplete) {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "support/files.h"
 #include "support/run_command.h"
 #include "support/temp_program_folder.h"
 
@@ -37,6 +38,20 @@ TEST(ProfilesCommand, MissingOrMalformedGroupFileFailsWithAReason) {
   EXPECT_THAT(result.err, HasSubstr("cannot read the output profiles"));
 }
 
+TEST(ProfilesCommand, AGroupFileThatAnnouncesMoreGroupsListsThoseItHoldsWithAWarning) {
+  test::TempProgramFolder home;
+  home.install("profile");
+  const auto group_file = home.path() / "profile" / "avoutput" / "profile_group.xml";
+  std::string text = test::read_file(group_file);
+  text.replace(text.find("count=\"1\""), 9, "count=\"3\"");
+  test::write_file(group_file, text);
+  const test::CommandResult result = test::run_cli({"profiles"});
+  EXPECT_EQ(result.exit_code, 0);
+  EXPECT_THAT(result.out, HasSubstr("Group 0: Sony PSP"));
+  EXPECT_EQ(result.err, "pictavo-cli profiles: warning: " + group_file.string() +
+                            " announces 3 profile groups but holds 1\n");
+}
+
 TEST(Cli, UnknownCommandsAndOptionsAreUsageErrors) {
   test::TempProgramFolder home;
   test::CommandResult result = test::run_cli({"no-such-command"});
@@ -45,6 +60,11 @@ TEST(Cli, UnknownCommandsAndOptionsAreUsageErrors) {
   result = test::run_cli({"profiles", "--bogus"});
   EXPECT_EQ(result.exit_code, 1);
   EXPECT_THAT(result.err, HasSubstr("unknown option --bogus"));
+  // A forgotten value: no file named "--flip" is written.
+  result = test::run_cli({"thm", "photo.jpg", "-o", "--flip"});
+  EXPECT_EQ(result.exit_code, 1);
+  EXPECT_THAT(result.err, HasSubstr("-o needs a value, not the option --flip"));
+  EXPECT_THAT(result.err, HasSubstr("usage: pictavo-cli thm"));
   result = test::run_cli({"--help"});
   EXPECT_EQ(result.exit_code, 0);
   EXPECT_THAT(result.out, HasSubstr("profiles"));

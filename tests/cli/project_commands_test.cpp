@@ -10,6 +10,7 @@
 #include "audio/audio_converter_module.h"
 #include "support/files.h"
 #include "support/run_command.h"
+#include "support/scoped_environment.h"
 #include "support/temp_program_folder.h"
 #include "support/test_modules.h"
 
@@ -109,6 +110,31 @@ TEST_F(ProjectCommands, InfoShowsTheProjectAndChangesNothing) {
   const test::CommandResult missing = test::run_cli({"info", file("none.prg")});
   EXPECT_EQ(missing.exit_code, 1);
   EXPECT_THAT(missing.err, HasSubstr("is not a project file that can be read"));
+}
+
+TEST_F(ProjectCommands, AFileThatIsNoDocumentGetsOneClearLine) {
+  test::write_file(project_file(), "<mivodvd><a></b></mivodvd>");
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{"info", project_file()},
+                                             {"make", project_file()},
+                                             {"edit", project_file(), "sort", "name"}}) {
+    const test::CommandResult result = test::run_cli(args);
+    EXPECT_EQ(result.exit_code, 1);
+    EXPECT_EQ(result.err, "pictavo-cli " + args.front() + ": " + project_file() +
+                              " is not a project file that can be read\n");
+  }
+  // The reader's own message is the log's.
+  EXPECT_THAT(test::log_texts(home.path() / "log.txt"),
+              testing::Contains("error: can not set Doc!"));
+}
+
+TEST_F(ProjectCommands, AFailingSystemCallEndsTheCommandWithOneLine) {
+  ASSERT_EQ(make_project().exit_code, 0);
+  // No temporary folder to look at the project in: the file system call throws.
+  const test::ScopedEnvironment no_temp("TMPDIR", file("no such folder").c_str());
+  const test::CommandResult info = test::run_cli({"info", project_file()});
+  EXPECT_EQ(info.exit_code, 1);
+  EXPECT_THAT(info.err, ContainsRegex("^pictavo-cli info: [^\n]*temp_directory_path[^\n]*\n$"));
 }
 
 TEST_F(ProjectCommands, EditChangesPhotosAndTracksOfTheChosenSlideshow) {

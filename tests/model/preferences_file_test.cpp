@@ -201,6 +201,44 @@ TEST_F(PreferencesStart, StoredValuesAndTemplatesAreTakenOver) {
                               "EFFECT_BLIND\">"));
 }
 
+TEST_F(PreferencesStart, ValuesOutOfRangeAreWrittenBackAsTheyAreUsed) {
+  struct Case {
+    const char* key;
+    const char* stored;
+    int used;
+    int (*of)(const Project&);
+  };
+  const auto tv_system = [](const Project& p) { return p.default_setting.tv_system; };
+  const auto ratio = [](const Project& p) { return p.preferences.aspect_ratio; };
+  const auto nation = [](const Project& p) { return p.preferences.nation_tv_format; };
+  const auto transition = [](const Project& p) {
+    return p.default_setting.effect.transition_seconds;
+  };
+  const auto display = [](const Project& p) { return p.default_setting.effect.display_seconds; };
+  const Case cases[] = {
+      {"isNtsc", "-1", 1, tv_system},
+      {"isNtsc", "0", 0, tv_system},
+      {"AspectRatio", "2147483647", 1, ratio},
+      {"NationTVFormat", "-1", 1, nation},
+      {"transmitTime", "-1", 0, transition},
+      {"transmitTime", "2147483647", 10, transition},
+      {"singleTime", "-1", 1, display},
+      {"singleTime", "0", 1, display},
+      {"singleTime", "2147483647", 60, display},
+      {"singleTime", "99999999999", 60, display},
+  };
+  for (const Case& c : cases) {
+    test::write_file(file(), file_for(folder().string(), 0, {{c.key, c.stored}}));
+    Project project(folder());
+    project.preferences.set_program_folder(folder());
+    EXPECT_EQ(load_preferences(project), 0);
+    const std::string key = c.key;
+    EXPECT_EQ(c.of(project), c.used) << key << " " << c.stored;
+    EXPECT_THAT(file_text(), HasSubstr("<" + key + ">" + std::to_string(c.used) + "</" + key + ">"))
+        << c.stored;
+  }
+}
+
 TEST_F(PreferencesStart, TheTvSystemFollowsTheCurrentProfile) {
   test::write_file(file(), file_for(folder().string(), 0, {{"isNtsc", "1"}}));
   Project ntsc(folder());
@@ -214,6 +252,20 @@ TEST_F(PreferencesStart, TheTvSystemFollowsTheCurrentProfile) {
   Project pal(folder());
   start_project(pal);
   EXPECT_EQ(pal.default_setting.tv_system, 1);
+}
+
+TEST_F(PreferencesStart, TheProfilesThatCanBeReadServeAndTheRestIsAWarningInTheLog) {
+  const auto group_file = folder() / "profile" / "avoutput" / "profile_group.xml";
+  std::string text = test::read_file(group_file);
+  text.replace(text.find("count=\"1\""), 9, "count=\"2\"");
+  test::write_file(group_file, text);
+  Project project(folder());
+  start_project(project);
+  ASSERT_EQ(project.profiles.groups().size(), 1u);
+  EXPECT_NE(project.profiles.current_profile(), nullptr);
+  EXPECT_THAT(test::log_texts(folder() / "log.txt"),
+              testing::Contains("warning: " + group_file.string() +
+                                " announces 2 profile groups but holds 1"));
 }
 
 TEST_F(PreferencesStart, AMovedProgramFolderKeepsTheCountAndRewritesTheRest) {

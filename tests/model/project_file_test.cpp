@@ -199,6 +199,23 @@ TEST_F(ProjectFile, AUtf16FileLoadsLikeItsEightBitForm) {
   EXPECT_EQ(text_of(*loaded), text);
 }
 
+TEST_F(ProjectFile, ADamagedUtf16FileLosesOnlyTheDamagedCharacters) {
+  build();
+  const std::string text = saved_text();
+  // An unpaired surrogate in the first slideshow's name, and a stray last byte.
+  std::string damaged = utf16_file(replaced(text, "<name>Trip<", "<name>Tr@ip<"));
+  damaged.replace(damaged.find(std::string("@\0", 2)), 2, std::string("\0\xD8", 2));
+  std::unique_ptr<Project> loaded = load(damaged + "\n");
+  ASSERT_EQ(loaded->slideshow_count(), 2);
+  EXPECT_EQ(loaded->slideshows[0]->name(), "Tr\xEF\xBF\xBDip");
+  EXPECT_EQ(loaded->slideshows[0]->photos.size(), 3u);
+  EXPECT_EQ(text_of(*loaded), replaced(text, "<name>Trip<", "<name>Tr\xEF\xBF\xBDip<"));
+  EXPECT_THAT(test::log_texts(home.path() / "log.txt"),
+              testing::Contains(HasSubstr("loaded.prg holds damaged UTF-16 text (U+FFFD for 1 "
+                                          "unpaired surrogate, a stray last byte was dropped); "
+                                          "the rest is read")));
+}
+
 TEST_F(ProjectFile, MissingPhotosAreLeftOutAndEmptySlideshowsDropped) {
   build();
   const std::string text = saved_text();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <fstream>
 #include <optional>
 #include <string>
@@ -192,6 +193,40 @@ TEST_F(AudioConverterModule, MeasuresVariableBitrateMp3WithoutASeekHeader) {
        "libmp3lame", "-q:a", "0", "-write_xing", "0", path.string()}));
   ASSERT_GT(probe_number(probe(path), "format.duration"), 10.0) << "the estimate is no longer off";
   EXPECT_EQ(length_(path.c_str()), 8);
+}
+
+// `bytes` with the big-endian 32-bit `value` written at `at`.
+std::string with_word(std::string bytes, std::size_t at, std::uint32_t value) {
+  for (int i = 0; i < 4; ++i)
+    bytes[at + i] = static_cast<char>(value >> (24 - 8 * i));
+  return bytes;
+}
+
+TEST_F(AudioConverterModule, LengthsAHeaderStatesThatTheFileCannotHoldAreCounted) {
+  // Twelve seconds at 64 kb/s, with an Info header: flags, frames, bytes.
+  const std::string mp3 =
+      test::read_file(tone("tone.mp3", 12.0, 22050, 1, {"-c:a", "libmp3lame", "-b:a", "64k"}));
+  const std::size_t info = mp3.find("Info");
+  ASSERT_NE(info, std::string::npos);
+  const auto frames = [&](std::uint32_t count) { return with_word(mp3, info + 8, count); };
+  const std::string wav = test::read_file(tone("tone.wav", 12.0, 8000, 1));
+  const std::size_t data = wav.find("data");
+  ASSERT_NE(data, std::string::npos);
+  struct Case {
+    const char* name;
+    std::string bytes;
+  };
+  const Case cases[] = {
+      {"as made.mp3", mp3},
+      {"millions of frames.mp3", frames(0x7FFFFFFF)},  // 56,097,532 s
+      {"frames only.mp3", with_word(frames(100000), info + 4, 1)},
+      {"one frame.mp3", frames(1)},
+      {"huge data.wav", with_word(wav, data + 4, 0xFFFFFF7F)},
+  };
+  for (const Case& c : cases) {
+    write(home_.path() / c.name, c.bytes);
+    EXPECT_EQ(length_((home_.path() / c.name).c_str()), 12) << c.name;
+  }
 }
 
 TEST_F(AudioConverterModule, TheShippedMusicIsUsable) {

@@ -144,7 +144,7 @@ TEST_F(EncoderModule, WritesAPspH264VideoWithItsMusic) {
   EXPECT_NE(test::read_file(output).find(big_endian), std::string::npos);
 }
 
-TEST_F(EncoderModule, UsesLevelThreeForTheWideScreenSize) {
+TEST_F(EncoderModule, TheWideScreenSizeIsStillLevelTwoPointOne) {
   Profile wide;
   wide.width = 480;
   wide.height = 272;
@@ -152,7 +152,7 @@ TEST_F(EncoderModule, UsesLevelThreeForTheWideScreenSize) {
   ASSERT_TRUE(make_video(wide, output, music(1.0), 10));
   const test::ProbeResult info = probe(output);
   EXPECT_EQ(info.at("streams.stream.0.width"), "480");
-  EXPECT_EQ(info.at("streams.stream.0.level"), "30");
+  EXPECT_EQ(info.at("streams.stream.0.level"), "21");
 }
 
 TEST_F(EncoderModule, WritesMpeg4SimpleProfileAtPalRateAndPadsShortMusic) {
@@ -262,6 +262,32 @@ TEST_F(EncoderModule, AWriteFailureOnTheWayIsReportedNotLost) {
       << encoded << " " << closed;
   EXPECT_FALSE(std::filesystem::exists(output));
   EXPECT_NE(log().find(output.string() + " failed: File too large"), std::string::npos) << log();
+  // Nor is the unfinished file left under another name.
+  for (const auto& entry : std::filesystem::directory_iterator(home_.path()))
+    EXPECT_FALSE(entry.path().filename().string().starts_with("full disk")) << entry.path();
+}
+
+TEST_F(EncoderModule, TheVideoTakesItsNameOnlyWhenComplete) {
+  const auto output = home_.path() / "Trip.mp4";
+  test::write_file(output, "an earlier video");
+  const auto others = [this, &output] {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(home_.path())) {
+      const std::string name = entry.path().filename().string();
+      if (name.starts_with(output.filename().string())) names.push_back(name);
+    }
+    return names;
+  };
+  ASSERT_EQ(init(Profile{}, output, music(1.0)), ZORV_OK);
+  ASSERT_EQ(encode_frames(10), ZORV_OK);
+  // Midway, the frames go to a temporary file beside it; the old video stands.
+  EXPECT_EQ(test::read_file(output), "an earlier video");
+  const std::vector<std::string> midway = others();
+  ASSERT_EQ(midway.size(), 2u);
+  // Closed early, as after a stop: the shorter video is complete under its name.
+  ASSERT_EQ(close_(), ZORV_OK);
+  EXPECT_EQ(others(), std::vector<std::string>{"Trip.mp4"});
+  EXPECT_EQ(probe(output, true).at("streams.stream.0.nb_read_frames"), "10");
 }
 
 TEST_F(EncoderModule, CallsWithoutAStartedVideoReportIt) {

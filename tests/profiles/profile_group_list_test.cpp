@@ -139,6 +139,8 @@ TEST_F(ProfileGroupListTest, AMalformedProfileEndsItsGroupAndAllLaterGroups) {
   EXPECT_FALSE(load());
   ASSERT_EQ(list_.groups().size(), 1u);
   EXPECT_EQ(descriptions(0), (std::vector<std::string>{"good"}));
+  EXPECT_EQ(list_.shortfall(), "the output profile " + (avoutput() / "bad" / "b.xml").string() +
+                                   " cannot be read: its group and the ones after it are left out");
 }
 
 TEST_F(ProfileGroupListTest, CountLimitsTheGroupsRead) {
@@ -147,18 +149,27 @@ TEST_F(ProfileGroupListTest, CountLimitsTheGroupsRead) {
     write(fs::path(g) / "p.xml", profile_text(0, g));
   ASSERT_TRUE(load());
   EXPECT_EQ(list_.groups().size(), 2u);
+  EXPECT_EQ(list_.shortfall(), "");
 
+  // More announced than held: the groups held are loaded and serve.
   write_groups(5, {"a", "b"});
   EXPECT_FALSE(load());
   EXPECT_EQ(list_.groups().size(), 2u);
+  EXPECT_EQ(list_.current_profile()->desc_l, "a");
+  EXPECT_EQ(list_.shortfall(), (avoutput() / "profile_group.xml").string() +
+                                   " announces 5 profile groups but holds 2");
 }
 
 TEST_F(ProfileGroupListTest, MissingOrForeignGroupFileLoadsNothing) {
   EXPECT_FALSE(load());
   EXPECT_EQ(list_.current_profile(), nullptr);
+  EXPECT_EQ(list_.shortfall(),
+            "no profile group file at " + (avoutput() / "profile_group.xml").string());
   write("profile_group.xml", "<something count=\"1\"><group folder=\"a\"/></something>");
   EXPECT_FALSE(load());
   EXPECT_TRUE(list_.groups().empty());
+  EXPECT_EQ(list_.shortfall(),
+            "cannot read the output profiles in " + (avoutput() / "profile_group.xml").string());
   write("profile_group.xml", "<av_output_profile_group count=\"1\"><group");
   EXPECT_FALSE(load());
 }

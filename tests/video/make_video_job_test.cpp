@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <future>
+#include <new>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "support/files.h"
 #include "support/scoped_environment.h"
 #include "support/test_modules.h"
+#include "support/thread_start_failure.h"
 #include "video/encoder_module.h"
 #include "video/make_video_messages.h"
 
@@ -218,6 +220,51 @@ TEST_F(MakeVideoJobTest, FailuresEndTheJobAndSayWhatWentWrong) {
     EXPECT_EQ(outcome_message(outcome, true), std::nullopt);
     EXPECT_EQ(outcome_message(outcome, false)->text, "Make video files failed!");
   }
+}
+
+TEST_F(MakeVideoJobTest, WhatAStepThrowsFailsTheJobInsteadOfTheProgram) {
+  add_slideshow("First", 1).add_track(music("a.mp3", 2), project->preferences);
+  struct Case {
+    std::function<void()> thrower;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {[] { throw std::bad_alloc(); }, "making the videos failed: there is not enough memory"},
+      {[] {
+         throw fs::filesystem_error("directory iterator", "/gone",
+                                    std::make_error_code(std::errc::no_such_file_or_directory));
+       },
+       "/gone"},
+  };
+  for (const Case& c : cases) {
+    listener_.events.clear();
+    listener_.on_slideshow_started = [&c](int) { c.thrower(); };
+    const MakeVideoOutcome outcome = run();
+    EXPECT_EQ(outcome.result, 1);
+    EXPECT_THAT(outcome.reason, HasSubstr(c.reason));
+    EXPECT_EQ(outcome_message(outcome, false), make_video_failed_message());
+    EXPECT_THAT(listener_.events, ElementsAre("music", "start 0", "ended 1"));
+    EXPECT_FALSE(job_.running());
+    EXPECT_FALSE(fs::exists(temp() / "First.mp2"));  // the shared music went all the same
+    EXPECT_THAT(log(), testing::Contains(HasSubstr(c.reason)));
+  }
+  listener_.on_slideshow_started = nullptr;
+  EXPECT_EQ(run().result, 0);
+}
+
+TEST_F(MakeVideoJobTest, AThreadThatCannotStartLeavesNoJobRunning) {
+  add_slideshow("First", 1);
+  {
+    const test::ThreadStartFailure no_threads;
+    const JobStart start = job_.start(order());
+    EXPECT_EQ(start.state, JobStartState::kNotStarted);
+    EXPECT_EQ(start.message, make_video_failed_message());
+    EXPECT_THAT(start.reason, HasSubstr("the job cannot be started"));
+    EXPECT_FALSE(job_.running());
+    EXPECT_FALSE(job_.request_stop());
+  }
+  EXPECT_EQ(run().result, 0);
+  EXPECT_THAT(listener_.events, ElementsAre("music", "start 0", "end 0 0", "ended 0"));
 }
 
 TEST_F(MakeVideoJobTest, APhotoGoneWhileTheJobRunsFailsItsSlideshow) {
