@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "image/image_file.h"
 #include "image/test_pictures.h"
@@ -94,7 +96,7 @@ TEST(CodecDecode, KeepsIndexedPicturesIndexed) {
 }
 
 TEST(CodecDecode, AlphaSurvivesDecoding) {
-  const auto alpha_of = [](int x) { return x == 7 ? 0 : x < 4 ? 255 : 128; };
+  const auto alpha_of = test::pattern_alpha;
   for (const char* file : {"alpha.png", "alpha.bmp", "alpha.tif"}) {
     SCOPED_TRACE(file);
     const Image image = load(file);
@@ -112,6 +114,84 @@ TEST(CodecDecode, AlphaSurvivesDecoding) {
   EXPECT_GE(gif.transparent_index(), 0);
   EXPECT_EQ(gif.pixel(7, 3).alpha, 0);
   EXPECT_EQ(gif.pixel(1, 3), pattern_colour(1, 3));
+}
+
+// A channel value as a mask `bits` wide keeps it: rounded to the mask's width (as
+// scripts/make-test-images writes it), then scaled back to 8 bits.
+std::uint8_t through_mask(int value, int bits) {
+  const int top = (1 << bits) - 1;
+  const int kept = (value * top + 127) / 255;
+  return static_cast<std::uint8_t>((kept * 255 + top / 2) / top);
+}
+
+// The colour pattern through masks of these widths; alpha_bits 0: opaque.
+std::function<RgbQuad(int, int)> masked_pattern(int red_bits, int green_bits, int blue_bits,
+                                                int alpha_bits) {
+  return [=](int x, int y) {
+    const RgbQuad colour = pattern_colour(x, y);
+    RgbQuad quad = rgb(through_mask(colour.red, red_bits), through_mask(colour.green, green_bits),
+                       through_mask(colour.blue, blue_bits));
+    if (alpha_bits > 0) quad.alpha = through_mask(test::pattern_alpha(x), alpha_bits);
+    return quad;
+  };
+}
+
+TEST(CodecDecode, BitmapsOfEveryLayoutShowThePattern) {
+  const std::pair<const char*, std::function<RgbQuad(int, int)>> cases[] = {
+      {"top-down1.bmp", [](int x, int y) { return grey(pattern_bit(x, y) ? 255 : 0); }},
+      {"top-down4.bmp", [](int x, int y) { return grey((x + y) % 16 * 17); }},
+      {"top-down8.bmp", masked_pattern(8, 8, 8, 0)},
+      {"top-down16.bmp", masked_pattern(5, 5, 5, 0)},
+      {"top-down24.bmp", masked_pattern(8, 8, 8, 0)},
+      {"top-down32.bmp", masked_pattern(8, 8, 8, 0)},
+      {"masks565.bmp", masked_pattern(5, 6, 5, 0)},
+      {"masks555.bmp", masked_pattern(5, 5, 5, 0)},
+      {"masks444.bmp", masked_pattern(4, 4, 4, 0)},
+      {"masks4444.bmp", masked_pattern(4, 4, 4, 4)},
+      {"masks-rgb32.bmp", masked_pattern(8, 8, 8, 0)},
+      {"masks1010102.bmp", masked_pattern(10, 10, 10, 2)},
+      {"alpha.bmp", masked_pattern(8, 8, 8, 8)},
+  };
+  for (const auto& [file, expected] : cases) {
+    SCOPED_TRACE(file);
+    const Image image = load(file);
+    ASSERT_EQ(image.width(), test::kPatternWidth);
+    ASSERT_EQ(image.height(), test::kPatternHeight);
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        const RgbQuad got = image.pixel(x, y);
+        const RgbQuad want = expected(x, y);
+        ASSERT_TRUE(got == want) << "pixel (" << x << ", " << y << ") is " << int{got.red} << ","
+                                 << int{got.green} << "," << int{got.blue} << "," << int{got.alpha}
+                                 << " instead of " << int{want.red} << "," << int{want.green} << ","
+                                 << int{want.blue} << "," << int{want.alpha};
+      }
+    }
+  }
+}
+
+TEST(CodecDecode, MultiPageFilesHoldTheFramesTheyCanShow) {
+  const std::pair<std::filesystem::path, int> cases[] = {
+      {valid_picture("pages.tif"), 2},
+      {valid_picture("looping-pages.tif"), 2},  // the last page names itself as the next
+      {valid_picture("animation.gif"), 3},
+      {test::broken_picture("no-trailer.gif"), 1},
+  };
+  for (const auto& [path, frames] : cases) {
+    SCOPED_TRACE(path.filename().string());
+    const Result<ImageInfo> info = probe_image_file(path, image_type_of(path));
+    ASSERT_TRUE(info) << info.reason();
+    EXPECT_EQ(info->frame_count, frames);
+    DecodeOptions options;
+    options.frame = frames - 1;
+    const Result<Image> last = load_image(path, image_type_of(path), options);
+    ASSERT_TRUE(last) << last.reason();
+    EXPECT_EQ(last->origin().frame_count, frames);
+    options.frame = frames;
+    const Result<Image> beyond = load_image(path, image_type_of(path), options);
+    ASSERT_FALSE(beyond);
+    EXPECT_EQ(beyond.reason(), missing_frame(frames, frames).reason);
+  }
 }
 
 TEST(CodecDecode, MetafilesAreDrawnAtTheirSize) {
