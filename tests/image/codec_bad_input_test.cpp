@@ -81,6 +81,7 @@ TEST(CodecBadInput, DamagedStructureIsRefusedWithItsReason) {
       {"frame.gif", "the GIF data ends early"},
       {"entries.ico", "the ICO directory is cut short"},
       {"long-box.jp2", "Invalid box size"},
+      {"samples16.ppm", "damaged PNM data"},  // samples above the stated maximum
   };
   for (const auto& [file, reason] : cases) {
     const std::filesystem::path path = test::broken_picture(file);

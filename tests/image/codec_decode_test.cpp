@@ -37,13 +37,14 @@ struct ColourCase {
 
 TEST(CodecDecode, EveryColourPictureShowsThePattern) {
   const ColourCase cases[] = {
-      {"pattern.bmp", 0, 0},  {"palette.bmp", 0, 0},      {"pattern.gif", 0, 0},
-      {"palette.png", 0, 0},  {"pattern.png", 0, 0},      {"pattern.tif", 0, 0},
-      {"pages.tif", 0, 0},    {"pattern.tga", 0, 0},      {"rle.tga", 0, 0},
-      {"pattern.pcx", 0, 0},  {"palette.pcx", 0, 0},      {"pattern.ppm", 0, 0},
-      {"plain.ppm", 0, 0},    {"pattern.ras", 0, 0},      {"png-entry.ico", 0, 0},
-      {"icon.ico", 0, 1},     {"pattern.jp2", 0, 0},      {"pattern.jpc", 0, 0},
-      {"pattern.jpg", 40, 0}, {"progressive.jpg", 40, 0}, {"cmyk.jpg", 48, 0},
+      {"pattern.bmp", 0, 0},   {"palette.bmp", 0, 0},      {"pattern.gif", 0, 0},
+      {"palette.png", 0, 0},   {"pattern.png", 0, 0},      {"pattern.tif", 0, 0},
+      {"pages.tif", 0, 0},     {"pattern.tga", 0, 0},      {"rle.tga", 0, 0},
+      {"pattern.pcx", 0, 0},   {"palette.pcx", 0, 0},      {"pattern.ppm", 0, 0},
+      {"plain.ppm", 0, 0},     {"pattern.ras", 0, 0},      {"png-entry.ico", 0, 0},
+      {"icon.ico", 0, 1},      {"pattern.jp2", 0, 0},      {"pattern.jpc", 0, 0},
+      {"pattern.jpg", 40, 0},  {"progressive.jpg", 40, 0}, {"cmyk.jpg", 48, 0},
+      {"pattern16.ppm", 1, 0},
   };
   for (const ColourCase& c : cases) {
     SCOPED_TRACE(c.file);
@@ -61,6 +62,7 @@ TEST(CodecDecode, GreyAndBilevelPicturesShowThePattern) {
   for (const auto& [file, tolerance] : {std::pair{"grey.pgm", 0},
                                         {"grey.pgx", 0},
                                         {"grey16.png", 0},
+                                        {"grey16.pgm", 0},
                                         {"signed16.pgx", 1},
                                         {"grey.jpg", 3}}) {
     SCOPED_TRACE(file);

@@ -88,8 +88,10 @@ Result<Image> decode_dib(ByteSpan entry) {
           ? std::min<std::uint64_t>(dib.colours_used ? dib.colours_used : 1u << dib.bits, 256)
           : 0;
   // Colour masks follow a 40-byte header: three, or four with alpha.
-  const std::uint64_t masks =
-      dib.header_size != 40 ? 0 : dib.compression == 3 ? 12 : dib.compression == 6 ? 16 : 0;
+  const std::uint64_t masks = dib.header_size != 40  ? 0
+                              : dib.compression == 3 ? 12
+                              : dib.compression == 6 ? 16
+                                                     : 0;
   const std::uint64_t pixels_at = dib.header_size + palette * 4 + masks;
   const std::uint64_t colour_stride =
       (static_cast<std::uint64_t>(dib.width) * dib.bits + 31) / 32 * 4;
