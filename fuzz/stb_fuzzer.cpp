@@ -1,8 +1,7 @@
-// Decodes arbitrary bytes as BMP, PNM or TGA, the formats stb_image decodes.
+// Decodes arbitrary bytes as PNM or TGA, the formats stb_image decodes.
 #include "image_fuzz.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  return pictavo::fuzz::fuzz_pictures(
-      {pictavo::ImageFormat::kBmp, pictavo::ImageFormat::kPnm, pictavo::ImageFormat::kTga}, data,
-      size);
+  return pictavo::fuzz::fuzz_pictures({pictavo::ImageFormat::kPnm, pictavo::ImageFormat::kTga},
+                                      data, size);
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "image/image_file.h"
 #include "support/run_command.h"
@@ -36,6 +37,21 @@ TEST(ImageCommand, InfoDescribesEachFileOrWhyItFails) {
   EXPECT_THAT(result.out, HasSubstr("huge.png: cannot decode: the picture is too large"));
 
   EXPECT_EQ(test::run_cli({"image", "info", picture("pattern.tif")}).exit_code, 0);
+}
+
+TEST(ImageCommand, InfoAndConvertGiveEveryFileTheSameAnswer) {
+  test::TempProgramFolder home;
+  const std::string out = (home.path() / "out.png").string();
+  const std::filesystem::path images = test::test_data_folder() / "images";
+  for (const auto& [file, readable] : {std::pair{"valid/top-down24.bmp", true},
+                                       {"broken/no-trailer.gif", true},
+                                       {"broken/loop.tif", false},
+                                       {"broken/long-chunk.png", false}}) {
+    SCOPED_TRACE(file);
+    const std::string path = (images / file).string();
+    EXPECT_EQ(test::run_cli({"image", "info", path}).exit_code, readable ? 0 : 1);
+    EXPECT_EQ(test::run_cli({"image", "convert", path, out}).exit_code, readable ? 0 : 1);
+  }
 }
 
 TEST(ImageCommand, ConvertAppliesTheEditsInOrder) {

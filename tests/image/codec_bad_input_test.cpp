@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 
 #include "image/image_file.h"
 #include "image/test_pictures.h"
@@ -16,7 +17,9 @@ Bytes read_bytes(const std::filesystem::path& path) {
 }
 
 // A decoder may refuse bad bytes or decode what they hold; it must never crash,
-// refuse without a reason, or hand back a picture without pixels.
+// refuse without a reason, or hand back a picture without pixels. What decodes
+// also probes, with the same number of frames: every command gives a file the
+// same answer.
 void expect_clean_result(const Bytes& bytes, ImageFormat format, const std::string& what) {
   const Result<ImageInfo> info = probe_image(bytes, format);
   if (!info) {
@@ -29,6 +32,8 @@ void expect_clean_result(const Bytes& bytes, ImageFormat format, const std::stri
     if (image) {
       EXPECT_TRUE(image->is_valid()) << what;
       EXPECT_GT(image->width(), 0) << what;
+      ASSERT_TRUE(info) << what << ": decodes, but probing says " << info.reason();
+      EXPECT_EQ(info->frame_count, image->origin().frame_count) << what;
     } else {
       EXPECT_FALSE(image.reason().empty()) << what;
     }
@@ -59,6 +64,30 @@ TEST(CodecBadInput, DataEndingEarlyIsReported) {
   for (const char* file : {"short.jpg", "short.png"}) {
     const std::filesystem::path path = test::broken_picture(file);
     EXPECT_FALSE(load_image(path, image_type_of(path))) << file;
+  }
+}
+
+TEST(CodecBadInput, DamagedStructureIsRefusedWithItsReason) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"palette-count.bmp", "the BMP palette is larger than the file"},
+      {"long-run.bmp", "a BMP run goes past the end of its row"},
+      {"long-literal.bmp", "a BMP run goes past the end of its row"},
+      {"jump.bmp", "a BMP run jumps outside the picture"},
+      {"overlapping-masks.bmp", "the BMP colour masks overlap"},
+      {"wide-masks.bmp", "a BMP colour mask does not fit in 16-bit pixels"},
+      {"long-chunk.png", "a PNG chunk runs past the end of the file"},
+      {"loop.tif", "the TIFF page chain loops back to the first page"},
+      {"strip.tif", "the TIFF data ends early"},
+      {"frame.gif", "the GIF data ends early"},
+      {"entries.ico", "the ICO directory is cut short"},
+      {"long-box.jp2", "Invalid box size"},
+      {"samples16.ppm", "damaged PNM data"},  // samples above the stated maximum
+  };
+  for (const auto& [file, reason] : cases) {
+    const std::filesystem::path path = test::broken_picture(file);
+    const Result<Image> image = load_image(path, image_type_of(path));
+    ASSERT_FALSE(image) << file;
+    EXPECT_NE(image.reason().find(reason), std::string::npos) << file << ": " << image.reason();
   }
 }
 

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "image/image_file.h"
 #include "image/test_pictures.h"
@@ -35,13 +37,14 @@ struct ColourCase {
 
 TEST(CodecDecode, EveryColourPictureShowsThePattern) {
   const ColourCase cases[] = {
-      {"pattern.bmp", 0, 0},  {"palette.bmp", 0, 0},      {"pattern.gif", 0, 0},
-      {"palette.png", 0, 0},  {"pattern.png", 0, 0},      {"pattern.tif", 0, 0},
-      {"pages.tif", 0, 0},    {"pattern.tga", 0, 0},      {"rle.tga", 0, 0},
-      {"pattern.pcx", 0, 0},  {"palette.pcx", 0, 0},      {"pattern.ppm", 0, 0},
-      {"plain.ppm", 0, 0},    {"pattern.ras", 0, 0},      {"png-entry.ico", 0, 0},
-      {"icon.ico", 0, 1},     {"pattern.jp2", 0, 0},      {"pattern.jpc", 0, 0},
-      {"pattern.jpg", 40, 0}, {"progressive.jpg", 40, 0}, {"cmyk.jpg", 48, 0},
+      {"pattern.bmp", 0, 0},   {"palette.bmp", 0, 0},      {"pattern.gif", 0, 0},
+      {"palette.png", 0, 0},   {"pattern.png", 0, 0},      {"pattern.tif", 0, 0},
+      {"pages.tif", 0, 0},     {"pattern.tga", 0, 0},      {"rle.tga", 0, 0},
+      {"pattern.pcx", 0, 0},   {"palette.pcx", 0, 0},      {"pattern.ppm", 0, 0},
+      {"plain.ppm", 0, 0},     {"pattern.ras", 0, 0},      {"png-entry.ico", 0, 0},
+      {"icon.ico", 0, 1},      {"pattern.jp2", 0, 0},      {"pattern.jpc", 0, 0},
+      {"pattern.jpg", 40, 0},  {"progressive.jpg", 40, 0}, {"cmyk.jpg", 48, 0},
+      {"pattern16.ppm", 1, 0},
   };
   for (const ColourCase& c : cases) {
     SCOPED_TRACE(c.file);
@@ -59,6 +62,7 @@ TEST(CodecDecode, GreyAndBilevelPicturesShowThePattern) {
   for (const auto& [file, tolerance] : {std::pair{"grey.pgm", 0},
                                         {"grey.pgx", 0},
                                         {"grey16.png", 0},
+                                        {"grey16.pgm", 0},
                                         {"signed16.pgx", 1},
                                         {"grey.jpg", 3}}) {
     SCOPED_TRACE(file);
@@ -94,7 +98,7 @@ TEST(CodecDecode, KeepsIndexedPicturesIndexed) {
 }
 
 TEST(CodecDecode, AlphaSurvivesDecoding) {
-  const auto alpha_of = [](int x) { return x == 7 ? 0 : x < 4 ? 255 : 128; };
+  const auto alpha_of = test::pattern_alpha;
   for (const char* file : {"alpha.png", "alpha.bmp", "alpha.tif"}) {
     SCOPED_TRACE(file);
     const Image image = load(file);
@@ -112,6 +116,84 @@ TEST(CodecDecode, AlphaSurvivesDecoding) {
   EXPECT_GE(gif.transparent_index(), 0);
   EXPECT_EQ(gif.pixel(7, 3).alpha, 0);
   EXPECT_EQ(gif.pixel(1, 3), pattern_colour(1, 3));
+}
+
+// A channel value as a mask `bits` wide keeps it: rounded to the mask's width (as
+// scripts/make-test-images writes it), then scaled back to 8 bits.
+std::uint8_t through_mask(int value, int bits) {
+  const int top = (1 << bits) - 1;
+  const int kept = (value * top + 127) / 255;
+  return static_cast<std::uint8_t>((kept * 255 + top / 2) / top);
+}
+
+// The colour pattern through masks of these widths; alpha_bits 0: opaque.
+std::function<RgbQuad(int, int)> masked_pattern(int red_bits, int green_bits, int blue_bits,
+                                                int alpha_bits) {
+  return [=](int x, int y) {
+    const RgbQuad colour = pattern_colour(x, y);
+    RgbQuad quad = rgb(through_mask(colour.red, red_bits), through_mask(colour.green, green_bits),
+                       through_mask(colour.blue, blue_bits));
+    if (alpha_bits > 0) quad.alpha = through_mask(test::pattern_alpha(x), alpha_bits);
+    return quad;
+  };
+}
+
+TEST(CodecDecode, BitmapsOfEveryLayoutShowThePattern) {
+  const std::pair<const char*, std::function<RgbQuad(int, int)>> cases[] = {
+      {"top-down1.bmp", [](int x, int y) { return grey(pattern_bit(x, y) ? 255 : 0); }},
+      {"top-down4.bmp", [](int x, int y) { return grey((x + y) % 16 * 17); }},
+      {"top-down8.bmp", masked_pattern(8, 8, 8, 0)},
+      {"top-down16.bmp", masked_pattern(5, 5, 5, 0)},
+      {"top-down24.bmp", masked_pattern(8, 8, 8, 0)},
+      {"top-down32.bmp", masked_pattern(8, 8, 8, 0)},
+      {"masks565.bmp", masked_pattern(5, 6, 5, 0)},
+      {"masks555.bmp", masked_pattern(5, 5, 5, 0)},
+      {"masks444.bmp", masked_pattern(4, 4, 4, 0)},
+      {"masks4444.bmp", masked_pattern(4, 4, 4, 4)},
+      {"masks-rgb32.bmp", masked_pattern(8, 8, 8, 0)},
+      {"masks1010102.bmp", masked_pattern(10, 10, 10, 2)},
+      {"alpha.bmp", masked_pattern(8, 8, 8, 8)},
+  };
+  for (const auto& [file, expected] : cases) {
+    SCOPED_TRACE(file);
+    const Image image = load(file);
+    ASSERT_EQ(image.width(), test::kPatternWidth);
+    ASSERT_EQ(image.height(), test::kPatternHeight);
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        const RgbQuad got = image.pixel(x, y);
+        const RgbQuad want = expected(x, y);
+        ASSERT_TRUE(got == want) << "pixel (" << x << ", " << y << ") is " << int{got.red} << ","
+                                 << int{got.green} << "," << int{got.blue} << "," << int{got.alpha}
+                                 << " instead of " << int{want.red} << "," << int{want.green} << ","
+                                 << int{want.blue} << "," << int{want.alpha};
+      }
+    }
+  }
+}
+
+TEST(CodecDecode, MultiPageFilesHoldTheFramesTheyCanShow) {
+  const std::pair<std::filesystem::path, int> cases[] = {
+      {valid_picture("pages.tif"), 2},
+      {valid_picture("looping-pages.tif"), 2},  // the last page names itself as the next
+      {valid_picture("animation.gif"), 3},
+      {test::broken_picture("no-trailer.gif"), 1},
+  };
+  for (const auto& [path, frames] : cases) {
+    SCOPED_TRACE(path.filename().string());
+    const Result<ImageInfo> info = probe_image_file(path, image_type_of(path));
+    ASSERT_TRUE(info) << info.reason();
+    EXPECT_EQ(info->frame_count, frames);
+    DecodeOptions options;
+    options.frame = frames - 1;
+    const Result<Image> last = load_image(path, image_type_of(path), options);
+    ASSERT_TRUE(last) << last.reason();
+    EXPECT_EQ(last->origin().frame_count, frames);
+    options.frame = frames;
+    const Result<Image> beyond = load_image(path, image_type_of(path), options);
+    ASSERT_FALSE(beyond);
+    EXPECT_EQ(beyond.reason(), missing_frame(frames, frames).reason);
+  }
 }
 
 TEST(CodecDecode, MetafilesAreDrawnAtTheirSize) {

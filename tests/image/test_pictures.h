@@ -30,6 +30,12 @@ inline bool pattern_bit(int x, int y) {
   return (x + y) % 3 == 0;
 }
 
+// The alpha of the pictures with alpha: opaque on the left half, transparent in the
+// last column, half-transparent between.
+inline std::uint8_t pattern_alpha(int x) {
+  return x == kPatternWidth - 1 ? 0 : x < kPatternWidth / 2 ? 255 : 128;
+}
+
 inline std::filesystem::path valid_picture(const std::string& name) {
   return test_data_folder() / "images" / "valid" / name;
 }

@@ -1,188 +1,234 @@
-// Windows bitmaps: headers checked here, pixels decoded by stb_image and written
-// by stb_image_write (24-bit, or 32-bit with alpha). stb_image does not read
-// run-length coded bitmaps (which ImageMagick and Paint write for 4 and 8-bit
-// pictures): those are expanded here into a plain 8-bit bitmap first.
+// Windows and OS/2 bitmaps, decoded here: stb_image reads only some of the layouts
+// in use (not top-down rows everywhere, run-length coding, every colour mask or the
+// later headers). Palette pictures stay indexed. Written by stb_image_write
+// (24-bit, or 32-bit with alpha).
 #include <algorithm>
-#include <cmath>
-#include <cstdlib>
+#include <bit>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "base/byte_reader.h"
-#include "base/byte_writer.h"
+#include "image/codecs/bmp_header.h"
 #include "image/codecs/codecs.h"
 #include "image/codecs/stb_adapter.h"
-#include "image/image_limits.h"
 
 namespace pictavo::codecs {
 namespace {
 
-constexpr std::uint32_t kRgb = 0;
-constexpr std::uint32_t kRunLength8 = 1;
-constexpr std::uint32_t kRunLength4 = 2;
-constexpr std::uint32_t kBitfields = 3;
-constexpr std::size_t kFileHeaderSize = 14;
-constexpr std::uint32_t kAlphaBitfields = 6;
-
-struct BmpHeader {
-  std::uint32_t data_offset = 0;
-  std::uint32_t header_size = 0;
-  std::int64_t width = 0;
-  std::int64_t height = 0;  // negative: rows top-down
-  int bits = 0;
-  std::uint32_t compression = kRgb;
-  std::uint32_t colours_used = 0;
-  int x_dpi = 96;
-  int y_dpi = 96;
-
-  bool run_length() const { return compression == kRunLength8 || compression == kRunLength4; }
-};
-
-int metres_to_dpi(std::uint32_t pixels_per_metre) {
-  if (pixels_per_metre == 0 || pixels_per_metre > 2'600'000) return 96;
-  return static_cast<int>(std::lround(pixels_per_metre * 0.0254));
-}
-
-Result<BmpHeader> read_header(ByteSpan bytes) {
-  ByteReader in(bytes);
-  if (in.u8() != 'B' || in.u8() != 'M') return Failure{"not a BMP file"};
-  BmpHeader header;
-  in.skip(8);
-  header.data_offset = in.u32le();
-  header.header_size = in.u32le();
-  if (header.header_size == 12) {
-    header.width = in.u16le();
-    header.height = in.u16le();
-    in.skip(2);
-    header.bits = in.u16le();
-  } else if (header.header_size >= 40 && header.header_size <= 124) {
-    header.width = static_cast<std::int32_t>(in.u32le());
-    header.height = static_cast<std::int32_t>(in.u32le());
-    in.skip(2);
-    header.bits = in.u16le();
-    header.compression = in.u32le();
-    in.skip(4);
-    header.x_dpi = metres_to_dpi(in.u32le());
-    header.y_dpi = metres_to_dpi(in.u32le());
-    header.colours_used = in.u32le();
-  } else {
-    return Failure{"unsupported BMP header size " + std::to_string(header.header_size)};
-  }
-  if (!in.ok()) return Failure{"the BMP header is cut short"};
-  return header;
-}
-
-// Uncompressed pixels must all be in the file: stb_image would make up the rest.
-std::string check_header(const BmpHeader& header, std::size_t file_size) {
-  const std::string refusal = image_size_refusal(header.width, std::llabs(header.height));
-  if (!refusal.empty()) return refusal;
-  if (header.run_length()) {
-    const bool fits =
-        header.bits == (header.compression == kRunLength8 ? 8 : 4) && header.height > 0;
-    return fits ? "" : "damaged run-length coded BMP header";
-  }
-  if (header.compression != kRgb && header.compression != kBitfields &&
-      header.compression != kAlphaBitfields) {
-    return "compressed BMP pictures (JPEG or PNG inside) are not supported";
-  }
-  if (header.bits != 1 && header.bits != 4 && header.bits != 8 && header.bits != 16 &&
-      header.bits != 24 && header.bits != 32) {
-    return "unsupported BMP depth of " + std::to_string(header.bits) + " bits";
-  }
-  const std::uint64_t stride =
-      (static_cast<std::uint64_t>(header.width) * header.bits + 31) / 32 * 4;
-  const std::uint64_t end =
-      header.data_offset + stride * static_cast<std::uint64_t>(std::llabs(header.height));
-  if (end > file_size) return "the BMP data ends early";
-  return {};
-}
-
-// Expands run-length coded pixels (rows bottom-up; pixels never set stay index 0)
-// into a plain 8-bit bitmap with the same palette.
-class RunLengthExpander {
+// One channel of 16 or 32-bit pixels, scaled from its own width to 8 bits.
+class ChannelMask {
  public:
-  RunLengthExpander(const BmpHeader& header, ByteSpan bytes)
-      : header_(header),
-        width_(static_cast<int>(header.width)),
-        height_(static_cast<int>(header.height)),
-        stride_((static_cast<std::size_t>(width_) + 3) & ~std::size_t{3}),
-        in_(bytes, header.data_offset),
-        bytes_(bytes) {}
+  explicit ChannelMask(std::uint32_t mask)
+      : mask_(mask),
+        shift_(mask ? std::countr_zero(mask) : 0),
+        maximum_((std::uint64_t{1} << std::bit_width(mask >> shift_)) - 1) {}
 
-  Result<Bytes> expand() {
-    const std::size_t palette_at = kFileHeaderSize + header_.header_size;
-    const std::size_t palette_bytes = std::min<std::size_t>(
-        header_.data_offset > palette_at ? header_.data_offset - palette_at : 0, 256 * 4);
-    if (palette_at + palette_bytes > bytes_.size()) return Failure{"the BMP palette ends early"};
-    Bytes file;
-    ByteWriter out(file);
-    const std::size_t pixels_at = kFileHeaderSize + 40 + palette_bytes;
-    out.u8('B');
-    out.u8('M');
-    out.u32le(static_cast<std::uint32_t>(pixels_at + stride_ * height_));
-    out.u32le(0);
-    out.u32le(static_cast<std::uint32_t>(pixels_at));
-    out.u32le(40);
-    out.u32le(static_cast<std::uint32_t>(width_));
-    out.u32le(static_cast<std::uint32_t>(height_));
-    out.u16le(1);
-    out.u16le(8);
-    out.fill(12, 0);  // uncompressed, no image size, no resolution
-    out.fill(4, 0);
-    out.u32le(static_cast<std::uint32_t>(palette_bytes / 4));
-    out.u32le(0);
-    out.append(bytes_.subspan(palette_at, palette_bytes));
-    out.fill(stride_ * height_, 0);
-    pixels_ = file.data() + pixels_at;
-    if (!decode_runs()) return Failure{"the BMP data ends early"};
-    return file;
+  std::uint8_t scale(std::uint32_t pixel) const {
+    if (maximum_ == 0) return 0;
+    const std::uint64_t value = (pixel & mask_) >> shift_;
+    return static_cast<std::uint8_t>((value * 255 + maximum_ / 2) / maximum_);
   }
 
  private:
-  void put(int x, int y, int index) {
-    if (x < width_ && y < height_) pixels_[stride_ * y + x] = static_cast<std::uint8_t>(index);
+  std::uint32_t mask_;
+  int shift_;
+  std::uint64_t maximum_;
+};
+
+std::vector<RgbQuad> read_palette(const BmpHeader& header, ByteSpan bytes) {
+  std::vector<RgbQuad> palette(std::size_t{1} << header.bits, rgb(0, 0, 0));
+  const std::size_t count = std::min<std::uint64_t>(header.palette_count(), palette.size());
+  ByteReader in(bytes, header.palette_at);
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::uint8_t blue = in.u8(), green = in.u8(), red = in.u8();
+    if (header.palette_entry_size == 4) in.skip(1);
+    palette[i] = rgb(red, green, blue);
   }
+  return palette;
+}
 
-  int nibble(std::uint8_t byte, int i) const { return i % 2 ? byte & 0x0F : byte >> 4; }
+void unpack_indices(const std::uint8_t* in, std::uint8_t* out, int width, int bits) {
+  const int per_byte = 8 / bits;
+  const int mask = (1 << bits) - 1;
+  for (int x = 0; x < width; ++x) {
+    const int shift = 8 - bits * (x % per_byte + 1);
+    out[x] = static_cast<std::uint8_t>((in[x / per_byte] >> shift) & mask);
+  }
+}
 
-  bool decode_runs() {
-    const bool four = header_.compression == kRunLength4;
-    int x = 0;
-    int y = 0;
-    while (y < height_) {
+void unpack_bgr(const std::uint8_t* in, std::uint8_t* out, int width) {
+  for (int x = 0; x < width; ++x, in += 3, out += 4) {
+    std::memcpy(out, in, 3);
+    out[3] = 255;
+  }
+}
+
+// 16 and 32-bit pixels through their masks; `alpha_seen` collects the alpha bits
+// found (OR) and `opaque` whether all of them were 255 (AND).
+struct MaskedRows {
+  ChannelMask red, green, blue, alpha;
+  bool has_alpha;
+  int bits;
+  std::uint8_t alpha_seen = 0;
+  std::uint8_t opaque = 255;
+
+  explicit MaskedRows(const BmpHeader& header)
+      : red(header.masks[0]),
+        green(header.masks[1]),
+        blue(header.masks[2]),
+        alpha(header.masks[3]),
+        has_alpha(header.has_alpha()),
+        bits(header.bits) {}
+
+  void unpack(const std::uint8_t* in, std::uint8_t* out, int width) {
+    const int size = bits / 8;
+    for (int x = 0; x < width; ++x, in += size, out += 4) {
+      std::uint32_t pixel = 0;
+      for (int i = size - 1; i >= 0; --i)
+        pixel = pixel << 8 | in[i];
+      out[0] = blue.scale(pixel);
+      out[1] = green.scale(pixel);
+      out[2] = red.scale(pixel);
+      out[3] = has_alpha ? alpha.scale(pixel) : 255;
+      alpha_seen |= out[3];
+      opaque &= out[3];
+    }
+  }
+};
+
+PixelLayout layout_of(const BmpHeader& header) {
+  if (header.indexed()) return PixelLayout::kIndexed;
+  return header.has_alpha() ? PixelLayout::kBgra : PixelLayout::kBgrx;
+}
+
+Result<Image> allocate_for(const BmpHeader& header, ByteSpan bytes) {
+  std::optional<Image> image = Image::allocate(static_cast<int>(header.width),
+                                               static_cast<int>(header.height), layout_of(header));
+  if (!image) return Failure{"not enough memory for the picture"};
+  if (header.indexed()) image->set_palette(read_palette(header, bytes));
+  image->set_resolution(header.x_dpi, header.y_dpi);
+  return std::move(*image);
+}
+
+void decode_plain(const BmpHeader& header, ByteSpan bytes, Image& image) {
+  MaskedRows masked(header);
+  for (int row = 0; row < image.height(); ++row) {
+    const std::uint8_t* in = bytes.data() + header.data_offset + header.stride() * row;
+    std::uint8_t* out = image.row(header.image_row(row));
+    if (header.indexed()) {
+      unpack_indices(in, out, image.width(), header.bits);
+    } else if (header.bits == 24) {
+      unpack_bgr(in, out, image.width());
+    } else {
+      masked.unpack(in, out, image.width());
+    }
+  }
+  // Alpha that is 0 everywhere is a byte nobody filled in, not a transparent picture.
+  if (image.has_alpha() && (masked.alpha_seen == 0 || masked.opaque == 255)) {
+    image.convert_to(PixelLayout::kBgrx);
+  }
+}
+
+// Run-length coded pixels: runs of one index, literal indices, jumps, and the ends
+// of rows and of the picture. Pixels the coding skips keep index 0. A run that
+// leaves its row or jumps out of the picture is damage, not something to clip.
+class RunLengthDecoder {
+ public:
+  RunLengthDecoder(const BmpHeader& header, ByteSpan bytes, Image& image)
+      : header_(header),
+        image_(image),
+        in_(bytes, header.data_offset),
+        four_bits_(header.compression == BmpCompression::kRunLength4) {}
+
+  // Empty when the picture was decoded, otherwise why not.
+  std::string decode() {
+    std::memset(image_.data(), 0, image_.stride() * static_cast<std::size_t>(image_.height()));
+    while (row_ < image_.height()) {
       const std::uint8_t count = in_.u8();
       const std::uint8_t value = in_.u8();
-      if (!in_.ok()) return false;
+      if (!in_.ok()) return kEndsEarly;
+      std::string problem;
       if (count > 0) {
-        for (int i = 0; i < count; ++i)
-          put(x++, y, four ? nibble(value, i) : value);
-      } else if (value == 0) {  // end of line
-        x = 0;
-        ++y;
-      } else if (value == 1) {  // end of picture
-        return true;
-      } else if (value == 2) {  // move right and up
-        x += in_.u8();
-        y += in_.u8();
-      } else {  // `value` pixels as they are, padded to 16 bits
-        const std::size_t size = four ? (value + 1u) / 2 : value;
-        const ByteSpan literal = in_.take(size);
-        if (size % 2) in_.skip(1);
-        if (literal.empty()) return false;
-        for (int i = 0; i < value; ++i)
-          put(x++, y, four ? nibble(literal[i / 2], i) : literal[i]);
+        problem = run(count, value);
+      } else if (value == 0) {
+        x_ = 0;
+        ++row_;
+      } else if (value == 1) {
+        return {};
+      } else if (value == 2) {
+        problem = jump();
+      } else {
+        problem = literal(value);
       }
+      if (!problem.empty()) return problem;
     }
-    return true;
+    return {};
+  }
+
+ private:
+  static constexpr const char* kEndsEarly = "the BMP data ends early";
+  static constexpr const char* kPastRow = "a BMP run goes past the end of its row";
+
+  std::uint8_t index(const std::uint8_t* packed, int i) const {
+    if (!four_bits_) return packed[i];
+    const std::uint8_t byte = packed[i / 2];
+    return i % 2 ? byte & 0x0F : byte >> 4;
+  }
+
+  bool fits(int count) const { return x_ + count <= image_.width(); }
+
+  std::uint8_t* out() { return image_.row(header_.image_row(row_)) + x_; }
+
+  std::string run(int count, std::uint8_t value) {
+    if (!fits(count)) return kPastRow;
+    std::uint8_t* p = out();
+    for (int i = 0; i < count; ++i)
+      p[i] = index(&value, four_bits_ ? i % 2 : 0);  // RLE4 runs alternate two nibbles
+    x_ += count;
+    return {};
+  }
+
+  std::string literal(int count) {
+    const std::size_t size = four_bits_ ? (count + 1u) / 2 : count;
+    const ByteSpan packed = in_.take(size);
+    if (size % 2) in_.skip(1);  // literals are padded to 16 bits
+    if (packed.empty()) return kEndsEarly;
+    if (!fits(count)) return kPastRow;
+    std::uint8_t* p = out();
+    for (int i = 0; i < count; ++i)
+      p[i] = index(packed.data(), i);
+    x_ += count;
+    return {};
+  }
+
+  std::string jump() {
+    const int right = in_.u8();
+    const int rows = in_.u8();
+    if (!in_.ok()) return kEndsEarly;
+    if (x_ + right > image_.width() || row_ + rows >= image_.height()) {
+      return "a BMP run jumps outside the picture";
+    }
+    x_ += right;
+    row_ += rows;
+    return {};
   }
 
   const BmpHeader& header_;
-  int width_;
-  int height_;
-  std::size_t stride_;
+  Image& image_;
   ByteReader in_;
-  ByteSpan bytes_;
-  std::uint8_t* pixels_ = nullptr;
+  bool four_bits_;
+  int x_ = 0;
+  int row_ = 0;
 };
+
+Result<BmpHeader> read_checked_header(ByteSpan bytes) {
+  Result<BmpHeader> header = read_bmp_header(bytes);
+  if (!header) return header;
+  const std::string refusal = bmp_layout_refusal(*header);
+  if (!refusal.empty()) return Failure{refusal};
+  return header;
+}
 
 class BmpCodec final : public ImageCodec {
  public:
@@ -193,29 +239,29 @@ class BmpCodec final : public ImageCodec {
   }
 
   Result<ImageInfo> probe(ByteSpan bytes) const override {
-    Result<BmpHeader> header = read_header(bytes);
+    Result<BmpHeader> header = read_checked_header(bytes);
     if (!header) return Failure{header.reason()};
     ImageInfo info;
-    info.width = static_cast<int>(std::min<std::int64_t>(std::llabs(header->width), 1 << 30));
-    info.height = static_cast<int>(std::min<std::int64_t>(std::llabs(header->height), 1 << 30));
+    info.width = static_cast<int>(header->width);
+    info.height = static_cast<int>(header->height);
     info.bits_per_pixel = header->bits;
-    info.has_alpha = header->bits == 32;
+    info.has_alpha = header->has_alpha();
     return info;
   }
 
   Result<Image> decode(ByteSpan bytes, const DecodeOptions&) const override {
-    Result<BmpHeader> header = read_header(bytes);
+    Result<BmpHeader> header = read_checked_header(bytes);
     if (!header) return Failure{header.reason()};
-    const std::string problem = check_header(*header, bytes.size());
-    if (!problem.empty()) return Failure{problem};
-    Result<Image> image = Failure{""};
+    const std::string refusal = bmp_extent_refusal(*header, bytes.size());
+    if (!refusal.empty()) return Failure{refusal};
+    Result<Image> image = allocate_for(*header, bytes);
+    if (!image) return image;
     if (header->run_length()) {
-      Result<Bytes> expanded = RunLengthExpander(*header, bytes).expand();
-      image = expanded ? decode_with_stb(*expanded, "BMP") : Failure{expanded.reason()};
+      const std::string problem = RunLengthDecoder(*header, bytes, *image).decode();
+      if (!problem.empty()) return Failure{problem};
     } else {
-      image = decode_with_stb(bytes, "BMP");
+      decode_plain(*header, bytes, *image);
     }
-    if (image) image->set_resolution(header->x_dpi, header->y_dpi);
     return image;
   }
 

@@ -16,6 +16,10 @@
 namespace pictavo::codecs {
 namespace {
 
+// LZW codes are at least 2 bits long and none stands for more than 4096 pixels:
+// a frame of more pixels than this many for each byte left cannot be in the file.
+constexpr std::uint64_t kMostPixelsPerByte = 4 * 4096;
+
 struct MemorySource {
   ByteSpan bytes;
   std::size_t offset = 0;
@@ -138,8 +142,21 @@ class GifWalker {
   // The wanted frame, once it was decoded completely.
   std::optional<Image>& picture() { return picture_; }
   bool has_picture() const { return wanted_done_; }
+  // Whether the walk came to the wanted frame (which may then have been refused).
+  bool reached_wanted() const { return wanted_reached_; }
 
+  // Walks the records to the trailer or to the first damage. The file holds the
+  // frames that are complete: damage after one of them only ends the file early,
+  // so that probing and decoding give every file the same answer.
   bool walk(int wanted) {
+    const bool whole = walk_records(wanted);
+    if (frames_ > 0) return true;
+    if (whole) reason_ = "the GIF file holds no picture";
+    return false;
+  }
+
+ private:
+  bool walk_records(int wanted) {
     Frame frame;
     for (;;) {
       GifRecordType type = UNDEFINED_RECORD_TYPE;
@@ -152,6 +169,7 @@ class GifWalker {
       if (type != IMAGE_DESC_RECORD_TYPE) return fail("damaged GIF data");
       if (DGifGetImageDesc(gif_.get()) != GIF_OK) return fail("damaged GIF frame header");
       frame.desc = gif_->Image;
+      if (frames_ == wanted) wanted_reached_ = true;
       const bool needed = frames_ <= wanted;
       if (needed ? !add_frame(frame, frames_ == wanted) : !skip_frame_data(gif_.get())) {
         return reason_.empty() ? fail("damaged GIF frame") : false;
@@ -162,7 +180,6 @@ class GifWalker {
     }
   }
 
- private:
   bool fail(const char* what) {
     if (reason_.empty()) reason_ = gif_error(what, gif_->Error);
     return false;
@@ -192,6 +209,10 @@ class GifWalker {
     if (!refusal.empty()) return refuse(refusal);
     const ColorMapObject* map = desc.ColorMap ? desc.ColorMap : gif_->SColorMap;
     if (!map) return refuse("a GIF frame has no colour table");
+    const std::uint64_t bytes_left = source_.bytes.size() - source_.offset;
+    if (static_cast<std::uint64_t>(desc.Width) * desc.Height > bytes_left * kMostPixelsPerByte) {
+      return refuse("the GIF data ends early");
+    }
     if (!read_frame_indices(gif_.get(), desc, indices_)) return false;
 
     const bool covers_screen =
@@ -239,6 +260,7 @@ class GifWalker {
   GifFile gif_;
   std::string reason_;
   int frames_ = 0;
+  bool wanted_reached_ = false;
   bool wanted_done_ = false;
   std::vector<GifByteType> indices_;
   std::optional<Image> picture_;
@@ -259,7 +281,6 @@ class GifCodec final : public ImageCodec {
   Result<ImageInfo> probe(ByteSpan bytes) const override {
     GifWalker walker(bytes);
     if (!walker.ok() || !walker.walk(-1)) return Failure{walker.reason()};
-    if (walker.frame_count() == 0) return Failure{"the GIF file holds no picture"};
     ImageInfo info;
     info.width = walker.width();
     info.height = walker.height();
@@ -273,10 +294,10 @@ class GifCodec final : public ImageCodec {
     if (!walker.ok()) return Failure{walker.reason()};
     const std::string refusal = image_size_refusal(walker.width(), walker.height());
     if (!refusal.empty()) return Failure{refusal};
-    // Damage after the wanted frame only cuts the frame count short.
-    if (!walker.walk(options.frame) && !walker.has_picture()) return Failure{walker.reason()};
+    if (!walker.walk(options.frame)) return Failure{walker.reason()};
     if (!walker.has_picture()) {
-      return missing_frame(options.frame, walker.frame_count());
+      return walker.reached_wanted() ? Failure{walker.reason()}
+                                     : missing_frame(options.frame, walker.frame_count());
     }
     Image image = std::move(*walker.picture());
     image.origin().frame = options.frame;

@@ -1,6 +1,6 @@
 // Windows icons and cursors: a directory of pictures, each a PNG or a headerless
 // bitmap (DIB) followed by a 1-bit transparency mask. Each entry is a frame. The
-// DIBs are given a file header and decoded by stb_image; written icons hold one
+// DIBs are given a file header and decoded as BMP files; written icons hold one
 // 32-bit DIB entry.
 #include <cstring>
 #include <string>
@@ -9,7 +9,6 @@
 #include "base/byte_reader.h"
 #include "base/byte_writer.h"
 #include "image/codecs/codecs.h"
-#include "image/codecs/stb_adapter.h"
 #include "image/image_limits.h"
 
 namespace pictavo::codecs {
@@ -35,7 +34,9 @@ Result<std::vector<IconEntry>> read_directory(ByteSpan bytes) {
   if (!in.ok() || reserved != 0 || (type != 1 && type != 2) || count == 0) {
     return Failure{"not an ICO file"};
   }
+  if (in.remaining() < count * kEntrySize) return Failure{"the ICO directory is cut short"};
   std::vector<IconEntry> entries;
+  entries.reserve(count);
   for (int i = 0; i < count; ++i) {
     IconEntry entry;
     entry.width = in.u8();
@@ -48,7 +49,6 @@ Result<std::vector<IconEntry>> read_directory(ByteSpan bytes) {
     if (entry.height == 0) entry.height = kMaxIconSide;
     entries.push_back(entry);
   }
-  if (!in.ok()) return Failure{"the ICO directory is cut short"};
   return entries;
 }
 
@@ -87,7 +87,11 @@ Result<Image> decode_dib(ByteSpan entry) {
       dib.bits <= 8
           ? std::min<std::uint64_t>(dib.colours_used ? dib.colours_used : 1u << dib.bits, 256)
           : 0;
-  const std::uint64_t masks = dib.compression == 3 && dib.header_size == 40 ? 12 : 0;
+  // Colour masks follow a 40-byte header: three, or four with alpha.
+  const std::uint64_t masks = dib.header_size != 40  ? 0
+                              : dib.compression == 3 ? 12
+                              : dib.compression == 6 ? 16
+                                                     : 0;
   const std::uint64_t pixels_at = dib.header_size + palette * 4 + masks;
   const std::uint64_t colour_stride =
       (static_cast<std::uint64_t>(dib.width) * dib.bits + 31) / 32 * 4;
@@ -103,7 +107,7 @@ Result<Image> decode_dib(ByteSpan entry) {
   out.u32le(static_cast<std::uint32_t>(14 + pixels_at));
   out.append(entry.first(static_cast<std::size_t>(mask_at)));
   out.patch_u32le(14 + 8, static_cast<std::uint32_t>(height));  // colour rows only
-  Result<Image> image = decode_with_stb(file, "icon");
+  Result<Image> image = bmp_codec().decode(file, DecodeOptions{});
   if (!image || image->has_alpha()) return image;
 
   const std::uint64_t mask_stride = (static_cast<std::uint64_t>(dib.width) + 31) / 32 * 4;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/byte_reader.h"
 #include "image/codecs/codecs.h"
 #include "image/image_limits.h"
 
@@ -34,6 +35,25 @@ class PngImage {
 
   png_image image;
 };
+
+// libpng allocates what a text or palette chunk states before reading it, and its
+// simplified interface offers no limit to set: a chunk that claims more than the
+// rest of the file is refused before libpng sees it. The chunks after the first
+// IDAT are read only when decoding.
+std::string chunk_refusal(ByteSpan bytes, bool after_image_data) {
+  constexpr std::uint32_t kImageData = 0x49444154;  // IDAT
+  constexpr std::uint32_t kEnd = 0x49454E44;        // IEND
+  ByteReader in(bytes, 8);
+  while (in.remaining() >= 8) {
+    const std::uint32_t length = in.u32be();
+    const std::uint32_t type = in.u32be();
+    if (std::uint64_t{length} + 4 > in.remaining())
+      return "a PNG chunk runs past the end of the file";
+    if (type == kEnd || (type == kImageData && !after_image_data)) break;
+    in.skip(length + std::size_t{4});
+  }
+  return {};
+}
 
 bool is_palette_file(const png_image& image) {
   return (image.format & PNG_FORMAT_FLAG_COLORMAP) != 0;
@@ -124,6 +144,8 @@ class PngCodec final : public ImageCodec {
   }
 
   Result<ImageInfo> probe(ByteSpan bytes) const override {
+    const std::string refusal = chunk_refusal(bytes, false);
+    if (!refusal.empty()) return Failure{refusal};
     PngImage png;
     if (!png.begin_read(bytes)) return Failure{png.reason("not a readable PNG header")};
     ImageInfo info;
@@ -135,9 +157,11 @@ class PngCodec final : public ImageCodec {
   }
 
   Result<Image> decode(ByteSpan bytes, const DecodeOptions&) const override {
+    std::string refusal = chunk_refusal(bytes, true);
+    if (!refusal.empty()) return Failure{refusal};
     PngImage png;
     if (!png.begin_read(bytes)) return Failure{png.reason("not a readable PNG header")};
-    const std::string refusal = image_size_refusal(png.image.width, png.image.height);
+    refusal = image_size_refusal(png.image.width, png.image.height);
     if (!refusal.empty()) return Failure{refusal};
     return is_palette_file(png.image) ? read_palette_file(png) : read_colour_file(png);
   }

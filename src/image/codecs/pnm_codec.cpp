@@ -1,6 +1,7 @@
-// Netpbm pictures: binary grey and colour maps (P5, P6) decoded by stb_image; the
-// plain-text variants (P1, P2, P3) and binary bitmaps (P4), which stb_image does
-// not read, decoded here. Written as P5 when every pixel is grey, else P6.
+// Netpbm pictures: binary grey and colour maps (P5, P6) of 8-bit samples decoded
+// by stb_image; the plain-text variants (P1, P2, P3), binary bitmaps (P4) and
+// 16-bit samples (which the packaged stb_image reads past its buffer) decoded
+// here. Written as P5 when every pixel is grey, else P6.
 #include <cctype>
 #include <string>
 
@@ -63,13 +64,14 @@ Result<PnmHeader> read_header(ByteSpan bytes) {
   return header;
 }
 
-Result<Image> decode_plain_or_bitmap(const PnmHeader& header, ByteSpan bytes) {
+// Every kind but binary maps of 8-bit samples.
+Result<Image> decode_samples(const PnmHeader& header, ByteSpan bytes) {
   std::optional<Image> image = Image::allocate(static_cast<int>(header.width),
                                                static_cast<int>(header.height), PixelLayout::kBgrx);
   if (!image) return Failure{"not enough memory for the picture"};
   const int samples = header.colour() ? 3 : 1;
   const std::size_t packed_stride = (static_cast<std::size_t>(header.width) + 7) / 8;
-  std::size_t offset = header.data_offset - 1;
+  std::size_t offset = header.plain_text() ? header.data_offset - 1 : header.data_offset;
   for (int y = 0; y < image->height(); ++y) {
     std::uint8_t* out = image->row(y);
     for (int x = 0; x < image->width(); ++x, out += 4) {
@@ -84,8 +86,11 @@ Result<Image> decode_plain_or_bitmap(const PnmHeader& header, ByteSpan bytes) {
           while (offset < bytes.size() && bytes[offset] != '0' && bytes[offset] != '1')
             ++offset;
           value = offset < bytes.size() ? bytes[offset++] - '0' : -1;
-        } else {
+        } else if (header.plain_text()) {
           value = read_number(bytes, offset);
+        } else {  // two bytes, the most significant first
+          value = bytes[offset] << 8 | bytes[offset + 1];
+          offset += 2;
         }
         if (value < 0 || value > header.max_value) return Failure{"damaged PNM data"};
         // In bitmaps 1 is black.
@@ -151,8 +156,10 @@ class PnmCodec final : public ImageCodec {
     if (header->data_offset - (header->plain_text() ? 1 : 0) + data_bytes > bytes.size()) {
       return Failure{"the PNM data ends early"};
     }
-    if (header->kind == 5 || header->kind == 6) return decode_with_stb(bytes, "PNM");
-    return decode_plain_or_bitmap(*header, bytes);
+    if ((header->kind == 5 || header->kind == 6) && header->max_value <= 255) {
+      return decode_with_stb(bytes, "PNM");
+    }
+    return decode_samples(*header, bytes);
   }
 
   bool can_encode() const override { return true; }

@@ -4,8 +4,9 @@
 #include "image/image.h"
 #include "image/image_codec.h"
 
-// The glue to the packaged stb_image and stb_image_write libraries, shared by the
-// BMP, TGA and PNM codecs and by the ICO entries.
+// The glue to the packaged stb_image and stb_image_write libraries: TGA and PNM
+// pictures are read with stb_image, BMP and TGA pictures written with
+// stb_image_write.
 namespace pictavo::codecs {
 
 // Decodes with stb_image. The caller has recognised the format and checked the

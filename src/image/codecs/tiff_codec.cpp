@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "base/byte_reader.h"
 #include "image/codecs/codecs.h"
 #include "image/codecs/tiff_memory.h"
 #include "image/codecs/tiff_writer.h"
@@ -53,6 +54,17 @@ struct RgbaReader {
   }
 };
 
+// Whether every strip or tile of the current page lies in the file, so that the
+// picture is not allocated for data that is not there.
+bool data_in_file(TIFF* tif, std::uint64_t file_size) {
+  const std::uint32_t count = TIFFIsTiled(tif) ? TIFFNumberOfTiles(tif) : TIFFNumberOfStrips(tif);
+  for (std::uint32_t i = 0; i < count; ++i) {
+    const std::uint64_t offset = TIFFGetStrileOffset(tif, i);
+    if (offset > file_size || TIFFGetStrileByteCount(tif, i) > file_size - offset) return false;
+  }
+  return true;
+}
+
 Result<Image> read_page(TIFF* tif, const TiffMemory& reader) {
   std::uint32_t width = 0;
   std::uint32_t height = 0;
@@ -60,6 +72,7 @@ Result<Image> read_page(TIFF* tif, const TiffMemory& reader) {
   TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &height);
   const std::string refusal = image_size_refusal(width, height);
   if (!refusal.empty()) return Failure{refusal};
+  if (!data_in_file(tif, reader.input.size())) return Failure{"the TIFF data ends early"};
 
   char message[1024] = {};
   RgbaReader rgba;
@@ -85,6 +98,48 @@ Result<Image> read_page(TIFF* tif, const TiffMemory& reader) {
   image->set_resolution(resolution_dpi(tif, TIFFTAG_XRESOLUTION),
                         resolution_dpi(tif, TIFFTAG_YRESOLUTION));
   return std::move(*image);
+}
+
+std::uint64_t read_unsigned(ByteReader& in, int size, bool big_endian) {
+  std::uint64_t value = 0;
+  for (int i = 0; i < size; ++i) {
+    const std::uint64_t byte = in.u8();
+    value = big_endian ? value << 8 | byte : value | byte << (8 * i);
+  }
+  return value;
+}
+
+// The offset of the page after the one at `page`, as the file states it; 0 when
+// there is none or the page cannot be read.
+std::uint64_t next_page_offset(ByteSpan bytes, std::uint64_t page, bool big_tiff) {
+  const bool big_endian = bytes.front() == 'M';
+  const int word = big_tiff ? 8 : 4;
+  const std::size_t entry_size = big_tiff ? 20 : 12;
+  if (page > bytes.size()) return 0;
+  ByteReader in(bytes, static_cast<std::size_t>(page));
+  const std::uint64_t entries = read_unsigned(in, big_tiff ? 8 : 2, big_endian);
+  if (entries > in.remaining() / entry_size) return 0;
+  in.skip(static_cast<std::size_t>(entries) * entry_size);
+  const std::uint64_t next = read_unsigned(in, word, big_endian);
+  return in.ok() ? next : 0;
+}
+
+// The pages libtiff can read, one after another from the first: it stops at the
+// end of the chain, at a page it cannot read and where the chain would come back
+// to a page already read. A chain back to the first page leaves no end to it, and
+// the file is refused. Leaves the last page read current.
+Result<int> count_pages(TIFF* tif, ByteSpan bytes) {
+  const std::uint64_t first = TIFFCurrentDirOffset(tif);
+  std::uint64_t last = first;
+  int pages = 1;
+  while (TIFFReadDirectory(tif)) {
+    last = TIFFCurrentDirOffset(tif);
+    ++pages;
+  }
+  if (next_page_offset(bytes, last, TIFFIsBigTIFF(tif)) == first) {
+    return Failure{"the TIFF page chain loops back to the first page"};
+  }
+  return pages;
 }
 
 class TiffCodec final : public ImageCodec {
@@ -121,7 +176,9 @@ class TiffCodec final : public ImageCodec {
     info.bits_per_pixel = bits * samples;
     info.orientation = orientation >= 1 && orientation <= 8 ? orientation : 1;
     info.has_alpha = extra_count > 0;
-    info.frame_count = std::max<int>(1, TIFFNumberOfDirectories(tif.get()));
+    const Result<int> pages = count_pages(tif.get(), bytes);
+    if (!pages) return Failure{pages.reason()};
+    info.frame_count = *pages;
     return info;
   }
 
@@ -130,15 +187,17 @@ class TiffCodec final : public ImageCodec {
     reader.input = bytes;
     const TiffFile tif = open_tiff(reader, "r");
     if (!tif) return Failure{failure_text(reader, "not a readable TIFF header")};
-    const int pages = TIFFNumberOfDirectories(tif.get());
-    if (options.frame >= pages ||
+    const Result<int> pages = count_pages(tif.get(), bytes);
+    if (!pages) return Failure{pages.reason()};
+    reader.error.clear();  // where the chain ended says nothing about the page wanted
+    if (options.frame >= *pages ||
         !TIFFSetDirectory(tif.get(), static_cast<tdir_t>(options.frame))) {
-      return missing_frame(options.frame, pages);
+      return missing_frame(options.frame, *pages);
     }
     Result<Image> image = read_page(tif.get(), reader);
     if (image) {
       image->origin().frame = options.frame;
-      image->origin().frame_count = std::max(1, pages);
+      image->origin().frame_count = *pages;
     }
     return image;
   }

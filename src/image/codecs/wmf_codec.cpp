@@ -1,7 +1,7 @@
 // Windows metafiles through libwmf's raster device (gd). A metafile is drawn at its
-// size at 96 dots per inch, or straight at a smaller target size. Enhanced
-// metafiles (EMF) share the extension but no Linux library draws them: they are
-// recognised and refused.
+// size at 96 dots per inch, or straight at a smaller target size, and reduced when
+// the size it states would take too long to draw. Enhanced metafiles (EMF) share
+// the extension but no Linux library draws them: they are recognised and refused.
 #include <libwmf/api.h>
 #include <libwmf/gd.h>
 
@@ -20,6 +20,10 @@ namespace {
 
 constexpr std::uint32_t kPlaceableKey = 0x9AC6CDD7;
 constexpr double kDotsPerInch = 96.0;
+// A drawing is never drawn with more pixels than this, whatever size a (possibly
+// tiny) file states: more than any picture the program shows or makes needs, and
+// a drawing of the full limit would take minutes.
+constexpr double kMostDrawnPixels = 4'000'000;
 
 bool is_emf(ByteSpan head) {
   ByteReader in(head);
@@ -193,7 +197,8 @@ class WmfCodec final : public ImageCodec {
     if (!refusal.empty()) return Failure{refusal};
     // A drawing has no pixels of its own: draw it at the size that is needed.
     const double scale =
-        options.target.scale_needed(static_cast<int>(width), static_cast<int>(height));
+        std::min(options.target.scale_needed(static_cast<int>(width), static_cast<int>(height)),
+                 std::sqrt(kMostDrawnPixels / (static_cast<double>(width) * height)));
     const int drawn_width = std::max(1, static_cast<int>(std::ceil(width * scale - 1e-6)));
     const int drawn_height = std::max(1, static_cast<int>(std::ceil(height * scale - 1e-6)));
     Result<Image> image = session.draw(drawn_width, drawn_height);
