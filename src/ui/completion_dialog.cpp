@@ -8,6 +8,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "ui/path_text.h"
+
 namespace pictavo {
 
 CompletionDialog::CompletionDialog(const std::filesystem::path& output_folder, QWidget* parent)
@@ -19,7 +21,7 @@ CompletionDialog::CompletionDialog(const std::filesystem::path& output_folder, Q
   large.setPointSizeF(large.pointSizeF() * 1.3);
   accomplished->setFont(large);
 
-  auto* folder = new QLineEdit(QString::fromStdString(output_folder.string()), this);
+  auto* folder = new QLineEdit(path_text(output_folder), this);
   folder->setObjectName(QStringLiteral("output_folder"));
   folder->setReadOnly(true);
   auto* folder_row = new QHBoxLayout;
@@ -55,7 +57,7 @@ CompletionDialog::CompletionDialog(const std::filesystem::path& output_folder, Q
 
 void CompletionDialog::open_output_folder() {
   accept();
-  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(output_folder_.string())));
+  QDesktopServices::openUrl(QUrl::fromLocalFile(path_text(output_folder_)));
 }
 
 }  // namespace pictavo

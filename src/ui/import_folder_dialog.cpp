@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "ui/checked_folder_model.h"
+#include "ui/path_text.h"
 
 namespace pictavo {
 namespace {
@@ -67,12 +68,12 @@ ImportFolderDialog::~ImportFolderDialog() = default;
 std::vector<std::filesystem::path> ImportFolderDialog::checked_folders() const {
   std::vector<std::filesystem::path> folders;
   for (const QString& folder : checks_->checked())
-    folders.emplace_back(folder.toStdString());
+    folders.push_back(path_of(folder));
   return folders;
 }
 
 void ImportFolderDialog::set_checked(const std::filesystem::path& folder, bool checked) {
-  checks_->set_checked(QString::fromStdString(folder.string()), checked);
+  checks_->set_checked(path_text(folder), checked);
 }
 
 void ImportFolderDialog::clear_all() {

@@ -7,6 +7,7 @@
 
 #include "base/program_folder.h"
 #include "ui/main_window.h"
+#include "ui/path_text.h"
 #include "ui/pictavo_app.h"
 
 namespace {
@@ -63,6 +64,6 @@ int main(int argc, char** argv) {
   pictavo::PictavoApp pictavo_app(pictavo::program_folder());
   pictavo_app.window().show();
   if (const QStringList files = parser.positionalArguments(); !files.isEmpty())
-    pictavo_app.window().open_file(files.front().toStdString());
+    pictavo_app.window().open_file(pictavo::path_of(files.front()));
   return QApplication::exec();
 }

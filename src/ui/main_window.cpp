@@ -16,8 +16,10 @@
 #include "ui/about_dialog.h"
 #include "ui/capacity_bar.h"
 #include "ui/effect_page.h"
+#include "ui/keyed_pixmap.h"
 #include "ui/music_page.h"
 #include "ui/organize_photo_page.h"
+#include "ui/path_text.h"
 #include "ui/produce_page.h"
 #include "ui/program_settings.h"
 #include "ui/settings_dialog.h"
@@ -29,17 +31,12 @@
 namespace pictavo {
 namespace {
 
-QString path_text(const std::filesystem::path& path) {
-  return QString::fromStdString(path.string());
-}
-
 // A 32 x 32 picture button whose magenta pixels are transparent.
 QToolButton* picture_button(const std::filesystem::path& picture, const QString& tip,
                             QWidget* parent) {
   auto* button = new QToolButton(parent);
-  QPixmap pixmap(path_text(picture));
+  const QPixmap pixmap = keyed_pixmap(picture);
   if (!pixmap.isNull()) {
-    pixmap.setMask(pixmap.createMaskFromColor(QColor(0xFF, 0x00, 0xFF), Qt::MaskInColor));
     button->setIcon(QIcon(pixmap));
     button->setIconSize(pixmap.size());
   } else {

@@ -5,13 +5,14 @@
 
 #include "model/project_start.h"
 #include "ui/main_window.h"
+#include "ui/path_text.h"
 #include "ui/produce_page.h"
 
 namespace pictavo {
 namespace {
 
 QString settings_path(const Project& project) {
-  return QString::fromStdString((project.preferences.writable_folder / "pictavo.ini").string());
+  return path_text(project.preferences.writable_folder / "pictavo.ini");
 }
 
 }  // namespace

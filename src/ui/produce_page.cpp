@@ -19,6 +19,7 @@
 #include "ui/busy_indicator.h"
 #include "ui/job_end_dialogs.h"
 #include "ui/make_video_signals.h"
+#include "ui/path_text.h"
 #include "ui/profile_settings_list.h"
 #include "ui/ui_message.h"
 #include "ui/user_dialogs.h"
@@ -42,10 +43,6 @@ const char* const kMadeText = "Make Video Files";
 const char* const kIdleStatus = "Main progress:";
 const char* const kRunningStatus = "Making Video Files...";
 const char* const kStoppedStatus = "Ready to Sate";
-
-QString text_of(const std::filesystem::path& path) {
-  return QString::fromStdString(path.string());
-}
 
 QLabel* caption(const char* text, QWidget* parent) {
   return new QLabel(QString::fromUtf8(text), parent);
@@ -206,7 +203,7 @@ void ProducePage::project_replaced() {
 }
 
 void ProducePage::refresh() {
-  folder_edit_->setText(text_of(output_folder()));
+  folder_edit_->setText(path_text(output_folder()));
   show_profiles();
   show_drive();
   if (!job_running()) check_disk(false);
@@ -253,7 +250,7 @@ void ProducePage::browse() {
       dialogs_.choose_folder("Please select a destination folder", output_folder());
   if (!folder) return;
   chosen_folder_ = *folder;
-  folder_edit_->setText(text_of(*folder));
+  folder_edit_->setText(path_text(*folder));
   show_drive();
   check_disk(true);
 }

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/path_text.h"
 #include "ui/user_dialogs.h"
 
 namespace pictavo {
@@ -44,13 +45,13 @@ SettingsNormalPage::SettingsNormalPage(UserDialogs& dialogs, QWidget* parent)
 
 void SettingsNormalPage::show_values(const std::filesystem::path& working_folder,
                                      int aspect_ratio) {
-  folder_edit_->setText(QString::fromStdString(working_folder.string()));
+  folder_edit_->setText(path_text(working_folder));
   ratio_4_3_->setChecked(aspect_ratio == 0);
   ratio_16_9_->setChecked(aspect_ratio == 1);
 }
 
 std::filesystem::path SettingsNormalPage::working_folder() const {
-  return folder_edit_->text().toStdString();
+  return path_of(folder_edit_->text());
 }
 
 int SettingsNormalPage::aspect_ratio(int unchanged) const {
@@ -66,7 +67,7 @@ QRadioButton* SettingsNormalPage::ratio_button(int aspect_ratio) const {
 void SettingsNormalPage::browse() {
   const std::optional<std::filesystem::path> folder =
       dialogs_.choose_folder("Please select a destination folder", working_folder());
-  if (folder) folder_edit_->setText(QString::fromStdString(folder->string()));
+  if (folder) folder_edit_->setText(path_text(*folder));
 }
 
 }  // namespace pictavo

@@ -1,19 +1,17 @@
 #include "ui/step_tab_bar.h"
 
-#include <QBitmap>
 #include <QMouseEvent>
 #include <QPainter>
 #include <string>
+
+#include "ui/keyed_pixmap.h"
 
 namespace pictavo {
 
 StepTabBar::StepTabBar(const std::filesystem::path& folder, QWidget* parent) : QWidget(parent) {
   for (int i = 0; i < kTabCount; ++i) {
-    const std::string file = (folder / ("step_tab_" + std::to_string(i) + ".png")).string();
-    QPixmap picture(QString::fromStdString(file));
-    if (!picture.isNull())
-      picture.setMask(picture.createMaskFromColor(QColor(0xFF, 0x00, 0xFF), Qt::MaskInColor));
-    pictures_[static_cast<std::size_t>(i)] = picture;
+    pictures_[static_cast<std::size_t>(i)] =
+        keyed_pixmap(folder / ("step_tab_" + std::to_string(i) + ".png"));
   }
   setFixedSize(524, 27);
   setCursor(Qt::PointingHandCursor);

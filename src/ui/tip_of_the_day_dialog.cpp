@@ -10,6 +10,7 @@
 #include <ctime>
 
 #include "base/text_number.h"
+#include "ui/path_text.h"
 
 namespace pictavo {
 namespace {
@@ -26,8 +27,7 @@ bool is_tip_line(const QByteArray& line) {
 // The file's modification time as the stored stamp has always been written: the
 // C library's text of the local time, without the line end.
 QString time_stamp(const std::filesystem::path& file) {
-  const std::time_t modified =
-      QFileInfo(QString::fromStdString(file.string())).lastModified().toSecsSinceEpoch();
+  const std::time_t modified = QFileInfo(path_text(file)).lastModified().toSecsSinceEpoch();
   char text[32] = {};
   if (ctime_r(&modified, text) == nullptr) return {};
   return QString::fromLatin1(text).trimmed();
@@ -105,7 +105,7 @@ void TipOfTheDayDialog::build_controls() {
 }
 
 void TipOfTheDayDialog::open_tips(const std::filesystem::path& tips_file) {
-  file_.setFileName(QString::fromStdString(tips_file.string()));
+  file_.setFileName(path_text(tips_file));
   if (!file_.open(QIODevice::ReadOnly)) {
     show_notice(QStringLiteral("Tips file does not exist in the prescribed directory"));
     next_button_->setEnabled(false);

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 
 #include "ui/import_folder_dialog.h"
+#include "ui/path_text.h"
 
 namespace pictavo {
 namespace {
@@ -11,29 +12,27 @@ const QString kProjectFilter = QStringLiteral("Project Files (*.prg)");
 
 std::optional<std::filesystem::path> chosen(const QString& path) {
   if (path.isEmpty()) return std::nullopt;
-  return std::filesystem::path(path.toStdString());
-}
-
-QString text_of(const std::filesystem::path& path) {
-  return QString::fromStdString(path.string());
+  return path_of(path);
 }
 
 }  // namespace
 
 std::optional<std::filesystem::path> FileDialogs::open_project(
     const std::filesystem::path& folder) {
-  return chosen(QFileDialog::getOpenFileName(parent_, QString(), text_of(folder), kProjectFilter));
+  return chosen(
+      QFileDialog::getOpenFileName(parent_, QString(), path_text(folder), kProjectFilter));
 }
 
 std::optional<std::filesystem::path> FileDialogs::save_project(
     const std::filesystem::path& folder) {
-  return chosen(QFileDialog::getSaveFileName(parent_, QString(), text_of(folder), kProjectFilter));
+  return chosen(
+      QFileDialog::getSaveFileName(parent_, QString(), path_text(folder), kProjectFilter));
 }
 
 std::optional<std::filesystem::path> FileDialogs::choose_folder(
     const std::string& title, const std::filesystem::path& start) {
   return chosen(
-      QFileDialog::getExistingDirectory(parent_, QString::fromStdString(title), text_of(start)));
+      QFileDialog::getExistingDirectory(parent_, QString::fromStdString(title), path_text(start)));
 }
 
 std::vector<std::filesystem::path> FileDialogs::import_folders() {
