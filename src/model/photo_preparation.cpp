@@ -11,6 +11,7 @@
 #include "image/image_limits.h"
 #include "image/small_pictures.h"
 #include "image/transform.h"
+#include "model/unsaved_changes.h"
 
 namespace pictavo {
 namespace {
@@ -79,6 +80,20 @@ int rotate_prepared_left(PhotoItem& photo, const std::filesystem::path& working_
 
 int rotate_prepared_right(PhotoItem& photo, const std::filesystem::path& working_folder) {
   return rotate_prepared(photo, working_folder, rotate_right);
+}
+
+int quarter_turn_photo(PhotoItem& photo, QuarterTurn turn,
+                       const std::filesystem::path& working_folder) {
+  if (turn == QuarterTurn::kLeft) {
+    if (rotate_prepared_left(photo, working_folder) != 0) return -1;
+    photo.append_edit(RotateLeft90{});
+  } else {
+    if (rotate_prepared_right(photo, working_folder) != 0) return -1;
+    photo.append_edit(RotateRight90{});
+  }
+  photo.thumbnail.reset();
+  mark_unsaved();
+  return 0;
 }
 
 bool can_decode_photo(const std::filesystem::path& path) {

@@ -37,6 +37,16 @@ std::filesystem::path edited_picture_path(const PhotoItem& photo,
 int rotate_prepared_left(PhotoItem& photo, const std::filesystem::path& working_folder);
 int rotate_prepared_right(PhotoItem& photo, const std::filesystem::path& working_folder);
 
+enum class QuarterTurn { kLeft, kRight };
+
+// The quick rotation of the photo lists: the prepared picture turned as above and
+// the turn appended to the edit list, so that the picture editor, which starts
+// from the user's file, keeps it. The stale thumbnail is dropped and the change is
+// marked unsaved. 0 when done; -1 with nothing changed when the picture could not
+// be turned.
+int quarter_turn_photo(PhotoItem& photo, QuarterTurn turn,
+                       const std::filesystem::path& working_folder);
+
 // Whether the file is a picture the program can decode, judged from its header
 // alone: a project of thousands of photos loads without decoding any of them.
 bool can_decode_photo(const std::filesystem::path& path);

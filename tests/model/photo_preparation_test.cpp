@@ -8,6 +8,7 @@
 #include "image/image_file.h"
 #include "image/small_pictures.h"
 #include "image/test_pictures.h"
+#include "model/unsaved_changes.h"
 #include "support/files.h"
 
 namespace pictavo {
@@ -109,6 +110,26 @@ TEST_F(PhotoPreparation, AFailedRotationChangesNothing) {
     EXPECT_EQ(item.prepared_path, before.prepared_path);
     EXPECT_TRUE(entries(working_ / "temp").empty());
   }
+}
+
+TEST_F(PhotoPreparation, AQuarterTurnRecordsItsEditOnlyWhenThePictureTurned) {
+  PhotoItem item = photo("pattern.png", pattern_image());
+  item.thumbnail = Thumbnail{};
+  const std::string original = test::read_file(item.source_path);
+  clear_unsaved();
+  ASSERT_EQ(quarter_turn_photo(item, QuarterTurn::kLeft, working_), 0);
+  ASSERT_EQ(quarter_turn_photo(item, QuarterTurn::kRight, working_), 0);
+  ASSERT_EQ(item.edits.size(), 2U);
+  EXPECT_EQ(edit_kind(item.edits[0]), EditKind::kRotateLeft90);
+  EXPECT_EQ(edit_kind(item.edits[1]), EditKind::kRotateRight90);
+  EXPECT_EQ(item.prepared_path, working_ / "temp" / "pattern.png");
+  EXPECT_FALSE(item.thumbnail.has_value());
+  EXPECT_TRUE(has_unsaved_changes());
+  EXPECT_EQ(test::read_file(item.source_path), original);
+
+  PhotoItem drawing(test::valid_picture("drawing.wmf"), PhotoSetting{});
+  EXPECT_EQ(quarter_turn_photo(drawing, QuarterTurn::kRight, working_), -1);
+  EXPECT_TRUE(drawing.edits.empty());
 }
 
 TEST_F(PhotoPreparation, ARotationNeverReplacesTheUsersOwnFile) {
