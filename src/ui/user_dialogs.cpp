@@ -9,6 +9,14 @@ namespace pictavo {
 namespace {
 
 const QString kProjectFilter = QStringLiteral("Project Files (*.prg)");
+// The program's own filter texts, then the further types it decodes, so that every
+// picture a folder import takes can also be chosen one by one.
+const QString kPictureFilters = QStringLiteral(
+    "Supported files (*.bmp *.gif *.jpg *.jpeg *.png *.ico *.tif *.tiff *.wmf *.emf);;"
+    "BMP files (*.bmp);;GIF files (*.gif);;JPG files (*.jpg *.jpeg);;PNG files (*.png);;"
+    "TIF files (*.tif *.tiff);;ICON files (*.ico);;WMF EMF files (*.wmf *.emf);;"
+    "Other picture files (*.tga *.pcx *.wbmp *.jp2 *.j2k *.jpc *.j2c *.pgx *.pnm *.pgm *.ppm "
+    "*.ras)");
 
 std::optional<std::filesystem::path> chosen(const QString& path) {
   if (path.isEmpty()) return std::nullopt;
@@ -39,6 +47,16 @@ std::vector<std::filesystem::path> FileDialogs::import_folders() {
   ImportFolderDialog dialog(parent_);
   if (dialog.exec() != QDialog::Accepted) return {};
   return dialog.checked_folders();
+}
+
+std::vector<std::filesystem::path> FileDialogs::add_pictures(const std::filesystem::path& folder) {
+  const QStringList names = QFileDialog::getOpenFileNames(
+      parent_, QString(), path_text(folder), kPictureFilters, nullptr, QFileDialog::ReadOnly);
+  std::vector<std::filesystem::path> files;
+  files.reserve(static_cast<std::size_t>(names.size()));
+  for (const QString& name : names)
+    files.push_back(path_of(name));
+  return files;
 }
 
 }  // namespace pictavo

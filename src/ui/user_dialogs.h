@@ -25,6 +25,9 @@ class UserDialogs {
   // The folders to import photos from ("Import photos from folder"); none when the
   // user cancels.
   virtual std::vector<std::filesystem::path> import_folders() = 0;
+  // Picture files to add, several at once, starting in `folder`; none when the
+  // user cancels.
+  virtual std::vector<std::filesystem::path> add_pictures(const std::filesystem::path& folder) = 0;
 };
 
 // The choosers as Qt's file dialogs over `parent`.
@@ -36,6 +39,7 @@ class FileDialogs final : public UserDialogs {
   std::optional<std::filesystem::path> choose_folder(const std::string& title,
                                                      const std::filesystem::path& start) override;
   std::vector<std::filesystem::path> import_folders() override;
+  std::vector<std::filesystem::path> add_pictures(const std::filesystem::path& folder) override;
 
  private:
   QWidget* parent_;

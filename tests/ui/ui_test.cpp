@@ -61,6 +61,10 @@ std::vector<std::filesystem::path> ScriptedDialogs::import_folders() {
   return folders;
 }
 
+std::vector<std::filesystem::path> ScriptedDialogs::add_pictures(const std::filesystem::path&) {
+  return import_folders();
+}
+
 UiTest::UiTest() {
   ensure_qt_application();
   for (const char* part : {"profile", "menu_pic", "res", "libZorvEncoder.so", "libxToMp2.so"})

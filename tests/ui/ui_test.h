@@ -36,7 +36,7 @@ class ScriptedPrompt final : public Prompt {
 };
 
 // Gives each chooser the next scripted path, or a cancel when none is left (the
-// import chooser takes every scripted path left), and keeps the titles of the
+// import and picture choosers take every scripted path left), and keeps the titles of the
 // folder choosers.
 class ScriptedDialogs final : public UserDialogs {
  public:
@@ -45,6 +45,7 @@ class ScriptedDialogs final : public UserDialogs {
   std::optional<std::filesystem::path> choose_folder(const std::string&,
                                                      const std::filesystem::path&) override;
   std::vector<std::filesystem::path> import_folders() override;
+  std::vector<std::filesystem::path> add_pictures(const std::filesystem::path&) override;
   std::deque<std::filesystem::path> paths;
   std::vector<std::string> folder_titles;
 
