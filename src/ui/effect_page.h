@@ -1,15 +1,15 @@
 #pragma once
 
-#include "ui/step_page.h"
+#include "ui/project_tree_page.h"
 
 namespace pictavo {
 
 // The page Effect: the motions and transitions of the photos.
-class EffectPage : public StepPage {
+class EffectPage : public ProjectTreePage {
   Q_OBJECT
 
  public:
-  using StepPage::StepPage;
+  using ProjectTreePage::ProjectTreePage;
 };
 
 }  // namespace pictavo

@@ -22,6 +22,7 @@
 #include "ui/path_text.h"
 #include "ui/produce_page.h"
 #include "ui/program_settings.h"
+#include "ui/project_tree.h"
 #include "ui/settings_dialog.h"
 #include "ui/step_tab_bar.h"
 #include "ui/tip_of_the_day_dialog.h"
@@ -78,9 +79,9 @@ void MainWindow::build_controls() {
   tabs_->move(0, 38);
   pages_ = new QStackedWidget(this);
   pages_->setGeometry(0, 64, 850, 428);
-  organize_page_ = new OrganizePhotoPage(pages_);
-  effect_page_ = new EffectPage(pages_);
-  music_page_ = new MusicPage(pages_);
+  organize_page_ = new OrganizePhotoPage(project_, dialogs_, this, pages_);
+  effect_page_ = new EffectPage(project_, dialogs_, this, pages_);
+  music_page_ = new MusicPage(project_, dialogs_, this, pages_);
   produce_page_ = new ProducePage(project_, dialogs_, this, pages_);
   for (StepPage* page :
        {static_cast<StepPage*>(organize_page_), static_cast<StepPage*>(effect_page_),
@@ -137,11 +138,14 @@ void MainWindow::build_menus() {
 void MainWindow::run_command(Command command) {
   switch (command) {
     case kNew: {
-      if (commands_.new_project()) project_replaced();
+      release_project();
+      commands_.new_project();
+      project_replaced();
       return;
     }
     case kOpen: {
       const WaitCursor wait;
+      release_project();
       commands_.open_project();
       project_replaced();
       return;
@@ -180,6 +184,7 @@ void MainWindow::run_command(Command command) {
 
 void MainWindow::open_file(const std::filesystem::path& file) {
   const WaitCursor wait;
+  release_project();
   commands_.open_project_file(file);
   project_replaced();
 }
@@ -202,6 +207,12 @@ void MainWindow::show_page(int index) {
   page(index)->page_shown();
 }
 
+void MainWindow::release_project() {
+  // Messages shown while the project is replaced let the pages paint.
+  for (int i = 0; i < pages_->count(); ++i)
+    page(i)->release_project();
+}
+
 void MainWindow::project_replaced() {
   for (int i = 0; i < pages_->count(); ++i)
     page(i)->project_replaced();
@@ -210,6 +221,7 @@ void MainWindow::project_replaced() {
 
 void MainWindow::refresh_totals() {
   capacity_->set_used(project_.estimated_mb);
+  organize_page_->show_total_duration(project_.total_seconds());
 }
 
 void MainWindow::enable_commands(bool enabled) {
@@ -249,7 +261,8 @@ void MainWindow::handle_message(const UiMessageEvent& message) {
       music_page_->project_replaced();
       return;
     case UiMessage::kRebuildTree:
-      if (current_page() <= 2) page(current_page())->project_replaced();
+      if (current_page() <= 2)
+        static_cast<ProjectTreePage*>(page(current_page()))->tree()->rebuild();
       return;
     default:
       // Messages of pages that do not listen yet.

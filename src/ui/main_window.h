@@ -60,6 +60,9 @@ class MainWindow : public QWidget {
   QMenu* project_menu() const { return project_menu_; }
   QMenu* help_menu() const { return help_menu_; }
   CapacityBar* capacity_bar() const { return capacity_; }
+  OrganizePhotoPage* organize_page() const { return organize_page_; }
+  EffectPage* effect_page() const { return effect_page_; }
+  MusicPage* music_page() const { return music_page_; }
   ProducePage* produce_page() const { return produce_page_; }
   ProjectCommands& commands() { return commands_; }
 
@@ -72,6 +75,7 @@ class MainWindow : public QWidget {
   void build_controls();
   void handle_message(const UiMessageEvent& message);
   void enable_commands(bool enabled);
+  void release_project();
   void project_replaced();
   void refresh_totals();
   void show_tip_of_the_day();

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "ui/step_page.h"
+#include "ui/project_tree_page.h"
 
 namespace pictavo {
 
 // The page Music: the tracks of the slideshows.
-class MusicPage : public StepPage {
+class MusicPage : public ProjectTreePage {
   Q_OBJECT
 
  public:
-  using StepPage::StepPage;
+  using ProjectTreePage::ProjectTreePage;
 };
 
 }  // namespace pictavo

@@ -14,6 +14,9 @@ class StepPage : public QWidget {
   using QWidget::QWidget;
 
   virtual void page_shown() {}
+  // The project's slideshows may go: the page lets go of them until
+  // project_replaced().
+  virtual void release_project() {}
   virtual void project_replaced() {}
 };
 

@@ -1,0 +1,404 @@
+#include "ui/organize_photo_page.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QStyle>
+#include <QToolButton>
+#include <array>
+
+#include "model/photo_adding.h"
+#include "model/project.h"
+#include "model/project_messages.h"
+#include "ui/hint_balloon.h"
+#include "ui/photo_detail_list.h"
+#include "ui/project_tree.h"
+#include "ui/thumbnail_list.h"
+#include "ui/thumbnail_sizes.h"
+#include "ui/ui_message.h"
+#include "ui/user_dialogs.h"
+#include "ui/wait_cursor.h"
+
+namespace pictavo {
+namespace {
+
+constexpr int kButtonTop = 18;
+constexpr int kButtonSize = 32;
+constexpr QRect kViewPlace{223, 57, 616, 362};
+
+struct ButtonSpec {
+  OrganizePhotoPage::Button id;
+  int x;
+  const char* tooltip;
+  const char* theme_icon;
+  QStyle::StandardPixmap fallback;
+};
+
+constexpr std::array<ButtonSpec, 15> kButtons{{
+    {OrganizePhotoPage::kImportFromFolder, 22, "Add Slideshow, Import Images From Folder",
+     "folder-open", QStyle::SP_DirOpenIcon},
+    {OrganizePhotoPage::kAddSlideshow, 59, "Add Slideshow, Add picture file", "folder-new",
+     QStyle::SP_FileDialogNewFolder},
+    {OrganizePhotoPage::kDeleteSlideshow, 96, "Delete Slideshow", "edit-delete",
+     QStyle::SP_DialogDiscardButton},
+    {OrganizePhotoPage::kMoveSlideshowUp, 133, "Move Up Slideshow", "go-up", QStyle::SP_ArrowUp},
+    {OrganizePhotoPage::kMoveSlideshowDown, 170, "Move Down Slideshow", "go-down",
+     QStyle::SP_ArrowDown},
+    {OrganizePhotoPage::kAddPictures, 240, "Add Picture", "list-add", QStyle::SP_FileIcon},
+    {OrganizePhotoPage::kDeletePictures, 277, "Delete Picture", "list-remove",
+     QStyle::SP_TrashIcon},
+    {OrganizePhotoPage::kMovePictureUp, 314, "Move Up Picture", "go-previous",
+     QStyle::SP_ArrowLeft},
+    {OrganizePhotoPage::kMovePictureDown, 351, "Move Down Picture", "go-next",
+     QStyle::SP_ArrowRight},
+    {OrganizePhotoPage::kArrangePictures, 388, "Arrange Picture", "view-sort-ascending",
+     QStyle::SP_FileDialogListView},
+    {OrganizePhotoPage::kRotateLeft, 425, "Rotate left Picture", "object-rotate-left",
+     QStyle::SP_MediaSeekBackward},
+    {OrganizePhotoPage::kRotateRight, 462, "Rotate right Picture", "object-rotate-right",
+     QStyle::SP_MediaSeekForward},
+    {OrganizePhotoPage::kEditPicture, 499, "Edit Picture", "document-edit",
+     QStyle::SP_FileDialogContentsView},
+    {OrganizePhotoPage::kDisplayMode, 536, "Look up mode", "view-list-details",
+     QStyle::SP_FileDialogDetailedView},
+    {OrganizePhotoPage::kToggleFileNames, 573, "Hide file name or not", "format-text-bold",
+     QStyle::SP_FileDialogInfoView},
+}};
+
+QString seconds_text(const char* format, int seconds) {
+  return QString::asprintf(format, seconds / 3600, seconds / 60 % 60, seconds % 60);
+}
+
+}  // namespace
+
+OrganizePhotoPage::OrganizePhotoPage(Project& project, UserDialogs& dialogs, QWidget* main_window,
+                                     QWidget* parent)
+    : ProjectTreePage(project, dialogs, main_window, parent),
+      duration_(new QLabel(seconds_text("Slideshow Duration: %02d:%02d:%02d", 0), this)),
+      thumbnails_(
+          new ThumbnailList(project.preferences.program_folder / "res" / "defaultImage.bmp", this)),
+      details_(new PhotoDetailList(this)),
+      hint_(new HintBalloon(QStringLiteral("Please add slideshow here!"), this)) {
+  resize(848, 428);
+  duration_->setGeometry(640, 26, 200, 20);
+  thumbnails_->setGeometry(kViewPlace);
+  details_->setGeometry(kViewPlace);
+  details_->hide();
+  thumbnails_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(thumbnails_, &QWidget::customContextMenuRequested, this,
+          &OrganizePhotoPage::open_thumbnail_menu);
+  connect(thumbnails_, &ThumbnailList::delete_requested, this, &OrganizePhotoPage::delete_pictures);
+  // Drops and moves inside the list change the slideshow's length and figures.
+  connect(thumbnails_, &ThumbnailList::photos_changed, this, [this] { photos_changed(); });
+  build_buttons();
+  build_menus();
+  show_current_slideshow();
+}
+
+void OrganizePhotoPage::build_buttons() {
+  for (const ButtonSpec& spec : kButtons) {
+    auto* button = new QToolButton(this);
+    button->setObjectName(QString::number(spec.id));
+    button->setGeometry(spec.x, kButtonTop, kButtonSize, kButtonSize);
+    button->setIcon(
+        QIcon::fromTheme(QString::fromUtf8(spec.theme_icon), style()->standardIcon(spec.fallback)));
+    button->setIconSize(QSize(24, 24));
+    button->setAutoRaise(true);
+    button->setToolTip(QString::fromUtf8(spec.tooltip));
+    connect(button, &QToolButton::clicked, this, [this, id = spec.id] { run_command(id); });
+  }
+  // The picture editor is not part of the program yet.
+  button(kEditPicture)->setEnabled(false);
+}
+
+QToolButton* OrganizePhotoPage::button(Button id) const {
+  return findChild<QToolButton*>(QString::number(id), Qt::FindDirectChildrenOnly);
+}
+
+void OrganizePhotoPage::build_menus() {
+  const auto add = [this](QMenu* menu, int id, const char* text) {
+    QAction* action = menu->addAction(QString::fromUtf8(text));
+    action->setData(id);
+    connect(action, &QAction::triggered, this, [this, id] { run_command(id); });
+    return action;
+  };
+  rearrange_menu_ = new QMenu(QStringLiteral("Picture Rearrange"), this);
+  add(rearrange_menu_, kAscendingByName, "Ascending by Name");
+  add(rearrange_menu_, kDescendingByName, "Descending by Name");
+  add(rearrange_menu_, kAscendingByDate, "Ascending by Date");
+  add(rearrange_menu_, kDescendingByDate, "Descending by Date");
+
+  display_mode_menu_ = new QMenu(QStringLiteral("Display Mode"), this);
+  add(display_mode_menu_, kBigThumbnail, "Big thumbnail");
+  add(display_mode_menu_, kDetailList, "Detail list");
+  QMenu* sizes = display_mode_menu_->addMenu(QStringLiteral("Thumbnail Size"));
+  for (int index = 0; index < static_cast<int>(kThumbnailSizes.size()); ++index)
+    add(sizes, kThumbnailSize0 + index,
+        kThumbnailSizes.at(static_cast<std::size_t>(index)).menu_text);
+
+  thumbnail_menu_ = new QMenu(QStringLiteral("Thumbnail popup"), this);
+  add(thumbnail_menu_, kModifyPicture, "Modify pic")->setEnabled(false);
+  add(thumbnail_menu_, kDelete, "Delete");
+  add(thumbnail_menu_, kResetImageEffect, "Reset image effect(No Pan/Zoom/Rotate)");
+  add(thumbnail_menu_, kRandomImageEffect, "Randomize image effect (Pan/Zoom/Rotate)");
+  add(thumbnail_menu_, kRandomTransition, "Randomize transition effect");
+  add(thumbnail_menu_, kSetMenuThumbnail, "Set as menu thumbnail");
+}
+
+void OrganizePhotoPage::run_command(int id) {
+  switch (id) {
+    case kImportFromFolder:
+      return import_from_folder();
+    case kAddSlideshow:
+      hint_->hide();
+      return add_slideshow();
+    case kDeleteSlideshow:
+      return delete_slideshow();
+    case kMoveSlideshowUp:
+    case kMoveSlideshowDown:
+      return tree()->move_selected(id == kMoveSlideshowUp);
+    case kAddPictures:
+      return add_pictures();
+    case kDeletePictures:
+    case kDelete:
+      return delete_pictures();
+    case kMovePictureUp:
+    case kMovePictureDown:
+      return move_picture(id == kMovePictureUp);
+    case kArrangePictures: {
+      // Centred on the button's right edge, below it.
+      const QToolButton* arrange = button(kArrangePictures);
+      const QPoint corner = arrange->mapToGlobal(QPoint(arrange->width(), arrange->height()));
+      rearrange_menu_->popup(corner - QPoint(rearrange_menu_->sizeHint().width() / 2, 0));
+      return;
+    }
+    case kRotateLeft:
+    case kRotateRight:
+      return rotate_pictures(id == kRotateLeft ? QuarterTurn::kLeft : QuarterTurn::kRight);
+    case kDisplayMode: {
+      const QToolButton* mode = button(kDisplayMode);
+      display_mode_menu_->popup(mode->mapToGlobal(QPoint(0, mode->height())));
+      return;
+    }
+    case kToggleFileNames:
+      return thumbnails_->set_captions_shown(!thumbnails_->captions_shown());
+    case kAscendingByName:
+      return sort_pictures(PhotoSortKey::kName, SortDirection::kAscending);
+    case kDescendingByName:
+      return sort_pictures(PhotoSortKey::kName, SortDirection::kDescending);
+    case kAscendingByDate:
+      return sort_pictures(PhotoSortKey::kDate, SortDirection::kAscending);
+    case kDescendingByDate:
+      return sort_pictures(PhotoSortKey::kDate, SortDirection::kDescending);
+    case kThumbnailSize0:
+    case kThumbnailSize0 + 1:
+    case kThumbnailSize0 + 2:
+    case kThumbnailSize0 + 3:
+      return show_thumbnails(id - kThumbnailSize0);
+    case kBigThumbnail:
+      return show_thumbnails(1);
+    case kSmallThumbnail:
+      return show_thumbnails(0);
+    case kDetailList:
+      return show_details();
+    case kResetImageEffect:
+    case kRandomImageEffect:
+    case kRandomTransition:
+    case kSetMenuThumbnail:
+      return set_effects(id);
+    default:
+      return;
+  }
+}
+
+void OrganizePhotoPage::page_shown() {
+  show_current_slideshow();
+}
+
+void OrganizePhotoPage::show_total_duration(int seconds) {
+  duration_->setText(seconds_text("Total Duration %02d:%02d:%02d", seconds));
+}
+
+void OrganizePhotoPage::show_current_slideshow() {
+  Slideshow* slideshow = project_.current();
+  if (detail_mode_) {
+    thumbnails_->clear();
+    details_->show_slideshow(slideshow);
+  } else {
+    details_->show_slideshow(nullptr);
+    if (slideshow != nullptr)
+      thumbnails_->load(*slideshow);
+    else
+      thumbnails_->clear();
+  }
+}
+
+void OrganizePhotoPage::release_slideshows() {
+  thumbnails_->clear();
+  details_->show_slideshow(nullptr);
+}
+
+void OrganizePhotoPage::show_thumbnails(int size_index) {
+  detail_mode_ = false;
+  thumbnails_->set_size_index(size_index);
+  details_->hide();
+  thumbnails_->show();
+  show_current_slideshow();
+}
+
+void OrganizePhotoPage::show_details() {
+  detail_mode_ = true;
+  thumbnails_->hide();
+  details_->show();
+  show_current_slideshow();
+}
+
+std::vector<int> OrganizePhotoPage::chosen_photos() const {
+  if (!detail_mode_) return thumbnails_->selected_indices();
+  const int row = details_->selected_row();
+  return row < 0 ? std::vector<int>{} : std::vector<int>{row};
+}
+
+void OrganizePhotoPage::import_from_folder() {
+  const std::vector<std::filesystem::path> folders = dialogs_.import_folders();
+  if (folders.empty()) return;
+  const WaitCursor wait;
+  const FolderImportResult result = import_folders(project_, folders);
+  if (result.slideshows > 0 || result.limit_reached) slideshows_changed();
+}
+
+void OrganizePhotoPage::add_pictures() {
+  Slideshow* slideshow = project_.current();
+  if (slideshow == nullptr) return;
+  const std::vector<std::filesystem::path> files =
+      dialogs_.add_pictures(project_.preferences.fd_search_path);
+  if (files.empty()) return;
+  const int old_count = static_cast<int>(slideshow->photos.size());
+  const PhotoFilesResult result = add_photo_files(project_, *slideshow, files);
+  // The files left out are the user's choice too: say why they were.
+  if (result.limit_reached) project_.front_end.show(too_many_images_message());
+  if (result.added == 0) return;
+  photos_changed();
+  if (detail_mode_)
+    details_->show_slideshow(slideshow);
+  else
+    thumbnails_->load_from(old_count);
+}
+
+void OrganizePhotoPage::delete_pictures() {
+  Slideshow* slideshow = project_.current();
+  if (slideshow == nullptr) return;
+  if (!detail_mode_) {
+    thumbnails_->delete_selected();  // reports photos_changed itself
+  } else {
+    const int row = details_->selected_row();
+    if (row < 0 || slideshow->remove_photo(row) != 0) return;
+    details_->show_slideshow(slideshow);
+    details_->select_row(std::min(row, static_cast<int>(slideshow->photos.size()) - 1));
+  }
+  photos_removed();
+}
+
+void OrganizePhotoPage::photos_removed() {
+  Slideshow* slideshow = project_.current();
+  if (slideshow == nullptr || !slideshow->photos.empty()) {
+    photos_changed();
+    return;
+  }
+  release_slideshows();
+  project_.remove_slideshow(project_.current_slideshow);
+  slideshows_changed();
+}
+
+void OrganizePhotoPage::move_picture(bool up) {
+  Slideshow* slideshow = project_.current();
+  if (slideshow == nullptr) return;
+  if (!detail_mode_) {
+    if (up)
+      thumbnails_->move_selected_up();
+    else
+      thumbnails_->move_selected_down();
+    return;
+  }
+  const int row = details_->selected_row();
+  const int target = up ? row - 1 : row + 1;
+  if (row < 0 || target < 0 || target >= static_cast<int>(slideshow->photos.size())) return;
+  if ((up ? slideshow->move_photo_up(row) : slideshow->move_photo_down(row)) != 0) return;
+  details_->show_slideshow(slideshow);
+  details_->select_row(target);
+  photos_changed();
+}
+
+void OrganizePhotoPage::rotate_pictures(QuarterTurn turn) {
+  Slideshow* slideshow = project_.current();
+  if (slideshow == nullptr) return;
+  const std::vector<int> chosen = chosen_photos();
+  if (chosen.empty()) return;
+  bool all_turned = true;
+  for (const int index : chosen) {
+    PhotoItem& photo = *slideshow->photos.at(static_cast<std::size_t>(index));
+    if (quarter_turn_photo(photo, turn, project_.preferences.working_folder) != 0) {
+      all_turned = false;
+      continue;
+    }
+    if (!detail_mode_) thumbnails_->refresh_item(index);
+  }
+  // Only a turn that happened is reported as done.
+  if (detail_mode_ && turn == QuarterTurn::kLeft && all_turned)
+    project_.front_end.show(
+        PromptMessage{"Rotate successful!", "", PromptButtons::kOk, PromptIcon::kNone});
+}
+
+void OrganizePhotoPage::sort_pictures(PhotoSortKey key, SortDirection direction) {
+  Slideshow* slideshow = project_.current();
+  if (slideshow == nullptr) return;
+  slideshow->sort_photos(key, direction);
+  if (detail_mode_)
+    details_->show_slideshow(slideshow);
+  else
+    thumbnails_->apply_new_order();
+  photos_changed();
+}
+
+void OrganizePhotoPage::set_effects(int command) {
+  Slideshow* slideshow = project_.current();
+  const std::vector<int> chosen = thumbnails_->selected_indices();
+  if (slideshow == nullptr || chosen.empty()) return;
+  switch (command) {
+    case kResetImageEffect:
+      slideshow->set_image_effect(chosen, ImageEffectCategory::kNone);
+      break;
+    case kRandomImageEffect:
+      slideshow->set_image_effect(chosen, ImageEffectCategory::kPanZoomRotate);
+      break;
+    case kRandomTransition:
+      slideshow->set_transition(chosen, *project_.effect_set.template_at(0));
+      break;
+    case kSetMenuThumbnail:
+      if (chosen.size() == 1) slideshow->set_cover(chosen.front());
+      break;
+    default:
+      return;
+  }
+  photos_changed();
+}
+
+void OrganizePhotoPage::open_thumbnail_menu(QPoint position) {
+  if (!thumbnails_->indexAt(position).isValid()) return;
+  const bool one = thumbnails_->selected_indices().size() == 1;
+  for (QAction* action : thumbnail_menu_->actions()) {
+    if (action->data().toInt() == kSetMenuThumbnail) action->setEnabled(one);
+  }
+  thumbnail_menu_->popup(thumbnails_->viewport()->mapToGlobal(position));
+}
+
+bool OrganizePhotoPage::event(QEvent* event) {
+  if (event->type() == UiMessageEvent::event_type() &&
+      static_cast<const UiMessageEvent&>(*event).message() == UiMessage::kShowHint) {
+    const QRect add = button(kAddSlideshow)->geometry();
+    hint_->point_at(add.center());
+    return true;
+  }
+  return ProjectTreePage::event(event);
+}
+
+}  // namespace pictavo

@@ -1,0 +1,93 @@
+#include "ui/photo_detail_list.h"
+
+#include <QDateTime>
+#include <QFileIconProvider>
+#include <QHeaderView>
+#include <QLocale>
+#include <QScrollBar>
+#include <array>
+#include <chrono>
+#include <string_view>
+
+#include "effects/image_effect.h"
+#include "effects/transition_type.h"
+#include "model/slideshow.h"
+#include "ui/path_text.h"
+
+namespace pictavo {
+namespace {
+
+enum Column : int { kFileName, kSize, kTime, kType, kDuration, kTransition, kImageEffect };
+
+// Widths in 64ths of the room the columns share; the last column takes the rest.
+constexpr std::array<int, 6> kSixtyFourths{16, 6, 8, 8, 6, 10};
+
+QString file_time_text(std::chrono::system_clock::time_point time) {
+  const auto seconds =
+      std::chrono::duration_cast<std::chrono::seconds>(time.time_since_epoch()).count();
+  return QLocale::c().toString(QDateTime::fromSecsSinceEpoch(seconds),
+                               QStringLiteral("MMMM dd HH:mm:ss"));
+}
+
+QString text_of(std::string_view name) {
+  return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+}  // namespace
+
+PhotoDetailList::PhotoDetailList(QWidget* parent) : QTreeWidget(parent) {
+  setRootIsDecorated(false);
+  setUniformRowHeights(true);
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setIconSize(QSize(16, 16));
+  setHeaderLabels({QStringLiteral("FileName"), QStringLiteral("Size"), QStringLiteral("Time"),
+                   QStringLiteral("Type"), QStringLiteral("Duration"),
+                   QStringLiteral("Transition Effect"), QStringLiteral("Image Effect")});
+  headerItem()->setTextAlignment(kTime, Qt::AlignRight | Qt::AlignVCenter);
+  header()->setStretchLastSection(true);
+  header()->setSectionsMovable(false);
+}
+
+void PhotoDetailList::show_slideshow(const Slideshow* slideshow) {
+  clear();
+  if (slideshow == nullptr) return;
+  const QFileIconProvider icons;
+  QList<QTreeWidgetItem*> rows;
+  rows.reserve(static_cast<qsizetype>(slideshow->photos.size()));
+  for (const auto& photo : slideshow->photos) {
+    const EffectRecord& effect = photo->setting.effect;
+    auto* row = new QTreeWidgetItem(QStringList{
+        QString::fromStdString(photo->file_name), QString::fromStdString(photo->size_text),
+        file_time_text(photo->created), QString::fromStdString(photo->type_name),
+        QString::asprintf("%dsec.", effect.display_seconds),
+        text_of(display_name(effect.transition().type())),
+        text_of(display_name(effect.image_effect))});
+    row->setIcon(kFileName, icons.icon(QFileInfo(path_text(photo->source_path))));
+    row->setTextAlignment(kTime, Qt::AlignRight | Qt::AlignVCenter);
+    rows.append(row);
+  }
+  addTopLevelItems(rows);
+}
+
+int PhotoDetailList::selected_row() const {
+  const QList<QTreeWidgetItem*> selected = selectedItems();
+  return selected.isEmpty() ? -1 : indexOfTopLevelItem(selected.front());
+}
+
+void PhotoDetailList::select_row(int row) {
+  if (QTreeWidgetItem* item = topLevelItem(row)) setCurrentItem(item);
+}
+
+void PhotoDetailList::resizeEvent(QResizeEvent* event) {
+  QTreeWidget::resizeEvent(event);
+  apply_column_widths();
+}
+
+void PhotoDetailList::apply_column_widths() {
+  const int room = width() - verticalScrollBar()->sizeHint().width() - 2;
+  for (int column = 0; column < static_cast<int>(kSixtyFourths.size()); ++column)
+    setColumnWidth(column, room * kSixtyFourths[static_cast<std::size_t>(column)] / 64);
+}
+
+}  // namespace pictavo

@@ -1,0 +1,94 @@
+#include "ui/project_tree_page.h"
+
+#include "model/photo_adding.h"
+#include "model/project.h"
+#include "ui/project_tree.h"
+#include "ui/ui_message.h"
+#include "ui/user_dialogs.h"
+
+namespace pictavo {
+
+ProjectTreePage::ProjectTreePage(Project& project, UserDialogs& dialogs, QWidget* main_window,
+                                 QWidget* parent)
+    : StepPage(parent),
+      project_(project),
+      dialogs_(dialogs),
+      main_window_(main_window),
+      tree_(new ProjectTree(project, main_window, this)) {
+  tree_->setGeometry(8, 57, 202, 361);
+  connect(tree_, &ProjectTree::slideshow_selected, this, [this] { show_current_slideshow(); });
+}
+
+void ProjectTreePage::project_replaced() {
+  tree_->rebuild();
+  show_current_slideshow();
+}
+
+void ProjectTreePage::add_slideshow() {
+  const std::vector<std::filesystem::path> files =
+      dialogs_.add_pictures(project_.preferences.fd_search_path);
+  if (files.empty()) return;
+  create_slideshow_with_photos(project_, project_.make_default_slideshow_name(), files);
+  slideshows_changed();
+}
+
+bool ProjectTreePage::user_agrees_to_delete() {
+  const PromptMessage question{"Do you want really want to del this slideshow?", "Query",
+                               PromptButtons::kYesNo, PromptIcon::kQuestion};
+  return project_.front_end.show(question) == PromptAnswer::kYes;
+}
+
+void ProjectTreePage::delete_slideshow() {
+  const int index = tree_->selected_slideshow();
+  if (index < 0 || index >= project_.slideshow_count() || !user_agrees_to_delete()) return;
+  release_slideshows();
+  project_.remove_slideshow(index);
+  slideshows_changed();
+}
+
+void ProjectTreePage::delete_all_slideshows() {
+  if (project_.slideshow_count() == 0 || !user_agrees_to_delete()) return;
+  release_slideshows();
+  project_.remove_all_slideshows();
+  slideshows_changed();
+}
+
+void ProjectTreePage::slideshows_changed() {
+  project_.recompute_totals();
+  post_message(main_window_, UiMessage::kTotalsChanged);
+  tree_->rebuild();
+  show_current_slideshow();
+}
+
+void ProjectTreePage::photos_changed() {
+  project_.recompute_totals();
+  post_message(main_window_, UiMessage::kTotalsChanged);
+  tree_->refresh_slideshow(project_.current_slideshow);
+}
+
+bool ProjectTreePage::event(QEvent* event) {
+  if (event->type() != UiMessageEvent::event_type()) return StepPage::event(event);
+  const auto& message = static_cast<const UiMessageEvent&>(*event);
+  switch (message.message()) {
+    case UiMessage::kAddSlideshow:
+      add_slideshow();
+      return true;
+    case UiMessage::kDeleteSlideshow:
+      delete_slideshow();
+      return true;
+    case UiMessage::kDeleteAllSlideshows:
+      delete_all_slideshows();
+      return true;
+    // Meant for the tree, which the main window does not know.
+    case UiMessage::kSelectSlideshow:
+      tree_->select_slideshow(static_cast<int>(message.w()));
+      return true;
+    case UiMessage::kRefreshSlideshow:
+      tree_->refresh_slideshow(static_cast<int>(message.w()));
+      return true;
+    default:
+      return StepPage::event(event);
+  }
+}
+
+}  // namespace pictavo

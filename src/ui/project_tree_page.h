@@ -1,0 +1,53 @@
+#pragma once
+
+#include "ui/step_page.h"
+
+namespace pictavo {
+
+class Project;
+class ProjectTree;
+class UserDialogs;
+
+// A page with the project's structure tree at its left: the first three pages.
+// It carries out what the tree's menus ask of the page (adding and deleting
+// slideshows) and passes the tree's messages on; the page itself shows the
+// current slideshow and is told when that may have changed.
+class ProjectTreePage : public StepPage {
+  Q_OBJECT
+
+ public:
+  ProjectTreePage(Project& project, UserDialogs& dialogs, QWidget* main_window, QWidget* parent);
+
+  ProjectTree* tree() const { return tree_; }
+  void release_project() override { release_slideshows(); }
+  void project_replaced() override;
+
+  // A new slideshow with the pictures the user chooses; nothing when the user
+  // chooses none.
+  void add_slideshow();
+  // The tree's selected slideshow, after the user agreed.
+  void delete_slideshow();
+  void delete_all_slideshows();
+
+ protected:
+  bool event(QEvent* event) override;
+  // Shows the project's current slideshow, or nothing without slideshows.
+  virtual void show_current_slideshow() {}
+  // Slideshows are about to go: whatever reads their photos stops.
+  virtual void release_slideshows() {}
+  // The totals and the tree show the photos of the current slideshow as they are.
+  void photos_changed();
+  // The totals, the tree and the page show the project's slideshows as they are.
+  void slideshows_changed();
+
+  Project& project_;
+  UserDialogs& dialogs_;
+  QWidget* main_window_;
+
+ private:
+  bool user_agrees_to_delete();
+
+  ProjectTree* tree_;
+};
+
+}  // namespace pictavo

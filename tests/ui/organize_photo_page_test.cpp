@@ -1,0 +1,246 @@
+// The Organize Photo page as the user drives it: its buttons and menus over the
+// project, the tree and the two photo views.
+#include "ui/organize_photo_page.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QScrollBar>
+#include <QToolButton>
+#include <chrono>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "model/project_messages.h"
+#include "support/files.h"
+#include "ui/hint_balloon.h"
+#include "ui/main_window.h"
+#include "ui/photo_detail_list.h"
+#include "ui/project_tree.h"
+#include "ui/thumbnail_list.h"
+#include "ui/ui_message.h"
+#include "ui/ui_test.h"
+
+namespace pictavo {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::Field;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+
+class OrganizePhotoPageTest : public test::UiTest {
+ protected:
+  OrganizePhotoPageTest() : page(*window->organize_page()) {}
+
+  // Picture files "name" of the given size, each its own colour.
+  std::vector<std::filesystem::path> photos(const std::vector<std::string>& names, int width = 64,
+                                            int height = 48) {
+    std::vector<std::filesystem::path> paths;
+    unsigned colour = 0x204060;
+    for (const std::string& name : names) {
+      paths.push_back(test::write_photo(files / name, width, height, colour));
+      colour += 0x302010;
+    }
+    return paths;
+  }
+
+  void choose(const std::vector<std::filesystem::path>& paths) {
+    dialogs.paths.assign(paths.begin(), paths.end());
+  }
+
+  std::string order() const {
+    std::string names;
+    for (const auto& photo : project->current()->photos)
+      names += photo->file_name.substr(0, 1);
+    return names;
+  }
+
+  std::string shown_order() const {
+    std::string names;
+    QAbstractItemModel& model = *page.thumbnail_list()->model();
+    for (int row = 0; row < model.rowCount(); ++row)
+      names += model.index(row, 0).data().toString().left(1).toStdString();
+    return names;
+  }
+
+  void select_thumbnails(const std::vector<int>& rows) {
+    ThumbnailList& list = *page.thumbnail_list();
+    list.clearSelection();
+    for (const int row : rows)
+      list.selectionModel()->select(list.model()->index(row, 0), QItemSelectionModel::Select);
+  }
+
+  void wait_until_loaded() {
+    for (int turn = 0; turn < 30000 && page.thumbnail_list()->is_loading(); ++turn) {
+      test::process_events();
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ASSERT_FALSE(page.thumbnail_list()->is_loading());
+  }
+
+  int tree_items() const { return page.tree()->disc_item()->childCount(); }
+
+  OrganizePhotoPage& page;
+};
+
+TEST_F(OrganizePhotoPageTest, ButtonsMenusAndDetailColumnsAreThePrograms) {
+  window->show();
+  EXPECT_EQ(page.findChildren<QToolButton*>(Qt::FindDirectChildrenOnly).size(), 15);
+  EXPECT_EQ(page.button(OrganizePhotoPage::kAddSlideshow)->toolTip(),
+            "Add Slideshow, Add picture file");
+  EXPECT_EQ(page.button(OrganizePhotoPage::kToggleFileNames)->x(), 573);
+  std::vector<std::string> sorts;
+  for (const QAction* action : page.rearrange_menu()->actions())
+    sorts.push_back(action->text().toStdString());
+  EXPECT_THAT(sorts, ElementsAre("Ascending by Name", "Descending by Name", "Ascending by Date",
+                                 "Descending by Date"));
+  EXPECT_EQ(page.duration_label()->text(), "Total Duration 00:00:00");
+
+  // The first starts point at the button that makes the first slideshow.
+  post_message(&page, UiMessage::kShowHint);
+  test::process_events();
+  EXPECT_TRUE(page.hint()->isVisible());
+  EXPECT_EQ(page.hint()->text(), "Please add slideshow here!");
+  EXPECT_TRUE(page.hint()->geometry().contains(
+      page.button(OrganizePhotoPage::kAddSlideshow)->geometry().center()));
+
+  page.run_command(OrganizePhotoPage::kDetailList);
+  test::process_events();
+  const PhotoDetailList& details = *page.detail_list();
+  EXPECT_TRUE(page.detail_mode());
+  EXPECT_EQ(details.headerItem()->text(2), "Time");
+  EXPECT_EQ(details.headerItem()->textAlignment(2) & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+  EXPECT_EQ(details.headerItem()->text(6), "Image Effect");
+  EXPECT_TRUE(details.header()->stretchLastSection());
+  EXPECT_EQ(details.columnWidth(0),
+            (616 - details.verticalScrollBar()->sizeHint().width() - 2) * 16 / 64);
+}
+
+TEST_F(OrganizePhotoPageTest, AddedPhotosMoveAndGoAndTheLastTakesItsSlideshowAlong) {
+  choose(photos({"a.png", "b.png", "c.png"}));
+  page.run_command(OrganizePhotoPage::kAddSlideshow);
+  ASSERT_EQ(project->slideshow_count(), 1);
+  EXPECT_EQ(project->current()->name(), "Slideshow_0");
+  EXPECT_EQ(tree_items(), 1);
+  EXPECT_EQ(shown_order(), "abc");
+
+  // Files that are not pictures are passed over; the rest are appended.
+  std::vector<std::filesystem::path> more = photos({"d.png"});
+  test::write_file(files / "e.txt", "not a picture");
+  more.push_back(files / "e.txt");
+  choose(more);
+  page.run_command(OrganizePhotoPage::kAddPictures);
+  EXPECT_EQ(order(), "abcd");
+  EXPECT_EQ(shown_order(), "abcd");
+  EXPECT_EQ(page.tree()->disc_item()->child(0)->data(0, ProjectTree::kPhotoCountRole), 4);
+
+  // At the ends nothing moves, in either view.
+  select_thumbnails({0});
+  page.run_command(OrganizePhotoPage::kMovePictureUp);
+  select_thumbnails({3});
+  page.run_command(OrganizePhotoPage::kMovePictureDown);
+  EXPECT_EQ(order(), "abcd");
+  page.run_command(OrganizePhotoPage::kDetailList);
+  page.detail_list()->select_row(3);
+  page.run_command(OrganizePhotoPage::kMovePictureDown);
+  page.detail_list()->select_row(0);
+  page.run_command(OrganizePhotoPage::kMovePictureUp);
+  EXPECT_EQ(order(), "abcd");
+  page.run_command(OrganizePhotoPage::kMovePictureDown);
+  EXPECT_EQ(order(), "bacd");
+  EXPECT_EQ(page.detail_list()->selected_row(), 1);
+  EXPECT_EQ(page.detail_list()->topLevelItem(1)->text(0), "a.png");
+
+  // Deleting photo by photo: the last one takes the slideshow and its item along.
+  page.run_command(OrganizePhotoPage::kBigThumbnail);
+  select_thumbnails({0, 1, 2});
+  page.run_command(OrganizePhotoPage::kDeletePictures);
+  EXPECT_EQ(order(), "d");
+  page.run_command(OrganizePhotoPage::kDetailList);
+  page.detail_list()->select_row(0);
+  page.run_command(OrganizePhotoPage::kDeletePictures);
+  EXPECT_EQ(project->slideshow_count(), 0);
+  EXPECT_EQ(tree_items(), 0);
+  EXPECT_EQ(page.detail_list()->topLevelItemCount(), 0);
+  // Without slideshows the photo commands do nothing.
+  choose(photos({"f.png"}));
+  page.run_command(OrganizePhotoPage::kAddPictures);
+  page.run_command(OrganizePhotoPage::kDeletePictures);
+  EXPECT_EQ(project->slideshow_count(), 0);
+}
+
+TEST_F(OrganizePhotoPageTest, SortingWhileThumbnailsLoadIsCarriedOutAndLoadingGoesOn) {
+  choose(photos({"c.png", "a.png", "d.png", "b.png", "f.png", "e.png"}, 1600, 1200));
+  page.run_command(OrganizePhotoPage::kAddSlideshow);
+  ASSERT_TRUE(page.thumbnail_list()->is_loading());
+  page.run_command(OrganizePhotoPage::kAscendingByName);
+  EXPECT_EQ(order(), "abcdef");
+  EXPECT_EQ(shown_order(), "abcdef");
+  EXPECT_TRUE(page.thumbnail_list()->is_loading());
+  page.run_command(OrganizePhotoPage::kDescendingByName);
+  EXPECT_EQ(order(), "fedcba");
+  wait_until_loaded();
+  for (const auto& photo : project->current()->photos)
+    EXPECT_TRUE(photo->thumbnail.has_value()) << photo->file_name;
+}
+
+TEST_F(OrganizePhotoPageTest, RotationRecordsTheTurnAndTheSavedProjectKeepsIt) {
+  const std::vector<std::filesystem::path> chosen = photos({"a.png", "b.png", "c.png"}, 80, 40);
+  const std::string original = test::read_file(chosen[1]);
+  choose(chosen);
+  page.run_command(OrganizePhotoPage::kAddSlideshow);
+  wait_until_loaded();
+  select_thumbnails({1});
+  page.run_command(OrganizePhotoPage::kRotateRight);
+  page.run_command(OrganizePhotoPage::kDescendingByName);
+  wait_until_loaded();
+
+  const PhotoItem& turned = *project->current()->photos[1];
+  EXPECT_EQ(turned.file_name, "b.png");
+  ASSERT_EQ(turned.edits.size(), 1U);
+  EXPECT_EQ(edit_kind(turned.edits[0]), EditKind::kRotateRight90);
+  EXPECT_NE(turned.prepared_path, turned.source_path);
+  EXPECT_EQ(test::read_file(chosen[1]), original);
+  // The turn dropped the old thumbnail; the list made it again.
+  EXPECT_TRUE(turned.thumbnail.has_value());
+
+  // In the detail list only a turn to the left says it succeeded.
+  page.run_command(OrganizePhotoPage::kDetailList);
+  page.detail_list()->select_row(0);
+  page.run_command(OrganizePhotoPage::kRotateLeft);
+  EXPECT_THAT(prompt.shown, ElementsAre(Field(&PromptMessage::text, "Rotate successful!")));
+
+  dialogs.paths = {files / "trip.prg"};
+  window->run_command(MainWindow::kSaveAs);
+  const std::string saved = test::read_file(files / "trip.prg");
+  const auto c = saved.find("c.png"), b = saved.find("b.png"), a = saved.find("a.png");
+  ASSERT_NE(a, std::string::npos);
+  EXPECT_LT(c, b);
+  EXPECT_LT(b, a);
+  EXPECT_THAT(saved, HasSubstr("RotateRight90"));
+  EXPECT_THAT(saved, HasSubstr("RotateLeft90"));
+}
+
+TEST_F(OrganizePhotoPageTest, ImportedFoldersBecomeSlideshowsShownInTheTree) {
+  std::filesystem::create_directories(files / "one" / "Trip");
+  std::filesystem::create_directories(files / "two" / "Trip");
+  std::filesystem::create_directories(files / "notes");
+  test::write_photo(files / "one" / "Trip" / "a.png", 32, 24, 0x808080);
+  test::write_photo(files / "two" / "Trip" / "b.png", 32, 24, 0x808080);
+  test::write_file(files / "notes" / "read.txt", "text");
+  dialogs.paths = {files / "one" / "Trip", files / "notes", files / "two" / "Trip"};
+  page.run_command(OrganizePhotoPage::kImportFromFolder);
+  EXPECT_EQ(project->slideshow_count(), 2);
+  ASSERT_EQ(tree_items(), 2);
+  EXPECT_EQ(page.tree()->disc_item()->child(1)->text(0), "Trip+");
+  EXPECT_EQ(shown_order(), "b");
+  EXPECT_THAT(prompt.shown, IsEmpty());
+}
+
+}  // namespace
+}  // namespace pictavo
