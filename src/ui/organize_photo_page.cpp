@@ -149,7 +149,6 @@ void OrganizePhotoPage::run_command(int id) {
     case kImportFromFolder:
       return import_from_folder();
     case kAddSlideshow:
-      hint_->hide();
       return add_slideshow();
     case kDeleteSlideshow:
       return delete_slideshow();
@@ -220,6 +219,7 @@ void OrganizePhotoPage::show_total_duration(int seconds) {
 
 void OrganizePhotoPage::show_current_slideshow() {
   Slideshow* slideshow = project_.current();
+  if (slideshow != nullptr) hint_->hide();
   if (detail_mode_) {
     thumbnails_->clear();
     details_->show_slideshow(slideshow);
@@ -394,8 +394,9 @@ void OrganizePhotoPage::open_thumbnail_menu(QPoint position) {
 bool OrganizePhotoPage::event(QEvent* event) {
   if (event->type() == UiMessageEvent::event_type() &&
       static_cast<const UiMessageEvent&>(*event).message() == UiMessage::kShowHint) {
-    const QRect add = button(kAddSlideshow)->geometry();
-    hint_->point_at(add.center());
+    // A project opened at start-up has its slideshows already.
+    if (project_.slideshow_count() == 0)
+      hint_->point_at(button(kAddSlideshow)->geometry().center());
     return true;
   }
   return ProjectTreePage::event(event);

@@ -108,6 +108,10 @@ TEST_F(OrganizePhotoPageTest, ButtonsMenusAndDetailColumnsAreThePrograms) {
   EXPECT_EQ(page.hint()->text(), "Please add slideshow here!");
   EXPECT_TRUE(page.hint()->geometry().contains(
       page.button(OrganizePhotoPage::kAddSlideshow)->geometry().center()));
+  // Gone once there is a slideshow.
+  choose(photos({"a.png"}));
+  page.run_command(OrganizePhotoPage::kAddSlideshow);
+  EXPECT_FALSE(page.hint()->isVisible());
 
   page.run_command(OrganizePhotoPage::kDetailList);
   test::process_events();
