@@ -5,16 +5,21 @@
 #include <QApplication>
 #include <QDir>
 #include <QTabWidget>
+#include <chrono>
 #include <cstdio>
+#include <thread>
 
 #include "base/program_folder.h"
 #include "ui/about_dialog.h"
 #include "ui/completion_dialog.h"
+#include "ui/import_folder_dialog.h"
 #include "ui/main_window.h"
+#include "ui/organize_photo_page.h"
 #include "ui/pictavo_app.h"
 #include "ui/program_settings.h"
 #include "ui/settings_dialog.h"
 #include "ui/shutdown_countdown_dialog.h"
+#include "ui/thumbnail_list.h"
 #include "ui/tip_of_the_day_dialog.h"
 
 namespace {
@@ -35,6 +40,14 @@ bool save(QWidget& widget, const char* name) {
   const bool saved = widget.grab().save(file);
   std::printf("%s %s\n", saved ? "wrote" : "could not write", file.toUtf8().constData());
   return saved;
+}
+
+// Runs the event loop until the page's thumbnails are all made.
+void wait_for_thumbnails(const pictavo::OrganizePhotoPage& page) {
+  for (int turn = 0; turn < 20000 && page.thumbnail_list()->is_loading(); ++turn) {
+    settle();
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
 }
 
 }  // namespace
@@ -58,9 +71,24 @@ int main(int argc, char** argv) {
   const char* pages[] = {"main_organize", "main_effect", "main_music", "main_produce"};
   for (int page = 0; page < 4; ++page) {
     window.show_page(page);
+    wait_for_thumbnails(*window.organize_page());
     all = save(window, pages[page]) && all;
   }
   window.show_page(0);
+
+  pictavo::OrganizePhotoPage& organize = *window.organize_page();
+  const std::pair<int, const char*> views[] = {
+      {pictavo::OrganizePhotoPage::kThumbnailSize0 + 2, "organize_large_thumbnails"},
+      {pictavo::OrganizePhotoPage::kSmallThumbnail, "organize_small_thumbnails"},
+      {pictavo::OrganizePhotoPage::kDetailList, "organize_detail_list"}};
+  for (const auto& [command, name] : views) {
+    organize.run_command(command);
+    wait_for_thumbnails(organize);
+    all = save(window, name) && all;
+  }
+  organize.run_command(pictavo::OrganizePhotoPage::kBigThumbnail);
+  pictavo::ImportFolderDialog import(&window);
+  all = save(import, "import_folder") && all;
 
   pictavo::AboutDialog about(pictavo::ProgramSettings(pictavo.settings()).version(), &window);
   all = save(about, "about") && all;
