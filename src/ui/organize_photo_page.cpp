@@ -1,5 +1,6 @@
 #include "ui/organize_photo_page.h"
 
+#include <QHideEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QStyle>
@@ -232,6 +233,13 @@ void OrganizePhotoPage::show_current_slideshow() {
   }
 }
 
+void OrganizePhotoPage::hideEvent(QHideEvent* event) {
+  // The other pages may delete slideshows while this one is away; page_shown()
+  // shows the current one again.
+  if (!event->spontaneous()) release_slideshows();
+  ProjectTreePage::hideEvent(event);
+}
+
 void OrganizePhotoPage::release_slideshows() {
   thumbnails_->clear();
   details_->show_slideshow(nullptr);
@@ -341,6 +349,8 @@ void OrganizePhotoPage::rotate_pictures(QuarterTurn turn) {
       continue;
     }
     if (!detail_mode_) thumbnails_->refresh_item(index);
+    // The cover picture shows the photo as it is now.
+    if (index == slideshow->cover_index) slideshow->set_cover(index);
   }
   // Only a turn that happened is reported as done.
   if (detail_mode_ && turn == QuarterTurn::kLeft && all_turned)

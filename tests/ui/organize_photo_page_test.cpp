@@ -11,14 +11,18 @@
 #include <QScrollBar>
 #include <QToolButton>
 #include <chrono>
+#include <initializer_list>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "model/project_messages.h"
+#include "profiles/output_profile.h"
 #include "support/files.h"
+#include "ui/effect_page.h"
 #include "ui/hint_balloon.h"
 #include "ui/main_window.h"
+#include "ui/music_page.h"
 #include "ui/photo_detail_list.h"
 #include "ui/project_tree.h"
 #include "ui/thumbnail_list.h"
@@ -244,6 +248,42 @@ TEST_F(OrganizePhotoPageTest, ImportedFoldersBecomeSlideshowsShownInTheTree) {
   EXPECT_EQ(page.tree()->disc_item()->child(1)->text(0), "Trip+");
   EXPECT_EQ(shown_order(), "b");
   EXPECT_THAT(prompt.shown, IsEmpty());
+
+  // About 1025 MB a second: a second photo passes the size limit, and the user
+  // learns why it was left out.
+  project->profiles.current_profile()->parameter(ProfileParameterId::kVideoBitrate).current.text =
+      "8000000";
+  choose(photos({"c.png"}));
+  page.run_command(OrganizePhotoPage::kAddPictures);
+  EXPECT_EQ(shown_order(), "b");
+  EXPECT_THAT(prompt.shown, ElementsAre(too_many_images_message()));
+}
+
+TEST_F(OrganizePhotoPageTest, EveryTreePageCarriesOutItsTreesMenus) {
+  choose(photos({"a.png"}));
+  page.run_command(OrganizePhotoPage::kAddSlideshow);
+  window->show();
+  window->show_page(1);
+  // Away, the page holds none of the slideshows the other pages may delete.
+  EXPECT_EQ(page.thumbnail_list()->slideshow(), nullptr);
+  for (ProjectTreePage* tree_page :
+       std::initializer_list<ProjectTreePage*>{window->effect_page(), window->music_page()}) {
+    ProjectTree& tree = *tree_page->tree();
+    EXPECT_EQ(tree.geometry(), QRect(8, 57, 202, 361));
+    tree_page->project_replaced();
+    tree.run_command(ProjectTree::kAddSlideshow);
+    choose(photos({"b.png"}));
+    test::process_events();
+    ASSERT_EQ(project->slideshow_count(), 2);
+    tree.select_slideshow(1);
+    prompt.answers = {PromptAnswer::kYes};
+    tree.run_command(ProjectTree::kDelete);
+    test::process_events();
+    EXPECT_EQ(project->slideshow_count(), 1);
+    EXPECT_EQ(tree.disc_item()->childCount(), 1);
+  }
+  window->show_page(0);
+  EXPECT_EQ(shown_order(), "a");
 }
 
 }  // namespace
