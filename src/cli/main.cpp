@@ -58,10 +58,11 @@ constexpr Command kCommands[] = {
      "show a project's slideshows, music and photos with their start times, durations, "
      "transitions and motions, the total length and the estimated size; changes nothing",
      pictavo::cli::run_info},
-    {"make PROJECT.prg [--out DIR] [--profile N]",
+    {"make PROJECT.prg [--out DIR] [--profile N] [--blurred-background]",
      "make one video and one THM thumbnail per slideshow of a project into DIR (by default the "
      "project's Output folder, emptied of earlier runs) with output profile N, showing progress "
-     "(Ctrl-C stops)",
+     "(Ctrl-C stops); --blurred-background fills the bars beside photos with a blurred copy of "
+     "the photo",
      pictavo::cli::run_make},
     {"new PROJECT.prg --slideshow NAME PHOTO... [--slideshow NAME PHOTO...] [--music FILE...] "
      "[--effect none|pan|panzoom|panzoomrotate] [--transition random|ID|NAME] [--display S] "
@@ -75,7 +76,7 @@ constexpr Command kCommands[] = {
      pictavo::cli::run_prefs},
     {"profiles", "list the output profiles and their parameters", pictavo::cli::run_profiles},
     {"render --photo A [--photo B ...] [--profile N] [--music FILE] [--transition ID] "
-     "[--effect ID] [--display S] [--tseconds T] [--seed N] -o OUT.mp4",
+     "[--effect ID] [--display S] [--tseconds T] [--seed N] [--blurred-background] -o OUT.mp4",
      "make the video of a slideshow of the photos with an output profile, showing progress "
      "(Ctrl-C stops, leaving a complete shorter video)",
      pictavo::cli::run_render},
