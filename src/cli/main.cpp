@@ -38,8 +38,9 @@ constexpr Command kCommands[] = {
      "PHOTO..., remove-photos N..., move-photos N... --before N|--after N, sort name|date "
      "[--descending], display S [N...], tseconds T [N...], effect "
      "none|pan|panzoom|panzoomrotate [N...], transition random|ID|NAME [N...], cover N, "
-     "add-tracks FILE..., remove-track N or move-track N up|down (photos, tracks and "
-     "slideshows count from 1; without N... every photo)",
+     "add-tracks FILE..., remove-track N, move-track N up|down or fit-music (display times "
+     "that end the video with the music) (photos, tracks and slideshows count from 1; "
+     "without N... every photo)",
      pictavo::cli::run_edit},
     {"effect-covers [--from A] [--to B] [--folder DIR]",
      "render the transitions' cover pictures (the middle of each transition from A to B, by "
