@@ -10,6 +10,7 @@
 #include "cli/effect_choice.h"
 #include "cli/project_report.h"
 #include "cli/project_session.h"
+#include "model/music_fit.h"
 #include "model/photo_adding.h"
 
 namespace pictavo::cli {
@@ -156,6 +157,33 @@ void move_track(EditRequest& request) {
   }
 }
 
+void fit_music(EditRequest& request) {
+  const MusicFit fit = fit_display_to_music(request.slideshow);
+  const std::string lengths = " (video " +
+                              ClockSeconds(static_cast<int>(fit.video_seconds)).text() +
+                              ", music " + ClockSeconds(fit.music_seconds).text() + ")";
+  switch (fit.outcome) {
+    case MusicFitOutcome::kFitted:
+      std::fprintf(stderr, "display times fitted to the music%s\n", lengths.c_str());
+      break;
+    case MusicFitOutcome::kNoMusic:
+      std::fprintf(stderr, "the slideshow has no music to fit; nothing changed\n");
+      break;
+    case MusicFitOutcome::kMusicTooShort:
+      std::fprintf(stderr,
+                   "the music is shorter than the shortest video: every photo shows for the "
+                   "shortest time%s\n",
+                   lengths.c_str());
+      break;
+    case MusicFitOutcome::kMusicTooLong:
+      std::fprintf(stderr,
+                   "the music is longer than the longest video: every photo shows for the "
+                   "longest time and the music is cut at the end%s\n",
+                   lengths.c_str());
+      break;
+  }
+}
+
 struct Action {
   std::string_view name;
   void (*run)(EditRequest&);
@@ -174,6 +202,7 @@ constexpr Action kActions[] = {
     {"add-tracks", add_tracks},
     {"remove-track", remove_track},
     {"move-track", move_track},
+    {"fit-music", fit_music},
 };
 
 const Action& action_named(std::string_view name) {

@@ -38,8 +38,9 @@ constexpr Command kCommands[] = {
      "PHOTO..., remove-photos N..., move-photos N... --before N|--after N, sort name|date "
      "[--descending], display S [N...], tseconds T [N...], effect "
      "none|pan|panzoom|panzoomrotate [N...], transition random|ID|NAME [N...], cover N, "
-     "add-tracks FILE..., remove-track N or move-track N up|down (photos, tracks and "
-     "slideshows count from 1; without N... every photo)",
+     "add-tracks FILE..., remove-track N, move-track N up|down or fit-music (display times "
+     "that end the video with the music) (photos, tracks and slideshows count from 1; "
+     "without N... every photo)",
      pictavo::cli::run_edit},
     {"effect-covers [--from A] [--to B] [--folder DIR]",
      "render the transitions' cover pictures (the middle of each transition from A to B, by "
@@ -58,10 +59,11 @@ constexpr Command kCommands[] = {
      "show a project's slideshows, music and photos with their start times, durations, "
      "transitions and motions, the total length and the estimated size; changes nothing",
      pictavo::cli::run_info},
-    {"make PROJECT.prg [--out DIR] [--profile N]",
+    {"make PROJECT.prg [--out DIR] [--profile N] [--blurred-background]",
      "make one video and one THM thumbnail per slideshow of a project into DIR (by default the "
      "project's Output folder, emptied of earlier runs) with output profile N, showing progress "
-     "(Ctrl-C stops)",
+     "(Ctrl-C stops); --blurred-background fills the bars beside photos with a blurred copy of "
+     "the photo",
      pictavo::cli::run_make},
     {"new PROJECT.prg --slideshow NAME PHOTO... [--slideshow NAME PHOTO...] [--music FILE...] "
      "[--effect none|pan|panzoom|panzoomrotate] [--transition random|ID|NAME] [--display S] "
@@ -75,7 +77,7 @@ constexpr Command kCommands[] = {
      pictavo::cli::run_prefs},
     {"profiles", "list the output profiles and their parameters", pictavo::cli::run_profiles},
     {"render --photo A [--photo B ...] [--profile N] [--music FILE] [--transition ID] "
-     "[--effect ID] [--display S] [--tseconds T] [--seed N] -o OUT.mp4",
+     "[--effect ID] [--display S] [--tseconds T] [--seed N] [--blurred-background] -o OUT.mp4",
      "make the video of a slideshow of the photos with an output profile, showing progress "
      "(Ctrl-C stops, leaving a complete shorter video)",
      pictavo::cli::run_render},

@@ -32,6 +32,7 @@ bool use_profile(Project& project, int index) {
 int run_make(Arguments& args) {
   const std::optional<std::string> out = args.take_value("--out");
   const std::optional<int> profile = args.take_int("--profile");
+  const bool blurred_background = args.take_flag("--blurred-background");
   const std::vector<std::string> files = args.finish();
   if (files.size() != 1) throw UsageError{"name one project file"};
 
@@ -49,6 +50,7 @@ int run_make(Arguments& args) {
                  *profile);
     return 1;
   }
+  if (blurred_background) project.preferences.blurred_background = true;
   project.update_totals();
   if (out) return make_project_videos("make", project, fs::absolute(*out));
   // A project whose working folder is gone works in the one this run made: its

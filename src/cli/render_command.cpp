@@ -76,6 +76,7 @@ int run_render(Arguments& args) {
   const std::optional<std::string> music = args.take_value("--music");
   const std::optional<std::string> output = args.take_value("-o");
   const std::optional<int> seed = args.take_int("--seed");
+  const bool blurred_background = args.take_flag("--blurred-background");
   const PhotoChoices choices = read_choices(args);
   if (!args.finish().empty()) throw UsageError{"takes no positional arguments"};
   if (photo_paths.empty()) throw UsageError{"needs at least one --photo"};
@@ -132,6 +133,7 @@ int run_render(Arguments& args) {
   job.profile = &profile;
   job.decoder = &decoder;
   job.stop_event = &stop;
+  job.blurred_background = blurred_background;
   job.on_progress = [&bar, &frames](int progress) {
     ++frames;
     bar.show(progress);

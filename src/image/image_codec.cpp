@@ -27,6 +27,8 @@ const std::array<const ImageCodec*, kImageFormatCount>& all_codecs() {
       &codecs::pgx_codec(),
       &codecs::pnm_codec(),
       &codecs::ras_codec(),
+      &codecs::heif_codec(),
+      &codecs::webp_codec(),
   };
   return kCodecs;
 }

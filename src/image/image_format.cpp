@@ -12,7 +12,7 @@ struct ExtensionType {
   ImageFormat format;
 };
 
-constexpr std::array<ExtensionType, 22> kExtensions = {{
+constexpr std::array<ExtensionType, 25> kExtensions = {{
     {"bmp", ImageFormat::kBmp},   {"gif", ImageFormat::kGif},   {"jpg", ImageFormat::kJpeg},
     {"jpeg", ImageFormat::kJpeg}, {"png", ImageFormat::kPng},   {"ico", ImageFormat::kIco},
     {"tiff", ImageFormat::kTiff}, {"tif", ImageFormat::kTiff},  {"tga", ImageFormat::kTga},
@@ -20,7 +20,8 @@ constexpr std::array<ExtensionType, 22> kExtensions = {{
     {"emf", ImageFormat::kWmf},   {"jp2", ImageFormat::kJp2},   {"j2k", ImageFormat::kJp2},
     {"jpc", ImageFormat::kJpc},   {"j2c", ImageFormat::kJpc},   {"pgx", ImageFormat::kPgx},
     {"pnm", ImageFormat::kPnm},   {"pgm", ImageFormat::kPnm},   {"ppm", ImageFormat::kPnm},
-    {"ras", ImageFormat::kRas},
+    {"ras", ImageFormat::kRas},   {"heic", ImageFormat::kHeif}, {"heif", ImageFormat::kHeif},
+    {"webp", ImageFormat::kWebp},
 }};
 
 constexpr std::array<std::string_view, 11> kBrowserExtensions = {
@@ -42,8 +43,8 @@ std::string lower_extension(const std::filesystem::path& path) {
 
 std::string_view format_name(ImageFormat format) {
   static constexpr std::array<std::string_view, kImageFormatCount> kNames = {
-      "unknown", "BMP",  "GIF", "JPEG", "PNG", "ICO", "TIFF", "TGA",
-      "PCX",     "WBMP", "WMF", "JP2",  "JPC", "PGX", "PNM",  "RAS"};
+      "unknown", "BMP", "GIF", "JPEG", "PNG", "ICO", "TIFF", "TGA",  "PCX",
+      "WBMP",    "WMF", "JP2", "JPC",  "PGX", "PNM", "RAS",  "HEIF", "WEBP"};
   const auto index = static_cast<std::size_t>(format);
   return index < kNames.size() ? kNames[index] : kNames[0];
 }

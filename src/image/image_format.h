@@ -23,9 +23,11 @@ enum class ImageFormat {
   kPgx = 13,
   kPnm = 14,
   kRas = 15,
+  kHeif = 16,
+  kWebp = 17,
 };
 
-inline constexpr int kImageFormatCount = 16;  // including kUnknown
+inline constexpr int kImageFormatCount = 18;  // including kUnknown
 
 // Short upper-case name ("JPEG", "TIFF"), "unknown" for kUnknown.
 std::string_view format_name(ImageFormat format);

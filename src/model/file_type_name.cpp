@@ -13,7 +13,7 @@ struct TypeName {
   std::string_view name;
 };
 
-constexpr std::array<TypeName, 24> kTypeNames{{
+constexpr std::array<TypeName, 27> kTypeNames{{
     {"bmp", "BMP image"},
     {"gif", "GIF image"},
     {"jpg", "JPEG image"},
@@ -36,6 +36,9 @@ constexpr std::array<TypeName, 24> kTypeNames{{
     {"pgm", "PGM image"},
     {"ppm", "PPM image"},
     {"ras", "Sun raster image"},
+    {"heic", "HEIC image"},
+    {"heif", "HEIF image"},
+    {"webp", "WebP image"},
     {"mp3", "MP3 audio"},
     {"wav", "WAV audio"},
 }};

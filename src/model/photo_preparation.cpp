@@ -25,6 +25,12 @@ bool same_file(const std::filesystem::path& a, const std::filesystem::path& b) {
   return std::filesystem::equivalent(a, b, error) || a.lexically_normal() == b.lexically_normal();
 }
 
+// The phone formats have no writer here: their turned copies are JPEG, which the
+// readers recognise whatever the name says.
+ImageFormat turned_copy_format(ImageFormat stored) {
+  return stored == ImageFormat::kHeif || stored == ImageFormat::kWebp ? ImageFormat::kJpeg : stored;
+}
+
 int rotate_prepared(PhotoItem& photo, const std::filesystem::path& working_folder,
                     bool (*turn)(Image&)) {
   const ImageFormat named = image_type_of(photo.prepared_path);
@@ -36,7 +42,8 @@ int rotate_prepared(PhotoItem& photo, const std::filesystem::path& working_folde
   if (!picture || !turn(*picture)) return -1;
   EncodeOptions options;
   options.jpeg_quality = kRotatedJpegQuality;
-  const Result<Bytes> bytes = encode_image(*picture, picture->origin().format, options);
+  const Result<Bytes> bytes =
+      encode_image(*picture, turned_copy_format(picture->origin().format), options);
   if (!bytes) return -1;
 
   std::error_code ignored;

@@ -43,6 +43,8 @@ struct Preferences {
   bool loop_audio = true;
   bool random_image_effect = false;  // new photos get a random Pan/Zoom/Rotate motion
   bool random_transition = true;     // new photos get a random transition
+  // Photos that leave bars get a blurred, darkened copy of themselves behind them.
+  bool blurred_background = false;
 };
 
 }  // namespace pictavo

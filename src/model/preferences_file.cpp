@@ -14,6 +14,7 @@ namespace pictavo {
 namespace {
 
 constexpr std::string_view kRootElement = "reference";
+constexpr std::string_view kBlurredBackground = "BlurredBackground";
 
 // One stored value after "AppPath", in file order. A value without `read` is
 // written for other programs' sake and ignored on reading.
@@ -102,6 +103,14 @@ void apply_random_preferences(Project& project) {
                                                           project.preferences.random_transition);
 }
 
+// Settings that came after the file's layout was fixed follow the transition
+// templates, where readers that do not know them never look; a file without them
+// keeps the defaults.
+void read_later_values(XmlDocument& doc, Preferences& preferences) {
+  if (doc.find_elem(kBlurredBackground))
+    preferences.blurred_background = parse_int(doc.get_data()) != 0;
+}
+
 // Reads the values in file order up to the first missing or refused one; true when
 // everything up to and including the transition templates was read.
 bool read_values(XmlDocument& doc, Project& project) {
@@ -119,7 +128,9 @@ bool read_values(XmlDocument& doc, Project& project) {
     if (value.read != nullptr) value.read(project, doc.get_data());
   }
   apply_random_preferences(project);
-  return project.effect_set.read_xml(doc);
+  if (!project.effect_set.read_xml(doc)) return false;
+  read_later_values(doc, preferences);
+  return true;
 }
 
 }  // namespace
@@ -146,6 +157,7 @@ int save_preferences(Project& project) {
   for (const StoredValue& value : kStoredValues)
     doc.add_elem(value.key, value.write(project));
   project.effect_set.write_xml(doc);
+  doc.add_elem(kBlurredBackground, flag_text(preferences.blurred_background));
   doc.out_of_elem();
 
   if (!write_xml_file(preferences.preferences_path, doc.get_doc())) return -1;

@@ -198,7 +198,10 @@ void move(PhotoLayer& layer, int effect, float steps) {
 }
 
 void draw_frame(PhotoLayer& layer, int k, int effect, std::uint32_t colour) {
-  layer.canvas.fill(colour);
+  if (layer.backdrop.valid())
+    layer.canvas.draw(layer.backdrop, 0, 0);
+  else
+    layer.canvas.fill(colour);
   const bool rotate = is_rotation(effect);
   if (rotate)
     layer.canvas.rotate_about(image_effect_angle(layer, k, effect), layer.W / 2, layer.H / 2);

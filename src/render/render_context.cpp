@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/log.h"
+#include "render/blurred_backdrop.h"
 #include "render/i420.h"
 #include "render/image_motion.h"
 #include "render/photo_decoder.h"
@@ -48,6 +49,7 @@ bool load_photo_layer(RenderContext& context) {
   const RenderPhoto& photo = current_photo(context);
   const int effect = photo.image_effect;
   layer.photo = FrameCanvas();
+  layer.backdrop = FrameCanvas();
 
   std::optional<PhotoSize> size;
   if (context.decoder != nullptr) size = context.decoder->probe(photo.path);
@@ -63,11 +65,14 @@ bool load_photo_layer(RenderContext& context) {
   }
   if (decoded.width() == layer.w && decoded.height() == layer.h) {
     layer.photo = std::move(decoded);
-    return true;
+  } else {
+    layer.photo = FrameCanvas(layer.w, layer.h);
+    layer.photo.draw(decoded, RectF{static_cast<float>(layer.x), static_cast<float>(layer.y),
+                                    static_cast<float>(layer.w), static_cast<float>(layer.h)});
   }
-  layer.photo = FrameCanvas(layer.w, layer.h);
-  layer.photo.draw(decoded, RectF{static_cast<float>(layer.x), static_cast<float>(layer.y),
-                                  static_cast<float>(layer.w), static_cast<float>(layer.h)});
+  const bool leaves_bars = layer.w < layer.W || layer.h < layer.H;
+  if (leaves_bars && context.job != nullptr && context.job->blurred_background)
+    layer.backdrop = blurred_backdrop(layer.photo, layer.W, layer.H);
   return true;
 }
 

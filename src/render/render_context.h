@@ -39,6 +39,8 @@ struct RenderJob {
   // Video making: called after every frame with the progress, 0 to about 65535.
   std::function<void(int progress)> on_progress;
   std::uint32_t background_argb = kOpaqueBlack;  // behind photos that do not fill the frame
+  // Behind such photos a blurred, darkened copy of the photo instead of the colour.
+  bool blurred_background = false;
 };
 
 struct FrameRect {

@@ -242,7 +242,8 @@ int MakeVideoJob::make_slideshow(int index, std::int64_t frames_before, std::int
                      const float done = share * static_cast<float>(std::min(value, kFullProgress));
                      listener_.progress(static_cast<int>(done + static_cast<float>(base)));
                    },
-               .stop_event = &stop_};
+               .stop_event = &stop_,
+               .blurred_background = order.blurred_background};
 
   write_log("Begin make Slideshow video index:" + std::to_string(index));
   std::string failure;

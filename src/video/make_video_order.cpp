@@ -40,6 +40,7 @@ std::optional<MakeVideoOrder> make_video_order(const Project& project,
   order.output_folder_is_own = same_folder(output_folder, project.default_setting.output_folder);
   order.temp_folder = project.default_setting.temp_folder;
   order.loop_audio = project.preferences.loop_audio;
+  order.blurred_background = project.preferences.blurred_background;
   order.project_seconds = project.total_seconds();
   order.slideshows.reserve(project.slideshows.size());
   for (const auto& slideshow : project.slideshows) {

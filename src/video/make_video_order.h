@@ -28,7 +28,8 @@ struct MakeVideoOrder {
   // The music of every video: TEMP/FIRST.mp2, made from the first slideshow's
   // tracks, or the program's silent track when that slideshow has none.
   std::filesystem::path music_path;
-  bool loop_audio = false;  // repeat the music to outlast the project
+  bool loop_audio = false;          // repeat the music to outlast the project
+  bool blurred_background = false;  // a blurred copy of each photo instead of bars
   int project_seconds = 0;
 
   // Whether the job prepares the music (else music_path is the silent track).

@@ -30,6 +30,8 @@ struct VideoJob {
   Event* stop_event = nullptr;
   // Behind photos that do not fill the frame.
   std::uint32_t background_argb = kOpaqueBlack;
+  // A blurred, darkened copy of the photo behind it instead of the colour.
+  bool blurred_background = false;
 };
 
 }  // namespace pictavo

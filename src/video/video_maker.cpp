@@ -71,7 +71,7 @@ int render_slideshow_frames(const VideoJob& job, int width, int height, int fps,
   if (job.slideshow == nullptr || job.slideshow->photos.empty()) return kFailed;
   const Slideshow& slideshow = *job.slideshow;
   const std::vector<RenderPhoto> photos = render_photos(slideshow);
-  RenderJob render_job{photos, job.on_progress, job.background_argb};
+  RenderJob render_job{photos, job.on_progress, job.background_argb, job.blurred_background};
 
   RenderContext context(RenderMode::kVideo, width, height);
   if (!context.output.valid() || !context.layer.canvas.valid()) return kFailed;

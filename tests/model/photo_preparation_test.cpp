@@ -94,6 +94,19 @@ TEST_F(PhotoPreparation, TheExtensionIsReadWhateverItsCase) {
   EXPECT_LE(test::channel_difference(turned.pixel(10, 20), rgb(200, 120, 40)), 3);
 }
 
+TEST_F(PhotoPreparation, PhonePhotosTurnIntoJpegCopies) {
+  for (const char* name : {"gradient.heic", "gradient.webp"}) {
+    SCOPED_TRACE(name);
+    PhotoItem item(test::valid_picture(name), PhotoSetting{});
+    ASSERT_EQ(rotate_prepared_right(item, working_), 0);
+    EXPECT_EQ(item.prepared_path, working_ / "temp" / name);
+    const Image turned = load(item.prepared_path);
+    EXPECT_EQ(turned.origin().format, ImageFormat::kJpeg);
+    EXPECT_EQ(turned.width(), 12);
+    EXPECT_EQ(turned.height(), 16);
+  }
+}
+
 TEST_F(PhotoPreparation, AFailedRotationChangesNothing) {
   std::filesystem::create_directories(photos_);
   ASSERT_TRUE(save_image(pattern_image(), photos_ / "pattern.raw", ImageFormat::kPng));

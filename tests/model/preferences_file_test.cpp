@@ -75,8 +75,9 @@ class PreferencesStart : public ::testing::Test {
   // The EFFECT_SETS element that a project with default templates writes.
   static std::string default_templates() {
     const std::string text = written_by_first_start();
+    const std::string end = "</EFFECT_SETS>\r\n";
     const std::size_t begin = text.find("<EFFECT_SETS>");
-    return text.substr(begin, text.find("</reference>") - begin);
+    return text.substr(begin, text.find(end) + end.size() - begin);
   }
 
   static std::string written_by_first_start() {
@@ -98,7 +99,9 @@ TEST_F(PreferencesStart, FirstStartWritesEveryValueInOrderWithTheTemplates) {
   EXPECT_THAT(text, StartsWith(expected_values + "<EFFECT_SETS>\r\n"));
   EXPECT_THAT(text, HasSubstr("<TRANSITION_EFFECT_SETTING NAME=\"TRANSITION_EFFECT_RANDOM\"/>"));
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), std::count(text.begin(), text.end(), '\r'));
-  EXPECT_THAT(text, EndsWith("</EFFECT_SETS>\r\n</reference>\r\n"));
+  // Settings newer than the file's layout follow the templates.
+  EXPECT_THAT(text, EndsWith("</EFFECT_SETS>\r\n<BlurredBackground>0</BlurredBackground>\r\n"
+                             "</reference>\r\n"));
 
   EXPECT_EQ(project.preferences.start_count, 0);
   EXPECT_EQ(project.preferences.working_folder, folder() / "Project_1");
@@ -199,6 +202,21 @@ TEST_F(PreferencesStart, StoredValuesAndTemplatesAreTakenOver) {
   EXPECT_THAT(text, HasSubstr("<IsUseNation>1</IsUseNation>"));
   EXPECT_THAT(text, HasSubstr("<EFFECT_SETS>\r\n<TRANSITION_EFFECT_SETTING NAME=\"TRANSITION_"
                               "EFFECT_BLIND\">"));
+}
+
+TEST_F(PreferencesStart, LaterSettingsAreReadAfterTheTemplatesAndMayBeMissing) {
+  for (const bool stored : {false, true}) {
+    std::string text = file_for(folder().string(), 1);
+    if (stored) {
+      text.insert(text.find("</reference>"), "<BlurredBackground>1</BlurredBackground>\r\n");
+    }
+    test::write_file(file(), text);
+    Project project(folder());
+    project.preferences.set_program_folder(folder());
+    EXPECT_EQ(load_preferences(project), 0);
+    EXPECT_EQ(project.preferences.blurred_background, stored);
+    EXPECT_THAT(file_text(), HasSubstr(stored ? "<BlurredBackground>1" : "<BlurredBackground>0"));
+  }
 }
 
 TEST_F(PreferencesStart, ValuesOutOfRangeAreWrittenBackAsTheyAreUsed) {

@@ -20,5 +20,7 @@ const ImageCodec& jpc_codec();
 const ImageCodec& pgx_codec();
 const ImageCodec& pnm_codec();
 const ImageCodec& ras_codec();
+const ImageCodec& heif_codec();
+const ImageCodec& webp_codec();
 
 }  // namespace pictavo::codecs

@@ -1,0 +1,6 @@
+// Decodes arbitrary bytes as HEIC or HEIF.
+#include "image_fuzz.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  return pictavo::fuzz::fuzz_pictures({pictavo::ImageFormat::kHeif}, data, size);
+}

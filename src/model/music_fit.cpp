@@ -1,0 +1,61 @@
+#include "model/music_fit.h"
+
+#include <numeric>
+#include <vector>
+
+#include "model/photo_durations.h"
+
+namespace pictavo {
+namespace {
+
+int music_seconds(const Slideshow& slideshow) {
+  int seconds = 0;
+  for (const auto& track : slideshow.tracks)
+    seconds += track->duration().seconds();
+  return seconds;
+}
+
+// Gives photo `index` one second more when the slideshow then still ends with the
+// music and the second shows in its length (the first photo's own time does not).
+bool add_second(Slideshow& slideshow, std::size_t index, int music) {
+  int& seconds = slideshow.photos[index]->setting.effect.display_seconds;
+  if (seconds >= kMaxDisplaySeconds) return false;
+  const float before = slideshow.length_seconds();
+  ++seconds;
+  slideshow.update_length();
+  const float after = slideshow.length_seconds();
+  if (after <= static_cast<float>(music) && after > before) return true;
+  --seconds;
+  slideshow.update_length();
+  return false;
+}
+
+}  // namespace
+
+MusicFit fit_display_to_music(Slideshow& slideshow) {
+  MusicFit fit;
+  fit.music_seconds = music_seconds(slideshow);
+  fit.video_seconds = slideshow.length_seconds();
+  if (slideshow.photos.empty() || fit.music_seconds <= 0) return fit;
+
+  std::vector<int> all(slideshow.photos.size());
+  std::iota(all.begin(), all.end(), 0);
+  slideshow.set_display_seconds(all, kMinDisplaySeconds);
+  if (slideshow.length_seconds() > static_cast<float>(fit.music_seconds)) {
+    fit.outcome = MusicFitOutcome::kMusicTooShort;
+  } else {
+    // Round by round a second to each photo from the first, so that the times stay
+    // equal but for the remainder, which the first photos carry.
+    for (bool grew = true; grew;) {
+      grew = false;
+      for (std::size_t i = 0; i < slideshow.photos.size(); ++i)
+        grew = add_second(slideshow, i, fit.music_seconds) || grew;
+    }
+    const bool ends_with_music = slideshow.length_seconds() + 1.0f > fit.music_seconds;
+    fit.outcome = ends_with_music ? MusicFitOutcome::kFitted : MusicFitOutcome::kMusicTooLong;
+  }
+  fit.video_seconds = slideshow.length_seconds();
+  return fit;
+}
+
+}  // namespace pictavo

@@ -1,0 +1,170 @@
+// HEIC and WebP pictures made here with the libraries' own encoders: a picture red
+// on its left half and blue on its right, stored turned so that its orientation
+// (HEIF's irot, WebP's EXIF chunk) must be applied to show it upright.
+#include <gtest/gtest.h>
+#include <libheif/heif.h>
+#include <webp/encode.h>
+#include <webp/mux.h>
+
+#include <memory>
+
+#include "image/image_file.h"
+
+namespace pictavo {
+namespace {
+
+constexpr int kWidth = 64;
+constexpr int kHeight = 48;
+constexpr int kTurnedRight = 6;  // EXIF: shown turned 90 degrees clockwise
+
+std::uint8_t red_at(int x) {
+  return x < kWidth / 2 ? 220 : 20;
+}
+std::uint8_t blue_at(int x) {
+  return x < kWidth / 2 ? 20 : 220;
+}
+
+Bytes heic_picture(int orientation) {
+  heif_context* context = heif_context_alloc();
+  heif_encoder* encoder = nullptr;
+  EXPECT_EQ(heif_context_get_encoder_for_format(context, heif_compression_HEVC, &encoder).code,
+            heif_error_Ok);
+  heif_encoder_set_lossy_quality(encoder, 90);
+  heif_image* image = nullptr;
+  heif_image_create(kWidth, kHeight, heif_colorspace_RGB, heif_chroma_interleaved_RGB, &image);
+  heif_image_add_plane(image, heif_channel_interleaved, kWidth, kHeight, 8);
+  int stride = 0;
+  std::uint8_t* plane = heif_image_get_plane(image, heif_channel_interleaved, &stride);
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x = 0; x < kWidth; ++x) {
+      std::uint8_t* pixel = plane + y * stride + x * 3;
+      pixel[0] = red_at(x);
+      pixel[1] = 20;
+      pixel[2] = blue_at(x);
+    }
+  }
+  heif_encoding_options* options = heif_encoding_options_alloc();
+  options->image_orientation = static_cast<heif_orientation>(orientation);
+  EXPECT_EQ(heif_context_encode_image(context, image, encoder, options, nullptr).code,
+            heif_error_Ok);
+  Bytes file;
+  heif_writer writer{1, [](heif_context*, const void* data, size_t size, void* out) {
+                       auto* bytes = static_cast<const std::uint8_t*>(data);
+                       static_cast<Bytes*>(out)->insert(static_cast<Bytes*>(out)->end(), bytes,
+                                                        bytes + size);
+                       return heif_error{heif_error_Ok, heif_suberror_Unspecified, ""};
+                     }};
+  heif_context_write(context, &writer, &file);
+  heif_encoding_options_free(options);
+  heif_image_release(image);
+  heif_encoder_release(encoder);
+  heif_context_free(context);
+  return file;
+}
+
+Bytes webp_picture(int orientation) {
+  std::vector<std::uint8_t> bgra;
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x = 0; x < kWidth; ++x)
+      bgra.insert(bgra.end(), {blue_at(x), 20, red_at(x), 255});
+  }
+  std::uint8_t* encoded = nullptr;
+  const std::size_t size =
+      WebPEncodeLosslessBGRA(bgra.data(), kWidth, kHeight, kWidth * 4, &encoded);
+  // A little-endian TIFF directory with the orientation as its one entry.
+  const std::uint8_t exif[] = {'I',
+                               'I',
+                               42,
+                               0,
+                               8,
+                               0,
+                               0,
+                               0,
+                               1,
+                               0,
+                               0x12,
+                               1,
+                               3,
+                               0,
+                               1,
+                               0,
+                               0,
+                               0,
+                               static_cast<std::uint8_t>(orientation),
+                               0,
+                               0,
+                               0,
+                               0,
+                               0,
+                               0,
+                               0};
+  WebPMux* mux = WebPMuxNew();
+  const WebPData image{encoded, size};
+  const WebPData exif_data{exif, sizeof exif};
+  WebPMuxSetImage(mux, &image, 0);
+  WebPMuxSetChunk(mux, "EXIF", &exif_data, 0);
+  WebPData assembled{};
+  EXPECT_EQ(WebPMuxAssemble(mux, &assembled), WEBP_MUX_OK);
+  Bytes file(assembled.bytes, assembled.bytes + assembled.size);
+  WebPDataClear(&assembled);
+  WebPMuxDelete(mux);
+  WebPFree(encoded);
+  return file;
+}
+
+struct PhoneFormat {
+  ImageFormat format;
+  Bytes (*make)(int orientation);
+};
+
+class PhonePhoto : public ::testing::TestWithParam<PhoneFormat> {};
+
+TEST_P(PhonePhoto, IsRecognisedAndShownUpright) {
+  const Bytes file = GetParam().make(kTurnedRight);
+  EXPECT_EQ(sniff_format(file), GetParam().format);
+
+  const Result<ImageInfo> info = probe_image(file, GetParam().format);
+  ASSERT_TRUE(info) << info.reason();
+  EXPECT_EQ(info->width, kHeight);
+  EXPECT_EQ(info->height, kWidth);
+
+  const Result<Image> image = decode_image(file, GetParam().format);
+  ASSERT_TRUE(image) << image.reason();
+  ASSERT_EQ(image->width(), kHeight);
+  ASSERT_EQ(image->height(), kWidth);
+  // The stored left half (red) is on top once turned clockwise.
+  const RgbQuad top = image->pixel(kHeight / 2, 4);
+  const RgbQuad bottom = image->pixel(kHeight / 2, kWidth - 5);
+  EXPECT_GT(top.red, 180);
+  EXPECT_LT(top.blue, 60);
+  EXPECT_GT(bottom.blue, 180);
+  EXPECT_LT(bottom.red, 60);
+}
+
+TEST_P(PhonePhoto, TruncatedFileIsRefusedWithAReason) {
+  Bytes file = GetParam().make(1);
+  file.resize(file.size() * 2 / 3);
+  const Result<Image> image = decode_image(file, GetParam().format);
+  ASSERT_FALSE(image);
+  EXPECT_FALSE(image.reason().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, PhonePhoto,
+                         ::testing::Values(PhoneFormat{ImageFormat::kHeif, heic_picture},
+                                           PhoneFormat{ImageFormat::kWebp, webp_picture}),
+                         [](const auto& info) {
+                           return std::string(format_name(info.param.format));
+                         });
+
+TEST(PhonePhoto, WebpDecodesStraightToATargetSize) {
+  DecodeOptions options;
+  options.target = {16, 12, false};
+  const Result<Image> image = decode_image(webp_picture(1), ImageFormat::kWebp, options);
+  ASSERT_TRUE(image) << image.reason();
+  EXPECT_EQ(image->width(), 16);
+  EXPECT_EQ(image->height(), 12);
+  EXPECT_EQ(image->origin().full_width, kWidth);
+}
+
+}  // namespace
+}  // namespace pictavo
