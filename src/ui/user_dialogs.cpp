@@ -9,12 +9,15 @@ namespace pictavo {
 namespace {
 
 const QString kProjectFilter = QStringLiteral("Project Files (*.prg)");
-// The program's own filter texts, then the further types it decodes, so that every
-// picture a folder import takes can also be chosen one by one.
+// The program's own filter texts, phone photos among the supported ones, then the
+// further types it decodes, so that every picture a folder import takes can also be
+// chosen one by one.
 const QString kPictureFilters = QStringLiteral(
-    "Supported files (*.bmp *.gif *.jpg *.jpeg *.png *.ico *.tif *.tiff *.wmf *.emf);;"
+    "Supported files (*.bmp *.gif *.jpg *.jpeg *.png *.ico *.tif *.tiff *.wmf *.emf *.heic "
+    "*.heif *.webp);;"
     "BMP files (*.bmp);;GIF files (*.gif);;JPG files (*.jpg *.jpeg);;PNG files (*.png);;"
     "TIF files (*.tif *.tiff);;ICON files (*.ico);;WMF EMF files (*.wmf *.emf);;"
+    "HEIC WebP files (*.heic *.heif *.webp);;"
     "Other picture files (*.tga *.pcx *.wbmp *.jp2 *.j2k *.jpc *.j2c *.pgx *.pnm *.pgm *.ppm "
     "*.ras)");
 
