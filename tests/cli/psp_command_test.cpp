@@ -1,0 +1,66 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "modules/media_tools.h"
+#include "support/files.h"
+#include "support/run_command.h"
+#include "support/scoped_environment.h"
+#include "support/temp_program_folder.h"
+
+namespace pictavo {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+
+TEST(PspCommand, CopiesVideosToThePspUnderItsNamesAndBack) {
+  test::TempProgramFolder home;
+  test::TempFolder temp;
+  const fs::path videos = temp / "Output";
+  fs::create_directories(videos);
+  ASSERT_TRUE(test::run_ffmpeg({"-f", "lavfi", "-i", "testsrc=size=64x48:rate=10", "-frames:v", "2",
+                                "-c:v", "mpeg4", (videos / "Trip.mp4").string()}));
+  test::write_file(videos / "Trip.THM", "thumbnail");
+  fs::create_directories(temp / "STICK");
+  fs::create_directories(temp / "PSP/MP_ROOT/100MNV01");
+  const std::string roots = (temp / "STICK").string() + ":" + (temp / "PSP").string();
+  const test::ScopedEnvironment drives("PICTAVO_DRIVE_ROOTS", roots.c_str());
+
+  test::CommandResult copied = test::run_cli(
+      {"psp", "copy", (videos / "Trip.mp4").string(), (videos / "Trip.THM").string()});
+  ASSERT_EQ(copied.exit_code, 0) << copied.err;
+  EXPECT_THAT(copied.err, HasSubstr("copying Trip.mp4"));
+  const fs::path psp = temp / "PSP/MP_ROOT/100MNV01";
+  EXPECT_THAT(copied.out,
+              HasSubstr((videos / "Trip.THM").string() + " -> " + (psp / "M4V00001.THM").string()));
+  EXPECT_EQ(test::read_file(psp / "M4V00001.THM"), "thumbnail");
+
+  const test::CommandResult listed = test::run_cli({"psp", "list"});
+  EXPECT_EQ(listed.exit_code, 0) << listed.err;
+  EXPECT_THAT(listed.out, HasSubstr("  " + (temp / "STICK").string() + " (STICK)\n"));
+  EXPECT_THAT(listed.out, HasSubstr("* " + psp.string() + "\n"));
+  EXPECT_THAT(listed.out, HasSubstr("Capacity: "));
+  EXPECT_THAT(listed.out, HasSubstr("M4V00001.MP4"));
+  EXPECT_FALSE(fs::exists(temp / "STICK/MP_ROOT")) << "listing changes no drive";
+
+  const test::CommandResult back = test::run_cli(
+      {"psp", "copy", (psp / "M4V00001.MP4").string(), "--to-computer", (temp / "back").string()});
+  ASSERT_EQ(back.exit_code, 0) << back.err;
+  EXPECT_EQ(test::read_file(temp / "back/M4V00001.MP4"), test::read_file(videos / "Trip.mp4"));
+}
+
+TEST(PspCommand, WithoutAPspSaysSoAndCopiesNothing) {
+  test::TempProgramFolder home;
+  test::TempFolder temp;
+  test::write_file(temp / "a.mp4");
+  const test::ScopedEnvironment drives("PICTAVO_DRIVE_ROOTS", "");
+  const test::CommandResult result = test::run_cli({"psp", "copy", (temp / "a.mp4").string()});
+  EXPECT_EQ(result.exit_code, 1);
+  EXPECT_THAT(result.err, HasSubstr("Please confirm you have connected PSP successfully."));
+  EXPECT_EQ(test::run_cli({"psp", "copy"}).exit_code, 1);
+}
+
+}  // namespace
+}  // namespace pictavo
