@@ -13,6 +13,7 @@
 #include "device/copy_plan.h"
 #include "device/file_copier.h"
 #include "device/psp_detection.h"
+#include "device/psp_video_title.h"
 #include "device/removable_drives.h"
 
 namespace pictavo::cli {
@@ -27,8 +28,10 @@ void list_videos(const fs::path& folder) {
   std::sort(entries.begin(), entries.end());
   for (const fs::directory_entry& entry : entries) {
     if (!entry.is_regular_file(error)) continue;
-    std::printf("    %-40s %12ju bytes\n", entry.path().filename().c_str(),
-                static_cast<std::uintmax_t>(entry.file_size(error)));
+    const std::optional<std::string> title = psp_video_title(entry.path());
+    std::printf("    %-40s %12ju bytes%s\n", entry.path().filename().c_str(),
+                static_cast<std::uintmax_t>(entry.file_size(error)),
+                title ? ("  \"" + *title + "\"").c_str() : "");
   }
 }
 
