@@ -4,6 +4,10 @@
 #include <string>
 #include <vector>
 
+extern "C" {
+#include <libavutil/log.h>
+}
+
 #include "base/event.h"
 #include "base/result_code.h"
 #include "cli/commands.h"
@@ -135,6 +139,9 @@ int copy_files(Arguments& args) {
 }  // namespace
 
 int run_psp(Arguments& args) {
+  // Files that are no videos are copied under their own names; FFmpeg's remarks
+  // on them while their codec is read would only be noise.
+  av_log_set_level(AV_LOG_QUIET);
   const std::optional<std::string> action = args.take_first();
   if (action == "list") return list_drives(args);
   if (action == "copy") return copy_files(args);
