@@ -115,9 +115,9 @@ int copy_files(Arguments& args) {
     report = FileCopier().copy(
         *plan,
         [&](const CopyProgress& progress) {
-          bar.set_label("copying " + (*plan)[progress.file].source.filename().string());
           bar.show(static_cast<int>(progress.copied_bytes * ProgressBar::kFullPosition /
                                     std::max<std::uint64_t>(progress.total_bytes, 1)));
+          bar.set_label("copying " + (*plan)[progress.file].source.filename().string());
         },
         &stop);
   }
