@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <system_error>
 
@@ -50,6 +51,22 @@ bool is_removable_block_device(unsigned major_number, unsigned minor_number) {
   return sysfs_flag(device / "removable") || sysfs_flag(device.parent_path() / "removable");
 }
 
+// udev writes blanks and other unsafe bytes of a label as "\xNN".
+std::string unescape_udev_name(const std::string& text) {
+  std::string name;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const std::string digits = i + 4 <= text.size() ? text.substr(i + 2, 2) : "";
+    if (text.compare(i, 2, "\\x") == 0 && digits.size() == 2 &&
+        digits.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos) {
+      name += static_cast<char>(std::stoi(digits, nullptr, 16));
+      i += 3;
+    } else {
+      name += text[i];
+    }
+  }
+  return name;
+}
+
 // The file system label udev published for `source`, else the mount point's name,
 // which desktops make from the label.
 std::string volume_name_of(const std::string& source, const fs::path& mount_point) {
@@ -57,7 +74,7 @@ std::string volume_name_of(const std::string& source, const fs::path& mount_poin
   for (const fs::directory_entry& entry : fs::directory_iterator("/dev/disk/by-label", error)) {
     std::error_code ignored;
     if (fs::equivalent(entry.path(), source, ignored)) {
-      return entry.path().filename().string();
+      return unescape_udev_name(entry.path().filename().string());
     }
   }
   return mount_point.filename().string();
@@ -65,6 +82,7 @@ std::string volume_name_of(const std::string& source, const fs::path& mount_poin
 
 std::vector<RemovableDrive> scan_mounted_drives() {
   std::vector<RemovableDrive> drives;
+  std::set<std::string> devices;
   std::ifstream mountinfo("/proc/self/mountinfo");
   std::string line;
   while (std::getline(mountinfo, line)) {
@@ -77,12 +95,16 @@ std::vector<RemovableDrive> scan_mounted_drives() {
     std::string type, source;
     fields >> type >> source;
     unsigned major_number = 0, minor_number = 0;
-    if (std::sscanf(numbers.c_str(), "%u:%u", &major_number, &minor_number) != 2 ||
+    // A drive is listed once, where its whole file system is mounted, not where a
+    // folder of it is bound again.
+    if (root != "/" || devices.contains(numbers) ||
+        std::sscanf(numbers.c_str(), "%u:%u", &major_number, &minor_number) != 2 ||
         !is_removable_block_device(major_number, minor_number)) {
       continue;
     }
     const fs::path path = unescape_mount_path(mount_point);
     if (!readable_folder(path)) continue;
+    devices.insert(numbers);
     drives.push_back({path, volume_name_of(unescape_mount_path(source), path)});
   }
   return drives;
