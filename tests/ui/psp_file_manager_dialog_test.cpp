@@ -172,5 +172,29 @@ TEST_F(PspFileManagerTest, TheProducePageAndTheCompletionDialogOpenItWithTheOutp
   EXPECT_TRUE(transfer_seen);
 }
 
+// Half of a 1 GiB drive used: the upper half of the pie in the used colour, the
+// lower half in the free colour, on the grey ground, with the sizes in MB.
+TEST(CapacityViewTest, DrawsUsedAndFreeSpaceAsAPieWithTheirTexts) {
+  test::ensure_qt_application();
+  CapacityView view;
+  view.set_drive_space_query([](const fs::path&) {
+    return DriveSpace{
+        .device = 1, .drive = "/media/PSP", .free_bytes = 1ULL << 29, .total_bytes = 1ULL << 30};
+  });
+  view.resize(300, 64);
+  view.set_path("/media/PSP/MP_ROOT/100MNV01");
+  const QImage image = view.grab().toImage();
+  // The centre is a quarter of the width in, the radius half the height.
+  EXPECT_EQ(image.pixel(75, 12), CapacityView::kUsedColour);
+  EXPECT_EQ(image.pixel(75, 52), CapacityView::kFreeColour);
+  EXPECT_EQ(image.pixel(297, 61), qRgb(230, 230, 230));
+  EXPECT_EQ(view.texts().capacity, "Capacity: 1024.00 MB");
+  EXPECT_EQ(view.texts().used, "Used: 512.00 MB");
+  EXPECT_EQ(view.texts().free, "Free: 512.00 MB");
+
+  view.set_path({});
+  EXPECT_FALSE(view.has_drive());
+}
+
 }  // namespace
 }  // namespace pictavo
