@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 #include <fstream>
+#include <system_error>
 
 #include "base/utf16.h"
 
@@ -81,10 +82,14 @@ std::optional<std::string> title_entry(std::string_view table) {
 }  // namespace
 
 std::optional<std::string> psp_video_title(const std::filesystem::path& video) {
+  std::error_code error;
+  const std::uint64_t length = std::filesystem::file_size(video, error);
+  if (error) return std::nullopt;
   std::ifstream in(video, std::ios::binary);
   std::uint8_t header[16];
-  // Walks the top-level boxes by their headers only, to the movie box.
-  while (in.read(reinterpret_cast<char*>(header), 8)) {
+  // Walks the top-level boxes by their headers only, to the movie box; a box that
+  // claims to reach past the end ends the walk.
+  for (std::uint64_t offset = 0; in.read(reinterpret_cast<char*>(header), 8);) {
     std::uint64_t size = big_endian(header, 4);
     std::uint64_t header_size = 8;
     if (size == 1) {
@@ -92,9 +97,10 @@ std::optional<std::string> psp_video_title(const std::filesystem::path& video) {
       size = std::uint64_t{big_endian(header + 8, 4)} << 32 | big_endian(header + 12, 4);
       header_size = 16;
     }
-    if (size < header_size) return std::nullopt;
+    if (size < header_size || size > length - offset) return std::nullopt;
+    offset += size;
     if (std::memcmp(header + 4, "moov", 4) != 0) {
-      in.seekg(static_cast<std::streamoff>(size - header_size), std::ios::cur);
+      in.seekg(static_cast<std::streamoff>(offset));
       continue;
     }
     if (size - header_size > kLargestMovieBox) return std::nullopt;
