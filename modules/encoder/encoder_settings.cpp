@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <filesystem>
 #include <utility>
 
 namespace pictavo {
@@ -137,6 +138,9 @@ std::optional<EncoderSettings> parse_encoder_settings(const EncoderArguments& ar
     return refuse("no output path", arguments.output_path);
   }
   settings.output_path = arguments.output_path;
+  settings.title = arguments.title != nullptr && *arguments.title != '\0'
+                       ? arguments.title
+                       : std::filesystem::path(settings.output_path).stem().string();
   settings.audio_path = arguments.audio_path != nullptr ? arguments.audio_path : "";
 
   const std::optional<VideoCodec> video_codec = look_up(kVideoCodecs, arguments.video_codec);

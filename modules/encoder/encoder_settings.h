@@ -27,6 +27,7 @@ struct EncoderArguments {
   const char* video_codec = nullptr;
   const char* video_bitrate = nullptr;
   const char* frame_rate = nullptr;
+  const char* title = nullptr;  // from setEncoderTitle; null or "" for the file's base name
 };
 
 // What the encoder makes of them.
@@ -34,6 +35,7 @@ struct EncoderSettings {
   int width = 0;
   int height = 0;
   std::string output_path;
+  std::string title;  // never empty
   std::string audio_path;
   VideoCodec video_codec = VideoCodec::kH264;
   int64_t video_bitrate = 0;  // bits per second

@@ -1,7 +1,5 @@
 #include "encoder/slideshow_encoder.h"
 
-#include <filesystem>
-
 #include "encoder/zorv_encoder.h"
 
 namespace pictavo {
@@ -12,10 +10,7 @@ int SlideshowEncoder::open(const EncoderSettings& settings) {
   if (result == ZORV_OK) result = audio_.open(settings, output_.needs_global_header());
   if (result == ZORV_OK) result = output_.add_stream(video_.context());
   if (result == ZORV_OK) result = output_.add_stream(audio_.context());
-  // The PSP lists a video by its title: the file's name without its extension.
-  if (result == ZORV_OK) {
-    result = output_.start(std::filesystem::path(settings.output_path).stem().string());
-  }
+  if (result == ZORV_OK) result = output_.start(settings.title);
   if (result != ZORV_OK) output_.abandon();
   return result;
 }

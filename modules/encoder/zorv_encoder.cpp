@@ -21,6 +21,8 @@ using pictavo::EncoderThread;
 std::unique_ptr<EncoderThread> encoding;
 // What EncOneFrame and closeEncoder report while no video is being written.
 int idle_result = ZORV_ERROR_NOT_STARTED;
+// The title for the next initEncoder.
+std::string next_title;
 
 int refuse(int result) {
   idle_result = result;
@@ -57,11 +59,21 @@ ZORV_EXPORT int initEncoder(int width, int height, const char* output_path,
   try {
     pictavo::quiet_ffmpeg_by_default();
     encoding.reset();
+    const std::string title = std::move(next_title);
+    next_title.clear();
     return start(pictavo::EncoderArguments{width, height, output_path, audio_path, audio_codec,
                                            audio_bitrate, sample_rate, audio_channel, video_codec,
-                                           video_bitrate, frame_rate});
+                                           video_bitrate, frame_rate, title.c_str()});
   } catch (...) {
     return refuse(ZORV_ERROR_ENCODING);
+  }
+}
+
+ZORV_EXPORT void setEncoderTitle(const char* title) {
+  try {
+    next_title = title != nullptr ? title : "";
+  } catch (...) {
+    next_title.clear();  // no memory: the file's base name will do
   }
 }
 

@@ -7,8 +7,8 @@
  *
  * What gets written:
  *  - A path ending in ".mp4" (any case) becomes a PSP video: FFmpeg's "psp" muxer
- *    (brand MSNV), the video stream first and exactly one sound track, the file's
- *    base name as the title the PSP lists. Any other extension picks the container
+ *    (brand MSNV), the video stream first and exactly one sound track, and the
+ *    title the PSP lists (see setEncoderTitle). Any other extension picks the container
  *    FFmpeg associates with it.
  *  - Video codecs: "h264" (libx264 with the PSP's limits: Main profile, level 2.1,
  *    3.0 or 3.1 by frame size and rate, at most 2 reference frames and 1 B-frame,
@@ -78,11 +78,20 @@ int EncOneFrame(const unsigned char* i420_frame);
  */
 int closeEncoder(void);
 
+/*
+ * Optional entry, beyond the three above: sets the title of the next file that
+ * initEncoder starts (NUL-terminated UTF-8, copied). The PSP lists a video by the
+ * title stored in it, whatever the file is called. Without this call, or with
+ * NULL or "", the title is the file's base name. initEncoder uses the title up.
+ */
+void setEncoderTitle(const char* title);
+
 typedef int (*ZorvInitEncoderFunction)(int, int, const char*, const char*, const char*, const char*,
                                        const char*, const char*, const char*, const char*,
                                        const char*, const char*, const char*);
 typedef int (*ZorvEncOneFrameFunction)(const unsigned char*);
 typedef int (*ZorvCloseEncoderFunction)(void);
+typedef void (*ZorvSetEncoderTitleFunction)(const char*);
 
 #ifdef __cplusplus
 }

@@ -18,6 +18,7 @@ int run_make(Arguments& args);
 int run_new(Arguments& args);
 int run_prefs(Arguments& args);
 int run_profiles(Arguments& args);
+int run_psp(Arguments& args);
 int run_render(Arguments& args);
 int run_thm(Arguments& args);
 int run_transition(Arguments& args);

@@ -76,6 +76,14 @@ constexpr Command kCommands[] = {
      "preferences",
      pictavo::cli::run_prefs},
     {"profiles", "list the output profiles and their parameters", pictavo::cli::run_profiles},
+    {"psp list | copy FILE... [--to-computer DIR] [--drive ROOT] [--keep-names]",
+     "list the removable drives with their space and the PSP's videos with their titles; copy "
+     "files to the PSP "
+     "(videos as the next M4Vnnnnn.MP4 in MP_ROOT/100MNV01, or MAQnnnnn.MP4 in "
+     "MP_ROOT/100ANV01 for H.264, each with its THM thumbnail, unless --keep-names; onto the "
+     "drive found, or ROOT) or from it into DIR keeping their names, showing progress (Ctrl-C "
+     "stops; no file is ever left half-written)",
+     pictavo::cli::run_psp},
     {"render --photo A [--photo B ...] [--profile N] [--music FILE] [--transition ID] "
      "[--effect ID] [--display S] [--tseconds T] [--seed N] [--blurred-background] -o OUT.mp4",
      "make the video of a slideshow of the photos with an output profile, showing progress "

@@ -36,10 +36,9 @@ CompletionDialog::CompletionDialog(const std::filesystem::path& output_folder, Q
 
   open_folder_ = new QPushButton(QStringLiteral("Open Output folder"), this);
   transfer_ = new QPushButton(QStringLiteral("Transfer to PSP"), this);
-  // The copying dialog is not part of the program yet.
-  transfer_->setEnabled(false);
   auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
   connect(open_folder_, &QPushButton::clicked, this, &CompletionDialog::open_output_folder);
+  connect(transfer_, &QPushButton::clicked, this, [this] { done(kTransfer); });
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);

@@ -8,12 +8,15 @@ class QPushButton;
 namespace pictavo {
 
 // "Information": every video was made. Shows the output folder and leads on: "Open
-// Output folder" opens it in the desktop's file manager; "Transfer to PSP" is to
-// open the copying dialog with it.
+// Output folder" opens it in the desktop's file manager; "Transfer to PSP" closes
+// the dialog with kTransfer, for its opener to show the copying dialog.
 class CompletionDialog : public QDialog {
   Q_OBJECT
 
  public:
+  // The result of exec() after "Transfer to PSP".
+  static constexpr int kTransfer = 2;
+
   explicit CompletionDialog(const std::filesystem::path& output_folder, QWidget* parent = nullptr);
 
   QPushButton* open_folder_button() const { return open_folder_; }

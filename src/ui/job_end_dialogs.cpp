@@ -1,13 +1,16 @@
 #include "ui/job_end_dialogs.h"
 
 #include "ui/completion_dialog.h"
+#include "ui/psp_file_manager_dialog.h"
 #include "ui/shutdown_countdown_dialog.h"
 
 namespace pictavo {
 
 void ModalJobEndDialogs::mission_accomplished(const std::filesystem::path& output_folder) {
   CompletionDialog dialog(output_folder, parent_);
-  dialog.exec();
+  if (dialog.exec() != CompletionDialog::kTransfer) return;
+  PspFileManagerDialog transfer(output_folder, front_end_, dialogs_, parent_);
+  transfer.exec();
 }
 
 bool ModalJobEndDialogs::confirm_shutdown() {

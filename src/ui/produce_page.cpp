@@ -19,8 +19,10 @@
 #include "ui/busy_indicator.h"
 #include "ui/job_end_dialogs.h"
 #include "ui/make_video_signals.h"
+#include "ui/named_widget.h"
 #include "ui/path_text.h"
 #include "ui/profile_settings_list.h"
+#include "ui/psp_file_manager_dialog.h"
 #include "ui/ui_message.h"
 #include "ui/user_dialogs.h"
 #include "ui/wait_cursor.h"
@@ -48,12 +50,6 @@ QLabel* caption(const char* text, QWidget* parent) {
   return new QLabel(QString::fromUtf8(text), parent);
 }
 
-template <typename Widget>
-Widget* named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromUtf8(name));
-  return widget;
-}
-
 }  // namespace
 
 ProducePage::ProducePage(Project& project, UserDialogs& dialogs, QWidget* main_window,
@@ -62,7 +58,7 @@ ProducePage::ProducePage(Project& project, UserDialogs& dialogs, QWidget* main_w
       project_(project),
       dialogs_(dialogs),
       main_window_(main_window),
-      modal_dialogs_(std::make_unique<ModalJobEndDialogs>(this)),
+      modal_dialogs_(std::make_unique<ModalJobEndDialogs>(this, project.front_end, dialogs)),
       end_dialogs_(modal_dialogs_.get()),
       signals_(new MakeVideoSignals(this)),
       job_(std::make_unique<MakeVideoJob>(*signals_)) {
@@ -149,8 +145,7 @@ QWidget* ProducePage::build_job_controls() {
             "shut_down");
   psp_manager_ =
       named(new QPushButton(QStringLiteral("PSP File Manager"), box), "psp_file_manager");
-  // The copying dialog is not part of the program yet.
-  psp_manager_->setEnabled(false);
+  connect(psp_manager_, &QPushButton::clicked, this, &ProducePage::open_psp_file_manager);
 
   auto* column = new QVBoxLayout(box);
   column->setContentsMargins(0, 0, 0, 0);
@@ -302,8 +297,9 @@ void ProducePage::start_job() {
 }
 
 void ProducePage::set_running(bool running) {
+  // The videos being made are not to be copied yet.
   for (QWidget* control : {static_cast<QWidget*>(browse_), static_cast<QWidget*>(profiles_),
-                           static_cast<QWidget*>(settings_)})
+                           static_cast<QWidget*>(settings_), static_cast<QWidget*>(psp_manager_)})
     control->setEnabled(!running);
   create_->setEnabled(true);
   if (running) {
@@ -332,6 +328,11 @@ void ProducePage::job_ended(const MakeVideoOutcome& outcome) {
   } else {
     post_message(this, UiMessage::kMissionAccomplished);
   }
+}
+
+void ProducePage::open_psp_file_manager() {
+  PspFileManagerDialog dialog(output_folder(), project_.front_end, dialogs_, this);
+  dialog.exec();
 }
 
 void ProducePage::shut_down() {

@@ -85,6 +85,7 @@ class ProducePage : public StepPage {
   void set_running(bool running);
   void job_ended(const MakeVideoOutcome& outcome);
   void shut_down();
+  void open_psp_file_manager();
 
   Project& project_;
   UserDialogs& dialogs_;

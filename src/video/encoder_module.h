@@ -24,6 +24,7 @@ class EncoderModule {
                            const char*, const char*);
   using EncodeFunction = int(const unsigned char*);
   using CloseFunction = int();
+  using SetTitleFunction = void(const char*);
 
   // Loads `path`; nothing when the file cannot be loaded or lacks one of the entries
   // initEncoder, EncOneFrame and closeEncoder, with the reason in `error`.
@@ -35,18 +36,26 @@ class EncoderModule {
   int init(int width, int height, const std::filesystem::path& output,
            const std::filesystem::path& raw_frames, const std::filesystem::path& audio,
            const EncoderParameters& parameters, const std::string& size_name) const;
+  // The title the next init's video carries, where the module can store one (its
+  // optional setEncoderTitle); else the video is titled by its file name.
+  void set_title(const std::string& title) const;
   int encode_frame(const std::uint8_t* i420) const { return encode_(i420); }
   int close() const { return close_(); }
 
  private:
   EncoderModule(SharedModule module, InitFunction* init, EncodeFunction* encode,
-                CloseFunction* close)
-      : module_(std::move(module)), init_(init), encode_(encode), close_(close) {}
+                CloseFunction* close, SetTitleFunction* set_title)
+      : module_(std::move(module)),
+        init_(init),
+        encode_(encode),
+        close_(close),
+        set_title_(set_title) {}
 
   SharedModule module_;
   InitFunction* init_;
   EncodeFunction* encode_;
   CloseFunction* close_;
+  SetTitleFunction* set_title_;  // may be null
 };
 
 // What a result of the encoder module's entries means, for the user.

@@ -122,6 +122,8 @@ int make_slideshow_video(const VideoJob& job, std::string* failure) {
 
   const EncoderParameters parameters = encoder_parameters(*job.profile);
   write_log(init_log_line(*size, slideshow, parameters));
+  // The PSP lists the video by this title, also after the transfer renames the file.
+  encoder->set_title(slideshow.name());
   encoder->init(size->width, size->height, slideshow.video_path, folder / "menu_pic" / "in.yuv",
                 slideshow.music_path, parameters, std::string(size->name));
   write_log("End init encoder");

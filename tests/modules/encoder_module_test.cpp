@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "device/psp_video_title.h"
 #include "encoder/zorv_encoder.h"
 #include "modules/loaded_module.h"
 #include "modules/media_tools.h"
@@ -134,14 +135,20 @@ TEST_F(EncoderModule, WritesAPspH264VideoWithItsMusic) {
 
   test::expect_psp_h264(output, 45, 21);
 
-  // The PSP lists the video by the title stored in its own atom, in UTF-16.
-  const std::u16string title = u"Summer Holiday";
-  std::string big_endian;
-  for (const char16_t c : title) {
-    big_endian += static_cast<char>(c >> 8);
-    big_endian += static_cast<char>(c & 0xFF);
-  }
-  EXPECT_NE(test::read_file(output).find(big_endian), std::string::npos);
+  // Without a title of its own, the PSP lists the video by its file name.
+  EXPECT_EQ(psp_video_title(output), "Summer Holiday");
+}
+
+TEST_F(EncoderModule, ATitleSetBeforeAStartIsStoredForThatVideoOnly) {
+  const auto set_title = module_->entry<ZorvSetEncoderTitleFunction>("setEncoderTitle");
+  ASSERT_NE(set_title, nullptr);
+  set_title("Trip/Summer \u00e9t\u00e9");
+  const auto titled = home_.path() / "Trip_Summer.mp4";
+  ASSERT_TRUE(make_video(Profile{}, titled, music(1.0), 5));
+  EXPECT_EQ(psp_video_title(titled), "Trip/Summer \u00e9t\u00e9");
+  const auto next = home_.path() / "Next.mp4";
+  ASSERT_TRUE(make_video(Profile{}, next, music(1.0), 5));
+  EXPECT_EQ(psp_video_title(next), "Next");
 }
 
 TEST_F(EncoderModule, TheWideScreenSizeIsStillLevelTwoPointOne) {

@@ -1,5 +1,6 @@
 // Stands in for the encoder module in tests. It appends every call to
-// "encoder_calls.txt" in $PICTAVO_HOME: "init" with the thirteen arguments, one
+// "encoder_calls.txt" in $PICTAVO_HOME: "title" with the title set, "init" with
+// the thirteen arguments, one
 // line per frame with the Y, U and V bytes at the centre of the picture, and
 // "close". Its answers are set through the environment:
 //   PICTAVO_FAKE_ENCODER_FAIL   "N:CODE" - frame N (from 0) and all later ones give CODE
@@ -31,6 +32,10 @@ int number_from_environment(const char* name, int fallback) {
 }
 
 }  // namespace
+
+extern "C" void setEncoderTitle(const char* title) {
+  record(std::string("title ") + title);
+}
 
 extern "C" int initEncoder(int width, int height, const char* output_path,
                            const char* raw_frame_path, const char* audio_path,

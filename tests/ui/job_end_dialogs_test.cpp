@@ -24,7 +24,7 @@ TEST(JobEndDialogs, TheCompletionDialogShowsTheOutputFolder) {
       "Next setp: connect PSP to your computer by USB cable.  And then click \"Transfer to PSP\" "
       "button."));
   EXPECT_EQ(dialog.open_folder_button()->text(), "Open Output folder");
-  EXPECT_FALSE(dialog.transfer_button()->isEnabled());
+  EXPECT_TRUE(dialog.transfer_button()->isEnabled());
 }
 
 TEST(JobEndDialogs, TheCountdownAnswersOkAfterTenSecondsWithoutAnAnswer) {

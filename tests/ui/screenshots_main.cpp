@@ -1,15 +1,25 @@
 // Renders every window, page and dialog of the program offscreen into PNG files, so
 // that the look can be reviewed without running the program (scripts/screenshots).
-// Usage: ui_screenshots OUTPUT_FOLDER [PROJECT.prg]; the program folder is
-// PICTAVO_HOME's.
+// Usage: ui_screenshots OUTPUT_FOLDER [PROJECT.prg [VIDEO_FOLDER]]; the program
+// folder is PICTAVO_HOME's. The videos of VIDEO_FOLDER (by default the project's
+// output folder) are also copied onto a fake PSP drive for the transfer dialog.
 #include <QApplication>
 #include <QDir>
+#include <QListWidget>
 #include <QTabWidget>
+#include <QTemporaryDir>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <thread>
+#include <vector>
 
 #include "base/program_folder.h"
+#include "device/copy_plan.h"
+#include "device/file_copier.h"
+#include "device/psp_detection.h"
 #include "ui/about_dialog.h"
 #include "ui/completion_dialog.h"
 #include "ui/import_folder_dialog.h"
@@ -17,6 +27,7 @@
 #include "ui/organize_photo_page.h"
 #include "ui/pictavo_app.h"
 #include "ui/program_settings.h"
+#include "ui/psp_file_manager_dialog.h"
 #include "ui/settings_dialog.h"
 #include "ui/shutdown_countdown_dialog.h"
 #include "ui/thumbnail_list.h"
@@ -50,13 +61,31 @@ void wait_for_thumbnails(const pictavo::OrganizePhotoPage& page) {
   }
 }
 
+// A folder named as the only removable drive, holding `videos` as the transfer
+// dialog copies them onto a PSP.
+bool make_fake_psp(const QTemporaryDir& drive, const std::filesystem::path& videos) {
+  const std::filesystem::path root = std::filesystem::path(drive.path().toStdString()) / "PSP";
+  const std::filesystem::path folder = root / pictavo::kPspVideoFolder;
+  std::filesystem::create_directories(folder);
+  ::setenv("PICTAVO_DRIVE_ROOTS", root.c_str(), 1);
+  std::vector<std::filesystem::path> files;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(videos, error))
+    files.push_back(entry.path());
+  std::sort(files.begin(), files.end());
+  const pictavo::Result<std::vector<pictavo::CopyStep>> plan =
+      pictavo::plan_copy_to_psp(files, folder);
+  return plan &&
+         pictavo::FileCopier().copy(*plan, {}, nullptr).outcome == pictavo::CopyOutcome::kDone;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationDisplayName(QStringLiteral("Pictavo"));
   if (argc < 2) {
-    std::fprintf(stderr, "usage: ui_screenshots OUTPUT_FOLDER [PROJECT.prg]\n");
+    std::fprintf(stderr, "usage: ui_screenshots OUTPUT_FOLDER [PROJECT.prg [VIDEO_FOLDER]]\n");
     return 2;
   }
   output_folder = QString::fromLocal8Bit(argv[1]);
@@ -108,5 +137,16 @@ int main(int argc, char** argv) {
   all = save(completion, "information") && all;
   pictavo::ShutdownCountdownDialog countdown(&window);
   all = save(countdown, "shutdown_countdown") && all;
+
+  const std::filesystem::path videos =
+      argc > 3 ? std::filesystem::path(argv[3]) : pictavo.project().default_setting.output_folder;
+  const QTemporaryDir drive;
+  if (!make_fake_psp(drive, videos)) {
+    std::fprintf(stderr, "could not make the fake PSP drive\n");
+    return 1;
+  }
+  pictavo::PspFileManagerDialog transfer(videos, pictavo.project().front_end, dialogs, &window);
+  transfer.computer_list()->selectAll();
+  all = save(transfer, "psp_file_manager") && all;
   return all ? 0 : 1;
 }

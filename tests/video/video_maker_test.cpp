@@ -90,7 +90,8 @@ TEST_F(VideoMaker, SetsTheEncoderUpFromTheProfileAndLogsEachStep) {
   const std::string home = home_.path().string();
   const std::string init = "init 320 240|" + home + "/out.mp4|" + home + "/menu_pic/in.yuv|" +
                            home + "/music.mp2|libfaac|128kb|48000|2|h264|768kb|320x240|25";
-  EXPECT_THAT(encoder_calls().calls, ElementsAre(init, "frame", "close"));
+  // The slideshow's name is the title the PSP lists the video by.
+  EXPECT_THAT(encoder_calls().calls, ElementsAre("title memory", init, "frame", "close"));
   EXPECT_THAT(log_texts(),
               ElementsAre("begin Load ZorvEncoder", "End Load ZorvEncoder",
                           "Begin init encoder rectScreen:320,240. m2vFile:" + home +
@@ -245,7 +246,7 @@ TEST_F(VideoMaker, AFrameRateWithoutWholeFramesMakesNoEmptyVideo) {
   EXPECT_EQ(make({.frame_rate = "0.5"}), 1);
   EXPECT_THAT(failure_, HasSubstr("\"0.5\""));
   const EncoderCalls calls = encoder_calls();
-  ASSERT_EQ(calls.calls.size(), 2u);
+  ASSERT_EQ(calls.calls.size(), 3u);
   EXPECT_EQ(calls.calls.back(), "close");
 }
 

@@ -1,0 +1,200 @@
+#include "ui/psp_file_manager_dialog.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+
+#include "support/files.h"
+#include "support/scoped_environment.h"
+#include "ui/capacity_view.h"
+#include "ui/completion_dialog.h"
+#include "ui/job_end_dialogs.h"
+#include "ui/main_window.h"
+#include "ui/produce_page.h"
+#include "ui/ui_test.h"
+
+namespace pictavo {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::ElementsAre;
+
+constexpr char kNotConnected[] = "Please confirm you have connected PSP successfully.";
+
+QStringList texts_of(const QListWidget* list) {
+  QStringList texts;
+  for (int row = 0; row < list->count(); ++row)
+    texts << list->item(row)->text();
+  return texts;
+}
+
+void select(QListWidget* list, const QStringList& names) {
+  list->clearSelection();
+  for (int row = 0; row < list->count(); ++row)
+    list->item(row)->setSelected(names.contains(list->item(row)->text()));
+}
+
+// A computer folder with a video, its thumbnail and a file the lists leave out,
+// and a fake PSP drive holding one video.
+class PspFileManagerTest : public test::UiTest {
+ protected:
+  PspFileManagerTest() {
+    for (const char* name : {"Trip.mp4", "Trip.THM", "notes.txt"})
+      test::write_file(output / name, name);
+    for (const char* name : {"M4V00001.MP4", "M4V00001.THM"})
+      test::write_file(psp / name, name);
+    test::write_file(files / "STICK/photo.jpg");
+  }
+
+  void copy_and_wait(PspFileManagerDialog& dialog, bool to_psp) {
+    QEventLoop loop;
+    QObject::connect(&dialog, &PspFileManagerDialog::copy_ended, &loop, &QEventLoop::quit);
+    to_psp ? dialog.copy_to_psp() : dialog.copy_to_computer();
+    ASSERT_TRUE(dialog.copying());
+    loop.exec();
+  }
+
+  // Runs `inspect` on the modal dialog that `open` opens, then closes it.
+  template <typename Dialog>
+  void with_modal(const std::function<void()>& open, const std::function<void(Dialog&)>& inspect) {
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      seen = true;
+      inspect(*dialog);
+    });
+    open();
+    EXPECT_TRUE(seen);
+  }
+
+  fs::path output = files / "Output";
+  fs::path psp = files / "PSP/MP_ROOT/100MNV01";
+  std::string roots = (files / "STICK").string() + ":" + (files / "PSP").string();
+  test::ScopedEnvironment drives{"PICTAVO_DRIVE_ROOTS", roots.c_str()};
+};
+
+TEST_F(PspFileManagerTest, ShowsBothFoldersAndCopiesEitherWay) {
+  PspFileManagerDialog dialog(output, project->front_end, dialogs);
+  EXPECT_EQ(dialog.windowTitle(), "Copy Files to PSP");
+  EXPECT_TRUE(prompt.shown.empty());
+  EXPECT_EQ(dialog.findChild<QLineEdit*>("video_folder")->text().toStdString(),
+            output.string() + "/");
+  QComboBox* drive = dialog.drive_combo();
+  ASSERT_EQ(drive->count(), 2);
+  EXPECT_EQ(drive->itemText(0).toStdString(), (files / "STICK").string() + " (STICK)");
+  EXPECT_EQ(drive->currentText().toStdString(), psp.string());
+  EXPECT_EQ(dialog.psp_folder(), psp);
+  EXPECT_THAT(texts_of(dialog.computer_list()), ElementsAre("Trip.THM", "Trip.mp4"));
+  EXPECT_THAT(texts_of(dialog.psp_list()), ElementsAre("M4V00001.MP4", "M4V00001.THM"));
+  EXPECT_TRUE(dialog.capacity_view()->has_drive());
+  EXPECT_TRUE(dialog.psp_names_box()->isChecked());
+
+  // Not videos FFmpeg can read: they keep their names, and a second copy is renamed.
+  select(dialog.computer_list(), {"Trip.mp4", "Trip.THM"});
+  copy_and_wait(dialog, true);
+  select(dialog.computer_list(), {"Trip.mp4"});
+  copy_and_wait(dialog, true);
+  EXPECT_THAT(texts_of(dialog.psp_list()),
+              ElementsAre("M4V00001.MP4", "M4V00001.THM", "Trip (2).mp4", "Trip.THM", "Trip.mp4"));
+  EXPECT_EQ(test::read_file(psp / "Trip (2).mp4"), "Trip.mp4");
+
+  select(dialog.psp_list(), {"M4V00001.MP4", "M4V00001.THM"});
+  copy_and_wait(dialog, false);
+  EXPECT_THAT(texts_of(dialog.computer_list()),
+              ElementsAre("M4V00001.MP4", "M4V00001.THM", "Trip.THM", "Trip.mp4"));
+  EXPECT_TRUE(prompt.shown.empty());
+
+  // The drive without a video folder was given one on opening, but keeps its label.
+  EXPECT_TRUE(fs::is_directory(files / "STICK/MP_ROOT/100MNV01"));
+  drive->setCurrentIndex(0);
+  emit drive->activated(0);
+  EXPECT_EQ(dialog.psp_folder(), files / "STICK/MP_ROOT/100MNV01");
+  EXPECT_TRUE(texts_of(dialog.psp_list()).isEmpty());
+}
+
+TEST_F(PspFileManagerTest, WithoutAPspSaysSoAndCopiesNothing) {
+  const test::ScopedEnvironment none("PICTAVO_DRIVE_ROOTS", "");
+  PspFileManagerDialog dialog(files / "gone", project->front_end, dialogs);
+  ASSERT_EQ(prompt.shown.size(), 1u);
+  EXPECT_EQ(prompt.shown[0].text, std::string(kNotConnected) + " \nAnd Video Folder " +
+                                      (files / "gone").string() +
+                                      " is not invalid.\nPlease select a valid source folder.");
+  EXPECT_EQ(prompt.shown[0].icon, PromptIcon::kInformation);
+
+  dialogs.paths.push_back(output);
+  dialog.findChild<QToolButton*>("browse")->click();
+  EXPECT_THAT(dialogs.folder_titles, ElementsAre("Select output folder"));
+  EXPECT_THAT(texts_of(dialog.computer_list()), ElementsAre("Trip.THM", "Trip.mp4"));
+
+  dialog.findChild<QPushButton*>("detect")->click();
+  ASSERT_EQ(prompt.shown.size(), 2u);
+  EXPECT_EQ(prompt.shown[1].text, kNotConnected);
+  EXPECT_EQ(dialog.drive_combo()->count(), 0);
+  EXPECT_FALSE(dialog.capacity_view()->has_drive());
+  select(dialog.computer_list(), {"Trip.mp4"});
+  dialog.copy_to_psp();
+  EXPECT_FALSE(dialog.copying());
+}
+
+TEST_F(PspFileManagerTest, TheProducePageAndTheCompletionDialogOpenItWithTheOutputFolder) {
+  ProducePage& page = *window->produce_page();
+  with_modal<PspFileManagerDialog>(
+      [&] { page.findChild<QPushButton*>("psp_file_manager")->click(); },
+      [&](PspFileManagerDialog& dialog) {
+        EXPECT_EQ(dialog.computer_folder(), page.output_folder());
+        dialog.reject();
+      });
+
+  ModalJobEndDialogs end_dialogs(window.get(), project->front_end, dialogs);
+  bool transfer_seen = false;
+  with_modal<CompletionDialog>(
+      [&] { end_dialogs.mission_accomplished(output); },
+      [&](CompletionDialog& completion) {
+        QTimer::singleShot(0, [&] {
+          auto* transfer = qobject_cast<PspFileManagerDialog*>(QApplication::activeModalWidget());
+          ASSERT_NE(transfer, nullptr);
+          transfer_seen = true;
+          EXPECT_EQ(transfer->computer_folder(), output);
+          transfer->reject();
+        });
+        completion.transfer_button()->click();
+      });
+  EXPECT_TRUE(transfer_seen);
+}
+
+// Half of a 1 GiB drive used: the upper half of the pie in the used colour, the
+// lower half in the free colour, on the grey ground, with the sizes in MB.
+TEST(CapacityViewTest, DrawsUsedAndFreeSpaceAsAPieWithTheirTexts) {
+  test::ensure_qt_application();
+  CapacityView view;
+  view.set_drive_space_query([](const fs::path&) {
+    return DriveSpace{
+        .device = 1, .drive = "/media/PSP", .free_bytes = 1ULL << 29, .total_bytes = 1ULL << 30};
+  });
+  view.resize(300, 64);
+  view.set_path("/media/PSP/MP_ROOT/100MNV01");
+  const QImage image = view.grab().toImage();
+  // The centre is a quarter of the width in, the radius half the height.
+  EXPECT_EQ(image.pixel(75, 12), CapacityView::kUsedColour);
+  EXPECT_EQ(image.pixel(75, 52), CapacityView::kFreeColour);
+  EXPECT_EQ(image.pixel(297, 61), qRgb(230, 230, 230));
+  EXPECT_EQ(view.texts().capacity, "Capacity: 1024.00 MB");
+  EXPECT_EQ(view.texts().used, "Used: 512.00 MB");
+  EXPECT_EQ(view.texts().free, "Free: 512.00 MB");
+
+  view.set_path({});
+  EXPECT_FALSE(view.has_drive());
+}
+
+}  // namespace
+}  // namespace pictavo
