@@ -45,6 +45,9 @@ struct Preferences {
   bool random_transition = true;     // new photos get a random transition
   // Photos that leave bars get a blurred, darkened copy of themselves behind them.
   bool blurred_background = false;
+  // The music fades out over each video's last seconds instead of stopping short;
+  // 0 is off.
+  int music_fade_out_seconds = 0;
 };
 
 }  // namespace pictavo

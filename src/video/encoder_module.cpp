@@ -10,6 +10,7 @@ namespace pictavo {
 static_assert(std::is_same_v<EncoderModule::InitFunction*, ZorvInitEncoderFunction>);
 static_assert(std::is_same_v<EncoderModule::EncodeFunction*, ZorvEncOneFrameFunction>);
 static_assert(std::is_same_v<EncoderModule::CloseFunction*, ZorvCloseEncoderFunction>);
+static_assert(std::is_same_v<EncoderModule::FadeOutFunction*, ZorvSetMusicFadeOutFunction>);
 
 Result<EncoderModule> EncoderModule::load(const std::filesystem::path& path) {
   Result<SharedModule> module = SharedModule::load(path);
@@ -20,7 +21,8 @@ Result<EncoderModule> EncoderModule::load(const std::filesystem::path& path) {
   if (init == nullptr || encode == nullptr || close == nullptr) {
     return Failure{path.string() + " lacks initEncoder, EncOneFrame or closeEncoder"};
   }
-  return EncoderModule(std::move(*module), init, encode, close);
+  auto* fade_out = module->entry<FadeOutFunction>("setMusicFadeOut");
+  return EncoderModule(std::move(*module), init, encode, close, fade_out);
 }
 
 int EncoderModule::init(int width, int height, const std::filesystem::path& output,

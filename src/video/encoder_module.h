@@ -24,6 +24,7 @@ class EncoderModule {
                            const char*, const char*);
   using EncodeFunction = int(const unsigned char*);
   using CloseFunction = int();
+  using FadeOutFunction = void(double);
 
   // Loads `path`; nothing when the file cannot be loaded or lacks one of the entries
   // initEncoder, EncOneFrame and closeEncoder, with the reason in `error`.
@@ -35,18 +36,28 @@ class EncoderModule {
   int init(int width, int height, const std::filesystem::path& output,
            const std::filesystem::path& raw_frames, const std::filesystem::path& audio,
            const EncoderParameters& parameters, const std::string& size_name) const;
+  // The music of the next video fades out over its last `seconds`; a module without
+  // the optional entry cuts it short as before.
+  void set_music_fade_out(double seconds) const {
+    if (fade_out_ != nullptr) fade_out_(seconds);
+  }
   int encode_frame(const std::uint8_t* i420) const { return encode_(i420); }
   int close() const { return close_(); }
 
  private:
   EncoderModule(SharedModule module, InitFunction* init, EncodeFunction* encode,
-                CloseFunction* close)
-      : module_(std::move(module)), init_(init), encode_(encode), close_(close) {}
+                CloseFunction* close, FadeOutFunction* fade_out)
+      : module_(std::move(module)),
+        init_(init),
+        encode_(encode),
+        close_(close),
+        fade_out_(fade_out) {}
 
   SharedModule module_;
   InitFunction* init_;
   EncodeFunction* encode_;
   CloseFunction* close_;
+  FadeOutFunction* fade_out_;
 };
 
 // What a result of the encoder module's entries means, for the user.

@@ -122,6 +122,7 @@ int make_slideshow_video(const VideoJob& job, std::string* failure) {
 
   const EncoderParameters parameters = encoder_parameters(*job.profile);
   write_log(init_log_line(*size, slideshow, parameters));
+  encoder->set_music_fade_out(job.music_fade_out_seconds);
   encoder->init(size->width, size->height, slideshow.video_path, folder / "menu_pic" / "in.yuv",
                 slideshow.music_path, parameters, std::string(size->name));
   write_log("End init encoder");
