@@ -5,6 +5,9 @@
 
 namespace pictavo {
 
+// The fade the music fade-out switch turns on, in seconds.
+inline constexpr int kMusicFadeOutSeconds = 3;
+
 // Where the program keeps its files and the user's stored choices. The data files
 // (pictures, music) are read from the program folder; what the program writes (the
 // preferences file, the log, the working folders and the default project files)

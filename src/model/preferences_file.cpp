@@ -16,8 +16,6 @@ namespace {
 constexpr std::string_view kRootElement = "reference";
 constexpr std::string_view kBlurredBackground = "BlurredBackground";
 constexpr std::string_view kMusicFadeOut = "MusicFadeOut";
-// The fade the preference's switch turns on, in seconds.
-constexpr int kMusicFadeOutSeconds = 3;
 
 // One stored value after "AppPath", in file order. A value without `read` is
 // written for other programs' sake and ignored on reading.
