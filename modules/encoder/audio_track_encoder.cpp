@@ -18,6 +18,30 @@ bool supports_rate(const AVCodec* codec, int rate) {
   return false;
 }
 
+// Multiplies one sample of a packed `format` by `gain` (0 to 1).
+void scale_sample(std::uint8_t* samples, int index, AVSampleFormat format, double gain) {
+  switch (format) {
+    case AV_SAMPLE_FMT_FLT:
+      reinterpret_cast<float*>(samples)[index] *= static_cast<float>(gain);
+      break;
+    case AV_SAMPLE_FMT_DBL:
+      reinterpret_cast<double*>(samples)[index] *= gain;
+      break;
+    case AV_SAMPLE_FMT_S16: {
+      auto& sample = reinterpret_cast<std::int16_t*>(samples)[index];
+      sample = static_cast<std::int16_t>(sample * gain);
+      break;
+    }
+    case AV_SAMPLE_FMT_S32: {
+      auto& sample = reinterpret_cast<std::int32_t*>(samples)[index];
+      sample = static_cast<std::int32_t>(sample * gain);
+      break;
+    }
+    default:  // unsigned 8 bit: no encoder the module uses takes it
+      break;
+  }
+}
+
 }  // namespace
 
 int AudioTrackEncoder::open(const EncoderSettings& settings, bool global_header) {
@@ -57,6 +81,7 @@ int AudioTrackEncoder::open(const EncoderSettings& settings, bool global_header)
     return ZORV_ERROR_ENCODING;
   }
 
+  fade_samples_ = static_cast<int64_t>(settings.fade_out_seconds * settings.sample_rate);
   music_.emplace();
   if (!music_->open(settings.audio_path.c_str(),
                     AudioFormat{context->sample_fmt, settings.sample_rate, settings.channels})) {
@@ -69,7 +94,8 @@ int AudioTrackEncoder::open(const EncoderSettings& settings, bool global_header)
 
 int AudioTrackEncoder::encode_until(int64_t samples, OutputFile& output, int stream) {
   const int frame_size = context_->frame_size;
-  while (next_sample_ + frame_size <= samples) {
+  const int64_t reach = end_sample_ < 0 ? samples - fade_samples_ : samples;
+  while (next_sample_ + frame_size <= reach) {
     if (const int result = encode_frame(frame_size, output, stream); result != ZORV_OK) {
       return result;
     }
@@ -78,6 +104,7 @@ int AudioTrackEncoder::encode_until(int64_t samples, OutputFile& output, int str
 }
 
 int AudioTrackEncoder::finish(int64_t samples, OutputFile& output, int stream) {
+  end_sample_ = samples;
   if (const int result = encode_until(samples, output, stream); result != ZORV_OK) return result;
   const int rest = static_cast<int>(samples - next_sample_);
   if (rest > 0) {
@@ -107,9 +134,26 @@ int AudioTrackEncoder::encode_frame(int samples, OutputFile& output, int stream)
   }
   av_samples_set_silence(frame_->data, heard, samples - heard, context_->ch_layout.nb_channels,
                          context_->sample_fmt);
+  if (fade_samples_ > 0 && end_sample_ >= 0) fade(*frame_);
   frame_->pts = next_sample_;
   next_sample_ += samples;
   return output.encode(stream, context_.get(), frame_.get());
+}
+
+void AudioTrackEncoder::fade(AVFrame& frame) const {
+  const int channels = frame.ch_layout.nb_channels;
+  const auto format = static_cast<AVSampleFormat>(frame.format);
+  const bool planar = av_sample_fmt_is_planar(format) != 0;
+  for (int i = 0; i < frame.nb_samples; ++i) {
+    const int64_t left = end_sample_ - (next_sample_ + i);
+    if (left >= fade_samples_) continue;
+    const double gain = left > 0 ? static_cast<double>(left) / fade_samples_ : 0.0;
+    for (int channel = 0; channel < channels; ++channel) {
+      std::uint8_t* plane = frame.extended_data[planar ? channel : 0];
+      const int index = planar ? i : i * channels + channel;
+      scale_sample(plane, index, av_get_packed_sample_fmt(format), gain);
+    }
+  }
 }
 
 }  // namespace pictavo

@@ -13,7 +13,9 @@ namespace pictavo {
 // The video's sound track: the music file decoded and resampled once to the
 // encoder's format, followed by silence when it ends, or silence alone when the
 // music cannot be read. The caller says how far the track has to reach, so it
-// stays interleaved with the pictures and ends exactly with them.
+// stays interleaved with the pictures and ends exactly with them. With a fade-out
+// the track stays that far behind the pictures, so that the fade can end where
+// the pictures end, which is known only when they do.
 class AudioTrackEncoder {
  public:
   int open(const EncoderSettings& settings, bool global_header);
@@ -26,11 +28,14 @@ class AudioTrackEncoder {
 
  private:
   int encode_frame(int samples, OutputFile& output, int stream);
+  void fade(AVFrame& frame) const;
 
   av::CodecContextPtr context_;
   av::FramePtr frame_;
   std::optional<AudioReader> music_;  // empty once the music has ended
   int64_t next_sample_ = 0;
+  int64_t fade_samples_ = 0;  // the length of the fade-out; 0 without one
+  int64_t end_sample_ = -1;   // where the track ends, once finish() knows
 };
 
 }  // namespace pictavo

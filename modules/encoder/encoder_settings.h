@@ -44,6 +44,7 @@ struct EncoderSettings {
   int64_t audio_bitrate = 0;  // bits per second
   int sample_rate = 0;
   int channels = 0;
+  double fade_out_seconds = 0;  // the music's fade to silence at the video's end
 };
 
 // Checks and converts the arguments. On failure `problem` says which value the

@@ -1,6 +1,7 @@
 // The module's C entries: one video file at a time, driven from one thread.
 #include "encoder/zorv_encoder.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -23,6 +24,8 @@ std::unique_ptr<EncoderThread> encoding;
 int idle_result = ZORV_ERROR_NOT_STARTED;
 // The title for the next initEncoder.
 std::string next_title;
+// What setMusicFadeOut asked for, for the videos started after it.
+double music_fade_out_seconds = 0;
 
 int refuse(int result) {
   idle_result = result;
@@ -31,13 +34,14 @@ int refuse(int result) {
 
 int start(const pictavo::EncoderArguments& arguments) {
   std::string problem;
-  const std::optional<pictavo::EncoderSettings> settings =
+  std::optional<pictavo::EncoderSettings> settings =
       pictavo::parse_encoder_settings(arguments, problem);
   if (!settings) {
     pictavo::module_log("ZorvEncoder: cannot make %s: %s",
                         arguments.output_path ? arguments.output_path : "(none)", problem.c_str());
     return refuse(ZORV_ERROR_SETTINGS);
   }
+  settings->fade_out_seconds = music_fade_out_seconds;
   auto encoder = std::make_unique<pictavo::SlideshowEncoder>();
   if (const int opened = encoder->open(*settings); opened != ZORV_OK) return refuse(opened);
   encoding = EncoderThread::start(std::move(encoder), settings->width, settings->height);
@@ -75,6 +79,10 @@ ZORV_EXPORT void setEncoderTitle(const char* title) {
   } catch (...) {
     next_title.clear();  // no memory: the file's base name will do
   }
+}
+
+ZORV_EXPORT void setMusicFadeOut(double seconds) {
+  music_fade_out_seconds = seconds > 0 ? std::min(seconds, 10.0) : 0.0;
 }
 
 ZORV_EXPORT int EncOneFrame(const unsigned char* i420_frame) {

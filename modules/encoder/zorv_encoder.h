@@ -21,6 +21,9 @@
  *    silence follows. A missing or unreadable music file gives a silent track (and
  *    a line in the program's log), so the video is still made.
  *
+ *  - When the program asked for it (setMusicFadeOut), the music fades out to
+ *    silence over the last seconds of the video instead of stopping short.
+ *
  * The module encodes on a thread of its own behind a short queue, so the caller
  * renders the next frame while the last one is encoded. A failure is logged and
  * reported by the next EncOneFrame, or at the latest by closeEncoder; the file of
@@ -86,12 +89,20 @@ int closeEncoder(void);
  */
 void setEncoderTitle(const char* title);
 
+/*
+ * Optional entry: the music of the videos started after this call fades out over
+ * their last `seconds` (at most 10, which keeps sound and pictures interleaved);
+ * 0, the default, cuts it at the end as it is.
+ */
+void setMusicFadeOut(double seconds);
+
 typedef int (*ZorvInitEncoderFunction)(int, int, const char*, const char*, const char*, const char*,
                                        const char*, const char*, const char*, const char*,
                                        const char*, const char*, const char*);
 typedef int (*ZorvEncOneFrameFunction)(const unsigned char*);
 typedef int (*ZorvCloseEncoderFunction)(void);
 typedef void (*ZorvSetEncoderTitleFunction)(const char*);
+typedef void (*ZorvSetMusicFadeOutFunction)(double);
 
 #ifdef __cplusplus
 }

@@ -59,11 +59,11 @@ constexpr Command kCommands[] = {
      "show a project's slideshows, music and photos with their start times, durations, "
      "transitions and motions, the total length and the estimated size; changes nothing",
      pictavo::cli::run_info},
-    {"make PROJECT.prg [--out DIR] [--profile N] [--blurred-background]",
+    {"make PROJECT.prg [--out DIR] [--profile N] [--blurred-background] [--fade-out S]",
      "make one video and one THM thumbnail per slideshow of a project into DIR (by default the "
      "project's Output folder, emptied of earlier runs) with output profile N, showing progress "
      "(Ctrl-C stops); --blurred-background fills the bars beside photos with a blurred copy of "
-     "the photo",
+     "the photo, --fade-out fades the music out over the last S seconds (0 to 10)",
      pictavo::cli::run_make},
     {"new PROJECT.prg --slideshow NAME PHOTO... [--slideshow NAME PHOTO...] [--music FILE...] "
      "[--effect none|pan|panzoom|panzoomrotate] [--transition random|ID|NAME] [--display S] "

@@ -33,6 +33,7 @@ int run_make(Arguments& args) {
   const std::optional<std::string> out = args.take_value("--out");
   const std::optional<int> profile = args.take_int("--profile");
   const bool blurred_background = args.take_flag("--blurred-background");
+  const std::optional<int> fade_out = args.take_int("--fade-out");
   const std::vector<std::string> files = args.finish();
   if (files.size() != 1) throw UsageError{"name one project file"};
 
@@ -51,6 +52,10 @@ int run_make(Arguments& args) {
     return 1;
   }
   if (blurred_background) project.preferences.blurred_background = true;
+  if (fade_out) {
+    if (*fade_out < 0 || *fade_out > 10) throw UsageError{"--fade-out takes 0 to 10 seconds"};
+    project.preferences.music_fade_out_seconds = *fade_out;
+  }
   project.update_totals();
   if (out) return make_project_videos("make", project, fs::absolute(*out));
   // A project whose working folder is gone works in the one this run made: its

@@ -5,6 +5,9 @@
 
 namespace pictavo {
 
+// The fade the music fade-out switch turns on, in seconds.
+inline constexpr int kMusicFadeOutSeconds = 3;
+
 // Where the program keeps its files and the user's stored choices. The data files
 // (pictures, music) are read from the program folder; what the program writes (the
 // preferences file, the log, the working folders and the default project files)
@@ -45,6 +48,9 @@ struct Preferences {
   bool random_transition = true;     // new photos get a random transition
   // Photos that leave bars get a blurred, darkened copy of themselves behind them.
   bool blurred_background = false;
+  // The music fades out over each video's last seconds instead of stopping short;
+  // 0 is off.
+  int music_fade_out_seconds = 0;
 };
 
 }  // namespace pictavo

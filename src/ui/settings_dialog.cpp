@@ -46,6 +46,8 @@ void SettingsDialog::show_values() {
   normal_page_->show_values(preferences.working_folder, preferences.aspect_ratio);
   option_page_->show_switches(preferences.loop_audio, preferences.random_transition,
                               preferences.random_image_effect);
+  option_page_->show_video_switches(preferences.blurred_background,
+                                    preferences.music_fade_out_seconds > 0);
   option_page_->show_durations(effect.display_seconds, effect.transition_seconds);
   tabs_->setCurrentWidget(normal_page_);
 }
@@ -69,6 +71,8 @@ void SettingsDialog::save() {
   preferences.loop_audio = option_page_->loop_audio();
   preferences.random_image_effect = option_page_->random_image_effect();
   preferences.random_transition = option_page_->random_transition();
+  preferences.blurred_background = option_page_->blurred_background();
+  preferences.music_fade_out_seconds = option_page_->music_fade_out() ? kMusicFadeOutSeconds : 0;
   EffectRecord& effect = project_.default_setting.effect;
   effect.apply_random_preferences(preferences.random_image_effect, preferences.random_transition);
 

@@ -33,6 +33,12 @@ SettingsOptionPage::SettingsOptionPage(QWidget* parent) : QWidget(parent) {
   loop_audio_ = new QCheckBox(QStringLiteral("Loop audio"), this);
   random_transition_ = new QCheckBox(QStringLiteral("Random Transition Effect"), this);
   random_image_effect_ = new QCheckBox(QStringLiteral("Random Image Effect"), this);
+  blurred_background_ = new QCheckBox(QStringLiteral("Blurred Photo Background"), this);
+  blurred_background_->setToolTip(
+      QStringLiteral("Fills the bars beside portrait photos with a blurred copy of the photo"));
+  music_fade_out_ = new QCheckBox(QStringLiteral("Fade Out Music at the End"), this);
+  music_fade_out_->setToolTip(
+      QStringLiteral("Fades the music out over the last 3 seconds of each video"));
   photo_duration_ = seconds_box(kMaxDisplaySeconds, this);
   transition_duration_ = seconds_box(kMaxTransitionSeconds, this);
 
@@ -49,6 +55,8 @@ SettingsOptionPage::SettingsOptionPage(QWidget* parent) : QWidget(parent) {
   layout->addWidget(loop_audio_);
   layout->addWidget(random_transition_);
   layout->addWidget(random_image_effect_);
+  layout->addWidget(blurred_background_);
+  layout->addWidget(music_fade_out_);
   layout->addLayout(durations);
   layout->addStretch();
 }
@@ -58,6 +66,11 @@ void SettingsOptionPage::show_switches(bool loop_audio, bool random_transition,
   loop_audio_->setChecked(loop_audio);
   random_transition_->setChecked(random_transition);
   random_image_effect_->setChecked(random_image_effect);
+}
+
+void SettingsOptionPage::show_video_switches(bool blurred_background, bool music_fade_out) {
+  blurred_background_->setChecked(blurred_background);
+  music_fade_out_->setChecked(music_fade_out);
 }
 
 void SettingsOptionPage::show_durations(int photo_seconds, int transition_seconds) {
@@ -75,6 +88,14 @@ bool SettingsOptionPage::random_transition() const {
 
 bool SettingsOptionPage::random_image_effect() const {
   return random_image_effect_->isChecked();
+}
+
+bool SettingsOptionPage::blurred_background() const {
+  return blurred_background_->isChecked();
+}
+
+bool SettingsOptionPage::music_fade_out() const {
+  return music_fade_out_->isChecked();
 }
 
 int SettingsOptionPage::photo_seconds(int unchanged) const {

@@ -11,6 +11,7 @@ static_assert(std::is_same_v<EncoderModule::InitFunction*, ZorvInitEncoderFuncti
 static_assert(std::is_same_v<EncoderModule::EncodeFunction*, ZorvEncOneFrameFunction>);
 static_assert(std::is_same_v<EncoderModule::CloseFunction*, ZorvCloseEncoderFunction>);
 static_assert(std::is_same_v<EncoderModule::SetTitleFunction*, ZorvSetEncoderTitleFunction>);
+static_assert(std::is_same_v<EncoderModule::FadeOutFunction*, ZorvSetMusicFadeOutFunction>);
 
 Result<EncoderModule> EncoderModule::load(const std::filesystem::path& path) {
   Result<SharedModule> module = SharedModule::load(path);
@@ -22,7 +23,8 @@ Result<EncoderModule> EncoderModule::load(const std::filesystem::path& path) {
     return Failure{path.string() + " lacks initEncoder, EncOneFrame or closeEncoder"};
   }
   auto* set_title = module->entry<SetTitleFunction>("setEncoderTitle");
-  return EncoderModule(std::move(*module), init, encode, close, set_title);
+  auto* fade_out = module->entry<FadeOutFunction>("setMusicFadeOut");
+  return EncoderModule(std::move(*module), init, encode, close, set_title, fade_out);
 }
 
 void EncoderModule::set_title(const std::string& title) const {

@@ -25,6 +25,7 @@ class EncoderModule {
   using EncodeFunction = int(const unsigned char*);
   using CloseFunction = int();
   using SetTitleFunction = void(const char*);
+  using FadeOutFunction = void(double);
 
   // Loads `path`; nothing when the file cannot be loaded or lacks one of the entries
   // initEncoder, EncOneFrame and closeEncoder, with the reason in `error`.
@@ -39,23 +40,30 @@ class EncoderModule {
   // The title the next init's video carries, where the module can store one (its
   // optional setEncoderTitle); else the video is titled by its file name.
   void set_title(const std::string& title) const;
+  // The music of the next video fades out over its last `seconds`; a module without
+  // the optional entry cuts it short as before.
+  void set_music_fade_out(double seconds) const {
+    if (fade_out_ != nullptr) fade_out_(seconds);
+  }
   int encode_frame(const std::uint8_t* i420) const { return encode_(i420); }
   int close() const { return close_(); }
 
  private:
   EncoderModule(SharedModule module, InitFunction* init, EncodeFunction* encode,
-                CloseFunction* close, SetTitleFunction* set_title)
+                CloseFunction* close, SetTitleFunction* set_title, FadeOutFunction* fade_out)
       : module_(std::move(module)),
         init_(init),
         encode_(encode),
         close_(close),
-        set_title_(set_title) {}
+        set_title_(set_title),
+        fade_out_(fade_out) {}
 
   SharedModule module_;
   InitFunction* init_;
   EncodeFunction* encode_;
   CloseFunction* close_;
   SetTitleFunction* set_title_;  // may be null
+  FadeOutFunction* fade_out_;    // may be null
 };
 
 // What a result of the encoder module's entries means, for the user.

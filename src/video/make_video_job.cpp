@@ -243,7 +243,8 @@ int MakeVideoJob::make_slideshow(int index, std::int64_t frames_before, std::int
                      listener_.progress(static_cast<int>(done + static_cast<float>(base)));
                    },
                .stop_event = &stop_,
-               .blurred_background = order.blurred_background};
+               .blurred_background = order.blurred_background,
+               .music_fade_out_seconds = order.music_fade_out_seconds};
 
   write_log("Begin make Slideshow video index:" + std::to_string(index));
   std::string failure;

@@ -41,6 +41,7 @@ std::optional<MakeVideoOrder> make_video_order(const Project& project,
   order.temp_folder = project.default_setting.temp_folder;
   order.loop_audio = project.preferences.loop_audio;
   order.blurred_background = project.preferences.blurred_background;
+  order.music_fade_out_seconds = project.preferences.music_fade_out_seconds;
   order.project_seconds = project.total_seconds();
   order.slideshows.reserve(project.slideshows.size());
   for (const auto& slideshow : project.slideshows) {

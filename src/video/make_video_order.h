@@ -30,6 +30,7 @@ struct MakeVideoOrder {
   std::filesystem::path music_path;
   bool loop_audio = false;          // repeat the music to outlast the project
   bool blurred_background = false;  // a blurred copy of each photo instead of bars
+  int music_fade_out_seconds = 0;   // the music's fade at each video's end
   int project_seconds = 0;
 
   // Whether the job prepares the music (else music_path is the silent track).

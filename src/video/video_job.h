@@ -32,6 +32,8 @@ struct VideoJob {
   std::uint32_t background_argb = kOpaqueBlack;
   // A blurred, darkened copy of the photo behind it instead of the colour.
   bool blurred_background = false;
+  // The music fades to silence over the video's last seconds; 0 cuts it short.
+  int music_fade_out_seconds = 0;
 };
 
 }  // namespace pictavo

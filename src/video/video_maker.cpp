@@ -124,6 +124,7 @@ int make_slideshow_video(const VideoJob& job, std::string* failure) {
   write_log(init_log_line(*size, slideshow, parameters));
   // The PSP lists the video by this title, also after the transfer renames the file.
   encoder->set_title(slideshow.name());
+  encoder->set_music_fade_out(job.music_fade_out_seconds);
   encoder->init(size->width, size->height, slideshow.video_path, folder / "menu_pic" / "in.yuv",
                 slideshow.music_path, parameters, std::string(size->name));
   write_log("End init encoder");

@@ -101,7 +101,7 @@ TEST_F(PreferencesStart, FirstStartWritesEveryValueInOrderWithTheTemplates) {
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), std::count(text.begin(), text.end(), '\r'));
   // Settings newer than the file's layout follow the templates.
   EXPECT_THAT(text, EndsWith("</EFFECT_SETS>\r\n<BlurredBackground>0</BlurredBackground>\r\n"
-                             "</reference>\r\n"));
+                             "<MusicFadeOut>0</MusicFadeOut>\r\n</reference>\r\n"));
 
   EXPECT_EQ(project.preferences.start_count, 0);
   EXPECT_EQ(project.preferences.working_folder, folder() / "Project_1");
@@ -208,13 +208,15 @@ TEST_F(PreferencesStart, LaterSettingsAreReadAfterTheTemplatesAndMayBeMissing) {
   for (const bool stored : {false, true}) {
     std::string text = file_for(folder().string(), 1);
     if (stored) {
-      text.insert(text.find("</reference>"), "<BlurredBackground>1</BlurredBackground>\r\n");
+      text.insert(text.find("</reference>"),
+                  "<BlurredBackground>1</BlurredBackground>\r\n<MusicFadeOut>1</MusicFadeOut>\r\n");
     }
     test::write_file(file(), text);
     Project project(folder());
     project.preferences.set_program_folder(folder());
     EXPECT_EQ(load_preferences(project), 0);
     EXPECT_EQ(project.preferences.blurred_background, stored);
+    EXPECT_EQ(project.preferences.music_fade_out_seconds, stored ? 3 : 0);
     EXPECT_THAT(file_text(), HasSubstr(stored ? "<BlurredBackground>1" : "<BlurredBackground>0"));
   }
 }

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <cmath>
 #include <csignal>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -149,6 +151,50 @@ TEST_F(EncoderModule, ATitleSetBeforeAStartIsStoredForThatVideoOnly) {
   const auto next = home_.path() / "Next.mp4";
   ASSERT_TRUE(make_video(Profile{}, next, music(1.0), 5));
   EXPECT_EQ(psp_video_title(next), "Next");
+}
+
+// The sound track of `video` decoded to mono 48 kHz samples.
+std::vector<float> decoded_sound(const std::filesystem::path& video) {
+  const std::filesystem::path raw = video.string() + ".f32";
+  EXPECT_TRUE(test::run_ffmpeg({"-i", video.string(), "-map", "0:a", "-ac", "1", "-ar", "48000",
+                                "-f", "f32le", raw.string()}));
+  const std::string bytes = test::read_file(raw);
+  std::vector<float> samples(bytes.size() / sizeof(float));
+  std::memcpy(samples.data(), bytes.data(), samples.size() * sizeof(float));
+  return samples;
+}
+
+// The root mean square of the samples between `from` and `to` seconds.
+double loudness(const std::vector<float>& samples, double from, double to) {
+  const auto first = static_cast<std::size_t>(from * 48000);
+  const auto last = std::min(samples.size(), static_cast<std::size_t>(to * 48000));
+  double sum = 0;
+  for (std::size_t i = first; i < last; ++i)
+    sum += samples[i] * samples[i];
+  return last > first ? std::sqrt(sum / static_cast<double>(last - first)) : 0.0;
+}
+
+TEST_F(EncoderModule, TheMusicFadesOutOverTheLastSecondsWhenAsked) {
+  const auto fade_out = module_->entry<ZorvSetMusicFadeOutFunction>("setMusicFadeOut");
+  ASSERT_NE(fade_out, nullptr);
+  const auto audio = music(5.0);
+  const auto cut = home_.path() / "cut.mp4";
+  const auto faded = home_.path() / "faded.mp4";
+  ASSERT_TRUE(make_video(Profile{}, cut, audio, 90));
+  fade_out(1.0);
+  ASSERT_TRUE(make_video(Profile{}, faded, audio, 90));
+  fade_out(0);
+
+  const std::vector<float> full = decoded_sound(cut);
+  const std::vector<float> soft = decoded_sound(faded);
+  const double end = static_cast<double>(soft.size()) / 48000;
+  ASSERT_GT(end, 2.9);
+  const double level = loudness(full, 1.0, 1.8);
+  ASSERT_GT(level, 0.05);
+  EXPECT_NEAR(loudness(soft, 1.0, 1.8), level, 0.1 * level);  // untouched before the fade
+  EXPECT_NEAR(loudness(soft, end - 0.55, end - 0.45), 0.5 * level, 0.15 * level);
+  EXPECT_LT(loudness(soft, end - 0.03, end), 0.1 * level);
+  EXPECT_GT(loudness(full, end - 0.03, end), 0.8 * level);  // cut short without it
 }
 
 TEST_F(EncoderModule, TheWideScreenSizeIsStillLevelTwoPointOne) {

@@ -118,6 +118,8 @@ TEST_F(SettingsDialogTest, SaveStoresTheOptionsAndKeepsTheVideosWithinTheLimit) 
   const PhotoItem& photo = add_photos_at_huge_bitrate();
   option().loop_audio_box()->setChecked(false);
   option().random_image_effect_box()->setChecked(true);
+  option().blurred_background_box()->setChecked(true);
+  option().music_fade_out_box()->setChecked(true);
   option().photo_duration_box()->setCurrentText("10");
   option().transition_duration_box()->setCurrentText("5");
   save();
@@ -126,9 +128,13 @@ TEST_F(SettingsDialogTest, SaveStoresTheOptionsAndKeepsTheVideosWithinTheLimit) 
   EXPECT_EQ(photo.setting.effect.category, ImageEffectCategory::kPanZoomRotate);
   EXPECT_FALSE(project->preferences.loop_audio);
   EXPECT_TRUE(project->preferences.random_image_effect);
+  EXPECT_TRUE(project->preferences.blurred_background);
+  EXPECT_EQ(project->preferences.music_fade_out_seconds, kMusicFadeOutSeconds);
   const std::string stored = test::read_file(project->preferences.preferences_path);
-  for (const char* value : {"<singleTime>10</singleTime>", "<transmitTime>5</transmitTime>",
-                            "<LoopAudio>0</LoopAudio>", "<RandomImageEffect>1</RandomImageEffect>"})
+  for (const char* value :
+       {"<singleTime>10</singleTime>", "<transmitTime>5</transmitTime>", "<LoopAudio>0</LoopAudio>",
+        "<RandomImageEffect>1</RandomImageEffect>", "<BlurredBackground>1</BlurredBackground>",
+        "<MusicFadeOut>1</MusicFadeOut>"})
     EXPECT_NE(stored.find(value), std::string::npos) << value;
 
   // A minute a photo would pass the limit: the durations stay as they were.
