@@ -1,6 +1,5 @@
 #include "render/render_context.h"
 
-#include <chrono>
 #include <optional>
 #include <string>
 
@@ -69,12 +68,6 @@ bool load_photo_layer(RenderContext& context) {
   layer.photo.draw(decoded, RectF{static_cast<float>(layer.x), static_cast<float>(layer.y),
                                   static_cast<float>(layer.w), static_cast<float>(layer.h)});
   return true;
-}
-
-std::uint32_t tick_count() {
-  const auto since_start = std::chrono::steady_clock::now().time_since_epoch();
-  return static_cast<std::uint32_t>(
-      std::chrono::duration_cast<std::chrono::milliseconds>(since_start).count());
 }
 
 }  // namespace pictavo
