@@ -79,7 +79,7 @@ void MainWindow::build_controls() {
   pages_ = new QStackedWidget(this);
   pages_->setGeometry(0, 64, 850, 428);
   organize_page_ = new OrganizePhotoPage(pages_);
-  effect_page_ = new EffectPage(pages_);
+  effect_page_ = new EffectPage(project_, pages_);
   music_page_ = new MusicPage(pages_);
   produce_page_ = new ProducePage(project_, dialogs_, this, pages_);
   for (StepPage* page :
@@ -247,6 +247,9 @@ void MainWindow::handle_message(const UiMessageEvent& message) {
     case UiMessage::kSettingsSaved:
       effect_page_->project_replaced();
       music_page_->project_replaced();
+      return;
+    case UiMessage::kThumbnailReady:
+      effect_page_->thumbnails_ready(static_cast<int>(message.w()));
       return;
     case UiMessage::kRebuildTree:
       if (current_page() <= 2) page(current_page())->project_replaced();
