@@ -4,14 +4,21 @@
 // PICTAVO_HOME's.
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTabWidget>
 #include <cstdio>
+#include <functional>
+#include <vector>
 
 #include "base/program_folder.h"
+#include "model/slideshow.h"
 #include "ui/about_dialog.h"
 #include "ui/completion_dialog.h"
+#include "ui/effect_page.h"
+#include "ui/image_line.h"
 #include "ui/main_window.h"
 #include "ui/pictavo_app.h"
+#include "ui/preview_widget.h"
 #include "ui/program_settings.h"
 #include "ui/settings_dialog.h"
 #include "ui/shutdown_countdown_dialog.h"
@@ -26,6 +33,22 @@ void settle() {
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
   }
+}
+
+// Runs the event loop until `done` or `ms` milliseconds have passed.
+void wait_until(const std::function<bool()>& done, int ms) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!done() && timer.elapsed() < ms)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+bool thumbnails_made(const pictavo::ImageLine& line) {
+  if (line.slideshow() == nullptr) return true;
+  for (const auto& photo : line.slideshow()->photos) {
+    if (!photo->thumbnail) return false;
+  }
+  return true;
 }
 
 bool save(QWidget& widget, const char* name) {
@@ -56,10 +79,20 @@ int main(int argc, char** argv) {
 
   bool all = true;
   const char* pages[] = {"main_organize", "main_effect", "main_music", "main_produce"};
+  pictavo::EffectPage& effect_page = *window.findChild<pictavo::EffectPage*>();
   for (int page = 0; page < 4; ++page) {
     window.show_page(page);
+    if (page == 1) wait_until([&] { return thumbnails_made(*effect_page.image_line()); }, 10000);
     all = save(window, pages[page]) && all;
   }
+  // The transition into the second photo, caught about halfway through its two
+  // seconds (the first picture is shown at once, the transition follows).
+  window.show_page(1);
+  effect_page.image_line()->select_photos(std::vector<int>{1});
+  effect_page.preview_photo(1);
+  wait_until([] { return false; }, 1000);
+  all = save(window, "main_effect_preview") && all;
+  effect_page.preview()->stop();
   window.show_page(0);
 
   pictavo::AboutDialog about(pictavo::ProgramSettings(pictavo.settings()).version(), &window);
