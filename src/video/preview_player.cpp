@@ -107,10 +107,12 @@ int PreviewPlayer::start_slideshow_preview(const SlideshowPreviewRequest& reques
   if (music_ != nullptr) music_->stop_playback();
   stop_preview();
 
-  std::vector<std::filesystem::path> music;
-  for (const auto& track : request.slideshow->tracks)
-    music.push_back(track->source_path());
-  if (music_ != nullptr) music_->play_files(std::move(music));
+  if (music_ != nullptr && request.music != nullptr) {
+    std::vector<std::filesystem::path> files;
+    for (const auto& track : request.music->tracks)
+      files.push_back(track->source_path());
+    music_->play_files(std::move(files));
+  }
 
   SlideshowPlan plan = plan_slideshow(*request.slideshow, preview_fps(request.tv_standard));
   const int started = start([this, plan = std::move(plan), request](int run) {

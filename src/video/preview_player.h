@@ -50,6 +50,9 @@ struct TransitionPreviewRequest {
 struct SlideshowPreviewRequest {
   int tv_standard = 1;
   const Slideshow* slideshow = nullptr;  // copied when the preview starts
+  // The slideshow whose tracks play: the project's first, whose music every video
+  // plays. Null plays none.
+  const Slideshow* music = nullptr;
   int aspect = 0;
   std::uint32_t background_argb = kOpaqueBlack;
 };
@@ -81,7 +84,7 @@ class PreviewPlayer {
   // Shows the "from" picture, plays the transition and the motion, and shows the
   // "from" picture again at the end. 0, or 1 when no thread could be started.
   int start_transition_preview(const TransitionPreviewRequest& request);
-  // After one second (for the music, started now on the slideshow's tracks), plays
+  // After one second (for the music, started now on the request's tracks), plays
   // the slideshow and shows photo 0 at the end. 1 and nothing started while a stop
   // is in progress, for a slideshow without photos, or when no thread starts.
   int start_slideshow_preview(const SlideshowPreviewRequest& request);

@@ -220,6 +220,7 @@ class SlideshowPreviewTest : public PreviewPlayerTest {
   SlideshowPreviewRequest request() const {
     SlideshowPreviewRequest request;
     request.slideshow = &show_.slideshow;
+    request.music = &show_.slideshow;
     return request;
   }
 
