@@ -42,7 +42,7 @@ void EffectPage::preview_photo(int photo) {
   const PhotoItem& from = *slideshow->photos[static_cast<std::size_t>(std::max(photo - 1, 0))];
   const EffectRecord& effect = to.setting.effect;
   TransitionPreviewRequest request;
-  request.tv_standard = project_.preferences.tv_format;
+  request.tv_standard = project_.default_setting.tv_system;
   request.aspect = project_.preferences.aspect_ratio;
   request.from_path = from.prepared_path;
   request.to_path = to.prepared_path;
