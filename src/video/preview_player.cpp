@@ -13,6 +13,7 @@
 #include "model/slideshow.h"
 #include "render/render_context.h"
 #include "render/transition_renderers.h"
+#include "video/prefetching_decoder.h"
 #include "video/slideshow_plan.h"
 
 namespace pictavo {
@@ -116,13 +117,23 @@ int PreviewPlayer::start_slideshow_preview(const SlideshowPreviewRequest& reques
 
   SlideshowPlan plan = plan_slideshow(*request.slideshow, preview_fps(request.tv_standard));
   const int started = start([this, plan = std::move(plan), request](int run) {
-    // The music has begun before the thread; the pause lets it settle first.
-    int result = clock_.wait_for_stop(stop_, 1000) ? kStopped : 0;
     const RenderJob job{plan.photos, {}, request.background_argb};
     RenderContext context(RenderMode::kSlideshowPreview, preview_size(request.aspect).width,
                           preview_size(request.aspect).height);
     bind(context, job, request.tv_standard);
-    if (result == 0) result = render_slideshow_plan(context, plan);
+    // Each photo is decoded while the one before it plays, the first during the pause.
+    PrefetchingDecoder photos(decoder_);
+    context.decoder = &photos;
+    const auto fetch = [&](std::size_t k) {
+      if (k < plan.photos.size())
+        photos.prefetch(plan.photos[k], plan.frames_total[k], context.output.width(),
+                        context.output.height());
+    };
+    fetch(0);
+    // The music has begun before the thread; the pause lets it settle first.
+    int result = clock_.wait_for_stop(stop_, 1000) ? kStopped : 0;
+    if (result == 0)
+      result = render_slideshow_plan(context, plan, [&](std::size_t k) { fetch(k + 1); });
 
     context.photo_index = 0;
     draw_fitted_photo(context);

@@ -46,9 +46,11 @@ SlideshowPlan plan_slideshow(const Slideshow& slideshow, int fps) {
   return plan;
 }
 
-int render_slideshow_plan(RenderContext& context, const SlideshowPlan& plan) {
+int render_slideshow_plan(RenderContext& context, const SlideshowPlan& plan,
+                          const std::function<void(std::size_t photo)>& before_photo) {
   int status = 0;
   for (std::size_t k = 0; k < plan.photos.size() && status == 0; ++k) {
+    if (before_photo) before_photo(k);
     context.photo_index = static_cast<int>(k);
     context.frames_total = plan.frames_total[k];
     context.transition_frames = plan.transition_frames[k];

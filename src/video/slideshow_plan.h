@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "render/render_context.h"
@@ -26,8 +27,10 @@ struct SlideshowPlan {
 SlideshowPlan plan_slideshow(const Slideshow& slideshow, int fps);
 
 // Renders the opening, then each further photo by its transition, through the
-// context (whose job must hold `plan.photos`). Returns the first result that is
+// context (whose job must hold `plan.photos`), telling `before_photo` (when given)
+// the index of each photo before it is rendered. Returns the first result that is
 // not 0, else 0; a photo whose transition has no renderer is skipped.
-int render_slideshow_plan(RenderContext& context, const SlideshowPlan& plan);
+int render_slideshow_plan(RenderContext& context, const SlideshowPlan& plan,
+                          const std::function<void(std::size_t photo)>& before_photo = {});
 
 }  // namespace pictavo

@@ -18,8 +18,10 @@
 #include "effects/transition_params.h"
 #include "model/audio_track.h"
 #include "modules/media_tools.h"
+#include "render/render_context.h"
 #include "support/temp_program_folder.h"
 #include "video/memory_slideshow.h"
+#include "video/prefetching_decoder.h"
 
 namespace pictavo {
 namespace {
@@ -205,6 +207,42 @@ TEST_F(PreviewPlayerTest, StartingAgainEndsTheFirstRunBeforeTheSecondShowsAFrame
   EXPECT_EQ(colours[static_cast<std::size_t>(frames_before)], kBlue);  // run 2 starts after
   EXPECT_EQ(events.back(), "end 2 done");
   EXPECT_EQ(player.run(), 2);
+}
+
+TEST_F(PreviewPlayerTest, PhotosFetchedAheadAreTakenOnceAtTheSizeTheLayerAsks) {
+  // Counts the decodes that reach the wrapped decoder.
+  struct Counting final : PhotoDecoder {
+    explicit Counting(const PhotoDecoder& photos) : photos(photos) {}
+    std::optional<PhotoSize> probe(const std::filesystem::path& path) const override {
+      return photos.probe(path);
+    }
+    FrameCanvas decode(const std::filesystem::path& path, int width, int height) const override {
+      ++decodes;
+      return photos.decode(path, width, height);
+    }
+    const PhotoDecoder& photos;
+    mutable std::atomic<int> decodes = 0;
+  } counting(photos_);
+  PrefetchingDecoder decoder(counting);
+  const RenderPhoto green{"green", static_cast<int>(ImageEffect::kNone), 0, {}};
+  const RenderPhoto blue{"blue", static_cast<int>(ImageEffect::kZoomCenterIn), 0, {}};
+  decoder.prefetch(green, 50, 224, 168);
+  decoder.prefetch(blue, 50, 224, 168);
+
+  // What the photo layer loads comes from the fetches, each once.
+  RenderContext context(RenderMode::kSlideshowPreview, 224, 168);
+  const RenderPhoto photos[] = {green, blue};
+  const RenderJob job{photos, {}, kOpaqueBlack};
+  context.job = &job;
+  context.decoder = &decoder;
+  context.frames_total = 50;
+  for (const int index : {0, 1, 1}) {
+    context.photo_index = index;
+    ASSERT_TRUE(load_photo_layer(context));
+    EXPECT_EQ(context.layer.photo.pixel(0, 0), index == 0 ? kGreen : kBlue);
+  }
+  // Two fetches and the second load of blue, which decoded it anew.
+  EXPECT_EQ(counting.decodes, 3);
 }
 
 class SlideshowPreviewTest : public PreviewPlayerTest {
