@@ -1,8 +1,5 @@
 #include "render/emit_frame.h"
 
-#include <chrono>
-#include <thread>
-
 #include "base/event.h"
 #include "base/result_code.h"
 #include "render/frame_sink.h"
@@ -28,10 +25,11 @@ int hand_to_encoder(RenderContext& context) {
 
 void show_in_window(RenderContext& context) {
   // Unsigned differences stay right when the millisecond counter wraps.
-  const std::uint32_t elapsed = tick_count() - context.last_tick;
+  PreviewClock& clock = *context.clock;
+  const std::uint32_t elapsed = clock.now_ms() - context.last_tick;
   if (context.frame_interval > 0 && elapsed < static_cast<std::uint32_t>(context.frame_interval))
-    std::this_thread::sleep_for(std::chrono::milliseconds(context.frame_interval - elapsed));
-  context.last_tick = tick_count();
+    clock.sleep_ms(static_cast<std::uint32_t>(context.frame_interval) - elapsed);
+  context.last_tick = clock.now_ms();
   if (context.window_surface != nullptr) context.window_surface->show(context.output);
 }
 

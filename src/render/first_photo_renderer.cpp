@@ -40,7 +40,7 @@ int render_first_photo(RenderContext& context) {
     return 0;
   }
   load_photo_layer(context);
-  context.last_tick = tick_count();
+  context.last_tick = context.clock->now_ms();
   PhotoLayer& layer = context.layer;
   const int effect = current_image_effect(context);
   const std::uint32_t colour = background_colour(context);

@@ -1,6 +1,5 @@
 #include "render/render_context.h"
 
-#include <chrono>
 #include <optional>
 #include <string>
 
@@ -74,12 +73,6 @@ bool load_photo_layer(RenderContext& context) {
   if (leaves_bars && context.job != nullptr && context.job->blurred_background)
     layer.backdrop = blurred_backdrop(layer.photo, layer.W, layer.H);
   return true;
-}
-
-std::uint32_t tick_count() {
-  const auto since_start = std::chrono::steady_clock::now().time_since_epoch();
-  return static_cast<std::uint32_t>(
-      std::chrono::duration_cast<std::chrono::milliseconds>(since_start).count());
 }
 
 }  // namespace pictavo

@@ -11,6 +11,7 @@
 #include "render/argb.h"
 #include "render/frame_canvas.h"
 #include "render/photo_layer.h"
+#include "render/preview_clock.h"
 
 namespace pictavo {
 
@@ -68,6 +69,7 @@ struct RenderContext {
   Event* stop_event = nullptr;  // tested without waiting after every frame
   std::uint32_t last_tick = 0;  // previews: when the last frame was shown, in ms
   int frame_interval = 0;       // previews: ms between frames
+  PreviewClock* clock = &steady_preview_clock();  // previews: what last_tick is read from
   PhotoLayer layer;
   // Video making: takes one I420 frame; any result but 0 ends the slideshow.
   std::function<int(const std::uint8_t* i420)> encode_frame;
@@ -92,8 +94,5 @@ FrameCanvas snapshot(const RenderContext& context);
 // empty picture, so its frames show the background colour and the slideshow keeps
 // its length; the failure is logged and reported as false.
 bool load_photo_layer(RenderContext& context);
-
-// Milliseconds of a steady clock, for preview pacing; wraps around like last_tick.
-std::uint32_t tick_count();
 
 }  // namespace pictavo

@@ -260,6 +260,9 @@ void MainWindow::handle_message(const UiMessageEvent& message) {
       effect_page_->project_replaced();
       music_page_->project_replaced();
       return;
+    case UiMessage::kThumbnailReady:
+      effect_page_->thumbnails_ready(static_cast<int>(message.w()));
+      return;
     case UiMessage::kRebuildTree:
       if (current_page() <= 2)
         static_cast<ProjectTreePage*>(page(current_page()))->tree()->rebuild();

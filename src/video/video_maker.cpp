@@ -1,10 +1,6 @@
 #include "video/video_maker.h"
 
-#include <algorithm>
 #include <cstdint>
-#include <limits>
-#include <optional>
-#include <vector>
 
 #include "base/log.h"
 #include "base/program_folder.h"
@@ -14,45 +10,11 @@
 #include "profiles/output_profile.h"
 #include "profiles/video_size_table.h"
 #include "render/render_context.h"
-#include "render/transition_renderers.h"
 #include "video/encoder_module.h"
+#include "video/slideshow_plan.h"
 
 namespace pictavo {
 namespace {
-
-// Frames for `seconds` of slideshow time. Durations come from project files, so
-// absurd ones are brought into range rather than overflowing.
-int frames_for(int fps, std::int64_t seconds) {
-  const std::int64_t frames = static_cast<std::int64_t>(fps) * seconds;
-  return static_cast<int>(std::clamp<std::int64_t>(frames, 0, std::numeric_limits<int>::max()));
-}
-
-int photo_frames(int fps, const PhotoItem& photo) {
-  const EffectRecord& effect = photo.setting.effect;
-  return frames_for(fps, std::int64_t{effect.display_seconds} + effect.transition_seconds);
-}
-
-// What the renderers draw: every photo's prepared picture, motion and transition.
-std::vector<RenderPhoto> render_photos(const Slideshow& slideshow) {
-  std::vector<RenderPhoto> photos;
-  photos.reserve(slideshow.photos.size());
-  for (const auto& photo : slideshow.photos) {
-    const EffectRecord& effect = photo->setting.effect;
-    photos.push_back(RenderPhoto{photo->prepared_path, static_cast<int>(effect.image_effect),
-                                 static_cast<int>(effect.transition().type()),
-                                 effect.transition().values()});
-  }
-  return photos;
-}
-
-// The frames the run hands to the encoder: one second of opening, then each
-// further photo's display and transition time.
-std::int64_t rendered_frames(const Slideshow& slideshow, int fps) {
-  std::int64_t frames = fps;
-  for (std::size_t k = 1; k < slideshow.photos.size(); ++k)
-    frames += photo_frames(fps, *slideshow.photos[k]);
-  return frames;
-}
 
 std::string init_log_line(const VideoSize& size, const Slideshow& slideshow,
                           const EncoderParameters& parameters) {
@@ -70,8 +32,8 @@ int render_slideshow_frames(const VideoJob& job, int width, int height, int fps,
                             std::function<int(const std::uint8_t* i420)> encode_frame) {
   if (job.slideshow == nullptr || job.slideshow->photos.empty()) return kFailed;
   const Slideshow& slideshow = *job.slideshow;
-  const std::vector<RenderPhoto> photos = render_photos(slideshow);
-  RenderJob render_job{photos, job.on_progress, job.background_argb, job.blurred_background};
+  const SlideshowPlan plan = plan_slideshow(slideshow, fps);
+  RenderJob render_job{plan.photos, job.on_progress, job.background_argb, job.blurred_background};
 
   RenderContext context(RenderMode::kVideo, width, height);
   if (!context.output.valid() || !context.layer.canvas.valid()) return kFailed;
@@ -80,22 +42,10 @@ int render_slideshow_frames(const VideoJob& job, int width, int height, int fps,
   context.stop_event = job.stop_event;
   context.encode_frame = std::move(encode_frame);
   // A slideshow whose length was never computed is scaled by what is rendered.
-  const double total = slideshow.total_frames > 0
-                           ? slideshow.total_frames
-                           : static_cast<double>(rendered_frames(slideshow, fps));
+  const double total =
+      slideshow.total_frames > 0 ? slideshow.total_frames : static_cast<double>(plan.frame_count());
   context.progress_step = 65535.0 / total;
-
-  context.photo_index = 0;
-  context.frames_total = fps;
-  int status = render_first_photo(context);
-  for (std::size_t k = 1; k < photos.size() && status == 0; ++k) {
-    const EffectRecord& effect = slideshow.photos[k]->setting.effect;
-    context.photo_index = static_cast<int>(k);
-    context.frames_total = photo_frames(fps, *slideshow.photos[k]);
-    context.transition_frames = frames_for(fps, effect.transition_seconds);
-    status = render_transition(context);
-  }
-  return status;
+  return render_slideshow_plan(context, plan);
 }
 
 int make_slideshow_video(const VideoJob& job, std::string* failure) {

@@ -5,27 +5,31 @@
 // output folder) are also copied onto a fake PSP drive for the transfer dialog.
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QListWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <thread>
+#include <functional>
 #include <vector>
 
 #include "base/program_folder.h"
 #include "device/copy_plan.h"
 #include "device/file_copier.h"
 #include "device/psp_detection.h"
+#include "model/slideshow.h"
 #include "ui/about_dialog.h"
 #include "ui/completion_dialog.h"
+#include "ui/effect_page.h"
+#include "ui/image_line.h"
 #include "ui/import_folder_dialog.h"
 #include "ui/main_window.h"
 #include "ui/organize_photo_page.h"
 #include "ui/pictavo_app.h"
+#include "ui/preview_widget.h"
 #include "ui/program_settings.h"
 #include "ui/psp_file_manager_dialog.h"
 #include "ui/settings_dialog.h"
@@ -44,6 +48,22 @@ void settle() {
   }
 }
 
+// Runs the event loop until `done` or `ms` milliseconds have passed.
+void wait_until(const std::function<bool()>& done, int ms) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!done() && timer.elapsed() < ms)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+bool thumbnails_made(const pictavo::ImageLine& line) {
+  if (line.slideshow() == nullptr) return true;
+  for (const auto& photo : line.slideshow()->photos) {
+    if (!photo->thumbnail) return false;
+  }
+  return true;
+}
+
 bool save(QWidget& widget, const char* name) {
   widget.show();
   settle();
@@ -55,10 +75,7 @@ bool save(QWidget& widget, const char* name) {
 
 // Runs the event loop until the page's thumbnails are all made.
 void wait_for_thumbnails(const pictavo::OrganizePhotoPage& page) {
-  for (int turn = 0; turn < 20000 && page.thumbnail_list()->is_loading(); ++turn) {
-    settle();
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
+  wait_until([&] { return !page.thumbnail_list()->is_loading(); }, 20000);
 }
 
 // A folder named as the only removable drive, holding `videos` as the transfer
@@ -98,11 +115,21 @@ int main(int argc, char** argv) {
 
   bool all = true;
   const char* pages[] = {"main_organize", "main_effect", "main_music", "main_produce"};
+  pictavo::EffectPage& effect_page = *window.findChild<pictavo::EffectPage*>();
   for (int page = 0; page < 4; ++page) {
     window.show_page(page);
     wait_for_thumbnails(*window.organize_page());
+    if (page == 1) wait_until([&] { return thumbnails_made(*effect_page.image_line()); }, 10000);
     all = save(window, pages[page]) && all;
   }
+  // The transition into the second photo, caught about halfway through its two
+  // seconds (the first picture is shown at once, the transition follows).
+  window.show_page(1);
+  effect_page.image_line()->select_photos(std::vector<int>{1});
+  effect_page.preview_photo(1);
+  wait_until([] { return false; }, 1000);
+  all = save(window, "main_effect_preview") && all;
+  effect_page.preview()->stop();
   window.show_page(0);
 
   pictavo::OrganizePhotoPage& organize = *window.organize_page();

@@ -1,0 +1,147 @@
+#include "ui/image_line.h"
+
+#include <QLineEdit>
+#include <QMenu>
+#include <string>
+#include <vector>
+
+#include "support/files.h"
+#include "ui/effect_page.h"
+#include "ui/main_window.h"
+#include "ui/preview_widget.h"
+#include "ui/ui_test.h"
+
+namespace pictavo::test {
+namespace {
+
+class ImageLineTest : public UiTest {
+ protected:
+  ImageLineTest() : line(*project) { project->add_slideshow("Trip"); }
+
+  Slideshow& slideshow() { return *project->current(); }
+
+  void add_photos(int count) {
+    const int first = static_cast<int>(slideshow().photos.size());
+    for (int photo = first; photo < first + count; ++photo)
+      ASSERT_EQ(
+          slideshow().add_photo(
+              write_photo(files / ("P" + std::to_string(photo) + ".png"), 64, 48,
+                          0xFF000000u | (0x502010u * static_cast<unsigned>(photo) & 0xFFFFFFu)),
+              project->default_setting),
+          0);
+    line.load(&slideshow());
+  }
+
+  std::vector<std::string> order() {
+    std::vector<std::string> names;
+    for (const auto& photo : slideshow().photos)
+      names.push_back(photo->file_name);
+    return names;
+  }
+
+  ImageLine line;
+};
+
+TEST_F(ImageLineTest, HasTwoSlotsMoreThanThePhotosOrTheVisibleSlots) {
+  EXPECT_EQ(line.visible_slots(), 5);
+  EXPECT_EQ(line.slot_count(), 7);  // nothing loaded
+  add_photos(2);
+  EXPECT_EQ(line.slot_count(), 7);
+  EXPECT_EQ(line.photo_at_slot(1), 1);
+  EXPECT_EQ(line.photo_at_slot(2), -1);
+  add_photos(18);
+  EXPECT_EQ(line.slot_count(), 22);
+  EXPECT_EQ(line.tooltip_text(3).toStdString(), "Index:3   Single Effect: none.");
+}
+
+TEST_F(ImageLineTest, DurationEditsAreBroughtIntoRangeAndEmptyKeepsTheValue) {
+  add_photos(2);
+  struct Case {
+    ImageLine::Part part;
+    const char* typed;
+    int stored;
+  };
+  for (const Case& c :
+       {Case{ImageLine::Part::kPhotoDuration, "0", 1},
+        Case{ImageLine::Part::kPhotoDuration, "99", 60},
+        Case{ImageLine::Part::kPhotoDuration, "7", 7}, Case{ImageLine::Part::kPhotoDuration, "", 7},
+        Case{ImageLine::Part::kTransitionDuration, "11", 10},
+        Case{ImageLine::Part::kTransitionDuration, "-3", 0},
+        Case{ImageLine::Part::kTransitionDuration, "", 0}}) {
+    SCOPED_TRACE(c.typed);
+    line.begin_edit(1, c.part);
+    ASSERT_NE(line.duration_edit(), nullptr);
+    line.duration_edit()->setText(c.typed);
+    line.commit_edit();
+    const EffectRecord& effect = slideshow().photos[1]->setting.effect;
+    EXPECT_EQ(c.part == ImageLine::Part::kPhotoDuration ? effect.display_seconds
+                                                        : effect.transition_seconds,
+              c.stored);
+  }
+  // A cancelled edit keeps the value; start times follow the durations.
+  line.begin_edit(0, ImageLine::Part::kPhotoDuration);
+  line.duration_edit()->setText("30");
+  line.cancel_edit();
+  EXPECT_EQ(slideshow().photos[0]->setting.effect.display_seconds, 3);
+  const int start = slideshow().photos[1]->start.seconds();
+  line.begin_edit(0, ImageLine::Part::kPhotoDuration);
+  line.duration_edit()->setText("5");
+  line.commit_edit();
+  EXPECT_EQ(slideshow().photos[1]->start.seconds(), start + 2);
+}
+
+TEST_F(ImageLineTest, DroppingPhotosMovesThemUnlessDroppedOntoThemselves) {
+  add_photos(4);
+  const std::vector<std::string> before = order();
+  EXPECT_FALSE(line.drop_photos({1, 2}, 2, true));
+  EXPECT_FALSE(line.drop_photos({1}, 6, true));  // beyond the photos
+  EXPECT_EQ(order(), before);
+
+  EXPECT_TRUE(line.drop_photos({0}, 3, false));
+  EXPECT_EQ(order(), (std::vector<std::string>{"P1.png", "P2.png", "P3.png", "P0.png"}));
+  EXPECT_EQ(line.selected_photos(), std::vector<int>{3});
+
+  // A dropped transition reaches the photo.
+  const int wipe_picker = static_cast<int>(TransitionType::kWipe) + 1;
+  EXPECT_TRUE(line.drop_transition(wipe_picker, 2));
+  EXPECT_EQ(slideshow().photos[2]->setting.effect.transition().type(), TransitionType::kWipe);
+}
+
+TEST_F(ImageLineTest, DeletingEveryPhotoDeletesTheSlideshow) {
+  project->add_slideshow("Kept");
+  project->current_slideshow = 0;
+  add_photos(3);
+  line.select_photos(std::vector<int>{1});
+  line.run_command(ImageLine::kDelete, -1);
+  EXPECT_EQ(slideshow().photos.size(), 2u);
+  ASSERT_EQ(project->slideshow_count(), 2);
+
+  line.run_command(ImageLine::kSelectAll, -1);
+  line.delete_selected();
+  ASSERT_EQ(project->slideshow_count(), 1);
+  EXPECT_EQ(project->slideshows[0]->name(), "Kept");
+  EXPECT_EQ(line.slideshow(), project->current());
+}
+
+TEST_F(ImageLineTest, ContextMenusByPartAndPreviewPlaysThePhotosTransition) {
+  add_photos(2);
+  EXPECT_EQ(line.make_context_menu(5, ImageLine::Part::kImage), nullptr);
+  std::unique_ptr<QMenu> transition(line.make_context_menu(1, ImageLine::Part::kTransition));
+  EXPECT_EQ(transition->title(), "Image line effect");
+  std::unique_ptr<QMenu> image(line.make_context_menu(1, ImageLine::Part::kImage));
+  EXPECT_EQ(image->title(), "Image Line Image");
+
+  EffectPage& page = *window->findChild<EffectPage*>();
+  page.image_line()->load(&slideshow());
+  page.image_line()->run_command(ImageLine::kPreview, 1);
+  page.preview()->stop();
+  EXPECT_FALSE(page.preview()->running());
+  process_events();
+  // Stopped, the box shows the "from" picture: photo 0, fitted.
+  const QImage& shown = page.preview()->frame();
+  EXPECT_EQ(shown.width(), 224);
+  EXPECT_EQ(shown.pixel(112, 84) & 0xFFFFFF, 0u);  // photo 0 is black
+}
+
+}  // namespace
+}  // namespace pictavo::test
