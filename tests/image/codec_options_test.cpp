@@ -199,6 +199,11 @@ TEST(CodecOptions, Jpeg2000AndMetafilesAlsoDecodeSmaller) {
   EXPECT_EQ(drawing.width(), 16);
   EXPECT_EQ(drawing.height(), 12);
   EXPECT_EQ(drawing.origin().full_width, 32);
+
+  // A drawing's sides are drawn 4096 pixels long at most, however tall it claims to be.
+  const Image tall = *load("tall.wmf");
+  EXPECT_EQ(tall.height(), 4096);
+  EXPECT_EQ(tall.origin().full_height, 32744);
 }
 
 TEST(CodecOptions, ProbeReadsOnlyTheHeader) {
