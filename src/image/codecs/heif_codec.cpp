@@ -89,9 +89,13 @@ class HeifFile {
   std::string failure_;
 };
 
-Result<Image> copy_pixels(heif_image* decoded, bool alpha) {
+// The decoded pixels as an Image, when there are as many as the file states: a coded
+// picture larger than its stated size would cost more than the size checks allowed.
+Result<Image> copy_pixels(heif_image* decoded, bool alpha, int stated_width, int stated_height) {
   const int width = heif_image_get_width(decoded, heif_channel_interleaved);
   const int height = heif_image_get_height(decoded, heif_channel_interleaved);
+  if (width != stated_width || height != stated_height)
+    return Failure{"the HEIF picture is not the size its file states"};
   int stride = 0;
   const std::uint8_t* plane =
       heif_image_get_plane_readonly(decoded, heif_channel_interleaved, &stride);
@@ -153,7 +157,8 @@ class HeifCodec final : public ImageCodec {
     const ImagePtr owned(decoded);
     if (error.code != heif_error_Ok)
       return Failure{reason("cannot decode the HEIF picture", error)};
-    Result<Image> image = copy_pixels(decoded, alpha);
+    Result<Image> image = copy_pixels(decoded, alpha, heif_image_handle_get_width(source),
+                                      heif_image_handle_get_height(source));
     if (!image) return image;
     ImageOrigin& origin = image->origin();
     origin.full_width = width;
