@@ -1,7 +1,6 @@
 #include "ui/effect_page.h"
 
 #include <QFrame>
-#include <QHideEvent>
 
 #include "model/project.h"
 #include "ui/image_line.h"
@@ -29,13 +28,6 @@ void EffectPage::page_shown() {
 
 void EffectPage::show_current_slideshow() {
   image_line_->load(project_.current());
-}
-
-void EffectPage::hideEvent(QHideEvent* event) {
-  // The other pages may delete slideshows while this one is away; page_shown()
-  // shows the current one again.
-  if (!event->spontaneous()) release_slideshows();
-  ProjectTreePage::hideEvent(event);
 }
 
 void EffectPage::release_slideshows() {

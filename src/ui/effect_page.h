@@ -26,7 +26,6 @@ class EffectPage : public ProjectTreePage {
   void preview_photo(int photo);
 
  protected:
-  void hideEvent(QHideEvent* event) override;
   void show_current_slideshow() override;
   void release_slideshows() override;
 

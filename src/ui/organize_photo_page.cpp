@@ -1,6 +1,5 @@
 #include "ui/organize_photo_page.h"
 
-#include <QHideEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QStyle>
@@ -231,13 +230,6 @@ void OrganizePhotoPage::show_current_slideshow() {
     else
       thumbnails_->clear();
   }
-}
-
-void OrganizePhotoPage::hideEvent(QHideEvent* event) {
-  // The other pages may delete slideshows while this one is away; page_shown()
-  // shows the current one again.
-  if (!event->spontaneous()) release_slideshows();
-  ProjectTreePage::hideEvent(event);
 }
 
 void OrganizePhotoPage::release_slideshows() {

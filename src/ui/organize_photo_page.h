@@ -88,7 +88,6 @@ class OrganizePhotoPage : public ProjectTreePage {
 
  protected:
   bool event(QEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
   void show_current_slideshow() override;
   void release_slideshows() override;
 

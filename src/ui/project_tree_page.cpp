@@ -1,5 +1,7 @@
 #include "ui/project_tree_page.h"
 
+#include <QHideEvent>
+
 #include "model/photo_adding.h"
 #include "model/project.h"
 #include "ui/project_tree.h"
@@ -17,6 +19,13 @@ ProjectTreePage::ProjectTreePage(Project& project, UserDialogs& dialogs, QWidget
       tree_(new ProjectTree(project, main_window, this)) {
   tree_->setGeometry(8, 57, 202, 361);
   connect(tree_, &ProjectTree::slideshow_selected, this, [this] { show_current_slideshow(); });
+}
+
+void ProjectTreePage::hideEvent(QHideEvent* event) {
+  // The other pages may delete slideshows while this one is away; page_shown()
+  // shows the current one again.
+  if (!event->spontaneous()) release_slideshows();
+  StepPage::hideEvent(event);
 }
 
 void ProjectTreePage::project_replaced() {

@@ -31,6 +31,7 @@ class ProjectTreePage : public StepPage {
 
  protected:
   bool event(QEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
   // Shows the project's current slideshow, or nothing without slideshows.
   virtual void show_current_slideshow() {}
   // Slideshows are about to go: whatever reads their photos stops.
