@@ -82,6 +82,10 @@ TEST(CodecBadInput, DamagedStructureIsRefusedWithItsReason) {
       {"entries.ico", "the ICO directory is cut short"},
       {"long-box.jp2", "Invalid box size"},
       {"samples16.ppm", "damaged PNM data"},  // samples above the stated maximum
+      // Coded pictures far larger than the stated 16 x 12: refused before decoding
+      // when beyond libheif's limit, else before copying.
+      {"coded-huge.heic", "Security limit exceeded"},
+      {"coded-larger.heic", "the HEIF picture is not the size its file states"},
   };
   for (const auto& [file, reason] : cases) {
     const std::filesystem::path path = test::broken_picture(file);

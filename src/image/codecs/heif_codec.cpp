@@ -15,6 +15,11 @@
 namespace pictavo::codecs {
 namespace {
 
+// libheif checks each side of the coded picture, which may be larger than the size
+// the file states, against this before it allocates: the panoramas of phones (some
+// 16000 pixels wide) pass, and no picture it decodes can take much over a gigabyte.
+constexpr int kLongestCodedSide = 16384;
+
 struct ContextFree {
   void operator()(heif_context* context) const { heif_context_free(context); }
 };
@@ -40,8 +45,7 @@ class HeifFile {
       failure_ = "not enough memory to read the HEIF file";
       return;
     }
-    // Our own pixel limit is checked on the picture's size before decoding.
-    heif_context_set_maximum_image_size_limit(context_.get(), kMaxImageDimension);
+    heif_context_set_maximum_image_size_limit(context_.get(), kLongestCodedSide);
     heif_error error = heif_context_read_from_memory_without_copy(context_.get(), bytes.data(),
                                                                   bytes.size(), nullptr);
     if (error.code != heif_error_Ok) {
