@@ -13,9 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "effects/transition_params.h"
-#include "model/photo_item.h"
-#include "model/slideshow.h"
+#include "bench_slideshows.h"
 #include "profiles/encoder_parameters.h"
 #include "profiles/profile_group_list.h"
 #include "psp_h264_options.h"
@@ -39,20 +37,6 @@ bool run(const std::string& command) {
   return std::system(command.c_str()) == 0;
 }
 
-// Camera-sized pictures with detail and colour, each of its own hue.
-std::vector<fs::path> make_photos(const fs::path& folder) {
-  std::vector<fs::path> photos;
-  for (int i = 0; i < kPhotos; ++i) {
-    const fs::path photo = folder / ("photo" + std::to_string(i) + ".jpg");
-    if (!run("ffmpeg -hide_banner -loglevel error -nostdin -y -f lavfi -i testsrc2=s=4000x3000 "
-             "-vf hue=h=" +
-             std::to_string(i * 18) + " -frames:v 1 -q:v 3 '" + photo.string() + "'"))
-      std::exit(1);
-    photos.push_back(photo);
-  }
-  return photos;
-}
-
 const OutputProfile* h264_profile(const ProfileGroupList& profiles) {
   for (const OutputProfile& profile : profiles.groups().at(0).profiles) {
     if (profile.value(ProfileParameterId::kVideoCodec) == "h264" &&
@@ -61,20 +45,6 @@ const OutputProfile* h264_profile(const ProfileGroupList& profiles) {
       return &profile;
   }
   return nullptr;
-}
-
-Slideshow make_slideshow(const std::vector<fs::path>& photos, const fs::path& folder) {
-  Slideshow slideshow("bench", folder);
-  for (const fs::path& path : photos) {
-    auto photo = std::make_unique<PhotoItem>(path, PhotoSetting{});
-    EffectRecord& effect = photo->setting.effect;
-    effect.display_seconds = kDisplaySeconds;
-    effect.transition_seconds = kTransitionSeconds;
-    effect.image_effect = ImageEffect::kZoomCenterIn;
-    effect.set_transition(std::make_unique<AlphaParams>(TransitionValues{0, 0}));
-    slideshow.photos.push_back(std::move(photo));
-  }
-  return slideshow;
 }
 
 // The same slideshow as an ffmpeg filter graph: each photo scaled once to twice
@@ -129,8 +99,10 @@ int main() {
     return 1;
   }
   const fs::path music = app / "menu_pic" / "default.mp3";
-  const std::vector<fs::path> photos = make_photos(work);
-  Slideshow slideshow = make_slideshow(photos, work);
+  const std::vector<fs::path> photos =
+      bench::write_test_photos(work, "photo", kPhotos, "4000x3000", 18);
+  Slideshow slideshow = bench::cross_fade_slideshow(photos, work, kDisplaySeconds,
+                                                    kTransitionSeconds, ImageEffect::kZoomCenterIn);
   slideshow.video_path = work / "ours.mp4";
   slideshow.music_path = music;
   const ImageLayerPhotos decoder;

@@ -25,7 +25,7 @@ constexpr int kButtonTop = 18;
 constexpr int kButtonSize = 32;
 constexpr QRect kViewPlace{223, 57, 616, 362};
 
-struct ButtonSpec {
+struct ToolButtonPlace {
   OrganizePhotoPage::Button id;
   int x;
   const char* tooltip;
@@ -33,7 +33,7 @@ struct ButtonSpec {
   QStyle::StandardPixmap fallback;
 };
 
-constexpr std::array<ButtonSpec, 15> kButtons{{
+constexpr std::array<ToolButtonPlace, 15> kButtons{{
     {OrganizePhotoPage::kImportFromFolder, 22, "Add Slideshow, Import Images From Folder",
      "folder-open", QStyle::SP_DirOpenIcon},
     {OrganizePhotoPage::kAddSlideshow, 59, "Add Slideshow, Add picture file", "folder-new",
@@ -95,16 +95,16 @@ OrganizePhotoPage::OrganizePhotoPage(Project& project, UserDialogs& dialogs, QWi
 }
 
 void OrganizePhotoPage::build_buttons() {
-  for (const ButtonSpec& spec : kButtons) {
+  for (const ToolButtonPlace& place : kButtons) {
     auto* button = new QToolButton(this);
-    button->setObjectName(QString::number(spec.id));
-    button->setGeometry(spec.x, kButtonTop, kButtonSize, kButtonSize);
-    button->setIcon(
-        QIcon::fromTheme(QString::fromUtf8(spec.theme_icon), style()->standardIcon(spec.fallback)));
+    button->setObjectName(QString::number(place.id));
+    button->setGeometry(place.x, kButtonTop, kButtonSize, kButtonSize);
+    button->setIcon(QIcon::fromTheme(QString::fromUtf8(place.theme_icon),
+                                     style()->standardIcon(place.fallback)));
     button->setIconSize(QSize(24, 24));
     button->setAutoRaise(true);
-    button->setToolTip(QString::fromUtf8(spec.tooltip));
-    connect(button, &QToolButton::clicked, this, [this, id = spec.id] { run_command(id); });
+    button->setToolTip(QString::fromUtf8(place.tooltip));
+    connect(button, &QToolButton::clicked, this, [this, id = place.id] { run_command(id); });
   }
   // The picture editor is not part of the program yet.
   button(kEditPicture)->setEnabled(false);
