@@ -8,9 +8,9 @@
 namespace pictavo {
 namespace {
 
-int music_seconds(const Slideshow& slideshow) {
+int music_seconds(std::span<const std::unique_ptr<AudioTrack>> music) {
   int seconds = 0;
-  for (const auto& track : slideshow.tracks)
+  for (const auto& track : music)
     seconds += track->duration().seconds();
   return seconds;
 }
@@ -33,8 +33,13 @@ bool add_second(Slideshow& slideshow, std::size_t index, int music) {
 }  // namespace
 
 MusicFit fit_display_to_music(Slideshow& slideshow) {
+  return fit_display_to_music(slideshow, slideshow.tracks);
+}
+
+MusicFit fit_display_to_music(Slideshow& slideshow,
+                              std::span<const std::unique_ptr<AudioTrack>> music) {
   MusicFit fit;
-  fit.music_seconds = music_seconds(slideshow);
+  fit.music_seconds = music_seconds(music);
   fit.video_seconds = slideshow.length_seconds();
   if (slideshow.photos.empty() || fit.music_seconds <= 0) return fit;
 

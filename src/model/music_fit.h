@@ -1,5 +1,8 @@
 #pragma once
 
+#include <memory>
+#include <span>
+
 #include "model/slideshow.h"
 
 namespace pictavo {
@@ -24,5 +27,9 @@ struct MusicFit {
 // the music begins under the last photo. When the music is too short, every photo
 // gets the shortest time; when too long, the longest (the music is cut at the end).
 MusicFit fit_display_to_music(Slideshow& slideshow);
+// The same against `music`, the tracks that play under the slideshow: a video plays
+// the project's first slideshow's music, whatever tracks its own slideshow holds.
+MusicFit fit_display_to_music(Slideshow& slideshow,
+                              std::span<const std::unique_ptr<AudioTrack>> music);
 
 }  // namespace pictavo

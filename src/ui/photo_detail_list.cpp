@@ -4,7 +4,6 @@
 #include <QFileIconProvider>
 #include <QHeaderView>
 #include <QLocale>
-#include <QScrollBar>
 #include <array>
 #include <chrono>
 #include <string_view>
@@ -12,6 +11,7 @@
 #include "effects/image_effect.h"
 #include "effects/transition_type.h"
 #include "model/slideshow.h"
+#include "ui/column_widths.h"
 #include "ui/path_text.h"
 
 namespace pictavo {
@@ -81,13 +81,7 @@ void PhotoDetailList::select_row(int row) {
 
 void PhotoDetailList::resizeEvent(QResizeEvent* event) {
   QTreeWidget::resizeEvent(event);
-  apply_column_widths();
-}
-
-void PhotoDetailList::apply_column_widths() {
-  const int room = width() - verticalScrollBar()->sizeHint().width() - 2;
-  for (int column = 0; column < static_cast<int>(kSixtyFourths.size()); ++column)
-    setColumnWidth(column, room * kSixtyFourths[static_cast<std::size_t>(column)] / 64);
+  apply_column_widths(*this, kSixtyFourths);
 }
 
 }  // namespace pictavo

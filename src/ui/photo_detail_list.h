@@ -23,9 +23,6 @@ class PhotoDetailList : public QTreeWidget {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
-
- private:
-  void apply_column_widths();
 };
 
 }  // namespace pictavo

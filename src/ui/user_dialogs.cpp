@@ -1,6 +1,7 @@
 #include "ui/user_dialogs.h"
 
 #include <QFileDialog>
+#include <QStandardPaths>
 
 #include "ui/import_folder_dialog.h"
 #include "ui/path_text.h"
@@ -21,9 +22,19 @@ const QString kPictureFilters = QStringLiteral(
     "Other picture files (*.tga *.pcx *.wbmp *.jp2 *.j2k *.jpc *.j2c *.pgx *.pnm *.pgm *.ppm "
     "*.ras)");
 
+const QString kMusicFilter = QStringLiteral("All Support Files (*.mp3 *.mp2 *.wav)");
+
 std::optional<std::filesystem::path> chosen(const QString& path) {
   if (path.isEmpty()) return std::nullopt;
   return path_of(path);
+}
+
+std::vector<std::filesystem::path> chosen(const QStringList& names) {
+  std::vector<std::filesystem::path> files;
+  files.reserve(static_cast<std::size_t>(names.size()));
+  for (const QString& name : names)
+    files.push_back(path_of(name));
+  return files;
 }
 
 }  // namespace
@@ -53,13 +64,14 @@ std::vector<std::filesystem::path> FileDialogs::import_folders() {
 }
 
 std::vector<std::filesystem::path> FileDialogs::add_pictures(const std::filesystem::path& folder) {
-  const QStringList names = QFileDialog::getOpenFileNames(
-      parent_, QString(), path_text(folder), kPictureFilters, nullptr, QFileDialog::ReadOnly);
-  std::vector<std::filesystem::path> files;
-  files.reserve(static_cast<std::size_t>(names.size()));
-  for (const QString& name : names)
-    files.push_back(path_of(name));
-  return files;
+  return chosen(QFileDialog::getOpenFileNames(parent_, QString(), path_text(folder),
+                                              kPictureFilters, nullptr, QFileDialog::ReadOnly));
+}
+
+std::vector<std::filesystem::path> FileDialogs::add_music() {
+  return chosen(QFileDialog::getOpenFileNames(
+      parent_, QString(), QStandardPaths::writableLocation(QStandardPaths::MusicLocation),
+      kMusicFilter, nullptr, QFileDialog::ReadOnly));
 }
 
 }  // namespace pictavo

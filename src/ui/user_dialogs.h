@@ -28,6 +28,8 @@ class UserDialogs {
   // Picture files to add, several at once, starting in `folder`; none when the
   // user cancels.
   virtual std::vector<std::filesystem::path> add_pictures(const std::filesystem::path& folder) = 0;
+  // Music files to add, several at once; none when the user cancels.
+  virtual std::vector<std::filesystem::path> add_music() = 0;
 };
 
 // The choosers as Qt's file dialogs over `parent`.
@@ -40,6 +42,7 @@ class FileDialogs final : public UserDialogs {
                                                      const std::filesystem::path& start) override;
   std::vector<std::filesystem::path> import_folders() override;
   std::vector<std::filesystem::path> add_pictures(const std::filesystem::path& folder) override;
+  std::vector<std::filesystem::path> add_music() override;
 
  private:
   QWidget* parent_;

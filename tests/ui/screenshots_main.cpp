@@ -27,6 +27,7 @@
 #include "ui/image_line.h"
 #include "ui/import_folder_dialog.h"
 #include "ui/main_window.h"
+#include "ui/music_page.h"
 #include "ui/organize_photo_page.h"
 #include "ui/pictavo_app.h"
 #include "ui/preview_widget.h"
@@ -99,6 +100,7 @@ bool make_fake_psp(const QTemporaryDir& drive, const std::filesystem::path& vide
 }  // namespace
 
 int main(int argc, char** argv) {
+  ::setenv("SDL_AUDIODRIVER", "dummy", 1);  // previews play their music without a sound
   QApplication app(argc, argv);
   QApplication::setApplicationDisplayName(QStringLiteral("Pictavo"));
   if (argc < 2) {
@@ -143,6 +145,13 @@ int main(int argc, char** argv) {
     all = save(window, name) && all;
   }
   organize.run_command(pictavo::OrganizePhotoPage::kBigThumbnail);
+  // The slideshow preview a few seconds in, its music silenced by the dummy output.
+  window.show_page(2);
+  window.music_page()->run_command(pictavo::MusicPage::kPreviewSlideshow);
+  wait_until([] { return false; }, 3000);
+  all = save(window, "main_music_preview") && all;
+  window.music_page()->run_command(pictavo::MusicPage::kStopPreview);
+  window.show_page(0);
   pictavo::ImportFolderDialog import(&window);
   all = save(import, "import_folder") && all;
 

@@ -46,6 +46,8 @@ class ScriptedDialogs final : public UserDialogs {
                                                      const std::filesystem::path&) override;
   std::vector<std::filesystem::path> import_folders() override;
   std::vector<std::filesystem::path> add_pictures(const std::filesystem::path&) override;
+  // Every scripted path left, as the picture chooser.
+  std::vector<std::filesystem::path> add_music() override { return import_folders(); }
   std::deque<std::filesystem::path> paths;
   std::vector<std::string> folder_titles;
 

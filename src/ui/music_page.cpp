@@ -1,0 +1,326 @@
+#include "ui/music_page.h"
+
+#include <QFontMetrics>
+#include <QFrame>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <string>
+
+#include "model/music_fit.h"
+#include "model/project.h"
+#include "ui/music_list.h"
+#include "ui/preview_widget.h"
+#include "ui/project_tree.h"
+#include "ui/user_dialogs.h"
+#include "ui/wait_cursor.h"
+#include "video/preview_player.h"
+
+namespace pictavo {
+namespace {
+
+struct ButtonPlace {
+  MusicPage::Button id;
+  QRect place;
+  const char* text;
+  const char* tooltip;
+};
+
+// The row of track buttons, 83 pixels apart, and the preview's two at its side.
+constexpr QRect track_button(int slot) {
+  return {230 + 83 * slot, 220, 80, 24};
+}
+
+constexpr std::array<ButtonPlace, 9> kButtons{{
+    {MusicPage::kAdd, track_button(0), "Add", "Add music file"},
+    {MusicPage::kDelete, track_button(1), "Del", nullptr},
+    {MusicPage::kUp, track_button(2), "Up", nullptr},
+    {MusicPage::kDown, track_button(3), "Down", nullptr},
+    {MusicPage::kPlayMusic, track_button(4), "Play Music", nullptr},
+    {MusicPage::kStopMusic, track_button(5), "Stop Music Play", nullptr},
+    {MusicPage::kFitToMusic, track_button(6), "Fit to music",
+     "Fit the photos' display times to the music"},
+    {MusicPage::kPreviewSlideshow,
+     {680, 15, 100, 24},
+     "Preview Slideshow",
+     "Play slideshow preview"},
+    {MusicPage::kStopPreview, {680, 45, 100, 24}, "Stop Preview", "Stop slideshow preview"},
+}};
+
+constexpr std::array<MusicPage::Button, 7> kTrackButtons{
+    MusicPage::kAdd,       MusicPage::kDelete,    MusicPage::kUp,        MusicPage::kDown,
+    MusicPage::kPlayMusic, MusicPage::kStopMusic, MusicPage::kFitToMusic};
+
+// The buttons keep the program's sizes, which were made for a smaller system font:
+// a text too wide for its button is set smaller rather than cut.
+void fit_text(QPushButton& button) {
+  QFont font = button.font();
+  const int room = button.width() - 6;
+  while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(button.text()) > room)
+    font.setPointSizeF(font.pointSizeF() - 0.5);
+  button.setFont(font);
+}
+
+// The types the music chooser offers, and WMA, which its files may still name.
+bool is_music_file(const std::filesystem::path& file) {
+  std::string extension = file.extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return extension == ".mp3" || extension == ".mp2" || extension == ".wav" || extension == ".wma";
+}
+
+PromptMessage fit_message(MusicFitOutcome outcome) {
+  switch (outcome) {
+    case MusicFitOutcome::kFitted:
+      break;
+    case MusicFitOutcome::kNoMusic:
+      return {"There are no photos or no music to fit!", "", PromptButtons::kOk,
+              PromptIcon::kWarning};
+    case MusicFitOutcome::kMusicTooShort:
+      return {
+          "The music is too short: every photo now shows for the shortest time, and the "
+          "slideshow still lasts longer than the music.",
+          "", PromptButtons::kOk, PromptIcon::kInformation};
+    case MusicFitOutcome::kMusicTooLong:
+      return {
+          "The music is too long: every photo now shows for the longest time, and the "
+          "music is cut at the end.",
+          "", PromptButtons::kOk, PromptIcon::kInformation};
+  }
+  return {};
+}
+
+}  // namespace
+
+MusicPage::MusicPage(Project& project, UserDialogs& dialogs, QWidget* main_window, QWidget* parent)
+    : ProjectTreePage(project, dialogs, main_window, parent),
+      preview_frame_(new QFrame(this)),
+      preview_(new PreviewWidget(&music_player_, this)),
+      list_(new MusicList(this)),
+      preview_timer_(new QTimer(this)),
+      music_timer_(new QTimer(this)) {
+  resize(850, 428);
+  preview_frame_->setFrameShape(QFrame::Box);
+  place_preview();
+  list_->setGeometry(230, 260, 600, 160);
+  build_buttons();
+  preview_timer_->setObjectName(QString::number(kPreviewTimer));
+  preview_timer_->setInterval(100);
+  connect(preview_timer_, &QTimer::timeout, this, &MusicPage::watch_preview);
+  music_timer_->setObjectName(QString::number(kMusicTimer));
+  music_timer_->setInterval(500);
+  connect(music_timer_, &QTimer::timeout, this, &MusicPage::watch_music);
+}
+
+MusicPage::~MusicPage() {
+  // The preview and the player use the music player, which goes before them.
+  stop_playback();
+}
+
+void MusicPage::build_buttons() {
+  for (const ButtonPlace& place : kButtons) {
+    auto* button = new QPushButton(QString::fromUtf8(place.text), this);
+    button->setObjectName(QString::number(place.id));
+    button->setGeometry(place.place);
+    fit_text(*button);
+    if (place.tooltip != nullptr) button->setToolTip(QString::fromUtf8(place.tooltip));
+    connect(button, &QPushButton::clicked, this, [this, id = place.id] { run_command(id); });
+  }
+}
+
+QPushButton* MusicPage::button(Button id) const {
+  return findChild<QPushButton*>(QString::number(id), Qt::FindDirectChildrenOnly);
+}
+
+void MusicPage::place_preview() {
+  if (project_.preferences.aspect_ratio == 1) {
+    preview_frame_->setGeometry(419, 28, 230, 140);
+    preview_->move(422, 38);
+  } else {
+    preview_frame_->setGeometry(419, 7, 230, 182);
+    preview_->move(422, 17);
+  }
+  const PreviewSize size = preview_size(project_.preferences.aspect_ratio);
+  preview_->setFixedSize(size.width, size.height);
+}
+
+void MusicPage::page_shown() {
+  show_current_slideshow();
+}
+
+void MusicPage::project_replaced() {
+  release_slideshows();
+  place_preview();
+  ProjectTreePage::project_replaced();
+}
+
+void MusicPage::show_current_slideshow() {
+  // The preview plays the slideshow chosen when it started; another one is now.
+  if (preview_->running()) run_command(kStopPreview);
+  show_tracks();
+}
+
+void MusicPage::release_slideshows() {
+  stop_playback();
+  enable_track_buttons(true);
+  enable_preview_buttons(true);
+}
+
+Slideshow* MusicPage::music() const {
+  return project_.slideshows.empty() ? nullptr : project_.slideshows.front().get();
+}
+
+void MusicPage::show_tracks(int selected_row) {
+  list_->show_tracks(music());
+  list_->select_row(selected_row);
+}
+
+void MusicPage::run_command(Button id) {
+  switch (id) {
+    case kAdd:
+      add_music();
+      break;
+    case kDelete:
+      delete_track();
+      break;
+    case kUp:
+      move_track(true);
+      break;
+    case kDown:
+      move_track(false);
+      break;
+    case kPlayMusic:
+      play_music();
+      break;
+    case kStopMusic:
+      stop_playback();
+      enable_preview_buttons(true);
+      break;
+    case kFitToMusic:
+      fit_to_music();
+      break;
+    case kPreviewSlideshow:
+      preview_slideshow();
+      break;
+    case kStopPreview:
+      stop_playback();
+      enable_track_buttons(true);
+      break;
+  }
+}
+
+void MusicPage::add_music() {
+  stop_playback();
+  Slideshow* slideshow = music();
+  if (slideshow != nullptr) {
+    const std::vector<std::filesystem::path> files = dialogs_.add_music();
+    // Each file is measured as it is added; a file with no length is shown and left out.
+    const WaitCursor wait;
+    for (const std::filesystem::path& file : files) {
+      if (is_music_file(file)) slideshow->add_track(file, project_.preferences);
+    }
+    show_tracks();
+  }
+  enable_preview_buttons(true);
+}
+
+void MusicPage::delete_track() {
+  stop_playback();
+  if (Slideshow* slideshow = music()) {
+    const int row = list_->selected_row();
+    if (slideshow->tracks.size() == 1) {
+      project_.front_end.show({"This is last audio, you can not delete it!", "", PromptButtons::kOk,
+                               PromptIcon::kWarning});
+    } else if (slideshow->remove_track(row) == 0) {
+      show_tracks();
+    }
+  }
+  enable_preview_buttons(true);
+}
+
+void MusicPage::move_track(bool up) {
+  stop_playback();
+  Slideshow* slideshow = music();
+  const int row = list_->selected_row();
+  const int count = slideshow != nullptr ? static_cast<int>(slideshow->tracks.size()) : 0;
+  if (up && row >= 1) {
+    slideshow->move_track_up(row);
+    show_tracks(row - 1);
+  } else if (!up && row >= 0 && row + 1 < count) {
+    slideshow->move_track_down(row);
+    show_tracks(row + 1);
+  }
+  enable_preview_buttons(true);
+}
+
+void MusicPage::play_music() {
+  stop_playback();
+  const Slideshow* slideshow = music();
+  const int row = list_->selected_row();
+  if (slideshow == nullptr || row < 0 || row >= static_cast<int>(slideshow->tracks.size())) return;
+  music_player_.set_loop_audio(project_.preferences.loop_audio);
+  music_player_.play_files({slideshow->tracks[static_cast<std::size_t>(row)]->source_path()});
+  if (!music_player_.is_playing()) return;
+  enable_preview_buttons(false);
+  music_timer_->start();
+}
+
+void MusicPage::preview_slideshow() {
+  SlideshowPreviewRequest request;
+  request.tv_standard = project_.default_setting.tv_system;
+  request.slideshow = project_.current();
+  request.music = music();
+  request.aspect = project_.preferences.aspect_ratio;
+  music_player_.set_loop_audio(project_.preferences.loop_audio);
+  if (!preview_->preview_slideshow(request)) return;
+  preview_timer_->start();
+  enable_track_buttons(false);
+}
+
+void MusicPage::fit_to_music() {
+  Slideshow* slideshow = project_.current();
+  const Slideshow* first = music();
+  if (slideshow == nullptr || first == nullptr) return;
+  const MusicFit fit = fit_display_to_music(*slideshow, first->tracks);
+  if (fit.outcome != MusicFitOutcome::kFitted) project_.front_end.show(fit_message(fit.outcome));
+  if (fit.outcome == MusicFitOutcome::kNoMusic) return;
+  project_.modified = true;
+  project_.update_totals();
+  tree()->refresh_slideshow(project_.current_slideshow);
+}
+
+void MusicPage::stop_playback() {
+  music_player_.stop_playback();
+  preview_->stop();
+}
+
+bool MusicPage::nothing_playing() const {
+  // The music of a preview stops once its end has reached this thread.
+  return !preview_->running() && !music_player_.is_playing();
+}
+
+void MusicPage::enable_track_buttons(bool enabled) {
+  for (const Button id : kTrackButtons)
+    button(id)->setEnabled(enabled);
+}
+
+void MusicPage::enable_preview_buttons(bool enabled) {
+  button(kPreviewSlideshow)->setEnabled(enabled);
+  button(kStopPreview)->setEnabled(enabled);
+}
+
+void MusicPage::watch_preview() {
+  if (!nothing_playing()) return;
+  enable_track_buttons(true);
+  preview_timer_->stop();
+}
+
+void MusicPage::watch_music() {
+  if (!nothing_playing()) return;
+  enable_preview_buttons(true);
+  music_timer_->stop();
+}
+
+}  // namespace pictavo
