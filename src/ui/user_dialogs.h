@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+class QColor;
+class QFont;
 class QWidget;
 
 namespace pictavo {
@@ -28,6 +30,9 @@ class UserDialogs {
   // Picture files to add, several at once, starting in `folder`; none when the
   // user cancels.
   virtual std::vector<std::filesystem::path> add_pictures(const std::filesystem::path& folder) = 0;
+  // A font or a colour for a text, starting from the text's own.
+  virtual std::optional<QFont> choose_font(const QFont& font) = 0;
+  virtual std::optional<QColor> choose_colour(const QColor& colour) = 0;
 };
 
 // The choosers as Qt's file dialogs over `parent`.
@@ -40,6 +45,8 @@ class FileDialogs final : public UserDialogs {
                                                      const std::filesystem::path& start) override;
   std::vector<std::filesystem::path> import_folders() override;
   std::vector<std::filesystem::path> add_pictures(const std::filesystem::path& folder) override;
+  std::optional<QFont> choose_font(const QFont& font) override;
+  std::optional<QColor> choose_colour(const QColor& colour) override;
 
  private:
   QWidget* parent_;

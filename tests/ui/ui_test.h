@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QColor>
+#include <QFont>
 #include <QSettings>
 #include <deque>
 #include <filesystem>
@@ -46,7 +48,11 @@ class ScriptedDialogs final : public UserDialogs {
                                                      const std::filesystem::path&) override;
   std::vector<std::filesystem::path> import_folders() override;
   std::vector<std::filesystem::path> add_pictures(const std::filesystem::path&) override;
+  std::optional<QFont> choose_font(const QFont&) override;
+  std::optional<QColor> choose_colour(const QColor&) override;
   std::deque<std::filesystem::path> paths;
+  std::optional<QFont> font;  // chosen once, then a cancel
+  std::optional<QColor> colour;
   std::vector<std::string> folder_titles;
 
  private:
