@@ -23,17 +23,23 @@ QStringList lines_of(const TextOverlay& text) {
   return QString::fromStdString(text.text).split(QLatin1Char('\n'));
 }
 
-QColor colour_of(std::uint32_t colour_value) {
-  const RgbQuad quad = rgb_quad_from_colour_value(colour_value);
-  return QColor(quad.red, quad.green, quad.blue);
-}
-
 template <typename Record>
 QRect box_of(const Record& record) {
   return QRect(record.x, record.y, record.cx, record.cy);
 }
 
 }  // namespace
+
+QColor colour_of(std::uint32_t colour_value) {
+  const RgbQuad quad = rgb_quad_from_colour_value(colour_value);
+  return QColor(quad.red, quad.green, quad.blue);
+}
+
+std::uint32_t colour_value_of(const QColor& colour) {
+  return static_cast<std::uint32_t>(colour.red()) |
+         static_cast<std::uint32_t>(colour.green()) << 8 |
+         static_cast<std::uint32_t>(colour.blue()) << 16;
+}
 
 QFont font_of(const TextOverlay& text) {
   QFont font(QString::fromStdString(text.font_name.empty() ? "Arial" : text.font_name));

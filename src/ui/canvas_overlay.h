@@ -2,10 +2,12 @@
 
 #include <QImage>
 #include <QRect>
+#include <cstdint>
 #include <variant>
 
 #include "model/edit_item.h"
 
+class QColor;
 class QFont;
 class QPainter;
 
@@ -45,5 +47,8 @@ class CanvasOverlay {
 QFont font_of(const TextOverlay& text);
 // Takes the face, height, weight and slant of `font` into the text.
 void set_font(TextOverlay& text, const QFont& font);
+// A text's colour value 0x00BBGGRR as Qt's colour, and back.
+QColor colour_of(std::uint32_t colour_value);
+std::uint32_t colour_value_of(const QColor& colour);
 
 }  // namespace pictavo

@@ -8,7 +8,10 @@
 #include "model/photo_preparation.h"
 #include "model/project.h"
 #include "model/unsaved_changes.h"
+#include "ui/picture_adjust_page.h"
 #include "ui/picture_canvas.h"
+#include "ui/picture_decoration_page.h"
+#include "ui/picture_text_page.h"
 #include "ui/picture_transform_page.h"
 
 namespace pictavo {
@@ -19,14 +22,18 @@ constexpr QPoint kCanvasPlace{20, 20};
 const PromptMessage kSaveQuestion{"Do you want to save the pic modify?", "Query",
                                   PromptButtons::kYesNoCancel, PromptIcon::kQuestion};
 
+std::filesystem::path decorations_folder(const Project& project) {
+  return project.preferences.program_folder / "decorate_pics";
+}
+
 }  // namespace
 
-PictureEditorDialog::PictureEditorDialog(Project& project, int photo_index, UserDialogs&,
+PictureEditorDialog::PictureEditorDialog(Project& project, int photo_index, UserDialogs& dialogs,
                                          QWidget* parent)
     : QDialog(parent),
       project_(project),
       slideshow_(*project.current()),
-      canvas_(new PictureCanvas(project.preferences.program_folder / "decorate_pics",
+      canvas_(new PictureCanvas(decorations_folder(project),
                                 screen_ratio_of_aspect(project.preferences.aspect_ratio), this)),
       tabs_(new QTabWidget(this)) {
   setWindowTitle(QStringLiteral("Modify"));
@@ -45,6 +52,10 @@ PictureEditorDialog::PictureEditorDialog(Project& project, int photo_index, User
   tabs_->setObjectName(QStringLiteral("1001"));
   tabs_->setGeometry(700, 96, 250, 360);
   tabs_->addTab(new PictureTransformPage(*canvas_, tabs_), QStringLiteral("Transform"));
+  tabs_->addTab(new PictureTextPage(*canvas_, dialogs, tabs_), QStringLiteral("AddText"));
+  tabs_->addTab(new PictureDecorationPage(*canvas_, decorations_folder(project), tabs_),
+                QStringLiteral("AddImage"));
+  tabs_->addTab(new PictureAdjustPage(*canvas_, tabs_), QStringLiteral("Adjust"));
   connect(add_button(kSave, "Save", {700, 472, 120, 28}), &QPushButton::clicked, this,
           &PictureEditorDialog::save);
   // Cancel drops unsaved edits without asking.
@@ -91,8 +102,7 @@ bool PictureEditorDialog::save() {
   };
   swap_into_photo();
   const std::filesystem::path& working = project_.preferences.working_folder;
-  if (!prepare_edited_photo(photo, working,
-                            project_.preferences.program_folder / "decorate_pics")) {
+  if (!prepare_edited_photo(photo, working, decorations_folder(project_))) {
     swap_into_photo();  // the photo stays as it was
     show_message("Can not save file " + edited_picture_path(photo, working).string());
     return false;

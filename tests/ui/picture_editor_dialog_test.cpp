@@ -8,9 +8,13 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSlider>
 #include <QTimer>
 #include <QToolButton>
 #include <sstream>
@@ -25,7 +29,10 @@
 #include "ui/crop_frame.h"
 #include "ui/main_window.h"
 #include "ui/organize_photo_page.h"
+#include "ui/picture_adjust_page.h"
 #include "ui/picture_canvas.h"
+#include "ui/picture_decoration_page.h"
+#include "ui/picture_text_page.h"
 #include "ui/picture_transform_page.h"
 #include "ui/thumbnail_list.h"
 #include "ui/ui_test.h"
@@ -87,6 +94,10 @@ class PictureEditorTest : public test::UiTest {
   }
 
   PhotoItem& photo_at(int index) { return *project->current()->photos.at(index); }
+
+  static PictureAdjustPage& adjust_of(PictureEditorDialog& editor) {
+    return *editor.findChild<PictureAdjustPage*>();
+  }
 
   static QPushButton& transform_button(PictureEditorDialog& editor,
                                        PictureTransformPage::Control id) {
@@ -178,6 +189,76 @@ TEST_F(PictureEditorTest, CropsTwiceInTheCanvasOfTheirTimeAndSavesOnce) {
   editor->button(PictureEditorDialog::kSave)->click();
   EXPECT_FALSE(std::filesystem::exists(prepared));
   EXPECT_THAT(prompt.shown, IsEmpty());
+}
+
+TEST_F(PictureEditorTest, TextsDecorationsAndAdjustmentsAreSavedAndComeBackMovable) {
+  const std::filesystem::path animals = home.path() / "decorate_pics" / "Animal";
+  std::filesystem::create_directories(animals);
+  for (const auto& [name, colour] : {std::pair{"b.png", rgb(255, 0, 0)}, {"a.png", rgb(0, 0, 255)}})
+    write_quartered_photo(animals / name, 8, 8, colour, colour);
+  test::write_file(animals / "notes.txt");
+  add_slideshow({photo("a.png")});
+  auto editor = open_editor(0);
+  PictureCanvas& canvas = *editor->canvas();
+
+  // The pictures of the chosen category in name order, the red one added, moved
+  // 200 left and 100 up and made 80 pixels square by its handle.
+  PictureDecorationPage& images = *editor->findChild<PictureDecorationPage*>();
+  EXPECT_EQ(images.categories()->currentText(), "Animal");
+  ASSERT_EQ(images.pictures()->count(), 2);
+  images.pictures()->setCurrentRow(1);
+  images.button(PictureDecorationPage::kAdd)->click();
+  drag(canvas, {330, 240}, {130, 140});
+  drag(canvas, {159, 169}, {179, 189});
+
+  PictureTextPage& texts = *editor->findChild<PictureTextPage*>();
+  texts.button(PictureTextPage::kAdd)->click();
+  EXPECT_EQ(texts.text_edit()->toPlainText(), "Insert text here!");
+  texts.text_edit()->setPlainText(QStringLiteral("Hello"));
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(30);
+  dialogs.font = font;
+  dialogs.colour = QColor(0, 0, 255);
+  texts.button(PictureTextPage::kFont)->click();
+  texts.button(PictureTextPage::kColour)->click();
+  const TextOverlay text = *canvas.selected_text();
+  EXPECT_EQ(text.text, "Hello");
+  EXPECT_EQ(text.font_name, "DejaVu Sans");
+  EXPECT_EQ(text.font_height, 30);
+  EXPECT_EQ(text.font_color, 0xFF0000u);
+  // The font grows with the text's box.
+  const QRect box = canvas.overlays().back().box();
+  drag(canvas, box.bottomRight(), box.bottomRight() + QPoint(0, box.height()));
+  EXPECT_EQ(canvas.selected_text()->font_height, 60);
+
+  // Three steps of a slider take effect, two do not.
+  PictureAdjustPage& adjust = *editor->findChild<PictureAdjustPage*>();
+  adjust.brightness()->setValue(42);
+  EXPECT_EQ(canvas.adjustments().brightness, 0);
+  adjust.brightness()->setValue(43);
+  adjust.filter()->setValue(33);
+  adjust.filter()->setValue(30);
+  EXPECT_EQ(canvas.adjustments(), (PictureAdjustments{3, 0, 1, 1}));
+
+  ASSERT_TRUE(editor->save());
+  const PhotoItem& saved = photo_at(0);
+  ASSERT_EQ(saved.edits.size(), 2u);
+  EXPECT_EQ(saved.edits[0], EditItem(PictureOverlay{"b.png", 100, 110, 80, 80}));
+  EXPECT_EQ(std::get<TextOverlay>(saved.edits[1]).text, "Hello");
+  EXPECT_EQ(saved.brightness, 3);
+  EXPECT_EQ(saved.sharpen_times, 1);
+  EXPECT_EQ(saved.soften_times, 1);
+  // The decoration is burned in at twice its place and size.
+  const Result<Image> prepared = load_image(saved.prepared_path, ImageFormat::kBmp);
+  ASSERT_TRUE(prepared);
+  const RgbQuad middle = prepared->pixel(2 * 140, 2 * 150);
+  EXPECT_GT(middle.red, 200);
+  EXPECT_LT(middle.green + middle.blue, 40);
+
+  editor = open_editor(0);
+  EXPECT_EQ(editor->canvas()->overlays().size(), 2u);
+  EXPECT_EQ(editor->canvas()->edit_records(), saved.edits);
+  EXPECT_EQ(adjust_of(*editor).brightness()->value(), 43);
 }
 
 TEST_F(PictureEditorTest, CancelDropsEditsButTheCloseBoxAndEscapeAsk) {
