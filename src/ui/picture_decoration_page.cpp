@@ -56,7 +56,8 @@ PictureDecorationPage::PictureDecorationPage(PictureCanvas& canvas,
   pictures_->setIconSize(QSize(kIconSize, kIconSize));
   pictures_->setMovement(QListView::Static);
   pictures_->setResizeMode(QListView::Adjust);
-  pictures_->setSpacing(4);
+  // Room for the icon alone: the pictures have no captions.
+  pictures_->setGridSize(QSize(kIconSize + 8, kIconSize + 8));
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(categories_);

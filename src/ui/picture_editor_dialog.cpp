@@ -37,29 +37,29 @@ PictureEditorDialog::PictureEditorDialog(Project& project, int photo_index, User
                                 screen_ratio_of_aspect(project.preferences.aspect_ratio), this)),
       tabs_(new QTabWidget(this)) {
   setWindowTitle(QStringLiteral("Modify"));
-  setFixedSize(970, 520);
+  setFixedSize(1050, 520);
   canvas_->move(kCanvasPlace);
   connect(canvas_, &PictureCanvas::edited, this, [this] { modified_ = true; });
 
-  connect(add_button(kReset, "Reset", {700, 20, 120, 28}), &QPushButton::clicked, this,
+  connect(add_button(kReset, "Reset", {700, 20, 160, 28}), &QPushButton::clicked, this,
           &PictureEditorDialog::reset);
-  connect(add_button(kRemove, "Remove", {830, 20, 120, 28}), &QPushButton::clicked, canvas_,
+  connect(add_button(kRemove, "Remove", {870, 20, 160, 28}), &QPushButton::clicked, canvas_,
           &PictureCanvas::remove_selected);
-  connect(add_button(kPrevious, "Previous Pic", {700, 56, 120, 28}), &QPushButton::clicked, this,
+  connect(add_button(kPrevious, "Previous Pic", {700, 56, 160, 28}), &QPushButton::clicked, this,
           [this] { show_neighbour(-1); });
-  connect(add_button(kNext, "Next Pic", {830, 56, 120, 28}), &QPushButton::clicked, this,
+  connect(add_button(kNext, "Next Pic", {870, 56, 160, 28}), &QPushButton::clicked, this,
           [this] { show_neighbour(1); });
   tabs_->setObjectName(QStringLiteral("1001"));
-  tabs_->setGeometry(700, 96, 250, 360);
+  tabs_->setGeometry(700, 96, 330, 360);
   tabs_->addTab(new PictureTransformPage(*canvas_, tabs_), QStringLiteral("Transform"));
   tabs_->addTab(new PictureTextPage(*canvas_, dialogs, tabs_), QStringLiteral("AddText"));
   tabs_->addTab(new PictureDecorationPage(*canvas_, decorations_folder(project), tabs_),
                 QStringLiteral("AddImage"));
   tabs_->addTab(new PictureAdjustPage(*canvas_, tabs_), QStringLiteral("Adjust"));
-  connect(add_button(kSave, "Save", {700, 472, 120, 28}), &QPushButton::clicked, this,
+  connect(add_button(kSave, "Save", {700, 472, 160, 28}), &QPushButton::clicked, this,
           &PictureEditorDialog::save);
   // Cancel drops unsaved edits without asking.
-  connect(add_button(kCancel, "Cancel", {830, 472, 120, 28}), &QPushButton::clicked, this,
+  connect(add_button(kCancel, "Cancel", {870, 472, 160, 28}), &QPushButton::clicked, this,
           [this] { QDialog::reject(); });
   load_photo(photo_index);
 }
