@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cctype>
 #include <string>
 #include <system_error>
 #include <vector>

@@ -290,6 +290,13 @@ TEST_F(PictureEditorTest, CancelDropsEditsButTheCloseBoxAndEscapeAsk) {
   editor = open_editor(0);
   EXPECT_THAT(editor->canvas()->edit_records(), ElementsAre(EditItem(FlipVertically{})));
   EXPECT_FALSE(editor->modified());
+  // Reset goes back to the user's file, which is then rendered as it is.
+  editor->button(PictureEditorDialog::kReset)->click();
+  EXPECT_THAT(editor->canvas()->edit_records(), IsEmpty());
+  ASSERT_TRUE(editor->modified());
+  ASSERT_TRUE(editor->save());
+  EXPECT_THAT(photo_at(0).edits, IsEmpty());
+  EXPECT_EQ(photo_at(0).prepared_path, photo_at(0).source_path);
 }
 
 TEST_F(PictureEditorTest, APhotoThatDoesNotDecodeLeavesTheCanvasEmptyAndTheWayOn) {
