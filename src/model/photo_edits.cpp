@@ -24,33 +24,9 @@ namespace {
 // The editor's defaults for a text whose stored font says nothing.
 constexpr int kDefaultFontHeight = 16;
 constexpr int kDefaultFontWeight = 400;
-// A decoration is this many display pixels square unless its record gives a size.
-constexpr int kDecorationSize = 60;
 // Beyond these the adjustments look the same; the bounds keep stored values from
 // overflowing the arithmetic.
 constexpr int kMaxAdjustment = 1000;
-
-std::optional<std::filesystem::path> find_decoration(const std::string& name,
-                                                     const std::filesystem::path& folder) {
-  std::error_code error;
-  const std::filesystem::path given(name);
-  if (given.is_absolute()) {
-    if (std::filesystem::is_regular_file(given, error)) return given;
-    return std::nullopt;
-  }
-  if (!is_plain_file_name(name)) return std::nullopt;
-  if (std::filesystem::is_regular_file(folder / name, error)) return folder / name;
-  std::vector<std::filesystem::path> categories;
-  for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
-       it.increment(error)) {
-    if (it->is_directory(error)) categories.push_back(it->path());
-  }
-  std::sort(categories.begin(), categories.end());
-  for (const std::filesystem::path& category : categories) {
-    if (std::filesystem::is_regular_file(category / name, error)) return category / name;
-  }
-  return std::nullopt;
-}
 
 bool has_adjustments(const PhotoItem& photo) {
   return photo.brightness != 0 || photo.contrast != 0 || photo.soften_times > 0 ||
@@ -58,16 +34,8 @@ bool has_adjustments(const PhotoItem& photo) {
 }
 
 bool adjust(Image& picture, const PhotoItem& photo) {
-  const int brightness = std::clamp(photo.brightness, -kMaxAdjustment, kMaxAdjustment);
-  const int contrast = std::clamp(photo.contrast, -kMaxAdjustment, kMaxAdjustment);
-  if ((brightness != 0 || contrast != 0) && !light(picture, brightness, contrast)) return false;
-  for (int i = std::clamp(photo.soften_times, 0, kMaxFilterPasses); i > 0; --i) {
-    if (!soften(picture)) return false;
-  }
-  for (int i = std::clamp(photo.sharpen_times, 0, kMaxFilterPasses); i > 0; --i) {
-    if (!sharpen(picture)) return false;
-  }
-  return true;
+  return adjust_picture(
+      picture, {photo.brightness, photo.contrast, photo.soften_times, photo.sharpen_times});
 }
 
 // Applies one edit record; false when it cannot be applied.
@@ -136,6 +104,46 @@ bool is_overlay(const EditItem& edit) {
 }
 
 }  // namespace
+
+std::optional<std::filesystem::path> find_decoration(const std::string& name,
+                                                     const std::filesystem::path& folder) {
+  std::error_code error;
+  const std::filesystem::path given(name);
+  if (given.is_absolute()) {
+    if (std::filesystem::is_regular_file(given, error)) return given;
+    return std::nullopt;
+  }
+  if (!is_plain_file_name(name)) return std::nullopt;
+  if (std::filesystem::is_regular_file(folder / name, error)) return folder / name;
+  std::vector<std::filesystem::path> categories;
+  for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+       it.increment(error)) {
+    if (it->is_directory(error)) categories.push_back(it->path());
+  }
+  std::sort(categories.begin(), categories.end());
+  for (const std::filesystem::path& category : categories) {
+    if (std::filesystem::is_regular_file(category / name, error)) return category / name;
+  }
+  return std::nullopt;
+}
+
+bool adjust_picture(Image& picture, const PictureAdjustments& adjustments) {
+  const int brightness = std::clamp(adjustments.brightness, -kMaxAdjustment, kMaxAdjustment);
+  const int contrast = std::clamp(adjustments.contrast, -kMaxAdjustment, kMaxAdjustment);
+  if ((brightness != 0 || contrast != 0) && !light(picture, brightness, contrast)) return false;
+  for (int i = std::clamp(adjustments.soften_times, 0, kMaxFilterPasses); i > 0; --i) {
+    if (!soften(picture)) return false;
+  }
+  for (int i = std::clamp(adjustments.sharpen_times, 0, kMaxFilterPasses); i > 0; --i) {
+    if (!sharpen(picture)) return false;
+  }
+  return true;
+}
+
+bool apply_photo_edit(Image& picture, const EditItem& edit, double scale,
+                      const std::filesystem::path& decorations) {
+  return std::visit(EditApplier(picture, scale, decorations), edit);
+}
 
 double editing_scale(int width, int height) {
   return std::max({1.0, static_cast<double>(width) / kEditingAreaWidth,

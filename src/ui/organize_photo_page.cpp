@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QStyle>
 #include <QToolButton>
+#include <algorithm>
 #include <array>
 
 #include "model/photo_adding.h"
@@ -11,6 +12,7 @@
 #include "model/project_messages.h"
 #include "ui/hint_balloon.h"
 #include "ui/photo_detail_list.h"
+#include "ui/picture_editor_dialog.h"
 #include "ui/project_tree.h"
 #include "ui/thumbnail_list.h"
 #include "ui/thumbnail_sizes.h"
@@ -106,8 +108,6 @@ void OrganizePhotoPage::build_buttons() {
     button->setToolTip(QString::fromUtf8(place.tooltip));
     connect(button, &QToolButton::clicked, this, [this, id = place.id] { run_command(id); });
   }
-  // The picture editor is not part of the program yet.
-  button(kEditPicture)->setEnabled(false);
 }
 
 QToolButton* OrganizePhotoPage::button(Button id) const {
@@ -136,7 +136,7 @@ void OrganizePhotoPage::build_menus() {
         kThumbnailSizes.at(static_cast<std::size_t>(index)).menu_text);
 
   thumbnail_menu_ = new QMenu(QStringLiteral("Thumbnail popup"), this);
-  add(thumbnail_menu_, kModifyPicture, "Modify pic")->setEnabled(false);
+  add(thumbnail_menu_, kModifyPicture, "Modify pic");
   add(thumbnail_menu_, kDelete, "Delete");
   add(thumbnail_menu_, kResetImageEffect, "Reset image effect(No Pan/Zoom/Rotate)");
   add(thumbnail_menu_, kRandomImageEffect, "Randomize image effect (Pan/Zoom/Rotate)");
@@ -173,6 +173,9 @@ void OrganizePhotoPage::run_command(int id) {
     case kRotateLeft:
     case kRotateRight:
       return rotate_pictures(id == kRotateLeft ? QuarterTurn::kLeft : QuarterTurn::kRight);
+    case kEditPicture:
+    case kModifyPicture:
+      return edit_picture();
     case kDisplayMode: {
       const QToolButton* mode = button(kDisplayMode);
       display_mode_menu_->popup(mode->mapToGlobal(QPoint(0, mode->height())));
@@ -348,6 +351,15 @@ void OrganizePhotoPage::rotate_pictures(QuarterTurn turn) {
   if (detail_mode_ && turn == QuarterTurn::kLeft && all_turned)
     project_.front_end.show(
         PromptMessage{"Rotate successful!", "", PromptButtons::kOk, PromptIcon::kNone});
+}
+
+void OrganizePhotoPage::edit_picture() {
+  const std::vector<int> chosen = chosen_photos();
+  if (project_.current() == nullptr || chosen.empty()) return;
+  PictureEditorDialog editor(project_, *std::min_element(chosen.begin(), chosen.end()), dialogs_,
+                             main_window_);
+  editor.exec();
+  show_current_slideshow();
 }
 
 void OrganizePhotoPage::sort_pictures(PhotoSortKey key, SortDirection direction) {

@@ -74,6 +74,9 @@ class OrganizePhotoPage : public ProjectTreePage {
   void delete_pictures();
   void move_picture(bool up);
   void rotate_pictures(QuarterTurn turn);
+  // Opens the picture editor on the first chosen photo and shows the photos as
+  // they are after it.
+  void edit_picture();
   void sort_pictures(PhotoSortKey key, SortDirection direction);
 
   QToolButton* button(Button id) const;

@@ -1,6 +1,8 @@
 #include "ui/user_dialogs.h"
 
+#include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QStandardPaths>
 
 #include "ui/import_folder_dialog.h"
@@ -72,6 +74,19 @@ std::vector<std::filesystem::path> FileDialogs::add_music() {
   return chosen(QFileDialog::getOpenFileNames(
       parent_, QString(), QStandardPaths::writableLocation(QStandardPaths::MusicLocation),
       kMusicFilter, nullptr, QFileDialog::ReadOnly));
+}
+
+std::optional<QFont> FileDialogs::choose_font(const QFont& font) {
+  bool chosen = false;
+  const QFont picked = QFontDialog::getFont(&chosen, font, parent_);
+  if (!chosen) return std::nullopt;
+  return picked;
+}
+
+std::optional<QColor> FileDialogs::choose_colour(const QColor& colour) {
+  const QColor picked = QColorDialog::getColor(colour, parent_);
+  if (!picked.isValid()) return std::nullopt;
+  return picked;
 }
 
 }  // namespace pictavo

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+class QColor;
+class QFont;
 class QWidget;
 
 namespace pictavo {
@@ -30,6 +32,9 @@ class UserDialogs {
   virtual std::vector<std::filesystem::path> add_pictures(const std::filesystem::path& folder) = 0;
   // Music files to add, several at once; none when the user cancels.
   virtual std::vector<std::filesystem::path> add_music() = 0;
+  // A font or a colour for a text, starting from the text's own.
+  virtual std::optional<QFont> choose_font(const QFont& font) = 0;
+  virtual std::optional<QColor> choose_colour(const QColor& colour) = 0;
 };
 
 // The choosers as Qt's file dialogs over `parent`.
@@ -43,6 +48,8 @@ class FileDialogs final : public UserDialogs {
   std::vector<std::filesystem::path> import_folders() override;
   std::vector<std::filesystem::path> add_pictures(const std::filesystem::path& folder) override;
   std::vector<std::filesystem::path> add_music() override;
+  std::optional<QFont> choose_font(const QFont& font) override;
+  std::optional<QColor> choose_colour(const QColor& colour) override;
 
  private:
   QWidget* parent_;

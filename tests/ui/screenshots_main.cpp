@@ -4,9 +4,12 @@
 // folder is PICTAVO_HOME's. The videos of VIDEO_FOLDER (by default the project's
 // output folder) are also copied onto a fake PSP drive for the transfer dialog.
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -30,6 +33,10 @@
 #include "ui/music_page.h"
 #include "ui/organize_photo_page.h"
 #include "ui/pictavo_app.h"
+#include "ui/picture_canvas.h"
+#include "ui/picture_decoration_page.h"
+#include "ui/picture_editor_dialog.h"
+#include "ui/picture_transform_page.h"
 #include "ui/preview_widget.h"
 #include "ui/program_settings.h"
 #include "ui/psp_file_manager_dialog.h"
@@ -77,6 +84,48 @@ bool save(QWidget& widget, const char* name) {
 // Runs the event loop until the page's thumbnails are all made.
 void wait_for_thumbnails(const pictavo::OrganizePhotoPage& page) {
   wait_until([&] { return !page.thumbnail_list()->is_loading(); }, 20000);
+}
+
+void drag(QWidget& widget, QPoint from, QPoint to) {
+  for (const auto& [type, at] :
+       {std::pair{QEvent::MouseButtonPress, from}, std::pair{QEvent::MouseMove, to},
+        std::pair{QEvent::MouseButtonRelease, to}}) {
+    QMouseEvent event(type, QPointF(at), widget.mapToGlobal(QPointF(at)), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(&widget, &event);
+  }
+}
+
+// The picture editor on each of its pages, the first photo cropped to the TV's
+// screen with a decoration and a text on it.
+bool save_picture_editor(pictavo::Project& project, pictavo::UserDialogs& dialogs,
+                         QWidget& window) {
+  const pictavo::Slideshow* slideshow = project.current();
+  if (slideshow == nullptr || slideshow->photos.empty()) return true;
+  pictavo::PictureEditorDialog editor(project, 0, dialogs, &window);
+  pictavo::PictureCanvas& canvas = *editor.canvas();
+  editor.findChild<pictavo::PictureTransformPage*>()->screen_ratio_box()->setChecked(true);
+  // The lower right handle a quarter of the way in, then the crop.
+  const QSize size = canvas.picture_size();
+  const QPoint corner((canvas.width() + size.width()) / 2 - 1,
+                      (canvas.height() + size.height()) / 2 - 1);
+  drag(canvas, corner, corner - QPoint(size.width() / 4, size.height() / 4));
+  canvas.crop_to_frame();
+  pictavo::PictureDecorationPage& images = *editor.findChild<pictavo::PictureDecorationPage*>();
+  images.button(pictavo::PictureDecorationPage::kAdd)->click();
+  // New overlays come in at the middle: the decoration goes up and to the left.
+  const QPoint middle(canvas.width() / 2, canvas.height() / 2);
+  drag(canvas, middle, middle - QPoint(120, 80));
+  canvas.add_text();
+  bool all = true;
+  const char* names[] = {"picture_editor_transform", "picture_editor_text", "picture_editor_image",
+                         "picture_editor_adjust"};
+  for (int tab = 0; tab < editor.tabs()->count(); ++tab) {
+    editor.tabs()->setCurrentIndex(tab);
+    all = save(editor, names[tab]) && all;
+  }
+  return all;
 }
 
 // A folder named as the only removable drive, holding `videos` as the transfer
@@ -169,6 +218,7 @@ int main(int argc, char** argv) {
     all = save(settings, tabs[tab]) && all;
     if (tab_widgets.isEmpty()) break;
   }
+  all = save_picture_editor(pictavo.project(), dialogs, window) && all;
   pictavo::CompletionDialog completion(pictavo.project().default_setting.output_folder, &window);
   all = save(completion, "information") && all;
   pictavo::ShutdownCountdownDialog countdown(&window);

@@ -1,6 +1,7 @@
 #include "ui/ui_test.h"
 
 #include <QApplication>
+#include <utility>
 
 #include "model/project_start.h"
 #include "model/unsaved_changes.h"
@@ -63,6 +64,14 @@ std::vector<std::filesystem::path> ScriptedDialogs::import_folders() {
 
 std::vector<std::filesystem::path> ScriptedDialogs::add_pictures(const std::filesystem::path&) {
   return import_folders();
+}
+
+std::optional<QFont> ScriptedDialogs::choose_font(const QFont&) {
+  return std::exchange(font, std::nullopt);
+}
+
+std::optional<QColor> ScriptedDialogs::choose_colour(const QColor&) {
+  return std::exchange(colour, std::nullopt);
 }
 
 UiTest::UiTest() {

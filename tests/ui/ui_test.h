@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QColor>
+#include <QFont>
 #include <QSettings>
 #include <deque>
 #include <filesystem>
@@ -48,7 +50,11 @@ class ScriptedDialogs final : public UserDialogs {
   std::vector<std::filesystem::path> add_pictures(const std::filesystem::path&) override;
   // Every scripted path left, as the picture chooser.
   std::vector<std::filesystem::path> add_music() override { return import_folders(); }
+  std::optional<QFont> choose_font(const QFont&) override;
+  std::optional<QColor> choose_colour(const QColor&) override;
   std::deque<std::filesystem::path> paths;
+  std::optional<QFont> font;  // chosen once, then a cancel
+  std::optional<QColor> colour;
   std::vector<std::string> folder_titles;
 
  private:
