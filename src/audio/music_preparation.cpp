@@ -166,9 +166,9 @@ int join(const MusicRequest& request, const ConvertedFiles& converted, const Fai
 }
 
 // Converts the tracks one by one, loading the converter for each (`module` is
-// the one loaded for the first track), and joins the converted files. For
-// converters without xToMp2Joined: every join then holds the end of one file's
-// last frame and the start of the next file's encoding, a short silence.
+// the one loaded for the first track), and joins the converted files: the way
+// of converters without xToMp2Joined, whose files each end in a filled-up frame,
+// so that a short silence falls at every join.
 int convert_each_and_join(const MusicRequest& request, std::optional<SharedModule> module,
                           XToMp2Stop& stop, const FailureRecord& fail) {
   const ConvertedFiles converted(request.tracks, request.output_path);

@@ -326,6 +326,10 @@ TEST_F(RealMusicPreparation, JoinedTracksAndTheirRepetitionFollowEachOtherWithou
   EXPECT_GE(quiet.samples, music - 1152);
   EXPECT_LT(quiet.samples, music + 1152);
   EXPECT_THAT(temp_files(), ElementsAre("Trip.mp2"));
+  EXPECT_THAT(log_lines(), ElementsAre("Load audio converter module ok", "begin join all mp2 file",
+                                       "convering mp3 file " + tracks_[0].source_path.string(),
+                                       "convering mp3 file " + tracks_[1].source_path.string(),
+                                       "converted mp3 file resault: 0", "end join all mp2 file"));
 }
 
 TEST_F(RealMusicPreparation, FilesThatAreNoMusicAreRefused) {
