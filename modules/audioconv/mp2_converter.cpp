@@ -1,5 +1,6 @@
 #include "audioconv/mp2_converter.h"
 
+#include <optional>
 #include <string_view>
 
 #include "audio/audio_reader.h"
@@ -9,6 +10,9 @@
 
 namespace pictavo {
 namespace {
+
+constexpr AudioFormat kMp2Format{AV_SAMPLE_FMT_S16, kMp2SampleRate, kMp2Channels};
+constexpr int kBytesPerSampleFrame = kMp2Channels * 2;  // packed 16-bit samples
 
 bool stop_requested(const XToMp2Stop* stop) {
   return stop != nullptr && stop->is_stop_requested != nullptr &&
@@ -20,7 +24,7 @@ av::CodecContextPtr open_mp2_encoder() {
   if (codec == nullptr) return nullptr;
   av::CodecContextPtr context(avcodec_alloc_context3(codec));
   if (!context) return nullptr;
-  context->sample_fmt = AV_SAMPLE_FMT_S16;
+  context->sample_fmt = kMp2Format.sample_format;
   context->sample_rate = kMp2SampleRate;
   av_channel_layout_default(&context->ch_layout, kMp2Channels);
   context->bit_rate = kMp2BitRate;
@@ -29,17 +33,21 @@ av::CodecContextPtr open_mp2_encoder() {
   return context;
 }
 
-// One conversion: the decoded source goes frame by frame into the encoder and
-// the MP2 frames into a file that appears under its name only when complete.
+// One conversion: the sources are decoded one after another, the list as often as
+// asked, and their sound goes frame by frame into one encoder and the MP2 frames
+// into a file that appears under its name only when complete. A frame is filled
+// across the end of one source into the next, so the sources follow each other
+// without a gap and only the very last frame is filled up with silence.
 class Mp2Conversion {
  public:
-  Mp2Conversion(const char* source, const char* destination)
-      : source_(source), destination_(destination), file_(destination) {}
+  Mp2Conversion(std::span<const char* const> sources, int passes, const char* destination)
+      : sources_(sources),
+        source_count_(sources.size() * static_cast<std::size_t>(passes)),
+        destination_(destination),
+        file_(destination) {}
 
   int run(const XToMp2Stop* stop) {
-    if (!reader_.open(source_, AudioFormat{AV_SAMPLE_FMT_S16, kMp2SampleRate, kMp2Channels})) {
-      return fail(XTOMP2_BAD_INPUT, reader_.error().c_str());
-    }
+    if (const int opened = open_source(); opened != XTOMP2_OK) return opened;
     encoder_ = open_mp2_encoder();
     frame_.reset(av_frame_alloc());
     packet_.reset(av_packet_alloc());
@@ -59,13 +67,49 @@ class Mp2Conversion {
       more = encode_next_frame(result);
       if (result != XTOMP2_OK) return result;
     }
-    if (reader_.samples_read() == 0) return fail(XTOMP2_BAD_INPUT, "no sound in it");
     if (const int flushed = encode(nullptr); flushed != XTOMP2_OK) return flushed;
     if (!file_.commit()) return fail(XTOMP2_BAD_OUTPUT, "cannot complete the file");
     return XTOMP2_OK;
   }
 
+  // The index in the source list of the source that could not be used; -1 when
+  // none failed.
+  int failed_source() const { return failed_source_; }
+
  private:
+  const char* source() const { return sources_[current_ % sources_.size()]; }
+
+  int open_source() {
+    reader_.emplace();
+    if (!reader_->open(source(), kMp2Format)) return fail_source(reader_->error().c_str());
+    return XTOMP2_OK;
+  }
+
+  // Reads the next `count` samples of sound into `samples`, going on with the next
+  // source where one ends; fewer only after the last source.
+  int read(std::uint8_t* samples, int count, int& result) {
+    int filled = 0;
+    while (filled < count && reader_) {
+      std::uint8_t* at = samples + static_cast<std::ptrdiff_t>(filled) * kBytesPerSampleFrame;
+      const int got = reader_->read(&at, count - filled);
+      if (got < 0) {
+        result = fail_source(reader_->error().c_str());
+        return 0;
+      }
+      filled += got;
+      if (filled == count) break;
+      if (reader_->samples_read() == 0) {
+        result = fail_source("no sound in it");
+        return 0;
+      }
+      reader_.reset();
+      if (++current_ < source_count_) {
+        if (result = open_source(); result != XTOMP2_OK) return 0;
+      }
+    }
+    return filled;
+  }
+
   // Encodes the next frame of sound, the last one filled up with silence; false
   // after the last.
   bool encode_next_frame(int& result) {
@@ -74,14 +118,11 @@ class Mp2Conversion {
       result = fail(XTOMP2_CODEC_FAILED, "out of memory");
       return false;
     }
-    const int got = reader_.read(frame_->data, size);
-    if (got < 0) {
-      result = fail(XTOMP2_BAD_INPUT, reader_.error().c_str());
-      return false;
-    }
-    if (got == 0) return false;
+    const int got = read(frame_->data[0], size, result);
+    if (result != XTOMP2_OK || got == 0) return false;
     av_samples_set_silence(frame_->data, got, size - got, kMp2Channels, encoder_->sample_fmt);
-    frame_->pts = reader_.samples_read() - got;
+    frame_->pts = samples_encoded_;
+    samples_encoded_ += size;
     result = encode(frame_.get());
     return got == size;
   }
@@ -97,29 +138,48 @@ class Mp2Conversion {
     return XTOMP2_OK;
   }
 
+  int fail_source(const char* why) {
+    failed_source_ = static_cast<int>(current_ % sources_.size());
+    return fail(XTOMP2_BAD_INPUT, why);
+  }
+
   int fail(int result, const char* why) {
-    module_log("xToMp2: cannot convert %s to %s: %s", source_, destination_, why);
+    module_log("xToMp2: cannot convert %s to %s: %s", source(), destination_, why);
     return result;
   }
 
-  const char* source_;
+  std::span<const char* const> sources_;
+  std::size_t source_count_;  // the sources of all passes
+  std::size_t current_ = 0;   // among those
   const char* destination_;
-  AudioReader reader_;
+  std::optional<AudioReader> reader_;  // of the current source; empty after the last
   av::CodecContextPtr encoder_;
   av::FramePtr frame_;
   av::PacketPtr packet_;
+  std::int64_t samples_encoded_ = 0;
   AtomicFile file_;
+  int failed_source_ = -1;
 };
 
 }  // namespace
 
-int convert_to_mp2(const char* source, const char* destination, const XToMp2Stop* stop) {
-  if (source == nullptr || destination == nullptr || *destination == '\0') {
-    module_log("xToMp2: called without a source or a destination");
-    return source == nullptr ? XTOMP2_BAD_INPUT : XTOMP2_BAD_OUTPUT;
+int convert_to_mp2(std::span<const char* const> sources, int passes, const char* destination,
+                   const XToMp2Stop* stop, int* failed_source) {
+  if (failed_source != nullptr) *failed_source = -1;
+  for (std::size_t index = 0; index < sources.size(); ++index) {
+    if (sources[index] == nullptr) {
+      if (failed_source != nullptr) *failed_source = static_cast<int>(index);
+      sources = {};
+    }
   }
-  Mp2Conversion conversion(source, destination);
-  return conversion.run(stop);
+  if (sources.empty() || destination == nullptr || *destination == '\0') {
+    module_log("xToMp2: called without a source or a destination");
+    return sources.empty() ? XTOMP2_BAD_INPUT : XTOMP2_BAD_OUTPUT;
+  }
+  Mp2Conversion conversion(sources, passes < 1 ? 1 : passes, destination);
+  const int result = conversion.run(stop);
+  if (failed_source != nullptr) *failed_source = conversion.failed_source();
+  return result;
 }
 
 }  // namespace pictavo

@@ -48,6 +48,24 @@ enum XToMp2Result {
 int xToMp2(const char* source, const char* destination, XToMp2Stop* stop);
 
 /*
+ * Converts the audio files sources[0] to sources[count - 1] (UTF-8 paths), the
+ * whole list played `passes` times (at least once), into one MP2 file at
+ * destination, replacing it. One encoder takes the sound of every file in turn,
+ * so each track follows the one before sample for sample: files converted one by
+ * one and joined end to end would each start with the encoder's delay and end in
+ * a filled-up frame, a short silence at every join. Only the very last frame is
+ * filled up with silence. The destination appears only when complete, as with
+ * xToMp2. When a file cannot be used (or is NULL), *failed_source receives its
+ * index in sources, else -1 (failed_source may be NULL). An empty list is
+ * XTOMP2_BAD_INPUT. Returns an XToMp2Result.
+ *
+ * Added after xToMp2: a caller that finds a module without it converts file by
+ * file and joins the files.
+ */
+int xToMp2Joined(const char* const* sources, int count, int passes, const char* destination,
+                 XToMp2Stop* stop, int* failed_source);
+
+/*
  * The length of the audio in the file at path, in whole seconds rounded down; 0
  * when the file is missing, cannot be read or holds no audio. Files whose length
  * the container only estimates from their bitrate (MP3 without a Xing header,
@@ -56,6 +74,7 @@ int xToMp2(const char* source, const char* destination, XToMp2Stop* stop);
 int GetFileTimeLength(const char* path);
 
 typedef int (*XToMp2Function)(const char*, const char*, XToMp2Stop*);
+typedef int (*XToMp2JoinedFunction)(const char* const*, int, int, const char*, XToMp2Stop*, int*);
 typedef int (*GetFileTimeLengthFunction)(const char*);
 
 #ifdef __cplusplus

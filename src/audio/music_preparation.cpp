@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 #include <system_error>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -87,19 +88,24 @@ class ConvertedFiles {
   std::vector<std::filesystem::path> paths_;
 };
 
-// Loads the converter, converts one track and releases the converter again. The
-// converter's result, 0 when it lacks its entry (the join then misses the file),
-// or nothing, with the loader's reason in `error`, when the module cannot be loaded.
-std::optional<int> convert_track(const MusicTrack& track, const std::filesystem::path& destination,
-                                 XToMp2Stop& stop, std::string& error) {
-  const Result<SharedModule> module = load_audio_converter_module();
+// Loads the converter for one use, logging how that went; nothing, with the
+// loader's reason in `error`, when it cannot be loaded.
+std::optional<SharedModule> load_converter(std::string& error) {
+  Result<SharedModule> module = load_audio_converter_module();
   if (!module) {
     error = module.reason();
     write_log("Load audio converter module error");
     return std::nullopt;
   }
   write_log("Load audio converter module ok");
-  auto* convert = module->entry<int(const char*, const char*, XToMp2Stop*)>("xToMp2");
+  return std::move(*module);
+}
+
+// Converts one track with the loaded converter: the converter's result, or 0 when
+// it lacks its entry (the join then misses the file).
+int convert_track(const SharedModule& module, const MusicTrack& track,
+                  const std::filesystem::path& destination, XToMp2Stop& stop) {
+  auto* convert = module.entry<int(const char*, const char*, XToMp2Stop*)>("xToMp2");
   if (convert == nullptr) return 0;
   write_log("convering mp3 file " + track.source_path.string());  // log text kept as written
   const int result = convert(track.source_path.c_str(), destination.c_str(), &stop);
@@ -159,6 +165,61 @@ int join(const MusicRequest& request, const ConvertedFiles& converted, const Fai
   return 0;
 }
 
+// Converts the tracks one by one, loading the converter for each (`module` is
+// the one loaded for the first track), and joins the converted files: the way
+// of converters without xToMp2Joined, whose files each end in a filled-up frame,
+// so that a short silence falls at every join.
+int convert_each_and_join(const MusicRequest& request, std::optional<SharedModule> module,
+                          XToMp2Stop& stop, const FailureRecord& fail) {
+  const ConvertedFiles converted(request.tracks, request.output_path);
+  for (std::size_t track = 0; track < request.tracks.size(); ++track) {
+    const MusicTrack& music = request.tracks[track];
+    std::string error;
+    if (!module) module = load_converter(error);
+    if (!module) return fail(kFailed, "cannot load the audio converter module: " + error);
+    const int result = convert_track(*module, music, converted[track], stop);
+    module.reset();
+    if (result == kStopped) return kStopped;
+    if (result != 0) {
+      return fail(result, "the music file " + music.source_path.string() +
+                              " cannot be converted: " + converter_failure_text(result));
+    }
+    if (stop_requested(request.stop)) return kStopped;
+  }
+  return join(request, converted, fail);
+}
+
+// Has the converter encode every track, repeated as the request says, into the
+// output file as one stream, so that the music runs on without a gap from track to
+// track and from the last track into the first again.
+int convert_joined(XToMp2JoinedFunction convert, const MusicRequest& request, XToMp2Stop& stop,
+                   const FailureRecord& fail) {
+  write_log("begin join all mp2 file");
+  std::vector<const char*> sources;
+  for (const auto& track : request.tracks) {
+    write_log("convering mp3 file " + track.source_path.string());  // log text kept as written
+    sources.push_back(track.source_path.c_str());
+  }
+  int failed_source = -1;
+  const int result =
+      convert(sources.data(), static_cast<int>(sources.size()), repetition_count(request),
+              request.output_path.c_str(), &stop, &failed_source);
+  write_log("converted mp3 file resault: " + std::to_string(result));
+  if (result == kStopped) return kStopped;
+  if (result == XTOMP2_BAD_OUTPUT)
+    return fail(kFailed, "the music file " + request.output_path.string() + " cannot be created");
+  if (result != 0) {
+    const bool named = failed_source >= 0 && failed_source < static_cast<int>(sources.size());
+    const std::string what =
+        named ? "the music file " +
+                    request.tracks[static_cast<std::size_t>(failed_source)].source_path.string()
+              : "the music for " + request.output_path.string();
+    return fail(result, what + " cannot be converted: " + converter_failure_text(result));
+  }
+  write_log("end join all mp2 file");
+  return 0;
+}
+
 }  // namespace
 
 std::filesystem::path make_converted_path(const std::filesystem::path& source,
@@ -180,21 +241,14 @@ int repetition_count(const MusicRequest& request) {
 
 int prepare_music(const MusicRequest& request, std::string* failure) {
   const FailureRecord fail(failure);
-  const ConvertedFiles converted(request.tracks, request.output_path);
   XToMp2Stop stop{request.stop != nullptr ? is_stop_requested : nullptr, request.stop};
-  for (std::size_t track = 0; track < request.tracks.size(); ++track) {
-    const MusicTrack& music = request.tracks[track];
-    std::string error;
-    const std::optional<int> result = convert_track(music, converted[track], stop, error);
-    if (!result) return fail(kFailed, "cannot load the audio converter module: " + error);
-    if (*result == kStopped) return kStopped;
-    if (*result != 0) {
-      return fail(*result, "the music file " + music.source_path.string() +
-                               " cannot be converted: " + converter_failure_text(*result));
-    }
-    if (stop_requested(request.stop)) return kStopped;
-  }
-  return join(request, converted, fail);
+  if (request.tracks.empty()) return convert_each_and_join(request, std::nullopt, stop, fail);
+  std::string error;
+  std::optional<SharedModule> module = load_converter(error);
+  if (!module) return fail(kFailed, "cannot load the audio converter module: " + error);
+  if (auto* convert = module->entry<std::remove_pointer_t<XToMp2JoinedFunction>>("xToMp2Joined"))
+    return convert_joined(*convert, request, stop, fail);
+  return convert_each_and_join(request, std::move(module), stop, fail);
 }
 
 }  // namespace pictavo

@@ -32,12 +32,14 @@ struct MusicRequest {
 // it takes to outlast the project (a list without length plays once).
 int repetition_count(const MusicRequest& request);
 
-// Converts every track to MP2 at its converted path with the audio converter module
-// and joins the converted files end to end, repeated as the request says, into the
-// output file. Returns 0 when done, 1 when the module cannot be loaded or a file
-// cannot be written or read, 2 when stopped, or the converter's own failure code;
-// for a failure other than a stop, `failure` (when given) says what went wrong.
-// The output appears only when complete; converted files never outlive the call.
+// Converts every track, repeated as the request says, into the one MP2 output file
+// with the audio converter module: as one stream, so that no silence comes between
+// the tracks, or, with a converter that cannot do that, track by track into the
+// converted paths and then joined end to end. Returns 0 when done, 1 when the
+// module cannot be loaded or a file cannot be written or read, 2 when stopped, or
+// the converter's own failure code; for a failure other than a stop, `failure`
+// (when given) says what went wrong. The output appears only when complete;
+// converted files never outlive the call.
 int prepare_music(const MusicRequest& request, std::string* failure = nullptr);
 
 }  // namespace pictavo

@@ -4,6 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -12,6 +16,7 @@
 #include <vector>
 
 #include "audio/audio_converter_module.h"
+#include "audio/audio_reader.h"
 #include "audioconv/xtomp2.h"
 #include "base/log.h"
 #include "modules/media_tools.h"
@@ -269,12 +274,62 @@ TEST_F(RealMusicPreparation, TracksOfAnyRateJoinIntoOneContinuousStream) {
   EXPECT_EQ(joined.at("streams.stream.0.codec_name"), "mp2");
   EXPECT_EQ(joined.at("streams.stream.0.sample_rate"), "48000");
   EXPECT_EQ(joined.at("streams.stream.0.channels"), "2");
-  const double once = test::mp2_seconds(1.5) + test::mp2_seconds(2.2) + test::mp2_seconds(1.0) +
-                      test::mp2_seconds(1.2);
-  // Decoders may add a few milliseconds of their own (MP3 and WMA priming).
+  // One stream, its last frame filled up; decoders may add a few milliseconds of
+  // their own (MP3 and WMA priming).
   EXPECT_NEAR(test::probe_number(joined, "streams.stream.0.nb_read_frames") * 1152 / 48000,
-              2 * once, 0.2);
+              test::mp2_seconds(2 * (1.5 + 2.2 + 1.0 + 1.2)), 0.2);
   EXPECT_TRUE(test::run_ffmpeg({"-xerror", "-i", output_.string(), "-f", "null", "-"}));
+}
+
+// The longest run of samples of either channel that stay near silence, in the
+// decoded `path` (48000 Hz stereo) from `margin` samples after its start to as
+// many before its end; and the count of samples decoded.
+struct QuietRun {
+  std::int64_t longest = 0;
+  std::int64_t samples = 0;
+};
+QuietRun longest_quiet_run(const std::filesystem::path& path, std::int64_t margin) {
+  AudioReader reader;
+  EXPECT_TRUE(reader.open(path.c_str(), AudioFormat{AV_SAMPLE_FMT_S16, 48000, 2}));
+  std::vector<std::int16_t> samples;
+  std::array<std::int16_t, 2 * 1152> block;
+  for (int got = 1; got > 0;) {
+    auto* planes = reinterpret_cast<std::uint8_t*>(block.data());
+    got = reader.read(&planes, 1152);
+    samples.insert(samples.end(), block.begin(), block.begin() + std::max(got, 0) * 2);
+  }
+  QuietRun result{0, static_cast<std::int64_t>(samples.size() / 2)};
+  std::int64_t run = 0;
+  for (std::int64_t i = margin; i < result.samples - margin; ++i) {
+    const bool quiet = std::abs(samples[static_cast<std::size_t>(2 * i)]) < 100 ||
+                       std::abs(samples[static_cast<std::size_t>(2 * i + 1)]) < 100;
+    run = quiet ? run + 1 : 0;
+    result.longest = std::max(result.longest, run);
+  }
+  return result;
+}
+
+TEST_F(RealMusicPreparation, JoinedTracksAndTheirRepetitionFollowEachOtherWithoutSilence) {
+  // Lengths that leave most of a last frame to fill, at rates that need resampling.
+  add_tone("first.wav", 1.01, 44100, 1);
+  add_tone("second.wav", 0.7, 32000, 2);
+  MusicRequest looped = request();
+  looped.loop_audio = true;
+  looped.project_seconds = 1;  // the tracks measure 1 + 0 seconds: two passes
+  ASSERT_EQ(prepare_music(looped), 0);
+
+  // A tone of 440 Hz passes near zero for a sample at a time; a join of separately
+  // converted tracks stays silent for up to a frame (24 ms) and the encoder's delay.
+  const QuietRun quiet = longest_quiet_run(output_, 2400);
+  EXPECT_LE(quiet.longest, 48);  // 1 ms
+  const std::int64_t music = std::llround(2 * (1.01 + 0.7) * 48000);
+  EXPECT_GE(quiet.samples, music - 1152);
+  EXPECT_LT(quiet.samples, music + 1152);
+  EXPECT_THAT(temp_files(), ElementsAre("Trip.mp2"));
+  EXPECT_THAT(log_lines(), ElementsAre("Load audio converter module ok", "begin join all mp2 file",
+                                       "convering mp3 file " + tracks_[0].source_path.string(),
+                                       "convering mp3 file " + tracks_[1].source_path.string(),
+                                       "converted mp3 file resault: 0", "end join all mp2 file"));
 }
 
 TEST_F(RealMusicPreparation, FilesThatAreNoMusicAreRefused) {

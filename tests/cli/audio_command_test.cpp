@@ -57,9 +57,8 @@ TEST_F(AudioCommand, PrepareJoinsTheTracksRepeatedToOutlastTheGivenLength) {
   ASSERT_EQ(result.exit_code, 0) << result.err;
   EXPECT_EQ(result.out, out + ": 2 tracks of 00:00:03, 3 times\n");
   const test::ProbeResult joined = test::probe(out, true);
-  const double once = test::mp2_seconds(2.4) + test::mp2_seconds(1.1);
   EXPECT_NEAR(test::probe_number(joined, "streams.stream.0.nb_read_frames") * 1152 / 48000,
-              3 * once, 0.2);
+              test::mp2_seconds(3 * (2.4 + 1.1)), 0.2);
   // The program's log tells what was done.
   EXPECT_THAT(test::read_file(home_.path() / "log.txt"), HasSubstr("end join all mp2 file"));
 

@@ -176,6 +176,41 @@ TEST_F(AudioConverterModule, AStopEndsTheConversionWithoutADestination) {
   EXPECT_EQ(convert_(source.c_str(), destination.c_str(), &stop), XTOMP2_OK);
 }
 
+TEST_F(AudioConverterModule, AJoinedConversionNamesTheFileItCannotUseAndHonoursAStop) {
+  const auto join = module_->entry<XToMp2JoinedFunction>("xToMp2Joined");
+  ASSERT_NE(join, nullptr);
+  const auto destination = home_.path() / "joined.mp2";
+  write(destination, "earlier");
+  const auto good = tone("good.wav", 1.0, 44100, 2);
+  const auto letter = home_.path() / "letter.mp3";
+  write(letter, "Dear friend, this is not music.\n");
+  // A WAV file of 16-bit stereo at 44100 Hz whose data chunk is empty.
+  const auto silent = home_.path() / "silent.wav";
+  write(silent, std::string("RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\x01\0\x02\0\x44\xac\0\0"
+                            "\x10\xb1\x02\0\x04\0\x10\0data\0\0\0\0",
+                            44));
+  for (const auto& bad : {letter, silent}) {
+    const char* sources[] = {good.c_str(), bad.c_str(), good.c_str()};
+    int failed = -1;
+    EXPECT_EQ(join(sources, 3, 2, destination.c_str(), nullptr, &failed), XTOMP2_BAD_INPUT) << bad;
+    EXPECT_EQ(failed, 1) << bad;
+  }
+  int failed = 5;
+  EXPECT_EQ(join(nullptr, 0, 1, destination.c_str(), nullptr, &failed), XTOMP2_BAD_INPUT);
+  EXPECT_EQ(failed, -1);
+  EXPECT_EQ(test::read_file(destination), "earlier");
+
+  // A stop that comes while the second file is being converted.
+  const std::size_t files_before = files_in_home();
+  const char* sources[] = {good.c_str(), good.c_str()};
+  int polls = 0;
+  XToMp2Stop later{[](void* count) { return ++*static_cast<int*>(count) > 60 ? 1 : 0; }, &polls};
+  EXPECT_EQ(join(sources, 2, 1, destination.c_str(), &later, nullptr), XTOMP2_STOPPED);
+  EXPECT_EQ(polls, 61);
+  EXPECT_EQ(test::read_file(destination), "earlier");
+  EXPECT_EQ(files_in_home(), files_before);
+}
+
 TEST_F(AudioConverterModule, MeasuresWholeSeconds) {
   EXPECT_EQ(length_(tone("short.wav", 2.9, 8000, 1).c_str()), 2);
   EXPECT_EQ(length_(tone("flac.flac", 3.2, 44100, 2).c_str()), 3);
