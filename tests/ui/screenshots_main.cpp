@@ -36,6 +36,7 @@
 #include "ui/shutdown_countdown_dialog.h"
 #include "ui/thumbnail_list.h"
 #include "ui/tip_of_the_day_dialog.h"
+#include "ui/transition_setting_dialog.h"
 
 namespace {
 
@@ -164,6 +165,18 @@ int main(int argc, char** argv) {
   all = save(completion, "information") && all;
   pictavo::ShutdownCountdownDialog countdown(&window);
   all = save(countdown, "shutdown_countdown") && all;
+  for (int id = 0; id < pictavo::kConcreteTransitionCount; ++id) {
+    const auto type = static_cast<pictavo::TransitionType>(id);
+    pictavo::TransitionSettingDialog setting(
+        *pictavo.project().effect_set.template_at(pictavo::picker_index(type)), &window);
+    const std::string_view type_name = pictavo::display_name(type);
+    const QString name =
+        QStringLiteral("transition_setting_") +
+        QString::fromUtf8(type_name.data(), static_cast<qsizetype>(type_name.size()))
+            .toLower()
+            .replace(' ', '_');
+    all = save(setting, name.toUtf8().constData()) && all;
+  }
 
   const std::filesystem::path videos =
       argc > 3 ? std::filesystem::path(argv[3]) : pictavo.project().default_setting.output_folder;
