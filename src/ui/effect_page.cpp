@@ -1,29 +1,201 @@
 #include "ui/effect_page.h"
 
+#include <QComboBox>
 #include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <algorithm>
+#include <array>
 
+#include "effects/random_generator.h"
+#include "effects/transition_setting_dialogs.h"
 #include "model/project.h"
+#include "ui/effect_list.h"
 #include "ui/image_line.h"
 #include "ui/preview_widget.h"
+#include "ui/project_tree.h"
 
 namespace pictavo {
+namespace {
 
-EffectPage::EffectPage(Project& project, UserDialogs& dialogs, QWidget* main_window,
+struct ApplyButton {
+  EffectPage::Control id;
+  QRect place;
+  const char* menu_title;
+  EffectPage::Command to_all;
+  const char* to_all_text;
+  EffectPage::Command to_selected;
+};
+
+constexpr std::array<ApplyButton, 4> kApplyButtons{{
+    {EffectPage::kApplyEffect,
+     {305, 17, 80, 24},
+     "Single effect apply",
+     EffectPage::kEffectToAll,
+     "Apply to all images",
+     EffectPage::kEffectToSelected},
+    {EffectPage::kApplyDuration,
+     {523, 17, 80, 24},
+     "Single Effect time apply",
+     EffectPage::kDurationToAll,
+     "Apply to all images",
+     EffectPage::kDurationToSelected},
+    {EffectPage::kApplyTransition,
+     {745, 217, 80, 24},
+     "Transition effect apply",
+     EffectPage::kTransitionToAll,
+     "Apply to all images",
+     EffectPage::kTransitionToSelected},
+    // The program has always spelt this one so.
+    {EffectPage::kApplyTransitionDuration,
+     {745, 260, 80, 20},
+     "Transition effect time apply",
+     EffectPage::kTransitionDurationToAll,
+     "Apply to all imges",
+     EffectPage::kTransitionDurationToSelected},
+}};
+
+QString text(std::string_view name) {
+  return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// A label that ends just before the control it names; the space before it lets
+// wider fonts than the program was laid out for show the whole text.
+void add_label(const char* label, QRect place, QWidget* parent) {
+  auto* shown = new QLabel(QString::fromUtf8(label), parent);
+  shown->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  shown->setGeometry(place);
+}
+
+QComboBox* numbered_combo(int first, int last, int chosen, QWidget* parent) {
+  auto* combo = new QComboBox(parent);
+  for (int value = first; value <= last; ++value)
+    combo->addItem(QString::number(value));
+  combo->setCurrentIndex(std::clamp(chosen, first, last) - first);
+  return combo;
+}
+
+}  // namespace
+
+EffectPage::EffectPage(Project& project, UserDialogs& dialogs,
+                       TransitionSettingDialogs& transition_dialogs, QWidget* main_window,
                        QWidget* parent)
-    : ProjectTreePage(project, dialogs, main_window, parent) {
+    : ProjectTreePage(project, dialogs, main_window, parent),
+      transition_dialogs_(transition_dialogs) {
+  record_.from_path = project_.preferences.program_folder / "menu_pic" / "0.jpg";
+  record_.to_path = project_.preferences.program_folder / "menu_pic" / "1.jpg";
+  take_preview_settings();
+  build_controls();
+  build_menus();
+}
+
+void EffectPage::build_controls() {
+  const EffectRecord& defaults = project_.default_setting.effect;
+  add_label("Effet:", QRect(130, 17, 47, 22), this);
+  auto* effect = new QComboBox(this);
+  for (const std::string_view name : category_list())
+    effect->addItem(text(name));
+  effect->setCurrentIndex(
+      std::clamp(static_cast<int>(defaults.category), 0, kImageEffectCategoryCount - 1));
+  effect->setGeometry(180, 17, 120, 22);
+
+  add_label("Photo Duration:", QRect(387, 17, 88, 22), this);
+  QComboBox* duration = numbered_combo(1, 60, defaults.display_seconds, this);
+  duration->setGeometry(478, 17, 40, 22);
+
+  effects_ = new EffectList(project_.effect_set, this);
+  effects_->setGeometry(220, 57, 380, 220);
+  connect(effects_, &EffectList::preview_requested, this, &EffectPage::preview_entry);
+
+  auto* custom = new QPushButton(QStringLiteral("Transition Effect Custom"), this);
+  // Reaches left towards the list so that its text fits.
+  custom->setGeometry(603, 217, 138, 24);
+  connect(custom, &QPushButton::clicked, this, [this] { run_command(kCustomTransition); });
+
+  // This row ends where the image line begins.
+  add_label("Effect Duration:", QRect(603, 260, 91, 20), this);
+  QComboBox* transition_duration = numbered_combo(0, 10, defaults.transition_seconds, this);
+  transition_duration->setGeometry(697, 260, 40, 20);
+
+  for (const auto& [widget, id] : {std::pair<QWidget*, Control>{effect, kEffectCombo},
+                                   {duration, kDurationCombo},
+                                   {transition_duration, kTransitionDurationCombo},
+                                   {effects_, kEffectList},
+                                   {custom, kCustomTransition}})
+    widget->setObjectName(QString::number(id));
+
+  for (const ApplyButton& place : kApplyButtons) {
+    auto* apply = new QPushButton(QStringLiteral("Apply to ..."), this);
+    apply->setObjectName(QString::number(place.id));
+    apply->setGeometry(place.place);
+    connect(apply, &QPushButton::clicked, this, [this, id = place.id] { run_command(id); });
+  }
+
+  // The page was laid out for an 8-point dialog font.
+  QFont compact = font();
+  compact.setPointSize(8);
+  for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (qobject_cast<QLabel*>(control) || qobject_cast<QComboBox*>(control) ||
+        qobject_cast<QPushButton*>(control) || control == effects_)
+      control->setFont(compact);
+  }
+
   auto* frame = new QFrame(this);
   frame->setFrameShape(QFrame::Box);
   frame->setGeometry(607, 2, 230, 179);
   preview_ = new PreviewWidget(nullptr, this);
   preview_->move(610, 10);
+  preview_hint_ = new QLabel(QStringLiteral("Select left effect item to preview"), preview_);
+  preview_hint_->setAlignment(Qt::AlignCenter);
+  preview_hint_->setStyleSheet(QStringLiteral("color: white"));
+  preview_hint_->setGeometry(preview_->rect());
+  connect(preview_, &PreviewWidget::running_changed, preview_hint_, &QWidget::hide);
+
   image_line_ = new ImageLine(project_, this);
   image_line_->move(215, 280);
   connect(image_line_, &ImageLine::preview_requested, this, &EffectPage::preview_photo);
-  connect(image_line_, &ImageLine::slideshow_edited, this, [this] { project_.update_totals(); });
+  connect(image_line_, &ImageLine::slideshow_edited, this, &EffectPage::photos_edited);
+}
+
+void EffectPage::build_menus() {
+  for (const ApplyButton& place : kApplyButtons) {
+    auto* menu = new QMenu(QString::fromUtf8(place.menu_title), this);
+    menu->setObjectName(QString::number(place.id));
+    for (const auto& [id, label] : {std::pair{place.to_all, place.to_all_text},
+                                    std::pair{place.to_selected, "Apply to selected images"}}) {
+      QAction* action = menu->addAction(QString::fromUtf8(label));
+      action->setData(static_cast<int>(id));
+      connect(action, &QAction::triggered, this, [this, id = id] { run_command(id); });
+    }
+  }
+}
+
+QComboBox* EffectPage::combo(Control id) const {
+  return findChild<QComboBox*>(QString::number(id), Qt::FindDirectChildrenOnly);
+}
+
+QPushButton* EffectPage::button(Control id) const {
+  return findChild<QPushButton*>(QString::number(id), Qt::FindDirectChildrenOnly);
+}
+
+QMenu* EffectPage::apply_menu(Control id) const {
+  return findChild<QMenu*>(QString::number(id), Qt::FindDirectChildrenOnly);
 }
 
 void EffectPage::page_shown() {
   show_current_slideshow();
+}
+
+void EffectPage::project_replaced() {
+  ProjectTreePage::project_replaced();
+  preview_->stop();
+  take_preview_settings();
+}
+
+void EffectPage::take_preview_settings() {
+  record_.tv_standard = project_.default_setting.tv_system;
+  record_.aspect = project_.preferences.aspect_ratio;
 }
 
 void EffectPage::show_current_slideshow() {
@@ -37,6 +209,65 @@ void EffectPage::release_slideshows() {
 
 void EffectPage::thumbnails_ready(int number) {
   image_line_->thumbnails_ready(number);
+}
+
+ImageEffectCategory EffectPage::chosen_category() const {
+  return static_cast<ImageEffectCategory>(combo(kEffectCombo)->currentIndex());
+}
+
+void EffectPage::run_command(int id) {
+  const int seconds = combo(kDurationCombo)->currentIndex() + 1;
+  const int transition_seconds = combo(kTransitionDurationCombo)->currentIndex();
+  const int entry = effects_->selected_entry();
+  switch (id) {
+    case kApplyEffect:
+    case kApplyDuration:
+    case kApplyTransition:
+    case kApplyTransitionDuration:
+      return open_apply_menu(static_cast<Control>(id));
+    case kCustomTransition:
+      return customise_transition();
+    case kEffectToAll:
+    case kEffectToSelected:
+      return image_line_->apply_image_effect(id == kEffectToAll, chosen_category());
+    case kDurationToAll:
+    case kDurationToSelected:
+      return image_line_->apply_photo_duration(id == kDurationToAll, seconds);
+    case kTransitionToAll:
+    case kTransitionToSelected:
+      if (entry >= 0) image_line_->apply_transition(id == kTransitionToAll, entry);
+      return;
+    case kTransitionDurationToAll:
+    case kTransitionDurationToSelected:
+      return image_line_->apply_transition_duration(id == kTransitionDurationToAll,
+                                                    transition_seconds);
+    default:
+      return;
+  }
+}
+
+void EffectPage::open_apply_menu(Control id) {
+  const QPushButton* apply = button(id);
+  apply_menu(id)->popup(apply->mapToGlobal(QPoint(0, apply->height())));
+}
+
+void EffectPage::customise_transition() {
+  const int entry = effects_->selected_entry();
+  if (entry < 0) {
+    project_.front_end.show(PromptMessage{"No select Transtion Effect in list!", "",
+                                          PromptButtons::kOk, PromptIcon::kNone});
+    return;
+  }
+  // The dialog edits the template in place: photos keep the copies they were
+  // given, and later applies and previews take the new values. The effect set is
+  // stored with the preferences.
+  project_.effect_set.template_at(entry)->open_setting_dialog(transition_dialogs_);
+}
+
+void EffectPage::photos_edited() {
+  // Warns when the estimate grows too large and tells the main window (1140).
+  project_.update_totals();
+  tree()->rebuild();
 }
 
 void EffectPage::preview_photo(int photo) {
@@ -57,6 +288,18 @@ void EffectPage::preview_photo(int photo) {
   request.transition = &effect.transition();
   request.transition_seconds = effect.transition_seconds;
   preview_->preview_transition(request);
+}
+
+void EffectPage::preview_entry(int entry) {
+  if (entry < 0 || entry >= EffectSet::kSize) return;
+  preview_->stop();
+  record_.display_seconds = combo(kDurationCombo)->currentIndex() + 1;
+  record_.image_effect = static_cast<int>(draw_image_effect(chosen_category()));
+  record_.transition_seconds = combo(kTransitionDurationCombo)->currentIndex();
+  if (entry == 0) entry = random_preview_entry(draw_random());
+  // The player copies the transition's type and values when it starts.
+  record_.transition = project_.effect_set.template_at(entry);
+  preview_->preview_transition(record_);
 }
 
 }  // namespace pictavo

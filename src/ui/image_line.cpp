@@ -13,7 +13,6 @@
 #include <QToolTip>
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <optional>
 #include <utility>
 
@@ -43,14 +42,6 @@ const QColor kSelectedTint(0x33, 0x99, 0xFF, 0x40);
 int typed_value(const QString& text) {
   const std::string bytes = text.trimmed().toStdString();
   return std::atoi(bytes.c_str());
-}
-
-std::optional<int> decode_transition_drag(const QByteArray& data) {
-  std::int32_t index = 0;
-  if (data.size() != sizeof index) return std::nullopt;
-  std::memcpy(&index, data.constData(), sizeof index);
-  if (index < 0 || index >= EffectSet::kSize) return std::nullopt;
-  return index;
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "effects/effect_set.h"
 #include "effects/image_effect.h"
 #include "ui/thumbnail_loader.h"
+#include "ui/transition_drag_data.h"
 
 class QLineEdit;
 class QMenu;
@@ -21,11 +22,10 @@ namespace pictavo {
 class Project;
 class Slideshow;
 
-// Drag formats of the image line: photos dragged within it (the count, then the
-// photo indices, 32 bits each) and a transition dragged from the effect list (its
-// effect-set index, 32 bits).
+// The drag format of photos dragged within the image line: the count, then the
+// photo indices, 32 bits each. It also takes transitions dragged from the effect
+// list (transition_drag_data.h).
 inline constexpr char kImageLineMimeType[] = "application/x-pictavo-ImageLineClipbrd";
-inline constexpr char kTransitionEffectMimeType[] = "application/x-pictavo-TransitionEffect";
 
 // The photos of the current slideshow as a strip of 138 × 100 slots in slideshow
 // order: thumbnail, transition icon, both durations, start time and number. The

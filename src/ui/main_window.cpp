@@ -23,6 +23,7 @@
 #include "ui/produce_page.h"
 #include "ui/program_settings.h"
 #include "ui/project_tree.h"
+#include "ui/qt_transition_setting_dialogs.h"
 #include "ui/settings_dialog.h"
 #include "ui/step_tab_bar.h"
 #include "ui/tip_of_the_day_dialog.h"
@@ -55,7 +56,8 @@ MainWindow::MainWindow(Project& project, UserDialogs& dialogs, QSettings& settin
       project_(project),
       dialogs_(dialogs),
       settings_(settings),
-      commands_(project, dialogs) {
+      commands_(project, dialogs),
+      transition_dialogs_(std::make_unique<QtTransitionSettingDialogs>(this)) {
   setWindowTitle(QStringLiteral("Pictavo"));
   setWindowIcon(QIcon(path_text(project_.preferences.program_folder / "res" / "pictavo.png")));
   setFixedSize(852, 582);
@@ -80,7 +82,7 @@ void MainWindow::build_controls() {
   pages_ = new QStackedWidget(this);
   pages_->setGeometry(0, 64, 850, 428);
   organize_page_ = new OrganizePhotoPage(project_, dialogs_, this, pages_);
-  effect_page_ = new EffectPage(project_, dialogs_, this, pages_);
+  effect_page_ = new EffectPage(project_, dialogs_, *transition_dialogs_, this, pages_);
   music_page_ = new MusicPage(project_, dialogs_, this, pages_);
   produce_page_ = new ProducePage(project_, dialogs_, this, pages_);
   for (StepPage* page :

@@ -22,6 +22,7 @@ class ProducePage;
 class Project;
 class StepPage;
 class StepTabBar;
+class TransitionSettingDialogs;
 class UserDialogs;
 class UiMessageEvent;
 
@@ -87,6 +88,7 @@ class MainWindow : public QWidget {
   UserDialogs& dialogs_;
   QSettings& settings_;
   ProjectCommands commands_;
+  std::unique_ptr<TransitionSettingDialogs> transition_dialogs_;
   bool quitting_ = false;  // the user agreed to quit: the close needs no more questions
 
   QPushButton* project_button_ = nullptr;

@@ -26,6 +26,7 @@
 #include "model/slideshow.h"
 #include "ui/about_dialog.h"
 #include "ui/completion_dialog.h"
+#include "ui/effect_list.h"
 #include "ui/effect_page.h"
 #include "ui/image_line.h"
 #include "ui/import_folder_dialog.h"
@@ -181,6 +182,12 @@ int main(int argc, char** argv) {
   effect_page.preview_photo(1);
   wait_until([] { return false; }, 1000);
   all = save(window, "main_effect_preview") && all;
+  // The Wipe entry of the effect list played between the sample pictures.
+  const int wipe = static_cast<int>(pictavo::TransitionType::kWipe) + 1;
+  effect_page.effect_list()->setCurrentRow(wipe);
+  effect_page.preview_entry(wipe);
+  wait_until([] { return false; }, 1000);
+  all = save(window, "main_effect_transition") && all;
   effect_page.preview()->stop();
   window.show_page(0);
 

@@ -1,0 +1,232 @@
+#include "ui/effect_page.h"
+
+#include <QComboBox>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "effects/transition_setting_dialogs.h"
+#include "support/files.h"
+#include "ui/effect_list.h"
+#include "ui/image_line.h"
+#include "ui/main_window.h"
+#include "ui/preview_widget.h"
+#include "ui/project_tree.h"
+#include "ui/ui_message.h"
+#include "ui/ui_test.h"
+
+namespace pictavo::test {
+namespace {
+
+// Confirms every Wipe dialog with `wipe` and counts the dialogs opened.
+class FakeTransitionDialogs final : public TransitionSettingDialogs {
+ public:
+  bool open(AlphaParams& params) override { return other(params); }
+  bool open(AccordionParams& params) override { return other(params); }
+  bool open(BlindsParams& params) override { return other(params); }
+  bool open(CircleParams& params) override { return other(params); }
+  bool open(ClockParams& params) override { return other(params); }
+  bool open(CubeFlyParams& params) override { return other(params); }
+  bool open(DiagonalSweepParams& params) override { return other(params); }
+  bool open(DoorParams& params) override { return other(params); }
+  bool open(FlipParams& params) override { return other(params); }
+  bool open(FlyParams& params) override { return other(params); }
+  bool open(PolygonParams& params) override { return other(params); }
+  bool open(RotateInParams& params) override { return other(params); }
+  bool open(ShutterParams& params) override { return other(params); }
+  bool open(SpinParams& params) override { return other(params); }
+  bool open(SweepParams& params) override { return other(params); }
+  bool open(TwistParams& params) override { return other(params); }
+  bool open(WipeParams& params) override {
+    ++opened;
+    params.set_values(wipe);
+    return true;
+  }
+  bool open(ZoomParams& params) override { return other(params); }
+
+  TransitionValues wipe{3, 0};
+  int opened = 0;
+
+ private:
+  bool other(TransitionParams&) {
+    ++opened;
+    return false;
+  }
+};
+
+constexpr int kAlphaEntry = static_cast<int>(TransitionType::kAlpha) + 1;
+constexpr int kWipeEntry = static_cast<int>(TransitionType::kWipe) + 1;
+
+class EffectPageTest : public UiTest {
+ protected:
+  EffectPageTest() : page(*project, dialogs, transition_dialogs, window.get(), nullptr) {
+    project->add_slideshow("Trip");
+    for (int photo = 0; photo < 3; ++photo)
+      EXPECT_EQ(slideshow().add_photo(write_photo(files / ("P" + std::to_string(photo) + ".png"),
+                                                  32, 24, 0xFF204080u),
+                                      project->default_setting),
+                0);
+    project->recompute_totals();
+    page.project_replaced();
+  }
+
+  Slideshow& slideshow() { return *project->current(); }
+  const EffectRecord& effect(int photo) {
+    return slideshow().photos[static_cast<std::size_t>(photo)]->setting.effect;
+  }
+  void select_entry(int entry) { page.effect_list()->setCurrentRow(entry); }
+  int tree_seconds() {
+    return page.tree()->disc_item()->child(0)->data(0, ProjectTree::kSecondsRole).toInt();
+  }
+
+  FakeTransitionDialogs transition_dialogs;
+  EffectPage page;
+};
+
+TEST_F(EffectPageTest, CombosStartAtTheDefaultsAndMenusCarryTheProgramsTextsAndIds) {
+  EXPECT_EQ(page.combo(EffectPage::kEffectCombo)->count(), 4);
+  EXPECT_EQ(page.combo(EffectPage::kEffectCombo)->itemText(3), "Pan/Zoom/Rotate");
+  EXPECT_EQ(page.combo(EffectPage::kEffectCombo)->currentIndex(),
+            static_cast<int>(project->default_setting.effect.category));
+  EXPECT_EQ(page.combo(EffectPage::kDurationCombo)->count(), 60);
+  EXPECT_EQ(page.combo(EffectPage::kDurationCombo)->currentText(), "3");
+  EXPECT_EQ(page.combo(EffectPage::kTransitionDurationCombo)->count(), 11);
+  EXPECT_EQ(page.combo(EffectPage::kTransitionDurationCombo)->currentText(), "2");
+
+  const std::map<int, std::vector<std::pair<std::string, int>>> menus{
+      {EffectPage::kApplyEffect,
+       {{"Apply to all images", 32801}, {"Apply to selected images", 32802}}},
+      {EffectPage::kApplyDuration,
+       {{"Apply to all images", 32803}, {"Apply to selected images", 32808}}},
+      {EffectPage::kApplyTransition,
+       {{"Apply to all images", 32804}, {"Apply to selected images", 32805}}},
+      {EffectPage::kApplyTransitionDuration,
+       {{"Apply to all imges", 32806}, {"Apply to selected images", 32807}}}};
+  for (const auto& [button, items] : menus) {
+    EXPECT_EQ(page.button(static_cast<EffectPage::Control>(button))->text(), "Apply to ...");
+    const QMenu* menu = page.apply_menu(static_cast<EffectPage::Control>(button));
+    ASSERT_NE(menu, nullptr) << button;
+    std::vector<std::pair<std::string, int>> shown;
+    for (const QAction* action : menu->actions())
+      shown.emplace_back(action->text().toStdString(), action->data().toInt());
+    EXPECT_EQ(shown, items) << button;
+  }
+  EXPECT_EQ(page.apply_menu(EffectPage::kApplyTransition)->title(), "Transition effect apply");
+}
+
+TEST_F(EffectPageTest, AppliesToAllOrToTheSelectedPhotos) {
+  page.image_line()->select_photos(std::vector<int>{1});
+
+  page.combo(EffectPage::kDurationCombo)->setCurrentIndex(6);
+  page.run_command(EffectPage::kDurationToSelected);
+  EXPECT_EQ(effect(0).display_seconds, 3);
+  EXPECT_EQ(effect(1).display_seconds, 7);
+  process_events();
+  EXPECT_EQ(tree_seconds(), static_cast<int>(slideshow().length_seconds()));
+  page.run_command(EffectPage::kDurationToAll);
+  EXPECT_EQ(effect(2).display_seconds, 7);
+
+  page.combo(EffectPage::kTransitionDurationCombo)->setCurrentIndex(5);
+  page.run_command(EffectPage::kTransitionDurationToSelected);
+  EXPECT_EQ(effect(0).transition_seconds, 2);
+  EXPECT_EQ(effect(1).transition_seconds, 5);
+  page.run_command(EffectPage::kTransitionDurationToAll);
+  EXPECT_EQ(effect(2).transition_seconds, 5);
+  process_events();
+  EXPECT_EQ(tree_seconds(), static_cast<int>(slideshow().length_seconds()));
+
+  page.combo(EffectPage::kEffectCombo)->setCurrentIndex(1);  // Pan
+  page.run_command(EffectPage::kEffectToSelected);
+  EXPECT_EQ(effect(0).image_effect, ImageEffect::kNone);
+  EXPECT_LE(static_cast<int>(effect(1).image_effect), 7);
+  page.run_command(EffectPage::kEffectToAll);
+  EXPECT_LE(static_cast<int>(effect(2).image_effect), 7);
+
+  select_entry(kAlphaEntry);
+  page.run_command(EffectPage::kTransitionToAll);
+  select_entry(kWipeEntry);
+  page.run_command(EffectPage::kTransitionToSelected);
+  EXPECT_EQ(effect(0).transition().type(), TransitionType::kAlpha);
+  EXPECT_EQ(effect(1).transition().type(), TransitionType::kWipe);
+  EXPECT_EQ(effect(2).transition().type(), TransitionType::kAlpha);
+
+  // Without an entry chosen in the list no transition changes.
+  page.effect_list()->clearSelection();
+  page.run_command(EffectPage::kTransitionToAll);
+  page.run_command(EffectPage::kTransitionToSelected);
+  EXPECT_EQ(effect(0).transition().type(), TransitionType::kAlpha);
+  EXPECT_EQ(effect(1).transition().type(), TransitionType::kWipe);
+}
+
+TEST(RandomPreviewEntry, PlaysEntriesOneToEighteenTheLastFromTwoQuotients) {
+  std::map<int, int> values_per_entry;
+  for (int value = 0; value <= 32767; ++value)
+    ++values_per_entry[random_preview_entry(value)];
+  ASSERT_EQ(values_per_entry.size(), 18u);
+  EXPECT_EQ(values_per_entry.begin()->first, 1);
+  EXPECT_EQ(values_per_entry.rbegin()->first, 18);
+  for (int entry = 1; entry < 18; ++entry)
+    EXPECT_EQ(values_per_entry[entry], 1820) << entry;
+  // Quotients 17 and 18 both give 18; quotient 18 is only reached by the top 8.
+  EXPECT_EQ(values_per_entry[18], 1820 + 8);
+  EXPECT_EQ(random_preview_entry(32759), 18);
+  EXPECT_EQ(random_preview_entry(32760), 18);
+}
+
+TEST_F(EffectPageTest, CustomEditsTheChosenTemplateWhichLaterAppliesUse) {
+  page.run_command(EffectPage::kCustomTransition);
+  ASSERT_EQ(prompt.shown.size(), 1u);
+  EXPECT_EQ(prompt.shown[0].text, "No select Transtion Effect in list!");
+  EXPECT_EQ(prompt.shown[0].buttons, PromptButtons::kOk);
+  EXPECT_EQ(transition_dialogs.opened, 0);
+
+  select_entry(kWipeEntry);
+  page.run_command(EffectPage::kCustomTransition);
+  EXPECT_EQ(transition_dialogs.opened, 1);
+  EXPECT_EQ(project->effect_set.template_at(kWipeEntry)->values(), transition_dialogs.wipe);
+
+  page.run_command(EffectPage::kTransitionToAll);
+  for (int photo = 0; photo < 3; ++photo) {
+    EXPECT_EQ(effect(photo).transition().type(), TransitionType::kWipe);
+    EXPECT_EQ(effect(photo).transition().values(), transition_dialogs.wipe);
+  }
+  page.preview_entry(kWipeEntry);
+  EXPECT_EQ(page.preview_record().transition, project->effect_set.template_at(kWipeEntry));
+  page.preview()->stop();
+}
+
+TEST_F(EffectPageTest, ListPreviewsWithTheCombosAndDragsTheEntryIndex) {
+  const EffectList& list = *page.effect_list();
+  ASSERT_EQ(list.count(), 19);
+  EXPECT_EQ(list.item(0)->text(), "Random");
+  EXPECT_EQ(list.item(kWipeEntry)->text(), "Wipe");
+  std::unique_ptr<QMimeData> data(list.model()->mimeData({list.model()->index(kWipeEntry, 0)}));
+  EXPECT_EQ(decode_transition_drag(data->data(kTransitionEffectMimeType)), kWipeEntry);
+
+  page.combo(EffectPage::kDurationCombo)->setCurrentIndex(0);
+  page.combo(EffectPage::kTransitionDurationCombo)->setCurrentIndex(1);
+  page.preview_entry(0);
+  const TransitionPreviewRequest& record = page.preview_record();
+  EXPECT_EQ(record.display_seconds, 1);
+  EXPECT_EQ(record.transition_seconds, 1);
+  EXPECT_EQ(record.image_effect, static_cast<int>(ImageEffect::kNone));
+  EXPECT_EQ(record.from_path, home.path() / "menu_pic" / "0.jpg");
+  ASSERT_NE(record.transition, nullptr);
+  EXPECT_NE(record.transition->type(), TransitionType::kRandom);
+  page.preview()->stop();
+
+  // After the settings the preview stops and takes the TV system.
+  EffectPage& shown = *window->effect_page();
+  shown.preview_entry(kAlphaEntry);
+  project->default_setting.tv_system = 1 - shown.preview_record().tv_standard;
+  post_message(window.get(), UiMessage::kSettingsSaved);
+  process_events();
+  EXPECT_FALSE(shown.preview()->running());
+  EXPECT_EQ(shown.preview_record().tv_standard, project->default_setting.tv_system);
+}
+
+}  // namespace
+}  // namespace pictavo::test
