@@ -9,6 +9,7 @@
 #include <set>
 #include <system_error>
 
+#include "base/free_name.h"
 #include "device/psp_detection.h"
 #include "device/psp_video_kind.h"
 
@@ -50,12 +51,9 @@ Result<CopyStep> source_step(const fs::path& source) {
 }
 
 // `name` in `folder`, or "stem (2).ext", "stem (3).ext"... when it is taken.
-fs::path free_name(const fs::path& folder, const fs::path& name, TakenNames& names) {
-  fs::path target = folder / name;
-  for (int n = 2; names.taken(target); ++n) {
-    target = folder /
-             (name.stem().string() + " (" + std::to_string(n) + ")" + name.extension().string());
-  }
+fs::path take_free_name(const fs::path& folder, const fs::path& name, TakenNames& names) {
+  const fs::path target =
+      free_name(folder / name, [&names](const fs::path& path) { return names.taken(path); });
   names.take(target);
   return target;
 }
@@ -64,7 +62,7 @@ Status add_kept_name(const fs::path& source, const fs::path& folder, TakenNames&
                      std::vector<CopyStep>& steps) {
   Result<CopyStep> step = source_step(source);
   if (!step) return Failure{step.reason()};
-  step->target = free_name(folder, source.filename(), names);
+  step->target = take_free_name(folder, source.filename(), names);
   steps.push_back(*step);
   return {};
 }
