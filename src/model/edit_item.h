@@ -11,6 +11,9 @@ namespace pictavo {
 // A text drawn into the picture. Position and size are in picture pixels.
 struct TextOverlay {
   static constexpr std::size_t kMaxFontNameCharacters = 31;
+  // The editor's new texts, and any text whose stored font says nothing.
+  static constexpr int kDefaultFontHeight = 16;
+  static constexpr int kDefaultFontWeight = 400;
 
   std::string text;
   int x = 0;
@@ -82,6 +85,11 @@ using EditItem = std::variant<TextOverlay, PictureOverlay, CropArea, RotateLeft9
 
 inline EditKind edit_kind(const EditItem& item) {
   return static_cast<EditKind>(item.index());
+}
+
+// Texts and decorations are laid over the picture; every other edit changes it.
+inline bool is_overlay(const EditItem& item) {
+  return edit_kind(item) == EditKind::kText || edit_kind(item) == EditKind::kImage;
 }
 
 // The element that stores an edit of the kind: "Text", "Image", "Crop",

@@ -21,9 +21,6 @@
 namespace pictavo {
 namespace {
 
-// The editor's defaults for a text whose stored font says nothing.
-constexpr int kDefaultFontHeight = 16;
-constexpr int kDefaultFontWeight = 400;
 // Beyond these the adjustments look the same; the bounds keep stored values from
 // overflowing the arithmetic.
 constexpr int kMaxAdjustment = 1000;
@@ -60,10 +57,10 @@ class EditApplier {
     TextStyle style;
     if (!text.font_name.empty()) style.font_name = text.font_name;
     const long long height =
-        text.font_height != 0 ? std::llabs(text.font_height) : kDefaultFontHeight;
+        text.font_height != 0 ? std::llabs(text.font_height) : TextOverlay::kDefaultFontHeight;
     style.height =
         std::clamp(pixels(static_cast<int>(std::min<long long>(height, INT_MAX))), 1, reach());
-    style.weight = text.font_weight > 0 ? text.font_weight : kDefaultFontWeight;
+    style.weight = text.font_weight > 0 ? text.font_weight : TextOverlay::kDefaultFontWeight;
     style.italic = text.italic != 0;
     style.colour = rgb_quad_from_colour_value(text.font_color);
     return draw_text(picture_, text.text, style, position(text.x), position(text.y));
@@ -98,10 +95,6 @@ class EditApplier {
   double scale_;
   const std::filesystem::path& decorations_;
 };
-
-bool is_overlay(const EditItem& edit) {
-  return std::holds_alternative<TextOverlay>(edit) || std::holds_alternative<PictureOverlay>(edit);
-}
 
 }  // namespace
 
@@ -172,12 +165,14 @@ Status apply_photo_edits(Image& picture, const PhotoItem& photo,
 }
 
 Status prepare_edited_photo(PhotoItem& photo, const std::filesystem::path& working_folder,
-                            const std::filesystem::path& decorations) {
+                            const std::filesystem::path& decorations, const TakenPicture& taken) {
   if (photo.edits.empty() && !has_adjustments(photo)) {
     photo.prepared_path = photo.source_path;
     return {};
   }
   if (!is_plain_file_name(photo.file_name)) return Failure{"the photo has no file name"};
+  const std::filesystem::path target = edited_picture_path(photo, working_folder, taken);
+  if (same_file(target, photo.source_path)) return Failure{"the photo's own file is in the way"};
   Result<Image> picture = load_image(photo.source_path, image_type_of(photo.source_path));
   if (!picture) return Failure{picture.reason()};
   const Status applied = apply_photo_edits(*picture, photo, decorations);
@@ -185,7 +180,6 @@ Status prepare_edited_photo(PhotoItem& photo, const std::filesystem::path& worki
   if (!picture->expand_to_colour() || !picture->lay_over(rgb(0, 0, 0))) {
     return Failure{"not enough memory for the edited picture"};
   }
-  const std::filesystem::path target = edited_picture_path(photo, working_folder);
   std::error_code ignored;
   std::filesystem::create_directories(target.parent_path(), ignored);
   const Status saved = save_image(*picture, target, ImageFormat::kBmp);

@@ -7,6 +7,7 @@
 #include "base/result.h"
 #include "image/image.h"
 #include "model/photo_item.h"
+#include "model/photo_preparation.h"
 
 // Making a photo's edited picture from its edit list.
 //
@@ -70,10 +71,12 @@ Status apply_photo_edits(Image& picture, const PhotoItem& photo,
 
 // Makes the photo's edited picture: its source with every edit applied, written as
 // a 24-bit BMP (translucent pixels laid over black, as the renderers show them)
-// to edited_picture_path, which becomes the photo's prepared picture. A photo
-// without edits and adjustments is rendered from its source again. On failure the
-// photo and its prepared picture stay as they were.
+// to edited_picture_path, which becomes the photo's prepared picture; a file that
+// `taken` names is never written. A photo without edits and adjustments is
+// rendered from its source again. On failure (also when the edited picture would
+// replace the user's own file) the photo and its prepared picture stay as they
+// were.
 Status prepare_edited_photo(PhotoItem& photo, const std::filesystem::path& working_folder,
-                            const std::filesystem::path& decorations);
+                            const std::filesystem::path& decorations, const TakenPicture& taken);
 
 }  // namespace pictavo

@@ -6,11 +6,13 @@
 #include <system_error>
 
 #include "base/atomic_file.h"
+#include "base/free_name.h"
 #include "image/image_file.h"
 #include "image/image_format.h"
 #include "image/image_limits.h"
 #include "image/small_pictures.h"
 #include "image/transform.h"
+#include "model/project.h"
 #include "model/unsaved_changes.h"
 
 namespace pictavo {
@@ -20,22 +22,34 @@ namespace {
 // forth a few times does not visibly wear it.
 constexpr int kRotatedJpegQuality = 90;
 
-bool same_file(const std::filesystem::path& a, const std::filesystem::path& b) {
-  std::error_code error;
-  return std::filesystem::equivalent(a, b, error) || a.lexically_normal() == b.lexically_normal();
-}
-
 // The phone formats have no writer here: their turned copies are JPEG, which the
 // readers recognise whatever the name says.
 ImageFormat turned_copy_format(ImageFormat stored) {
   return stored == ImageFormat::kHeif || stored == ImageFormat::kWebp ? ImageFormat::kJpeg : stored;
 }
 
+// The photo's copy named `name` in the temp folder: the copy of that form it has
+// (same extension) unless another photo took it, else the first free variant.
+std::filesystem::path prepared_copy_path(const PhotoItem& photo,
+                                         const std::filesystem::path& working_folder,
+                                         const std::string& name, const TakenPicture& taken) {
+  const auto is_taken = [&taken](const std::filesystem::path& path) {
+    return taken && taken(path);
+  };
+  const std::filesystem::path wanted = working_folder / "temp" / name;
+  const std::filesystem::path& current = photo.prepared_path;
+  if (current != photo.source_path && same_file(current.parent_path(), wanted.parent_path()) &&
+      current.extension() == wanted.extension() && !is_taken(current)) {
+    return current;
+  }
+  return free_name(wanted, is_taken);
+}
+
 int rotate_prepared(PhotoItem& photo, const std::filesystem::path& working_folder,
-                    bool (*turn)(Image&)) {
+                    const TakenPicture& taken, bool (*turn)(Image&)) {
   const ImageFormat named = image_type_of(photo.prepared_path);
   if (named == ImageFormat::kUnknown || !is_plain_file_name(photo.file_name)) return -1;
-  const std::filesystem::path target = rotated_picture_path(photo, working_folder);
+  const std::filesystem::path target = rotated_picture_path(photo, working_folder, taken);
   if (same_file(target, photo.source_path)) return -1;
 
   Result<Image> picture = load_image(photo.prepared_path, named);
@@ -66,36 +80,60 @@ bool save_small_picture(const Result<Image>& made, int width, int height, RgbQua
 
 }  // namespace
 
+bool same_file(const std::filesystem::path& a, const std::filesystem::path& b) {
+  std::error_code error;
+  return std::filesystem::equivalent(a, b, error) || a.lexically_normal() == b.lexically_normal();
+}
+
+TakenPicture pictures_of_other_photos(const Project& project, const PhotoItem& photo) {
+  return [&project, &photo](const std::filesystem::path& path) {
+    const std::filesystem::path plain = path.lexically_normal();
+    for (const auto& slideshow : project.slideshows) {
+      for (const auto& other : slideshow->photos) {
+        if (other.get() != &photo && (other->source_path.lexically_normal() == plain ||
+                                      other->prepared_path.lexically_normal() == plain)) {
+          return true;
+        }
+      }
+    }
+    return false;
+  };
+}
+
 bool is_plain_file_name(const std::string& name) {
   return !name.empty() && name != "." && name != ".." &&
          std::filesystem::path(name).filename() == name;
 }
 
 std::filesystem::path rotated_picture_path(const PhotoItem& photo,
-                                           const std::filesystem::path& working_folder) {
-  return working_folder / "temp" / photo.file_name;
+                                           const std::filesystem::path& working_folder,
+                                           const TakenPicture& taken) {
+  return prepared_copy_path(photo, working_folder, photo.file_name, taken);
 }
 
 std::filesystem::path edited_picture_path(const PhotoItem& photo,
-                                          const std::filesystem::path& working_folder) {
-  return working_folder / "temp" / (photo.file_name + ".bmp");
+                                          const std::filesystem::path& working_folder,
+                                          const TakenPicture& taken) {
+  return prepared_copy_path(photo, working_folder, photo.file_name + ".bmp", taken);
 }
 
-int rotate_prepared_left(PhotoItem& photo, const std::filesystem::path& working_folder) {
-  return rotate_prepared(photo, working_folder, rotate_left);
+int rotate_prepared_left(PhotoItem& photo, const std::filesystem::path& working_folder,
+                         const TakenPicture& taken) {
+  return rotate_prepared(photo, working_folder, taken, rotate_left);
 }
 
-int rotate_prepared_right(PhotoItem& photo, const std::filesystem::path& working_folder) {
-  return rotate_prepared(photo, working_folder, rotate_right);
+int rotate_prepared_right(PhotoItem& photo, const std::filesystem::path& working_folder,
+                          const TakenPicture& taken) {
+  return rotate_prepared(photo, working_folder, taken, rotate_right);
 }
 
 int quarter_turn_photo(PhotoItem& photo, QuarterTurn turn,
-                       const std::filesystem::path& working_folder) {
+                       const std::filesystem::path& working_folder, const TakenPicture& taken) {
   if (turn == QuarterTurn::kLeft) {
-    if (rotate_prepared_left(photo, working_folder) != 0) return -1;
+    if (rotate_prepared_left(photo, working_folder, taken) != 0) return -1;
     photo.append_edit(RotateLeft90{});
   } else {
-    if (rotate_prepared_right(photo, working_folder) != 0) return -1;
+    if (rotate_prepared_right(photo, working_folder, taken) != 0) return -1;
     photo.append_edit(RotateRight90{});
   }
   photo.thumbnail.reset();

@@ -8,14 +8,13 @@
 #include <algorithm>
 
 #include "image/rgb_quad.h"
+#include "model/photo_edits.h"
 
 namespace pictavo {
 namespace {
 
 constexpr int kMinTextHeight = 4;
 constexpr int kMaxTextHeight = 1000;
-constexpr int kDefaultTextHeight = 16;
-constexpr int kDefaultWeight = 400;
 // Fonts chosen by points are taken at the screen's usual 96 pixels an inch.
 constexpr double kPixelsPerPoint = 96.0 / 72.0;
 
@@ -43,11 +42,11 @@ std::uint32_t colour_value_of(const QColor& colour) {
 
 QFont font_of(const TextOverlay& text) {
   QFont font(QString::fromStdString(text.font_name.empty() ? "Arial" : text.font_name));
-  font.setPixelSize(
-      std::clamp(text.font_height != 0 ? std::abs(text.font_height) : kDefaultTextHeight,
-                 kMinTextHeight, kMaxTextHeight));
-  font.setWeight(static_cast<QFont::Weight>(
-      std::clamp(text.font_weight > 0 ? text.font_weight : kDefaultWeight, 1, 1000)));
+  font.setPixelSize(std::clamp(
+      text.font_height != 0 ? std::abs(text.font_height) : TextOverlay::kDefaultFontHeight,
+      kMinTextHeight, kMaxTextHeight));
+  font.setWeight(static_cast<QFont::Weight>(std::clamp(
+      text.font_weight > 0 ? text.font_weight : TextOverlay::kDefaultFontWeight, 1, 1000)));
   font.setItalic(text.italic != 0);
   return font;
 }
@@ -67,7 +66,12 @@ CanvasOverlay::CanvasOverlay(TextOverlay text) : record_(std::move(text)) {
 }
 
 CanvasOverlay::CanvasOverlay(PictureOverlay decoration, QImage picture)
-    : record_(std::move(decoration)), picture_(std::move(picture)) {}
+    : picture_(std::move(picture)) {
+  // A record without a size is burned in at the decoration size; it shows so too.
+  if (decoration.cx <= 0) decoration.cx = kDecorationSize;
+  if (decoration.cy <= 0) decoration.cy = kDecorationSize;
+  record_ = std::move(decoration);
+}
 
 EditItem CanvasOverlay::record() const {
   if (const TextOverlay* text = this->text())

@@ -339,13 +339,14 @@ void OrganizePhotoPage::rotate_pictures(QuarterTurn turn) {
   bool all_turned = true;
   for (const int index : chosen) {
     PhotoItem& photo = *slideshow->photos.at(static_cast<std::size_t>(index));
-    if (quarter_turn_photo(photo, turn, project_.preferences.working_folder) != 0) {
+    if (quarter_turn_photo(photo, turn, project_.preferences.working_folder,
+                           pictures_of_other_photos(project_, photo)) != 0) {
       all_turned = false;
       continue;
     }
     if (!detail_mode_) thumbnails_->refresh_item(index);
     // The cover picture shows the photo as it is now.
-    if (index == slideshow->cover_index) slideshow->set_cover(index);
+    if (slideshow->cover_photo() == &photo) slideshow->set_cover(index);
   }
   // Only a turn that happened is reported as done.
   if (detail_mode_ && turn == QuarterTurn::kLeft && all_turned)
@@ -358,6 +359,9 @@ void OrganizePhotoPage::edit_picture() {
   if (project_.current() == nullptr || chosen.empty()) return;
   PictureEditorDialog editor(project_, *std::min_element(chosen.begin(), chosen.end()), dialogs_,
                              main_window_);
+  // A thumbnail made from a picture before the editor saved a new one must not
+  // arrive after it; the slideshow is shown anew afterwards.
+  thumbnails_->stop_loading();
   editor.exec();
   show_current_slideshow();
 }

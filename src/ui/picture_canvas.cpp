@@ -17,10 +17,6 @@ namespace {
 constexpr int kHandle = CropFrame::kHandleSize;
 constexpr char kNewText[] = "Insert text here!";
 
-bool is_overlay(const EditItem& edit) {
-  return std::holds_alternative<TextOverlay>(edit) || std::holds_alternative<PictureOverlay>(edit);
-}
-
 QImage decoration_picture(const std::filesystem::path& file) {
   const Result<Image> picture = load_image(file, image_type_of(file));
   return picture ? qimage_of(*picture) : QImage();
@@ -162,8 +158,8 @@ void PictureCanvas::add_text() {
   TextOverlay text;
   text.text = kNewText;
   text.set_font_name("Arial");
-  text.font_height = 16;
-  text.font_weight = 400;
+  text.font_height = TextOverlay::kDefaultFontHeight;
+  text.font_weight = TextOverlay::kDefaultFontWeight;
   add_overlay(CanvasOverlay(std::move(text)));
 }
 
@@ -319,8 +315,8 @@ void PictureCanvas::mouseMoveEvent(QMouseEvent* event) {
       break;
     case Drag::kOverlay: {
       CanvasOverlay& overlay = overlays_[static_cast<std::size_t>(selected_)];
-      // The overlay's corner stays on the picture, where it can be taken again.
-      if (!QRect(QPoint(0, 0), picture_size()).contains(overlay.box().topLeft() + step)) break;
+      // Part of the overlay stays on the picture, where it can be taken again.
+      if (!QRect(QPoint(0, 0), picture_size()).intersects(overlay.box().translated(step))) break;
       overlay.move_by(step);
       emit edited();
       break;

@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cctype>
-#include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
+#include "image/image_format.h"
 #include "image/small_pictures.h"
 #include "ui/path_text.h"
 #include "ui/picture_canvas.h"
@@ -21,20 +21,14 @@ namespace {
 
 constexpr const char* kCategories[] = {"Animal", "Dress", "Face", "Mark", "Other"};
 
-bool is_png(const std::filesystem::path& file) {
-  std::string extension = file.extension().string();
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return extension == ".png";
-}
-
-// The category's PNG pictures in name order.
+// The category's picture files in name order.
 std::vector<std::filesystem::path> pictures_in(const std::filesystem::path& folder) {
   std::vector<std::filesystem::path> files;
   std::error_code error;
   for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
        it.increment(error)) {
-    if (it->is_regular_file(error) && is_png(it->path())) files.push_back(it->path());
+    if (it->is_regular_file(error) && image_type_of(it->path()) != ImageFormat::kUnknown)
+      files.push_back(it->path());
   }
   std::sort(files.begin(), files.end());
   return files;

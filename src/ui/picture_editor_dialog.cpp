@@ -13,6 +13,7 @@
 #include "ui/picture_decoration_page.h"
 #include "ui/picture_text_page.h"
 #include "ui/picture_transform_page.h"
+#include "ui/wait_cursor.h"
 
 namespace pictavo {
 namespace {
@@ -102,13 +103,20 @@ bool PictureEditorDialog::save() {
   };
   swap_into_photo();
   const std::filesystem::path& working = project_.preferences.working_folder;
-  if (!prepare_edited_photo(photo, working, decorations_folder(project_))) {
+  const TakenPicture taken = pictures_of_other_photos(project_, photo);
+  const bool prepared = [&] {
+    // Replaying the edits on the full-size photo takes a while.
+    const WaitCursor waiting;
+    return static_cast<bool>(
+        prepare_edited_photo(photo, working, decorations_folder(project_), taken));
+  }();
+  if (!prepared) {
     swap_into_photo();  // the photo stays as it was
-    show_message("Can not save file " + edited_picture_path(photo, working).string());
+    show_message("Can not save file " + edited_picture_path(photo, working, taken).string());
     return false;
   }
   photo.thumbnail.reset();
-  if (photo_index_ == slideshow_.cover_index) slideshow_.set_cover(photo_index_);
+  if (slideshow_.cover_photo() == &photo) slideshow_.set_cover(photo_index_);
   project_.modified = true;
   mark_unsaved();
   modified_ = false;

@@ -70,7 +70,9 @@ QPushButton* PictureTextPage::button(Control id) const {
 
 void PictureTextPage::show_selected() {
   const TextOverlay* text = canvas_.selected_text();
-  for (const Control id : {kDelete, kFont, kColour})
+  // Delete removes whatever is selected, a decoration too.
+  button(kDelete)->setEnabled(canvas_.selected() >= 0);
+  for (const Control id : {kFont, kColour})
     button(id)->setEnabled(text != nullptr);
   text_->setEnabled(text != nullptr);
   const QSignalBlocker quiet(text_);

@@ -11,6 +11,7 @@
 
 #include "image/small_pictures.h"
 #include "model/slideshow.h"
+#include "ui/qt_image.h"
 #include "ui/thumbnail_delegate.h"
 #include "ui/thumbnail_drag_data.h"
 #include "ui/thumbnail_model.h"
@@ -316,9 +317,7 @@ void ThumbnailList::make_placeholder() {
     model_->set_placeholder(grey);
     return;
   }
-  model_->set_placeholder(QImage(picture->data(), picture->width(), picture->height(),
-                                 static_cast<qsizetype>(picture->stride()), QImage::Format_RGB32)
-                              .copy());
+  model_->set_placeholder(qimage_of(*picture));
 }
 
 void ThumbnailList::set_drop_mark(int row) {

@@ -152,7 +152,7 @@ TEST_F(PhotoEdits, PreparingWritesTheEditedBmpAndPointsThePhotoAtIt) {
   }
   ASSERT_TRUE(save_image(source, photo_.source_path, ImageFormat::kPng));
   photo_.append_edit(RotateRight90{});
-  ASSERT_TRUE(prepare_edited_photo(photo_, working_, decorations_));
+  ASSERT_TRUE(prepare_edited_photo(photo_, working_, decorations_, {}));
   EXPECT_EQ(photo_.prepared_path, working_ / "temp" / "photo.png.bmp");
   const Image prepared = load(photo_.prepared_path);
   EXPECT_EQ(prepared.origin().format, ImageFormat::kBmp);
@@ -164,7 +164,7 @@ TEST_F(PhotoEdits, PreparingWritesTheEditedBmpAndPointsThePhotoAtIt) {
 
   // Without edits the photo is rendered from its own file again.
   photo_.edits.clear();
-  ASSERT_TRUE(prepare_edited_photo(photo_, working_, decorations_));
+  ASSERT_TRUE(prepare_edited_photo(photo_, working_, decorations_, {}));
   EXPECT_EQ(photo_.prepared_path, photo_.source_path);
 }
 
@@ -172,13 +172,13 @@ TEST_F(PhotoEdits, AFailedPreparationKeepsThePreparedPicture) {
   ASSERT_TRUE(save_image(filled_image(20, 10, kRed), photo_.source_path, ImageFormat::kPng));
   photo_.prepared_path = working_ / "temp" / "photo.png";
   photo_.append_edit(CropArea{50, 50, 60, 60});
-  EXPECT_FALSE(prepare_edited_photo(photo_, working_, decorations_));
+  EXPECT_FALSE(prepare_edited_photo(photo_, working_, decorations_, {}));
   EXPECT_EQ(photo_.prepared_path, working_ / "temp" / "photo.png");
-  EXPECT_FALSE(std::filesystem::exists(edited_picture_path(photo_, working_)));
+  EXPECT_FALSE(std::filesystem::exists(edited_picture_path(photo_, working_, {})));
 
   PhotoItem missing(root_ / "gone.jpg", PhotoSetting{});
   missing.contrast = 10;
-  EXPECT_FALSE(prepare_edited_photo(missing, working_, decorations_));
+  EXPECT_FALSE(prepare_edited_photo(missing, working_, decorations_, {}));
   EXPECT_EQ(missing.prepared_path, missing.source_path);
 }
 

@@ -55,8 +55,8 @@ class PhotoPreparation : public ::testing::Test {
 TEST_F(PhotoPreparation, PreparedPicturesLiveInTheTempFolderUnderTheFileName) {
   const PhotoItem beach("/photos/beach.jpg", PhotoSetting{});
   EXPECT_EQ(beach.prepared_path, beach.source_path);
-  EXPECT_EQ(rotated_picture_path(beach, "/w/Project_3"), "/w/Project_3/temp/beach.jpg");
-  EXPECT_EQ(edited_picture_path(beach, "/w/Project_3"), "/w/Project_3/temp/beach.jpg.bmp");
+  EXPECT_EQ(rotated_picture_path(beach, "/w/Project_3", {}), "/w/Project_3/temp/beach.jpg");
+  EXPECT_EQ(edited_picture_path(beach, "/w/Project_3", {}), "/w/Project_3/temp/beach.jpg.bmp");
 
   EXPECT_TRUE(is_plain_file_name("beach.jpg"));
   EXPECT_FALSE(is_plain_file_name(""));
@@ -68,7 +68,7 @@ TEST_F(PhotoPreparation, QuickRotationsWriteACopyInThePhotosOwnType) {
   PhotoItem item = photo("pattern.png", pattern_image());
   const std::string original = test::read_file(item.source_path);
 
-  ASSERT_EQ(rotate_prepared_left(item, working_), 0);
+  ASSERT_EQ(rotate_prepared_left(item, working_, {}), 0);
   EXPECT_EQ(item.prepared_path, working_ / "temp" / "pattern.png");
   Image turned = load(item.prepared_path);
   EXPECT_EQ(turned.origin().format, ImageFormat::kPng);
@@ -77,7 +77,7 @@ TEST_F(PhotoPreparation, QuickRotationsWriteACopyInThePhotosOwnType) {
   EXPECT_EQ(turned.pixel(0, 0), pattern_colour(test::kPatternWidth - 1, 0));  // top-right came left
 
   // Back again, into the same file: the starting orientation, pixel for pixel.
-  ASSERT_EQ(rotate_prepared_right(item, working_), 0);
+  ASSERT_EQ(rotate_prepared_right(item, working_, {}), 0);
   EXPECT_EQ(item.prepared_path, working_ / "temp" / "pattern.png");
   EXPECT_TRUE(test::pixels_match(load(item.prepared_path), pattern_colour));
   EXPECT_EQ(entries(working_ / "temp"), std::vector<std::string>{"pattern.png"});
@@ -87,7 +87,7 @@ TEST_F(PhotoPreparation, QuickRotationsWriteACopyInThePhotosOwnType) {
 
 TEST_F(PhotoPreparation, TheExtensionIsReadWhateverItsCase) {
   PhotoItem item = photo("CAMERA.JPEG", filled_image(40, 20, rgb(200, 120, 40)));
-  ASSERT_EQ(rotate_prepared_right(item, working_), 0);
+  ASSERT_EQ(rotate_prepared_right(item, working_, {}), 0);
   const Image turned = load(item.prepared_path);
   EXPECT_EQ(turned.origin().format, ImageFormat::kJpeg);
   EXPECT_EQ(turned.width(), 20);
@@ -98,7 +98,7 @@ TEST_F(PhotoPreparation, PhonePhotosTurnIntoJpegCopies) {
   for (const char* name : {"gradient.heic", "gradient.webp"}) {
     SCOPED_TRACE(name);
     PhotoItem item(test::valid_picture(name), PhotoSetting{});
-    ASSERT_EQ(rotate_prepared_right(item, working_), 0);
+    ASSERT_EQ(rotate_prepared_right(item, working_, {}), 0);
     EXPECT_EQ(item.prepared_path, working_ / "temp" / name);
     const Image turned = load(item.prepared_path);
     EXPECT_EQ(turned.origin().format, ImageFormat::kJpeg);
@@ -118,8 +118,8 @@ TEST_F(PhotoPreparation, AFailedRotationChangesNothing) {
   for (PhotoItem& item : refused) {
     SCOPED_TRACE(item.file_name);
     const PhotoItem before = item;
-    EXPECT_EQ(rotate_prepared_left(item, working_), -1);
-    EXPECT_EQ(rotate_prepared_right(item, working_), -1);
+    EXPECT_EQ(rotate_prepared_left(item, working_, {}), -1);
+    EXPECT_EQ(rotate_prepared_right(item, working_, {}), -1);
     EXPECT_EQ(item.prepared_path, before.prepared_path);
     EXPECT_TRUE(entries(working_ / "temp").empty());
   }
@@ -130,8 +130,8 @@ TEST_F(PhotoPreparation, AQuarterTurnRecordsItsEditOnlyWhenThePictureTurned) {
   item.thumbnail = Thumbnail{};
   const std::string original = test::read_file(item.source_path);
   clear_unsaved();
-  ASSERT_EQ(quarter_turn_photo(item, QuarterTurn::kLeft, working_), 0);
-  ASSERT_EQ(quarter_turn_photo(item, QuarterTurn::kRight, working_), 0);
+  ASSERT_EQ(quarter_turn_photo(item, QuarterTurn::kLeft, working_, {}), 0);
+  ASSERT_EQ(quarter_turn_photo(item, QuarterTurn::kRight, working_, {}), 0);
   ASSERT_EQ(item.edits.size(), 2U);
   EXPECT_EQ(edit_kind(item.edits[0]), EditKind::kRotateLeft90);
   EXPECT_EQ(edit_kind(item.edits[1]), EditKind::kRotateRight90);
@@ -141,7 +141,7 @@ TEST_F(PhotoPreparation, AQuarterTurnRecordsItsEditOnlyWhenThePictureTurned) {
   EXPECT_EQ(test::read_file(item.source_path), original);
 
   PhotoItem drawing(test::valid_picture("drawing.wmf"), PhotoSetting{});
-  EXPECT_EQ(quarter_turn_photo(drawing, QuarterTurn::kRight, working_), -1);
+  EXPECT_EQ(quarter_turn_photo(drawing, QuarterTurn::kRight, working_, {}), -1);
   EXPECT_TRUE(drawing.edits.empty());
 }
 
@@ -151,7 +151,7 @@ TEST_F(PhotoPreparation, ARotationNeverReplacesTheUsersOwnFile) {
   ASSERT_TRUE(save_image(pattern_image(), inside, ImageFormat::kPng));
   const std::string original = test::read_file(inside);
   PhotoItem item(inside, PhotoSetting{});
-  EXPECT_EQ(rotate_prepared_left(item, working_), -1);
+  EXPECT_EQ(rotate_prepared_left(item, working_, {}), -1);
   EXPECT_EQ(item.prepared_path, inside);
   EXPECT_EQ(test::read_file(inside), original);
 }
@@ -171,7 +171,7 @@ TEST_F(PhotoPreparation, CoverPictureIsAn80By60BmpOfThePreparedPicture) {
   EXPECT_EQ(picture.pixel(40, 45), rgb(255, 255, 255));
 
   // The cover follows the prepared picture, not the source.
-  ASSERT_EQ(rotate_prepared_left(item, working_), 0);
+  ASSERT_EQ(rotate_prepared_left(item, working_, {}), 0);
   ASSERT_TRUE(write_cover_picture(item, cover));
   picture = load(cover);
   EXPECT_EQ(picture.pixel(40, 0), rgb(10, 90, 200));  // 22 × 60 at x 28

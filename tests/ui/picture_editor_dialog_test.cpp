@@ -210,8 +210,11 @@ TEST_F(PictureEditorTest, TextsDecorationsAndAdjustmentsAreSavedAndComeBackMovab
   images.button(PictureDecorationPage::kAdd)->click();
   drag(canvas, {330, 240}, {130, 140});
   drag(canvas, {159, 169}, {179, 189});
-
+  // The text page's Delete removes a decoration too; its font is a text's only.
   PictureTextPage& texts = *editor->findChild<PictureTextPage*>();
+  EXPECT_TRUE(texts.button(PictureTextPage::kDelete)->isEnabled());
+  EXPECT_FALSE(texts.button(PictureTextPage::kFont)->isEnabled());
+
   texts.button(PictureTextPage::kAdd)->click();
   EXPECT_EQ(texts.text_edit()->toPlainText(), "Insert text here!");
   texts.text_edit()->setPlainText(QStringLiteral("Hello"));
@@ -259,6 +262,62 @@ TEST_F(PictureEditorTest, TextsDecorationsAndAdjustmentsAreSavedAndComeBackMovab
   EXPECT_EQ(editor->canvas()->overlays().size(), 2u);
   EXPECT_EQ(editor->canvas()->edit_records(), saved.edits);
   EXPECT_EQ(adjust_of(*editor).brightness()->value(), 43);
+
+  // A stored decoration without a size shows at the size it is burned in at.
+  photo_at(0).edits = {EditItem(PictureOverlay{"b.png", 10, 20, 0, 0})};
+  editor = open_editor(0);
+  ASSERT_EQ(editor->canvas()->overlays().size(), 1u);
+  EXPECT_EQ(editor->canvas()->overlays()[0].box(), QRect(10, 20, 60, 60));
+}
+
+TEST_F(PictureEditorTest, ATextWiderThanASmallPictureStillMoves) {
+  add_slideshow({photo("a.png", 64, 48)});
+  auto editor = open_editor(0);
+  PictureCanvas& canvas = *editor->canvas();
+  editor->findChild<PictureTextPage*>()->button(PictureTextPage::kAdd)->click();
+  const QRect box = canvas.overlays().back().box();
+  ASSERT_LT(box.left(), 0);
+  // The 64 × 48 picture stands at (298, 216) in the editing area.
+  drag(canvas, {298 + 32, 216 + 24}, {298 + 37, 216 + 27});
+  EXPECT_EQ(canvas.overlays().back().box(), box.translated(5, 3));
+}
+
+TEST_F(PictureEditorTest, PhotosOfTheSameNameKeepPreparedPicturesOfTheirOwn) {
+  // a.png from two cards: red from the first, blue from the second.
+  std::filesystem::create_directories(files / "one");
+  std::filesystem::create_directories(files / "two");
+  const RgbQuad red = rgb(200, 0, 0), blue = rgb(0, 0, 200);
+  add_slideshow({write_quartered_photo(files / "one" / "a.png", 64, 48, red, red),
+                 write_quartered_photo(files / "two" / "a.png", 64, 48, blue, blue)});
+  const std::filesystem::path temp = project->preferences.working_folder / "temp";
+  OrganizePhotoPage& page = *window->organize_page();
+  page.thumbnail_list()->selectAll();
+  page.run_command(OrganizePhotoPage::kRotateRight);
+  EXPECT_EQ(photo_at(0).prepared_path, temp / "a.png");
+  EXPECT_EQ(photo_at(1).prepared_path, temp / "a (2).png");
+
+  auto editor = open_editor(0);
+  transform_button(*editor, PictureTransformPage::kMirror).click();
+  ASSERT_TRUE(editor->save());
+  editor->button(PictureEditorDialog::kNext)->click();
+  transform_button(*editor, PictureTransformPage::kMirror).click();
+  // A stored cover index past the end stands for the last photo.
+  project->current()->cover_index = 9;
+  ASSERT_TRUE(editor->save());
+  EXPECT_EQ(photo_at(1).prepared_path, temp / "a.png (2).bmp");
+  const Result<Image> cover = load_image(project->current()->cover_path, ImageFormat::kBmp);
+  ASSERT_TRUE(cover);
+  EXPECT_GT(cover->pixel(40, 30).blue, 150);
+  // Edited again, a photo keeps its prepared picture's name.
+  editor->button(PictureEditorDialog::kPrevious)->click();
+  transform_button(*editor, PictureTransformPage::kUpsideDown).click();
+  ASSERT_TRUE(editor->save());
+  EXPECT_EQ(photo_at(0).prepared_path, temp / "a.png.bmp");
+  for (const auto& [index, colour] : {std::pair{0, red}, {1, blue}}) {
+    const Result<Image> prepared = load_image(photo_at(index).prepared_path, ImageFormat::kBmp);
+    ASSERT_TRUE(prepared);
+    EXPECT_EQ(prepared->pixel(0, 0), colour) << index;
+  }
 }
 
 TEST_F(PictureEditorTest, CancelDropsEditsButTheCloseBoxAndEscapeAsk) {
@@ -320,22 +379,28 @@ TEST_F(PictureEditorTest, APhotoThatDoesNotDecodeLeavesTheCanvasEmptyAndTheWayOn
                                  "This is the first Picture!", "This is the last Picture!"));
 }
 
-TEST_F(PictureEditorTest, TheOrganizePageOpensItOnTheFirstSelectedPhoto) {
-  add_slideshow({photo("a.png", 64, 48), photo("b.png", 64, 48), photo("c.png", 64, 48)});
+TEST_F(PictureEditorTest, TheOrganizePageOpensItOnTheFirstSelectedPhotoWithLoadingStopped) {
+  // Photos large enough that their thumbnails are still being made.
+  add_slideshow({photo("a.png"), photo("b.png"), photo("c.png")});
   OrganizePhotoPage& page = *window->organize_page();
   ThumbnailList& list = *page.thumbnail_list();
   list.clearSelection();
   for (const int row : {2, 1})
     list.selectionModel()->select(list.model()->index(row, 0), QItemSelectionModel::Select);
   int opened_on = -1;
-  QTimer::singleShot(0, [&opened_on] {
+  bool loading_meanwhile = true;
+  QTimer::singleShot(0, [&] {
     auto* editor = qobject_cast<PictureEditorDialog*>(QApplication::activeModalWidget());
     if (editor == nullptr) return;
     opened_on = editor->photo_index();
+    // A thumbnail of the picture before a save must not arrive after it.
+    loading_meanwhile = list.is_loading();
     editor->button(PictureEditorDialog::kCancel)->click();
   });
   page.button(OrganizePhotoPage::kEditPicture)->click();
   EXPECT_EQ(opened_on, 1);
+  EXPECT_FALSE(loading_meanwhile);
+  EXPECT_TRUE(list.is_loading());
 }
 
 TEST_F(PictureEditorTest, TheVideoShowsTheCropMadeInTheEditor) {
