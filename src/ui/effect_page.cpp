@@ -12,6 +12,7 @@
 #include "effects/transition_setting_dialogs.h"
 #include "model/project.h"
 #include "ui/effect_list.h"
+#include "ui/engine_text.h"
 #include "ui/image_line.h"
 #include "ui/preview_widget.h"
 #include "ui/project_tree.h"
@@ -56,10 +57,6 @@ constexpr std::array<ApplyButton, 4> kApplyButtons{{
      EffectPage::kTransitionDurationToSelected},
 }};
 
-QString text(std::string_view name) {
-  return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
-
 // A label that ends just before the control it names; the space before it lets
 // wider fonts than the program was laid out for show the whole text.
 void add_label(const char* label, QRect place, QWidget* parent) {
@@ -95,7 +92,7 @@ void EffectPage::build_controls() {
   add_label("Effet:", QRect(130, 17, 47, 22), this);
   auto* effect = new QComboBox(this);
   for (const std::string_view name : category_list())
-    effect->addItem(text(name));
+    effect->addItem(engine_text(name));
   effect->setCurrentIndex(
       std::clamp(static_cast<int>(defaults.category), 0, kImageEffectCategoryCount - 1));
   effect->setGeometry(180, 17, 120, 22);
