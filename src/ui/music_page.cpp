@@ -4,10 +4,7 @@
 #include <QFrame>
 #include <QPushButton>
 #include <QTimer>
-#include <algorithm>
 #include <array>
-#include <cctype>
-#include <string>
 
 #include "model/music_fit.h"
 #include "model/project.h"
@@ -61,14 +58,6 @@ void fit_text(QPushButton& button) {
   while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(button.text()) > room)
     font.setPointSizeF(font.pointSizeF() - 0.5);
   button.setFont(font);
-}
-
-// The types the music chooser offers, and WMA, which its files may still name.
-bool is_music_file(const std::filesystem::path& file) {
-  std::string extension = file.extension().string();
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return extension == ".mp3" || extension == ".mp2" || extension == ".wav" || extension == ".wma";
 }
 
 PromptMessage fit_message(MusicFitOutcome outcome) {
