@@ -152,7 +152,7 @@ void EffectPage::build_controls() {
   image_line_ = new ImageLine(project_, this);
   image_line_->move(215, 280);
   connect(image_line_, &ImageLine::preview_requested, this, &EffectPage::preview_photo);
-  connect(image_line_, &ImageLine::slideshow_edited, this, &EffectPage::photos_edited);
+  connect(image_line_, &ImageLine::slideshow_edited, this, &EffectPage::photos_changed);
 }
 
 void EffectPage::build_menus() {
@@ -186,8 +186,15 @@ void EffectPage::page_shown() {
 
 void EffectPage::project_replaced() {
   ProjectTreePage::project_replaced();
+  settings_changed();
+}
+
+void EffectPage::settings_changed() {
   preview_->stop();
   take_preview_settings();
+  // The settings may have given every photo new durations.
+  image_line_->update();
+  tree()->refresh_slideshow(-1);
 }
 
 void EffectPage::take_preview_settings() {
@@ -259,12 +266,6 @@ void EffectPage::customise_transition() {
   // given, and later applies and previews take the new values. The effect set is
   // stored with the preferences.
   project_.effect_set.template_at(entry)->open_setting_dialog(transition_dialogs_);
-}
-
-void EffectPage::photos_edited() {
-  // Warns when the estimate grows too large and tells the main window (1140).
-  project_.update_totals();
-  tree()->rebuild();
 }
 
 void EffectPage::preview_photo(int photo) {

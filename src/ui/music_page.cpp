@@ -145,6 +145,16 @@ void MusicPage::project_replaced() {
   ProjectTreePage::project_replaced();
 }
 
+void MusicPage::settings_changed() {
+  // A preview under way keeps drawing at the size it started with.
+  const PreviewSize size = preview_size(project_.preferences.aspect_ratio);
+  if (preview_->running() && preview_->size() != QSize(size.width, size.height))
+    run_command(kStopPreview);
+  place_preview();
+  // The settings may have given every photo new durations.
+  tree()->refresh_slideshow(-1);
+}
+
 void MusicPage::show_current_slideshow() {
   // The preview plays the slideshow chosen when it started; another one is now.
   if (preview_->running()) run_command(kStopPreview);
@@ -276,8 +286,7 @@ void MusicPage::fit_to_music() {
   if (fit.outcome != MusicFitOutcome::kFitted) project_.front_end.show(fit_message(fit.outcome));
   if (fit.outcome == MusicFitOutcome::kNoMusic) return;
   project_.modified = true;
-  project_.update_totals();
-  tree()->refresh_slideshow(project_.current_slideshow);
+  photos_changed();
 }
 
 void MusicPage::stop_playback() {
