@@ -241,6 +241,13 @@ int repetition_count(const MusicRequest& request) {
 
 int prepare_music(const MusicRequest& request, std::string* failure) {
   const FailureRecord fail(failure);
+  // Writing the output would replace that music file, and the job removes the output.
+  const std::filesystem::path output = file_identity(request.output_path);
+  for (const auto& track : request.tracks) {
+    if (file_identity(track.source_path) == output)
+      return fail(kFailed, "the music file " + track.source_path.string() +
+                               " is where the joined music is to be written");
+  }
   XToMp2Stop stop{request.stop != nullptr ? is_stop_requested : nullptr, request.stop};
   if (request.tracks.empty()) return convert_each_and_join(request, std::nullopt, stop, fail);
   std::string error;

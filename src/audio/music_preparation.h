@@ -36,10 +36,10 @@ int repetition_count(const MusicRequest& request);
 // with the audio converter module: as one stream, so that no silence comes between
 // the tracks, or, with a converter that cannot do that, track by track into the
 // converted paths and then joined end to end. Returns 0 when done, 1 when the
-// module cannot be loaded or a file cannot be written or read, 2 when stopped, or
-// the converter's own failure code; for a failure other than a stop, `failure`
-// (when given) says what went wrong. The output appears only when complete;
-// converted files never outlive the call.
+// module cannot be loaded, a file cannot be written or read or a track is the
+// output file itself, 2 when stopped, or the converter's own failure code; for a
+// failure other than a stop, `failure` (when given) says what went wrong. The
+// output appears only when complete; converted files never outlive the call.
 int prepare_music(const MusicRequest& request, std::string* failure = nullptr);
 
 }  // namespace pictavo

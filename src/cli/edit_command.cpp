@@ -158,7 +158,9 @@ void move_track(EditRequest& request) {
 }
 
 void fit_music(EditRequest& request) {
-  const MusicFit fit = fit_display_to_music(request.slideshow);
+  // Every video plays the first slideshow's music.
+  const MusicFit fit =
+      fit_display_to_music(request.slideshow, request.project.slideshows.front()->tracks);
   const std::string lengths = " (video " +
                               ClockSeconds(static_cast<int>(fit.video_seconds)).text() +
                               ", music " + ClockSeconds(fit.music_seconds).text() + ")";
@@ -167,7 +169,7 @@ void fit_music(EditRequest& request) {
       std::fprintf(stderr, "display times fitted to the music%s\n", lengths.c_str());
       break;
     case MusicFitOutcome::kNoMusic:
-      std::fprintf(stderr, "the slideshow has no music to fit; nothing changed\n");
+      std::fprintf(stderr, "the first slideshow has no music to fit; nothing changed\n");
       break;
     case MusicFitOutcome::kMusicTooShort:
       std::fprintf(stderr,

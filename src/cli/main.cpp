@@ -39,7 +39,8 @@ constexpr Command kCommands[] = {
      "[--descending], display S [N...], tseconds T [N...], effect "
      "none|pan|panzoom|panzoomrotate [N...], transition random|ID|NAME [N...], cover N, "
      "add-tracks FILE..., remove-track N, move-track N up|down or fit-music (display times "
-     "that end the video with the music) (photos, tracks and slideshows count from 1; "
+     "that end the video with the first slideshow's music, which every video plays) (photos, "
+     "tracks and slideshows count from 1; "
      "without N... every photo)",
      pictavo::cli::run_edit},
     {"effect-covers [--from A] [--to B] [--folder DIR]",

@@ -4,6 +4,8 @@
 #include <array>
 #include <string>
 
+#include "base/lower_extension.h"
+
 namespace pictavo {
 namespace {
 
@@ -26,18 +28,6 @@ constexpr std::array<ExtensionType, 25> kExtensions = {{
 
 constexpr std::array<std::string_view, 11> kBrowserExtensions = {
     "bmp", "gif", "jpg", "jpeg", "png", "ico", "tif", "tiff", "tga", "pcx", "wmf"};
-
-// The text after the last "." of the file name, lower-cased; empty when there is none.
-std::string lower_extension(const std::filesystem::path& path) {
-  const std::string name = path.filename().string();
-  const std::size_t dot = name.rfind('.');
-  if (dot == std::string::npos) return {};
-  std::string extension = name.substr(dot + 1);
-  std::transform(extension.begin(), extension.end(), extension.begin(), [](unsigned char c) {
-    return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  });
-  return extension;
-}
 
 }  // namespace
 

@@ -30,11 +30,14 @@ bool add_second(Slideshow& slideshow, std::size_t index, int music) {
   return false;
 }
 
-}  // namespace
-
-MusicFit fit_display_to_music(Slideshow& slideshow) {
-  return fit_display_to_music(slideshow, slideshow.tracks);
+// Whether the slideshow still ends with the music when every photo after the
+// first shows for `seconds`.
+bool fits_with(Slideshow& slideshow, std::span<const int> later_photos, int seconds, int music) {
+  slideshow.set_display_seconds(later_photos, seconds);
+  return slideshow.length_seconds() <= static_cast<float>(music);
 }
+
+}  // namespace
 
 MusicFit fit_display_to_music(Slideshow& slideshow,
                               std::span<const std::unique_ptr<AudioTrack>> music) {
@@ -49,13 +52,21 @@ MusicFit fit_display_to_music(Slideshow& slideshow,
   if (slideshow.length_seconds() > static_cast<float>(fit.music_seconds)) {
     fit.outcome = MusicFitOutcome::kMusicTooShort;
   } else {
-    // Round by round a second to each photo from the first, so that the times stay
-    // equal but for the remainder, which the first photos carry.
-    for (bool grew = true; grew;) {
-      grew = false;
-      for (std::size_t i = 0; i < slideshow.photos.size(); ++i)
-        grew = add_second(slideshow, i, fit.music_seconds) || grew;
+    // The longest time all photos can share (the first one's never shows), found
+    // by halving; then a second more each for the first photos while the music
+    // lasts.
+    const std::span<const int> later(all.begin() + 1, all.end());
+    int shared = kMinDisplaySeconds;
+    for (int longest = kMaxDisplaySeconds; shared < longest;) {
+      const int middle = (shared + longest + 1) / 2;
+      if (fits_with(slideshow, later, middle, fit.music_seconds))
+        shared = middle;
+      else
+        longest = middle - 1;
     }
+    slideshow.set_display_seconds(later, shared);
+    for (std::size_t i = 0; i < slideshow.photos.size(); ++i)
+      add_second(slideshow, i, fit.music_seconds);
     const bool ends_with_music = slideshow.length_seconds() + 1.0f > fit.music_seconds;
     fit.outcome = ends_with_music ? MusicFitOutcome::kFitted : MusicFitOutcome::kMusicTooLong;
   }

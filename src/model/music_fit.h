@@ -20,15 +20,14 @@ struct MusicFit {
   float video_seconds = 0;  // the slideshow's length afterwards
 };
 
-// Sets the display times of every photo so that the slideshow ends with its music:
-// whole seconds within the allowed range, the same for all but the remainder, which
-// goes a second each to the photos from the first on. Transitions are kept. The
-// video never outlasts the music when it can end with it, so that no second pass of
-// the music begins under the last photo. When the music is too short, every photo
-// gets the shortest time; when too long, the longest (the music is cut at the end).
-MusicFit fit_display_to_music(Slideshow& slideshow);
-// The same against `music`, the tracks that play under the slideshow: a video plays
-// the project's first slideshow's music, whatever tracks its own slideshow holds.
+// Sets the display times of every photo so that the slideshow ends with `music`,
+// the tracks that play under it (a video plays the project's first slideshow's
+// music, whatever tracks its own slideshow holds): whole seconds within the allowed
+// range, the same for all but the remainder, which goes a second each to the
+// photos from the first on. Transitions are kept. The video never outlasts the
+// music when it can end with it, so that no second pass of the music begins under
+// the last photo. When the music is too short, every photo gets the shortest time;
+// when too long, the longest (the music is cut at the end).
 MusicFit fit_display_to_music(Slideshow& slideshow,
                               std::span<const std::unique_ptr<AudioTrack>> music);
 

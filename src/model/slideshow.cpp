@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "audio/music_preparation.h"
+#include "base/lower_extension.h"
 #include "base/utf8_text.h"
 #include "model/frame_count.h"
 #include "model/frame_rate.h"
@@ -154,6 +155,11 @@ void Slideshow::update_length() {
 float Slideshow::length_seconds() const {
   if (photos.empty()) return 0;
   return static_cast<float>(total_frames) / frame_rate(photos.front()->setting.tv_system);
+}
+
+bool is_music_file(const std::filesystem::path& path) {
+  const std::string extension = lower_extension(path);
+  return extension == "mp3" || extension == "mp2" || extension == "wav" || extension == "wma";
 }
 
 int Slideshow::add_track(const std::filesystem::path& path, const Preferences& preferences) {

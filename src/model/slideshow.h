@@ -17,6 +17,10 @@ struct FrontEnd;
 struct Preferences;
 class TransitionParams;
 
+// Whether the file's type is one the music chooser passes on to add_track: MP3,
+// MP2, WAV, and WMA, which its files may still name.
+bool is_music_file(const std::filesystem::path& path);
+
 enum class PhotoSortKey { kName, kDate };
 enum class SortDirection { kAscending, kDescending };
 

@@ -6,6 +6,7 @@
 #include <QPixmap>
 
 #include "effects/effect_set.h"
+#include "ui/engine_text.h"
 #include "ui/path_text.h"
 #include "ui/transition_drag_data.h"
 
@@ -46,10 +47,7 @@ EffectList::EffectList(const EffectSet& effects, QWidget* parent) : QListWidget(
   // order is listed as it stands.
   for (int entry = 0; entry < EffectSet::kSize; ++entry) {
     const TransitionType type = effects.template_at(entry)->type();
-    const std::string_view name = display_name(type);
-    addItem(
-        new QListWidgetItem(cover_icon(effects, type),
-                            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))));
+    addItem(new QListWidgetItem(cover_icon(effects, type), engine_text(display_name(type))));
   }
 }
 

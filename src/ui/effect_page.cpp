@@ -12,6 +12,7 @@
 #include "effects/transition_setting_dialogs.h"
 #include "model/project.h"
 #include "ui/effect_list.h"
+#include "ui/engine_text.h"
 #include "ui/image_line.h"
 #include "ui/preview_widget.h"
 #include "ui/project_tree.h"
@@ -56,10 +57,6 @@ constexpr std::array<ApplyButton, 4> kApplyButtons{{
      EffectPage::kTransitionDurationToSelected},
 }};
 
-QString text(std::string_view name) {
-  return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
-
 // A label that ends just before the control it names; the space before it lets
 // wider fonts than the program was laid out for show the whole text.
 void add_label(const char* label, QRect place, QWidget* parent) {
@@ -95,7 +92,7 @@ void EffectPage::build_controls() {
   add_label("Effet:", QRect(130, 17, 47, 22), this);
   auto* effect = new QComboBox(this);
   for (const std::string_view name : category_list())
-    effect->addItem(text(name));
+    effect->addItem(engine_text(name));
   effect->setCurrentIndex(
       std::clamp(static_cast<int>(defaults.category), 0, kImageEffectCategoryCount - 1));
   effect->setGeometry(180, 17, 120, 22);
@@ -155,7 +152,7 @@ void EffectPage::build_controls() {
   image_line_ = new ImageLine(project_, this);
   image_line_->move(215, 280);
   connect(image_line_, &ImageLine::preview_requested, this, &EffectPage::preview_photo);
-  connect(image_line_, &ImageLine::slideshow_edited, this, &EffectPage::photos_edited);
+  connect(image_line_, &ImageLine::slideshow_edited, this, &EffectPage::photos_changed);
 }
 
 void EffectPage::build_menus() {
@@ -189,8 +186,15 @@ void EffectPage::page_shown() {
 
 void EffectPage::project_replaced() {
   ProjectTreePage::project_replaced();
+  settings_changed();
+}
+
+void EffectPage::settings_changed() {
   preview_->stop();
   take_preview_settings();
+  // The settings may have given every photo new durations.
+  image_line_->update();
+  tree()->refresh_slideshow(-1);
 }
 
 void EffectPage::take_preview_settings() {
@@ -262,12 +266,6 @@ void EffectPage::customise_transition() {
   // given, and later applies and previews take the new values. The effect set is
   // stored with the preferences.
   project_.effect_set.template_at(entry)->open_setting_dialog(transition_dialogs_);
-}
-
-void EffectPage::photos_edited() {
-  // Warns when the estimate grows too large and tells the main window (1140).
-  project_.update_totals();
-  tree()->rebuild();
 }
 
 void EffectPage::preview_photo(int photo) {

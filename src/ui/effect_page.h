@@ -52,8 +52,10 @@ class EffectPage : public ProjectTreePage {
              QWidget* main_window, QWidget* parent);
 
   void page_shown() override;
-  // Also after the settings changed: the preview stops and takes the TV system.
   void project_replaced() override;
+  // The preview stops and takes the TV system and the screen ratio; the image line
+  // keeps its selection and place.
+  void settings_changed();
   // The thumbnails of slideshow `number` are ready.
   void thumbnails_ready(int number);
 
@@ -87,8 +89,6 @@ class EffectPage : public ProjectTreePage {
   void build_menus();
   void open_apply_menu(Control id);
   void customise_transition();
-  // Photos went or durations changed: the totals and the tree follow.
-  void photos_edited();
   ImageEffectCategory chosen_category() const;
   void take_preview_settings();
 

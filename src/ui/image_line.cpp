@@ -18,6 +18,7 @@
 
 #include "model/project.h"
 #include "model/slideshow.h"
+#include "ui/engine_text.h"
 #include "ui/path_text.h"
 #include "ui/thumbnail_drag_data.h"
 
@@ -340,12 +341,10 @@ QString ImageLine::tooltip_text(int photo) const {
   if (!is_photo(photo)) return {};
   const ImageEffect effect =
       slideshow_->photos[static_cast<std::size_t>(photo)]->setting.effect.image_effect;
-  const QString text =
-      QString("Index:%1   Single Effect: %2.")
-          .arg(photo)
-          .arg(QString::fromUtf8(display_name(effect).data(),
-                                 static_cast<qsizetype>(display_name(effect).size())));
-  return text.left(80);
+  return QString("Index:%1   Single Effect: %2.")
+      .arg(photo)
+      .arg(engine_text(display_name(effect)))
+      .left(80);
 }
 
 bool ImageLine::event(QEvent* event) {
@@ -393,10 +392,10 @@ void ImageLine::start_thumbnails() {
   if (!jobs.empty()) loader_.start(std::move(jobs), 1);  // 80 × 60, the slot's picture
 }
 
-const QPixmap& ImageLine::transition_icon(int type) {
+const QPixmap& ImageLine::transition_icon(TransitionType type) {
   QPixmap& icon = icons_[static_cast<std::size_t>(type)];
   if (icon.isNull()) {
-    const QPixmap cover(path_text(project_.effect_set.cover_path(type + 1)));
+    const QPixmap cover(path_text(project_.effect_set.cover_path(picker_index(type))));
     icon = cover.isNull() ? QPixmap(kIconRect.size()) : cover.scaled(kIconRect.size());
     if (cover.isNull()) icon.fill(kLineGrey);
   }
@@ -438,8 +437,8 @@ void ImageLine::paint_slot(QPainter& painter, int slot, int left) {
     }
     painter.setPen(Qt::black);
     painter.drawRect(kThumbnailRect.adjusted(-1, -1, 0, 0));
-    const int type = static_cast<int>(effect.transition().type());
-    if (type >= 0 && type < kConcreteTransitionCount)
+    const TransitionType type = effect.transition().type();
+    if (static_cast<int>(type) >= 0 && static_cast<int>(type) < kConcreteTransitionCount)
       painter.drawPixmap(kIconRect.topLeft(), transition_icon(type));
     painter.drawText(kTransitionDurationRect, Qt::AlignCenter,
                      QString::number(effect.transition_seconds));

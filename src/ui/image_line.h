@@ -149,7 +149,7 @@ class ImageLine : public QWidget {
   bool is_photo(int index) const;
   std::vector<int> targets(bool all) const;
   void edited();
-  const QPixmap& transition_icon(int type);
+  const QPixmap& transition_icon(TransitionType type);
   DropMark drop_mark_at(QPoint point, const QMimeData& data) const;
 
   Project& project_;

@@ -259,8 +259,8 @@ void MainWindow::handle_message(const UiMessageEvent& message) {
       refresh_totals();
       return;
     case UiMessage::kSettingsSaved:
-      effect_page_->project_replaced();
-      music_page_->project_replaced();
+      effect_page_->settings_changed();
+      music_page_->settings_changed();
       return;
     case UiMessage::kThumbnailReady:
       effect_page_->thumbnails_ready(static_cast<int>(message.w()));

@@ -5,6 +5,7 @@
 
 #include "model/slideshow.h"
 #include "ui/column_widths.h"
+#include "ui/path_text.h"
 
 namespace pictavo {
 namespace {
@@ -33,10 +34,10 @@ void MusicList::show_tracks(const Slideshow* slideshow) {
   rows.reserve(static_cast<qsizetype>(slideshow->tracks.size()));
   int index = 0;
   for (const auto& track : slideshow->tracks) {
-    rows.append(new QTreeWidgetItem(QStringList{QString::number(index++),
-                                                QString::fromStdString(track->file_name()),
-                                                QString::fromStdString(track->start.text()),
-                                                QString::fromStdString(track->duration().text())}));
+    rows.append(
+        new QTreeWidgetItem(QStringList{QString::number(index++), path_text(track->file_name()),
+                                        QString::fromStdString(track->start.text()),
+                                        QString::fromStdString(track->duration().text())}));
   }
   addTopLevelItems(rows);
 }

@@ -4,10 +4,7 @@
 #include <QFrame>
 #include <QPushButton>
 #include <QTimer>
-#include <algorithm>
 #include <array>
-#include <cctype>
-#include <string>
 
 #include "model/music_fit.h"
 #include "model/project.h"
@@ -61,14 +58,6 @@ void fit_text(QPushButton& button) {
   while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(button.text()) > room)
     font.setPointSizeF(font.pointSizeF() - 0.5);
   button.setFont(font);
-}
-
-// The types the music chooser offers, and WMA, which its files may still name.
-bool is_music_file(const std::filesystem::path& file) {
-  std::string extension = file.extension().string();
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return extension == ".mp3" || extension == ".mp2" || extension == ".wav" || extension == ".wma";
 }
 
 PromptMessage fit_message(MusicFitOutcome outcome) {
@@ -154,6 +143,16 @@ void MusicPage::project_replaced() {
   release_slideshows();
   place_preview();
   ProjectTreePage::project_replaced();
+}
+
+void MusicPage::settings_changed() {
+  // A preview under way keeps drawing at the size it started with.
+  const PreviewSize size = preview_size(project_.preferences.aspect_ratio);
+  if (preview_->running() && preview_->size() != QSize(size.width, size.height))
+    run_command(kStopPreview);
+  place_preview();
+  // The settings may have given every photo new durations.
+  tree()->refresh_slideshow(-1);
 }
 
 void MusicPage::show_current_slideshow() {
@@ -287,8 +286,7 @@ void MusicPage::fit_to_music() {
   if (fit.outcome != MusicFitOutcome::kFitted) project_.front_end.show(fit_message(fit.outcome));
   if (fit.outcome == MusicFitOutcome::kNoMusic) return;
   project_.modified = true;
-  project_.update_totals();
-  tree()->refresh_slideshow(project_.current_slideshow);
+  photos_changed();
 }
 
 void MusicPage::stop_playback() {

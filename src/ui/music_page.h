@@ -43,8 +43,9 @@ class MusicPage : public ProjectTreePage {
   ~MusicPage() override;
 
   void page_shown() override;
-  // Also after the settings changed: the preview takes the screen ratio's shape.
   void project_replaced() override;
+  // The preview takes the screen ratio's shape; music playing plays on.
+  void settings_changed();
   // Carries out a button, as clicking it does.
   void run_command(Button id);
 

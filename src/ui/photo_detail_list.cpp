@@ -12,6 +12,7 @@
 #include "effects/transition_type.h"
 #include "model/slideshow.h"
 #include "ui/column_widths.h"
+#include "ui/engine_text.h"
 #include "ui/path_text.h"
 
 namespace pictavo {
@@ -27,10 +28,6 @@ QString file_time_text(std::chrono::system_clock::time_point time) {
       std::chrono::duration_cast<std::chrono::seconds>(time.time_since_epoch()).count();
   return QLocale::c().toString(QDateTime::fromSecsSinceEpoch(seconds),
                                QStringLiteral("MMMM dd HH:mm:ss"));
-}
-
-QString text_of(std::string_view name) {
-  return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 }  // namespace
@@ -61,8 +58,8 @@ void PhotoDetailList::show_slideshow(const Slideshow* slideshow) {
         QString::fromStdString(photo->file_name), QString::fromStdString(photo->size_text),
         file_time_text(photo->created), QString::fromStdString(photo->type_name),
         QString::asprintf("%dsec.", effect.display_seconds),
-        text_of(display_name(effect.transition().type())),
-        text_of(display_name(effect.image_effect))});
+        engine_text(display_name(effect.transition().type())),
+        engine_text(display_name(effect.image_effect))});
     row->setIcon(kFileName, icons.icon(QFileInfo(path_text(photo->source_path))));
     row->setTextAlignment(kTime, Qt::AlignRight | Qt::AlignVCenter);
     rows.append(row);

@@ -4,6 +4,7 @@
 
 #include "model/photo_adding.h"
 #include "model/project.h"
+#include "model/project_messages.h"
 #include "ui/project_tree.h"
 #include "ui/ui_message.h"
 #include "ui/user_dialogs.h"
@@ -18,7 +19,7 @@ ProjectTreePage::ProjectTreePage(Project& project, UserDialogs& dialogs, QWidget
       main_window_(main_window),
       tree_(new ProjectTree(project, main_window, this)) {
   tree_->setGeometry(8, 57, 202, 361);
-  connect(tree_, &ProjectTree::slideshow_selected, this, [this] { show_current_slideshow(); });
+  connect(tree_, &ProjectTree::slideshow_selected, this, &ProjectTreePage::show_slideshow_in_view);
 }
 
 void ProjectTreePage::hideEvent(QHideEvent* event) {
@@ -30,7 +31,16 @@ void ProjectTreePage::hideEvent(QHideEvent* event) {
 
 void ProjectTreePage::project_replaced() {
   tree_->rebuild();
-  show_current_slideshow();
+  show_slideshow_in_view();
+}
+
+void ProjectTreePage::show_slideshow_in_view() {
+  // A page out of view holds no slideshow, since the page in view may delete it;
+  // page_shown() shows the current one.
+  if (isHidden())
+    release_slideshows();
+  else
+    show_current_slideshow();
 }
 
 void ProjectTreePage::add_slideshow() {
@@ -66,13 +76,22 @@ void ProjectTreePage::slideshows_changed() {
   project_.recompute_totals();
   post_message(main_window_, UiMessage::kTotalsChanged);
   tree_->rebuild();
-  show_current_slideshow();
+  show_slideshow_in_view();
 }
 
 void ProjectTreePage::photos_changed() {
+  // Only an edit that made the videos larger warns of their size: added photos
+  // have warned one by one already.
+  const float before = project_.estimated_mb;
   project_.recompute_totals();
+  if (project_.estimated_mb > before && project_.estimated_mb > Project::kWarningMegabytes)
+    project_.front_end.show(size_warning_message());
   post_message(main_window_, UiMessage::kTotalsChanged);
-  tree_->refresh_slideshow(project_.current_slideshow);
+  // Deleting the last photos of a slideshow deletes the slideshow too.
+  if (tree_->disc_item()->childCount() != project_.slideshow_count())
+    tree_->rebuild();
+  else
+    tree_->refresh_slideshow(project_.current_slideshow);
 }
 
 bool ProjectTreePage::event(QEvent* event) {

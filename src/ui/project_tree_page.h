@@ -47,6 +47,7 @@ class ProjectTreePage : public StepPage {
 
  private:
   bool user_agrees_to_delete();
+  void show_slideshow_in_view();
 
   ProjectTree* tree_;
 };

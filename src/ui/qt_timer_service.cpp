@@ -10,6 +10,9 @@ TimerService::TimerId QtTimerService::start_timer(std::chrono::milliseconds dela
   const TimerId id = ++last_id_;
   auto* timer = new QTimer(&owner_);
   timer->setSingleShot(true);
+  // A coarse timer of 20 s or more fires on a whole second, and a track would
+  // end up to a second early or late.
+  timer->setTimerType(Qt::PreciseTimer);
   QObject::connect(timer, &QTimer::timeout, timer, [this, id, callback = std::move(callback)] {
     // Gone before the callback runs, which may start and kill timers of its own;
     // the timer object itself lives until the event loop next turns.

@@ -5,8 +5,8 @@
 namespace pictavo {
 
 // One of the main window's four pages. The main window tells a page when it
-// becomes the visible one, and when the project was replaced or its settings
-// changed, so that the page shows the project as it is now.
+// becomes the visible one and when the project was replaced, so that the page
+// shows the project as it is now.
 class StepPage : public QWidget {
   Q_OBJECT
 

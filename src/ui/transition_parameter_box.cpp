@@ -4,12 +4,14 @@
 #include <QComboBox>
 #include <QVBoxLayout>
 
+#include "ui/engine_text.h"
+
 namespace pictavo {
 namespace {
 
 // "window number" becomes "Window number".
 QString caption(std::string_view label) {
-  QString text = QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()));
+  QString text = engine_text(label);
   if (!text.isEmpty()) text[0] = text[0].toUpper();
   return text;
 }
@@ -31,8 +33,7 @@ TransitionParameterBox::TransitionParameterBox(const ParameterControls& controls
 
 void TransitionParameterBox::add_choices(const ParameterControls& controls, const QString& name) {
   for (const SettingChoice& choice : controls.choices) {
-    auto* box = new QCheckBox(
-        QString::fromUtf8(choice.text.data(), static_cast<qsizetype>(choice.text.size())), this);
+    auto* box = new QCheckBox(engine_text(choice.text), this);
     box->setObjectName(QStringLiteral("%1_choice_%2").arg(name).arg(choice.value));
     connect(box, &QCheckBox::clicked, this, [this, box] { check_only(box); });
     layout()->addWidget(box);

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "effects/transition_params.h"
+#include "ui/engine_text.h"
 #include "ui/named_widget.h"
 #include "ui/transition_parameter_box.h"
 #include "ui/transition_setting_layout.h"
@@ -15,8 +16,7 @@ TransitionSettingDialog::TransitionSettingDialog(TransitionParams& params, QWidg
     : QDialog(parent), params_(params) {
   const TransitionSettingLayout& layout = transition_setting_layout(params.type());
   const TransitionForm& form = params.form();
-  setWindowTitle(
-      QString::fromUtf8(layout.title.data(), static_cast<qsizetype>(layout.title.size())));
+  setWindowTitle(engine_text(layout.title));
   auto* parameters = new QHBoxLayout;
   p1_ = new TransitionParameterBox(layout.p1, form.p1, QStringLiteral("p1"), this);
   parameters->addWidget(p1_, 0, Qt::AlignTop);

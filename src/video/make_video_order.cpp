@@ -1,5 +1,7 @@
 #include "video/make_video_order.h"
 
+#include <algorithm>
+#include <string>
 #include <system_error>
 
 #include "model/photo_preparation.h"
@@ -8,11 +10,16 @@
 namespace pictavo {
 namespace {
 
-bool same_folder(const std::filesystem::path& a, const std::filesystem::path& b) {
+bool same_path(const std::filesystem::path& a, const std::filesystem::path& b) {
   std::error_code error;
   const std::filesystem::path first = std::filesystem::weakly_canonical(a, error);
   if (error) return false;
   return first == std::filesystem::weakly_canonical(b, error) && !error;
+}
+
+bool is_a_track(const Slideshow& slideshow, const std::filesystem::path& path) {
+  return std::any_of(slideshow.tracks.begin(), slideshow.tracks.end(),
+                     [&](const auto& track) { return same_path(track->source_path(), path); });
 }
 
 }  // namespace
@@ -37,7 +44,7 @@ std::optional<MakeVideoOrder> make_video_order(const Project& project,
   MakeVideoOrder order;
   order.profile = *profile;
   order.output_folder = output_folder;
-  order.output_folder_is_own = same_folder(output_folder, project.default_setting.output_folder);
+  order.output_folder_is_own = same_path(output_folder, project.default_setting.output_folder);
   order.temp_folder = project.default_setting.temp_folder;
   order.loop_audio = project.preferences.loop_audio;
   order.blurred_background = project.preferences.blurred_background;
@@ -51,6 +58,11 @@ std::optional<MakeVideoOrder> make_video_order(const Project& project,
   if (order.slideshows.empty()) return order;
   Slideshow& first = order.slideshows.front();
   first.set_music_output("mp2", order.temp_folder);
+  // A track kept where the joined music would go must not be written over.
+  for (int number = 2; is_a_track(first, first.music_path); ++number) {
+    first.music_path =
+        order.temp_folder / (first.file_base() + " (" + std::to_string(number) + ").mp2");
+  }
   order.music_path = order.makes_music() ? first.music_path : project.preferences.silent_audio;
   for (Slideshow& slideshow : order.slideshows)
     slideshow.music_path = order.music_path;

@@ -157,6 +157,15 @@ TEST_F(MusicPreparation, TracksWhoseConvertedPathsClashKeepTheirOwnFiles) {
   EXPECT_EQ(test::read_file(temp_ / "kept.mp2"), "5 kept where its copy would go|");
 }
 
+TEST_F(MusicPreparation, ATrackThatIsTheOutputFileItselfIsRefusedAndKept) {
+  use_fake_converter();
+  add_track("Project_1/temp/Trip.mp2", "5 the user's own|");
+  std::string failure;
+  EXPECT_EQ(prepare_music(request(), &failure), 1);
+  EXPECT_THAT(failure, HasSubstr("Trip.mp2 is where the joined music is to be written"));
+  EXPECT_EQ(output(), "5 the user's own|");
+}
+
 TEST_F(MusicPreparation, AMissingConverterFailsBeforeAnyConversion) {
   add_track("a.mp3", "1 a|");
   std::string failure;

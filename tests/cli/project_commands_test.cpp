@@ -166,6 +166,11 @@ TEST_F(ProjectCommands, EditChangesPhotosAndTracksOfTheChosenSlideshow) {
   EXPECT_THAT(out, HasSubstr(" 2  start 00:00:25  length 00:03:20  " + file("song.mp3") + "\n"));
   EXPECT_THAT(out, ContainsRegex("shown 4 s  transition 0 s Wipe[^\n]*motion pan [^\n]*  " +
                                  file("c.png")));
+
+  // Every video plays the first slideshow's music: Home fits to Trip's 25 s + 200 s.
+  const test::CommandResult fitted = edit({"--slideshow", "Home", "fit-music"});
+  ASSERT_EQ(fitted.exit_code, 0) << fitted.err;
+  EXPECT_THAT(fitted.err, HasSubstr("music 00:03:45)"));
 }
 
 TEST_F(ProjectCommands, MistakesChangeNothing) {

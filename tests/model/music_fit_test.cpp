@@ -47,7 +47,7 @@ class MusicFitTest : public ::testing::Test {
 TEST_F(MusicFitTest, TheVideoEndsWithTheMusicTheRemainderGoingToTheFirstPhotos) {
   add_music(40);
   add_music(7);
-  const MusicFit fit = fit_display_to_music(show_);
+  const MusicFit fit = fit_display_to_music(show_, show_.tracks);
   EXPECT_EQ(fit.outcome, MusicFitOutcome::kFitted);
   EXPECT_EQ(fit.music_seconds, 47);
   EXPECT_LE(fit.video_seconds, 47.0f);
@@ -61,19 +61,19 @@ TEST_F(MusicFitTest, TheVideoEndsWithTheMusicTheRemainderGoingToTheFirstPhotos) 
 
 TEST_F(MusicFitTest, MusicThatCannotBeFittedGivesTheNearestTimesAndSaysSo) {
   add_music(5);
-  MusicFit fit = fit_display_to_music(show_);
+  MusicFit fit = fit_display_to_music(show_, show_.tracks);
   EXPECT_EQ(fit.outcome, MusicFitOutcome::kMusicTooShort);
   EXPECT_EQ(display_times(), (std::vector<int>(5, 1)));
   EXPECT_GT(fit.video_seconds, 5.0f);
 
   add_music(3600);
-  fit = fit_display_to_music(show_);
+  fit = fit_display_to_music(show_, show_.tracks);
   EXPECT_EQ(fit.outcome, MusicFitOutcome::kMusicTooLong);
   EXPECT_EQ(display_times(), (std::vector<int>{1, 60, 60, 60, 60}));
 }
 
 TEST_F(MusicFitTest, WithoutMusicNothingChanges) {
-  const MusicFit fit = fit_display_to_music(show_);
+  const MusicFit fit = fit_display_to_music(show_, show_.tracks);
   EXPECT_EQ(fit.outcome, MusicFitOutcome::kNoMusic);
   EXPECT_EQ(display_times(), (std::vector<int>(5, 7)));
 }

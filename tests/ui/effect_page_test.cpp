@@ -70,6 +70,7 @@ class EffectPageTest : public UiTest {
                                       project->default_setting),
                 0);
     project->recompute_totals();
+    page.show();
     page.project_replaced();
   }
 
@@ -218,14 +219,18 @@ TEST_F(EffectPageTest, ListPreviewsWithTheCombosAndDragsTheEntryIndex) {
   EXPECT_NE(record.transition->type(), TransitionType::kRandom);
   page.preview()->stop();
 
-  // After the settings the preview stops and takes the TV system.
+  // After the settings the preview stops and takes the TV system; the image line
+  // keeps its selection.
   EffectPage& shown = *window->effect_page();
+  window->show_page(1);
+  shown.image_line()->select_photos(std::vector<int>{2});
   shown.preview_entry(kAlphaEntry);
   project->default_setting.tv_system = 1 - shown.preview_record().tv_standard;
   post_message(window.get(), UiMessage::kSettingsSaved);
   process_events();
   EXPECT_FALSE(shown.preview()->running());
   EXPECT_EQ(shown.preview_record().tv_standard, project->default_setting.tv_system);
+  EXPECT_EQ(shown.image_line()->selected_photos(), std::vector<int>{2});
 }
 
 }  // namespace

@@ -12,6 +12,9 @@
 #include "support/run_command.h"
 #include "support/scoped_environment.h"
 #include "ui/capacity_bar.h"
+#include "ui/effect_page.h"
+#include "ui/image_line.h"
+#include "ui/organize_photo_page.h"
 #include "ui/pictavo_app.h"
 #include "ui/ui_message.h"
 #include "ui/ui_test.h"
@@ -121,6 +124,23 @@ TEST_F(MainWindowTest, ClosingAsksAsTheProgramAlwaysDidAndNeverLosesAProject) {
   window->run_command(MainWindow::kExit);
   EXPECT_FALSE(window->isVisible());
   EXPECT_THAT(prompt.shown, IsEmpty());
+}
+
+TEST_F(MainWindowTest, PagesOutOfViewHoldNoSlideshowThePageInViewMayDelete) {
+  change_project();
+  project->preferences.project_path = files / "trip.prg";
+  window->run_command(MainWindow::kSave);
+  ASSERT_FALSE(project->modified);
+  window->show();
+  window->open_file(files / "trip.prg");
+  ASSERT_EQ(project->slideshow_count(), 1);
+  EXPECT_EQ(window->effect_page()->image_line()->slideshow(), nullptr);
+
+  prompt.answers = {PromptAnswer::kYes};
+  window->organize_page()->delete_slideshow();
+  EXPECT_EQ(project->slideshow_count(), 0);
+  // Thumbnails made for the deleted slideshow's photos go nowhere.
+  test::process_events();
 }
 
 TEST_F(MainWindowTest, TheCapacityBarShowsTheEstimateAfterTotalsChange) {

@@ -175,10 +175,14 @@ TEST_F(MusicPageTest, TheSlideshowPreviewPlaysWithItsMusicInTheScreensShape) {
   project->slideshows[0]->set_display_seconds(both, 1);  // a preview of about 3 s
   project->slideshows[0]->set_transition_seconds(both, 0);
   EXPECT_EQ(page.preview()->geometry(), QRect(422, 17, 224, 168));
+  // The settings change the preview's shape and leave music playing.
+  press(MusicPage::kPlayMusic, 0);
   project->preferences.aspect_ratio = 1;
   post_message(window.get(), UiMessage::kSettingsSaved);
   test::process_events();
   EXPECT_EQ(page.preview()->geometry(), QRect(422, 38, 224, 126));
+  EXPECT_TRUE(page.music_player().is_playing());
+  page.run_command(MusicPage::kStopMusic);
 
   page.run_command(MusicPage::kPreviewSlideshow);
   EXPECT_TRUE(page.preview()->running());

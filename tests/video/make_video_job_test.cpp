@@ -153,6 +153,18 @@ TEST_F(MakeVideoJobTest, MakesTheMusicOnceThenEachSlideshowsThumbnailAndVideo) {
   EXPECT_EQ(project->slideshows[0]->video_path.extension(), ".mpg");
 }
 
+TEST_F(MakeVideoJobTest, ATrackKeptWhereTheMusicWouldGoIsNeitherWrittenOverNorRemoved) {
+  Slideshow& first = add_slideshow("First", 1);
+  const fs::path kept = temp() / "First.mp2";
+  fs::create_directories(temp());
+  fs::copy_file(music("kept.mp2", 4), kept);
+  first.add_track(kept, project->preferences);
+  EXPECT_EQ(run().result, 0);
+  EXPECT_THAT(encoded_videos(home.path()), ElementsAre((output_ / "First.mp4").string() + "|" +
+                                                       (temp() / "First (2).mp2").string()));
+  EXPECT_EQ(test::read_file(kept), "4");
+}
+
 TEST_F(MakeVideoJobTest, WithoutMusicTheVideosPlayTheSilentTrack) {
   test::write_file(project->preferences.silent_audio, "silence");
   add_slideshow("Quiet", 1);
