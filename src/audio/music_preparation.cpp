@@ -14,6 +14,7 @@
 #include "audio/audio_converter_module.h"
 #include "audioconv/xtomp2.h"
 #include "base/atomic_file.h"
+#include "base/free_name.h"
 #include "base/log.h"
 #include "base/result_code.h"
 
@@ -52,7 +53,11 @@ class ConvertedFiles {
       taken.insert(file_identity(track.source_path));
     for (const auto& track : tracks) {
       std::filesystem::path path = track.converted_path;
-      if (taken.contains(file_identity(path))) path = free_variant(path, taken);
+      path = free_name(path, [&taken](const std::filesystem::path& candidate) {
+        std::error_code error;
+        return taken.contains(file_identity(candidate)) ||
+               std::filesystem::exists(candidate, error);
+      });
       taken.insert(file_identity(path));
       paths_.push_back(std::move(path));
     }
@@ -71,20 +76,6 @@ class ConvertedFiles {
   }
 
  private:
-  static std::filesystem::path free_variant(const std::filesystem::path& path,
-                                            const std::set<std::filesystem::path>& taken) {
-    const std::string stem = path.stem().string();
-    const std::string extension = path.extension().string();
-    for (int number = 2;; ++number) {
-      std::filesystem::path variant =
-          path.parent_path() / (stem + " (" + std::to_string(number) + ")" + extension);
-      std::error_code error;
-      if (!taken.contains(file_identity(variant)) && !std::filesystem::exists(variant, error)) {
-        return variant;
-      }
-    }
-  }
-
   std::vector<std::filesystem::path> paths_;
 };
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <system_error>
 
+#include "base/free_name.h"
 #include "model/photo_preparation.h"
 #include "model/project.h"
 
@@ -59,10 +60,9 @@ std::optional<MakeVideoOrder> make_video_order(const Project& project,
   Slideshow& first = order.slideshows.front();
   first.set_music_output("mp2", order.temp_folder);
   // A track kept where the joined music would go must not be written over.
-  for (int number = 2; is_a_track(first, first.music_path); ++number) {
-    first.music_path =
-        order.temp_folder / (first.file_base() + " (" + std::to_string(number) + ").mp2");
-  }
+  first.music_path = free_name(first.music_path, [&first](const std::filesystem::path& path) {
+    return is_a_track(first, path);
+  });
   order.music_path = order.makes_music() ? first.music_path : project.preferences.silent_audio;
   for (Slideshow& slideshow : order.slideshows)
     slideshow.music_path = order.music_path;
