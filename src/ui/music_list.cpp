@@ -1,31 +1,16 @@
 #include "ui/music_list.h"
 
-#include <QHeaderView>
-#include <array>
-
 #include "model/slideshow.h"
-#include "ui/column_widths.h"
 #include "ui/path_text.h"
 
 namespace pictavo {
-namespace {
 
-// Widths of "Index", "File Name" and "Track Start" in 64ths of the room the
-// columns share; "Track Duration" takes the rest.
-constexpr std::array<int, 3> kSixtyFourths{4, 30, 15};
-
-}  // namespace
-
-MusicList::MusicList(QWidget* parent) : QTreeWidget(parent) {
-  setRootIsDecorated(false);
-  setUniformRowHeights(true);
-  setSelectionBehavior(QAbstractItemView::SelectRows);
-  setSelectionMode(QAbstractItemView::SingleSelection);
-  setHeaderLabels({QStringLiteral("Index"), QStringLiteral("File Name"),
-                   QStringLiteral("Track Start"), QStringLiteral("Track Duration")});
-  header()->setStretchLastSection(true);
-  header()->setSectionsMovable(false);
-}
+// "Index", "File Name" and "Track Start" take 4, 30 and 15 64ths; "Track Duration"
+// the rest.
+MusicList::MusicList(QWidget* parent)
+    : ReportList({QStringLiteral("Index"), QStringLiteral("File Name"),
+                  QStringLiteral("Track Start"), QStringLiteral("Track Duration")},
+                 {4, 30, 15}, parent) {}
 
 void MusicList::show_tracks(const Slideshow* slideshow) {
   clear();
@@ -40,20 +25,6 @@ void MusicList::show_tracks(const Slideshow* slideshow) {
                                         QString::fromStdString(track->duration().text())}));
   }
   addTopLevelItems(rows);
-}
-
-int MusicList::selected_row() const {
-  const QList<QTreeWidgetItem*> selected = selectedItems();
-  return selected.isEmpty() ? -1 : indexOfTopLevelItem(selected.front());
-}
-
-void MusicList::select_row(int row) {
-  if (QTreeWidgetItem* item = topLevelItem(row)) setCurrentItem(item);
-}
-
-void MusicList::resizeEvent(QResizeEvent* event) {
-  QTreeWidget::resizeEvent(event);
-  apply_column_widths(*this, kSixtyFourths);
 }
 
 }  // namespace pictavo

@@ -1,14 +1,13 @@
 #pragma once
 
-#include <QTreeWidget>
+#include "ui/report_list.h"
 
 namespace pictavo {
 
 class Slideshow;
 
 // The music tracks of a slideshow as rows: index, file name, start and length.
-// The columns share the list's width in fixed parts; the last takes the rest.
-class MusicList : public QTreeWidget {
+class MusicList : public ReportList {
   Q_OBJECT
 
  public:
@@ -16,12 +15,6 @@ class MusicList : public QTreeWidget {
 
   // One row per track of `slideshow`, in its order; empty for none.
   void show_tracks(const Slideshow* slideshow);
-  // The selected row; -1 when none is.
-  int selected_row() const;
-  void select_row(int row);
-
- protected:
-  void resizeEvent(QResizeEvent* event) override;
 };
 
 }  // namespace pictavo

@@ -2,16 +2,13 @@
 
 #include <QDateTime>
 #include <QFileIconProvider>
-#include <QHeaderView>
 #include <QLocale>
-#include <array>
 #include <chrono>
 #include <string_view>
 
 #include "effects/image_effect.h"
 #include "effects/transition_type.h"
 #include "model/slideshow.h"
-#include "ui/column_widths.h"
 #include "ui/engine_text.h"
 #include "ui/path_text.h"
 
@@ -19,9 +16,6 @@ namespace pictavo {
 namespace {
 
 enum Column : int { kFileName, kSize, kTime, kType, kDuration, kTransition, kImageEffect };
-
-// Widths in 64ths of the room the columns share; the last column takes the rest.
-constexpr std::array<int, 6> kSixtyFourths{16, 6, 8, 8, 6, 10};
 
 QString file_time_text(std::chrono::system_clock::time_point time) {
   const auto seconds =
@@ -32,18 +26,14 @@ QString file_time_text(std::chrono::system_clock::time_point time) {
 
 }  // namespace
 
-PhotoDetailList::PhotoDetailList(QWidget* parent) : QTreeWidget(parent) {
-  setRootIsDecorated(false);
-  setUniformRowHeights(true);
-  setSelectionBehavior(QAbstractItemView::SelectRows);
-  setSelectionMode(QAbstractItemView::SingleSelection);
+// Columns in 64ths of the room they share; "Image Effect" takes the rest.
+PhotoDetailList::PhotoDetailList(QWidget* parent)
+    : ReportList({QStringLiteral("FileName"), QStringLiteral("Size"), QStringLiteral("Time"),
+                  QStringLiteral("Type"), QStringLiteral("Duration"),
+                  QStringLiteral("Transition Effect"), QStringLiteral("Image Effect")},
+                 {16, 6, 8, 8, 6, 10}, parent) {
   setIconSize(QSize(16, 16));
-  setHeaderLabels({QStringLiteral("FileName"), QStringLiteral("Size"), QStringLiteral("Time"),
-                   QStringLiteral("Type"), QStringLiteral("Duration"),
-                   QStringLiteral("Transition Effect"), QStringLiteral("Image Effect")});
   headerItem()->setTextAlignment(kTime, Qt::AlignRight | Qt::AlignVCenter);
-  header()->setStretchLastSection(true);
-  header()->setSectionsMovable(false);
 }
 
 void PhotoDetailList::show_slideshow(const Slideshow* slideshow) {
@@ -65,20 +55,6 @@ void PhotoDetailList::show_slideshow(const Slideshow* slideshow) {
     rows.append(row);
   }
   addTopLevelItems(rows);
-}
-
-int PhotoDetailList::selected_row() const {
-  const QList<QTreeWidgetItem*> selected = selectedItems();
-  return selected.isEmpty() ? -1 : indexOfTopLevelItem(selected.front());
-}
-
-void PhotoDetailList::select_row(int row) {
-  if (QTreeWidgetItem* item = topLevelItem(row)) setCurrentItem(item);
-}
-
-void PhotoDetailList::resizeEvent(QResizeEvent* event) {
-  QTreeWidget::resizeEvent(event);
-  apply_column_widths(*this, kSixtyFourths);
 }
 
 }  // namespace pictavo

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QStringList>
+#include <QTreeWidget>
+#include <vector>
+
+namespace pictavo {
+
+// A list of rows with named columns, one row selected at a time. The columns share
+// the list's width in fixed 64ths of the room left by a vertical scroll bar and the
+// frame; the last column, not given a share, stretches over the rest.
+class ReportList : public QTreeWidget {
+  Q_OBJECT
+
+ public:
+  ReportList(const QStringList& columns, std::vector<int> sixty_fourths, QWidget* parent);
+
+  // The selected row; -1 when none is.
+  int selected_row() const;
+  void select_row(int row);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  std::vector<int> sixty_fourths_;
+};
+
+}  // namespace pictavo
