@@ -21,28 +21,9 @@ class QtTransitionSettingDialogs final : public TransitionSettingDialogs {
   explicit QtTransitionSettingDialogs(QWidget* parent);
   QtTransitionSettingDialogs(QWidget* parent, Runner runner);
 
-  bool open(AlphaParams& params) override;
-  bool open(AccordionParams& params) override;
-  bool open(BlindsParams& params) override;
-  bool open(CircleParams& params) override;
-  bool open(ClockParams& params) override;
-  bool open(CubeFlyParams& params) override;
-  bool open(DiagonalSweepParams& params) override;
-  bool open(DoorParams& params) override;
-  bool open(FlipParams& params) override;
-  bool open(FlyParams& params) override;
-  bool open(PolygonParams& params) override;
-  bool open(RotateInParams& params) override;
-  bool open(ShutterParams& params) override;
-  bool open(SpinParams& params) override;
-  bool open(SweepParams& params) override;
-  bool open(TwistParams& params) override;
-  bool open(WipeParams& params) override;
-  bool open(ZoomParams& params) override;
+  bool open(TransitionParams& params) override;
 
  private:
-  bool run(TransitionParams& params);
-
   QWidget* parent_;
   Runner runner_;
 };

@@ -225,29 +225,8 @@ class RecordingDialogs : public TransitionSettingDialogs {
  public:
   std::vector<TransitionType> opened;
 
-  bool open(AlphaParams& p) override { return record(p); }
-  bool open(AccordionParams& p) override { return record(p); }
-  bool open(BlindsParams& p) override { return record(p); }
-  bool open(CircleParams& p) override { return record(p); }
-  bool open(ClockParams& p) override { return record(p); }
-  bool open(CubeFlyParams& p) override { return record(p); }
-  bool open(DiagonalSweepParams& p) override { return record(p); }
-  bool open(DoorParams& p) override { return record(p); }
-  bool open(FlipParams& p) override { return record(p); }
-  bool open(FlyParams& p) override { return record(p); }
-  bool open(PolygonParams& p) override { return record(p); }
-  bool open(RotateInParams& p) override { return record(p); }
-  bool open(ShutterParams& p) override { return record(p); }
-  bool open(SpinParams& p) override { return record(p); }
-  bool open(SweepParams& p) override { return record(p); }
-  bool open(TwistParams& p) override { return record(p); }
-  bool open(WipeParams& p) override { return record(p); }
-  bool open(ZoomParams& p) override { return record(p); }
-
- private:
-  template <typename Params>
-  bool record(Params& params) {
-    opened.push_back(Params::kTransitionType);
+  bool open(TransitionParams& params) override {
+    opened.push_back(params.type());
     params.set_values(params.default_values());
     return true;
   }

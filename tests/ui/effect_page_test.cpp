@@ -24,37 +24,15 @@ namespace {
 // Confirms every Wipe dialog with `wipe` and counts the dialogs opened.
 class FakeTransitionDialogs final : public TransitionSettingDialogs {
  public:
-  bool open(AlphaParams& params) override { return other(params); }
-  bool open(AccordionParams& params) override { return other(params); }
-  bool open(BlindsParams& params) override { return other(params); }
-  bool open(CircleParams& params) override { return other(params); }
-  bool open(ClockParams& params) override { return other(params); }
-  bool open(CubeFlyParams& params) override { return other(params); }
-  bool open(DiagonalSweepParams& params) override { return other(params); }
-  bool open(DoorParams& params) override { return other(params); }
-  bool open(FlipParams& params) override { return other(params); }
-  bool open(FlyParams& params) override { return other(params); }
-  bool open(PolygonParams& params) override { return other(params); }
-  bool open(RotateInParams& params) override { return other(params); }
-  bool open(ShutterParams& params) override { return other(params); }
-  bool open(SpinParams& params) override { return other(params); }
-  bool open(SweepParams& params) override { return other(params); }
-  bool open(TwistParams& params) override { return other(params); }
-  bool open(WipeParams& params) override {
+  bool open(TransitionParams& params) override {
     ++opened;
+    if (params.type() != TransitionType::kWipe) return false;
     params.set_values(wipe);
     return true;
   }
-  bool open(ZoomParams& params) override { return other(params); }
 
   TransitionValues wipe{3, 0};
   int opened = 0;
-
- private:
-  bool other(TransitionParams&) {
-    ++opened;
-    return false;
-  }
 };
 
 constexpr int kAlphaEntry = static_cast<int>(TransitionType::kAlpha) + 1;
