@@ -1,8 +1,10 @@
 #include "device/file_copier.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
 #include <map>
 #include <system_error>
 
@@ -21,6 +23,47 @@ std::string megabytes(std::uint64_t bytes) {
   std::snprintf(text, sizeof text, "%.2f MB", static_cast<double>(bytes) / (1 << 20));
   return text;
 }
+
+// "WHAT PATH: REASON." for the errno value `error`.
+std::string failure_text(const char* what, const fs::path& path, int error) {
+  return std::string(what) + " " + path.string() + ": " + std::generic_category().message(error) +
+         ".";
+}
+
+// The file a copy reads, keeping the errno of the call that failed: what runs
+// between a failed call and the making of the message may change errno.
+class SourceFile {
+ public:
+  explicit SourceFile(const fs::path& path)
+      : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)), error_(fd_ < 0 ? errno : 0) {}
+  ~SourceFile() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  SourceFile(const SourceFile&) = delete;
+  SourceFile& operator=(const SourceFile&) = delete;
+
+  // The errno of the failed open or read; 0 while none failed.
+  int error() const { return error_; }
+
+  // Fills `piece` as far as the file goes; 0 at its end or after a failure.
+  std::size_t read(std::string& piece) {
+    std::size_t got = 0;
+    while (error_ == 0 && got < piece.size()) {
+      const ssize_t count = ::read(fd_, piece.data() + got, piece.size() - got);
+      if (count == 0) break;
+      if (count > 0) {
+        got += static_cast<std::size_t>(count);
+      } else if (errno != EINTR) {
+        error_ = errno;
+      }
+    }
+    return got;
+  }
+
+ private:
+  int fd_;
+  int error_;
+};
 
 }  // namespace
 
@@ -59,7 +102,12 @@ CopyReport FileCopier::copy(const std::vector<CopyStep>& steps,
   for (const CopyStep& step : steps) {
     std::error_code error;
     fs::create_directories(step.target.parent_path(), error);
-    if (error) return fail("Cannot make the folder " + step.target.parent_path().string() + ".");
+    if (error) {
+      return fail("Cannot make the folder " + step.target.parent_path().string() + ": " +
+                  error.message() + ".");
+    }
+    // What a killed copy was writing there is the program's own.
+    remove_leftover_temporaries(step.target.parent_path());
   }
   if (std::string shortage = space_shortage(steps); !shortage.empty()) return fail(shortage);
 
@@ -69,19 +117,14 @@ CopyReport FileCopier::copy(const std::vector<CopyStep>& steps,
   std::string piece(kPieceBytes, '\0');
   for (position.file = 0; position.file < steps.size(); ++position.file) {
     const CopyStep& step = steps[position.file];
-    std::ifstream source(step.source, std::ios::binary);
+    SourceFile source(step.source);
+    if (source.error() != 0) return fail(failure_text("Cannot read", step.source, source.error()));
     AtomicFile target(step.target);
-    if (!source || !target.is_good()) {
-      return fail("Cannot copy " + step.source.string() + " to " + step.target.string() + ": " +
-                  std::strerror(errno) + ".");
-    }
+    if (!target.is_good()) return fail(failure_text("Cannot write", step.target, target.error()));
     std::uint64_t copied = 0;
-    while (source) {
-      source.read(piece.data(), static_cast<std::streamsize>(piece.size()));
-      const auto got = static_cast<std::size_t>(source.gcount());
-      if (got == 0) break;
+    while (const std::size_t got = source.read(piece)) {
       if (!target.write(std::string_view(piece.data(), got))) {
-        return fail("Cannot write " + step.target.string() + ": " + std::strerror(errno) + ".");
+        return fail(failure_text("Cannot write", step.target, target.error()));
       }
       copied += got;
       position.copied_bytes += got;
@@ -91,15 +134,14 @@ CopyReport FileCopier::copy(const std::vector<CopyStep>& steps,
         return report;
       }
     }
+    if (source.error() != 0) return fail(failure_text("Cannot read", step.source, source.error()));
     std::error_code error;
     const std::uint64_t written = fs::file_size(target.temporary_path(), error);
-    if (source.bad() || copied != step.bytes || error || written != copied) {
+    if (copied != step.bytes || error || written != copied) {
       return fail("The copy of " + step.source.string() +
-                  " is incomplete: the file changed or could not be read while it was copied.");
+                  " is incomplete: the file changed while it was copied.");
     }
-    if (!target.commit()) {
-      return fail("Cannot write " + step.target.string() + ": " + std::strerror(errno) + ".");
-    }
+    if (!target.commit()) return fail(failure_text("Cannot write", step.target, target.error()));
     report.written.push_back(step.target);
   }
   return report;

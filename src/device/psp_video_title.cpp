@@ -1,5 +1,6 @@
 #include "device/psp_video_title.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -16,42 +17,51 @@ constexpr std::array<std::uint8_t, 16> kUsmt = {0x55, 0x53, 0x4d, 0x54, 0x21, 0x
                                                 0xbb, 0x88, 0x69, 0x5c, 0xfa, 0xc9, 0xc7, 0x40};
 constexpr std::uint32_t kTitleEntry = 1;
 constexpr std::uint64_t kLargestMovieBox = 64 << 20;
+constexpr std::size_t kLongestBoxHeader = 16;
 
-std::uint32_t big_endian(const std::uint8_t* bytes, int count) {
-  std::uint32_t value = 0;
-  for (int i = 0; i < count; ++i)
-    value = value << 8 | bytes[i];
+std::uint64_t big_endian(std::string_view bytes) {
+  std::uint64_t value = 0;
+  for (const char byte : bytes)
+    value = value << 8 | static_cast<std::uint8_t>(byte);
   return value;
 }
 
 struct Box {
-  char type[4];
-  std::uint64_t payload_offset;  // from the start of what was searched
-  std::uint64_t payload_size;
+  std::string_view type;  // into the header it was read from
+  std::uint64_t header_size = 0;
+  std::uint64_t size = 0;  // with the header
 };
 
-// The boxes laid one after the other in `bytes`, stopping at the first that does
-// not fit.
+// The box whose header starts `header` (its first 16 bytes, or fewer when `room`,
+// what is left of the file or of the enclosing box, holds fewer). Nothing when the
+// header is cut or the box claims to reach past `room`. A size of 0 means "up to
+// the end", a size of 1 a 64-bit size after the type.
+std::optional<Box> read_box(std::string_view header, std::uint64_t room) {
+  if (header.size() < 8) return std::nullopt;
+  Box box{.type = header.substr(4, 4), .header_size = 8, .size = big_endian(header.substr(0, 4))};
+  if (box.size == 1) {
+    if (header.size() < 16) return std::nullopt;
+    box.size = big_endian(header.substr(8, 8));
+    box.header_size = 16;
+  } else if (box.size == 0) {
+    box.size = room;
+  }
+  if (box.size < box.header_size || box.size > room) return std::nullopt;
+  return box;
+}
+
+// Visits the boxes laid one after the other in `bytes` with their payloads,
+// stopping at the first that does not fit or when `visit` returns false.
 template <typename Visit>
-void for_each_box(const std::string& bytes, Visit&& visit) {
-  std::uint64_t offset = 0;
-  while (offset + 8 <= bytes.size()) {
-    const auto* at = reinterpret_cast<const std::uint8_t*>(bytes.data()) + offset;
-    std::uint64_t size = big_endian(at, 4);
-    std::uint64_t header = 8;
-    if (size == 1 && offset + 16 <= bytes.size()) {
-      size = std::uint64_t{big_endian(at + 8, 4)} << 32 | big_endian(at + 12, 4);
-      header = 16;
-    } else if (size == 0) {
-      size = bytes.size() - offset;
-    }
-    if (size < header || size > bytes.size() - offset) return;
-    Box box{};
-    std::memcpy(box.type, at + 4, 4);
-    box.payload_offset = offset + header;
-    box.payload_size = size - header;
-    if (!visit(box)) return;
-    offset += size;
+void for_each_box(std::string_view bytes, Visit&& visit) {
+  for (std::size_t offset = 0; offset < bytes.size();) {
+    const std::optional<Box> box =
+        read_box(bytes.substr(offset, kLongestBoxHeader), bytes.size() - offset);
+    if (!box) return;
+    const std::string_view payload =
+        bytes.substr(offset + box->header_size, box->size - box->header_size);
+    if (!visit(*box, payload)) return;
+    offset += box->size;
   }
 }
 
@@ -59,22 +69,59 @@ void for_each_box(const std::string& bytes, Visit&& visit) {
 // language, a 16-bit flag and the UTF-16BE text with its terminating zero.
 std::optional<std::string> title_entry(std::string_view table) {
   if (table.size() < 2) return std::nullopt;
-  const auto* bytes = reinterpret_cast<const std::uint8_t*>(table.data());
   std::size_t offset = 2;
-  for (std::uint32_t count = big_endian(bytes, 2); count > 0; --count) {
-    if (offset + 10 > table.size()) return std::nullopt;
-    const std::uint32_t size = big_endian(bytes + offset, 2);
-    if (size < 10 || offset + size > table.size()) return std::nullopt;
-    if (big_endian(bytes + offset + 2, 4) == kTitleEntry) {
+  for (std::uint64_t count = big_endian(table.substr(0, 2)); count > 0; --count) {
+    if (table.size() - offset < 10) return std::nullopt;
+    const std::size_t size = big_endian(table.substr(offset, 2));
+    if (size < 10 || size > table.size() - offset) return std::nullopt;
+    if (big_endian(table.substr(offset + 2, 4)) == kTitleEntry) {
+      const std::string_view text = table.substr(offset + 10, size - 10);
       std::string little_endian;
-      for (std::size_t i = offset + 10; i + 1 < offset + size; i += 2) {
-        if (bytes[i] == 0 && bytes[i + 1] == 0) break;
-        little_endian += static_cast<char>(bytes[i + 1]);
-        little_endian += static_cast<char>(bytes[i]);
+      for (std::size_t i = 0; i + 1 < text.size(); i += 2) {
+        little_endian += text[i + 1];
+        little_endian += text[i];
       }
       return utf16le_to_utf8(little_endian).text;
     }
     offset += size;
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> title_in_movie(std::string_view movie) {
+  std::optional<std::string> title;
+  for_each_box(movie, [&](const Box& box, std::string_view payload) {
+    if (box.type != "uuid" || payload.size() < kUsmt.size() ||
+        std::memcmp(payload.data(), kUsmt.data(), kUsmt.size()) != 0)
+      return true;
+    for_each_box(payload.substr(kUsmt.size()), [&](const Box& inner, std::string_view table) {
+      if (inner.type == "MTDT") title = title_entry(table);
+      return !title;
+    });
+    return !title;
+  });
+  return title;
+}
+
+// Walks the top-level boxes of a file of `length` bytes by their headers only, to
+// the movie box, which alone is read whole. `read_at(offset, into, count)` reads
+// bytes of the file and is false when it cannot read them all.
+template <typename ReadAt>
+std::optional<std::string> title_in_file(std::uint64_t length, ReadAt&& read_at) {
+  char header[kLongestBoxHeader];
+  for (std::uint64_t offset = 0; offset < length;) {
+    const std::size_t got =
+        static_cast<std::size_t>(std::min<std::uint64_t>(length - offset, sizeof header));
+    if (!read_at(offset, header, got)) return std::nullopt;
+    const std::optional<Box> box = read_box(std::string_view(header, got), length - offset);
+    if (!box) return std::nullopt;
+    if (box->type == "moov") {
+      if (box->size - box->header_size > kLargestMovieBox) return std::nullopt;
+      std::string movie(box->size - box->header_size, '\0');
+      if (!read_at(offset + box->header_size, movie.data(), movie.size())) return std::nullopt;
+      return title_in_movie(movie);
+    }
+    offset += box->size;
   }
   return std::nullopt;
 }
@@ -86,43 +133,18 @@ std::optional<std::string> psp_video_title(const std::filesystem::path& video) {
   const std::uint64_t length = std::filesystem::file_size(video, error);
   if (error) return std::nullopt;
   std::ifstream in(video, std::ios::binary);
-  std::uint8_t header[16];
-  // Walks the top-level boxes by their headers only, to the movie box; a box that
-  // claims to reach past the end ends the walk.
-  for (std::uint64_t offset = 0; in.read(reinterpret_cast<char*>(header), 8);) {
-    std::uint64_t size = big_endian(header, 4);
-    std::uint64_t header_size = 8;
-    if (size == 1) {
-      if (!in.read(reinterpret_cast<char*>(header) + 8, 8)) return std::nullopt;
-      size = std::uint64_t{big_endian(header + 8, 4)} << 32 | big_endian(header + 12, 4);
-      header_size = 16;
-    }
-    if (size < header_size || size > length - offset) return std::nullopt;
-    offset += size;
-    if (std::memcmp(header + 4, "moov", 4) != 0) {
-      in.seekg(static_cast<std::streamoff>(offset));
-      continue;
-    }
-    if (size - header_size > kLargestMovieBox) return std::nullopt;
-    std::string movie(size - header_size, '\0');
-    if (!in.read(movie.data(), static_cast<std::streamsize>(movie.size()))) return std::nullopt;
-    std::optional<std::string> title;
-    for_each_box(movie, [&](const Box& box) {
-      const std::string_view payload(movie.data() + box.payload_offset, box.payload_size);
-      if (std::memcmp(box.type, "uuid", 4) != 0 || payload.size() < 16 ||
-          std::memcmp(payload.data(), kUsmt.data(), 16) != 0)
-        return true;
-      for_each_box(std::string(payload.substr(16)), [&](const Box& inner) {
-        if (std::memcmp(inner.type, "MTDT", 4) == 0) {
-          title = title_entry(payload.substr(16 + inner.payload_offset, inner.payload_size));
-        }
-        return !title;
-      });
-      return !title;
-    });
-    return title;
-  }
-  return std::nullopt;
+  return title_in_file(length, [&in](std::uint64_t offset, char* into, std::size_t count) {
+    return static_cast<bool>(in.seekg(static_cast<std::streamoff>(offset)) &&
+                             in.read(into, static_cast<std::streamsize>(count)));
+  });
+}
+
+std::optional<std::string> psp_video_title_in_bytes(std::string_view file) {
+  return title_in_file(file.size(), [file](std::uint64_t offset, char* into, std::size_t count) {
+    if (offset > file.size() || count > file.size() - offset) return false;
+    std::memcpy(into, file.data() + offset, count);
+    return true;
+  });
 }
 
 }  // namespace pictavo

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -154,8 +156,30 @@ TEST_F(FileCopierTest, AWriteFailureMidFileLeavesNoPartOfIt) {
   const CopyReport report = copy_all(steps_);
   ::setrlimit(RLIMIT_FSIZE, &old);
   EXPECT_EQ(report.outcome, CopyOutcome::kFailed);
-  EXPECT_NE(report.reason.find("big.mp4"), std::string::npos) << report.reason;
+  EXPECT_EQ(report.reason, "Cannot write " + (temp_ / "drive/big.mp4").string() + ": " +
+                               std::strerror(EFBIG) + ".");
   expect_only_the_small_file(report);
+}
+
+// Each failure names its file and the system's own reason, which a C++ stream
+// would have lost ("Success").
+TEST_F(FileCopierTest, AFailureSaysWhatTheSystemReported) {
+  const auto reason_of = [](const CopyStep& step) {
+    const CopyReport report = copy_all({step});
+    EXPECT_EQ(report.outcome, CopyOutcome::kFailed);
+    EXPECT_EQ(report.reason.find("Success"), std::string::npos) << report.reason;
+    return report.reason;
+  };
+  fs::create_directories(temp_ / "folder");
+  EXPECT_EQ(reason_of({temp_ / "folder", temp_ / "drive/folder", 0}),
+            "Cannot read " + (temp_ / "folder").string() + ": " + std::strerror(EISDIR) + ".");
+  fs::remove(temp_ / "small.thm");
+  EXPECT_EQ(reason_of(steps_[0]),
+            "Cannot read " + (temp_ / "small.thm").string() + ": " + std::strerror(ENOENT) + ".");
+  EXPECT_EQ(reason_of({temp_ / "big.mp4", temp_ / "big.mp4/inside/big.mp4", 3 << 20}),
+            "Cannot make the folder " + (temp_ / "big.mp4/inside").string() + ": " +
+                std::strerror(ENOTDIR) + ".");
+  EXPECT_TRUE(names_in(temp_ / "drive").empty());
 }
 
 TEST_F(FileCopierTest, ATargetWithoutRoomIsRefusedBeforeWriting) {
