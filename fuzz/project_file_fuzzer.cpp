@@ -59,7 +59,7 @@ std::unique_ptr<pictavo::Project> loaded(const std::string& text, bool& read) {
   project->preferences.set_program_folder(home(), home());
   project->preferences.project_path = home() / "fuzz.prg";
   std::ofstream(project->preferences.project_path, std::ios::binary | std::ios::trunc) << text;
-  read = pictavo::load_project(*project);
+  read = static_cast<bool>(pictavo::load_project(*project));
   return project;
 }
 

@@ -9,9 +9,20 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <string_view>
+#include <system_error>
 
 namespace pictavo {
 namespace {
+
+constexpr std::string_view kTemporaryMark = ".pictavo-";
+constexpr std::string_view kTemporaryPattern = "XXXXXX";
+
+std::string temporary_pattern(const std::filesystem::path& path) {
+  const std::string hidden = "." + path.filename().string();
+  return (path.parent_path() / hidden).string() + std::string(kTemporaryMark) +
+         std::string(kTemporaryPattern);
+}
 
 // The process's file creation mask. umask() can only be read by setting it,
 // which would race with other threads creating files, so it is read from
@@ -51,8 +62,9 @@ void sync_folder(const std::filesystem::path& file) {
 }  // namespace
 
 AtomicFile::AtomicFile(const std::filesystem::path& path)
-    : path_(path), temporary_(path.string() + ".XXXXXX") {
+    : path_(path), temporary_(temporary_pattern(path)) {
   fd_ = ::mkostemp(temporary_.data(), O_CLOEXEC);
+  if (fd_ < 0) error_ = errno;
 }
 
 AtomicFile::~AtomicFile() {
@@ -64,7 +76,7 @@ bool AtomicFile::write(std::string_view bytes) {
     const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
     if (written < 0) {
       if (errno == EINTR) continue;
-      discard();
+      fail();
       return false;
     }
     bytes.remove_prefix(static_cast<std::size_t>(written));
@@ -74,15 +86,24 @@ bool AtomicFile::write(std::string_view bytes) {
 
 bool AtomicFile::commit() {
   if (fd_ < 0) return false;
-  const bool synced = ::fchmod(fd_, permissions_for(path_)) == 0 && ::fsync(fd_) == 0;
+  if (::fchmod(fd_, permissions_for(path_)) != 0 || ::fsync(fd_) != 0) {
+    fail();
+    return false;
+  }
   const bool closed = ::close(fd_) == 0;
   fd_ = -1;
-  if (!synced || !closed || std::rename(temporary_.c_str(), path_.c_str()) != 0) {
+  if (!closed || std::rename(temporary_.c_str(), path_.c_str()) != 0) {
+    error_ = errno;
     ::unlink(temporary_.c_str());
     return false;
   }
   sync_folder(path_);
   return true;
+}
+
+void AtomicFile::fail() {
+  error_ = errno;
+  discard();
 }
 
 void AtomicFile::discard() {
@@ -92,9 +113,27 @@ void AtomicFile::discard() {
   fd_ = -1;
 }
 
-bool write_file_atomically(const std::filesystem::path& path, std::string_view bytes) {
+Status write_file_atomically(const std::filesystem::path& path, std::string_view bytes) {
   AtomicFile file(path);
-  return file.write(bytes) && file.commit();
+  if (file.write(bytes) && file.commit()) return {};
+  return Failure{std::system_category().message(file.error())};
+}
+
+bool is_atomic_temporary(const std::filesystem::path& file) {
+  const std::string name = file.filename().string();
+  const std::size_t mark = name.rfind(kTemporaryMark);
+  return name.size() > 1 && name.front() == '.' && mark != std::string::npos && mark > 1 &&
+         name.size() - mark - kTemporaryMark.size() == kTemporaryPattern.size();
+}
+
+void remove_leftover_temporaries(const std::filesystem::path& folder) {
+  std::error_code error;
+  for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+       it.increment(error)) {
+    std::error_code ignored;
+    if (is_atomic_temporary(it->path()) && it->is_regular_file(ignored) && !it->is_symlink(ignored))
+      std::filesystem::remove(it->path(), ignored);
+  }
 }
 
 }  // namespace pictavo

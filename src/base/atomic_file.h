@@ -4,10 +4,14 @@
 #include <string>
 #include <string_view>
 
+#include "base/result.h"
+
 namespace pictavo {
 
 // A file written in pieces that appears under its name only when commit()
-// succeeds: the bytes go to a temporary file in the same folder, which commit()
+// succeeds: the bytes go to a temporary file in the same folder (hidden, named
+// ".NAME.pictavo-XXXXXX" so that a crash's leftover is known as the program's
+// own), which commit()
 // syncs and renames over `path`, syncing the folder after it. Until then, and
 // after any failure, the old file (if any) is untouched; an uncommitted writer
 // removes its temporary file. The file keeps the permissions of the one it
@@ -28,18 +32,28 @@ class AtomicFile {
   bool write(std::string_view bytes);
   // True when the whole file now stands under its name.
   bool commit();
+  // The system's error number of the first step that failed; 0 while none did.
+  int error() const { return error_; }
 
  private:
+  void fail();
   void discard();
 
   std::filesystem::path path_;
   std::string temporary_;
   int fd_ = -1;
+  int error_ = 0;
 };
 
 // Replaces `path` with `bytes` through an AtomicFile: a crash or a full disk leaves
-// either the old file or the new one, never half of one. False when anything
-// failed; the old file is then untouched.
-bool write_file_atomically(const std::filesystem::path& path, std::string_view bytes);
+// either the old file or the new one, never half of one. On a failure, with the
+// system's reason, the old file is untouched.
+Status write_file_atomically(const std::filesystem::path& path, std::string_view bytes);
+
+// Whether `file` is named as an AtomicFile's temporary.
+bool is_atomic_temporary(const std::filesystem::path& file);
+// Removes the temporaries that writers into `folder` left behind when they were
+// killed; every other entry stays.
+void remove_leftover_temporaries(const std::filesystem::path& folder);
 
 }  // namespace pictavo

@@ -56,7 +56,7 @@ std::optional<XmlFileText> read_xml_file(const std::filesystem::path& path) {
   return result;
 }
 
-bool write_xml_file(const std::filesystem::path& path, std::string_view text) {
+Status write_xml_file(const std::filesystem::path& path, std::string_view text) {
   return write_file_atomically(path, text.substr(0, text.find('\0')));
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/result.h"
+
 namespace pictavo {
 
 // The text of an XML file as the readers see it: a file that begins with FF FE is
@@ -26,6 +28,6 @@ struct XmlFileText {
 std::optional<XmlFileText> read_xml_file(const std::filesystem::path& path);
 
 // Writes `text` up to its first NUL, atomically (see write_file_atomically).
-bool write_xml_file(const std::filesystem::path& path, std::string_view text);
+Status write_xml_file(const std::filesystem::path& path, std::string_view text);
 
 }  // namespace pictavo

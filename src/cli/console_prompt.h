@@ -1,7 +1,5 @@
 #pragma once
 
-#include <vector>
-
 #include "model/prompt.h"
 
 namespace pictavo::cli {
@@ -11,13 +9,6 @@ namespace pictavo::cli {
 class ConsolePrompt final : public Prompt {
  public:
   PromptAnswer show(const PromptMessage& message) override;
-
-  // Shows `message` in the log only, from now on: the command says the same to
-  // the user in its own words, with what it concerns.
-  void log_only(PromptMessage message) { logged_only_.push_back(std::move(message)); }
-
- private:
-  std::vector<PromptMessage> logged_only_;
 };
 
 }  // namespace pictavo::cli

@@ -236,9 +236,9 @@ int run_edit(Arguments& args) {
 
   ProjectSession session(ProjectSession::Mode::kProgram);
   Project& project = session.project();
-  if (!session.open(positional[0])) {
-    std::fprintf(stderr, "pictavo-cli edit: %s is not a project file that can be read\n",
-                 positional[0].c_str());
+  if (const Status opened = session.open(positional[0]); !opened) {
+    std::fprintf(stderr, "pictavo-cli edit: %s cannot be opened: %s\n", positional[0].c_str(),
+                 opened.reason().c_str());
     return 1;
   }
   if (project.slideshows.empty()) {

@@ -12,9 +12,9 @@ int run_info(Arguments& args) {
   const std::vector<std::string> files = args.finish();
   if (files.size() != 1) throw UsageError{"name one project file"};
   ProjectSession session(ProjectSession::Mode::kLookOnly);
-  if (!session.open(files.front())) {
-    std::fprintf(stderr, "pictavo-cli info: %s is not a project file that can be read\n",
-                 files.front().c_str());
+  if (const Status opened = session.open(files.front()); !opened) {
+    std::fprintf(stderr, "pictavo-cli info: %s cannot be opened: %s\n", files.front().c_str(),
+                 opened.reason().c_str());
     return 1;
   }
   print_project(session.project());

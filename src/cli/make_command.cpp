@@ -38,9 +38,9 @@ int run_make(Arguments& args) {
   if (files.size() != 1) throw UsageError{"name one project file"};
 
   ProjectSession session(ProjectSession::Mode::kProgram);
-  if (!session.open(files.front())) {
-    std::fprintf(stderr, "pictavo-cli make: %s is not a project file that can be read\n",
-                 files.front().c_str());
+  if (const Status opened = session.open(files.front()); !opened) {
+    std::fprintf(stderr, "pictavo-cli make: %s cannot be opened: %s\n", files.front().c_str(),
+                 opened.reason().c_str());
     return 1;
   }
   Project& project = session.project();

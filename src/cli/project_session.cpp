@@ -22,8 +22,6 @@ std::filesystem::path make_scratch_folder() {
 }  // namespace
 
 ProjectSession::ProjectSession(Mode mode) : project_(program_folder()), mode_(mode) {
-  // The commands say themselves, naming the file, that it cannot be read.
-  prompt_.log_only(unreadable_project_message());
   project_.front_end.prompt = &prompt_;
   if (mode_ == Mode::kProgram) {
     start_project(project_);
@@ -43,23 +41,19 @@ ProjectSession::~ProjectSession() {
   if (!scratch_folder_.empty()) delete_folder_tree(scratch_folder_);
 }
 
-bool ProjectSession::open(const std::filesystem::path& file) {
+Status ProjectSession::open(const std::filesystem::path& file) {
   if (mode_ == Mode::kLookOnly && scratch_folder_.empty()) {
-    std::fprintf(stderr, "pictavo-cli: cannot make a scratch folder\n");
-    return false;
+    return Failure{"no scratch folder can be made to look at it in"};
   }
-  project_.remove_all_slideshows();
-  project_.preferences.project_path = std::filesystem::absolute(file);
-  if (!load_project(project_)) return false;
-  project_.update_totals();
-  return true;
+  return open_project(project_, std::filesystem::absolute(file));
 }
 
 bool ProjectSession::save() {
-  saved_ = save_project_silently(project_);
+  const Status saved = save_project_silently(project_);
+  saved_ = static_cast<bool>(saved);
   if (!saved_) {
-    std::fprintf(stderr, "pictavo-cli: cannot write %s\n",
-                 project_.preferences.project_path.c_str());
+    std::fprintf(stderr, "pictavo-cli: cannot write %s: %s\n",
+                 project_.preferences.project_path.c_str(), saved.reason().c_str());
   }
   return saved_;
 }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "base/result.h"
 #include "cli/console_prompt.h"
 #include "model/project.h"
 
@@ -26,9 +27,8 @@ class ProjectSession {
 
   Project& project() { return project_; }
 
-  // Opens a project file as the program's Open does: the slideshows removed, the
-  // file loaded, the totals updated. False when the file could not be read.
-  bool open(const std::filesystem::path& file);
+  // Opens a project file as the program's Open does; the reason when it cannot.
+  Status open(const std::filesystem::path& file);
   // Saves to the project's file; false, with the reason printed, when it failed.
   bool save();
   // Keeps the working folder the session made when the project works in it, for

@@ -27,6 +27,7 @@ void Preferences::set_program_folder(const std::filesystem::path& folder,
   program_folder = without_trailing_separator(folder);
   writable_folder = without_trailing_separator(writable);
   working_folder = next_project_folder(writable_folder);
+  working_folder_is_own = true;
 
   const std::filesystem::path menu_pictures = program_folder / "menu_pic";
   preferences_path = writable_folder / "referenceFile.xml";

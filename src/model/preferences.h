@@ -23,6 +23,9 @@ struct Preferences {
 
   int start_count = 0;  // starts recorded in the preferences file
   std::filesystem::path working_folder;
+  // The program made the working folder (a numbered one of the writable folder) and
+  // may remove it; a folder the user chose is never removed.
+  bool working_folder_is_own = true;
   std::filesystem::path program_folder;  // without a trailing separator
   std::filesystem::path writable_folder;
   std::filesystem::path preferences_path;

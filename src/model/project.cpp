@@ -120,16 +120,37 @@ void Project::update_all_lengths() {
     slideshow->update_length();
 }
 
-void Project::apply_default_setting_to_all() {
+bool Project::apply_default_times_to_all() {
+  struct Times {
+    int display_seconds;
+    int transition_seconds;
+  };
+  std::vector<Times> kept;
   for (const auto& slideshow : slideshows) {
     for (const auto& photo : slideshow->photos) {
-      photo->setting.copy_from(default_setting);
-      fit_durations(photo->setting.effect);
+      EffectRecord& effect = photo->setting.effect;
+      kept.push_back({effect.display_seconds, effect.transition_seconds});
+      effect.display_seconds = fit_display_seconds(default_setting.effect.display_seconds);
+      effect.transition_seconds = fit_transition_seconds(default_setting.effect.transition_seconds);
     }
   }
   update_all_lengths();
+  recompute_totals();
+  const bool within_limit = !over_hard_limit();
+  if (!within_limit) {
+    auto times = kept.begin();
+    for (const auto& slideshow : slideshows) {
+      for (const auto& photo : slideshow->photos) {
+        photo->setting.effect.display_seconds = times->display_seconds;
+        photo->setting.effect.transition_seconds = times->transition_seconds;
+        ++times;
+      }
+    }
+    update_all_lengths();
+  }
   update_totals();
-  modified = true;
+  if (within_limit) modified = true;
+  return within_limit;
 }
 
 void Project::apply_tv_system_to_all() {

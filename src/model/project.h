@@ -60,9 +60,11 @@ class Project {
   int slideshow_count() const { return static_cast<int>(slideshows.size()); }
   int photo_count() const;
 
-  // Every photo copies the default setting (fresh motions and transitions drawn),
-  // or only takes the project's TV system; then lengths and totals are updated.
-  void apply_default_setting_to_all();
+  // Every photo takes the default display and transition times, keeping its motion
+  // and transition; lengths and totals follow. Refused (false) when the videos
+  // would pass kLimitMegabytes: then every photo keeps the times it had.
+  bool apply_default_times_to_all();
+  // Every photo takes the project's TV system; lengths and totals follow.
   void apply_tv_system_to_all();
 
   // Sums the slideshows' lengths and, with a current output profile, estimates the

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <filesystem>
+
+#include "base/result.h"
+
 namespace pictavo {
 
 class Project;
@@ -10,11 +14,14 @@ class Project;
 
 // The user's save. Writes when the project has changes (Project::modified or the
 // unsaved-changes flag), replacing the old file in one step, so a crash or a full
-// disk leaves the previous file whole; then clears both and shows "Save to '...'
-// Success!". False, with the changes still marked, when nothing was written.
+// disk leaves the previous file whole; then clears both and says where it saved.
+// A file that cannot be written is named with the system's reason. False, with
+// the changes still marked, when nothing was written.
 bool save_project(Project& project);
-// The same without the message: the make-video job's save before a shutdown.
-bool save_project_silently(Project& project);
+// The same without messages (the command line, the save before a shutdown): the
+// reason when the file could not be written; a project without changes is left
+// as it is.
+Status save_project_silently(Project& project);
 
 // Reads the project file into a project whose slideshows the caller removed,
 // through the same operations as the user interface: music is measured again,
@@ -25,8 +32,15 @@ bool save_project_silently(Project& project);
 // The file names the project's folders and its preferences file; they are taken
 // only when they are this program's own (the preferences file, a numbered working
 // folder of the writable folder that exists), so a project file can never make
-// the program read, write or empty anything else. False for a file that cannot be
-// read or lacks a required element; the slideshows read until then stay.
-bool load_project(Project& project);
+// the program read, write or empty anything else. A file that cannot be read, is
+// no project file or lacks a required element fails with the reason; the
+// slideshows read until then stay.
+Status load_project(Project& project);
+
+// Opens `file` in place of the project's slideshows, as the user's Open does: the
+// project becomes the file's, without changes. A file that cannot be opened leaves
+// the project, its file name and its changes exactly as they were, and the reason
+// says why.
+Status open_project(Project& project, const std::filesystem::path& file);
 
 }  // namespace pictavo

@@ -32,9 +32,23 @@ PromptMessage not_music_prompt(const std::filesystem::path& path) {
   return {not_music_message(path), "", PromptButtons::kOk, PromptIcon::kWarning};
 }
 
+PromptMessage apply_times_question(int display_seconds, int transition_seconds) {
+  return {"Photos you add from now on are shown for " + std::to_string(display_seconds) +
+              " seconds after a transition of " + std::to_string(transition_seconds) +
+              " seconds. Do you want every photo already in the project to take these times "
+              "too? Their motions and transitions stay as they are.",
+          "Query", PromptButtons::kYesNo, PromptIcon::kQuestion};
+}
+
 PromptMessage saved_message(const std::filesystem::path& path) {
   return {"Save to '" + path.string() + "' Success!", "", PromptButtons::kOk,
           PromptIcon::kInformation};
+}
+
+PromptMessage save_failed_message(const std::filesystem::path& path, const std::string& reason) {
+  return {"The project could not be saved to '" + path.string() + "': " + reason +
+              ". Your changes are kept; save to another folder or free some space.",
+          "", PromptButtons::kOk, PromptIcon::kError};
 }
 
 PromptMessage missing_photos_message(std::span<const std::string> paths) {
@@ -49,8 +63,9 @@ PromptMessage missing_photos_message(std::span<const std::string> paths) {
   return {text, "", PromptButtons::kOk, PromptIcon::kWarning};
 }
 
-PromptMessage unreadable_project_message() {
-  return {"can not set Doc!", "", PromptButtons::kOk, PromptIcon::kError};
+PromptMessage open_failed_message(const std::filesystem::path& path, const std::string& reason) {
+  return {"The project '" + path.string() + "' could not be opened: " + reason + ".", "",
+          PromptButtons::kOk, PromptIcon::kError};
 }
 
 }  // namespace pictavo

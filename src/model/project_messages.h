@@ -22,10 +22,14 @@ PromptMessage too_many_images_message();
 PromptMessage size_warning_message();
 // "file:'...' is not a legal mp3 file, so it will not be added!"
 PromptMessage not_music_prompt(const std::filesystem::path& path);
+// Whether photos already in the project take new default times too.
+PromptMessage apply_times_question(int display_seconds, int transition_seconds);
 // "Save to '...' Success!"
 PromptMessage saved_message(const std::filesystem::path& path);
-// "can not set Doc!": a project file that is not a readable document.
-PromptMessage unreadable_project_message();
+// A project file that could not be written, with the system's reason.
+PromptMessage save_failed_message(const std::filesystem::path& path, const std::string& reason);
+// A project file that could not be opened, with the reason.
+PromptMessage open_failed_message(const std::filesystem::path& path, const std::string& reason);
 // "2 photos could not be found and were left out: a.jpg, b.jpg": after a load
 // that dropped photos whose files are gone, naming the first few.
 PromptMessage missing_photos_message(std::span<const std::string> paths);

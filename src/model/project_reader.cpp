@@ -22,6 +22,7 @@
 #include "model/project_file.h"
 #include "model/project_messages.h"
 #include "model/project_start.h"
+#include "model/unsaved_changes.h"
 
 namespace pictavo {
 namespace {
@@ -37,6 +38,55 @@ constexpr std::uintmax_t kMaxFileBytes = std::uintmax_t{256} << 20;
 constexpr int kMaxLightPosition = 80;
 // Text overlays keep one character less of a stored face name than of a chosen one.
 constexpr std::size_t kStoredFontNameCharacters = TextOverlay::kMaxFontNameCharacters - 1;
+
+constexpr const char* kNoProjectFile = "it is not a Pictavo project file";
+constexpr const char* kDamaged = "it is damaged: a part every project file has is missing";
+
+// What opening another file replaces, so that a file that cannot be opened leaves
+// the project exactly as it was.
+class KeptProject {
+ public:
+  explicit KeptProject(Project& project)
+      : project_(project),
+        slideshows_(std::move(project.slideshows)),
+        default_setting_(project.default_setting),
+        preferences_(project.preferences),
+        effect_set_(project.effect_set),
+        current_slideshow_(project.current_slideshow),
+        list_changed_(project.list_changed),
+        modified_(project.modified),
+        unsaved_(has_unsaved_changes()) {
+    project.slideshows.clear();
+    project.current_slideshow = -1;
+  }
+
+  void put_back() {
+    project_.slideshows = std::move(slideshows_);
+    project_.default_setting = std::move(default_setting_);
+    project_.preferences = std::move(preferences_);
+    project_.effect_set = std::move(effect_set_);
+    project_.current_slideshow = current_slideshow_;
+    project_.list_changed = list_changed_;
+    project_.modified = modified_;
+    if (unsaved_) {
+      mark_unsaved();
+    } else {
+      clear_unsaved();
+    }
+    project_.recompute_totals();
+  }
+
+ private:
+  Project& project_;
+  std::vector<std::unique_ptr<Slideshow>> slideshows_;
+  PhotoSetting default_setting_;
+  Preferences preferences_;
+  EffectSet effect_set_;
+  int current_slideshow_;
+  bool list_changed_;
+  bool modified_;
+  bool unsaved_;
+};
 
 fs::path normal_form(const fs::path& path) {
   fs::path normal = path.lexically_normal();
@@ -73,20 +123,20 @@ class ProjectReader {
  public:
   ProjectReader(Project& project, XmlDocument& doc) : project_(project), doc_(doc) {}
 
-  bool read() {
-    if (!doc_.find_elem(element::kRoot) || !doc_.into_elem()) return false;
-    if (!read_folders()) return false;
+  Status read() {
+    if (!doc_.find_elem(element::kRoot) || !doc_.into_elem()) return Failure{kNoProjectFile};
+    if (!read_folders()) return Failure{kDamaged};
     while (doc_.find_elem(element::kSlideshows)) {
       doc_.into_elem();
       while (doc_.find_elem(element::kSlideshow)) {
         doc_.into_elem();
         const bool read = read_slideshow();
         doc_.out_of_elem();
-        if (!read) return false;
+        if (!read) return Failure{kDamaged};
       }
       doc_.out_of_elem();
     }
-    return true;
+    return {};
   }
 
   // The photos left out because their files are gone, in the file's order.
@@ -116,7 +166,7 @@ class ProjectReader {
     // The temporary and output folders always belong to the working folder: the
     // make-video job empties the output folder.
     if (is_own_working_folder(*working_folder, preferences)) {
-      use_working_folder(project_, normal_form(*working_folder));
+      use_working_folder(project_, normal_form(*working_folder), true);
     }
     return true;
   }
@@ -338,25 +388,37 @@ class ProjectReader {
 
 }  // namespace
 
-bool load_project(Project& project) {
+Status load_project(Project& project) {
   const fs::path& path = project.preferences.project_path;
   std::error_code error;
   const std::uintmax_t size = fs::file_size(path, error);
-  if (error || size > kMaxFileBytes) return false;
+  if (error) return Failure{error.message()};
+  if (size > kMaxFileBytes) return Failure{"it is far too large to be a project file"};
   const std::optional<XmlFileText> file = read_xml_file(path);
-  if (!file) return false;
+  if (!file) return Failure{"it cannot be read"};
   XmlDocument doc;
-  if (!doc.set_doc(file->text)) {
-    project.front_end.show(unreadable_project_message());
-    return false;
-  }
+  if (!doc.set_doc(file->text)) return Failure{kNoProjectFile};
   ProjectReader reader(project, doc);
-  const bool read = reader.read();
+  const Status read = reader.read();
   const std::vector<std::string>& missing = reader.missing_photos();
   for (const std::string& photo : missing)
     write_log("photo file not found, left out: " + photo);
   if (!missing.empty()) project.front_end.show(missing_photos_message(missing));
   return read;
+}
+
+Status open_project(Project& project, const fs::path& file) {
+  KeptProject kept(project);
+  project.preferences.project_path = file;
+  Status opened = load_project(project);
+  if (!opened) {
+    kept.put_back();
+    return opened;
+  }
+  project.modified = false;
+  clear_unsaved();
+  project.update_totals();
+  return {};
 }
 
 }  // namespace pictavo

@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "base/folder_tree.h"
 #include "base/log.h"
 #include "model/preferences_file.h"
 #include "model/project.h"
@@ -33,28 +34,43 @@ void use_profile_frame_rate(Project& project) {
   if (frame_rate == "25") project.default_setting.tv_system = 1;
 }
 
-void use_working_folder(Project& project, const std::filesystem::path& working_folder) {
+void use_working_folder(Project& project, const std::filesystem::path& working_folder,
+                        bool is_own) {
   project.preferences.working_folder = working_folder;
+  project.preferences.working_folder_is_own = is_own;
   project.default_setting.temp_folder = working_folder / "temp";
   project.default_setting.output_folder = working_folder / "Output";
+}
+
+void choose_working_folder(Project& project, const std::filesystem::path& folder) {
+  const auto normal = [](const std::filesystem::path& path) {
+    std::filesystem::path form = path.lexically_normal();
+    return form.has_filename() ? form : form.parent_path();
+  };
+  if (normal(folder) == normal(project.preferences.working_folder)) return;
+  use_working_folder(project, folder, false);
+}
+
+void drop_working_folder(const Preferences& preferences) {
+  if (preferences.working_folder_is_own) delete_folder_tree(preferences.working_folder);
 }
 
 void start_project(Project& project) {
   Preferences& preferences = project.preferences;
   preferences.set_program_folder(preferences.program_folder);
   set_log_path(preferences.log_path);
-  use_working_folder(project, preferences.working_folder);
+  use_working_folder(project, preferences.working_folder, true);
   load_preferences(project);
   create_folder(project.default_setting.temp_folder);
   preferences.project_path = first_free_project_path(preferences.writable_folder);
   load_output_profiles(project);
-  project.apply_default_setting_to_all();
+  project.update_totals();
   project.modified = false;
   write_log("Software start!");
 }
 
 void prepare_new_project(Project& project) {
-  use_working_folder(project, next_project_folder(project.preferences.writable_folder));
+  use_working_folder(project, next_project_folder(project.preferences.writable_folder), true);
   create_folder(project.default_setting.temp_folder);
   create_folder(project.default_setting.output_folder);
 }

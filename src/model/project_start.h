@@ -5,6 +5,7 @@
 namespace pictavo {
 
 class Project;
+struct Preferences;
 
 // The start of a run, once, for the program folder the project was built with:
 // fills the preferences for that folder, gives the project its working folder
@@ -17,8 +18,16 @@ class Project;
 void start_project(Project& project);
 
 // Makes `working_folder` the project's, with its "temp" and "Output" folders as the
-// project's temporary and output folders.
-void use_working_folder(Project& project, const std::filesystem::path& working_folder);
+// project's temporary and output folders. `is_own`: the program made the folder and
+// may remove it.
+void use_working_folder(Project& project, const std::filesystem::path& working_folder, bool is_own);
+// The working folder the user chose: the project's own one, named again, stays as it
+// is; any other folder becomes the working folder as the user's, which the program
+// writes into but never removes or empties.
+void choose_working_folder(Project& project, const std::filesystem::path& folder);
+// The working folder of a project that never got a file holds nothing anyone can
+// come back to: it is removed, but only when the program made it.
+void drop_working_folder(const Preferences& preferences);
 
 // Reads the output profiles of the program folder, with a warning in the log
 // when some could not be read (the others serve); the current profile's frame

@@ -4,6 +4,7 @@
 #include <string>
 #include <type_traits>
 
+#include "base/atomic_file.h"
 #include "base/xml_document.h"
 #include "base/xml_file.h"
 #include "model/project.h"
@@ -139,24 +140,33 @@ std::string project_text(const Project& project) {
   return doc.get_doc();
 }
 
-bool save(Project& project) {
-  if (!project.modified && !has_unsaved_changes()) return false;
-  if (!write_xml_file(project.preferences.project_path, project_text(project))) return false;
+bool has_changes(const Project& project) {
+  return project.modified || has_unsaved_changes();
+}
+
+Status write(Project& project) {
+  remove_leftover_temporaries(project.preferences.project_path.parent_path());
+  Status written = write_xml_file(project.preferences.project_path, project_text(project));
+  if (!written) return written;
   project.modified = false;
   clear_unsaved();
-  return true;
+  return {};
 }
 
 }  // namespace
 
 bool save_project(Project& project) {
-  if (!save(project)) return false;
-  project.front_end.show(saved_message(project.preferences.project_path));
-  return true;
+  if (!has_changes(project)) return false;
+  const Status written = write(project);
+  project.front_end.show(
+      written ? saved_message(project.preferences.project_path)
+              : save_failed_message(project.preferences.project_path, written.reason()));
+  return static_cast<bool>(written);
 }
 
-bool save_project_silently(Project& project) {
-  return save(project);
+Status save_project_silently(Project& project) {
+  if (!has_changes(project)) return {};
+  return write(project);
 }
 
 }  // namespace pictavo

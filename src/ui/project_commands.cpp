@@ -1,10 +1,10 @@
 #include "ui/project_commands.h"
 
-#include "base/folder_tree.h"
 #include "base/log.h"
 #include "model/preferences_file.h"
 #include "model/project.h"
 #include "model/project_file.h"
+#include "model/project_messages.h"
 #include "model/project_start.h"
 #include "model/unsaved_changes.h"
 #include "model/working_folders.h"
@@ -43,7 +43,7 @@ bool ProjectCommands::settle_changes(const char* text) {
 }
 
 void ProjectCommands::drop_unsaved_folders() {
-  if (!has_file_) delete_folder_tree(project_.preferences.working_folder);
+  if (!has_file_) drop_working_folder(project_.preferences);
 }
 
 bool ProjectCommands::new_project() {
@@ -67,19 +67,17 @@ bool ProjectCommands::open_project() {
 
 bool ProjectCommands::open_project_file(const std::filesystem::path& file) {
   if (!settle_changes(kSaveBeforeReplacing)) return false;
-  drop_unsaved_folders();
-  return load(file);
-}
-
-bool ProjectCommands::load(const std::filesystem::path& file) {
-  project_.remove_all_slideshows();
-  project_.preferences.project_path = file;
-  const bool loaded = load_project(project_);
-  project_.modified = false;
-  clear_unsaved();
-  has_file_ = loaded;
-  project_.update_totals();
-  return loaded;
+  const Preferences replaced = project_.preferences;
+  const Status opened = pictavo::open_project(project_, file);
+  if (!opened) {
+    project_.front_end.show(open_failed_message(file, opened.reason()));
+    return false;
+  }
+  // The file may go on in the working folder of this run.
+  if (!has_file_ && replaced.working_folder != project_.preferences.working_folder)
+    drop_working_folder(replaced);
+  has_file_ = true;
+  return true;
 }
 
 bool ProjectCommands::save() {

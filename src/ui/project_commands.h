@@ -20,6 +20,8 @@ class ProjectCommands {
   // Asks for the file, then opens it.
   bool open_project();
   // Opens `file` (the command line, a file manager), asking first to save changes.
+  // A file that cannot be opened is named with the reason, and the project stays as
+  // it was.
   bool open_project_file(const std::filesystem::path& file);
   bool save();
   bool save_as();
@@ -42,7 +44,6 @@ class ProjectCommands {
   // The working folders of a project that never got a file hold nothing anyone
   // can come back to.
   void drop_unsaved_folders();
-  bool load(const std::filesystem::path& file);
 
   Project& project_;
   UserDialogs& dialogs_;

@@ -7,6 +7,7 @@
 
 #include "model/preferences_file.h"
 #include "model/project.h"
+#include "model/project_messages.h"
 #include "model/project_start.h"
 #include "ui/settings_normal_page.h"
 #include "ui/settings_option_page.h"
@@ -52,15 +53,29 @@ void SettingsDialog::show_values() {
   tabs_->setCurrentWidget(normal_page_);
 }
 
-void SettingsDialog::apply_durations(int photo_seconds, int transition_seconds) {
+void SettingsDialog::save_durations() {
   EffectRecord& effect = project_.default_setting.effect;
+  const int old_photo_seconds = effect.display_seconds;
+  const int old_transition_seconds = effect.transition_seconds;
+  const int photo_seconds = option_page_->photo_seconds(old_photo_seconds);
+  const int transition_seconds = option_page_->transition_seconds(old_transition_seconds);
+  if (photo_seconds == old_photo_seconds && transition_seconds == old_transition_seconds) return;
   effect.display_seconds = photo_seconds;
   effect.transition_seconds = transition_seconds;
-  project_.apply_default_setting_to_all();
+  if (project_.photo_count() == 0 || project_.front_end.show(apply_times_question(
+                                         photo_seconds, transition_seconds)) != PromptAnswer::kYes)
+    return;
+  // Longer photos may make the videos too large to keep: then the durations
+  // stay as they were.
+  if (!project_.apply_default_times_to_all()) {
+    effect.display_seconds = old_photo_seconds;
+    effect.transition_seconds = old_transition_seconds;
+    option_page_->show_durations(old_photo_seconds, old_transition_seconds);
+  }
 }
 
 void SettingsDialog::save() {
-  use_working_folder(project_, normal_page_->working_folder());
+  choose_working_folder(project_, normal_page_->working_folder());
 
   Preferences& preferences = project_.preferences;
   const int aspect_ratio = normal_page_->aspect_ratio(preferences.aspect_ratio);
@@ -73,19 +88,10 @@ void SettingsDialog::save() {
   preferences.random_transition = option_page_->random_transition();
   preferences.blurred_background = option_page_->blurred_background();
   preferences.music_fade_out_seconds = option_page_->music_fade_out() ? kMusicFadeOutSeconds : 0;
-  EffectRecord& effect = project_.default_setting.effect;
-  effect.apply_random_preferences(preferences.random_image_effect, preferences.random_transition);
-
-  // Longer photos may make the videos too large to keep: then the durations
-  // stay as they were.
-  const int old_photo_seconds = effect.display_seconds;
-  const int old_transition_seconds = effect.transition_seconds;
-  apply_durations(option_page_->photo_seconds(old_photo_seconds),
-                  option_page_->transition_seconds(old_transition_seconds));
-  if (project_.over_hard_limit()) {
-    option_page_->show_durations(old_photo_seconds, old_transition_seconds);
-    apply_durations(old_photo_seconds, old_transition_seconds);
-  }
+  // The defaults are for photos added from now on.
+  project_.default_setting.effect.apply_random_preferences(preferences.random_image_effect,
+                                                           preferences.random_transition);
+  save_durations();
 
   QWidget* main_window = parentWidget();
   if (main_window != nullptr) post_message(main_window, UiMessage::kTotalsChanged);

@@ -30,9 +30,9 @@ class SettingsDialog : public QDialog {
  private:
   void show_values();
   void save();
-  // The default durations, applied to every photo with the rest of the default
-  // setting; the project's size estimate follows.
-  void apply_durations(int photo_seconds, int transition_seconds);
+  // New default durations are for photos added later; the photos already there
+  // take them too when the user says so and the videos stay within the limit.
+  void save_durations();
 
   Project& project_;
   QTabWidget* tabs_ = nullptr;

@@ -45,7 +45,9 @@ std::optional<MakeVideoOrder> make_video_order(const Project& project,
   MakeVideoOrder order;
   order.profile = *profile;
   order.output_folder = output_folder;
-  order.output_folder_is_own = same_path(output_folder, project.default_setting.output_folder);
+  // Only a working folder the program made is the program's to empty.
+  order.output_folder_is_own = project.preferences.working_folder_is_own &&
+                               same_path(output_folder, project.default_setting.output_folder);
   order.temp_folder = project.default_setting.temp_folder;
   order.loop_audio = project.preferences.loop_audio;
   order.blurred_background = project.preferences.blurred_background;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <system_error>
 
+#include "base/atomic_file.h"
 #include "base/folder_tree.h"
 
 namespace pictavo {
@@ -57,6 +58,8 @@ OutputFolderCheck prepare_output_folder(const fs::path& folder, bool program_own
   if (program_owned) {
     delete_folder_tree(folder);
   } else {
+    // What a killed run was writing is the program's own, never the user's.
+    remove_leftover_temporaries(folder);
     // Nothing is removed from a folder that holds anything else.
     if (std::optional<fs::path> other = other_entry(folder, own_files))
       return {OutputFolderState::kHoldsOtherFiles, *other};

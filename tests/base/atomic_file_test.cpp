@@ -56,6 +56,23 @@ TEST(AtomicFile, ShowsTheFileOnlyAfterCommit) {
             1);
 }
 
+TEST(AtomicFile, ItsTemporaryIsHiddenAndKnownAsALeftoverAfterAKill) {
+  test::TempFolder folder;
+  AtomicFile writer(folder / "Trip.mp4");
+  const std::filesystem::path temporary = writer.temporary_path();
+  EXPECT_EQ(temporary.filename().string().rfind(".Trip.mp4.pictavo-", 0), 0u) << temporary;
+  EXPECT_TRUE(is_atomic_temporary(temporary));
+  for (const char* name : {"Trip.mp4", ".pictavo-abcdef", ".Trip.mp4.pictavo-abc", "notes.txt"}) {
+    test::write_file(folder / name, "the user's");
+    EXPECT_FALSE(is_atomic_temporary(folder / name)) << name;
+  }
+  remove_leftover_temporaries(folder.path());
+  EXPECT_FALSE(std::filesystem::exists(temporary));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                          std::filesystem::directory_iterator()),
+            4);
+}
+
 TEST(WriteFileAtomically, NewFilesFollowTheUmaskAndReplacedOnesKeepTheirMode) {
   test::TempFolder folder;
   const auto mode_of = [](const std::filesystem::path& path) {

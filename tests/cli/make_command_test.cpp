@@ -161,7 +161,7 @@ TEST_F(MakeCommand, SaysWhyItCannotMakeTheVideosAndLeavesTheProjectAlone) {
 
   const test::CommandResult missing = test::run_cli({"make", path("none.prg")});
   EXPECT_EQ(missing.exit_code, 1);
-  EXPECT_THAT(missing.err, HasSubstr("is not a project file that can be read"));
+  EXPECT_THAT(missing.err, HasSubstr("cannot be opened: No such file or directory"));
 
   // A track that measures but cannot be converted ends the job before any video.
   home_.install_file(test::fake_audio_converter_module(), kAudioConverterModule);

@@ -101,7 +101,7 @@ class ProjectFile : public test::EditingTest {
     start_project(*loaded);
     loaded->front_end.prompt = &prompt;
     loaded->preferences.project_path = files / "loaded.prg";
-    EXPECT_EQ(load_project(*loaded), expected);
+    EXPECT_EQ(static_cast<bool>(load_project(*loaded)), expected);
     return loaded;
   }
 
@@ -261,7 +261,10 @@ TEST_F(ProjectFile, SavingWritesOnlyChangesAndKeepsThemWhenItFails) {
   project->preferences.project_path = files / "no such folder" / "trip.prg";
   EXPECT_FALSE(save_project(*project));
   EXPECT_TRUE(has_unsaved_changes());
-  EXPECT_TRUE(prompt.shown.empty());
+  EXPECT_THAT(prompt.shown, ElementsAre(save_failed_message(project->preferences.project_path,
+                                                            "No such file or directory")));
+  EXPECT_THAT(prompt.shown[0].text, HasSubstr("trip.prg': No such file or directory"));
+  prompt.shown.clear();
 
   project->preferences.project_path = files / "trip.prg";
   EXPECT_TRUE(save_project(*project));
@@ -269,13 +272,10 @@ TEST_F(ProjectFile, SavingWritesOnlyChangesAndKeepsThemWhenItFails) {
   EXPECT_FALSE(has_unsaved_changes());
   EXPECT_THAT(prompt.shown, ElementsAre(saved_message(files / "trip.prg")));
   EXPECT_EQ(prompt.shown[0].text, "Save to '" + (files / "trip.prg").string() + "' Success!");
-  EXPECT_FALSE(save_project_silently(*project));
 }
 
-TEST_F(ProjectFile, TextThatIsNoDocumentIsShownAndRequiredElementsAreRequired) {
+TEST_F(ProjectFile, TextThatIsNoDocumentIsRefusedAndRequiredElementsAreRequired) {
   load("<mivodvd><a></b></mivodvd>", false);
-  EXPECT_THAT(prompt.shown, ElementsAre(unreadable_project_message()));
-  EXPECT_EQ(prompt.shown[0].text, "can not set Doc!");
 
   build();
   const std::string text = saved_text();
@@ -286,6 +286,34 @@ TEST_F(ProjectFile, TextThatIsNoDocumentIsShownAndRequiredElementsAreRequired) {
   load(renamed("Working Path", "Work Path"), false);
   std::unique_ptr<Project> partly = load(renamed("originalFileName", "otherFileName"), false);
   EXPECT_EQ(partly->slideshow_count(), 0);  // the slideshow being read had no photo yet
+}
+
+TEST_F(ProjectFile, AFileThatCannotBeOpenedLeavesTheProjectAsItWas) {
+  build();
+  const std::string text = saved_text();
+  // The second slideshow lacks a required element: the first is read before it fails.
+  test::write_file(files / "half.prg", replaced(text, "<name>Home</name>", ""));
+  test::write_file(files / "notes.prg", "Dear diary, today I made a slideshow.");
+  project->rename_slideshow(1, "Garden");
+  const fs::path working_folder = project->preferences.working_folder;
+  for (const auto& [name, reason] :
+       {std::pair("half.prg", "it is damaged: a part every project file has is missing"),
+        std::pair("notes.prg", "it is not a Pictavo project file"),
+        std::pair("none.prg", "No such file or directory")}) {
+    EXPECT_EQ(open_project(*project, files / name).reason(), reason);
+    ASSERT_EQ(project->slideshow_count(), 2) << name;
+    EXPECT_EQ(project->slideshows[1]->name(), "Garden");
+    EXPECT_EQ(project->current_slideshow, 1);
+    EXPECT_EQ(project->preferences.project_path, files / "trip.prg");
+    EXPECT_EQ(project->preferences.working_folder, working_folder);
+    EXPECT_TRUE(project->modified);
+  }
+  EXPECT_EQ(test::read_file(files / "notes.prg"), "Dear diary, today I made a slideshow.");
+
+  ASSERT_TRUE(open_project(*project, files / "trip.prg"));
+  EXPECT_EQ(project->slideshows[1]->name(), "Home");
+  EXPECT_FALSE(project->modified);
+  EXPECT_FALSE(has_unsaved_changes());
 }
 
 TEST_F(ProjectFile, AdjustmentsAndEditsAreReadByName) {

@@ -327,7 +327,7 @@ TEST_F(EncoderModule, TheVideoTakesItsNameOnlyWhenComplete) {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(home_.path())) {
       const std::string name = entry.path().filename().string();
-      if (name.starts_with(output.filename().string())) names.push_back(name);
+      if (name.find(output.filename().string()) != std::string::npos) names.push_back(name);
     }
     return names;
   };

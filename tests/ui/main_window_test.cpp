@@ -4,18 +4,25 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QLineEdit>
 #include <QLockFile>
 #include <QMenu>
+#include <QPushButton>
 #include <cstdlib>
 
+#include "model/project_messages.h"
 #include "model/unsaved_changes.h"
+#include "support/files.h"
 #include "support/run_command.h"
 #include "support/scoped_environment.h"
 #include "ui/capacity_bar.h"
 #include "ui/effect_page.h"
 #include "ui/image_line.h"
 #include "ui/organize_photo_page.h"
+#include "ui/path_text.h"
 #include "ui/pictavo_app.h"
+#include "ui/settings_dialog.h"
+#include "ui/settings_normal_page.h"
 #include "ui/ui_message.h"
 #include "ui/ui_test.h"
 
@@ -25,6 +32,7 @@ namespace {
 namespace fs = std::filesystem;
 using ::testing::ElementsAre;
 using ::testing::Field;
+using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 
 auto asked(const char* text) {
@@ -110,7 +118,9 @@ TEST_F(MainWindowTest, ClosingAsksAsTheProgramAlwaysDidAndNeverLosesAProject) {
   prompt.answers = {PromptAnswer::kYes};
   window->run_command(MainWindow::kExit);
   EXPECT_TRUE(window->isVisible());
-  EXPECT_THAT(prompt.shown, ElementsAre(asked("Do you want to save this project?")));
+  EXPECT_THAT(prompt.shown,
+              ElementsAre(asked("Do you want to save this project?"),
+                          Field(&PromptMessage::text, HasSubstr("could not be saved"))));
   prompt.answers = {PromptAnswer::kYes};
   EXPECT_FALSE(window->close());
 
@@ -124,6 +134,78 @@ TEST_F(MainWindowTest, ClosingAsksAsTheProgramAlwaysDidAndNeverLosesAProject) {
   window->run_command(MainWindow::kExit);
   EXPECT_FALSE(window->isVisible());
   EXPECT_THAT(prompt.shown, IsEmpty());
+}
+
+TEST_F(MainWindowTest, AFolderTheUserChoseSurvivesEveryWayOutOfAnUnsavedProject) {
+  const fs::path mine = files / "Videos";
+  const std::vector<fs::path> theirs{mine / "notes.txt", mine / "Output" / "holiday.mp4",
+                                     mine / "trips" / "2025" / "beach.jpg"};
+  for (const fs::path& file : theirs)
+    test::write_file(file, "the user's");
+  const auto choose_mine = [&] {
+    SettingsDialog settings_dialog(*project, dialogs, window.get());
+    settings_dialog.normal_page()->folder_edit()->setText(path_text(mine));
+    settings_dialog.save_button()->click();
+    ASSERT_EQ(project->default_setting.output_folder, mine / "Output");
+  };
+  const auto all_there = [&](const char* after) {
+    for (const fs::path& file : theirs)
+      EXPECT_EQ(test::read_file(file), "the user's") << file << " after " << after;
+  };
+  change_project();
+  project->preferences.project_path = files / "trip.prg";
+  window->run_command(MainWindow::kSave);
+
+  window->run_command(MainWindow::kNew);
+  choose_mine();
+  change_project();
+  prompt.answers = {PromptAnswer::kNo};
+  window->run_command(MainWindow::kNew);
+  all_there("New");
+
+  choose_mine();
+  change_project();
+  prompt.answers = {PromptAnswer::kNo};
+  window->open_file(files / "trip.prg");
+  ASSERT_EQ(project->preferences.project_path, files / "trip.prg");
+  all_there("Open");
+
+  window->run_command(MainWindow::kNew);
+  choose_mine();
+  change_project();
+  window->show();
+  prompt.answers = {PromptAnswer::kNo};
+  EXPECT_TRUE(window->close());
+  all_there("closing");
+}
+
+TEST_F(MainWindowTest, AFileThatIsNoProjectLeavesTheOpenProjectAsItWas) {
+  change_project();
+  project->preferences.project_path = files / "trip.prg";
+  test::write_file(files / "notes.prg", "Dear diary");
+  prompt.answers = {PromptAnswer::kNo};
+  dialogs.paths.push_back(files / "notes.prg");
+  window->run_command(MainWindow::kOpen);
+  EXPECT_EQ(project->slideshow_count(), 1);
+  EXPECT_EQ(project->preferences.project_path, files / "trip.prg");
+  EXPECT_TRUE(project->modified);
+  EXPECT_THAT(prompt.shown, ElementsAre(asked("Do you want save this project?"),
+                                        open_failed_message(files / "notes.prg",
+                                                            "it is not a Pictavo project file")));
+
+  prompt.shown.clear();
+  window->run_command(MainWindow::kSave);
+  EXPECT_EQ(test::read_file(files / "notes.prg"), "Dear diary");
+  EXPECT_TRUE(fs::exists(files / "trip.prg"));
+}
+
+TEST_F(MainWindowTest, AFailedSaveNamesTheFileAndTheReasonAndKeepsTheChanges) {
+  change_project();
+  make_saves_fail();
+  window->run_command(MainWindow::kSave);
+  EXPECT_THAT(prompt.shown, ElementsAre(save_failed_message(files / "gone" / "trip.prg",
+                                                            "No such file or directory")));
+  EXPECT_TRUE(project->modified);
 }
 
 TEST_F(MainWindowTest, PagesOutOfViewHoldNoSlideshowThePageInViewMayDelete) {

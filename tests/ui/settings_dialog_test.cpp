@@ -1,5 +1,6 @@
 #include "ui/settings_dialog.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -9,6 +10,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include "model/project_messages.h"
 #include "support/files.h"
 #include "ui/main_window.h"
 #include "ui/settings_normal_page.h"
@@ -41,7 +43,7 @@ class SettingsDialogTest : public test::UiTest {
     project->add_slideshow("Trip");
     for (const char* name : {"0.jpg", "1.jpg"})
       project->current()->add_photo(home.path() / "menu_pic" / name, project->default_setting);
-    project->apply_default_setting_to_all();
+    project->update_totals();
     return *project->current()->photos.front();
   }
 
@@ -122,10 +124,11 @@ TEST_F(SettingsDialogTest, SaveStoresTheOptionsAndKeepsTheVideosWithinTheLimit) 
   option().music_fade_out_box()->setChecked(true);
   option().photo_duration_box()->setCurrentText("10");
   option().transition_duration_box()->setCurrentText("5");
+  prompt.answers = {PromptAnswer::kYes};
   save();
   EXPECT_EQ(photo.setting.effect.display_seconds, 10);
   EXPECT_EQ(photo.setting.effect.transition_seconds, 5);
-  EXPECT_EQ(photo.setting.effect.category, ImageEffectCategory::kPanZoomRotate);
+  EXPECT_EQ(project->default_setting.effect.category, ImageEffectCategory::kPanZoomRotate);
   EXPECT_FALSE(project->preferences.loop_audio);
   EXPECT_TRUE(project->preferences.random_image_effect);
   EXPECT_TRUE(project->preferences.blurred_background);
@@ -140,11 +143,51 @@ TEST_F(SettingsDialogTest, SaveStoresTheOptionsAndKeepsTheVideosWithinTheLimit) 
   // A minute a photo would pass the limit: the durations stay as they were.
   option().photo_duration_box()->setCurrentText("60");
   const SettingsOptionPage* shown = dialog->option_page();
+  prompt.answers = {PromptAnswer::kYes};
   dialog->save_button()->click();
   EXPECT_EQ(shown->photo_duration_box()->currentText(), "10");
   EXPECT_EQ(project->default_setting.effect.display_seconds, 10);
   EXPECT_EQ(photo.setting.effect.display_seconds, 10);
   EXPECT_LE(project->estimated_mb, Project::kLimitMegabytes);
+}
+
+TEST_F(SettingsDialogTest, PhotosKeepTheirTimesAndTransitionsUnlessTheUserAppliesNewTimes) {
+  add_photos_at_huge_bitrate();
+  project->profiles.current_profile()->parameter(ProfileParameterId::kVideoBitrate).current.text =
+      "768";
+  Slideshow& slideshow = *project->current();
+  slideshow.set_display_seconds(std::vector<int>{0}, 7);  // as Fit to music leaves it
+  const auto transition_types = [&] {
+    std::vector<TransitionType> types;
+    for (const auto& photo : slideshow.photos)
+      types.push_back(photo->setting.effect.transition().type());
+    return types;
+  };
+  const std::vector<TransitionType> drawn = transition_types();
+  const auto photo_seconds = [&](int index) {
+    return slideshow.photos[static_cast<std::size_t>(index)]->setting.effect.display_seconds;
+  };
+
+  normal().ratio_button(1)->click();
+  option().random_image_effect_box()->setChecked(true);
+  save();
+  EXPECT_TRUE(prompt.shown.empty());
+  EXPECT_EQ(photo_seconds(0), 7);
+
+  option().photo_duration_box()->setCurrentText("5");
+  prompt.answers = {PromptAnswer::kNo};
+  save();
+  EXPECT_THAT(prompt.shown, ::testing::ElementsAre(apply_times_question(5, 2)));
+  EXPECT_EQ(project->default_setting.effect.display_seconds, 5);
+  EXPECT_EQ(photo_seconds(0), 7);
+  EXPECT_EQ(photo_seconds(1), 3);
+
+  option().photo_duration_box()->setCurrentText("6");
+  prompt.answers = {PromptAnswer::kYes};
+  save();
+  EXPECT_EQ(photo_seconds(0), 6);
+  EXPECT_EQ(photo_seconds(1), 6);
+  EXPECT_EQ(transition_types(), drawn);
 }
 
 TEST_F(SettingsDialogTest, CancelChangesNothing) {

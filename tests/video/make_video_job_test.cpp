@@ -15,6 +15,7 @@
 #include "effects/transition_params.h"
 #include "model/editing_fixture.h"
 #include "model/photo_preparation.h"
+#include "model/project_start.h"
 #include "support/files.h"
 #include "support/scoped_environment.h"
 #include "support/test_modules.h"
@@ -342,6 +343,24 @@ TEST_F(MakeVideoJobTest, AChosenFolderLosesOnlyWhatEarlierRunsLeftThere) {
   start = job_.start(order());
   EXPECT_EQ(start.state, JobStartState::kOutputNotWritable);
   EXPECT_EQ(start.message, output_folder_not_writable_message(output_));
+}
+
+TEST_F(MakeVideoJobTest, AWorkingFolderTheUserChoseKeepsItsFilesAndLeftoversOfAKillGo) {
+  add_slideshow("Trip", 1);
+  choose_working_folder(*project, files / "mine");
+  output_ = project->default_setting.output_folder;
+  test::write_file(output_ / "holiday.mp4", "the user's");
+  test::write_file(output_ / "trips" / "notes.txt", "the user's");
+  EXPECT_EQ(job_.start(order()).state, JobStartState::kOutputHoldsOtherFiles);
+  EXPECT_EQ(test::read_file(output_ / "holiday.mp4"), "the user's");
+  EXPECT_EQ(test::read_file(output_ / "trips" / "notes.txt"), "the user's");
+
+  fs::remove(output_ / "holiday.mp4");
+  fs::remove_all(output_ / "trips");
+  test::write_file(output_ / ".Trip.mp4.pictavo-a1B2c3", "half a video");
+  EXPECT_EQ(run().result, 0);
+  EXPECT_FALSE(fs::exists(output_ / ".Trip.mp4.pictavo-a1B2c3"));
+  EXPECT_TRUE(fs::exists(output_ / "Trip.THM"));
 }
 
 TEST_F(MakeVideoJobTest, AStopDuringTheMusicEndsQuietlyWithoutAnyVideo) {
