@@ -361,12 +361,17 @@ bool ImageLine::event(QEvent* event) {
 }
 
 bool ImageLine::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == edit_ && event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+  const bool escape =
+      (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
+  if (watched != edit_ || !escape) return QWidget::eventFilter(watched, event);
+  // Escape cancels the edit and nothing else: taken before any window's shortcut.
+  if (event->type() == QEvent::ShortcutOverride) {
+    event->accept();
+  } else {
     cancel_edit();
-    return true;
   }
-  return QWidget::eventFilter(watched, event);
+  return true;
 }
 
 void ImageLine::customEvent(QEvent* event) {

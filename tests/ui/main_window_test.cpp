@@ -8,6 +8,7 @@
 #include <QLockFile>
 #include <QMenu>
 #include <QPushButton>
+#include <QTest>
 #include <cstdlib>
 
 #include "model/project_messages.h"
@@ -223,6 +224,22 @@ TEST_F(MainWindowTest, PagesOutOfViewHoldNoSlideshowThePageInViewMayDelete) {
   EXPECT_EQ(project->slideshow_count(), 0);
   // Thumbnails made for the deleted slideshow's photos go nowhere.
   test::process_events();
+}
+
+TEST_F(MainWindowTest, EscapeInADurationEditCancelsTheEditAndNothingElse) {
+  change_project();
+  window->show();
+  window->show_page(1);
+  test::process_events();
+  ImageLine& line = *window->effect_page()->image_line();
+  line.begin_edit(0, ImageLine::Part::kPhotoDuration);
+  ASSERT_NE(line.duration_edit(), nullptr);
+  line.duration_edit()->setText("9");
+  QTest::keyClick(line.duration_edit(), Qt::Key_Escape);
+  EXPECT_EQ(line.duration_edit(), nullptr);
+  EXPECT_THAT(prompt.shown, IsEmpty());
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(project->current()->photos[0]->setting.effect.display_seconds, 3);
 }
 
 TEST_F(MainWindowTest, TheCapacityBarShowsTheEstimateAfterTotalsChange) {
