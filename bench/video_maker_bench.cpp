@@ -111,9 +111,9 @@ int main() {
   job.profile = profile;
   job.decoder = &decoder;
 
-  const int fps = counted_frame_rate(*profile);
+  const float rate = counted_frame_rate(*profile);
   std::vector<std::uint8_t> frames;
-  render_slideshow_frames(job, kWidth, kHeight, fps, [&frames](const std::uint8_t* i420) {
+  render_slideshow_frames(job, kWidth, kHeight, rate, [&frames](const std::uint8_t* i420) {
     frames.insert(frames.end(), i420, i420 + kWidth * kHeight * 3 / 2);
     return 0;
   });

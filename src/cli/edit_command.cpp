@@ -161,9 +161,8 @@ void fit_music(EditRequest& request) {
   // Every video plays the first slideshow's music.
   const MusicFit fit =
       fit_display_to_music(request.slideshow, request.project.slideshows.front()->tracks);
-  const std::string lengths = " (video " +
-                              ClockSeconds(static_cast<int>(fit.video_seconds)).text() +
-                              ", music " + ClockSeconds(fit.music_seconds).text() + ")";
+  const std::string lengths = " (video " + ClockSeconds(fit.video_seconds).text() + ", music " +
+                              ClockSeconds(fit.music_seconds).text() + ")";
   switch (fit.outcome) {
     case MusicFitOutcome::kFitted:
       std::fprintf(stderr, "display times fitted to the music%s\n", lengths.c_str());

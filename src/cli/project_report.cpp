@@ -70,8 +70,8 @@ std::string count_text(std::size_t count, const char* noun) {
 void print_slideshow(const Slideshow& slideshow) {
   std::printf("Slideshow %d \"%s\": %s, %s (%d frames), cover photo %d\n", slideshow.number + 1,
               slideshow.name().c_str(), count_text(slideshow.photos.size(), "photo").c_str(),
-              ClockSeconds(static_cast<int>(slideshow.length_seconds())).text().c_str(),
-              slideshow.total_frames, slideshow.cover_index + 1);
+              ClockSeconds(slideshow.length_seconds()).text().c_str(), slideshow.total_frames,
+              slideshow.cover_index + 1);
   std::printf("  Music:%s\n", slideshow.tracks.empty() ? " none" : "");
   int position = 0;
   for (const auto& track : slideshow.tracks) {

@@ -198,6 +198,7 @@ int run_transition(Arguments& args) {
   context.photo_index = 0;
   if (opening) {
     context.frames_total = fps;
+    context.transition_frames = fps;
     result = render_first_photo(context);
   } else {
     draw_fitted_photo(context);

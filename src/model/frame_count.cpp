@@ -13,6 +13,10 @@ int truncate_to_int(float value) {
   return static_cast<int>(value);
 }
 
+int frame_at(std::int64_t seconds, float rate) {
+  return truncate_to_int(static_cast<float>(seconds) * rate);
+}
+
 int saturating_add(int a, int b) {
   const long long sum = static_cast<long long>(a) + b;
   if (sum > INT_MAX) return INT_MAX;

@@ -16,25 +16,23 @@ int music_seconds(std::span<const std::unique_ptr<AudioTrack>> music) {
 }
 
 // Gives photo `index` one second more when the slideshow then still ends with the
-// music and the second shows in its length (the first photo's own time does not).
+// music.
 bool add_second(Slideshow& slideshow, std::size_t index, int music) {
   int& seconds = slideshow.photos[index]->setting.effect.display_seconds;
   if (seconds >= kMaxDisplaySeconds) return false;
-  const float before = slideshow.length_seconds();
   ++seconds;
   slideshow.update_length();
-  const float after = slideshow.length_seconds();
-  if (after <= static_cast<float>(music) && after > before) return true;
+  if (slideshow.length_seconds() <= music) return true;
   --seconds;
   slideshow.update_length();
   return false;
 }
 
-// Whether the slideshow still ends with the music when every photo after the
-// first shows for `seconds`.
-bool fits_with(Slideshow& slideshow, std::span<const int> later_photos, int seconds, int music) {
-  slideshow.set_display_seconds(later_photos, seconds);
-  return slideshow.length_seconds() <= static_cast<float>(music);
+// Whether the slideshow still ends with the music when every photo shows for
+// `seconds`.
+bool fits_with(Slideshow& slideshow, std::span<const int> photos, int seconds, int music) {
+  slideshow.set_display_seconds(photos, seconds);
+  return slideshow.length_seconds() <= music;
 }
 
 }  // namespace
@@ -49,25 +47,23 @@ MusicFit fit_display_to_music(Slideshow& slideshow,
   std::vector<int> all(slideshow.photos.size());
   std::iota(all.begin(), all.end(), 0);
   slideshow.set_display_seconds(all, kMinDisplaySeconds);
-  if (slideshow.length_seconds() > static_cast<float>(fit.music_seconds)) {
+  if (slideshow.length_seconds() > fit.music_seconds) {
     fit.outcome = MusicFitOutcome::kMusicTooShort;
   } else {
-    // The longest time all photos can share (the first one's never shows), found
-    // by halving; then a second more each for the first photos while the music
-    // lasts.
-    const std::span<const int> later(all.begin() + 1, all.end());
+    // The longest time all photos can share, found by halving; then a second more
+    // each for the first photos while the music lasts.
     int shared = kMinDisplaySeconds;
     for (int longest = kMaxDisplaySeconds; shared < longest;) {
       const int middle = (shared + longest + 1) / 2;
-      if (fits_with(slideshow, later, middle, fit.music_seconds))
+      if (fits_with(slideshow, all, middle, fit.music_seconds))
         shared = middle;
       else
         longest = middle - 1;
     }
-    slideshow.set_display_seconds(later, shared);
+    slideshow.set_display_seconds(all, shared);
     for (std::size_t i = 0; i < slideshow.photos.size(); ++i)
       add_second(slideshow, i, fit.music_seconds);
-    const bool ends_with_music = slideshow.length_seconds() + 1.0f > fit.music_seconds;
+    const bool ends_with_music = slideshow.length_seconds() + 1 > fit.music_seconds;
     fit.outcome = ends_with_music ? MusicFitOutcome::kFitted : MusicFitOutcome::kMusicTooLong;
   }
   fit.video_seconds = slideshow.length_seconds();

@@ -8,7 +8,7 @@
 namespace pictavo {
 
 enum class MusicFitOutcome {
-  kFitted,         // the video ends with the music, to within a second
+  kFitted,         // the video ends with the music
   kNoMusic,        // no tracks of measurable length, or no photos: nothing changed
   kMusicTooShort,  // every photo at the shortest time still outlasts the music
   kMusicTooLong,   // every photo at the longest time still ends before the music
@@ -16,8 +16,8 @@ enum class MusicFitOutcome {
 
 struct MusicFit {
   MusicFitOutcome outcome = MusicFitOutcome::kNoMusic;
-  int music_seconds = 0;    // the tracks' summed length
-  float video_seconds = 0;  // the slideshow's length afterwards
+  int music_seconds = 0;  // the tracks' summed length
+  int video_seconds = 0;  // the slideshow's length afterwards
 };
 
 // Sets the display times of every photo so that the slideshow ends with `music`,

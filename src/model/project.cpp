@@ -7,7 +7,6 @@
 #include "base/text_number.h"
 #include "effects/random_generator.h"
 #include "model/frame_count.h"
-#include "model/frame_rate.h"
 #include "model/photo_durations.h"
 #include "model/project_messages.h"
 
@@ -164,7 +163,10 @@ void Project::apply_tv_system_to_all() {
 }
 
 int Project::total_seconds() const {
-  return truncate_to_int(static_cast<float>(total_frames) / frame_rate(default_setting.tv_system));
+  int seconds = 0;
+  for (const auto& slideshow : slideshows)
+    seconds = saturating_add(seconds, slideshow->length_seconds());
+  return seconds;
 }
 
 void Project::update_totals() {

@@ -75,7 +75,7 @@ class Project {
   // The same sums and estimate without the warning and the notice.
   void recompute_totals();
   bool over_hard_limit() const { return estimated_mb > kLimitMegabytes; }
-  // The total length in whole seconds at the project's frame rate.
+  // The total length in whole seconds: the slideshows' lengths added up.
   int total_seconds() const;
 
   // Points every slideshow's video at the output folder with the current profile's

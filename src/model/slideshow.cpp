@@ -1,6 +1,8 @@
 #include "model/slideshow.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <system_error>
 #include <utility>
 
@@ -13,6 +15,7 @@
 #include "model/photo_preparation.h"
 #include "model/preferences.h"
 #include "model/project_messages.h"
+#include "model/slideshow_timing.h"
 #include "model/unsaved_changes.h"
 
 namespace pictavo {
@@ -49,7 +52,8 @@ Slideshow::Slideshow(const Slideshow& other)
       total_frames(other.total_frames),
       number(other.number),
       cover_index(other.cover_index),
-      name_(other.name_) {}
+      name_(other.name_),
+      length_seconds_(other.length_seconds_) {}
 
 Slideshow& Slideshow::operator=(const Slideshow& other) {
   if (this != &other) *this = Slideshow(other);
@@ -127,34 +131,14 @@ void Slideshow::keep_cover_on(const PhotoItem* photo) {
 void Slideshow::update_length() {
   if (photos.empty()) {
     total_frames = 0;
+    length_seconds_ = 0;
     return;
   }
-  const float rate = frame_rate(photos.front()->setting.tv_system);
-  const auto seconds_of = [](int a, int b) {
-    return static_cast<float>(static_cast<long long>(a) + b);
-  };
-  int frames = 0;
-  for (const auto& photo : photos) {
-    photo->start = ClockSeconds(truncate_to_int(static_cast<float>(frames) / rate));
-    const EffectRecord& effect = photo->setting.effect;
-    frames = truncate_to_int(seconds_of(effect.display_seconds, effect.transition_seconds) * rate +
-                             static_cast<float>(frames));
-  }
-  if (frames != 0) {
-    // The opening fade of the first photo lasts one second; the last transition
-    // and the first photo's own time are not part of the length.
-    frames = truncate_to_int(static_cast<float>(frames) + rate);
-    const EffectRecord& last = photos.back()->setting.effect;
-    const EffectRecord& first = photos.front()->setting.effect;
-    frames = truncate_to_int(static_cast<float>(frames) -
-                             seconds_of(last.transition_seconds, first.display_seconds) * rate);
-  }
-  total_frames = frames;
-}
-
-float Slideshow::length_seconds() const {
-  if (photos.empty()) return 0;
-  return static_cast<float>(total_frames) / frame_rate(photos.front()->setting.tv_system);
+  const SlideshowTiming timing = slideshow_timing(photos);
+  for (std::size_t k = 0; k < photos.size(); ++k)
+    photos[k]->start = ClockSeconds(static_cast<int>(timing.starts[k]));
+  length_seconds_ = static_cast<int>(std::min<std::int64_t>(timing.length(), INT_MAX));
+  total_frames = frame_at(timing.length(), frame_rate(photos.front()->setting.tv_system));
 }
 
 bool is_music_file(const std::filesystem::path& path) {

@@ -117,11 +117,12 @@ class Slideshow {
   // converted copy at `folder`/its file name without extension.`extension`.
   void set_music_output(std::string_view extension, const std::filesystem::path& folder);
 
-  // Recomputes every photo's start time and total_frames. All conversions use the
-  // first photo's frame rate in single precision and truncate after each step.
+  // Recomputes every photo's start time and total_frames (slideshow_timing), at
+  // the first photo's frame rate.
   void update_length();
-  // total_frames at the first photo's frame rate; 0 without photos.
-  float length_seconds() const;
+  // The length in whole seconds, exactly as the photos' times add up; 0 without
+  // photos.
+  int length_seconds() const { return length_seconds_; }
 
   std::vector<std::unique_ptr<PhotoItem>> photos;
   std::vector<std::unique_ptr<AudioTrack>> tracks;
@@ -145,6 +146,7 @@ class Slideshow {
   void notify_cover_changed() const;
 
   std::string name_;
+  int length_seconds_ = 0;
   const FrontEnd* front_end_ = nullptr;
 };
 

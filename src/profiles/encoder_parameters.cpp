@@ -1,5 +1,10 @@
 #include "profiles/encoder_parameters.h"
 
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <system_error>
+
 #include "base/text_number.h"
 
 namespace pictavo {
@@ -28,8 +33,12 @@ EncoderParameters encoder_parameters(const OutputProfile& profile) {
   return parameters;
 }
 
-int counted_frame_rate(const OutputProfile& profile) {
-  return parse_int(profile.value(ProfileParameterId::kVideoFrameRate));
+float counted_frame_rate(const OutputProfile& profile) {
+  const std::string& text = profile.value(ProfileParameterId::kVideoFrameRate);
+  float rate = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), rate);
+  const bool whole = error == std::errc() && end == text.data() + text.size();
+  return whole && std::isfinite(rate) && rate > 0 ? rate : 0;
 }
 
 }  // namespace pictavo

@@ -25,8 +25,9 @@ struct EncoderParameters {
 // "12.2k", whatever the profile says.
 EncoderParameters encoder_parameters(const OutputProfile& profile);
 
-// Frames per second of slideshow time: the leading digits of the profile's frame
-// rate ("29.97" gives 29, "25" gives 25), 0 when there are none.
-int counted_frame_rate(const OutputProfile& profile);
+// Frames per second of slideshow time: the profile's frame rate in single
+// precision, the same value the project's lengths count with ("29.97", "25"); 0
+// when the profile's text is no positive number.
+float counted_frame_rate(const OutputProfile& profile);
 
 }  // namespace pictavo

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "render/emit_frame.h"
 #include "render/frame_sink.h"
 #include "render/image_motion.h"
@@ -45,10 +47,16 @@ int render_first_photo(RenderContext& context) {
   const int effect = current_image_effect(context);
   const std::uint32_t colour = background_colour(context);
   const int frames = context.frames_total;
+  const int fade_frames = std::clamp(context.transition_frames, 1, std::max(frames, 1));
   for (int c = 0; c < frames; ++c) {
     step_image_effect(layer, c, effect, colour);
-    context.output.fill(kOpaqueWhite);
-    context.output.draw(layer.canvas, 0, 0, static_cast<float>(c + 1) / static_cast<float>(frames));
+    if (c < fade_frames) {
+      context.output.fill(kOpaqueWhite);
+      context.output.draw(layer.canvas, 0, 0,
+                          static_cast<float>(c + 1) / static_cast<float>(fade_frames));
+    } else {
+      context.output.draw(layer.canvas, 0, 0);
+    }
     if (const int result = emit_frame(context); result != 0) return result;
   }
   return 0;

@@ -11,8 +11,9 @@ namespace pictavo {
 // its temporary pictures are released on every path.
 using TransitionRenderer = int (*)(RenderContext& context);
 
-// The slideshow's opening. Video and slideshow preview: photo `photo_index` fades
-// in from white over N frames, its motion running. Transition preview: the photo
+// The slideshow's opening. Video and slideshow preview: photo `photo_index` is on
+// screen for N frames, fading in from white over the first T of them, its motion
+// running. Transition preview: the photo
 // is drawn once, fitted and centred, and shown without a frame being emitted.
 int render_first_photo(RenderContext& context);
 

@@ -7,7 +7,6 @@
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <algorithm>
-#include <cmath>
 
 #include "model/project.h"
 #include "model/project_messages.h"
@@ -94,7 +93,7 @@ void ProjectTree::rebuild() {
 void ProjectTree::update_item(QTreeWidgetItem& item, int index) {
   const Slideshow& slideshow = *project_.slideshows[static_cast<std::size_t>(index)];
   const int photos = static_cast<int>(slideshow.photos.size());
-  const int seconds = static_cast<int>(std::trunc(slideshow.length_seconds()));
+  const int seconds = slideshow.length_seconds();
   item.setText(0, QString::fromStdString(slideshow.name()));
   item.setData(0, kKindRole, static_cast<int>(kSlideshow));
   item.setData(0, kPhotoCountRole, photos);

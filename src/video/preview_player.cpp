@@ -115,7 +115,8 @@ int PreviewPlayer::start_slideshow_preview(const SlideshowPreviewRequest& reques
     music_->play_files(std::move(files));
   }
 
-  SlideshowPlan plan = plan_slideshow(*request.slideshow, preview_fps(request.tv_standard));
+  SlideshowPlan plan =
+      plan_slideshow(*request.slideshow, static_cast<float>(preview_fps(request.tv_standard)));
   const int started = start([this, plan = std::move(plan), request](int run) {
     const RenderJob job{plan.photos, {}, request.background_argb};
     RenderContext context(RenderMode::kSlideshowPreview, preview_size(request.aspect).width,

@@ -1,23 +1,11 @@
 #include "video/slideshow_plan.h"
 
-#include <algorithm>
-#include <limits>
-
+#include "model/frame_count.h"
 #include "model/slideshow.h"
+#include "model/slideshow_timing.h"
 #include "render/transition_renderers.h"
 
 namespace pictavo {
-namespace {
-
-// Frames for `seconds` of slideshow time. Durations come from project files, so
-// absurd ones are brought into range rather than overflowing.
-int frames_for(int fps, std::int64_t seconds) {
-  const std::int64_t frames = static_cast<std::int64_t>(fps) * seconds;
-  return static_cast<int>(std::clamp<std::int64_t>(frames, 0, std::numeric_limits<int>::max()));
-}
-
-}  // namespace
-
 std::int64_t SlideshowPlan::frame_count() const {
   std::int64_t frames = 0;
   for (const int n : frames_total)
@@ -25,10 +13,11 @@ std::int64_t SlideshowPlan::frame_count() const {
   return frames;
 }
 
-SlideshowPlan plan_slideshow(const Slideshow& slideshow, int fps) {
+SlideshowPlan plan_slideshow(const Slideshow& slideshow, float frame_rate) {
   SlideshowPlan plan;
-  plan.fps = fps;
   const std::size_t count = slideshow.photos.size();
+  const SlideshowTiming timing = slideshow_timing(slideshow.photos);
+  const auto frame = [frame_rate](std::int64_t second) { return frame_at(second, frame_rate); };
   plan.photos.reserve(count);
   plan.frames_total.reserve(count);
   plan.transition_frames.reserve(count);
@@ -37,11 +26,10 @@ SlideshowPlan plan_slideshow(const Slideshow& slideshow, int fps) {
     plan.photos.push_back(
         RenderPhoto{slideshow.photos[k]->prepared_path, static_cast<int>(effect.image_effect),
                     static_cast<int>(effect.transition().type()), effect.transition().values()});
-    const bool opening = k == 0;
-    plan.frames_total.push_back(opening ? fps
-                                        : frames_for(fps, std::int64_t{effect.display_seconds} +
-                                                              effect.transition_seconds));
-    plan.transition_frames.push_back(opening ? 0 : frames_for(fps, effect.transition_seconds));
+    const int first = frame(timing.starts[k]);
+    plan.frames_total.push_back(frame(timing.starts[k + 1]) - first);
+    const std::int64_t fade_end = k == 0 ? timing.starts[0] + 1 : timing.transition_ends[k];
+    plan.transition_frames.push_back(frame(fade_end) - first);
   }
   return plan;
 }

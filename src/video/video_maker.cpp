@@ -1,5 +1,6 @@
 #include "video/video_maker.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "base/log.h"
@@ -28,11 +29,11 @@ std::string init_log_line(const VideoSize& size, const Slideshow& slideshow,
 
 }  // namespace
 
-int render_slideshow_frames(const VideoJob& job, int width, int height, int fps,
+int render_slideshow_frames(const VideoJob& job, int width, int height, float frame_rate,
                             std::function<int(const std::uint8_t* i420)> encode_frame) {
   if (job.slideshow == nullptr || job.slideshow->photos.empty()) return kFailed;
   const Slideshow& slideshow = *job.slideshow;
-  const SlideshowPlan plan = plan_slideshow(slideshow, fps);
+  const SlideshowPlan plan = plan_slideshow(slideshow, frame_rate);
   RenderJob render_job{plan.photos, job.on_progress, job.background_argb, job.blurred_background};
 
   RenderContext context(RenderMode::kVideo, width, height);
@@ -41,10 +42,10 @@ int render_slideshow_frames(const VideoJob& job, int width, int height, int fps,
   context.decoder = job.decoder;
   context.stop_event = job.stop_event;
   context.encode_frame = std::move(encode_frame);
-  // A slideshow whose length was never computed is scaled by what is rendered.
-  const double total =
-      slideshow.total_frames > 0 ? slideshow.total_frames : static_cast<double>(plan.frame_count());
-  context.progress_step = 65535.0 / total;
+  // Scaled by what is rendered, which at another frame rate than the project's is
+  // not the slideshow's length in frames.
+  context.progress_step =
+      65535.0 / static_cast<double>(std::max<std::int64_t>(plan.frame_count(), 1));
   return render_slideshow_plan(context, plan);
 }
 
@@ -79,13 +80,14 @@ int make_slideshow_video(const VideoJob& job, std::string* failure) {
                 slideshow.music_path, parameters, std::string(size->name));
   write_log("End init encoder");
 
-  // Without whole frames per second there would be no frames: an empty video is no
-  // success.
-  const int fps = counted_frame_rate(*job.profile);
+  // Below a frame a second a photo may get no frame at all: a video without its
+  // photos is no success.
+  const float frame_rate = counted_frame_rate(*job.profile);
   const auto encode = [&encoder](const std::uint8_t* i420) { return encoder->encode_frame(i420); };
-  int status = fps > 0 ? render_slideshow_frames(job, size->width, size->height, fps, encode)
-                       : refuse("the profile's frame rate \"" + parameters.frame_rate +
-                                "\" has no whole frames per second");
+  int status = frame_rate >= 1
+                   ? render_slideshow_frames(job, size->width, size->height, frame_rate, encode)
+                   : refuse("the profile's frame rate \"" + parameters.frame_rate +
+                            "\" is below one frame a second");
   if (status == kFailed && failure != nullptr && failure->empty())
     *failure = "there is not enough memory for the frames";
   // A failure the encoder meets while completing the file is the slideshow's too.

@@ -26,10 +26,10 @@ namespace pictavo {
 int make_slideshow_video(const VideoJob& job, std::string* failure = nullptr);
 
 // The frames of that video without an encoder module: `width` × `height` (even),
-// `fps` frames per second of slideshow time, each handed as I420 to `encode_frame`,
+// `frame_rate` frames per second of slideshow time, each handed as I420 to `encode_frame`,
 // whose first non-zero result ends the run and is returned. 2 when stopped, 1
 // without photos or when the frames cannot be allocated, else 0.
-int render_slideshow_frames(const VideoJob& job, int width, int height, int fps,
+int render_slideshow_frames(const VideoJob& job, int width, int height, float frame_rate,
                             std::function<int(const std::uint8_t* i420)> encode_frame);
 
 }  // namespace pictavo

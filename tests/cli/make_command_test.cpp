@@ -95,8 +95,8 @@ TEST_F(MakeCommand, MakesAVideoAndAThumbnailPerSlideshowAndTheSameFilesAgain) {
   // Not a terminal: a line a slideshow and a final one, no carriage returns.
   EXPECT_EQ(std::count(made.err.begin(), made.err.end(), '\r'), 0);
   EXPECT_EQ(std::count(made.err.begin(), made.err.end(), '\n'), 4) << made.err;
-  // 29 frames a second: one second of opening, then two seconds per further photo.
-  test::expect_psp_video(profile(1), out_ / "One.mp4", 29 + 58);
+  // The first photo's second, then two seconds per further photo, at 29.97 frames.
+  test::expect_psp_video(profile(1), out_ / "One.mp4", 89);
   test::expect_psp_video(profile(1), out_ / "Two.mp4", 29);
   expect_thumbnail(out_ / "One.THM");
   expect_thumbnail(out_ / "Two.THM");
@@ -115,7 +115,7 @@ TEST_F(MakeCommand, WithoutAFolderTheVideosGoToTheProjectsOutputFolder) {
   EXPECT_EQ(first.filename(), "One.mp4");
   EXPECT_EQ(first.parent_path().filename(), "Output");
   EXPECT_EQ(first.parent_path().parent_path().parent_path(), home_.path());
-  test::expect_psp_video(profile(0), first, 29 + 58);
+  test::expect_psp_video(profile(0), first, 89);
   EXPECT_TRUE(fs::exists(first.parent_path() / "Two.THM"));
 }
 
@@ -191,9 +191,9 @@ TEST(DemoCommand, MakesTheSameTwoSlideshowsFromTheSamplePhotosEveryTime) {
   EXPECT_THAT(info.out, HasSubstr("default.mp3"));
   ProfileGroupList profiles;
   ASSERT_TRUE(profiles.load_profiles(home.path()));
-  // Six photos: one second of opening, then five seconds for each further photo.
+  // Six photos: the first one's 3 s, then 5 s for each further photo, at 29.97 frames.
   for (const char* video : {"Garden.mp4", "Seaside.mp4"})
-    test::expect_psp_video(profiles.groups()[0].profiles[0], files / "a" / video, 29 + 5 * 145);
+    test::expect_psp_video(profiles.groups()[0].profiles[0], files / "a" / video, 839);
 
   ASSERT_EQ(test::run_cli({"demo", "--out", (files / "b").string()}).exit_code, 0);
   EXPECT_TRUE(folder_files(files / "a") == folder_files(files / "b"));

@@ -99,9 +99,9 @@ TEST_F(ProjectCommands, InfoShowsTheProjectAndChangesNothing) {
   const test::CommandResult info = test::run_cli({"info", project_file()});
   ASSERT_EQ(info.exit_code, 0) << info.err;
   EXPECT_THAT(info.out, HasSubstr("Project " + project_file() + "\n"));
-  EXPECT_THAT(info.out, HasSubstr("2 slideshows, 3 photos, 00:00:06 (205 frames"));
+  EXPECT_THAT(info.out, HasSubstr("2 slideshows, 3 photos, 00:00:13 (388 frames"));
   EXPECT_THAT(info.out, HasSubstr("estimated "));
-  EXPECT_THAT(info.out, HasSubstr("Slideshow 2 \"Home\": 1 photo, 00:00:00 (28 frames)"));
+  EXPECT_THAT(info.out, HasSubstr("Slideshow 2 \"Home\": 1 photo, 00:00:04 (119 frames)"));
   EXPECT_THAT(info.out, HasSubstr("motion none  " + file("c.png")));
   EXPECT_EQ(test::read_file(project_file()), text);
   EXPECT_EQ(test::read_file(home.path() / "referenceFile.xml"), preferences);

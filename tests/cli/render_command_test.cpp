@@ -60,11 +60,11 @@ TEST_F(RenderCommand, EveryShippedProfileMakesAVideoThePspPlays) {
   for (std::size_t index = 0; index < shipped.size(); ++index) {
     const OutputProfile& profile = shipped[index];
     SCOPED_TRACE(profile.desc_l);
-    const int fps = counted_frame_rate(profile);
-    // The PAL profile gets three photos of 3 + 2 s: 25 + 125 + 125 frames. The
-    // others are kept short: two photos of 1 + 1 s.
-    const bool pal = fps == 25;
-    const int frames = pal ? 275 : fps + 2 * fps;
+    const float rate = counted_frame_rate(profile);
+    // The PAL profile gets three photos of 3 + 2 s: 3 + 5 + 5 s of 25 frames. The
+    // others are kept short: two photos of 1 + 1 s, 3 s of 29.97 frames.
+    const bool pal = rate == 25;
+    const int frames = pal ? 325 : 89;
     const std::filesystem::path video = photos_ / ("video" + std::to_string(index) + ".mp4");
     const test::CommandResult result =
         render(static_cast<int>(index), pal ? 3 : 2, pal ? 3 : 1, pal ? 2 : 1, video);

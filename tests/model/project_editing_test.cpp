@@ -25,8 +25,14 @@ class ProjectEditing : public test::EditingTest {
   // one slideshow of seconds × 25 frames, the profile's bitrates summing to kilobits.
   void estimate(int kilobits, int seconds) {
     project->default_setting.tv_system = 1;
-    if (project->slideshows.empty()) project->add_slideshow("Long");
-    project->slideshows.front()->total_frames = seconds * 25;
+    if (project->slideshows.empty()) {
+      project->add_slideshow("Long");
+      project->slideshows.front()->add_photo(photo("long.png"), project->default_setting);
+    }
+    // Longer than any photo may be shown, so that one photo gives any length.
+    Slideshow& slideshow = *project->slideshows.front();
+    slideshow.photos.front()->setting.effect.display_seconds = seconds;
+    slideshow.update_length();
     OutputProfile& profile = *project->profiles.current_profile();
     profile.parameter(ProfileParameterId::kVideoBitrate).current.text =
         std::to_string(kilobits - 128);
@@ -133,15 +139,15 @@ TEST_F(ProjectEditing, TotalsSumTheSlideshowsAndTellTheFrontEnd) {
   project->slideshows[1]->add_photo(photo("x.png"), project->default_setting);
   observer.notices.clear();
   project->update_totals();
-  EXPECT_EQ(first.total_frames, 177);
-  EXPECT_EQ(project->total_frames, 177 + 28);
-  EXPECT_EQ(project->total_seconds(), 6);  // trunc(205 / 29.97)
-  // (video + audio kb/s) × 1.05 / 8192 MB for each of the 6 seconds, in single precision.
+  EXPECT_EQ(first.total_frames, 239);
+  EXPECT_EQ(project->total_frames, 239 + 89);
+  EXPECT_EQ(project->total_seconds(), 11);
+  // (video + audio kb/s) × 1.05 / 8192 MB for each of the 11 seconds, in single precision.
   const OutputProfile& profile = *project->profiles.current_profile();
   const int kilobits = std::stoi(profile.value(ProfileParameterId::kVideoBitrate)) +
                        std::stoi(profile.value(ProfileParameterId::kAudioBitrate));
   EXPECT_EQ(project->estimated_mb,
-            6.0f * (static_cast<float>(kilobits) * 1.05f * (1.0f / 8192.0f)));
+            11.0f * (static_cast<float>(kilobits) * 1.05f * (1.0f / 8192.0f)));
   EXPECT_THAT(observer.notices, ElementsAre(ProjectNotice::kTotalsChanged));
   EXPECT_EQ(static_cast<int>(ProjectNotice::kTotalsChanged), 1140);
   EXPECT_EQ(project->photo_count(), 3);

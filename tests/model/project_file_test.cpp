@@ -365,7 +365,7 @@ TEST_F(ProjectFile, StoredValuesAreBroughtIntoTheProgramsRanges) {
   EXPECT_EQ(overlay.italic, 255);
   EXPECT_EQ(overlay.font_color, 0u);
   EXPECT_EQ(overlay.font_name, std::string(30, 'f'));
-  EXPECT_EQ(loaded->slideshows[0]->total_frames, (11 + 9 + 5 + 1 - 3) * 25);  // all at PAL
+  EXPECT_EQ(loaded->slideshows[0]->total_frames, (1 + 2 + 7 + 2 + 3) * 25);  // all at PAL
 }
 
 TEST_F(ProjectFile, RefusedSlideshowsAreSkippedWhole) {

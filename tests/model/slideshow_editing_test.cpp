@@ -38,26 +38,27 @@ class SlideshowEditing : public test::EditingTest {
   }
 };
 
-TEST_F(SlideshowEditing, LengthsAreSinglePrecisionFramesTruncatedAfterEachStep) {
+TEST_F(SlideshowEditing, LengthsCountTheFirstPhotosTimeThenEachTransitionAndTime) {
   Slideshow& slideshow = slideshow_with_photos(1);
-  EXPECT_EQ(slideshow.total_frames, 28);  // 149, 178, trunc(178 - 149.85)
+  EXPECT_EQ(slideshow.total_frames, 89);  // trunc(3 × 29.97)
   slideshow.add_photo(photo("second.png"), project->default_setting);
-  EXPECT_EQ(slideshow.total_frames, 177);  // 149, 298, 327, trunc(327 - 149.85)
-  EXPECT_EQ(slideshow.photos[1]->start.seconds(), 4);
-  EXPECT_EQ(slideshow.photos[1]->start.text(), "00:00:04");
-  EXPECT_FLOAT_EQ(slideshow.length_seconds(), 177 / 29.97f);
+  EXPECT_EQ(slideshow.total_frames, 239);  // trunc((3 + 2 + 3) × 29.97)
+  EXPECT_EQ(slideshow.photos[1]->start.seconds(), 3);
+  EXPECT_EQ(slideshow.photos[1]->start.text(), "00:00:03");
+  EXPECT_EQ(slideshow.length_seconds(), 8);
 
-  // The first photo's TV system sets the rate for all: 125, 250, 275, 150.
+  // The first photo's TV system sets the rate for all.
   slideshow.photos[0]->setting.tv_system = 1;
   slideshow.update_length();
-  EXPECT_EQ(slideshow.total_frames, 150);
-  EXPECT_EQ(slideshow.photos[1]->start.seconds(), 5);
+  EXPECT_EQ(slideshow.total_frames, 200);
 
-  // The last photo's transition and the first photo's display time are left out.
+  // The first photo's transition is never shown.
   slideshow.photos[0]->setting.effect.display_seconds = 7;
+  slideshow.photos[0]->setting.effect.transition_seconds = 9;
   slideshow.photos[1]->setting.effect.transition_seconds = 4;
   slideshow.update_length();
-  EXPECT_EQ(slideshow.total_frames, 225 + 175 + 25 - 11 * 25);
+  EXPECT_EQ(slideshow.photos[1]->start.seconds(), 7);
+  EXPECT_EQ(slideshow.total_frames, (7 + 4 + 3) * 25);
 
   slideshow.remove_photos(std::vector<int>{0, 1});
   EXPECT_EQ(slideshow.total_frames, 0);
@@ -113,7 +114,7 @@ TEST_F(SlideshowEditing, RemovingKeepsTheCoverOnItsPhoto) {
   EXPECT_EQ(slideshow.remove_photos(std::vector<int>{0, 1}), 1);
   EXPECT_EQ(slideshow.remove_photo(-1), 1);
   EXPECT_EQ(order(slideshow), "c");
-  EXPECT_EQ(slideshow.total_frames, 28);
+  EXPECT_EQ(slideshow.total_frames, 89);
 }
 
 TEST_F(SlideshowEditing, TheCoverPhotoClampsTheStoredIndex) {
@@ -198,7 +199,7 @@ TEST_F(SlideshowEditing, SortsAreStableNeighbourPassesAndUpdateStartTimes) {
   slideshow.photos[3]->setting.effect.display_seconds = 10;  // a
   slideshow.sort_photos(PhotoSortKey::kName, SortDirection::kAscending);
   EXPECT_EQ(order(slideshow), "abcd");
-  EXPECT_EQ(slideshow.photos[1]->start.text(), "00:00:11");  // trunc(359 / 29.97)
+  EXPECT_EQ(slideshow.photos[1]->start.text(), "00:00:10");
   EXPECT_EQ(slideshow.cover_index, 3);
   EXPECT_EQ(slideshow.photos[0]->number, 3);  // numbered before sorting
   slideshow.sort_photos(PhotoSortKey::kName, SortDirection::kDescending);
@@ -226,7 +227,7 @@ TEST_F(SlideshowEditing, EffectChoicesReachOnlyTheListedPhotos) {
   EXPECT_EQ(slideshow.set_display_seconds(last_two, 61), 0);
   EXPECT_EQ(slideshow.photos[0]->setting.effect.display_seconds, 3);
   EXPECT_EQ(slideshow.photos[2]->setting.effect.display_seconds, 60);
-  EXPECT_EQ(slideshow.photos[2]->start.seconds(), 66);  // trunc(2007 / 29.97)
+  EXPECT_EQ(slideshow.photos[2]->start.seconds(), 65);  // 3 + 2 + 60
   EXPECT_EQ(slideshow.set_transition_seconds(last_two, -1), 0);
   EXPECT_EQ(slideshow.photos[1]->setting.effect.transition_seconds, 0);
 

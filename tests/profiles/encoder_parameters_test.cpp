@@ -44,7 +44,7 @@ TEST(EncoderParameters, TheChannelIsTheFirstCharacterOfItsValue) {
 }
 
 TEST(EncoderParameters, FramesAreCountedByTheRatesLeadingDigits) {
-  EXPECT_EQ(counted_frame_rate(test::make_profile({.frame_rate = "29.97"})), 29);
+  EXPECT_EQ(counted_frame_rate(test::make_profile({.frame_rate = "29.97"})), 29.97f);
   EXPECT_EQ(counted_frame_rate(test::make_profile({.frame_rate = "25"})), 25);
   EXPECT_EQ(counted_frame_rate(test::make_profile({.frame_rate = "15"})), 15);
   EXPECT_EQ(counted_frame_rate(test::make_profile({.frame_rate = "fast"})), 0);

@@ -22,13 +22,13 @@ constexpr int kSpin = static_cast<int>(TransitionType::kSpin);
 constexpr int kWipe = static_cast<int>(TransitionType::kWipe);
 constexpr int kZoom = static_cast<int>(TransitionType::kZoom);
 
-TEST(FirstPhoto, FadesInFromWhiteOverNFrames) {
+TEST(FirstPhoto, FadesInFromWhiteOverTFramesThenStaysForTheRestOfN) {
   RecordingRun run(16, 12);
   run.add_photo(test::solid_canvas(16, 12, kOpaqueBlack));
-  EXPECT_EQ(run.render(0, 4), 0);
-  ASSERT_EQ(run.frames.size(), 4u);
-  const int expected[] = {191, 128, 64, 0};  // white at 1 - (c + 1) / N
-  for (int c = 0; c < 4; ++c)
+  EXPECT_EQ(run.render(0, 6, 4), 0);
+  ASSERT_EQ(run.frames.size(), 6u);
+  const int expected[] = {191, 128, 64, 0, 0, 0};  // white at 1 - (c + 1) / T
+  for (int c = 0; c < 6; ++c)
     EXPECT_TRUE(ColourNear(run.frames[c].pixel(8, 6), grey(expected[c]))) << c;
 }
 

@@ -249,10 +249,10 @@ TEST_F(OrganizePhotoPageTest, ImportedFoldersBecomeSlideshowsShownInTheTree) {
   EXPECT_EQ(shown_order(), "b");
   EXPECT_THAT(prompt.shown, IsEmpty());
 
-  // About 1025 MB a second: a second photo passes the size limit, and the user
-  // learns why it was left out.
+  // About 590 MB a second: the two slideshows' 6 s fit, a second photo passes the
+  // size limit, and the user learns why it was left out.
   project->profiles.current_profile()->parameter(ProfileParameterId::kVideoBitrate).current.text =
-      "8000000";
+      "4600000";
   choose(photos({"c.png"}));
   page.run_command(OrganizePhotoPage::kAddPictures);
   EXPECT_EQ(shown_order(), "b");

@@ -122,11 +122,11 @@ TEST_F(SettingsDialogTest, SaveStoresTheOptionsAndKeepsTheVideosWithinTheLimit) 
   option().random_image_effect_box()->setChecked(true);
   option().blurred_background_box()->setChecked(true);
   option().music_fade_out_box()->setChecked(true);
-  option().photo_duration_box()->setCurrentText("10");
+  option().photo_duration_box()->setCurrentText("6");
   option().transition_duration_box()->setCurrentText("5");
   prompt.answers = {PromptAnswer::kYes};
   save();
-  EXPECT_EQ(photo.setting.effect.display_seconds, 10);
+  EXPECT_EQ(photo.setting.effect.display_seconds, 6);
   EXPECT_EQ(photo.setting.effect.transition_seconds, 5);
   EXPECT_EQ(project->default_setting.effect.category, ImageEffectCategory::kPanZoomRotate);
   EXPECT_FALSE(project->preferences.loop_audio);
@@ -135,7 +135,7 @@ TEST_F(SettingsDialogTest, SaveStoresTheOptionsAndKeepsTheVideosWithinTheLimit) 
   EXPECT_EQ(project->preferences.music_fade_out_seconds, kMusicFadeOutSeconds);
   const std::string stored = test::read_file(project->preferences.preferences_path);
   for (const char* value :
-       {"<singleTime>10</singleTime>", "<transmitTime>5</transmitTime>", "<LoopAudio>0</LoopAudio>",
+       {"<singleTime>6</singleTime>", "<transmitTime>5</transmitTime>", "<LoopAudio>0</LoopAudio>",
         "<RandomImageEffect>1</RandomImageEffect>", "<BlurredBackground>1</BlurredBackground>",
         "<MusicFadeOut>1</MusicFadeOut>"})
     EXPECT_NE(stored.find(value), std::string::npos) << value;
@@ -145,9 +145,9 @@ TEST_F(SettingsDialogTest, SaveStoresTheOptionsAndKeepsTheVideosWithinTheLimit) 
   const SettingsOptionPage* shown = dialog->option_page();
   prompt.answers = {PromptAnswer::kYes};
   dialog->save_button()->click();
-  EXPECT_EQ(shown->photo_duration_box()->currentText(), "10");
-  EXPECT_EQ(project->default_setting.effect.display_seconds, 10);
-  EXPECT_EQ(photo.setting.effect.display_seconds, 10);
+  EXPECT_EQ(shown->photo_duration_box()->currentText(), "6");
+  EXPECT_EQ(project->default_setting.effect.display_seconds, 6);
+  EXPECT_EQ(photo.setting.effect.display_seconds, 6);
   EXPECT_LE(project->estimated_mb, Project::kLimitMegabytes);
 }
 

@@ -268,16 +268,16 @@ class SlideshowPreviewTest : public PreviewPlayerTest {
   MusicPlayer music_{timers_};
 };
 
-TEST_F(SlideshowPreviewTest, OnePhotoPlaysTheOpeningAndEndsOnPhotoZero) {
+TEST_F(SlideshowPreviewTest, OnePhotoPlaysItsTimeAndEndsOnPhotoZero) {
   show_.add_photo(solid_canvas(64, 48, kBlue));
   PreviewPlayer player(show_.photos, window_, nullptr, clock_);
   ASSERT_EQ(player.start_slideshow_preview(request()), 0);
   finish(player);
-  // One second of opening, then photo 0 stays shown.
-  EXPECT_EQ(frames(window_.events()), 25 + 1);
+  // Its 3 s, the first fading in, then photo 0 stays shown.
+  EXPECT_EQ(frames(window_.events()), 75 + 1);
   EXPECT_EQ(window_.events().back(), "end 1 done");
   EXPECT_EQ(window_.colours().back(), kBlue);
-  EXPECT_EQ(clock_.now, 1000u + 25 * 40);  // the pause for the music, then the frames
+  EXPECT_EQ(clock_.now, 1000u + 75 * 40);  // the pause for the music, then the frames
 
   // Without photos nothing starts.
   const test::MemorySlideshow empty;
@@ -295,7 +295,7 @@ TEST_F(SlideshowPreviewTest, TheMusicPlaysUntilTheEndOfItsOwnRun) {
   ASSERT_EQ(player.start_slideshow_preview(request()), 0);
   EXPECT_TRUE(music_.is_playing());
   finish(player);
-  EXPECT_EQ(frames(window_.events()), 25 + 50 + 1);
+  EXPECT_EQ(frames(window_.events()), 75 + 50 + 1);
   EXPECT_TRUE(music_.is_playing());
   player.slideshow_preview_ended(1);
   EXPECT_FALSE(music_.is_playing());
