@@ -68,10 +68,7 @@ std::vector<fs::path> absolute_paths(const std::vector<std::string>& files) {
 
 void add_photos(EditRequest& request) {
   need_values(request, 1, "add-photos needs photo files");
-  const std::size_t first_added = request.slideshow.photos.size();
-  const std::vector<fs::path> files = absolute_paths(request.values);
-  add_photo_files(request.project, request.slideshow, files);
-  report_left_out(request.slideshow, first_added, files);
+  add_photo_files(request.project, request.slideshow, absolute_paths(request.values));
 }
 
 void remove_photos(EditRequest& request) {

@@ -83,7 +83,6 @@ int run_new(Arguments& args) {
       return 1;
     }
     Slideshow& slideshow = *project.slideshows[static_cast<std::size_t>(index)];
-    report_left_out(slideshow, 0, request.photos);
     if (!music.empty()) {
       while (!slideshow.tracks.empty())
         slideshow.remove_track(0);

@@ -109,20 +109,4 @@ void print_project(const Project& project) {
   }
 }
 
-void report_left_out(const Slideshow& slideshow, std::size_t first_added,
-                     std::span<const std::filesystem::path> files) {
-  const auto added = slideshow.photos.begin() +
-                     static_cast<std::ptrdiff_t>(std::min(first_added, slideshow.photos.size()));
-  for (const std::filesystem::path& file : files) {
-    const bool taken = std::any_of(added, slideshow.photos.end(),
-                                   [&](const auto& photo) { return photo->source_path == file; });
-    if (!taken) {
-      std::fprintf(stderr,
-                   "left out %s: not a picture, missing, in the slideshow already or past the "
-                   "size limit\n",
-                   file.c_str());
-    }
-  }
-}
-
 }  // namespace pictavo::cli

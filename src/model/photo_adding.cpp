@@ -12,6 +12,41 @@
 namespace pictavo {
 namespace {
 
+// Why `file` was not taken into `slideshow`.
+std::string refusal_reason(const Slideshow& slideshow, const std::filesystem::path& file) {
+  std::error_code error;
+  if (!std::filesystem::exists(file, error)) return "not found";
+  const bool there = std::any_of(slideshow.photos.begin(), slideshow.photos.end(),
+                                 [&](const auto& photo) { return photo->prepared_path == file; });
+  return there ? "in the slideshow already" : "not a picture Pictavo can read";
+}
+
+PhotoFilesResult add_files(Project& project, Slideshow& slideshow,
+                           std::span<const std::filesystem::path> files) {
+  PhotoFilesResult result;
+  for (const std::filesystem::path& file : files) {
+    project.preferences.fd_search_path = file.parent_path();
+    if (slideshow.add_photo(file, project.default_setting) != 0) {
+      result.refused.push_back({file, refusal_reason(slideshow, file)});
+      continue;
+    }
+    project.recompute_totals();
+    if (project.over_hard_limit()) {
+      slideshow.remove_photo(static_cast<int>(slideshow.photos.size()) - 1);
+      project.recompute_totals();
+      result.limit_reached = true;
+    } else {
+      ++result.added;
+    }
+  }
+  project.update_totals();
+  return result;
+}
+
+void tell_refused(const Project& project, std::span<const RefusedPhoto> refused) {
+  if (!refused.empty()) project.front_end.show(refused_photos_message(refused));
+}
+
 // Gives the new current slideshow the default music and the files; without any
 // photo taken it goes again.
 PhotoFilesResult fill_new_slideshow(Project& project,
@@ -19,7 +54,7 @@ PhotoFilesResult fill_new_slideshow(Project& project,
   const int index = project.current_slideshow;
   Slideshow& slideshow = *project.current();
   slideshow.add_default_track(project.preferences);
-  const PhotoFilesResult result = add_photo_files(project, slideshow, files);
+  const PhotoFilesResult result = add_files(project, slideshow, files);
   if (slideshow.photos.empty()) {
     project.remove_slideshow(index);
     return result;
@@ -41,20 +76,8 @@ std::string folder_name(const std::filesystem::path& folder) {
 
 PhotoFilesResult add_photo_files(Project& project, Slideshow& slideshow,
                                  std::span<const std::filesystem::path> files) {
-  PhotoFilesResult result;
-  for (const std::filesystem::path& file : files) {
-    project.preferences.fd_search_path = file.parent_path();
-    if (slideshow.add_photo(file, project.default_setting) != 0) continue;
-    project.recompute_totals();
-    if (project.over_hard_limit()) {
-      slideshow.remove_photo(static_cast<int>(slideshow.photos.size()) - 1);
-      project.recompute_totals();
-      result.limit_reached = true;
-    } else {
-      ++result.added;
-    }
-  }
-  project.update_totals();
+  PhotoFilesResult result = add_files(project, slideshow, files);
+  tell_refused(project, result.refused);
   return result;
 }
 
@@ -65,7 +88,9 @@ int create_slideshow_with_photos(Project& project, std::string_view name,
     return -1;
   }
   const int index = project.current_slideshow;
-  return fill_new_slideshow(project, files).added > 0 ? index : -1;
+  const PhotoFilesResult result = fill_new_slideshow(project, files);
+  tell_refused(project, result.refused);
+  return result.added > 0 ? index : -1;
 }
 
 std::vector<std::filesystem::path> picture_files(const std::filesystem::path& folder) {
@@ -93,11 +118,13 @@ std::string import_slideshow_name(const Project& project, const std::filesystem:
 FolderImportResult import_folders(Project& project,
                                   std::span<const std::filesystem::path> folders) {
   FolderImportResult result;
+  std::vector<RefusedPhoto> refused;
   for (const std::filesystem::path& folder : folders) {
     const std::vector<std::filesystem::path> pictures = picture_files(folder);
     if (pictures.empty()) continue;
     if (project.add_slideshow(import_slideshow_name(project, folder)) != 0) break;
     const PhotoFilesResult added = fill_new_slideshow(project, pictures);
+    refused.insert(refused.end(), added.refused.begin(), added.refused.end());
     if (added.added > 0) ++result.slideshows;
     if (added.limit_reached) {
       result.limit_reached = true;
@@ -105,6 +132,7 @@ FolderImportResult import_folders(Project& project,
       break;
     }
   }
+  tell_refused(project, refused);
   return result;
 }
 

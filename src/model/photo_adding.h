@@ -11,17 +11,26 @@ namespace pictavo {
 class Project;
 class Slideshow;
 
+// A chosen file that did not become a photo, and why.
+struct RefusedPhoto {
+  std::filesystem::path file;
+  std::string reason;
+};
+
 struct PhotoFilesResult {
   int added = 0;
   // A photo was taken back because the project would have passed its size limit.
   bool limit_reached = false;
+  // Files that are no readable picture, are gone, or are in the slideshow already.
+  std::vector<RefusedPhoto> refused;
 };
 
 // Adds the chosen photo files to `slideshow` in order, as the photo dialogs do:
 // each file's folder becomes where the next photo dialog starts, each file is
 // added with the project's default setting, and a photo that takes the size
 // estimate over the limit is removed again (the next file is still tried). The
-// totals are updated at the end, with the size warning shown at most once.
+// totals are updated at the end, with the size warning shown at most once; the
+// files that could not be added are named in one message.
 PhotoFilesResult add_photo_files(Project& project, Slideshow& slideshow,
                                  std::span<const std::filesystem::path> files);
 
@@ -29,7 +38,8 @@ PhotoFilesResult add_photo_files(Project& project, Slideshow& slideshow,
 // name) with the default music track and the chosen photos; it becomes the current
 // slideshow and the project is modified. Returns its index, or -1 when nothing was
 // made: the name was refused (shown as "Slideshow name conflict or is NULL!") or
-// no file could be added (no files chosen: the user cancelled).
+// no file could be added (no files chosen: the user cancelled). Files that could
+// not be added are named in one message.
 int create_slideshow_with_photos(Project& project, std::string_view name,
                                  std::span<const std::filesystem::path> files);
 
@@ -52,7 +62,8 @@ std::string import_slideshow_name(const Project& project, const std::filesystem:
 // create_slideshow_with_photos makes one and becoming the current slideshow;
 // folders without pictures are passed over silently. A folder whose photos reach
 // the size limit, or the slideshow limit, ends the import; the size limit is shown
-// as "Add too many images then output disk can contain!".
+// as "Add too many images then output disk can contain!". Pictures that could not
+// be added are named in one message at the end.
 FolderImportResult import_folders(Project& project, std::span<const std::filesystem::path> folders);
 
 }  // namespace pictavo

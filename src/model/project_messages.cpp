@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/audio_track.h"
+#include "model/photo_adding.h"
 
 namespace pictavo {
 
@@ -49,6 +50,19 @@ PromptMessage save_failed_message(const std::filesystem::path& path, const std::
   return {"The project could not be saved to '" + path.string() + "': " + reason +
               ". Your changes are kept; save to another folder or free some space.",
           "", PromptButtons::kOk, PromptIcon::kError};
+}
+
+PromptMessage refused_photos_message(std::span<const RefusedPhoto> refused) {
+  constexpr std::size_t kNamed = 5;
+  const std::size_t count = refused.size();
+  std::string text = count == 1 ? "1 file could not be added: "
+                                : std::to_string(count) + " files could not be added: ";
+  for (std::size_t i = 0; i < std::min(count, kNamed); ++i) {
+    text +=
+        (i > 0 ? ", " : "") + refused[i].file.filename().string() + " (" + refused[i].reason + ")";
+  }
+  if (count > kNamed) text += " and " + std::to_string(count - kNamed) + " more";
+  return {text + ".", "", PromptButtons::kOk, PromptIcon::kWarning};
 }
 
 PromptMessage missing_photos_message(std::span<const std::string> paths) {

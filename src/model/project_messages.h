@@ -8,6 +8,8 @@
 
 namespace pictavo {
 
+struct RefusedPhoto;
+
 // The messages of editing and storing a project, with the program's exact texts.
 // Their wording and misspellings are kept on purpose: users and logs know them.
 
@@ -30,6 +32,9 @@ PromptMessage saved_message(const std::filesystem::path& path);
 PromptMessage save_failed_message(const std::filesystem::path& path, const std::string& reason);
 // A project file that could not be opened, with the reason.
 PromptMessage open_failed_message(const std::filesystem::path& path, const std::string& reason);
+// "2 files could not be added: broken.jpg (not a picture Pictavo can read), ...":
+// naming the first few files that did not become photos, with the reasons.
+PromptMessage refused_photos_message(std::span<const RefusedPhoto> refused);
 // "2 photos could not be found and were left out: a.jpg, b.jpg": after a load
 // that dropped photos whose files are gone, naming the first few.
 PromptMessage missing_photos_message(std::span<const std::string> paths);

@@ -14,6 +14,7 @@
 #include "ui/effect_list.h"
 #include "ui/engine_text.h"
 #include "ui/image_line.h"
+#include "ui/picture_editor_dialog.h"
 #include "ui/preview_widget.h"
 #include "ui/project_tree.h"
 
@@ -152,6 +153,7 @@ void EffectPage::build_controls() {
   image_line_ = new ImageLine(project_, this);
   image_line_->move(215, 280);
   connect(image_line_, &ImageLine::preview_requested, this, &EffectPage::preview_photo);
+  connect(image_line_, &ImageLine::edit_requested, this, &EffectPage::edit_photo);
   connect(image_line_, &ImageLine::slideshow_edited, this, &EffectPage::photos_changed);
 }
 
@@ -204,6 +206,18 @@ void EffectPage::take_preview_settings() {
 
 void EffectPage::show_current_slideshow() {
   image_line_->load(project_.current());
+}
+
+void EffectPage::edit_photo(int photo) {
+  if (project_.current() == nullptr) return;
+  preview_->stop();
+  PictureEditorDialog editor(project_, photo, dialogs_, main_window_);
+  // A thumbnail made from a picture before the editor saved a new one must not
+  // arrive after it; the line is shown anew afterwards.
+  image_line_->load(nullptr);
+  editor.exec();
+  show_current_slideshow();
+  photos_changed();
 }
 
 void EffectPage::release_slideshows() {

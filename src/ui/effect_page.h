@@ -76,6 +76,8 @@ class EffectPage : public ProjectTreePage {
   // Plays the transition that brings photo `photo` of the image line's slideshow
   // in, from the photo before it.
   void preview_photo(int photo);
+  // Opens the picture editor on photo `photo` of the current slideshow.
+  void edit_photo(int photo);
   // Plays entry `entry` of the effect list between the sample pictures with the
   // combos' durations and motion; the random entry plays one of the others.
   void preview_entry(int entry);

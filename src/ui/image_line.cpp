@@ -1,6 +1,7 @@
 #include "ui/image_line.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QDrag>
 #include <QHelpEvent>
@@ -501,6 +502,7 @@ void ImageLine::mousePressEvent(QMouseEvent* event) {
   commit_edit();
   const bool shift = event->modifiers() & Qt::ShiftModifier;
   const bool ctrl = event->modifiers() & Qt::ControlModifier;
+  press_point_ = point;
   if (is_photo(slot) && selected_[static_cast<std::size_t>(slot)] && !shift) {
     mouse_ = MouseState::kPressedOnSelected;
     return;
@@ -517,19 +519,28 @@ void ImageLine::mousePressEvent(QMouseEvent* event) {
     std::fill(selected_.begin(), selected_.end(), false);
     anchor_ = end_ = slot;
   }
+  kept_selection_ = selected_;
   mark_range();
 }
 
 void ImageLine::mouseMoveEvent(QMouseEvent* event) {
-  const int x = event->position().toPoint().x();
+  const QPoint point = event->position().toPoint();
+  // A hand that trembles while clicking neither drags nor marks a range.
+  if ((point - press_point_).manhattanLength() < QApplication::startDragDistance()) return;
   if (mouse_ == MouseState::kSelecting) {
-    end_ = slot_at(x);
-    std::fill(selected_.begin(), selected_.end(), false);
+    end_ = slot_at(point.x());
+    selected_ = kept_selection_;
     mark_range();
-    update_auto_scroll(x);
+    update_auto_scroll(point.x());
   } else if (mouse_ == MouseState::kPressedOnSelected) {
     start_drag();
   }
+}
+
+void ImageLine::mouseDoubleClickEvent(QMouseEvent* event) {
+  const QPoint point = event->position().toPoint();
+  if (event->button() == Qt::LeftButton && part_at(point) == Part::kImage)
+    emit edit_requested(slot_at(point.x()));
 }
 
 void ImageLine::mouseReleaseEvent(QMouseEvent*) {

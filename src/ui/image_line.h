@@ -114,6 +114,8 @@ class ImageLine : public QWidget {
   void slideshow_edited();
   // The user asked to preview the transition into photo `photo`.
   void preview_requested(int photo);
+  // The user double-clicked photo `photo`'s picture to edit it.
+  void edit_requested(int photo);
 
  protected:
   bool event(QEvent* event) override;
@@ -123,6 +125,7 @@ class ImageLine : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -155,6 +158,10 @@ class ImageLine : public QWidget {
   Project& project_;
   Slideshow* slideshow_ = nullptr;
   std::vector<bool> selected_;  // one per photo
+  // What stays selected while the mouse marks a range: the photos chosen before
+  // a Ctrl-click, none otherwise.
+  std::vector<bool> kept_selection_;
+  QPoint press_point_;
   int visible_slots_ = 1;
   int first_visible_ = 0;
   int anchor_ = -1;

@@ -16,7 +16,6 @@
 #include "ui/about_dialog.h"
 #include "ui/capacity_bar.h"
 #include "ui/effect_page.h"
-#include "ui/keyed_pixmap.h"
 #include "ui/music_page.h"
 #include "ui/organize_photo_page.h"
 #include "ui/path_text.h"
@@ -27,24 +26,17 @@
 #include "ui/settings_dialog.h"
 #include "ui/step_tab_bar.h"
 #include "ui/tip_of_the_day_dialog.h"
+#include "ui/tool_icon.h"
 #include "ui/ui_message.h"
 #include "ui/wait_cursor.h"
 
 namespace pictavo {
 namespace {
 
-// A 32 x 32 picture button whose magenta pixels are transparent.
-QToolButton* picture_button(const std::filesystem::path& picture, const QString& tip,
-                            QWidget* parent) {
+QToolButton* icon_button(const std::filesystem::path& program_folder, const char* icon,
+                         const QString& tip, QWidget* parent) {
   auto* button = new QToolButton(parent);
-  const QPixmap pixmap = keyed_pixmap(picture);
-  if (!pixmap.isNull()) {
-    button->setIcon(QIcon(pixmap));
-    button->setIconSize(pixmap.size());
-  } else {
-    button->setText(tip);
-  }
-  button->setToolTip(tip);
+  set_tool_icon(*button, program_folder, icon, tip);
   button->setAutoRaise(true);
   return button;
 }
@@ -93,9 +85,10 @@ void MainWindow::build_controls() {
 
   capacity_ = new CapacityBar(this);
   capacity_->setGeometry(60, 510, 650, 32);
-  open_button_ = picture_button(res / "open_project.png", QStringLiteral("Open Project"), this);
+  const std::filesystem::path& program = project_.preferences.program_folder;
+  open_button_ = icon_button(program, "open_project", QStringLiteral("Open Project"), this);
   open_button_->setGeometry(720, 510, 32, 32);
-  save_button_ = picture_button(res / "save_project.png", QStringLiteral("Save Project"), this);
+  save_button_ = icon_button(program, "save_project", QStringLiteral("Save Project"), this);
   save_button_->setGeometry(775, 510, 32, 32);
   connect(open_button_, &QToolButton::clicked, this, [this] { run_command(kOpen); });
   connect(save_button_, &QToolButton::clicked, this, [this] { run_command(kSave); });

@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QMenu>
-#include <QStyle>
 #include <QToolButton>
 #include <algorithm>
 #include <array>
@@ -16,6 +15,7 @@
 #include "ui/project_tree.h"
 #include "ui/thumbnail_list.h"
 #include "ui/thumbnail_sizes.h"
+#include "ui/tool_icon.h"
 #include "ui/ui_message.h"
 #include "ui/user_dialogs.h"
 #include "ui/wait_cursor.h"
@@ -31,39 +31,26 @@ struct ToolButtonPlace {
   OrganizePhotoPage::Button id;
   int x;
   const char* tooltip;
-  const char* theme_icon;
-  QStyle::StandardPixmap fallback;
+  const char* icon;
 };
 
 constexpr std::array<ToolButtonPlace, 15> kButtons{{
     {OrganizePhotoPage::kImportFromFolder, 22, "Add Slideshow, Import Images From Folder",
-     "folder-open", QStyle::SP_DirOpenIcon},
-    {OrganizePhotoPage::kAddSlideshow, 59, "Add Slideshow, Add picture file", "folder-new",
-     QStyle::SP_FileDialogNewFolder},
-    {OrganizePhotoPage::kDeleteSlideshow, 96, "Delete Slideshow", "edit-delete",
-     QStyle::SP_DialogDiscardButton},
-    {OrganizePhotoPage::kMoveSlideshowUp, 133, "Move Up Slideshow", "go-up", QStyle::SP_ArrowUp},
-    {OrganizePhotoPage::kMoveSlideshowDown, 170, "Move Down Slideshow", "go-down",
-     QStyle::SP_ArrowDown},
-    {OrganizePhotoPage::kAddPictures, 240, "Add Picture", "list-add", QStyle::SP_FileIcon},
-    {OrganizePhotoPage::kDeletePictures, 277, "Delete Picture", "list-remove",
-     QStyle::SP_TrashIcon},
-    {OrganizePhotoPage::kMovePictureUp, 314, "Move Up Picture", "go-previous",
-     QStyle::SP_ArrowLeft},
-    {OrganizePhotoPage::kMovePictureDown, 351, "Move Down Picture", "go-next",
-     QStyle::SP_ArrowRight},
-    {OrganizePhotoPage::kArrangePictures, 388, "Arrange Picture", "view-sort-ascending",
-     QStyle::SP_FileDialogListView},
-    {OrganizePhotoPage::kRotateLeft, 425, "Rotate left Picture", "object-rotate-left",
-     QStyle::SP_MediaSeekBackward},
-    {OrganizePhotoPage::kRotateRight, 462, "Rotate right Picture", "object-rotate-right",
-     QStyle::SP_MediaSeekForward},
-    {OrganizePhotoPage::kEditPicture, 499, "Edit Picture", "document-edit",
-     QStyle::SP_FileDialogContentsView},
-    {OrganizePhotoPage::kDisplayMode, 536, "Look up mode", "view-list-details",
-     QStyle::SP_FileDialogDetailedView},
-    {OrganizePhotoPage::kToggleFileNames, 573, "Hide file name or not", "format-text-bold",
-     QStyle::SP_FileDialogInfoView},
+     "import_folder"},
+    {OrganizePhotoPage::kAddSlideshow, 59, "Add Slideshow, Add picture file", "add_slideshow"},
+    {OrganizePhotoPage::kDeleteSlideshow, 96, "Delete Slideshow", "delete_slideshow"},
+    {OrganizePhotoPage::kMoveSlideshowUp, 133, "Move Up Slideshow", "slideshow_up"},
+    {OrganizePhotoPage::kMoveSlideshowDown, 170, "Move Down Slideshow", "slideshow_down"},
+    {OrganizePhotoPage::kAddPictures, 240, "Add Picture", "add_picture"},
+    {OrganizePhotoPage::kDeletePictures, 277, "Delete Picture", "delete_picture"},
+    {OrganizePhotoPage::kMovePictureUp, 314, "Move Up Picture", "picture_left"},
+    {OrganizePhotoPage::kMovePictureDown, 351, "Move Down Picture", "picture_right"},
+    {OrganizePhotoPage::kArrangePictures, 388, "Arrange Picture", "arrange_pictures"},
+    {OrganizePhotoPage::kRotateLeft, 425, "Rotate left Picture", "rotate_left"},
+    {OrganizePhotoPage::kRotateRight, 462, "Rotate right Picture", "rotate_right"},
+    {OrganizePhotoPage::kEditPicture, 499, "Edit Picture", "edit_picture"},
+    {OrganizePhotoPage::kDisplayMode, 536, "Look up mode", "display_mode"},
+    {OrganizePhotoPage::kToggleFileNames, 573, "Hide file name or not", "file_names"},
 }};
 
 QString seconds_text(const char* format, int seconds) {
@@ -89,6 +76,8 @@ OrganizePhotoPage::OrganizePhotoPage(Project& project, UserDialogs& dialogs, QWi
   connect(thumbnails_, &QWidget::customContextMenuRequested, this,
           &OrganizePhotoPage::open_thumbnail_menu);
   connect(thumbnails_, &ThumbnailList::delete_requested, this, &OrganizePhotoPage::delete_pictures);
+  connect(thumbnails_, &QAbstractItemView::doubleClicked, this, [this] { edit_picture(); });
+  connect(details_, &QAbstractItemView::doubleClicked, this, [this] { edit_picture(); });
   // Drops and moves inside the list change the slideshow's length and figures.
   connect(thumbnails_, &ThumbnailList::photos_changed, this, [this] { photos_changed(); });
   build_buttons();
@@ -101,11 +90,9 @@ void OrganizePhotoPage::build_buttons() {
     auto* button = new QToolButton(this);
     button->setObjectName(QString::number(place.id));
     button->setGeometry(place.x, kButtonTop, kButtonSize, kButtonSize);
-    button->setIcon(QIcon::fromTheme(QString::fromUtf8(place.theme_icon),
-                                     style()->standardIcon(place.fallback)));
-    button->setIconSize(QSize(24, 24));
+    set_tool_icon(*button, project_.preferences.program_folder, place.icon,
+                  QString::fromUtf8(place.tooltip));
     button->setAutoRaise(true);
-    button->setToolTip(QString::fromUtf8(place.tooltip));
     connect(button, &QToolButton::clicked, this, [this, id = place.id] { run_command(id); });
   }
 }
@@ -402,9 +389,11 @@ void OrganizePhotoPage::set_effects(int command) {
 
 void OrganizePhotoPage::open_thumbnail_menu(QPoint position) {
   if (!thumbnails_->indexAt(position).isValid()) return;
+  // The editor and the cover take one photo.
   const bool one = thumbnails_->selected_indices().size() == 1;
   for (QAction* action : thumbnail_menu_->actions()) {
-    if (action->data().toInt() == kSetMenuThumbnail) action->setEnabled(one);
+    const int id = action->data().toInt();
+    if (id == kSetMenuThumbnail || id == kModifyPicture) action->setEnabled(one);
   }
   thumbnail_menu_->popup(thumbnails_->viewport()->mapToGlobal(position));
 }

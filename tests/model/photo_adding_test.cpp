@@ -61,7 +61,9 @@ TEST_F(PhotoAdding, WithoutPhotosTheNewSlideshowGoesAgain) {
   EXPECT_EQ(create_slideshow_with_photos(*project, "Cancelled", {}), -1);
   EXPECT_EQ(project->slideshow_count(), 1);
   EXPECT_EQ(project->current()->name(), "Trip");
-  EXPECT_TRUE(prompt.shown.empty());
+  ASSERT_EQ(prompt.shown.size(), 1u);  // only the file that is no picture, by name
+  EXPECT_EQ(prompt.shown[0].text,
+            "1 file could not be added: notes.png (not a picture Pictavo can read).");
 }
 
 TEST_F(PhotoAdding, PhotosPastTheSizeLimitAreTakenBackAndTheRestStillTried) {

@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QMenu>
+#include <QTest>
 #include <string>
 #include <vector>
 
@@ -105,6 +106,24 @@ TEST_F(ImageLineTest, DroppingPhotosMovesThemUnlessDroppedOntoThemselves) {
   const int wipe_picker = static_cast<int>(TransitionType::kWipe) + 1;
   EXPECT_TRUE(line.drop_transition(wipe_picker, 2));
   EXPECT_EQ(slideshow().photos[2]->setting.effect.transition().type(), TransitionType::kWipe);
+}
+
+TEST_F(ImageLineTest, ACtrlClickedSelectionSurvivesATremblingHandAndADoubleClickAsksToEdit) {
+  add_photos(3);
+  line.show();
+  // The picture of photo `photo`, and a point two pixels beside it.
+  const auto picture = [](int photo) { return QPoint(photo * ImageLine::kSlotWidth + 90, 30); };
+  QTest::mouseClick(&line, Qt::LeftButton, {}, picture(0));
+  QTest::mousePress(&line, Qt::LeftButton, Qt::ControlModifier, picture(2));
+  QTest::mouseMove(&line, picture(2) + QPoint(2, 0));
+  QTest::mouseRelease(&line, Qt::LeftButton, Qt::ControlModifier, picture(2) + QPoint(2, 0));
+  EXPECT_EQ(line.selected_photos(), (std::vector<int>{0, 2}));
+
+  std::vector<int> asked;
+  QObject::connect(&line, &ImageLine::edit_requested,
+                   [&asked](int photo) { asked.push_back(photo); });
+  QTest::mouseDClick(&line, Qt::LeftButton, {}, picture(1));
+  EXPECT_EQ(asked, std::vector<int>{1});
 }
 
 TEST_F(ImageLineTest, DeletingEveryPhotoDeletesTheSlideshow) {

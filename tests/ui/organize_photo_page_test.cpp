@@ -137,12 +137,18 @@ TEST_F(OrganizePhotoPageTest, AddedPhotosMoveAndGoAndTheLastTakesItsSlideshowAlo
   EXPECT_EQ(tree_items(), 1);
   EXPECT_EQ(shown_order(), "abc");
 
-  // Files that are not pictures are passed over; the rest are appended.
+  // Files that are not pictures are named and passed over; the rest are appended.
   std::vector<std::filesystem::path> more = photos({"d.png"});
   test::write_file(files / "e.txt", "not a picture");
   more.push_back(files / "e.txt");
+  more.push_back(files / "a.png");
   choose(more);
   page.run_command(OrganizePhotoPage::kAddPictures);
+  EXPECT_THAT(prompt.shown, ElementsAre(Field(&PromptMessage::text,
+                                              "2 files could not be added: e.txt (not a picture "
+                                              "Pictavo can read), a.png (in the slideshow "
+                                              "already).")));
+  prompt.shown.clear();
   EXPECT_EQ(order(), "abcd");
   EXPECT_EQ(shown_order(), "abcd");
   EXPECT_EQ(page.tree()->disc_item()->child(0)->data(0, ProjectTree::kPhotoCountRole), 4);
@@ -180,6 +186,28 @@ TEST_F(OrganizePhotoPageTest, AddedPhotosMoveAndGoAndTheLastTakesItsSlideshowAlo
   page.run_command(OrganizePhotoPage::kAddPictures);
   page.run_command(OrganizePhotoPage::kDeletePictures);
   EXPECT_EQ(project->slideshow_count(), 0);
+}
+
+TEST_F(OrganizePhotoPageTest, ModifyPicAndTheMenuThumbnailTakeOnePhoto) {
+  choose(photos({"a.png", "b.png"}));
+  page.run_command(OrganizePhotoPage::kAddSlideshow);
+  window->show();
+  test::process_events();
+  ThumbnailList& list = *page.thumbnail_list();
+  const auto enabled_in_menu = [&](const std::vector<int>& rows) {
+    select_thumbnails(rows);
+    emit list.customContextMenuRequested(list.visualRect(list.model()->index(0, 0)).center());
+    std::vector<bool> enabled;
+    for (const QAction* action : page.thumbnail_menu()->actions()) {
+      const int id = action->data().toInt();
+      if (id == OrganizePhotoPage::kModifyPicture || id == OrganizePhotoPage::kSetMenuThumbnail)
+        enabled.push_back(action->isEnabled());
+    }
+    page.thumbnail_menu()->hide();
+    return enabled;
+  };
+  EXPECT_EQ(enabled_in_menu({0, 1}), (std::vector<bool>{false, false}));
+  EXPECT_EQ(enabled_in_menu({1}), (std::vector<bool>{true, true}));
 }
 
 TEST_F(OrganizePhotoPageTest, SortingWhileThumbnailsLoadIsCarriedOutAndLoadingGoesOn) {

@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <sstream>
@@ -27,6 +28,8 @@
 #include "support/files.h"
 #include "support/test_modules.h"
 #include "ui/crop_frame.h"
+#include "ui/effect_page.h"
+#include "ui/image_line.h"
 #include "ui/main_window.h"
 #include "ui/organize_photo_page.h"
 #include "ui/picture_adjust_page.h"
@@ -401,6 +404,40 @@ TEST_F(PictureEditorTest, TheOrganizePageOpensItOnTheFirstSelectedPhotoWithLoadi
   EXPECT_EQ(opened_on, 1);
   EXPECT_FALSE(loading_meanwhile);
   EXPECT_TRUE(list.is_loading());
+}
+
+TEST_F(PictureEditorTest, ADoubleClickOnAThumbnailOrTheImageLineOpensIt) {
+  add_slideshow({photo("a.png"), photo("b.png")});
+  window->show();
+  test::process_events();
+  int opened_on = -1;
+  const auto select_thumbnails = [](ThumbnailList& list, std::initializer_list<int> rows) {
+    list.clearSelection();
+    for (const int row : rows)
+      list.selectionModel()->select(list.model()->index(row, 0), QItemSelectionModel::Select);
+  };
+  const auto close_when_open = [&opened_on] {
+    QTimer::singleShot(0, [&opened_on] {
+      auto* editor = qobject_cast<PictureEditorDialog*>(QApplication::activeModalWidget());
+      if (editor == nullptr) return;
+      opened_on = editor->photo_index();
+      editor->button(PictureEditorDialog::kCancel)->click();
+    });
+  };
+  ThumbnailList& list = *window->organize_page()->thumbnail_list();
+  select_thumbnails(list, {1});
+  close_when_open();
+  emit list.doubleClicked(list.model()->index(1, 0));
+  EXPECT_EQ(opened_on, 1);
+
+  window->show_page(1);
+  test::process_events();
+  ASSERT_NE(window->effect_page()->image_line()->slideshow(), nullptr);
+  opened_on = -1;
+  close_when_open();
+  QTest::mouseDClick(window->effect_page()->image_line(), Qt::LeftButton, {},
+                     QPoint(ImageLine::kSlotWidth + 90, 30));
+  EXPECT_EQ(opened_on, 1);
 }
 
 TEST_F(PictureEditorTest, TheVideoShowsTheCropMadeInTheEditor) {
