@@ -182,10 +182,6 @@ QMenu* EffectPage::apply_menu(Control id) const {
   return findChild<QMenu*>(QString::number(id), Qt::FindDirectChildrenOnly);
 }
 
-void EffectPage::page_shown() {
-  show_current_slideshow();
-}
-
 void EffectPage::project_replaced() {
   ProjectTreePage::project_replaced();
   settings_changed();

@@ -51,7 +51,6 @@ class EffectPage : public ProjectTreePage {
   EffectPage(Project& project, UserDialogs& dialogs, TransitionSettingDialogs& transition_dialogs,
              QWidget* main_window, QWidget* parent);
 
-  void page_shown() override;
   void project_replaced() override;
   // The preview stops and takes the TV system and the screen ratio; the image line
   // keeps its selection and place.

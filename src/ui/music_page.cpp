@@ -135,10 +135,6 @@ void MusicPage::place_preview() {
   preview_->setFixedSize(size.width, size.height);
 }
 
-void MusicPage::page_shown() {
-  show_current_slideshow();
-}
-
 void MusicPage::project_replaced() {
   release_slideshows();
   place_preview();

@@ -42,7 +42,6 @@ class MusicPage : public ProjectTreePage {
   MusicPage(Project& project, UserDialogs& dialogs, QWidget* main_window, QWidget* parent);
   ~MusicPage() override;
 
-  void page_shown() override;
   void project_replaced() override;
   // The preview takes the screen ratio's shape; music playing plays on.
   void settings_changed();

@@ -199,10 +199,6 @@ void OrganizePhotoPage::run_command(int id) {
   }
 }
 
-void OrganizePhotoPage::page_shown() {
-  show_current_slideshow();
-}
-
 void OrganizePhotoPage::show_total_duration(int seconds) {
   duration_->setText(seconds_text("Total Duration %02d:%02d:%02d", seconds));
 }

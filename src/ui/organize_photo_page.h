@@ -63,7 +63,6 @@ class OrganizePhotoPage : public ProjectTreePage {
 
   OrganizePhotoPage(Project& project, UserDialogs& dialogs, QWidget* main_window, QWidget* parent);
 
-  void page_shown() override;
   // Carries out a menu command or a tool button, as choosing or clicking it does.
   void run_command(int id);
   // "Total Duration 00:01:05".

@@ -29,6 +29,11 @@ void ProjectTreePage::hideEvent(QHideEvent* event) {
   StepPage::hideEvent(event);
 }
 
+void ProjectTreePage::page_shown() {
+  tree_->rebuild();
+  show_current_slideshow();
+}
+
 void ProjectTreePage::project_replaced() {
   tree_->rebuild();
   show_slideshow_in_view();

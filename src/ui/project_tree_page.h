@@ -19,6 +19,8 @@ class ProjectTreePage : public StepPage {
   ProjectTreePage(Project& project, UserDialogs& dialogs, QWidget* main_window, QWidget* parent);
 
   ProjectTree* tree() const { return tree_; }
+  // The other pages may have added, renamed or deleted slideshows meanwhile.
+  void page_shown() override;
   void release_project() override { release_slideshows(); }
   void project_replaced() override;
 

@@ -19,9 +19,11 @@
 #include "ui/capacity_bar.h"
 #include "ui/effect_page.h"
 #include "ui/image_line.h"
+#include "ui/music_page.h"
 #include "ui/organize_photo_page.h"
 #include "ui/path_text.h"
 #include "ui/pictavo_app.h"
+#include "ui/project_tree.h"
 #include "ui/settings_dialog.h"
 #include "ui/settings_normal_page.h"
 #include "ui/ui_message.h"
@@ -207,6 +209,20 @@ TEST_F(MainWindowTest, AFailedSaveNamesTheFileAndTheReasonAndKeepsTheChanges) {
   EXPECT_THAT(prompt.shown, ElementsAre(save_failed_message(files / "gone" / "trip.prg",
                                                             "No such file or directory")));
   EXPECT_TRUE(project->modified);
+}
+
+TEST_F(MainWindowTest, SlideshowsAddedOnOnePageShowInTheOtherPagesTrees) {
+  window->show();
+  for (int page = 1; page <= 2; ++page) {
+    window->show_page(0);
+    dialogs.paths.push_back(home.path() / "menu_pic" / "0.jpg");
+    window->organize_page()->add_slideshow();
+    window->show_page(page);
+    test::process_events();
+    const ProjectTree& tree = page == 1 ? *window->effect_page()->tree()
+                                        : *window->music_page()->tree();
+    EXPECT_EQ(tree.disc_item()->childCount(), project->slideshow_count()) << page;
+  }
 }
 
 TEST_F(MainWindowTest, PagesOutOfViewHoldNoSlideshowThePageInViewMayDelete) {
