@@ -219,8 +219,8 @@ TEST_F(MainWindowTest, SlideshowsAddedOnOnePageShowInTheOtherPagesTrees) {
     window->organize_page()->add_slideshow();
     window->show_page(page);
     test::process_events();
-    const ProjectTree& tree = page == 1 ? *window->effect_page()->tree()
-                                        : *window->music_page()->tree();
+    const ProjectTree& tree =
+        page == 1 ? *window->effect_page()->tree() : *window->music_page()->tree();
     EXPECT_EQ(tree.disc_item()->childCount(), project->slideshow_count()) << page;
   }
 }

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QPushButton>
 #include <functional>
 #include <string>
@@ -97,18 +96,6 @@ class MusicPageTest : public test::UiTest {
     return enabled({MusicPage::kPreviewSlideshow, MusicPage::kStopPreview});
   }
 
-  // Runs the event loop until `done`; false when that took longer than a
-  // generous while.
-  static bool wait_until(const std::function<bool()>& done) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-      if (timer.elapsed() > 20000) return false;
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-  }
-
   MusicPage& page;
 };
 
@@ -166,7 +153,7 @@ TEST_F(MusicPageTest, PlayingATrackRestsThePreviewButtonsUntilItEnds) {
 
   press(MusicPage::kPlayMusic, 1);
   ASSERT_FALSE(preview_buttons_enabled());
-  EXPECT_TRUE(wait_until([&] { return preview_buttons_enabled(); }));
+  EXPECT_TRUE(test::wait_until([&] { return preview_buttons_enabled(); }));
   EXPECT_FALSE(page.music_player().is_playing());
 }
 
@@ -191,7 +178,7 @@ TEST_F(MusicPageTest, TheSlideshowPreviewPlaysWithItsMusicInTheScreensShape) {
     EXPECT_FALSE(page.button(id)->isEnabled()) << id;
   EXPECT_TRUE(preview_buttons_enabled());
   // It ends by itself, showing the first photo; the music stops with it.
-  EXPECT_TRUE(wait_until([&] { return track_buttons_enabled(); }));
+  EXPECT_TRUE(test::wait_until([&] { return track_buttons_enabled(); }));
   EXPECT_FALSE(page.preview()->running());
   EXPECT_FALSE(page.music_player().is_playing());
   const QImage& frame = page.preview()->frame();

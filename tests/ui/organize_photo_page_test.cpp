@@ -10,10 +10,8 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QToolButton>
-#include <chrono>
 #include <initializer_list>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "model/project_messages.h"
@@ -80,11 +78,8 @@ class OrganizePhotoPageTest : public test::UiTest {
   }
 
   void wait_until_loaded() {
-    for (int turn = 0; turn < 30000 && page.thumbnail_list()->is_loading(); ++turn) {
-      test::process_events();
-      std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    ASSERT_FALSE(page.thumbnail_list()->is_loading());
+    ASSERT_TRUE(test::wait_until([this] { return !page.thumbnail_list()->is_loading(); }))
+        << "the thumbnails are still loading";
   }
 
   int tree_items() const { return page.tree()->disc_item()->childCount(); }

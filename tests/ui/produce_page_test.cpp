@@ -116,12 +116,6 @@ class ProducePageTest : public test::UiTest {
     return slideshow;
   }
 
-  // Handles events until `done` holds.
-  static void run_until(const std::function<bool()>& done) {
-    while (!done())
-      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-  }
-
   void start() {
     ended_ = false;
     create()->click();
@@ -129,7 +123,7 @@ class ProducePageTest : public test::UiTest {
   }
   // Handles events until the page showed the job's end.
   void wait_for_end() {
-    run_until([this] { return ended_; });
+    ASSERT_TRUE(test::wait_until([this] { return ended_; })) << "the job did not end";
     test::process_events();
   }
   void make_videos() {
@@ -296,7 +290,7 @@ TEST_F(ProducePageTest, CancelStopsTheJobAtOnceWithoutAFailure) {
       Qt::DirectConnection);
 
   start();
-  run_until([&at_first_frame] { return at_first_frame.load(); });
+  ASSERT_TRUE(test::wait_until([&at_first_frame] { return at_first_frame.load(); }));
   EXPECT_EQ(create()->text(), "Cancel");
   EXPECT_EQ(status(), "Making Video Files...");
   create()->click();

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEventLoop>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -56,11 +55,13 @@ class PspFileManagerTest : public test::UiTest {
   }
 
   void copy_and_wait(PspFileManagerDialog& dialog, bool to_psp) {
-    QEventLoop loop;
-    QObject::connect(&dialog, &PspFileManagerDialog::copy_ended, &loop, &QEventLoop::quit);
+    bool ended = false;
+    const QMetaObject::Connection connection =
+        QObject::connect(&dialog, &PspFileManagerDialog::copy_ended, [&ended] { ended = true; });
     to_psp ? dialog.copy_to_psp() : dialog.copy_to_computer();
-    ASSERT_TRUE(dialog.copying());
-    loop.exec();
+    EXPECT_TRUE(dialog.copying());
+    EXPECT_TRUE(test::wait_until([&ended] { return ended; })) << "the copy did not end";
+    QObject::disconnect(connection);
   }
 
   // Runs `inspect` on the modal dialog that `open` opens, then closes it.

@@ -2,9 +2,7 @@
 
 #include <QMimeData>
 #include <algorithm>
-#include <chrono>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "support/files.h"
@@ -96,18 +94,9 @@ class ThumbnailListTest : public UiTest {
       list->selectionModel()->select(list->model()->index(row, 0), QItemSelectionModel::Select);
   }
 
-  // Runs the event loop until `done` holds, or for long enough that it never will.
-  template <typename Done>
-  static void pump_until(Done done) {
-    for (int turn = 0; turn < 30000 && !done(); ++turn) {
-      process_events();
-      std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-  }
-
   void wait_until_loaded() {
-    pump_until([this] { return !list->is_loading(); });
-    ASSERT_FALSE(list->is_loading());
+    ASSERT_TRUE(wait_until([this] { return !list->is_loading(); }))
+        << "the thumbnails are still loading";
   }
 
   MessageRecorder ready;
@@ -122,7 +111,7 @@ TEST_F(ThumbnailListTest, StoppedLoadKeepsPlaceholdersAndLoadingOnFillsTheRest) 
   EXPECT_TRUE(list->is_loading());
   // Stop halfway: once the first thumbnail is shown.
   const auto& first = slideshow->photos.front()->thumbnail;
-  pump_until([&] { return first.has_value(); });
+  ASSERT_TRUE(wait_until([&] { return first.has_value(); }));
   ASSERT_TRUE(first);
   list->stop_loading();
   EXPECT_FALSE(list->is_loading());

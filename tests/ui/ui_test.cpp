@@ -1,6 +1,10 @@
 #include "ui/ui_test.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <chrono>
+#include <thread>
 #include <utility>
 
 #include "model/project_start.h"
@@ -25,6 +29,18 @@ void ensure_qt_application() {
 void process_events() {
   QCoreApplication::sendPostedEvents();
   QCoreApplication::processEvents();
+}
+
+bool wait_until(const std::function<bool()>& done) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!done()) {
+    if (timer.elapsed() > 20000) return false;
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return true;
 }
 
 PromptAnswer ScriptedPrompt::show(const PromptMessage& message) {

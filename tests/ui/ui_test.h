@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -27,6 +28,9 @@ namespace pictavo::test {
 void ensure_qt_application();
 // Runs the posted events until none is left.
 void process_events();
+// Runs the event loop until `done` holds; false when it still does not after 20
+// seconds, far longer than any wait of a test should take.
+[[nodiscard]] bool wait_until(const std::function<bool()>& done);
 
 // Answers each message with the next scripted answer, or the cautious answer when
 // none is left, and keeps every message shown.
