@@ -14,6 +14,7 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <map>
 
 #include "device/copy_plan.h"
 #include "device/removable_drives.h"
@@ -30,16 +31,43 @@ namespace fs = std::filesystem;
 // The files both lists show: patterns separated by commas.
 constexpr char kFileFilter[] = "*.mp4,*.thm";
 
-void show_files(QListWidget* list, const fs::path& folder) {
-  list->clear();
+// Adds the folder's files to the list, each shown as `prefix` and its name.
+void add_files(QListWidget* list, const fs::path& folder, const QString& prefix = {}) {
   if (folder.empty()) return;
   const QDir dir(path_text(folder));
   const QFileInfoList files = dir.entryInfoList(
       QString::fromLatin1(kFileFilter).split(QLatin1Char(',')), QDir::Files, QDir::Name);
   for (const QFileInfo& file : files) {
-    auto* item = new QListWidgetItem(file.fileName(), list);
+    auto* item = new QListWidgetItem(prefix + file.fileName(), list);
     item->setData(Qt::UserRole, file.absoluteFilePath());
   }
+}
+
+void show_files(QListWidget* list, const fs::path& folder) {
+  list->clear();
+  add_files(list, folder);
+}
+
+// "Copied 3 files: 2 to MP_ROOT/100ANV01, 1 to MP_ROOT/100MNV01.", each folder
+// below `psp_root` named from there.
+QString copied_text(const std::vector<fs::path>& written, const fs::path& psp_root) {
+  std::map<fs::path, int> per_folder;
+  for (const fs::path& file : written)
+    ++per_folder[file.parent_path()];
+  QStringList parts;
+  for (const auto& [folder, count] : per_folder) {
+    const fs::path relative = psp_root.empty() ? fs::path() : folder.lexically_relative(psp_root);
+    const bool on_psp = !relative.empty() && *relative.begin() != "..";
+    const QString where = path_text(on_psp ? relative : folder);
+    parts << (per_folder.size() == 1 ? PspFileManagerDialog::tr("to %1").arg(where)
+                                     : PspFileManagerDialog::tr("%1 to %2").arg(count).arg(where));
+  }
+  const int total = static_cast<int>(written.size());
+  const QString files = total == 1 ? PspFileManagerDialog::tr("Copied 1 file")
+                                   : PspFileManagerDialog::tr("Copied %1 files").arg(total);
+  return per_folder.size() == 1
+             ? files + QLatin1Char(' ') + parts.front() + QLatin1Char('.')
+             : files + QStringLiteral(": ") + parts.join(QStringLiteral(", ")) + QLatin1Char('.');
 }
 
 std::vector<fs::path> selected_files(const QListWidget* list) {
@@ -101,6 +129,14 @@ void PspFileManagerDialog::build_controls() {
   progress_->setRange(0, 1000);
   cancel_ = named(new QPushButton(QStringLiteral("Cancel"), this), "cancel");
   connect(cancel_, &QPushButton::clicked, this, [this] { stop_.set(); });
+  // The row keeps its place while hidden, so the dialog never changes its size.
+  for (QWidget* shown_while_copying :
+       {static_cast<QWidget*>(progress_), static_cast<QWidget*>(cancel_)}) {
+    QSizePolicy policy = shown_while_copying->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    shown_while_copying->setSizePolicy(policy);
+  }
+  status_ = named(new QLabel(this), "copy_status");
   set_copying(false);
 
   auto* folder_row = new QHBoxLayout;
@@ -123,6 +159,7 @@ void PspFileManagerDialog::build_controls() {
   capacity_row->addWidget(new QLabel(QStringLiteral("Detect resault:"), this), 0, Qt::AlignTop);
   capacity_row->addWidget(capacity_, 1);
   auto* progress_row = new QHBoxLayout;
+  progress_row->addWidget(status_, 1);
   progress_row->addWidget(progress_, 1);
   progress_row->addWidget(cancel_);
 
@@ -150,14 +187,27 @@ void PspFileManagerDialog::search(PspSearch search) {
                      .icon = PromptIcon::kInformation});
   }
   capacity_->set_path(psp_folder_);
-  show_files(psp_files_, psp_folder_);
+  show_psp_files();
 }
 
 void PspFileManagerDialog::choose_drive(int index) {
   if (index < 0 || static_cast<std::size_t>(index) >= detection_.entries.size()) return;
   psp_folder_ = detection_.entries[static_cast<std::size_t>(index)].video_folder;
   capacity_->set_path(psp_folder_);
-  show_files(psp_files_, psp_folder_);
+  show_psp_files();
+}
+
+void PspFileManagerDialog::show_psp_files() {
+  psp_files_->clear();
+  if (psp_folder_.empty()) return;
+  // H.264 videos copied under the PSP's names go to their own folder beside it.
+  const fs::path root = psp_folder_.parent_path().parent_path();
+  for (const fs::path& folder : {psp_folder_, root / kPspAvcFolder})
+    add_files(psp_files_, folder, path_text(folder.filename()) + QLatin1Char('/'));
+}
+
+QString PspFileManagerDialog::copy_status() const {
+  return status_->text();
 }
 
 void PspFileManagerDialog::browse() {
@@ -177,7 +227,7 @@ void PspFileManagerDialog::show_computer_folder() {
 
 void PspFileManagerDialog::refresh_lists() {
   show_files(computer_files_, computer_folder_);
-  show_files(psp_files_, psp_folder_);
+  show_psp_files();
   capacity_->set_path(psp_folder_);
 }
 
@@ -207,6 +257,7 @@ void PspFileManagerDialog::copy(QListWidget* source, bool to_psp) {
     return;
   }
   stop_.reset();
+  status_->clear();
   set_copying(true);
   worker_ = std::thread([this, steps = std::move(*plan)] {
     const CopyReport report = FileCopier().copy(
@@ -230,6 +281,11 @@ void PspFileManagerDialog::finish_copy(const CopyReport& report) {
   if (worker_.joinable()) worker_.join();
   set_copying(false);
   refresh_lists();
+  if (!report.written.empty()) {
+    const fs::path root =
+        psp_folder_.empty() ? fs::path() : psp_folder_.parent_path().parent_path();
+    status_->setText(copied_text(report.written, root));
+  }
   if (report.outcome == CopyOutcome::kFailed)
     front_end_.show({.text = report.reason,
                      .caption = {},

@@ -13,6 +13,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QProgressBar;
@@ -53,6 +54,8 @@ class PspFileManagerDialog : public QDialog {
   QListWidget* psp_list() const { return psp_files_; }
   QCheckBox* psp_names_box() const { return psp_names_; }
   CapacityView* capacity_view() const { return capacity_; }
+  // What the last copy did ("Copied 2 files to MP_ROOT/100ANV01.").
+  QString copy_status() const;
 
   // "Detect PSP connection".
   void detect();
@@ -76,6 +79,8 @@ class PspFileManagerDialog : public QDialog {
   void browse();
   void show_computer_folder();
   void refresh_lists();
+  // The PSP's MPEG-4 and H.264 video folders, each file named with its folder.
+  void show_psp_files();
   void copy(QListWidget* source, bool to_psp);
   void show_progress(const CopyProgress& progress);
   void finish_copy(const CopyReport& report);
@@ -98,6 +103,7 @@ class PspFileManagerDialog : public QDialog {
   QCheckBox* psp_names_ = nullptr;
   CapacityView* capacity_ = nullptr;
   QProgressBar* progress_ = nullptr;
+  QLabel* status_ = nullptr;
   QPushButton* cancel_ = nullptr;
 
   Event stop_;

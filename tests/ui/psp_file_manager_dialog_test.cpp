@@ -51,6 +51,7 @@ class PspFileManagerTest : public test::UiTest {
       test::write_file(output / name, name);
     for (const char* name : {"M4V00001.MP4", "M4V00001.THM"})
       test::write_file(psp / name, name);
+    test::write_file(files / "PSP/MP_ROOT/100ANV01/MAQ00001.MP4", "an H.264 video");
     test::write_file(files / "STICK/photo.jpg");
   }
 
@@ -58,8 +59,11 @@ class PspFileManagerTest : public test::UiTest {
     bool ended = false;
     const QMetaObject::Connection connection =
         QObject::connect(&dialog, &PspFileManagerDialog::copy_ended, [&ended] { ended = true; });
+    const QSize size = dialog.size();
     to_psp ? dialog.copy_to_psp() : dialog.copy_to_computer();
     EXPECT_TRUE(dialog.copying());
+    test::process_events();
+    EXPECT_EQ(dialog.size(), size) << "the progress row moved the dialog's edge";
     EXPECT_TRUE(test::wait_until([&ended] { return ended; })) << "the copy did not end";
     QObject::disconnect(connection);
   }
@@ -96,23 +100,30 @@ TEST_F(PspFileManagerTest, ShowsBothFoldersAndCopiesEitherWay) {
   EXPECT_EQ(drive->currentText().toStdString(), psp.string());
   EXPECT_EQ(dialog.psp_folder(), psp);
   EXPECT_THAT(texts_of(dialog.computer_list()), ElementsAre("Trip.THM", "Trip.mp4"));
-  EXPECT_THAT(texts_of(dialog.psp_list()), ElementsAre("M4V00001.MP4", "M4V00001.THM"));
+  EXPECT_THAT(
+      texts_of(dialog.psp_list()),
+      ElementsAre("100MNV01/M4V00001.MP4", "100MNV01/M4V00001.THM", "100ANV01/MAQ00001.MP4"));
   EXPECT_TRUE(dialog.capacity_view()->has_drive());
   EXPECT_TRUE(dialog.psp_names_box()->isChecked());
 
   // Not videos FFmpeg can read: they keep their names, and a second copy is renamed.
+  dialog.show();
   select(dialog.computer_list(), {"Trip.mp4", "Trip.THM"});
   copy_and_wait(dialog, true);
+  EXPECT_EQ(dialog.copy_status(), "Copied 2 files to MP_ROOT/100MNV01.");
   select(dialog.computer_list(), {"Trip.mp4"});
   copy_and_wait(dialog, true);
   EXPECT_THAT(texts_of(dialog.psp_list()),
-              ElementsAre("M4V00001.MP4", "M4V00001.THM", "Trip (2).mp4", "Trip.THM", "Trip.mp4"));
+              ElementsAre("100MNV01/M4V00001.MP4", "100MNV01/M4V00001.THM", "100MNV01/Trip (2).mp4",
+                          "100MNV01/Trip.THM", "100MNV01/Trip.mp4", "100ANV01/MAQ00001.MP4"));
   EXPECT_EQ(test::read_file(psp / "Trip (2).mp4"), "Trip.mp4");
 
-  select(dialog.psp_list(), {"M4V00001.MP4", "M4V00001.THM"});
+  select(dialog.psp_list(),
+         {"100MNV01/M4V00001.MP4", "100MNV01/M4V00001.THM", "100ANV01/MAQ00001.MP4"});
   copy_and_wait(dialog, false);
+  EXPECT_EQ(dialog.copy_status().toStdString(), "Copied 3 files to " + output.string() + ".");
   EXPECT_THAT(texts_of(dialog.computer_list()),
-              ElementsAre("M4V00001.MP4", "M4V00001.THM", "Trip.THM", "Trip.mp4"));
+              ElementsAre("M4V00001.MP4", "M4V00001.THM", "MAQ00001.MP4", "Trip.THM", "Trip.mp4"));
   EXPECT_TRUE(prompt.shown.empty());
 
   // The drive without a video folder was given one on opening, but keeps its label.
