@@ -13,6 +13,7 @@
 #include <QUrl>
 
 #include "model/project.h"
+#include "model/unsaved_changes.h"
 #include "ui/about_dialog.h"
 #include "ui/capacity_bar.h"
 #include "ui/effect_page.h"
@@ -50,17 +51,23 @@ MainWindow::MainWindow(Project& project, UserDialogs& dialogs, QSettings& settin
       settings_(settings),
       commands_(project, dialogs),
       transition_dialogs_(std::make_unique<QtTransitionSettingDialogs>(this)) {
-  setWindowTitle(QStringLiteral("Pictavo"));
   setWindowIcon(QIcon(path_text(project_.preferences.program_folder / "res" / "pictavo.png")));
   setFixedSize(852, 582);
   build_controls();
   build_menus();
   refresh_totals();
+  // Edits come from every page; the title follows each one.
+  set_unsaved_listener([this] {
+    QMetaObject::invokeMethod(
+        this, [this] { refresh_title(); }, Qt::QueuedConnection);
+  });
   post_message(this, UiMessage::kShowTipAtStart);
   if (project_.preferences.start_count < 3) post_message(organize_page_, UiMessage::kShowHint);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  set_unsaved_listener({});
+}
 
 void MainWindow::build_controls() {
   const std::filesystem::path res = project_.preferences.program_folder / "res";
@@ -148,10 +155,12 @@ void MainWindow::run_command(Command command) {
     case kSave: {
       const WaitCursor wait;
       commands_.save();
+      refresh_title();
       return;
     }
     case kSaveAs:
       commands_.save_as();
+      refresh_title();
       return;
     case kSettings: {
       SettingsDialog dialog(project_, dialogs_, this);
@@ -217,6 +226,14 @@ void MainWindow::project_replaced() {
 void MainWindow::refresh_totals() {
   capacity_->set_used(project_.estimated_mb);
   organize_page_->show_total_duration(project_.total_seconds());
+  refresh_title();
+}
+
+void MainWindow::refresh_title() {
+  const QString name =
+      commands_.has_file() ? path_text(project_.preferences.project_path.stem()) : tr("Untitled");
+  setWindowTitle(name + QStringLiteral("[*] - Pictavo"));
+  setWindowModified(commands_.changed());
 }
 
 void MainWindow::enable_commands(bool enabled) {

@@ -79,6 +79,8 @@ class MainWindow : public QWidget {
   void release_project();
   void project_replaced();
   void refresh_totals();
+  // The project's name, with "*" while it has unsaved changes.
+  void refresh_title();
   void show_tip_of_the_day();
   void show_about();
   void exit_program();

@@ -4,8 +4,10 @@
 #include <QFrame>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <array>
 
+#include "base/clock_seconds.h"
 #include "model/music_fit.h"
 #include "model/project.h"
 #include "ui/music_list.h"
@@ -60,10 +62,21 @@ void fit_text(QPushButton& button) {
   button.setFont(font);
 }
 
-PromptMessage fit_message(MusicFitOutcome outcome) {
-  switch (outcome) {
-    case MusicFitOutcome::kFitted:
-      break;
+PromptMessage fit_message(const Slideshow& slideshow, const MusicFit& fit) {
+  switch (fit.outcome) {
+    case MusicFitOutcome::kFitted: {
+      const auto [shortest, longest] = std::minmax_element(
+          slideshow.photos.begin(), slideshow.photos.end(), [](const auto& a, const auto& b) {
+            return a->setting.effect.display_seconds < b->setting.effect.display_seconds;
+          });
+      const int low = (*shortest)->setting.effect.display_seconds;
+      const int high = (*longest)->setting.effect.display_seconds;
+      const std::string times =
+          low == high ? std::to_string(low) : std::to_string(low) + " to " + std::to_string(high);
+      return {"Every photo now shows for " + times + " seconds: the slideshow lasts " +
+                  ClockSeconds(fit.video_seconds).text() + ", as long as the music.",
+              "", PromptButtons::kOk, PromptIcon::kInformation};
+    }
     case MusicFitOutcome::kNoMusic:
       return {"There are no photos or no music to fit!", "", PromptButtons::kOk,
               PromptIcon::kWarning};
@@ -90,6 +103,7 @@ MusicPage::MusicPage(Project& project, UserDialogs& dialogs, QWidget* main_windo
       list_(new MusicList(this)),
       preview_timer_(new QTimer(this)),
       music_timer_(new QTimer(this)) {
+  music_player_.set_observer(this);
   resize(850, 428);
   preview_frame_->setFrameShape(QFrame::Box);
   place_preview();
@@ -279,10 +293,18 @@ void MusicPage::fit_to_music() {
   const Slideshow* first = music();
   if (slideshow == nullptr || first == nullptr) return;
   const MusicFit fit = fit_display_to_music(*slideshow, first->tracks);
-  if (fit.outcome != MusicFitOutcome::kFitted) project_.front_end.show(fit_message(fit.outcome));
-  if (fit.outcome == MusicFitOutcome::kNoMusic) return;
-  project_.modified = true;
-  photos_changed();
+  if (fit.outcome != MusicFitOutcome::kNoMusic) {
+    project_.modified = true;
+    photos_changed();
+  }
+  project_.front_end.show(fit_message(*slideshow, fit));
+}
+
+void MusicPage::playback_failed(std::size_t, const std::filesystem::path& file,
+                                const std::string& reason) {
+  project_.front_end.show(
+      {"The music cannot be played (" + file.filename().string() + "): " + reason + ".", "",
+       PromptButtons::kOk, PromptIcon::kWarning});
 }
 
 void MusicPage::stop_playback() {

@@ -19,7 +19,7 @@ class Slideshow;
 // that plays the tree's slideshow with that music. While a track plays the
 // preview buttons rest; while the preview plays the buttons of the tracks do, and
 // two timers give them back once nothing plays any more.
-class MusicPage : public ProjectTreePage {
+class MusicPage : public ProjectTreePage, private MusicPlayerObserver {
   Q_OBJECT
 
  public:
@@ -79,6 +79,9 @@ class MusicPage : public ProjectTreePage {
   // The timers' ticks: once nothing plays, the resting buttons come back.
   void watch_preview();
   void watch_music();
+  // A track that cannot be played, or no sound output, is the user's to know.
+  void playback_failed(std::size_t index, const std::filesystem::path& file,
+                       const std::string& reason) override;
 
   QtTimerService timers_;
   MusicPlayer music_player_{timers_};

@@ -93,7 +93,10 @@ void OrganizePhotoPage::build_buttons() {
     set_tool_icon(*button, project_.preferences.program_folder, place.icon,
                   QString::fromUtf8(place.tooltip));
     button->setAutoRaise(true);
-    connect(button, &QToolButton::clicked, this, [this, id = place.id] { run_command(id); });
+    connect(button, &QToolButton::clicked, this, [this, id = place.id] {
+      hint_->hide();
+      run_command(id);
+    });
   }
 }
 
@@ -398,8 +401,10 @@ bool OrganizePhotoPage::event(QEvent* event) {
   if (event->type() == UiMessageEvent::event_type() &&
       static_cast<const UiMessageEvent&>(*event).message() == UiMessage::kShowHint) {
     // A project opened at start-up has its slideshows already.
+    // Below the button, so that the first click on it is the button's.
+    const QRect add = button(kAddSlideshow)->geometry();
     if (project_.slideshow_count() == 0)
-      hint_->point_at(button(kAddSlideshow)->geometry().center());
+      hint_->point_at(QPoint(add.center().x(), add.bottom() + 1));
     return true;
   }
   return ProjectTreePage::event(event);

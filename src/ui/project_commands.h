@@ -35,9 +35,10 @@ class ProjectCommands {
 
   // Whether the project has a file of its own: saved or opened in this run.
   bool has_file() const { return has_file_; }
+  // Whether the project has changes a save would keep.
+  bool changed() const;
 
  private:
-  bool changed() const;
   // Asks `question` about unsaved changes; false when the user cancels or the save
   // fails.
   bool settle_changes(const char* question);

@@ -11,15 +11,15 @@
 namespace pictavo {
 
 ShutdownCountdownDialog::ShutdownCountdownDialog(QWidget* parent) : QDialog(parent) {
-  const PromptMessage message = shutdown_countdown_message();
+  const PromptMessage message = shutdown_countdown_message(seconds_left_);
   setWindowTitle(QString::fromStdString(message.caption));
   auto* icon = new QLabel(this);
   icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
-  auto* text = new QLabel(QString::fromStdString(message.text), this);
-  text->setObjectName(QStringLiteral("text"));
+  text_ = new QLabel(QString::fromStdString(message.text), this);
+  text_->setObjectName(QStringLiteral("text"));
   auto* row = new QHBoxLayout;
   row->addWidget(icon, 0, Qt::AlignTop);
-  row->addWidget(text, 1);
+  row->addWidget(text_, 1);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -36,6 +36,7 @@ ShutdownCountdownDialog::ShutdownCountdownDialog(QWidget* parent) : QDialog(pare
 
 void ShutdownCountdownDialog::tick() {
   if (seconds_left_ > 0) --seconds_left_;
+  text_->setText(QString::fromStdString(shutdown_countdown_message(seconds_left_).text));
   if (seconds_left_ == 0) accept();
 }
 

@@ -3,10 +3,12 @@
 #include <QDialog>
 #include <QTimer>
 
+class QLabel;
+
 namespace pictavo {
 
 // The last word before the computer is switched off after a job: OK or Cancel, and
-// OK by itself when nobody answers within ten seconds.
+// OK by itself when nobody answers within ten seconds, which it counts down.
 class ShutdownCountdownDialog : public QDialog {
   Q_OBJECT
 
@@ -22,6 +24,7 @@ class ShutdownCountdownDialog : public QDialog {
  private:
   QTimer timer_;
   int seconds_left_ = kSeconds;
+  QLabel* text_ = nullptr;
 };
 
 }  // namespace pictavo

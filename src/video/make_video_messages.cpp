@@ -73,8 +73,10 @@ PromptMessage make_video_stopped_message() {
   return {"STOPED!", "", PromptButtons::kOk, PromptIcon::kInformation};
 }
 
-PromptMessage shutdown_countdown_message() {
-  return {"10s later will shutdown the computer!\nIf you do not want to shut down press cancel.",
+PromptMessage shutdown_countdown_message(int seconds) {
+  return {"The computer will shut down in " + std::to_string(seconds) +
+              (seconds == 1 ? " second!" : " seconds!") +
+              "\nIf you do not want it to shut down, press Cancel.",
           "Discavo", PromptButtons::kOkCancel, PromptIcon::kWarning};
 }
 

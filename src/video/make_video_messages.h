@@ -36,8 +36,8 @@ PromptMessage make_video_failed_message();
 PromptMessage make_video_stopped_message();
 
 // The countdown before the computer is switched off (OK or Cancel, OK after 10
-// seconds without an answer), and what may go wrong then.
-PromptMessage shutdown_countdown_message();
+// seconds without an answer) with `seconds` left, and what may go wrong then.
+PromptMessage shutdown_countdown_message(int seconds);
 PromptMessage no_power_connection_message();  // "Open Process Token!"
 PromptMessage power_off_refused_message();    // "Adjust Token Privileges!"
 PromptMessage project_not_saved_for_shutdown_message();

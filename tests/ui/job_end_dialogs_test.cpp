@@ -31,11 +31,14 @@ TEST(JobEndDialogs, TheCountdownAnswersOkAfterTenSecondsWithoutAnAnswer) {
   test::ensure_qt_application();
   ShutdownCountdownDialog dialog;
   EXPECT_EQ(dialog.windowTitle(), "Discavo");
-  EXPECT_EQ(dialog.findChild<QLabel*>("text")->text(),
-            "10s later will shutdown the computer!\nIf you do not want to shut down press cancel.");
+  const QLabel& text = *dialog.findChild<QLabel*>("text");
+  EXPECT_EQ(text.text(),
+            "The computer will shut down in 10 seconds!\nIf you do not want it to shut down, "
+            "press Cancel.");
   dialog.show();
   for (int second = 1; second < ShutdownCountdownDialog::kSeconds; ++second)
     dialog.tick();
+  EXPECT_TRUE(text.text().startsWith("The computer will shut down in 1 second!"));
   EXPECT_TRUE(dialog.isVisible());
   dialog.tick();
   EXPECT_FALSE(dialog.isVisible());

@@ -258,6 +258,21 @@ TEST_F(MainWindowTest, EscapeInADurationEditCancelsTheEditAndNothingElse) {
   EXPECT_EQ(project->current()->photos[0]->setting.effect.display_seconds, 3);
 }
 
+TEST_F(MainWindowTest, TheTitleNamesTheProjectAndMarksUnsavedChanges) {
+  EXPECT_EQ(window->windowTitle(), "Untitled[*] - Pictavo");
+  EXPECT_FALSE(window->isWindowModified());
+  change_project();
+  test::process_events();
+  EXPECT_TRUE(window->isWindowModified());
+  project->preferences.project_path = files / "trip.prg";
+  window->run_command(MainWindow::kSave);
+  EXPECT_EQ(window->windowTitle(), "trip[*] - Pictavo");
+  EXPECT_FALSE(window->isWindowModified());
+  project->current()->set_display_seconds(std::vector<int>{0}, 9);
+  test::process_events();
+  EXPECT_TRUE(window->isWindowModified());
+}
+
 TEST_F(MainWindowTest, TheCapacityBarShowsTheEstimateAfterTotalsChange) {
   project->estimated_mb = 123.45f;
   post_message(window.get(), UiMessage::kTotalsChanged);

@@ -15,6 +15,7 @@
 #include "model/project_messages.h"
 #include "modules/media_tools.h"
 #include "support/files.h"
+#include "support/scoped_environment.h"
 #include "ui/main_window.h"
 #include "ui/music_list.h"
 #include "ui/preview_widget.h"
@@ -155,6 +156,15 @@ TEST_F(MusicPageTest, PlayingATrackRestsThePreviewButtonsUntilItEnds) {
   ASSERT_FALSE(preview_buttons_enabled());
   EXPECT_TRUE(test::wait_until([&] { return preview_buttons_enabled(); }));
   EXPECT_FALSE(page.music_player().is_playing());
+  EXPECT_THAT(prompt.shown, IsEmpty());
+
+  // Without a sound output the user hears nothing and is told why.
+  const test::ScopedEnvironment no_output("SDL_AUDIODRIVER", "no_such_output");
+  press(MusicPage::kPlayMusic, 1);
+  EXPECT_FALSE(page.music_player().is_playing());
+  ASSERT_EQ(prompt.shown.size(), 1u);
+  EXPECT_THAT(prompt.shown[0].text,
+              ::testing::StartsWith("The music cannot be played (short.wav): "));
 }
 
 TEST_F(MusicPageTest, TheSlideshowPreviewPlaysWithItsMusicInTheScreensShape) {
@@ -204,7 +214,11 @@ TEST_F(MusicPageTest, FitToMusicSetsTheDisplayTimesOfTheTreesSlideshowToTheProje
   ASSERT_EQ(project->current_slideshow, 1);
   Slideshow& second = *project->slideshows[1];
   page.run_command(MusicPage::kFitToMusic);
-  EXPECT_THAT(prompt.shown, IsEmpty());
+  ASSERT_EQ(prompt.shown.size(), 1u);
+  EXPECT_EQ(prompt.shown[0].text,
+            "Every photo now shows for 8 seconds: the slideshow lasts 00:00:28, as long as "
+            "the music.");
+  prompt.shown.clear();
   EXPECT_EQ(second.length_seconds(), 28);
   EXPECT_TRUE(project->modified);
   EXPECT_EQ(page.tree()->disc_item()->child(1)->data(0, ProjectTree::kSecondsRole).toInt(), 28);

@@ -56,7 +56,7 @@ TEST_F(ShutdownSequence, ASystemThatWillNotSwitchOffIsReported) {
   EXPECT_EQ(prompt.shown[0].text, "Open Process Token!");
   EXPECT_EQ(prompt.shown[1].text, "Adjust Token Privileges!");
   // The countdown before it all: OK or Cancel, with the program's old caption.
-  const PromptMessage countdown = shutdown_countdown_message();
+  const PromptMessage countdown = shutdown_countdown_message(10);
   EXPECT_EQ(countdown.caption, "Discavo");
   EXPECT_EQ(countdown.buttons, PromptButtons::kOkCancel);
   EXPECT_EQ(cautious_answer(countdown.buttons), PromptAnswer::kCancel);
