@@ -1,11 +1,13 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QLockFile>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
 #include "base/program_folder.h"
+#include "ui/instance_channel.h"
 #include "ui/main_window.h"
 #include "ui/path_text.h"
 #include "ui/pictavo_app.h"
@@ -55,15 +57,28 @@ int main(int argc, char** argv) {
   QApplication::setApplicationDisplayName(QStringLiteral("Pictavo"));
   parser.process(*app);
 
+  const QStringList files = parser.positionalArguments();
+  const QString file = files.isEmpty() ? QString() : QFileInfo(files.front()).absoluteFilePath();
   QLockFile lock(pictavo::single_instance_lock_path());
   if (!lock.tryLock(0)) {
-    std::fprintf(stderr, "Pictavo is already running.\n");
+    if (pictavo::InstanceChannel::send(pictavo::single_instance_socket_path(), file)) {
+      std::fprintf(stderr, "Pictavo is already running; its window was brought to the front.\n");
+    } else {
+      std::fprintf(stderr, "Pictavo is already running.\n");
+    }
     return 0;
   }
 
   pictavo::PictavoApp pictavo_app(pictavo::program_folder());
-  pictavo_app.window().show();
-  if (const QStringList files = parser.positionalArguments(); !files.isEmpty())
-    pictavo_app.window().open_file(pictavo::path_of(files.front()));
+  pictavo::MainWindow& window = pictavo_app.window();
+  pictavo::InstanceChannel channel;
+  QObject::connect(&channel, &pictavo::InstanceChannel::activated, &window,
+                   [&window](const QString& project_file) {
+                     window.bring_to_front();
+                     if (!project_file.isEmpty()) window.open_file(pictavo::path_of(project_file));
+                   });
+  channel.listen(pictavo::single_instance_socket_path());
+  window.show();
+  if (!file.isEmpty()) window.open_file(pictavo::path_of(file));
   return QApplication::exec();
 }

@@ -193,6 +193,13 @@ void MainWindow::open_file(const std::filesystem::path& file) {
   project_replaced();
 }
 
+void MainWindow::bring_to_front() {
+  if (isMinimized()) showNormal();
+  show();
+  raise();
+  activateWindow();
+}
+
 int MainWindow::current_page() const {
   return pages_->currentIndex();
 }

@@ -53,6 +53,8 @@ class MainWindow : public QWidget {
 
   // Opens a project file named on the command line.
   void open_file(const std::filesystem::path& file);
+  // Shows the window in front of the others, as a second start asks.
+  void bring_to_front();
   // Carries out a menu command, as choosing it does.
   void run_command(Command command);
 

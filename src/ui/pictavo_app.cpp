@@ -15,12 +15,19 @@ QString settings_path(const Project& project) {
   return path_text(project.preferences.writable_folder / "pictavo.ini");
 }
 
+QString runtime_folder() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  return folder.isEmpty() ? QDir::tempPath() : folder;
+}
+
 }  // namespace
 
 QString single_instance_lock_path() {
-  QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-  if (folder.isEmpty()) folder = QDir::tempPath();
-  return folder + QStringLiteral("/ZorvDiscavo.lock");
+  return runtime_folder() + QStringLiteral("/ZorvDiscavo.lock");
+}
+
+QString single_instance_socket_path() {
+  return runtime_folder() + QStringLiteral("/ZorvDiscavo.socket");
 }
 
 PictavoApp::PictavoApp(const std::filesystem::path& program_folder) : project_(program_folder) {

@@ -18,6 +18,8 @@ class MainWindow;
 // The lock that keeps a second copy of the program from starting: "ZorvDiscavo" in
 // the user's runtime folder.
 QString single_instance_lock_path();
+// Where the running program listens for a second start (InstanceChannel).
+QString single_instance_socket_path();
 
 // One run of the program, started in order: the project with its preferences and
 // working folders (which logs "Software start!"), the program's settings file, and

@@ -19,6 +19,7 @@
 #include "ui/capacity_bar.h"
 #include "ui/effect_page.h"
 #include "ui/image_line.h"
+#include "ui/instance_channel.h"
 #include "ui/music_page.h"
 #include "ui/organize_photo_page.h"
 #include "ui/path_text.h"
@@ -288,10 +289,23 @@ TEST(PictavoProgram, ASecondStartEndsWithoutAWindow) {
   test::ensure_qt_application();
   QLockFile first(single_instance_lock_path());
   ASSERT_TRUE(first.tryLock(0));
-  const test::CommandResult second =
-      test::run_command((test::built_program_folder() / "pictavo").string(), {});
+  const std::string program = (test::built_program_folder() / "pictavo").string();
+  // A running program that does not answer: the second start only says so.
+  const test::CommandResult unanswered = test::run_command(program, {});
+  EXPECT_EQ(unanswered.exit_code, 0);
+  EXPECT_EQ(unanswered.err, "Pictavo is already running.\n");
+
+  // One that listens brings its window to the front and opens the file given.
+  InstanceChannel channel;
+  ASSERT_TRUE(channel.listen(single_instance_socket_path()));
+  std::vector<QString> asked;
+  QObject::connect(&channel, &InstanceChannel::activated,
+                   [&asked](const QString& file) { asked.push_back(file); });
+  const test::CommandResult second = test::run_command(program, {"trip.prg"});
   EXPECT_EQ(second.exit_code, 0);
-  EXPECT_EQ(second.err, "Pictavo is already running.\n");
+  EXPECT_EQ(second.err, "Pictavo is already running; its window was brought to the front.\n");
+  ASSERT_TRUE(test::wait_until([&asked] { return !asked.empty(); }));
+  EXPECT_EQ(path_of(asked.front()), fs::current_path() / "trip.prg");
 }
 
 }  // namespace
