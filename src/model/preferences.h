@@ -54,6 +54,9 @@ struct Preferences {
   // The music fades out over each video's last seconds instead of stopping short;
   // 0 is off.
   int music_fade_out_seconds = 0;
+  // The output profile the user chose last, by its "Profile:" text; empty or
+  // unknown: the group's first.
+  std::string output_profile;
 };
 
 }  // namespace pictavo

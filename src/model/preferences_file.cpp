@@ -16,6 +16,7 @@ namespace {
 constexpr std::string_view kRootElement = "reference";
 constexpr std::string_view kBlurredBackground = "BlurredBackground";
 constexpr std::string_view kMusicFadeOut = "MusicFadeOut";
+constexpr std::string_view kOutputProfile = "OutputProfile";
 
 // One stored value after "AppPath", in file order. A value without `read` is
 // written for other programs' sake and ignored on reading.
@@ -112,6 +113,7 @@ void read_later_values(XmlDocument& doc, Preferences& preferences) {
     preferences.blurred_background = parse_int(doc.get_data()) != 0;
   if (doc.find_elem(kMusicFadeOut))
     preferences.music_fade_out_seconds = parse_int(doc.get_data()) != 0 ? kMusicFadeOutSeconds : 0;
+  if (doc.find_elem(kOutputProfile)) preferences.output_profile = doc.get_data();
 }
 
 // Reads the values in file order up to the first missing or refused one; true when
@@ -162,6 +164,7 @@ int save_preferences(Project& project) {
   project.effect_set.write_xml(doc);
   doc.add_elem(kBlurredBackground, flag_text(preferences.blurred_background));
   doc.add_elem(kMusicFadeOut, flag_text(preferences.music_fade_out_seconds > 0));
+  if (!preferences.output_profile.empty()) doc.add_elem(kOutputProfile, preferences.output_profile);
   doc.out_of_elem();
 
   if (!write_xml_file(preferences.preferences_path, doc.get_doc())) return -1;

@@ -20,9 +20,25 @@ void create_folder(const std::filesystem::path& folder) {
 
 void load_output_profiles(Project& project) {
   // The groups that could be read serve; what is missing is only worth a warning.
-  if (!project.profiles.load_profiles(project.preferences.program_folder)) {
-    write_log("warning: " + project.profiles.shortfall());
+  ProfileGroupList& profiles = project.profiles;
+  if (!profiles.load_profiles(project.preferences.program_folder)) {
+    write_log("warning: " + profiles.shortfall());
   }
+  if (!profiles.groups().empty()) {
+    const std::vector<OutputProfile>& group =
+        profiles.groups()[static_cast<std::size_t>(profiles.current_group())].profiles;
+    for (std::size_t i = 0; i < group.size(); ++i) {
+      if (group[i].desc_l == project.preferences.output_profile)
+        profiles.set_current_profile(static_cast<int>(i));
+    }
+  }
+  use_profile_frame_rate(project);
+}
+
+void choose_output_profile(Project& project, int index) {
+  project.profiles.set_current_profile(index);
+  if (const OutputProfile* profile = project.profiles.current_profile())
+    project.preferences.output_profile = profile->desc_l;
   use_profile_frame_rate(project);
 }
 

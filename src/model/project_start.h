@@ -30,12 +30,16 @@ void choose_working_folder(Project& project, const std::filesystem::path& folder
 void drop_working_folder(const Preferences& preferences);
 
 // Reads the output profiles of the program folder, with a warning in the log
-// when some could not be read (the others serve); the current profile's frame
-// rate sets the project's TV system (use_profile_frame_rate).
+// when some could not be read (the others serve); the profile the user chose last
+// becomes the current one, and its frame rate sets the project's TV system
+// (use_profile_frame_rate).
 void load_output_profiles(Project& project);
 // The current profile's frame rate sets the project's TV system: "29.97" NTSC,
 // "25" PAL, any other rate leaves it.
 void use_profile_frame_rate(Project& project);
+// The user's choice of output profile `index` of the current group, which the
+// preferences keep for the next runs; the TV system follows its frame rate.
+void choose_output_profile(Project& project, int index);
 
 // Fresh working folders for a new project: the next free Project_N with its "temp"
 // and "Output" folders, created and made the project's.

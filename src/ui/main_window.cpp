@@ -34,6 +34,8 @@
 namespace pictavo {
 namespace {
 
+constexpr char kUpdateAddress[] = PICTAVO_UPDATE_ADDRESS;
+
 QToolButton* icon_button(const std::filesystem::path& program_folder, const char* icon,
                          const QString& tip, QWidget* parent) {
   auto* button = new QToolButton(parent);
@@ -49,7 +51,7 @@ MainWindow::MainWindow(Project& project, UserDialogs& dialogs, QSettings& settin
       project_(project),
       dialogs_(dialogs),
       settings_(settings),
-      commands_(project, dialogs),
+      commands_(project, dialogs, settings),
       transition_dialogs_(std::make_unique<QtTransitionSettingDialogs>(this)) {
   setWindowIcon(QIcon(path_text(project_.preferences.program_folder / "res" / "pictavo.png")));
   setFixedSize(852, 582);
@@ -122,7 +124,7 @@ void MainWindow::build_menus() {
   help_menu_ = new QMenu(this);
   add(help_menu_, kHelpManual, "Help Manual");
   add(help_menu_, kTipEveryday, "Tip Everyday");
-  add(help_menu_, kUpdate, "Update");
+  if (kUpdateAddress[0] != '\0') add(help_menu_, kUpdate, "Update");
   // Window managers give Qt no window menu to extend: About stands in Help only.
   add(help_menu_, kAbout, "About");
 
@@ -175,7 +177,7 @@ void MainWindow::run_command(Command command) {
           path_text(project_.preferences.program_folder / "manual" / "index.html")));
       return;
     case kUpdate:
-      QDesktopServices::openUrl(QUrl(ProgramSettings(settings_).update_address()));
+      QDesktopServices::openUrl(QUrl(QString::fromUtf8(kUpdateAddress)));
       return;
     case kAbout:
       show_about();
@@ -298,7 +300,7 @@ void MainWindow::show_tip_of_the_day() {
 }
 
 void MainWindow::show_about() {
-  AboutDialog dialog(ProgramSettings(settings_).version(), this);
+  AboutDialog dialog(QStringLiteral(PICTAVO_VERSION), this);
   dialog.exec();
 }
 

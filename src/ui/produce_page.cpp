@@ -14,6 +14,7 @@
 
 #include "base/log.h"
 #include "base/result_code.h"
+#include "model/preferences_file.h"
 #include "model/project.h"
 #include "model/project_start.h"
 #include "ui/busy_indicator.h"
@@ -251,7 +252,8 @@ void ProducePage::browse() {
 }
 
 void ProducePage::choose_profile(int index) {
-  project_.profiles.set_current_profile(index);
+  choose_output_profile(project_, index);
+  save_preferences(project_);
   settings_->show_profile(project_.profiles.current_profile());
   use_profile_settings();
 }

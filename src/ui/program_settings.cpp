@@ -1,22 +1,13 @@
 #include "ui/program_settings.h"
 
 namespace pictavo {
-namespace {
 
-const QString kProductAddress = QStringLiteral("https://pictavo.invalid/");
-
-}  // namespace
-
-QString ProgramSettings::version() const {
-  return settings_.value("Software/Pictavo/Version", QStringLiteral("2.0.0")).toString();
+QString ProgramSettings::project_folder() const {
+  return settings_.value("Software/Pictavo/ProjectFolder").toString();
 }
 
-QString ProgramSettings::home_address() const {
-  return settings_.value("Software/Pictavo/Link/Home", kProductAddress).toString();
-}
-
-QString ProgramSettings::update_address() const {
-  return settings_.value("Software/Pictavo/Link/Update", kProductAddress).toString();
+void ProgramSettings::set_project_folder(const QString& folder) {
+  settings_.setValue("Software/Pictavo/ProjectFolder", folder);
 }
 
 bool ProgramSettings::tip_at_start_up() const {

@@ -5,17 +5,17 @@
 
 namespace pictavo {
 
-// The program's own stored values beside the preferences: the version and web
-// addresses, and the tip of the day's flag and place in the tips file. They live in
-// one INI file (QSettings) in the writable folder, under the names the program has
-// always used.
+// The program's own stored values beside the preferences: the folder of the last
+// opened or saved project, and the tip of the day's flag and place in the tips
+// file. They live in one INI file (QSettings) in the writable folder, under the
+// names the program has always used.
 class ProgramSettings {
  public:
   explicit ProgramSettings(QSettings& settings) : settings_(settings) {}
 
-  QString version() const;
-  QString home_address() const;
-  QString update_address() const;
+  // Empty until a project was opened or saved.
+  QString project_folder() const;
+  void set_project_folder(const QString& folder);
 
   bool tip_at_start_up() const;  // on unless stored off
   void set_tip_at_start_up(bool show);

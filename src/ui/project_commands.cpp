@@ -1,5 +1,10 @@
 #include "ui/project_commands.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
 #include "base/log.h"
 #include "model/preferences_file.h"
 #include "model/project.h"
@@ -8,6 +13,8 @@
 #include "model/project_start.h"
 #include "model/unsaved_changes.h"
 #include "model/working_folders.h"
+#include "ui/path_text.h"
+#include "ui/program_settings.h"
 #include "ui/user_dialogs.h"
 
 namespace pictavo {
@@ -23,8 +30,19 @@ PromptMessage question(const char* text, PromptButtons buttons) {
 
 }  // namespace
 
-ProjectCommands::ProjectCommands(Project& project, UserDialogs& dialogs)
-    : project_(project), dialogs_(dialogs) {}
+ProjectCommands::ProjectCommands(Project& project, UserDialogs& dialogs, QSettings& settings)
+    : project_(project), dialogs_(dialogs), settings_(settings) {}
+
+std::filesystem::path ProjectCommands::dialog_folder() const {
+  const QString last = ProgramSettings(settings_).project_folder();
+  if (!last.isEmpty() && QFileInfo(last).isDir()) return path_of(last);
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return path_of(documents.isEmpty() ? QDir::homePath() : documents);
+}
+
+void ProjectCommands::remember_folder_of(const std::filesystem::path& file) {
+  ProgramSettings(settings_).set_project_folder(path_text(file.parent_path()));
+}
 
 bool ProjectCommands::changed() const {
   return project_.modified || has_unsaved_changes();
@@ -60,7 +78,7 @@ bool ProjectCommands::new_project() {
 }
 
 bool ProjectCommands::open_project() {
-  const auto file = dialogs_.open_project(project_.preferences.program_folder);
+  const auto file = dialogs_.open_project(dialog_folder());
   if (!file) return false;
   return open_project_file(*file);
 }
@@ -73,6 +91,7 @@ bool ProjectCommands::open_project_file(const std::filesystem::path& file) {
     project_.front_end.show(open_failed_message(file, opened.reason()));
     return false;
   }
+  remember_folder_of(file);
   // The file may go on in the working folder of this run.
   if (!has_file_ && replaced.working_folder != project_.preferences.working_folder)
     drop_working_folder(replaced);
@@ -87,10 +106,11 @@ bool ProjectCommands::save() {
 }
 
 bool ProjectCommands::save_as() {
-  const auto chosen = dialogs_.save_project(project_.preferences.program_folder);
+  const auto chosen = dialogs_.save_project(dialog_folder());
   if (!chosen) return false;
   std::filesystem::path file = *chosen;
   if (file.extension() != ".prg") file += ".prg";
+  remember_folder_of(file);
   project_.preferences.project_path = file;
   project_.modified = true;
   return save();

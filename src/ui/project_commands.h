@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <functional>
 
+class QSettings;
+
 namespace pictavo {
 
 class Project;
@@ -14,7 +16,8 @@ class UserDialogs;
 // messages go through the project's front end.
 class ProjectCommands {
  public:
-  ProjectCommands(Project& project, UserDialogs& dialogs);
+  // `settings` keeps the folder where the project dialogs start.
+  ProjectCommands(Project& project, UserDialogs& dialogs, QSettings& settings);
 
   bool new_project();
   // Asks for the file, then opens it.
@@ -45,9 +48,13 @@ class ProjectCommands {
   // The working folders of a project that never got a file hold nothing anyone
   // can come back to.
   void drop_unsaved_folders();
+  // Where Open and Save As start: the folder last used, else the user's documents.
+  std::filesystem::path dialog_folder() const;
+  void remember_folder_of(const std::filesystem::path& file);
 
   Project& project_;
   UserDialogs& dialogs_;
+  QSettings& settings_;
   bool has_file_ = false;
 };
 

@@ -60,13 +60,13 @@ TEST_F(MainWindowTest, MenusCarryTheProgramsIdsAndTexts) {
     for (const QAction* action : menu->actions())
       items.emplace_back(action->data().toInt(), action->text());
   }
-  EXPECT_THAT(items,
-              ElementsAre(std::pair(32771, QString("New ")), std::pair(32772, QString("Open ")),
-                          std::pair(32773, QString("Save")), std::pair(32774, QString("Save As")),
-                          std::pair(32775, QString("Settings")), std::pair(32776, QString("Exit")),
-                          std::pair(32777, QString("Help Manual")),
-                          std::pair(32788, QString("Tip Everyday")),
-                          std::pair(32778, QString("Update")), std::pair(32779, QString("About"))));
+  EXPECT_THAT(
+      items,
+      ElementsAre(std::pair(32771, QString("New ")), std::pair(32772, QString("Open ")),
+                  std::pair(32773, QString("Save")), std::pair(32774, QString("Save As")),
+                  std::pair(32775, QString("Settings")), std::pair(32776, QString("Exit")),
+                  std::pair(32777, QString("Help Manual")),
+                  std::pair(32788, QString("Tip Everyday")), std::pair(32779, QString("About"))));
   EXPECT_EQ(window->size(), QSize(852, 582));
 }
 
@@ -81,6 +81,17 @@ TEST_F(MainWindowTest, SaveAsAddsTheProjectExtensionUnlessItIsThere) {
     EXPECT_EQ(project->preferences.project_path, files / saved);
   }
   EXPECT_FALSE(fs::exists(files / "trip.txt"));
+}
+
+TEST_F(MainWindowTest, ProjectDialogsStartWhereTheUserLastWasAndNeverInTheProgramFolder) {
+  change_project();
+  dialogs.paths.push_back(files / "trips" / "trip.prg");
+  fs::create_directories(files / "trips");
+  window->run_command(MainWindow::kSaveAs);
+  window->run_command(MainWindow::kOpen);
+  ASSERT_EQ(dialogs.project_folders.size(), 2u);
+  EXPECT_NE(dialogs.project_folders[0], home.path());
+  EXPECT_EQ(dialogs.project_folders[1], files / "trips");
 }
 
 TEST_F(MainWindowTest, NewAndOpenAskToSaveAndStopWhenTheSaveFails) {

@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/project_start.h"
 #include "support/run_command.h"
 #include "support/test_modules.h"
 #include "ui/job_end_dialogs.h"
@@ -193,6 +194,11 @@ TEST_F(ProducePageTest, TheSettingsShowTheProfileAndTakeTheUsersChoices) {
             chosen.value(ProfileParameterId::kVideoSize));
   EXPECT_EQ(project->default_setting.tv_system,
             chosen.value(ProfileParameterId::kVideoFrameRate) == "25" ? 1 : 0);
+
+  // The next run starts with the profile chosen.
+  Project next(home.path());
+  start_project(next);
+  EXPECT_EQ(next.profiles.current_profile()->desc_l, chosen.desc_l);
 }
 
 TEST_F(ProducePageTest, TheDiskCheckDecidesWhetherTheVideosMayStart) {

@@ -212,7 +212,7 @@ int main(int argc, char** argv) {
   pictavo::ImportFolderDialog import(&window);
   all = save(import, "import_folder") && all;
 
-  pictavo::AboutDialog about(pictavo::ProgramSettings(pictavo.settings()).version(), &window);
+  pictavo::AboutDialog about(QStringLiteral(PICTAVO_VERSION), &window);
   all = save(about, "about") && all;
   pictavo::TipOfTheDayDialog tip(pictavo.project().preferences.program_folder / "Tips.txt",
                                  pictavo.settings(), &window);

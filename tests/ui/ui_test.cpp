@@ -58,11 +58,15 @@ std::optional<std::filesystem::path> ScriptedDialogs::next() {
   return path;
 }
 
-std::optional<std::filesystem::path> ScriptedDialogs::open_project(const std::filesystem::path&) {
+std::optional<std::filesystem::path> ScriptedDialogs::open_project(
+    const std::filesystem::path& folder) {
+  project_folders.push_back(folder);
   return next();
 }
 
-std::optional<std::filesystem::path> ScriptedDialogs::save_project(const std::filesystem::path&) {
+std::optional<std::filesystem::path> ScriptedDialogs::save_project(
+    const std::filesystem::path& folder) {
+  project_folders.push_back(folder);
   return next();
 }
 
