@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -23,7 +24,6 @@ namespace {
 
 struct ApplyButton {
   EffectPage::Control id;
-  QRect place;
   const char* menu_title;
   EffectPage::Command to_all;
   const char* to_all_text;
@@ -31,39 +31,32 @@ struct ApplyButton {
 };
 
 constexpr std::array<ApplyButton, 4> kApplyButtons{{
-    {EffectPage::kApplyEffect,
-     {305, 17, 80, 24},
-     "Single effect apply",
-     EffectPage::kEffectToAll,
-     "Apply to all images",
-     EffectPage::kEffectToSelected},
-    {EffectPage::kApplyDuration,
-     {523, 17, 80, 24},
-     "Single Effect time apply",
-     EffectPage::kDurationToAll,
-     "Apply to all images",
-     EffectPage::kDurationToSelected},
-    {EffectPage::kApplyTransition,
-     {745, 217, 80, 24},
-     "Transition effect apply",
-     EffectPage::kTransitionToAll,
-     "Apply to all images",
-     EffectPage::kTransitionToSelected},
+    {EffectPage::kApplyEffect, "Single effect apply", EffectPage::kEffectToAll,
+     "Apply to all images", EffectPage::kEffectToSelected},
+    {EffectPage::kApplyDuration, "Single Effect time apply", EffectPage::kDurationToAll,
+     "Apply to all images", EffectPage::kDurationToSelected},
+    {EffectPage::kApplyTransition, "Transition effect apply", EffectPage::kTransitionToAll,
+     "Apply to all images", EffectPage::kTransitionToSelected},
     // The program has always spelt this one so.
-    {EffectPage::kApplyTransitionDuration,
-     {745, 260, 80, 20},
-     "Transition effect time apply",
-     EffectPage::kTransitionDurationToAll,
-     "Apply to all imges",
+    {EffectPage::kApplyTransitionDuration, "Transition effect time apply",
+     EffectPage::kTransitionDurationToAll, "Apply to all imges",
      EffectPage::kTransitionDurationToSelected},
 }};
 
-// A label that ends just before the control it names; the space before it lets
-// wider fonts than the program was laid out for show the whole text.
-void add_label(const char* label, QRect place, QWidget* parent) {
-  auto* shown = new QLabel(QString::fromUtf8(label), parent);
-  shown->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  shown->setGeometry(place);
+// A row of controls in the program's place for them, each as wide as its text
+// needs, ending at the place's right edge.
+QHBoxLayout* control_row(QRect place, QWidget* parent) {
+  auto* row_widget = new QWidget(parent);
+  row_widget->setGeometry(place);
+  auto* row = new QHBoxLayout(row_widget);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(4);
+  row->addStretch();
+  return row;
+}
+
+QLabel* label(const char* text) {
+  return new QLabel(QString::fromUtf8(text));
 }
 
 QComboBox* numbered_combo(int first, int last, int chosen, QWidget* parent) {
@@ -90,31 +83,34 @@ EffectPage::EffectPage(Project& project, UserDialogs& dialogs,
 
 void EffectPage::build_controls() {
   const EffectRecord& defaults = project_.default_setting.effect;
-  add_label("Effet:", QRect(130, 17, 47, 22), this);
-  auto* effect = new QComboBox(this);
+  auto* effect = new QComboBox;
   for (const std::string_view name : category_list())
     effect->addItem(engine_text(name));
   effect->setCurrentIndex(
       std::clamp(static_cast<int>(defaults.category), 0, kImageEffectCategoryCount - 1));
-  effect->setGeometry(180, 17, 120, 22);
-
-  add_label("Photo Duration:", QRect(387, 17, 88, 22), this);
-  QComboBox* duration = numbered_combo(1, 60, defaults.display_seconds, this);
-  duration->setGeometry(478, 17, 40, 22);
+  QComboBox* duration = numbered_combo(1, 60, defaults.display_seconds, nullptr);
+  QHBoxLayout* effect_row = control_row(QRect(110, 15, 495, 26), this);
+  for (QWidget* control : std::initializer_list<QWidget*>{
+           label("Effect:"), effect, apply_button(kApplyEffect), label("Photo Duration:"), duration,
+           apply_button(kApplyDuration)})
+    effect_row->addWidget(control);
 
   effects_ = new EffectList(project_.effect_set, this);
   effects_->setGeometry(220, 57, 380, 220);
   connect(effects_, &EffectList::preview_requested, this, &EffectPage::preview_entry);
 
-  auto* custom = new QPushButton(QStringLiteral("Transition Effect Custom"), this);
-  // Reaches left towards the list so that its text fits.
-  custom->setGeometry(603, 217, 138, 24);
+  auto* custom = new QPushButton(QStringLiteral("Transition Effect Custom"));
   connect(custom, &QPushButton::clicked, this, [this] { run_command(kCustomTransition); });
+  QHBoxLayout* custom_row = control_row(QRect(600, 215, 240, 26), this);
+  custom_row->addWidget(custom);
+  custom_row->addWidget(apply_button(kApplyTransition));
 
   // This row ends where the image line begins.
-  add_label("Effect Duration:", QRect(603, 260, 91, 20), this);
-  QComboBox* transition_duration = numbered_combo(0, 10, defaults.transition_seconds, this);
-  transition_duration->setGeometry(697, 260, 40, 20);
+  QComboBox* transition_duration = numbered_combo(0, 10, defaults.transition_seconds, nullptr);
+  QHBoxLayout* duration_row = control_row(QRect(600, 255, 240, 24), this);
+  duration_row->addWidget(label("Effect Duration:"));
+  duration_row->addWidget(transition_duration);
+  duration_row->addWidget(apply_button(kApplyTransitionDuration));
 
   for (const auto& [widget, id] : {std::pair<QWidget*, Control>{effect, kEffectCombo},
                                    {duration, kDurationCombo},
@@ -122,22 +118,6 @@ void EffectPage::build_controls() {
                                    {effects_, kEffectList},
                                    {custom, kCustomTransition}})
     widget->setObjectName(QString::number(id));
-
-  for (const ApplyButton& place : kApplyButtons) {
-    auto* apply = new QPushButton(QStringLiteral("Apply to ..."), this);
-    apply->setObjectName(QString::number(place.id));
-    apply->setGeometry(place.place);
-    connect(apply, &QPushButton::clicked, this, [this, id = place.id] { run_command(id); });
-  }
-
-  // The page was laid out for an 8-point dialog font.
-  QFont compact = font();
-  compact.setPointSize(8);
-  for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-    if (qobject_cast<QLabel*>(control) || qobject_cast<QComboBox*>(control) ||
-        qobject_cast<QPushButton*>(control) || control == effects_)
-      control->setFont(compact);
-  }
 
   auto* frame = new QFrame(this);
   frame->setFrameShape(QFrame::Box);
@@ -170,12 +150,19 @@ void EffectPage::build_menus() {
   }
 }
 
+QPushButton* EffectPage::apply_button(Control id) {
+  auto* apply = new QPushButton(QStringLiteral("Apply to ..."));
+  apply->setObjectName(QString::number(id));
+  connect(apply, &QPushButton::clicked, this, [this, id] { run_command(id); });
+  return apply;
+}
+
 QComboBox* EffectPage::combo(Control id) const {
-  return findChild<QComboBox*>(QString::number(id), Qt::FindDirectChildrenOnly);
+  return findChild<QComboBox*>(QString::number(id));
 }
 
 QPushButton* EffectPage::button(Control id) const {
-  return findChild<QPushButton*>(QString::number(id), Qt::FindDirectChildrenOnly);
+  return findChild<QPushButton*>(QString::number(id));
 }
 
 QMenu* EffectPage::apply_menu(Control id) const {

@@ -87,6 +87,8 @@ class EffectPage : public ProjectTreePage {
 
  private:
   void build_controls();
+  // An "Apply to ..." button that opens the menu of `id`.
+  QPushButton* apply_button(Control id);
   void build_menus();
   void open_apply_menu(Control id);
   void customise_transition();

@@ -24,7 +24,7 @@ void MusicList::show_tracks(const Slideshow* slideshow) {
                                         QString::fromStdString(track->start.text()),
                                         QString::fromStdString(track->duration().text())}));
   }
-  addTopLevelItems(rows);
+  show_rows(rows);
 }
 
 }  // namespace pictavo

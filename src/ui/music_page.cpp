@@ -1,7 +1,7 @@
 #include "ui/music_page.h"
 
-#include <QFontMetrics>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
@@ -51,16 +51,6 @@ constexpr std::array<ButtonPlace, 9> kButtons{{
 constexpr std::array<MusicPage::Button, 7> kTrackButtons{
     MusicPage::kAdd,       MusicPage::kDelete,    MusicPage::kUp,        MusicPage::kDown,
     MusicPage::kPlayMusic, MusicPage::kStopMusic, MusicPage::kFitToMusic};
-
-// The buttons keep the program's sizes, which were made for a smaller system font:
-// a text too wide for its button is set smaller rather than cut.
-void fit_text(QPushButton& button) {
-  QFont font = button.font();
-  const int room = button.width() - 6;
-  while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(button.text()) > room)
-    font.setPointSizeF(font.pointSizeF() - 0.5);
-  button.setFont(font);
-}
 
 PromptMessage fit_message(const Slideshow& slideshow, const MusicFit& fit) {
   switch (fit.outcome) {
@@ -123,18 +113,34 @@ MusicPage::~MusicPage() {
 }
 
 void MusicPage::build_buttons() {
+  // The track buttons stand in a row from the program's first place on, each as
+  // wide as its text needs; the preview's two grow to theirs.
+  auto* track_row = new QWidget(this);
+  const QRect first = track_button(0);
+  track_row->setGeometry(first.x(), first.y(), list_->width(), first.height());
+  auto* row = new QHBoxLayout(track_row);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(3);
   for (const ButtonPlace& place : kButtons) {
-    auto* button = new QPushButton(QString::fromUtf8(place.text), this);
+    const bool in_row =
+        std::find(kTrackButtons.begin(), kTrackButtons.end(), place.id) != kTrackButtons.end();
+    auto* button = new QPushButton(QString::fromUtf8(place.text), in_row ? track_row : this);
     button->setObjectName(QString::number(place.id));
-    button->setGeometry(place.place);
-    fit_text(*button);
+    if (in_row) {
+      row->addWidget(button);
+    } else {
+      button->setGeometry(place.place);
+      button->resize(std::max(place.place.width(), button->sizeHint().width()),
+                     place.place.height());
+    }
     if (place.tooltip != nullptr) button->setToolTip(QString::fromUtf8(place.tooltip));
     connect(button, &QPushButton::clicked, this, [this, id = place.id] { run_command(id); });
   }
+  row->addStretch();
 }
 
 QPushButton* MusicPage::button(Button id) const {
-  return findChild<QPushButton*>(QString::number(id), Qt::FindDirectChildrenOnly);
+  return findChild<QPushButton*>(QString::number(id));
 }
 
 void MusicPage::place_preview() {

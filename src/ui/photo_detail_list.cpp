@@ -54,7 +54,7 @@ void PhotoDetailList::show_slideshow(const Slideshow* slideshow) {
     row->setTextAlignment(kTime, Qt::AlignRight | Qt::AlignVCenter);
     rows.append(row);
   }
-  addTopLevelItems(rows);
+  show_rows(rows);
 }
 
 }  // namespace pictavo

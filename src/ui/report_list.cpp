@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QScrollBar>
+#include <algorithm>
 #include <utility>
 
 namespace pictavo {
@@ -15,6 +16,7 @@ ReportList::ReportList(const QStringList& columns, std::vector<int> sixty_fourth
   setHeaderLabels(columns);
   header()->setStretchLastSection(true);
   header()->setSectionsMovable(false);
+  setTextElideMode(Qt::ElideNone);
 }
 
 int ReportList::selected_row() const {
@@ -26,11 +28,23 @@ void ReportList::select_row(int row) {
   if (QTreeWidgetItem* item = topLevelItem(row)) setCurrentItem(item);
 }
 
+void ReportList::show_rows(const QList<QTreeWidgetItem*>& rows) {
+  addTopLevelItems(rows);
+  fit_columns();
+}
+
 void ReportList::resizeEvent(QResizeEvent* event) {
   QTreeWidget::resizeEvent(event);
+  fit_columns();
+}
+
+void ReportList::fit_columns() {
   const int room = width() - verticalScrollBar()->sizeHint().width() - 2;
-  for (std::size_t column = 0; column < sixty_fourths_.size(); ++column)
-    setColumnWidth(static_cast<int>(column), room * sixty_fourths_[column] / 64);
+  for (std::size_t share = 0; share < sixty_fourths_.size(); ++share) {
+    const int column = static_cast<int>(share);
+    const int needed = std::max(sizeHintForColumn(column), header()->sectionSizeHint(column));
+    setColumnWidth(column, std::max(room * sixty_fourths_[share] / 64, needed));
+  }
 }
 
 }  // namespace pictavo

@@ -32,7 +32,7 @@ void StepTabBar::paintEvent(QPaintEvent*) {
     return;
   }
   // Without its pictures the strip still shows and works.
-  static const char* const kCaptions[kTabCount] = {"Organize Photo", "Effet", "Music", "Produce"};
+  static const char* const kCaptions[kTabCount] = {"Organize Photo", "Effect", "Music", "Produce"};
   const int width = this->width() / kTabCount;
   for (int i = 0; i < kTabCount; ++i) {
     const QRect tab(i * width, 0, width - 2, height() - 1);

@@ -104,7 +104,18 @@ TEST_F(MusicPageTest, TheListFollowsTheFirstSlideshowsTracks) {
   const MusicList& list = *page.music_list();
   EXPECT_EQ(list.geometry(), QRect(230, 260, 600, 160));
   EXPECT_EQ(list.headerItem()->text(3), QStringLiteral("Track Duration"));
-  EXPECT_EQ(page.button(MusicPage::kStopMusic)->geometry(), QRect(645, 220, 80, 24));
+  // Every button shows its whole text in the pages' one font.
+  window->show();
+  window->show_page(2);
+  test::process_events();
+  for (const MusicPage::Button id :
+       {MusicPage::kAdd, MusicPage::kDelete, MusicPage::kUp, MusicPage::kDown,
+        MusicPage::kPlayMusic, MusicPage::kStopMusic, MusicPage::kFitToMusic,
+        MusicPage::kPreviewSlideshow, MusicPage::kStopPreview}) {
+    const QPushButton& shown = *page.button(id);
+    EXPECT_GE(shown.width(), shown.sizeHint().width()) << shown.text().toStdString();
+    EXPECT_EQ(shown.font(), page.font());
+  }
 
   const std::filesystem::path not_music = files / "noise.mp3";
   test::write_file(not_music, "no sound in here");

@@ -125,6 +125,16 @@ TEST_F(OrganizePhotoPageTest, ButtonsMenusAndDetailColumnsAreThePrograms) {
   EXPECT_TRUE(details.header()->stretchLastSection());
   EXPECT_EQ(details.columnWidth(0),
             (616 - details.verticalScrollBar()->sizeHint().width() - 2) * 16 / 64);
+
+  // A column never cuts its texts: the date of a photo is shown whole.
+  choose(photos({"a.png"}));
+  page.run_command(OrganizePhotoPage::kAddSlideshow);
+  test::process_events();
+  for (int column = 0; column < 6; ++column) {
+    const QString text = details.topLevelItem(0)->text(column);
+    EXPECT_GT(details.columnWidth(column), details.fontMetrics().horizontalAdvance(text))
+        << text.toStdString();
+  }
 }
 
 TEST_F(OrganizePhotoPageTest, AddedPhotosMoveAndGoAndTheLastTakesItsSlideshowAlong) {
