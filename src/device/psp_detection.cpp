@@ -7,7 +7,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr char kNotConnected[] = "Please confirm you have connected PSP successfully.";
+constexpr char kNotConnected[] = "Please make sure the PSP is connected.";
 
 bool is_folder(const fs::path& path) {
   std::error_code error;
@@ -41,8 +41,8 @@ PspDetection detect_psp(const std::vector<RemovableDrive>& drives, PspSearch sea
 
 std::string psp_not_found_message(PspSearch search, const fs::path& computer_folder) {
   if (search == PspSearch::kDetect || is_folder(computer_folder)) return kNotConnected;
-  return std::string(kNotConnected) + " \nAnd Video Folder " + computer_folder.string() +
-         " is not invalid.\nPlease select a valid source folder.";
+  return std::string(kNotConnected) + "\nAnd the video folder " + computer_folder.string() +
+         " is not valid.\nPlease select a valid source folder.";
 }
 
 }  // namespace pictavo

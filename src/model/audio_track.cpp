@@ -25,7 +25,8 @@ std::vector<MusicTrack> music_tracks(std::span<const std::unique_ptr<AudioTrack>
 }
 
 std::string not_music_message(const std::filesystem::path& path) {
-  return "file:'" + path.string() + "' is not a legal mp3 file, so it will not be added!";
+  return "The file '" + path.string() +
+         "' is not a music file Pictavo can play, so it will not be added!";
 }
 
 }  // namespace pictavo

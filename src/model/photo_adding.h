@@ -37,7 +37,7 @@ PhotoFilesResult add_photo_files(Project& project, Slideshow& slideshow,
 // A new slideshow named `name` (the user interface passes the project's default
 // name) with the default music track and the chosen photos; it becomes the current
 // slideshow and the project is modified. Returns its index, or -1 when nothing was
-// made: the name was refused (shown as "Slideshow name conflict or is NULL!") or
+// made: the name was refused (shown as "The slideshow name is empty or already in use!") or
 // no file could be added (no files chosen: the user cancelled). Files that could
 // not be added are named in one message.
 int create_slideshow_with_photos(Project& project, std::string_view name,
@@ -62,7 +62,7 @@ std::string import_slideshow_name(const Project& project, const std::filesystem:
 // create_slideshow_with_photos makes one and becoming the current slideshow;
 // folders without pictures are passed over silently. A folder whose photos reach
 // the size limit, or the slideshow limit, ends the import; the size limit is shown
-// as "Add too many images then output disk can contain!". Pictures that could not
+// as "You cannot add more pictures than the output disk can hold!". Pictures that could not
 // be added are named in one message at the end.
 FolderImportResult import_folders(Project& project, std::span<const std::filesystem::path> folders);
 

@@ -48,7 +48,7 @@ class EditApplier {
   bool operator()(const RotateLeft90&) const { return rotate_left(picture_); }
   bool operator()(const RotateRight90&) const { return rotate_right(picture_); }
   bool operator()(const Rotate180&) const { return rotate_180(picture_); }
-  // The editor's "Flip horizontally" turns the picture upside down and its "Flip
+  // The editor's "Flip upside down" turns the picture upside down and its "Flip
   // vertically" mirrors it left to right.
   bool operator()(const FlipHorizontally&) const { return flip(picture_); }
   bool operator()(const FlipVertically&) const { return mirror(picture_); }

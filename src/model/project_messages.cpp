@@ -9,23 +9,24 @@
 namespace pictavo {
 
 PromptMessage slideshow_limit_message(int limit) {
-  return {"get to Max slideshow count " + std::to_string(limit) + "!", "", PromptButtons::kOk,
-          PromptIcon::kWarning};
+  return {"You have reached the limit of " + std::to_string(limit) + " slideshows!", "",
+          PromptButtons::kOk, PromptIcon::kWarning};
 }
 
 PromptMessage slideshow_name_message() {
-  return {"Slideshow name conflict or is NULL!", "", PromptButtons::kOk, PromptIcon::kQuestion};
+  return {"The slideshow name is empty or already in use!", "", PromptButtons::kOk,
+          PromptIcon::kQuestion};
 }
 
 PromptMessage too_many_images_message() {
-  return {"Add too many images then output disk can contain!", "", PromptButtons::kOk,
+  return {"You cannot add more pictures than the output disk can hold!", "", PromptButtons::kOk,
           PromptIcon::kWarning};
 }
 
 PromptMessage size_warning_message() {
   return {
-      "Length Is over 4000M! Please delete some Image or change Image display time in "
-      "Preference Screen!",
+      "The videos would be over 4000 MB! Please delete some pictures or shorten the display "
+      "time in Settings!",
       "", PromptButtons::kOk, PromptIcon::kWarning};
 }
 
@@ -34,15 +35,18 @@ PromptMessage not_music_prompt(const std::filesystem::path& path) {
 }
 
 PromptMessage apply_times_question(int display_seconds, int transition_seconds) {
-  return {"Photos you add from now on are shown for " + std::to_string(display_seconds) +
-              " seconds after a transition of " + std::to_string(transition_seconds) +
-              " seconds. Do you want every photo already in the project to take these times "
+  const auto seconds = [](int count) {
+    return std::to_string(count) + (count == 1 ? " second" : " seconds");
+  };
+  return {"Photos you add from now on are shown for " + seconds(display_seconds) +
+              " after a transition of " + seconds(transition_seconds) +
+              ". Do you want every photo already in the project to take these times "
               "too? Their motions and transitions stay as they are.",
           "Query", PromptButtons::kYesNo, PromptIcon::kQuestion};
 }
 
 PromptMessage saved_message(const std::filesystem::path& path) {
-  return {"Save to '" + path.string() + "' Success!", "", PromptButtons::kOk,
+  return {"The project was saved to '" + path.string() + "'.", "", PromptButtons::kOk,
           PromptIcon::kInformation};
 }
 

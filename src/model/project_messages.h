@@ -10,14 +10,13 @@ namespace pictavo {
 
 struct RefusedPhoto;
 
-// The messages of editing and storing a project, with the program's exact texts.
-// Their wording and misspellings are kept on purpose: users and logs know them.
+// The messages of editing and storing a project.
 
-// "get to Max slideshow count 50!": a slideshow refused at the limit.
+// "You have reached the limit of 50 slideshows!": a slideshow refused at the limit.
 PromptMessage slideshow_limit_message(int limit);
-// "Slideshow name conflict or is NULL!": a new slideshow was refused.
+// "The slideshow name is empty or already in use!": a new slideshow was refused.
 PromptMessage slideshow_name_message();
-// "Add too many images then output disk can contain!": an import stopped at the
+// "You cannot add more pictures than the output disk can hold!": an import stopped at the
 // size limit.
 PromptMessage too_many_images_message();
 // "Length Is over 4000M! ...": the estimated size passed the warning mark.

@@ -29,12 +29,12 @@ CompletionDialog::CompletionDialog(const std::filesystem::path& output_folder, Q
   folder_row->addWidget(folder, 1);
 
   auto* next_step = new QLabel(
-      QStringLiteral("Next setp: connect PSP to your computer by USB cable.  And then click "
-                     "\"Transfer to PSP\" button."),
+      QStringLiteral("Next step: connect the PSP to your computer with a USB cable, and then click "
+                     "the \"Transfer to PSP\" button."),
       this);
   next_step->setWordWrap(true);
 
-  open_folder_ = new QPushButton(QStringLiteral("Open Output folder"), this);
+  open_folder_ = new QPushButton(QStringLiteral("Open Output Folder"), this);
   transfer_ = new QPushButton(QStringLiteral("Transfer to PSP"), this);
   auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
   connect(open_folder_, &QPushButton::clicked, this, &CompletionDialog::open_output_folder);

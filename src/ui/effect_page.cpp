@@ -37,9 +37,8 @@ constexpr std::array<ApplyButton, 4> kApplyButtons{{
      "Apply to all images", EffectPage::kDurationToSelected},
     {EffectPage::kApplyTransition, "Transition effect apply", EffectPage::kTransitionToAll,
      "Apply to all images", EffectPage::kTransitionToSelected},
-    // The program has always spelt this one so.
     {EffectPage::kApplyTransitionDuration, "Transition effect time apply",
-     EffectPage::kTransitionDurationToAll, "Apply to all imges",
+     EffectPage::kTransitionDurationToAll, "Apply to all images",
      EffectPage::kTransitionDurationToSelected},
 }};
 
@@ -99,7 +98,7 @@ void EffectPage::build_controls() {
   effects_->setGeometry(220, 57, 380, 220);
   connect(effects_, &EffectList::preview_requested, this, &EffectPage::preview_entry);
 
-  auto* custom = new QPushButton(QStringLiteral("Transition Effect Custom"));
+  auto* custom = new QPushButton(QStringLiteral("Customize Transition Effect"));
   connect(custom, &QPushButton::clicked, this, [this] { run_command(kCustomTransition); });
   QHBoxLayout* custom_row = control_row(QRect(600, 215, 240, 26), this);
   custom_row->addWidget(custom);
@@ -124,7 +123,8 @@ void EffectPage::build_controls() {
   frame->setGeometry(607, 2, 230, 179);
   preview_ = new PreviewWidget(nullptr, this);
   preview_->move(610, 10);
-  preview_hint_ = new QLabel(QStringLiteral("Select left effect item to preview"), preview_);
+  preview_hint_ =
+      new QLabel(QStringLiteral("Select an effect on the left to preview it"), preview_);
   preview_hint_->setAlignment(Qt::AlignCenter);
   preview_hint_->setStyleSheet(QStringLiteral("color: white"));
   preview_hint_->setGeometry(preview_->rect());
@@ -255,7 +255,7 @@ void EffectPage::open_apply_menu(Control id) {
 void EffectPage::customise_transition() {
   const int entry = effects_->selected_entry();
   if (entry < 0) {
-    project_.front_end.show(PromptMessage{"No select Transtion Effect in list!", "",
+    project_.front_end.show(PromptMessage{"No transition effect is selected in the list!", "",
                                           PromptButtons::kOk, PromptIcon::kNone});
     return;
   }

@@ -331,8 +331,8 @@ QMenu* ImageLine::make_context_menu(int photo, Part part) {
   } else {
     add("Edit image duration", kEditImageDuration);
     add("Delete image", kDeleteImage);
-    add("Delete Image effect (No Pan/Zoom/Ratate)", kDeleteImageEffect);
-    add("Randomize Image effect (Pan/Zoom/Rotate)", kRandomizeImageEffect);
+    add("Delete image effect (no Pan/Zoom/Rotate)", kDeleteImageEffect);
+    add("Randomize image effect (Pan/Zoom/Rotate)", kRandomizeImageEffect);
     add("Preview", kPreview);
   }
   return menu;
@@ -342,7 +342,7 @@ QString ImageLine::tooltip_text(int photo) const {
   if (!is_photo(photo)) return {};
   const ImageEffect effect =
       slideshow_->photos[static_cast<std::size_t>(photo)]->setting.effect.image_effect;
-  return QString("Index:%1   Single Effect: %2.")
+  return QString("Index: %1   Image effect: %2")
       .arg(photo)
       .arg(engine_text(display_name(effect)))
       .left(80);

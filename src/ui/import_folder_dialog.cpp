@@ -46,7 +46,7 @@ ImportFolderDialog::ImportFolderDialog(QWidget* parent) : QDialog(parent) {
       view_->expand(up);
   }
 
-  auto* clear = new QPushButton(QStringLiteral("Clear All Select"), this);
+  auto* clear = new QPushButton(QStringLiteral("Clear All"), this);
   connect(clear, &QPushButton::clicked, this, &ImportFolderDialog::clear_all);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));

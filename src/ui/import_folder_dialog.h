@@ -12,7 +12,7 @@ class CheckedFolderModel;
 
 // "Import photos from folder": the computer's folders as a tree with a check box at
 // each, removable drives under /media and /run/media opened at the start. OK gives
-// the checked folders as full paths; "Clear All Select" clears every check.
+// the checked folders as full paths; "Clear All" clears every check.
 class ImportFolderDialog : public QDialog {
   Q_OBJECT
 

@@ -113,17 +113,16 @@ void MainWindow::build_menus() {
     action->setData(static_cast<int>(id));
     connect(action, &QAction::triggered, this, [this, id] { run_command(id); });
   };
-  // The texts are the program's own, trailing blanks included.
   project_menu_ = new QMenu(this);
-  add(project_menu_, kNew, "New ");
-  add(project_menu_, kOpen, "Open ");
+  add(project_menu_, kNew, "New");
+  add(project_menu_, kOpen, "Open...");
   add(project_menu_, kSave, "Save");
   add(project_menu_, kSaveAs, "Save As");
   add(project_menu_, kSettings, "Settings");
   add(project_menu_, kExit, "Exit");
   help_menu_ = new QMenu(this);
   add(help_menu_, kHelpManual, "Help Manual");
-  add(help_menu_, kTipEveryday, "Tip Everyday");
+  add(help_menu_, kTipEveryday, "Tip of the Day");
   if (kUpdateAddress[0] != '\0') add(help_menu_, kUpdate, "Update");
   // Window managers give Qt no window menu to extend: About stands in Help only.
   add(help_menu_, kAbout, "About");

@@ -33,13 +33,13 @@ constexpr QRect track_button(int slot) {
 }
 
 constexpr std::array<ButtonPlace, 9> kButtons{{
-    {MusicPage::kAdd, track_button(0), "Add", "Add music file"},
-    {MusicPage::kDelete, track_button(1), "Del", nullptr},
+    {MusicPage::kAdd, track_button(0), "Add", "Add music files"},
+    {MusicPage::kDelete, track_button(1), "Delete", nullptr},
     {MusicPage::kUp, track_button(2), "Up", nullptr},
     {MusicPage::kDown, track_button(3), "Down", nullptr},
     {MusicPage::kPlayMusic, track_button(4), "Play Music", nullptr},
-    {MusicPage::kStopMusic, track_button(5), "Stop Music Play", nullptr},
-    {MusicPage::kFitToMusic, track_button(6), "Fit to music",
+    {MusicPage::kStopMusic, track_button(5), "Stop Music", nullptr},
+    {MusicPage::kFitToMusic, track_button(6), "Fit to Music",
      "Fit the photos' display times to the music"},
     {MusicPage::kPreviewSlideshow,
      {680, 15, 100, 24},
@@ -63,8 +63,9 @@ PromptMessage fit_message(const Slideshow& slideshow, const MusicFit& fit) {
       const int high = (*longest)->setting.effect.display_seconds;
       const std::string times =
           low == high ? std::to_string(low) : std::to_string(low) + " to " + std::to_string(high);
-      return {"Every photo now shows for " + times + " seconds: the slideshow lasts " +
-                  ClockSeconds(fit.video_seconds).text() + ", as long as the music.",
+      return {"Every photo now shows for " + times + (high == 1 ? " second" : " seconds") +
+                  ": the slideshow lasts " + ClockSeconds(fit.video_seconds).text() +
+                  ", as long as the music.",
               "", PromptButtons::kOk, PromptIcon::kInformation};
     }
     case MusicFitOutcome::kNoMusic:
@@ -246,8 +247,8 @@ void MusicPage::delete_track() {
   if (Slideshow* slideshow = music()) {
     const int row = list_->selected_row();
     if (slideshow->tracks.size() == 1) {
-      project_.front_end.show({"This is last audio, you can not delete it!", "", PromptButtons::kOk,
-                               PromptIcon::kWarning});
+      project_.front_end.show({"This is the last music track; it cannot be deleted!", "",
+                               PromptButtons::kOk, PromptIcon::kWarning});
     } else if (slideshow->remove_track(row) == 0) {
       show_tracks();
     }

@@ -35,22 +35,22 @@ struct ToolButtonPlace {
 };
 
 constexpr std::array<ToolButtonPlace, 15> kButtons{{
-    {OrganizePhotoPage::kImportFromFolder, 22, "Add Slideshow, Import Images From Folder",
+    {OrganizePhotoPage::kImportFromFolder, 22, "Add Slideshow: Import Images from Folder",
      "import_folder"},
-    {OrganizePhotoPage::kAddSlideshow, 59, "Add Slideshow, Add picture file", "add_slideshow"},
+    {OrganizePhotoPage::kAddSlideshow, 59, "Add Slideshow: Add Picture Files", "add_slideshow"},
     {OrganizePhotoPage::kDeleteSlideshow, 96, "Delete Slideshow", "delete_slideshow"},
-    {OrganizePhotoPage::kMoveSlideshowUp, 133, "Move Up Slideshow", "slideshow_up"},
-    {OrganizePhotoPage::kMoveSlideshowDown, 170, "Move Down Slideshow", "slideshow_down"},
-    {OrganizePhotoPage::kAddPictures, 240, "Add Picture", "add_picture"},
-    {OrganizePhotoPage::kDeletePictures, 277, "Delete Picture", "delete_picture"},
-    {OrganizePhotoPage::kMovePictureUp, 314, "Move Up Picture", "picture_left"},
-    {OrganizePhotoPage::kMovePictureDown, 351, "Move Down Picture", "picture_right"},
-    {OrganizePhotoPage::kArrangePictures, 388, "Arrange Picture", "arrange_pictures"},
-    {OrganizePhotoPage::kRotateLeft, 425, "Rotate left Picture", "rotate_left"},
-    {OrganizePhotoPage::kRotateRight, 462, "Rotate right Picture", "rotate_right"},
+    {OrganizePhotoPage::kMoveSlideshowUp, 133, "Move Slideshow Up", "slideshow_up"},
+    {OrganizePhotoPage::kMoveSlideshowDown, 170, "Move Slideshow Down", "slideshow_down"},
+    {OrganizePhotoPage::kAddPictures, 240, "Add Pictures", "add_picture"},
+    {OrganizePhotoPage::kDeletePictures, 277, "Delete Pictures", "delete_picture"},
+    {OrganizePhotoPage::kMovePictureUp, 314, "Move Picture Up", "picture_left"},
+    {OrganizePhotoPage::kMovePictureDown, 351, "Move Picture Down", "picture_right"},
+    {OrganizePhotoPage::kArrangePictures, 388, "Arrange Pictures", "arrange_pictures"},
+    {OrganizePhotoPage::kRotateLeft, 425, "Rotate Picture Left", "rotate_left"},
+    {OrganizePhotoPage::kRotateRight, 462, "Rotate Picture Right", "rotate_right"},
     {OrganizePhotoPage::kEditPicture, 499, "Edit Picture", "edit_picture"},
-    {OrganizePhotoPage::kDisplayMode, 536, "Look up mode", "display_mode"},
-    {OrganizePhotoPage::kToggleFileNames, 573, "Hide file name or not", "file_names"},
+    {OrganizePhotoPage::kDisplayMode, 536, "Display Mode", "display_mode"},
+    {OrganizePhotoPage::kToggleFileNames, 573, "Show or Hide File Names", "file_names"},
 }};
 
 QString seconds_text(const char* format, int seconds) {
@@ -62,11 +62,11 @@ QString seconds_text(const char* format, int seconds) {
 OrganizePhotoPage::OrganizePhotoPage(Project& project, UserDialogs& dialogs, QWidget* main_window,
                                      QWidget* parent)
     : ProjectTreePage(project, dialogs, main_window, parent),
-      duration_(new QLabel(seconds_text("Slideshow Duration: %02d:%02d:%02d", 0), this)),
+      duration_(new QLabel(seconds_text("Total Duration: %02d:%02d:%02d", 0), this)),
       thumbnails_(
           new ThumbnailList(project.preferences.program_folder / "res" / "defaultImage.bmp", this)),
       details_(new PhotoDetailList(this)),
-      hint_(new HintBalloon(QStringLiteral("Please add slideshow here!"), this)) {
+      hint_(new HintBalloon(QStringLiteral("Please add a slideshow here!"), this)) {
   resize(848, 428);
   duration_->setGeometry(640, 26, 200, 20);
   thumbnails_->setGeometry(kViewPlace);
@@ -111,24 +111,24 @@ void OrganizePhotoPage::build_menus() {
     connect(action, &QAction::triggered, this, [this, id] { run_command(id); });
     return action;
   };
-  rearrange_menu_ = new QMenu(QStringLiteral("Picture Rearrange"), this);
+  rearrange_menu_ = new QMenu(QStringLiteral("Arrange Pictures"), this);
   add(rearrange_menu_, kAscendingByName, "Ascending by Name");
   add(rearrange_menu_, kDescendingByName, "Descending by Name");
   add(rearrange_menu_, kAscendingByDate, "Ascending by Date");
   add(rearrange_menu_, kDescendingByDate, "Descending by Date");
 
   display_mode_menu_ = new QMenu(QStringLiteral("Display Mode"), this);
-  add(display_mode_menu_, kBigThumbnail, "Big thumbnail");
-  add(display_mode_menu_, kDetailList, "Detail list");
+  add(display_mode_menu_, kBigThumbnail, "Large Thumbnails");
+  add(display_mode_menu_, kDetailList, "Detail List");
   QMenu* sizes = display_mode_menu_->addMenu(QStringLiteral("Thumbnail Size"));
   for (int index = 0; index < static_cast<int>(kThumbnailSizes.size()); ++index)
     add(sizes, kThumbnailSize0 + index,
         kThumbnailSizes.at(static_cast<std::size_t>(index)).menu_text);
 
   thumbnail_menu_ = new QMenu(QStringLiteral("Thumbnail popup"), this);
-  add(thumbnail_menu_, kModifyPicture, "Modify pic");
+  add(thumbnail_menu_, kModifyPicture, "Edit Picture");
   add(thumbnail_menu_, kDelete, "Delete");
-  add(thumbnail_menu_, kResetImageEffect, "Reset image effect(No Pan/Zoom/Rotate)");
+  add(thumbnail_menu_, kResetImageEffect, "Reset image effect (no Pan/Zoom/Rotate)");
   add(thumbnail_menu_, kRandomImageEffect, "Randomize image effect (Pan/Zoom/Rotate)");
   add(thumbnail_menu_, kRandomTransition, "Randomize transition effect");
   add(thumbnail_menu_, kSetMenuThumbnail, "Set as menu thumbnail");
@@ -203,7 +203,7 @@ void OrganizePhotoPage::run_command(int id) {
 }
 
 void OrganizePhotoPage::show_total_duration(int seconds) {
-  duration_->setText(seconds_text("Total Duration %02d:%02d:%02d", seconds));
+  duration_->setText(seconds_text("Total Duration: %02d:%02d:%02d", seconds));
 }
 
 void OrganizePhotoPage::show_current_slideshow() {
@@ -337,7 +337,7 @@ void OrganizePhotoPage::rotate_pictures(QuarterTurn turn) {
   // Only a turn that happened is reported as done.
   if (detail_mode_ && turn == QuarterTurn::kLeft && all_turned)
     project_.front_end.show(
-        PromptMessage{"Rotate successful!", "", PromptButtons::kOk, PromptIcon::kNone});
+        PromptMessage{"Rotation done!", "", PromptButtons::kOk, PromptIcon::kNone});
 }
 
 void OrganizePhotoPage::edit_picture() {

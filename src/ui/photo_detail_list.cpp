@@ -28,7 +28,7 @@ QString file_time_text(std::chrono::system_clock::time_point time) {
 
 // Columns in 64ths of the room they share; "Image Effect" takes the rest.
 PhotoDetailList::PhotoDetailList(QWidget* parent)
-    : ReportList({QStringLiteral("FileName"), QStringLiteral("Size"), QStringLiteral("Time"),
+    : ReportList({QStringLiteral("File Name"), QStringLiteral("Size"), QStringLiteral("Time"),
                   QStringLiteral("Type"), QStringLiteral("Duration"),
                   QStringLiteral("Transition Effect"), QStringLiteral("Image Effect")},
                  {16, 6, 8, 8, 6, 10}, parent) {
@@ -47,7 +47,7 @@ void PhotoDetailList::show_slideshow(const Slideshow* slideshow) {
     auto* row = new QTreeWidgetItem(QStringList{
         QString::fromStdString(photo->file_name), QString::fromStdString(photo->size_text),
         file_time_text(photo->created), QString::fromStdString(photo->type_name),
-        QString::asprintf("%dsec.", effect.display_seconds),
+        QString::asprintf("%d sec.", effect.display_seconds),
         engine_text(display_name(effect.transition().type())),
         engine_text(display_name(effect.image_effect))});
     row->setIcon(kFileName, icons.icon(QFileInfo(path_text(photo->source_path))));

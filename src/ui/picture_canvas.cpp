@@ -15,7 +15,7 @@ namespace pictavo {
 namespace {
 
 constexpr int kHandle = CropFrame::kHandleSize;
-constexpr char kNewText[] = "Insert text here!";
+constexpr char kNewText[] = "Enter your text here";
 
 QImage decoration_picture(const std::filesystem::path& file) {
   const Result<Image> picture = load_image(file, image_type_of(file));

@@ -58,7 +58,8 @@ PictureDecorationPage::PictureDecorationPage(PictureCanvas& canvas,
   layout->addWidget(categories_);
   layout->addWidget(pictures_);
   auto* row = new QHBoxLayout;
-  for (const auto& [id, text] : {std::pair{kAdd, "Add Pics"}, std::pair{kDelete, "Del Pics"}}) {
+  for (const auto& [id, text] :
+       {std::pair{kAdd, "Add Picture"}, std::pair{kDelete, "Delete Picture"}}) {
     auto* button = new QPushButton(QString::fromUtf8(text), this);
     button->setObjectName(QString::number(id));
     button->setAutoDefault(false);

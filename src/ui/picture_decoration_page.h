@@ -11,7 +11,7 @@ namespace pictavo {
 
 class PictureCanvas;
 
-// The picture editor's "AddImage" page: the decoration pictures of a category,
+// The picture editor's "Add Image" page: the decoration pictures of a category,
 // shown as icons, to add to the canvas.
 class PictureDecorationPage : public QWidget {
   Q_OBJECT

@@ -20,7 +20,7 @@ namespace {
 
 constexpr QPoint kCanvasPlace{20, 20};
 
-const PromptMessage kSaveQuestion{"Do you want to save the pic modify?", "Query",
+const PromptMessage kSaveQuestion{"Do you want to save the changes to this picture?", "Query",
                                   PromptButtons::kYesNoCancel, PromptIcon::kQuestion};
 
 std::filesystem::path decorations_folder(const Project& project) {
@@ -46,16 +46,16 @@ PictureEditorDialog::PictureEditorDialog(Project& project, int photo_index, User
           &PictureEditorDialog::reset);
   connect(add_button(kRemove, "Remove", {870, 20, 160, 28}), &QPushButton::clicked, canvas_,
           &PictureCanvas::remove_selected);
-  connect(add_button(kPrevious, "Previous Pic", {700, 56, 160, 28}), &QPushButton::clicked, this,
-          [this] { show_neighbour(-1); });
-  connect(add_button(kNext, "Next Pic", {870, 56, 160, 28}), &QPushButton::clicked, this,
+  connect(add_button(kPrevious, "Previous Picture", {700, 56, 160, 28}), &QPushButton::clicked,
+          this, [this] { show_neighbour(-1); });
+  connect(add_button(kNext, "Next Picture", {870, 56, 160, 28}), &QPushButton::clicked, this,
           [this] { show_neighbour(1); });
   tabs_->setObjectName(QStringLiteral("1001"));
   tabs_->setGeometry(700, 96, 330, 360);
   tabs_->addTab(new PictureTransformPage(*canvas_, tabs_), QStringLiteral("Transform"));
-  tabs_->addTab(new PictureTextPage(*canvas_, dialogs, tabs_), QStringLiteral("AddText"));
+  tabs_->addTab(new PictureTextPage(*canvas_, dialogs, tabs_), QStringLiteral("Add Text"));
   tabs_->addTab(new PictureDecorationPage(*canvas_, decorations_folder(project), tabs_),
-                QStringLiteral("AddImage"));
+                QStringLiteral("Add Image"));
   tabs_->addTab(new PictureAdjustPage(*canvas_, tabs_), QStringLiteral("Adjust"));
   connect(add_button(kSave, "Save", {700, 472, 160, 28}), &QPushButton::clicked, this,
           &PictureEditorDialog::save);
@@ -81,7 +81,7 @@ QPushButton* PictureEditorDialog::button(Button id) const {
 void PictureEditorDialog::load_photo(int index) {
   photo_index_ = index;
   const PhotoItem& photo = *slideshow_.photos.at(static_cast<std::size_t>(index));
-  if (!canvas_->load(photo)) show_message("Can not load file " + photo.source_path.string());
+  if (!canvas_->load(photo)) show_message("Cannot load the file " + photo.source_path.string());
   modified_ = false;
 }
 
@@ -112,7 +112,7 @@ bool PictureEditorDialog::save() {
   }();
   if (!prepared) {
     swap_into_photo();  // the photo stays as it was
-    show_message("Can not save file " + edited_picture_path(photo, working, taken).string());
+    show_message("Cannot save the file " + edited_picture_path(photo, working, taken).string());
     return false;
   }
   photo.thumbnail.reset();
@@ -126,7 +126,7 @@ bool PictureEditorDialog::save() {
 void PictureEditorDialog::reset() {
   const PhotoItem& photo = *slideshow_.photos.at(static_cast<std::size_t>(photo_index_));
   if (!canvas_->load_unedited(photo.source_path)) {
-    show_message("Can not load file " + photo.source_path.string());
+    show_message("Cannot load the file " + photo.source_path.string());
     return;
   }
   modified_ = true;
@@ -134,9 +134,9 @@ void PictureEditorDialog::reset() {
 
 void PictureEditorDialog::show_neighbour(int step) {
   const int target = photo_index_ + step;
-  if (target < 0) return show_message("This is the first Picture!");
+  if (target < 0) return show_message("This is the first picture!");
   if (target >= static_cast<int>(slideshow_.photos.size()))
-    return show_message("This is the last Picture!");
+    return show_message("This is the last picture!");
   if (settle_edits()) load_photo(target);
 }
 

@@ -11,7 +11,7 @@ namespace pictavo {
 class PictureCanvas;
 class UserDialogs;
 
-// The picture editor's "AddText" page: texts added to the canvas, and the words,
+// The picture editor's "Add Text" page: texts added to the canvas, and the words,
 // font and colour of the selected one.
 class PictureTextPage : public QWidget {
   Q_OBJECT

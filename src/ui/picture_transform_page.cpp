@@ -18,11 +18,11 @@ PictureTransformPage::PictureTransformPage(PictureCanvas& canvas, QWidget* paren
     layout->addWidget(button);
     return button;
   };
-  connect(add(kRotate180, "Rotate left 180"), &QPushButton::clicked, &canvas,
+  connect(add(kRotate180, "Rotate 180°"), &QPushButton::clicked, &canvas,
           &PictureCanvas::rotate_half_turn);
-  connect(add(kUpsideDown, "Flip horizontally"), &QPushButton::clicked, &canvas,
+  connect(add(kUpsideDown, "Flip upside down"), &QPushButton::clicked, &canvas,
           &PictureCanvas::turn_upside_down);
-  connect(add(kMirror, "Flip vertically"), &QPushButton::clicked, &canvas,
+  connect(add(kMirror, "Mirror left to right"), &QPushButton::clicked, &canvas,
           &PictureCanvas::mirror_left_right);
   layout->addSpacing(12);
   QPushButton* circle = add(kCircle, "Circle");

@@ -45,7 +45,7 @@ const char* const kMadeText = "Make Video Files";
 // The status texts: idle, while a job runs, after a cancel.
 const char* const kIdleStatus = "Main progress:";
 const char* const kRunningStatus = "Making Video Files...";
-const char* const kStoppedStatus = "Ready to Sate";
+const char* const kStoppedStatus = "Ready to start";
 
 QLabel* caption(const char* text, QWidget* parent) {
   return new QLabel(QString::fromUtf8(text), parent);
@@ -128,7 +128,7 @@ QWidget* ProducePage::build_output_controls() {
 
 QWidget* ProducePage::build_job_controls() {
   auto* box = new QWidget(this);
-  status_ = named(new QLabel(QStringLiteral("Totle Complete:"), box), "status");
+  status_ = named(new QLabel(QStringLiteral("Total progress:"), box), "status");
   progress_ = named(new QProgressBar(box), "progress");
   progress_->setRange(0, kFullProgress);
   progress_->setValue(0);
@@ -142,7 +142,7 @@ QWidget* ProducePage::build_job_controls() {
   start_row->addWidget(create_, 1);
 
   shut_down_box_ =
-      named(new QCheckBox(QStringLiteral("Shut down computer when mission accomplished"), box),
+      named(new QCheckBox(QStringLiteral("Shut down the computer when the videos are done"), box),
             "shut_down");
   psp_manager_ =
       named(new QPushButton(QStringLiteral("PSP File Manager"), box), "psp_file_manager");
@@ -225,7 +225,7 @@ void ProducePage::show_drive() {
     return;
   }
   drive_text_->setText(
-      QString::asprintf("%s %dM free!", space->drive.c_str(), space->free_megabytes()));
+      QString::asprintf("%s: %d MB free", space->drive.c_str(), space->free_megabytes()));
   const std::uint64_t used = space->total_bytes - std::min(space->free_bytes, space->total_bytes);
   const double share =
       space->total_bytes == 0 ? 0.0 : static_cast<double>(used) / space->total_bytes;

@@ -20,9 +20,7 @@
 namespace pictavo {
 namespace {
 
-// The questions keep the program's own wording.
-constexpr const char* kSaveBeforeReplacing = "Do you want save this project?";
-constexpr const char* kSaveBeforeQuitting = "Do you want to save this project?";
+constexpr const char* kSaveQuestion = "Do you want to save this project?";
 
 PromptMessage question(const char* text, PromptButtons buttons) {
   return {text, "Query", buttons, PromptIcon::kQuestion};
@@ -65,7 +63,7 @@ void ProjectCommands::drop_unsaved_folders() {
 }
 
 bool ProjectCommands::new_project() {
-  if (!settle_changes(kSaveBeforeReplacing)) return false;
+  if (!settle_changes(kSaveQuestion)) return false;
   drop_unsaved_folders();
   project_.remove_all_slideshows();
   prepare_new_project(project_);
@@ -84,7 +82,7 @@ bool ProjectCommands::open_project() {
 }
 
 bool ProjectCommands::open_project_file(const std::filesystem::path& file) {
-  if (!settle_changes(kSaveBeforeReplacing)) return false;
+  if (!settle_changes(kSaveQuestion)) return false;
   const Preferences replaced = project_.preferences;
   const Status opened = pictavo::open_project(project_, file);
   if (!opened) {
@@ -118,14 +116,14 @@ bool ProjectCommands::save_as() {
 
 bool ProjectCommands::quit(Quit way, bool job_running, const std::function<void()>& stop_job) {
   if (job_running) {
-    const PromptAnswer stop =
-        project_.front_end.show(question("Do you want to stop making DVD", PromptButtons::kYesNo));
+    const PromptAnswer stop = project_.front_end.show(
+        question("Do you want to stop making the videos?", PromptButtons::kYesNo));
     if (stop != PromptAnswer::kYes) return false;
     stop_job();
   }
   save_preferences(project_);
   if (changed()) {
-    if (!settle_changes(kSaveBeforeQuitting)) return false;
+    if (!settle_changes(kSaveQuestion)) return false;
   } else if (way == Quit::kClose) {
     const PromptAnswer quit =
         project_.front_end.show(question("Do you want to quit?", PromptButtons::kYesNo));

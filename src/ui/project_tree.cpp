@@ -36,7 +36,7 @@ QString tooltip(const char* title, const QString& body) {
 }
 
 QString slideshow_info(int photos, int seconds) {
-  return QString::asprintf("Image: %d\nDuration: %02d:%02d:%02d", photos, seconds / 3600,
+  return QString::asprintf("Images: %d\nDuration: %02d:%02d:%02d", photos, seconds / 3600,
                            seconds / 60 % 60, seconds % 60);
 }
 
@@ -66,10 +66,10 @@ void ProjectTree::build_menus() {
   add(disc_menu_, kSaveProject, "Save Project");
   add(disc_menu_, kLoadProject, "Load Project");
   add(disc_menu_, kAddSlideshow, "Add Slideshow");
-  add(disc_menu_, kDeleteAllSlideshows, "Del All Slideshow");
+  add(disc_menu_, kDeleteAllSlideshows, "Delete All Slideshows");
   slideshow_menu_ = new QMenu(this);
-  add(slideshow_menu_, kEditCaption, "Edit capture");
-  add(slideshow_menu_, kDelete, "Del");
+  add(slideshow_menu_, kEditCaption, "Rename");
+  add(slideshow_menu_, kDelete, "Delete");
   add(slideshow_menu_, kMoveUp, "Move Up");
   add(slideshow_menu_, kMoveDown, "Move Down");
 }
@@ -77,7 +77,7 @@ void ProjectTree::build_menus() {
 void ProjectTree::rebuild() {
   const QScopedValueRollback quiet(quiet_, true);
   clear();
-  auto* disc = new QTreeWidgetItem(this, QStringList(QStringLiteral("VideoDisc")));
+  auto* disc = new QTreeWidgetItem(this, QStringList(QStringLiteral("Video Disc")));
   disc->setIcon(0, style()->standardIcon(QStyle::SP_DriveDVDIcon));
   disc->setData(0, kKindRole, static_cast<int>(kDisc));
   for (int i = 0; i < project_.slideshow_count(); ++i) {
@@ -108,7 +108,7 @@ void ProjectTree::refresh_slideshow(int index) {
   for (int i = 0; i < count; ++i) {
     if (index < 0 || i == index) update_item(*disc->child(i), i);
   }
-  disc->setToolTip(0, tooltip("DVD disk", QStringLiteral("Slideshow: %1").arg(count)));
+  disc->setToolTip(0, tooltip("Video Disc", QStringLiteral("Slideshows: %1").arg(count)));
 }
 
 void ProjectTree::select_slideshow(int index) {

@@ -56,22 +56,25 @@ void ProjectTreePage::add_slideshow() {
   slideshows_changed();
 }
 
-bool ProjectTreePage::user_agrees_to_delete() {
-  const PromptMessage question{"Do you want really want to del this slideshow?", "Query",
-                               PromptButtons::kYesNo, PromptIcon::kQuestion};
-  return project_.front_end.show(question) == PromptAnswer::kYes;
+bool ProjectTreePage::user_agrees_to_delete(const char* question) {
+  return project_.front_end.show({question, "Query", PromptButtons::kYesNo,
+                                  PromptIcon::kQuestion}) == PromptAnswer::kYes;
 }
 
 void ProjectTreePage::delete_slideshow() {
   const int index = tree_->selected_slideshow();
-  if (index < 0 || index >= project_.slideshow_count() || !user_agrees_to_delete()) return;
+  if (index < 0 || index >= project_.slideshow_count() ||
+      !user_agrees_to_delete("Do you really want to delete this slideshow?"))
+    return;
   release_slideshows();
   project_.remove_slideshow(index);
   slideshows_changed();
 }
 
 void ProjectTreePage::delete_all_slideshows() {
-  if (project_.slideshow_count() == 0 || !user_agrees_to_delete()) return;
+  if (project_.slideshow_count() == 0 ||
+      !user_agrees_to_delete("Do you really want to delete all slideshows?"))
+    return;
   release_slideshows();
   project_.remove_all_slideshows();
   slideshows_changed();

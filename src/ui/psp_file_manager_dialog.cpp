@@ -99,7 +99,7 @@ void PspFileManagerDialog::build_controls() {
   folder_edit_->setReadOnly(true);
   browse_ = named(new QToolButton(this), "browse");
   browse_->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-  browse_->setToolTip(QStringLiteral("Select temp folder"));
+  browse_->setToolTip(QStringLiteral("Select video folder"));
   connect(browse_, &QToolButton::clicked, this, &PspFileManagerDialog::browse);
   drives_ = named(new QComboBox(this), "drive");
   drives_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -113,7 +113,7 @@ void PspFileManagerDialog::build_controls() {
   }
   to_psp_ =
       named(new QPushButton(QStringLiteral("Copy selected files to PSP"), this), "copy_to_psp");
-  to_computer_ = named(new QPushButton(QStringLiteral("Transfer files to Computer"), this),
+  to_computer_ = named(new QPushButton(QStringLiteral("Copy selected files to computer"), this),
                        "copy_to_computer");
   detect_ = named(new QPushButton(QStringLiteral("Detect PSP connection"), this), "detect");
   connect(to_psp_, &QPushButton::clicked, this, &PspFileManagerDialog::copy_to_psp);
@@ -156,7 +156,7 @@ void PspFileManagerDialog::build_controls() {
   auto* capacity_row = new QHBoxLayout;
   capacity_row->addWidget(detect_, 0, Qt::AlignTop);
   capacity_row->addSpacing(12);
-  capacity_row->addWidget(new QLabel(QStringLiteral("Detect resault:"), this), 0, Qt::AlignTop);
+  capacity_row->addWidget(new QLabel(QStringLiteral("Detection result:"), this), 0, Qt::AlignTop);
   capacity_row->addWidget(capacity_, 1);
   auto* progress_row = new QHBoxLayout;
   progress_row->addWidget(status_, 1);

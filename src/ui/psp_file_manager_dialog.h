@@ -59,7 +59,7 @@ class PspFileManagerDialog : public QDialog {
 
   // "Detect PSP connection".
   void detect();
-  // "Copy selected files to PSP" and "Transfer files to Computer".
+  // "Copy selected files to PSP" and "Copy selected files to computer".
   void copy_to_psp();
   void copy_to_computer();
   // Stops a running copy and waits for its end.

@@ -22,7 +22,7 @@ SettingsDialog::SettingsDialog(Project& project, UserDialogs& dialogs, QWidget* 
   normal_page_ = new SettingsNormalPage(dialogs, tabs_);
   option_page_ = new SettingsOptionPage(tabs_);
   tabs_->addTab(normal_page_, QStringLiteral("Normal"));
-  tabs_->addTab(option_page_, QStringLiteral("Option"));
+  tabs_->addTab(option_page_, QStringLiteral("Options"));
 
   save_button_ = new QPushButton(QStringLiteral("Save"), this);
   save_button_->setDefault(true);

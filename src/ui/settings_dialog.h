@@ -13,7 +13,7 @@ class SettingsOptionPage;
 class UserDialogs;
 
 // The Settings dialog: the working folder and aspect ratio ("Normal"), the loop and
-// random-effect switches and the default durations ("Option"). Save applies them
+// random-effect switches and the default durations ("Options"). Save applies them
 // to the project and its preferences and tells `main_window` (1140, 1156).
 class SettingsDialog : public QDialog {
   Q_OBJECT

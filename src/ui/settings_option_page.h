@@ -7,7 +7,7 @@ class QComboBox;
 
 namespace pictavo {
 
-// The Settings dialog's "Option" page: music looping, the random effects of new
+// The Settings dialog's "Options" page: music looping, the random effects of new
 // photos, the photo and transition durations in whole seconds, and the blurred
 // photo background and the music's fade-out.
 class SettingsOptionPage : public QWidget {

@@ -54,7 +54,7 @@ QLabel* white_label(QWidget* parent) {
 TipOfTheDayDialog::TipOfTheDayDialog(const std::filesystem::path& tips_file, QSettings& settings,
                                      QWidget* parent)
     : QDialog(parent), settings_(settings) {
-  setWindowTitle(QStringLiteral("Tip of Today"));
+  setWindowTitle(QStringLiteral("Tip of the Day"));
   build_controls();
   open_tips(tips_file);
 }
@@ -85,7 +85,7 @@ void TipOfTheDayDialog::build_controls() {
   note_layout->addWidget(text_, 1);
   note_layout->addWidget(footer_);
 
-  show_at_start_up_ = new QCheckBox(QStringLiteral("&Show Tips on StartUp"), this);
+  show_at_start_up_ = new QCheckBox(QStringLiteral("&Show tips at startup"), this);
   show_at_start_up_->setChecked(settings_.tip_at_start_up());
   next_button_ = new QPushButton(QStringLiteral("&Next Tip"), this);
   close_button_ = new QPushButton(QStringLiteral("&Close"), this);
@@ -107,7 +107,7 @@ void TipOfTheDayDialog::build_controls() {
 void TipOfTheDayDialog::open_tips(const std::filesystem::path& tips_file) {
   file_.setFileName(path_text(tips_file));
   if (!file_.open(QIODevice::ReadOnly)) {
-    show_notice(QStringLiteral("Tips file does not exist in the prescribed directory"));
+    show_notice(QStringLiteral("The tips file is missing from the program folder"));
     next_button_->setEnabled(false);
     return;
   }

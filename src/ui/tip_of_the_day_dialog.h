@@ -13,7 +13,7 @@ class QSettings;
 
 namespace pictavo {
 
-// "Tip of Today": one tip of the tips file after another, from where the last run
+// "Tip of the Day": one tip of the tips file after another, from where the last run
 // stopped, and the switch that shows it at start-up.
 //
 // A tip is a line of the file: its text, then optionally a header, a footer and a

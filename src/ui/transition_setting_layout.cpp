@@ -5,20 +5,19 @@
 namespace pictavo {
 namespace {
 
-// The texts stand as the dialogs have always shown them ("Closewise" included).
 constexpr SettingChoice kAlphaModes[] = {{"Normal", 0}, {"Fade to white", 1}, {"Fade to black", 2}};
 constexpr SettingChoice kLeftOrRight[] = {{"Left to right", 0}, {"Right to left", 1}};
 constexpr SettingChoice kCircleDirections[] = {{"Small to big", 0}, {"Big to small", 1}};
 constexpr SettingChoice kFingers[] = {{"1 Finger", 0}, {"2 Fingers", 1}, {"4 Fingers", 2}};
 constexpr SettingChoice kYesOrNo[] = {{"Yes", 1}, {"No", 0}};
 constexpr SettingChoice kCubeFlyDirections[] = {
-    {"Bottom to up", 0}, {"Up to bottom", 1}, {"Left to right", 2}, {"Right to left", 3}};
+    {"Bottom to top", 0}, {"Top to bottom", 1}, {"Left to right", 2}, {"Right to left", 3}};
 constexpr SettingChoice kFourSides[] = {
-    {"Left to right", 0}, {"Right to left", 1}, {"Bottom to up", 2}, {"Up to bottom", 3}};
-constexpr SettingChoice kDoorModes[] = {{"Open door", 0}, {"Close Door", 1}};
+    {"Left to right", 0}, {"Right to left", 1}, {"Bottom to top", 2}, {"Top to bottom", 3}};
+constexpr SettingChoice kDoorModes[] = {{"Open door", 0}, {"Close door", 1}};
 constexpr SettingChoice kAxes[] = {{"Vertical", 0}, {"Horizontal", 1}};
 constexpr SettingChoice kFlyModes[] = {{"Fly in", 0}, {"Fly out", 1}};
-constexpr SettingChoice kTurns[] = {{"Closewise", 0}, {"Anti-Closewise", 1}};
+constexpr SettingChoice kTurns[] = {{"Clockwise", 0}, {"Anticlockwise", 1}};
 constexpr SettingChoice kZoomModes[] = {{"Zoom in", 0}, {"Zoom out", 1}};
 
 constexpr ParameterControls radios(std::span<const SettingChoice> choices) {

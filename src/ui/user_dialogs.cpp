@@ -19,12 +19,12 @@ const QString kPictureFilters = QStringLiteral(
     "Supported files (*.bmp *.gif *.jpg *.jpeg *.png *.ico *.tif *.tiff *.wmf *.emf *.heic "
     "*.heif *.webp);;"
     "BMP files (*.bmp);;GIF files (*.gif);;JPG files (*.jpg *.jpeg);;PNG files (*.png);;"
-    "TIF files (*.tif *.tiff);;ICON files (*.ico);;WMF EMF files (*.wmf *.emf);;"
-    "HEIC WebP files (*.heic *.heif *.webp);;"
+    "TIF files (*.tif *.tiff);;Icon files (*.ico);;WMF and EMF files (*.wmf *.emf);;"
+    "HEIC and WebP files (*.heic *.heif *.webp);;"
     "Other picture files (*.tga *.pcx *.wbmp *.jp2 *.j2k *.jpc *.j2c *.pgx *.pnm *.pgm *.ppm "
     "*.ras)");
 
-const QString kMusicFilter = QStringLiteral("All Support Files (*.mp3 *.mp2 *.wav)");
+const QString kMusicFilter = QStringLiteral("All Supported Files (*.mp3 *.mp2 *.wav)");
 
 std::optional<std::filesystem::path> chosen(const QString& path) {
   if (path.isEmpty()) return std::nullopt;

@@ -117,8 +117,8 @@ class MakeVideoJob {
   std::thread thread_;
 };
 
-// What the user interface shows when a job ended: "Make video files failed!" for a
-// failure (not when the computer is to be switched off after the job), "STOPED!"
+// What the user interface shows when a job ended: "Making the video files failed!" for a
+// failure (not when the computer is to be switched off after the job), "Stopped!"
 // after a stop, nothing otherwise.
 std::optional<PromptMessage> outcome_message(const MakeVideoOutcome& outcome,
                                              bool power_off_requested);

@@ -24,28 +24,28 @@ PromptMessage error(std::string text) {
 }  // namespace
 
 PromptMessage output_drive_full_message(float needed_megabytes) {
-  return warning(" No enough space, please change a driver, you need " +
-                 megabytes(needed_megabytes) + "M disk space");
+  return warning("Not enough disk space: please choose another drive. " +
+                 megabytes(needed_megabytes) + " MB are needed.");
 }
 
 PromptMessage temp_drive_full_message(const std::filesystem::path& temp_drive,
                                       float needed_megabytes) {
-  return warning(temp_drive.string() + " driver need more then " + megabytes(needed_megabytes) +
-                 "M free space. Please free no use file and then try again!");
+  return warning("The drive " + temp_drive.string() + " needs more than " +
+                 megabytes(needed_megabytes) +
+                 " MB of free space. Please delete files you no longer need and try again!");
 }
 
 PromptMessage shared_drive_full_message(const std::filesystem::path& drive,
                                         float needed_megabytes) {
   const std::string needed = megabytes(needed_megabytes);
-  return warning(" No enough space, please change a driver, you need " + needed +
-                 "M disk space,\n and " + drive.string() + " driver need " + needed +
-                 "M disk space!");
+  return warning("Not enough disk space: please choose another drive. The videos need " + needed +
+                 " MB,\nand the drive " + drive.string() + " needs " + needed + " MB!");
 }
 
 PromptMessage output_folder_not_emptied_message() {
   return {
-      "Output directory can not be delete. It maybe used by some program.\nPlease check and "
-      "try again.",
+      "The output folder holds files that are not this project's videos, so Pictavo does not "
+      "empty it.\nPlease choose another folder or move those files.",
       "Information", PromptButtons::kOk, PromptIcon::kInformation};
 }
 
@@ -66,26 +66,26 @@ PromptMessage unreadable_photo_message(const std::filesystem::path& photo,
 }
 
 PromptMessage make_video_failed_message() {
-  return error("Make video files failed!");
+  return error("Making the video files failed!");
 }
 
 PromptMessage make_video_stopped_message() {
-  return {"STOPED!", "", PromptButtons::kOk, PromptIcon::kInformation};
+  return {"Stopped!", "", PromptButtons::kOk, PromptIcon::kInformation};
 }
 
 PromptMessage shutdown_countdown_message(int seconds) {
   return {"The computer will shut down in " + std::to_string(seconds) +
               (seconds == 1 ? " second!" : " seconds!") +
               "\nIf you do not want it to shut down, press Cancel.",
-          "Discavo", PromptButtons::kOkCancel, PromptIcon::kWarning};
+          "Pictavo", PromptButtons::kOkCancel, PromptIcon::kWarning};
 }
 
 PromptMessage no_power_connection_message() {
-  return error("Open Process Token!");
+  return error("The computer cannot be shut down: the power service cannot be reached.");
 }
 
 PromptMessage power_off_refused_message() {
-  return error("Adjust Token Privileges!");
+  return error("The computer cannot be shut down: permission was refused.");
 }
 
 PromptMessage project_not_saved_for_shutdown_message() {

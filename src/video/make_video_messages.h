@@ -7,22 +7,18 @@
 
 namespace pictavo {
 
-// The messages of making the video files, with the program's exact texts.
-// Their wording and misspellings are kept on purpose: users and logs know them.
+// The messages of making the video files.
 
-// " No enough space, please change a driver, you need 700M disk space": the output
-// folder's drive lacks the estimated size.
+// The output folder's drive lacks the estimated size.
 PromptMessage output_drive_full_message(float needed_megabytes);
-// "/tmp driver need more then 700M free space. ...": the temporary folder, on
-// another drive, lacks it.
+// The temporary folder, on another drive, lacks it.
 PromptMessage temp_drive_full_message(const std::filesystem::path& temp_drive,
                                       float needed_megabytes);
-// " No enough space, ... you need 1400M disk space,\n and / driver need 1400M disk
-// space!": output and temporary folders share a drive that lacks twice the size.
+// Output and temporary folders share a drive that lacks twice the size.
 PromptMessage shared_drive_full_message(const std::filesystem::path& drive, float needed_megabytes);
 
-// "Output directory can not be delete. ...": the output folder still holds files
-// after it was emptied.
+// The output folder holds files that are not the project's videos, so it is not
+// emptied.
 PromptMessage output_folder_not_emptied_message();
 // The output folder cannot be made or written.
 PromptMessage output_folder_not_writable_message(const std::filesystem::path& folder);
@@ -31,15 +27,16 @@ PromptMessage empty_slideshow_message(const std::string& slideshow);
 PromptMessage unreadable_photo_message(const std::filesystem::path& photo,
                                        const std::string& slideshow);
 
-// "Make video files failed!" and "STOPED!".
+// "Making the video files failed!" and "Stopped!".
 PromptMessage make_video_failed_message();
 PromptMessage make_video_stopped_message();
 
 // The countdown before the computer is switched off (OK or Cancel, OK after 10
 // seconds without an answer) with `seconds` left, and what may go wrong then.
 PromptMessage shutdown_countdown_message(int seconds);
-PromptMessage no_power_connection_message();  // "Open Process Token!"
-PromptMessage power_off_refused_message();    // "Adjust Token Privileges!"
+// The power service cannot be reached, or it refused.
+PromptMessage no_power_connection_message();
+PromptMessage power_off_refused_message();
 PromptMessage project_not_saved_for_shutdown_message();
 
 }  // namespace pictavo

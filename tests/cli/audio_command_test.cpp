@@ -43,11 +43,11 @@ TEST_F(AudioCommand, InfoMeasuresFilesAndSaysWhyOneIsRefused) {
   result = test::run_cli({"audio", "info", letter_, song_, path("gone.mp3")});
   EXPECT_EQ(result.exit_code, 1);
   EXPECT_THAT(result.out, HasSubstr("00:00:02  " + song_.string()));
-  EXPECT_THAT(result.err, HasSubstr("file:'" + letter_.string() +
-                                    "' is not a legal mp3 file, so it will not be added! "
-                                    "(not a readable media file)"));
-  EXPECT_THAT(result.err, HasSubstr("gone.mp3' is not a legal mp3 file, so it will not be "
-                                    "added! (no such file)"));
+  EXPECT_THAT(result.err, HasSubstr("The file '" + letter_.string() +
+                                    "' is not a music file Pictavo can play, so it will not be "
+                                    "added! (not a readable media file)"));
+  EXPECT_THAT(result.err, HasSubstr("gone.mp3' is not a music file Pictavo can play, so it will "
+                                    "not be added! (no such file)"));
 }
 
 TEST_F(AudioCommand, PrepareJoinsTheTracksRepeatedToOutlastTheGivenLength) {
@@ -64,7 +64,7 @@ TEST_F(AudioCommand, PrepareJoinsTheTracksRepeatedToOutlastTheGivenLength) {
 
   result = test::run_cli({"audio", "prepare", song_, letter_, "-o", path("other.mp2")});
   EXPECT_EQ(result.exit_code, 1);
-  EXPECT_THAT(result.err, HasSubstr("letter.mp3' is not a legal mp3 file"));
+  EXPECT_THAT(result.err, HasSubstr("letter.mp3' is not a music file Pictavo can play"));
   EXPECT_FALSE(std::filesystem::exists(path("other.mp2")));
 
   result = test::run_cli({"audio", "prepare", song_, "-o", path("no folder/x.mp2")});

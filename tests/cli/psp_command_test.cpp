@@ -70,7 +70,7 @@ TEST(PspCommand, WithoutAPspSaysSoAndCopiesNothing) {
   const test::ScopedEnvironment drives("PICTAVO_DRIVE_ROOTS", "");
   const test::CommandResult result = test::run_cli({"psp", "copy", (temp / "a.mp4").string()});
   EXPECT_EQ(result.exit_code, 1);
-  EXPECT_THAT(result.err, HasSubstr("Please confirm you have connected PSP successfully."));
+  EXPECT_THAT(result.err, HasSubstr("Please make sure the PSP is connected."));
   EXPECT_EQ(test::run_cli({"psp", "copy"}).exit_code, 1);
 }
 

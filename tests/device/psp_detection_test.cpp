@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 using test::ScopedEnvironment;
 using test::TempFolder;
 
-constexpr char kNotConnected[] = "Please confirm you have connected PSP successfully.";
+constexpr char kNotConnected[] = "Please make sure the PSP is connected.";
 
 class PspDetectionTest : public ::testing::Test {
  protected:
@@ -103,7 +103,7 @@ TEST_F(PspDetectionTest, NoDriveFindsNothingAndSaysSo) {
   EXPECT_EQ(psp_not_found_message(PspSearch::kOpening, temp_.path()), kNotConnected);
   EXPECT_EQ(psp_not_found_message(PspSearch::kOpening, "/no/such/Output"),
             std::string(kNotConnected) +
-                " \nAnd Video Folder /no/such/Output is not invalid.\nPlease select a valid "
+                "\nAnd the video folder /no/such/Output is not valid.\nPlease select a valid "
                 "source folder.");
 }
 

@@ -48,7 +48,7 @@ TEST_F(PhotoAdding, ARefusedNameIsShownAndNothingIsMade) {
   const std::vector<std::filesystem::path> chosen{photo("a.png")};
   EXPECT_EQ(create_slideshow_with_photos(*project, "Trip", chosen), -1);
   EXPECT_THAT(prompt.shown, ElementsAre(slideshow_name_message()));
-  EXPECT_EQ(prompt.shown[0].text, "Slideshow name conflict or is NULL!");
+  EXPECT_EQ(prompt.shown[0].text, "The slideshow name is empty or already in use!");
   EXPECT_EQ(prompt.shown[0].icon, PromptIcon::kQuestion);
   EXPECT_EQ(project->slideshow_count(), 1);
 }
@@ -144,7 +144,7 @@ TEST_F(FolderImport, TheSizeLimitStopsAfterTheFolderAndIsShown) {
   EXPECT_TRUE(result.limit_reached);
   EXPECT_THAT(slideshow_names(), ElementsAre("A:1"));
   EXPECT_THAT(prompt.shown, ElementsAre(too_many_images_message()));
-  EXPECT_EQ(prompt.shown[0].text, "Add too many images then output disk can contain!");
+  EXPECT_EQ(prompt.shown[0].text, "You cannot add more pictures than the output disk can hold!");
 }
 
 }  // namespace

@@ -66,7 +66,7 @@ TEST_F(ProjectEditing, AddingRefusesRepeatedAndEmptyNamesAndTheFiftyFirst) {
   EXPECT_TRUE(prompt.shown.empty());
   EXPECT_EQ(project->add_slideshow("One too many"), 1);
   EXPECT_THAT(prompt.shown, ElementsAre(slideshow_limit_message(50)));
-  EXPECT_EQ(prompt.shown[0].text, "get to Max slideshow count 50!");
+  EXPECT_EQ(prompt.shown[0].text, "You have reached the limit of 50 slideshows!");
   EXPECT_EQ(project->slideshow_count(), 50);
   EXPECT_EQ(project->current_slideshow, 49);
   EXPECT_EQ(project->slideshows[49]->number, 49);
@@ -161,8 +161,8 @@ TEST_F(ProjectEditing, TheSizeWarningStartsAboveFourThousandMegabytes) {
   EXPECT_EQ(project->estimated_mb, 4000.5f);
   EXPECT_THAT(prompt.shown, ElementsAre(size_warning_message()));
   EXPECT_EQ(prompt.shown[0].text,
-            "Length Is over 4000M! Please delete some Image or change Image display time in "
-            "Preference Screen!");
+            "The videos would be over 4000 MB! Please delete some pictures or shorten the display "
+            "time in Settings!");
 }
 
 TEST_F(ProjectEditing, TheHardLimitStartsAboveFourThousandFiveHundred) {

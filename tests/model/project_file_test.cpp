@@ -271,7 +271,8 @@ TEST_F(ProjectFile, SavingWritesOnlyChangesAndKeepsThemWhenItFails) {
   EXPECT_FALSE(project->modified);
   EXPECT_FALSE(has_unsaved_changes());
   EXPECT_THAT(prompt.shown, ElementsAre(saved_message(files / "trip.prg")));
-  EXPECT_EQ(prompt.shown[0].text, "Save to '" + (files / "trip.prg").string() + "' Success!");
+  EXPECT_EQ(prompt.shown[0].text,
+            "The project was saved to '" + (files / "trip.prg").string() + "'.");
 }
 
 TEST_F(ProjectFile, TextThatIsNoDocumentIsRefusedAndRequiredElementsAreRequired) {

@@ -265,7 +265,8 @@ TEST_F(SlideshowEditing, TracksAreRefusedRepeatedOrEmptyAndShownWhenNotMusic) {
   EXPECT_EQ(slideshow.add_track(noise, project->preferences), 0);
   EXPECT_THAT(prompt.shown, ElementsAre(not_music_prompt(noise)));
   EXPECT_EQ(prompt.shown[0].text,
-            "file:'" + noise.string() + "' is not a legal mp3 file, so it will not be added!");
+            "The file '" + noise.string() +
+                "' is not a music file Pictavo can play, so it will not be added!");
   ASSERT_EQ(slideshow.tracks.size(), 1u);
   EXPECT_EQ(slideshow.tracks[0]->converted_path,
             project->preferences.working_folder / "temp" / "song.mp2");

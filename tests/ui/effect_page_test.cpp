@@ -83,7 +83,7 @@ TEST_F(EffectPageTest, CombosStartAtTheDefaultsAndMenusCarryTheProgramsTextsAndI
       {EffectPage::kApplyTransition,
        {{"Apply to all images", 32804}, {"Apply to selected images", 32805}}},
       {EffectPage::kApplyTransitionDuration,
-       {{"Apply to all imges", 32806}, {"Apply to selected images", 32807}}}};
+       {{"Apply to all images", 32806}, {"Apply to selected images", 32807}}}};
   for (const auto& [button, items] : menus) {
     EXPECT_EQ(page.button(static_cast<EffectPage::Control>(button))->text(), "Apply to ...");
     const QMenu* menu = page.apply_menu(static_cast<EffectPage::Control>(button));
@@ -158,7 +158,7 @@ TEST(RandomPreviewEntry, PlaysEntriesOneToEighteenTheLastFromTwoQuotients) {
 TEST_F(EffectPageTest, CustomEditsTheChosenTemplateWhichLaterAppliesUse) {
   page.run_command(EffectPage::kCustomTransition);
   ASSERT_EQ(prompt.shown.size(), 1u);
-  EXPECT_EQ(prompt.shown[0].text, "No select Transtion Effect in list!");
+  EXPECT_EQ(prompt.shown[0].text, "No transition effect is selected in the list!");
   EXPECT_EQ(prompt.shown[0].buttons, PromptButtons::kOk);
   EXPECT_EQ(transition_dialogs.opened, 0);
 

@@ -52,7 +52,7 @@ TEST_F(ImageLineTest, HasTwoSlotsMoreThanThePhotosOrTheVisibleSlots) {
   EXPECT_EQ(line.photo_at_slot(2), -1);
   add_photos(18);
   EXPECT_EQ(line.slot_count(), 22);
-  EXPECT_EQ(line.tooltip_text(3).toStdString(), "Index:3   Single Effect: none.");
+  EXPECT_EQ(line.tooltip_text(3).toStdString(), "Index: 3   Image effect: none");
 }
 
 TEST_F(ImageLineTest, DurationEditsAreBroughtIntoRangeAndEmptyKeepsTheValue) {

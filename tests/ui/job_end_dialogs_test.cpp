@@ -21,16 +21,16 @@ TEST(JobEndDialogs, TheCompletionDialogShowsTheOutputFolder) {
     texts << label->text();
   EXPECT_TRUE(texts.contains("Mission accomplished!"));
   EXPECT_TRUE(texts.contains(
-      "Next setp: connect PSP to your computer by USB cable.  And then click \"Transfer to PSP\" "
-      "button."));
-  EXPECT_EQ(dialog.open_folder_button()->text(), "Open Output folder");
+      "Next step: connect the PSP to your computer with a USB cable, and then click the "
+      "\"Transfer to PSP\" button."));
+  EXPECT_EQ(dialog.open_folder_button()->text(), "Open Output Folder");
   EXPECT_TRUE(dialog.transfer_button()->isEnabled());
 }
 
 TEST(JobEndDialogs, TheCountdownAnswersOkAfterTenSecondsWithoutAnAnswer) {
   test::ensure_qt_application();
   ShutdownCountdownDialog dialog;
-  EXPECT_EQ(dialog.windowTitle(), "Discavo");
+  EXPECT_EQ(dialog.windowTitle(), "Pictavo");
   const QLabel& text = *dialog.findChild<QLabel*>("text");
   EXPECT_EQ(text.text(),
             "The computer will shut down in 10 seconds!\nIf you do not want it to shut down, "

@@ -62,11 +62,11 @@ TEST_F(MainWindowTest, MenusCarryTheProgramsIdsAndTexts) {
   }
   EXPECT_THAT(
       items,
-      ElementsAre(std::pair(32771, QString("New ")), std::pair(32772, QString("Open ")),
+      ElementsAre(std::pair(32771, QString("New")), std::pair(32772, QString("Open...")),
                   std::pair(32773, QString("Save")), std::pair(32774, QString("Save As")),
                   std::pair(32775, QString("Settings")), std::pair(32776, QString("Exit")),
                   std::pair(32777, QString("Help Manual")),
-                  std::pair(32788, QString("Tip Everyday")), std::pair(32779, QString("About"))));
+                  std::pair(32788, QString("Tip of the Day")), std::pair(32779, QString("About"))));
   EXPECT_EQ(window->size(), QSize(852, 582));
 }
 
@@ -99,7 +99,7 @@ TEST_F(MainWindowTest, NewAndOpenAskToSaveAndStopWhenTheSaveFails) {
   prompt.answers = {PromptAnswer::kCancel};
   window->run_command(MainWindow::kNew);
   EXPECT_EQ(project->slideshow_count(), 1);
-  EXPECT_THAT(prompt.shown, ElementsAre(asked("Do you want save this project?")));
+  EXPECT_THAT(prompt.shown, ElementsAre(asked("Do you want to save this project?")));
 
   make_saves_fail();
   prompt.answers = {PromptAnswer::kYes};
@@ -204,7 +204,7 @@ TEST_F(MainWindowTest, AFileThatIsNoProjectLeavesTheOpenProjectAsItWas) {
   EXPECT_EQ(project->slideshow_count(), 1);
   EXPECT_EQ(project->preferences.project_path, files / "trip.prg");
   EXPECT_TRUE(project->modified);
-  EXPECT_THAT(prompt.shown, ElementsAre(asked("Do you want save this project?"),
+  EXPECT_THAT(prompt.shown, ElementsAre(asked("Do you want to save this project?"),
                                         open_failed_message(files / "notes.prg",
                                                             "it is not a Pictavo project file")));
 

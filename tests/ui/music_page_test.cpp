@@ -144,7 +144,7 @@ TEST_F(MusicPageTest, TheListFollowsTheFirstSlideshowsTracks) {
   press(MusicPage::kDelete, 0);
   press(MusicPage::kDelete, 0);
   EXPECT_THAT(rows(), ElementsAre("0 tone.mp3 00:00:00 00:00:02"));
-  EXPECT_EQ(prompt.shown.back().text, "This is last audio, you can not delete it!");
+  EXPECT_EQ(prompt.shown.back().text, "This is the last music track; it cannot be deleted!");
   EXPECT_EQ(project->slideshows[0]->tracks.size(), 1u);
 }
 

@@ -92,20 +92,20 @@ TEST_F(OrganizePhotoPageTest, ButtonsMenusAndDetailColumnsAreThePrograms) {
   window->show();
   EXPECT_EQ(page.findChildren<QToolButton*>(Qt::FindDirectChildrenOnly).size(), 15);
   EXPECT_EQ(page.button(OrganizePhotoPage::kAddSlideshow)->toolTip(),
-            "Add Slideshow, Add picture file");
+            "Add Slideshow: Add Picture Files");
   EXPECT_EQ(page.button(OrganizePhotoPage::kToggleFileNames)->x(), 573);
   std::vector<std::string> sorts;
   for (const QAction* action : page.rearrange_menu()->actions())
     sorts.push_back(action->text().toStdString());
   EXPECT_THAT(sorts, ElementsAre("Ascending by Name", "Descending by Name", "Ascending by Date",
                                  "Descending by Date"));
-  EXPECT_EQ(page.duration_label()->text(), "Total Duration 00:00:00");
+  EXPECT_EQ(page.duration_label()->text(), "Total Duration: 00:00:00");
 
   // The first starts point at the button that makes the first slideshow.
   post_message(&page, UiMessage::kShowHint);
   test::process_events();
   EXPECT_TRUE(page.hint()->isVisible());
-  EXPECT_EQ(page.hint()->text(), "Please add slideshow here!");
+  EXPECT_EQ(page.hint()->text(), "Please add a slideshow here!");
   // It points at the button from below and leaves the button's first click to it.
   const QRect add = page.button(OrganizePhotoPage::kAddSlideshow)->geometry();
   EXPECT_FALSE(page.hint()->geometry().intersects(add));
@@ -257,7 +257,7 @@ TEST_F(OrganizePhotoPageTest, RotationRecordsTheTurnAndTheSavedProjectKeepsIt) {
   page.run_command(OrganizePhotoPage::kDetailList);
   page.detail_list()->select_row(0);
   page.run_command(OrganizePhotoPage::kRotateLeft);
-  EXPECT_THAT(prompt.shown, ElementsAre(Field(&PromptMessage::text, "Rotate successful!")));
+  EXPECT_THAT(prompt.shown, ElementsAre(Field(&PromptMessage::text, "Rotation done!")));
 
   dialogs.paths = {files / "trip.prg"};
   window->run_command(MainWindow::kSaveAs);

@@ -219,7 +219,7 @@ TEST_F(PictureEditorTest, TextsDecorationsAndAdjustmentsAreSavedAndComeBackMovab
   EXPECT_FALSE(texts.button(PictureTextPage::kFont)->isEnabled());
 
   texts.button(PictureTextPage::kAdd)->click();
-  EXPECT_EQ(texts.text_edit()->toPlainText(), "Insert text here!");
+  EXPECT_EQ(texts.text_edit()->toPlainText(), "Enter your text here");
   texts.text_edit()->setPlainText(QStringLiteral("Hello"));
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setPixelSize(30);
@@ -341,10 +341,11 @@ TEST_F(PictureEditorTest, CancelDropsEditsButTheCloseBoxAndEscapeAsk) {
   QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
   QCoreApplication::sendEvent(editor.get(), &escape);
   EXPECT_FALSE(editor->isVisible());
-  EXPECT_THAT(prompt.shown,
-              ElementsAre(PromptMessage{"Do you want to save the pic modify?", "Query",
-                                        PromptButtons::kYesNoCancel, PromptIcon::kQuestion},
-                          Field(&PromptMessage::text, "Do you want to save the pic modify?")));
+  EXPECT_THAT(
+      prompt.shown,
+      ElementsAre(PromptMessage{"Do you want to save the changes to this picture?", "Query",
+                                PromptButtons::kYesNoCancel, PromptIcon::kQuestion},
+                  Field(&PromptMessage::text, "Do you want to save the changes to this picture?")));
   // Yes saved the mirror.
   EXPECT_THAT(photo_at(0).edits, ElementsAre(EditItem(FlipVertically{})));
 
@@ -378,8 +379,8 @@ TEST_F(PictureEditorTest, APhotoThatDoesNotDecodeLeavesTheCanvasEmptyAndTheWayOn
   std::vector<std::string> texts;
   for (const PromptMessage& message : prompt.shown)
     texts.push_back(message.text);
-  EXPECT_THAT(texts, ElementsAre("Can not load file " + (files / "a.png").string(),
-                                 "This is the first Picture!", "This is the last Picture!"));
+  EXPECT_THAT(texts, ElementsAre("Cannot load the file " + (files / "a.png").string(),
+                                 "This is the first picture!", "This is the last picture!"));
 }
 
 TEST_F(PictureEditorTest, TheOrganizePageOpensItOnTheFirstSelectedPhotoWithLoadingStopped) {

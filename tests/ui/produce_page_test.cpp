@@ -213,14 +213,14 @@ TEST_F(ProducePageTest, TheDiskCheckDecidesWhetherTheVideosMayStart) {
     const char* drive_text;
   };
   for (const Drives& drives : {
-           Drives{0, 9000, false, false, " No enough space, please change a driver, you need ",
-                  "/media/out 0M free!"},
-           Drives{9000, 9000, false, true, "", "/media/out 9000M free!"},
+           Drives{0, 9000, false, false, "Not enough disk space: please choose another drive.",
+                  "/media/out: 0 MB free"},
+           Drives{9000, 9000, false, true, "", "/media/out: 9000 MB free"},
            // Little room for the music on another drive is only worth a warning.
-           Drives{9000, 0, false, true, "/media/temp driver need more then ",
-                  "/media/out 9000M free!"},
-           Drives{0, 0, true, false, " No enough space, please change a driver, you need ",
-                  "/media/out 0M free!"},
+           Drives{9000, 0, false, true, "The drive /media/temp needs more than ",
+                  "/media/out: 9000 MB free"},
+           Drives{0, 0, true, false, "Not enough disk space: please choose another drive.",
+                  "/media/out: 0 MB free"},
        }) {
     const fs::path temp = project->default_setting.temp_folder;
     page.set_drive_space_query([drives, temp](const fs::path& folder) {
@@ -304,8 +304,8 @@ TEST_F(ProducePageTest, CancelStopsTheJobAtOnceWithoutAFailure) {
   cancelled.set_value();
   wait_for_end();
 
-  EXPECT_THAT(prompt.shown, ElementsAre(Field(&PromptMessage::text, "STOPED!")));
-  EXPECT_EQ(status(), "Ready to Sate");
+  EXPECT_THAT(prompt.shown, ElementsAre(Field(&PromptMessage::text, "Stopped!")));
+  EXPECT_EQ(status(), "Ready to start");
   EXPECT_EQ(create()->text(), "Create Video Files");
   EXPECT_TRUE(create()->isEnabled());
   EXPECT_THAT(to_window.of(UiMessage::kEnableCommands), ElementsAre(0, 1));

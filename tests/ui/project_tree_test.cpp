@@ -75,7 +75,7 @@ class ProjectTreeTest : public test::UiTest {
 
   // Renames the selected slideshow in place: types `typed` and presses Enter.
   std::string type_name(const char* typed) {
-    choose(tree->slideshow_menu(), "Edit capture");
+    choose(tree->slideshow_menu(), "Rename");
     QLineEdit* editor = nullptr;  // closed editors linger hidden until deleted
     for (QLineEdit* line : tree->findChildren<QLineEdit*>()) {
       if (line->isVisible()) editor = line;
@@ -96,16 +96,16 @@ class ProjectTreeTest : public test::UiTest {
 };
 
 TEST_F(ProjectTreeTest, ShowsTheSlideshowsWithTheirFiguresAndFollowsTheProject) {
-  EXPECT_EQ(tree->disc_item()->text(0), "VideoDisc");
+  EXPECT_EQ(tree->disc_item()->text(0), "Video Disc");
   EXPECT_THAT(items(), ElementsAre("A", "B", "C"));
   const QTreeWidgetItem& first = *tree->disc_item()->child(0);
   EXPECT_EQ(first.data(0, ProjectTree::kPhotoCountRole).toInt(), 2);
   EXPECT_EQ(first.data(0, ProjectTree::kSecondsRole).toInt(),
             static_cast<int>(project->slideshows[0]->length_seconds()));
   EXPECT_THAT(first.toolTip(0).toStdString(),
-              HasSubstr("Slideshow Info</b><br>Image: 2<br>Duration: 00:00:0"));
+              HasSubstr("Slideshow Info</b><br>Images: 2<br>Duration: 00:00:0"));
   EXPECT_THAT(tree->disc_item()->toolTip(0).toStdString(),
-              HasSubstr("DVD disk</b><br>Slideshow: 3"));
+              HasSubstr("Video Disc</b><br>Slideshows: 3"));
   EXPECT_EQ(tree->selected_slideshow(), 0);
 
   std::vector<int> chosen;
@@ -156,8 +156,8 @@ TEST_F(ProjectTreeTest, MenusPostTheirMessages) {
   choose(tree->disc_menu(), "Save Project");
   choose(tree->disc_menu(), "Load Project");
   choose(tree->disc_menu(), "Add Slideshow");
-  choose(tree->disc_menu(), "Del All Slideshow");
-  choose(tree->slideshow_menu(), "Del");
+  choose(tree->disc_menu(), "Delete All Slideshows");
+  choose(tree->slideshow_menu(), "Delete");
   EXPECT_THAT(main_window.messages, ElementsAre(UiMessage::kSaveProject, UiMessage::kLoadProject));
   EXPECT_THAT(page.messages, ElementsAre(UiMessage::kAddSlideshow, UiMessage::kDeleteAllSlideshows,
                                          UiMessage::kDeleteSlideshow));

@@ -27,7 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 using ::testing::ElementsAre;
 
-constexpr char kNotConnected[] = "Please confirm you have connected PSP successfully.";
+constexpr char kNotConnected[] = "Please make sure the PSP is connected.";
 
 QStringList texts_of(const QListWidget* list) {
   QStringList texts;
@@ -138,9 +138,9 @@ TEST_F(PspFileManagerTest, WithoutAPspSaysSoAndCopiesNothing) {
   const test::ScopedEnvironment none("PICTAVO_DRIVE_ROOTS", "");
   PspFileManagerDialog dialog(files / "gone", project->front_end, dialogs);
   ASSERT_EQ(prompt.shown.size(), 1u);
-  EXPECT_EQ(prompt.shown[0].text, std::string(kNotConnected) + " \nAnd Video Folder " +
+  EXPECT_EQ(prompt.shown[0].text, std::string(kNotConnected) + "\nAnd the video folder " +
                                       (files / "gone").string() +
-                                      " is not invalid.\nPlease select a valid source folder.");
+                                      " is not valid.\nPlease select a valid source folder.");
   EXPECT_EQ(prompt.shown[0].icon, PromptIcon::kInformation);
 
   dialogs.paths.push_back(output);

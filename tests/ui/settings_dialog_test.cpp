@@ -54,7 +54,7 @@ TEST_F(SettingsDialogTest, OpensOnNormalWithTheProjectsValues) {
   EXPECT_EQ(dialog->windowTitle(), "Settings");
   ASSERT_EQ(dialog->tabs()->count(), 2);
   EXPECT_EQ(dialog->tabs()->tabText(0), "Normal");
-  EXPECT_EQ(dialog->tabs()->tabText(1), "Option");
+  EXPECT_EQ(dialog->tabs()->tabText(1), "Options");
   EXPECT_EQ(dialog->tabs()->currentWidget(), &normal());
   EXPECT_EQ(normal().folder_edit()->text().toStdString(),
             project->preferences.working_folder.string());

@@ -72,7 +72,7 @@ const QString kDefaultHeader = "Did you know...";
 TEST_F(TipOfTheDayTest, ShowsEachTipWithItsHeaderAndFooterAndGoesRound) {
   write_tips(kTips);
   open();
-  EXPECT_EQ(dialog->windowTitle(), "Tip of Today");
+  EXPECT_EQ(dialog->windowTitle(), "Tip of the Day");
   EXPECT_EQ(shown(), (Shown{"Header A", "First", "Footer A"}));
   EXPECT_EQ(dialog->tip_number(), 7);
   EXPECT_EQ(next(), (Shown{kDefaultHeader, "Second", ""}));
@@ -104,7 +104,7 @@ TEST_F(TipOfTheDayTest, SaysWhatIsWrongWhenThereIsNoTipToShow) {
     bool next_enabled;
   };
   const Case cases[] = {
-      {"missing", "", 0, Shown{"Oops!", "Tips file does not exist in the prescribed directory", ""},
+      {"missing", "", 0, Shown{"Oops!", "The tips file is missing from the program folder", ""},
        false},
       {"comments only", "; one\n\n\tthree\n four", 0,
        Shown{"Oops!", "The tips file holds no tips", ""}, false},

@@ -59,7 +59,7 @@ TEST_F(TransitionSettingDialogTest, RadioButtonsKeepOneCheckedAndReadInTheOrderS
   WipeParams wipe({1, 1});
   TransitionSettingDialog dialog(wipe);
   TransitionParameterBox& directions = *dialog.parameter_box(1);
-  EXPECT_EQ(directions.choice_box(3)->text(), "Up to bottom");
+  EXPECT_EQ(directions.choice_box(3)->text(), "Top to bottom");
   directions.choice_box(3)->click();
   directions.choice_box(3)->click();  // a second click keeps it checked
   EXPECT_TRUE(directions.choice_box(3)->isChecked());

@@ -52,8 +52,8 @@ TEST_F(DiskCheckTest, OneDriveMustHoldTwiceTheEstimate) {
   EXPECT_EQ(result.start, StartControl::kDisable);
   ASSERT_TRUE(result.message);
   EXPECT_EQ(result.message->text,
-            " No enough space, please change a driver, you need 1400M disk space,\n and / driver "
-            "need 1400M disk space!");
+            "Not enough disk space: please choose another drive. The videos need 1400 MB,\nand "
+            "the drive / needs 1400 MB!");
   EXPECT_EQ(result.drive, "/");
   EXPECT_EQ(result.free_megabytes, 1000);
   EXPECT_EQ(result.needed_megabytes, 1400);
@@ -72,15 +72,15 @@ TEST_F(DiskCheckTest, OnTwoDrivesTheOutputDriveDecidesAndTheTempDriveIsWarnedAbo
   EXPECT_EQ(result.start, StartControl::kDisable);
   EXPECT_EQ(result.message, output_drive_full_message(600.4f));
   EXPECT_EQ(result.message->text,
-            " No enough space, please change a driver, you need 600M disk space");
+            "Not enough disk space: please choose another drive. 600 MB are needed.");
 
   result = check(500);
   EXPECT_TRUE(result.pass);
   EXPECT_EQ(result.start, StartControl::kUnchanged);
   ASSERT_TRUE(result.message);
   EXPECT_EQ(result.message->text,
-            "/work driver need more then 500M free space. Please free no use file and then try "
-            "again!");
+            "The drive /work needs more than 500 MB of free space. Please delete files you no "
+            "longer need and try again!");
   EXPECT_EQ(result.drive, "/work");
 
   result = check(400);

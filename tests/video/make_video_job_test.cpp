@@ -228,7 +228,7 @@ TEST_F(MakeVideoJobTest, FailuresEndTheJobAndSayWhatWentWrong) {
     EXPECT_THAT(outcome.reason, HasSubstr("cannot load the encoder module"));
     EXPECT_EQ(outcome_message(outcome, false), make_video_failed_message());
     EXPECT_EQ(outcome_message(outcome, true), std::nullopt);
-    EXPECT_EQ(outcome_message(outcome, false)->text, "Make video files failed!");
+    EXPECT_EQ(outcome_message(outcome, false)->text, "Making the video files failed!");
   }
 }
 

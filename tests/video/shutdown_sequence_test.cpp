@@ -53,11 +53,12 @@ TEST_F(ShutdownSequence, ASystemThatWillNotSwitchOffIsReported) {
   power_.answer = SystemPower::Result::kRefused;
   EXPECT_EQ(shut_down_after_job(*project, power_), ShutdownResult::kRefused);
   ASSERT_EQ(prompt.shown.size(), 2u);
-  EXPECT_EQ(prompt.shown[0].text, "Open Process Token!");
-  EXPECT_EQ(prompt.shown[1].text, "Adjust Token Privileges!");
+  EXPECT_EQ(prompt.shown[0].text,
+            "The computer cannot be shut down: the power service cannot be reached.");
+  EXPECT_EQ(prompt.shown[1].text, "The computer cannot be shut down: permission was refused.");
   // The countdown before it all: OK or Cancel, with the program's old caption.
   const PromptMessage countdown = shutdown_countdown_message(10);
-  EXPECT_EQ(countdown.caption, "Discavo");
+  EXPECT_EQ(countdown.caption, "Pictavo");
   EXPECT_EQ(countdown.buttons, PromptButtons::kOkCancel);
   EXPECT_EQ(cautious_answer(countdown.buttons), PromptAnswer::kCancel);
 }
