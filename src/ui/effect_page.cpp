@@ -98,7 +98,7 @@ void EffectPage::build_controls() {
   effects_->setGeometry(220, 57, 380, 220);
   connect(effects_, &EffectList::preview_requested, this, &EffectPage::preview_entry);
 
-  auto* custom = new QPushButton(QStringLiteral("Customize Transition Effect"));
+  auto* custom = new QPushButton(QStringLiteral("Transition Settings..."));
   connect(custom, &QPushButton::clicked, this, [this] { run_command(kCustomTransition); });
   QHBoxLayout* custom_row = control_row(QRect(600, 215, 240, 26), this);
   custom_row->addWidget(custom);
@@ -126,6 +126,7 @@ void EffectPage::build_controls() {
   preview_hint_ =
       new QLabel(QStringLiteral("Select an effect on the left to preview it"), preview_);
   preview_hint_->setAlignment(Qt::AlignCenter);
+  preview_hint_->setWordWrap(true);
   preview_hint_->setStyleSheet(QStringLiteral("color: white"));
   preview_hint_->setGeometry(preview_->rect());
   connect(preview_, &PreviewWidget::running_changed, preview_hint_, &QWidget::hide);
