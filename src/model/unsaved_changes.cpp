@@ -27,13 +27,11 @@ void tell_listener() {
 }  // namespace
 
 void mark_unsaved() {
-  unsaved.store(true, std::memory_order_relaxed);
-  tell_listener();
+  if (!unsaved.exchange(true, std::memory_order_relaxed)) tell_listener();
 }
 
 void clear_unsaved() {
-  unsaved.store(false, std::memory_order_relaxed);
-  tell_listener();
+  if (unsaved.exchange(false, std::memory_order_relaxed)) tell_listener();
 }
 
 bool has_unsaved_changes() {

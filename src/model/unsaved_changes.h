@@ -10,8 +10,8 @@ namespace pictavo {
 void mark_unsaved();
 void clear_unsaved();
 bool has_unsaved_changes();
-// Called after every mark_unsaved() and clear_unsaved(), on the thread that made
-// the change (a window title that shows the state); none when empty.
+// Called when mark_unsaved() or clear_unsaved() changed the flag, on the thread that
+// made the change (a window title that shows the state); none when empty.
 void set_unsaved_listener(std::function<void()> listener);
 
 }  // namespace pictavo
