@@ -1,5 +1,7 @@
 #include "model/slideshow_timing.h"
 
+#include <algorithm>
+
 #include "model/photo_item.h"
 
 namespace pictavo {
@@ -12,9 +14,10 @@ SlideshowTiming slideshow_timing(std::span<const std::unique_ptr<PhotoItem>> pho
   for (std::size_t k = 0; k < photos.size(); ++k) {
     const EffectRecord& effect = photos[k]->setting.effect;
     timing.starts.push_back(second);
-    if (k > 0) second += effect.transition_seconds;
+    // Times kept out of range by a damaged file take no time rather than run backwards.
+    if (k > 0) second += std::max(effect.transition_seconds, 0);
     timing.transition_ends.push_back(second);
-    second += effect.display_seconds;
+    second += std::max(effect.display_seconds, 0);
   }
   timing.starts.push_back(second);
   return timing;

@@ -1,11 +1,15 @@
 #include "video/slideshow_plan.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "model/frame_count.h"
 #include "model/slideshow.h"
 #include "model/slideshow_timing.h"
 #include "render/transition_renderers.h"
 
 namespace pictavo {
+
 std::int64_t SlideshowPlan::frame_count() const {
   std::int64_t frames = 0;
   for (const int n : frames_total)
@@ -17,7 +21,13 @@ SlideshowPlan plan_slideshow(const Slideshow& slideshow, float frame_rate) {
   SlideshowPlan plan;
   const std::size_t count = slideshow.photos.size();
   const SlideshowTiming timing = slideshow_timing(slideshow.photos);
-  const auto frame = [frame_rate](std::int64_t second) { return frame_at(second, frame_rate); };
+  const auto frame = [frame_rate](std::int64_t second) {
+    return std::int64_t{frame_at(second, frame_rate)};
+  };
+  // Lengths beyond any real slideshow are held to what a frame count can hold.
+  const auto held = [](std::int64_t frames) {
+    return static_cast<int>(std::clamp<std::int64_t>(frames, 0, INT_MAX));
+  };
   plan.photos.reserve(count);
   plan.frames_total.reserve(count);
   plan.transition_frames.reserve(count);
@@ -26,10 +36,10 @@ SlideshowPlan plan_slideshow(const Slideshow& slideshow, float frame_rate) {
     plan.photos.push_back(
         RenderPhoto{slideshow.photos[k]->prepared_path, static_cast<int>(effect.image_effect),
                     static_cast<int>(effect.transition().type()), effect.transition().values()});
-    const int first = frame(timing.starts[k]);
-    plan.frames_total.push_back(frame(timing.starts[k + 1]) - first);
+    const std::int64_t first = frame(timing.starts[k]);
+    plan.frames_total.push_back(held(frame(timing.starts[k + 1]) - first));
     const std::int64_t fade_end = k == 0 ? timing.starts[0] + 1 : timing.transition_ends[k];
-    plan.transition_frames.push_back(frame(fade_end) - first);
+    plan.transition_frames.push_back(held(frame(fade_end) - first));
   }
   return plan;
 }
