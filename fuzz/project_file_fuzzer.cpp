@@ -85,7 +85,7 @@ void require_usable(const pictavo::Project& project) {
 std::string saved(pictavo::Project& project) {
   project.preferences.project_path = home() / "saved.prg";
   project.modified = true;
-  require(pictavo::save_project_silently(project));
+  require(static_cast<bool>(pictavo::save_project_silently(project)));
   std::ifstream in(project.preferences.project_path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
