@@ -229,6 +229,7 @@ TEST_F(MainWindowTest, SlideshowsAddedOnOnePageShowInTheOtherPagesTrees) {
     window->show_page(0);
     dialogs.paths.push_back(home.path() / "menu_pic" / "0.jpg");
     window->organize_page()->add_slideshow();
+    test::process_events();
     window->show_page(page);
     test::process_events();
     const ProjectTree& tree =
