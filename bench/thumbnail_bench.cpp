@@ -1,7 +1,9 @@
 // 160 × 120 thumbnails of 50 camera-sized JPEGs, made as the PSP thumbnails are
 // (the photo fitted on black, a baseline JPEG), against vipsthumbnail (the speed
 // reference) and ImageMagick's convert -thumbnail, on the same files in the same
-// run. The photos are generated into a temporary folder and removed after.
+// run; then `pictavo-cli thm` of 20 of them in one run against vipsthumbnail of the
+// same 20, as whole commands. The photos are generated into a temporary folder and
+// removed after.
 #include <stdlib.h>
 
 #include <algorithm>
@@ -22,6 +24,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kPhotos = 50;
+constexpr int kCommandPhotos = 20;
 
 void make_thumbnails(const std::vector<fs::path>& photos, const fs::path& out) {
   for (const fs::path& photo : photos) {
@@ -86,6 +89,26 @@ int main() {
     report("50 thumbnails 160x120 of 12 Mpx JPEGs", ours, "ImageMagick", theirs);
   } else {
     std::printf("ImageMagick's convert is not installed: no comparison with it\n");
+  }
+
+  // The command line as a user runs it: one process for all the photos.
+  const fs::path cli =
+      fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "app" / "pictavo-cli";
+  if (fs::exists(cli) && have("vipsthumbnail")) {
+    std::string twenty;
+    for (int i = 0; i < kCommandPhotos; ++i)
+      twenty += " '" + photos[static_cast<std::size_t>(i)].string() + "'";
+    const fs::path cli_out = folder / "cli";
+    fs::create_directories(cli_out);
+    const double command = best_seconds(3, [&] {
+      run("'" + cli.string() + "' thm" + twenty + " -o '" + cli_out.string() + "' > /dev/null");
+    });
+    const double vips = best_seconds(3, [&] {
+      run("vipsthumbnail -s 160x120 -o '" + (cli_out / "%s_vips.jpg").string() + "'" + twenty);
+    });
+    report("pictavo-cli thm of 20 photos, one run", command, "vips", vips);
+  } else {
+    std::printf("no %s or no vipsthumbnail: no comparison of the commands\n", cli.c_str());
   }
 
   fs::remove_all(folder);

@@ -24,9 +24,9 @@ constexpr Command kCommands[] = {
      "and join them into one file (repeated to outlast N seconds); play files one after the "
      "other (Ctrl-C stops)",
      pictavo::cli::run_audio},
-    {"cover PHOTO -o OUT.bmp",
+    {"cover PHOTO -o OUT.bmp | cover PHOTO... -o DIR",
      "write the 80 x 60 cover picture of a photo, drawn on white (BMP, or the type the "
-     "extension names)",
+     "extension names); of several photos into a folder, on every core",
      pictavo::cli::run_cover},
     {"demo [--out DIR]",
      "make a project of two slideshows from the sample photos with the default music, random "
@@ -90,9 +90,9 @@ constexpr Command kCommands[] = {
      "make the video of a slideshow of the photos with an output profile, showing progress "
      "(Ctrl-C stops, leaving a complete shorter video)",
      pictavo::cli::run_render},
-    {"thm PHOTO -o OUT.THM",
+    {"thm PHOTO -o OUT.THM | thm PHOTO... -o DIR",
      "write the 160 x 120 thumbnail the PSP shows beside a video of the photo, drawn on black "
-     "(baseline JPEG)",
+     "(baseline JPEG); of several photos into a folder (NAME.THM), on every core",
      pictavo::cli::run_thm},
     {"transition --from A --to B --type ID [--p1 N] [--p2 N] [--effect ID] [--seconds T] "
      "[--display S] [--size WxH] [--fps N] [--opening] [--seed N] (--png-dir DIR | --y4m FILE)",

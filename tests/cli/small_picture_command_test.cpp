@@ -64,12 +64,33 @@ TEST(SmallPictureCommands, ReportFailuresAndMistakes) {
   for (const std::vector<std::string>& mistake :
        {std::vector<std::string>{"thm", photo},
         {"cover", "-o", out.string()},
-        {"cover", photo, photo, "-o", out.string()},
         {"thm", photo, "-o", out.string(), "--size", "2"}}) {
     result = test::run_cli(mistake);
     EXPECT_EQ(result.exit_code, 1);
     EXPECT_THAT(result.err, HasSubstr("usage: pictavo-cli " + mistake.front()));
   }
+  result = test::run_cli({"cover", photo, photo, "-o", out.string()});
+  EXPECT_EQ(result.exit_code, 1);
+  EXPECT_EQ(result.err, "pictavo-cli cover: " + out.string() + " is not a folder\n");
+}
+
+TEST(SmallPictureCommands, ManyPhotosGoIntoAFolderInTheirOrderAndOneFailureStopsNoOther) {
+  test::TempProgramFolder home;
+  const std::string photo = shipped_photo(home);
+  const std::filesystem::path twin = home.path() / "twin" / "0.jpg";
+  std::filesystem::create_directories(twin.parent_path());
+  std::filesystem::copy_file(photo, twin);
+  const std::filesystem::path out = home.path() / "thumbnails";
+  std::filesystem::create_directories(out);
+  const test::CommandResult result = test::run_cli(
+      {"thm", photo, (home.path() / "missing.jpg").string(), twin.string(), "-o", out.string()});
+  EXPECT_EQ(result.exit_code, 1);
+  EXPECT_EQ(result.out, (out / "0.THM").string() +
+                            ": 160 x 120 JPEG; the 640 x 480 photo drawn 160 x 120 at (0, 0)\n" +
+                            (out / "0 (2).THM").string() +
+                            ": 160 x 120 JPEG; the 640 x 480 photo drawn 160 x 120 at (0, 0)\n");
+  EXPECT_THAT(result.err, HasSubstr("missing.jpg: cannot open"));
+  EXPECT_TRUE(load_image(out / "0 (2).THM", ImageFormat::kJpeg));
 }
 
 }  // namespace
