@@ -106,8 +106,8 @@ void frame_time_report(const PhotoDecoder& decoder, const std::filesystem::path&
       100 * overall.worst_ms / kPalIntervalMs, worst_case.c_str());
 }
 
-// A PAL slideshow of 60 s (the 1 s opening, 11 photos of 5 s, one of 4 s) played by
-// the preview player in real time.
+// A PAL slideshow of 62 s (the first photo's 3 s, 11 photos of 5 s, one of 4 s)
+// played by the preview player in real time.
 void drift_report(const PhotoDecoder& decoder, const std::vector<std::filesystem::path>& files) {
   Slideshow slideshow("bench", std::filesystem::temp_directory_path());
   for (int k = 0; k < 13; ++k) {
