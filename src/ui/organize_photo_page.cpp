@@ -258,8 +258,7 @@ void OrganizePhotoPage::import_from_folder() {
 void OrganizePhotoPage::add_pictures() {
   Slideshow* slideshow = project_.current();
   if (slideshow == nullptr) return;
-  const std::vector<std::filesystem::path> files =
-      dialogs_.add_pictures(project_.preferences.fd_search_path);
+  const std::vector<std::filesystem::path> files = dialogs_.add_pictures(photo_folder());
   if (files.empty()) return;
   const int old_count = static_cast<int>(slideshow->photos.size());
   const PhotoFilesResult result = add_photo_files(project_, *slideshow, files);

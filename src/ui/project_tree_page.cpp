@@ -1,10 +1,14 @@
 #include "ui/project_tree_page.h"
 
+#include <QDir>
 #include <QHideEvent>
+#include <QStandardPaths>
+#include <system_error>
 
 #include "model/photo_adding.h"
 #include "model/project.h"
 #include "model/project_messages.h"
+#include "ui/path_text.h"
 #include "ui/project_tree.h"
 #include "ui/ui_message.h"
 #include "ui/user_dialogs.h"
@@ -48,9 +52,18 @@ void ProjectTreePage::show_slideshow_in_view() {
     show_current_slideshow();
 }
 
+std::filesystem::path ProjectTreePage::photo_folder() const {
+  const Preferences& preferences = project_.preferences;
+  std::error_code error;
+  if (preferences.fd_search_path != preferences.program_folder &&
+      std::filesystem::is_directory(preferences.fd_search_path, error))
+    return preferences.fd_search_path;
+  const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  return path_of(pictures.isEmpty() ? QDir::homePath() : pictures);
+}
+
 void ProjectTreePage::add_slideshow() {
-  const std::vector<std::filesystem::path> files =
-      dialogs_.add_pictures(project_.preferences.fd_search_path);
+  const std::vector<std::filesystem::path> files = dialogs_.add_pictures(photo_folder());
   if (files.empty()) return;
   create_slideshow_with_photos(project_, project_.make_default_slideshow_name(), files);
   slideshows_changed();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <filesystem>
+
 #include "ui/step_page.h"
 
 namespace pictavo {
@@ -40,6 +42,9 @@ class ProjectTreePage : public StepPage {
   virtual void release_slideshows() {}
   // The totals and the tree show the photos of the current slideshow as they are.
   void photos_changed();
+  // Where the photo dialog starts: the folder of the photos added last, else the
+  // user's pictures (the program folder holds none of them).
+  std::filesystem::path photo_folder() const;
   // The totals, the tree and the page show the project's slideshows as they are.
   void slideshows_changed();
 

@@ -145,6 +145,9 @@ TEST_F(OrganizePhotoPageTest, AddedPhotosMoveAndGoAndTheLastTakesItsSlideshowAlo
   EXPECT_EQ(tree_items(), 1);
   EXPECT_EQ(shown_order(), "abc");
 
+  // The first photo chooser started among the user's pictures, the next where they were.
+  ASSERT_EQ(dialogs.picture_folders.size(), 1u);
+  EXPECT_NE(dialogs.picture_folders[0], home.path());
   // Files that are not pictures are named and passed over; the rest are appended.
   std::vector<std::filesystem::path> more = photos({"d.png"});
   test::write_file(files / "e.txt", "not a picture");
@@ -157,6 +160,7 @@ TEST_F(OrganizePhotoPageTest, AddedPhotosMoveAndGoAndTheLastTakesItsSlideshowAlo
                                               "Pictavo can read), a.png (in the slideshow "
                                               "already).")));
   prompt.shown.clear();
+  EXPECT_EQ(dialogs.picture_folders.back(), files.path());
   EXPECT_EQ(order(), "abcd");
   EXPECT_EQ(shown_order(), "abcd");
   EXPECT_EQ(page.tree()->disc_item()->child(0)->data(0, ProjectTree::kPhotoCountRole), 4);

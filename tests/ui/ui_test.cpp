@@ -82,7 +82,9 @@ std::vector<std::filesystem::path> ScriptedDialogs::import_folders() {
   return folders;
 }
 
-std::vector<std::filesystem::path> ScriptedDialogs::add_pictures(const std::filesystem::path&) {
+std::vector<std::filesystem::path> ScriptedDialogs::add_pictures(
+    const std::filesystem::path& folder) {
+  picture_folders.push_back(folder);
   return import_folders();
 }
 

@@ -60,8 +60,9 @@ class ScriptedDialogs final : public UserDialogs {
   std::optional<QFont> font;  // chosen once, then a cancel
   std::optional<QColor> colour;
   std::vector<std::string> folder_titles;
-  // Where each project file chooser started.
+  // Where each project file chooser and each photo chooser started.
   std::vector<std::filesystem::path> project_folders;
+  std::vector<std::filesystem::path> picture_folders;
 
  private:
   std::optional<std::filesystem::path> next();
