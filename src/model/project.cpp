@@ -9,6 +9,7 @@
 #include "model/frame_count.h"
 #include "model/photo_durations.h"
 #include "model/project_messages.h"
+#include "model/unsaved_changes.h"
 
 namespace pictavo {
 
@@ -160,6 +161,10 @@ void Project::apply_tv_system_to_all() {
   update_all_lengths();
   update_totals();
   modified = true;
+}
+
+bool Project::has_changes() const {
+  return modified || has_unsaved_changes();
 }
 
 int Project::total_seconds() const {

@@ -75,6 +75,8 @@ class Project {
   // The same sums and estimate without the warning and the notice.
   void recompute_totals();
   bool over_hard_limit() const { return estimated_mb > kLimitMegabytes; }
+  // Whether a save would write: structural changes or unsaved photo-level ones.
+  bool has_changes() const;
   // The total length in whole seconds: the slideshows' lengths added up.
   int total_seconds() const;
 

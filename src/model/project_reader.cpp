@@ -23,6 +23,7 @@
 #include "model/project_messages.h"
 #include "model/project_start.h"
 #include "model/unsaved_changes.h"
+#include "model/working_folders.h"
 
 namespace pictavo {
 namespace {
@@ -88,21 +89,15 @@ class KeptProject {
   bool unsaved_;
 };
 
-fs::path normal_form(const fs::path& path) {
-  fs::path normal = path.lexically_normal();
-  if (!normal.has_filename() && normal.has_parent_path()) normal = normal.parent_path();
-  return normal;
-}
-
 bool is_own_preferences_file(const fs::path& stored, const Preferences& preferences) {
-  return !stored.empty() && normal_form(stored) == normal_form(preferences.preferences_path);
+  return !stored.empty() && normal_path(stored) == normal_path(preferences.preferences_path);
 }
 
 // A numbered working folder of this program that still exists.
 bool is_own_working_folder(const fs::path& stored, const Preferences& preferences) {
-  const fs::path folder = normal_form(stored);
+  const fs::path folder = normal_path(stored);
   std::error_code error;
-  return stored.is_absolute() && folder.parent_path() == normal_form(preferences.writable_folder) &&
+  return stored.is_absolute() && folder.parent_path() == normal_path(preferences.writable_folder) &&
          folder.filename().string().starts_with("Project_") && fs::is_directory(folder, error);
 }
 
@@ -166,7 +161,7 @@ class ProjectReader {
     // The temporary and output folders always belong to the working folder: the
     // make-video job empties the output folder.
     if (is_own_working_folder(*working_folder, preferences)) {
-      use_working_folder(project_, normal_form(*working_folder), true);
+      use_working_folder(project_, normal_path(*working_folder), true);
     }
     return true;
   }

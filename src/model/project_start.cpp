@@ -59,11 +59,7 @@ void use_working_folder(Project& project, const std::filesystem::path& working_f
 }
 
 void choose_working_folder(Project& project, const std::filesystem::path& folder) {
-  const auto normal = [](const std::filesystem::path& path) {
-    std::filesystem::path form = path.lexically_normal();
-    return form.has_filename() ? form : form.parent_path();
-  };
-  if (normal(folder) == normal(project.preferences.working_folder)) return;
+  if (normal_path(folder) == normal_path(project.preferences.working_folder)) return;
   use_working_folder(project, folder, false);
 }
 

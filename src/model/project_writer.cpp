@@ -140,10 +140,6 @@ std::string project_text(const Project& project) {
   return doc.get_doc();
 }
 
-bool has_changes(const Project& project) {
-  return project.modified || has_unsaved_changes();
-}
-
 Status write(Project& project) {
   remove_leftover_temporaries(project.preferences.project_path.parent_path());
   Status written = write_xml_file(project.preferences.project_path, project_text(project));
@@ -156,7 +152,7 @@ Status write(Project& project) {
 }  // namespace
 
 bool save_project(Project& project) {
-  if (!has_changes(project)) return false;
+  if (!project.has_changes()) return false;
   const Status written = write(project);
   project.front_end.show(
       written ? saved_message(project.preferences.project_path)
@@ -165,7 +161,7 @@ bool save_project(Project& project) {
 }
 
 Status save_project_silently(Project& project) {
-  if (!has_changes(project)) return {};
+  if (!project.has_changes()) return {};
   return write(project);
 }
 

@@ -29,6 +29,12 @@ std::filesystem::path next_project_folder(const std::filesystem::path& folder) {
   return folder / (std::string(kProjectFolderPrefix) + std::to_string(highest + 1));
 }
 
+std::filesystem::path normal_path(const std::filesystem::path& path) {
+  std::filesystem::path normal = path.lexically_normal();
+  if (!normal.has_filename() && normal.has_parent_path()) normal = normal.parent_path();
+  return normal;
+}
+
 std::filesystem::path first_free_project_path(const std::filesystem::path& folder) {
   for (long long number = 0;; ++number) {
     std::filesystem::path candidate = folder / ("project" + std::to_string(number) + ".prg");

@@ -10,6 +10,10 @@ namespace pictavo {
 // with atoi's rules ("Project_x" counts as 0); with no such entry it is Project_1.
 std::filesystem::path next_project_folder(const std::filesystem::path& folder);
 
+// `path` as stored paths compare as text: lexically normal and without a trailing
+// separator ("/a/b/../c/" is "/a/c").
+std::filesystem::path normal_path(const std::filesystem::path& path);
+
 // The default project file below `folder`: the first "projectN.prg" (N = 0, 1, ...)
 // that does not exist. Any existing entry, even one that cannot be read, is passed
 // over, so saving under the name never replaces a file.

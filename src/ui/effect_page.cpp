@@ -194,11 +194,10 @@ void EffectPage::show_current_slideshow() {
 
 void EffectPage::edit_photo(int photo) {
   if (project_.current() == nullptr) return;
-  preview_->stop();
   PictureEditorDialog editor(project_, photo, dialogs_, main_window_);
   // A thumbnail made from a picture before the editor saved a new one must not
   // arrive after it; the line is shown anew afterwards.
-  image_line_->load(nullptr);
+  release_slideshows();
   editor.exec();
   show_current_slideshow();
   photos_changed();

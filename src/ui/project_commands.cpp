@@ -43,7 +43,7 @@ void ProjectCommands::remember_folder_of(const std::filesystem::path& file) {
 }
 
 bool ProjectCommands::changed() const {
-  return project_.modified || has_unsaved_changes();
+  return project_.has_changes();
 }
 
 bool ProjectCommands::settle_changes(const char* text) {

@@ -201,9 +201,13 @@ void PspFileManagerDialog::show_psp_files() {
   psp_files_->clear();
   if (psp_folder_.empty()) return;
   // H.264 videos copied under the PSP's names go to their own folder beside it.
-  const fs::path root = psp_folder_.parent_path().parent_path();
-  for (const fs::path& folder : {psp_folder_, root / kPspAvcFolder})
+  for (const fs::path& folder : {psp_folder_, psp_root() / kPspAvcFolder})
     add_files(psp_files_, folder, path_text(folder.filename()) + QLatin1Char('/'));
+}
+
+fs::path PspFileManagerDialog::psp_root() const {
+  // The video folder is MP_ROOT/100MNV01 below the drive's root.
+  return psp_folder_.empty() ? fs::path() : psp_folder_.parent_path().parent_path();
 }
 
 QString PspFileManagerDialog::copy_status() const {
@@ -281,11 +285,7 @@ void PspFileManagerDialog::finish_copy(const CopyReport& report) {
   if (worker_.joinable()) worker_.join();
   set_copying(false);
   refresh_lists();
-  if (!report.written.empty()) {
-    const fs::path root =
-        psp_folder_.empty() ? fs::path() : psp_folder_.parent_path().parent_path();
-    status_->setText(copied_text(report.written, root));
-  }
+  if (!report.written.empty()) status_->setText(copied_text(report.written, psp_root()));
   if (report.outcome == CopyOutcome::kFailed)
     front_end_.show({.text = report.reason,
                      .caption = {},

@@ -81,6 +81,8 @@ class PspFileManagerDialog : public QDialog {
   void refresh_lists();
   // The PSP's MPEG-4 and H.264 video folders, each file named with its folder.
   void show_psp_files();
+  // The drive the PSP's video folder is on; empty without one.
+  std::filesystem::path psp_root() const;
   void copy(QListWidget* source, bool to_psp);
   void show_progress(const CopyProgress& progress);
   void finish_copy(const CopyReport& report);

@@ -2,7 +2,6 @@
 
 #include "model/project.h"
 #include "model/project_file.h"
-#include "model/unsaved_changes.h"
 #include "video/make_video_messages.h"
 
 namespace pictavo {
@@ -11,7 +10,7 @@ ShutdownResult shut_down_after_job(Project& project, SystemPower& power) {
   // Saving writes only when there are changes; changes still marked after it are
   // changes that would be lost.
   save_project_silently(project);
-  if (project.modified || has_unsaved_changes()) {
+  if (project.has_changes()) {
     project.front_end.show(project_not_saved_for_shutdown_message());
     return ShutdownResult::kProjectNotSaved;
   }
