@@ -204,6 +204,18 @@ TEST(CodecDecode, MetafilesAreDrawnAtTheirSize) {
   EXPECT_EQ(drawing.pixel(24, 12), rgb(255, 255, 255));
 }
 
+// A 138-byte file whose pen is half as wide as its picture kept the drawing busy
+// for seconds, and a wider one for minutes; a file that draws nothing has no size.
+TEST(CodecDecode, MetafilesTooCostlyOrEmptyToDrawAreRefused) {
+  const std::filesystem::path images = test::test_data_folder() / "images";
+  const Result<Image> wide_pen = load_image(images / "wide-pen.wmf", ImageFormat::kWmf);
+  ASSERT_FALSE(wide_pen);
+  EXPECT_EQ(wide_pen.reason(), "the WMF drawing is too complex to draw");
+  const Result<Image> blank = load_image(images / "blank.wmf", ImageFormat::kWmf);
+  ASSERT_FALSE(blank);
+  EXPECT_EQ(blank.reason(), "the WMF drawing has nothing in it");
+}
+
 TEST(CodecDecode, ContentWinsOverAWrongExtension) {
   test::TempFolder folder;
   std::filesystem::copy_file(valid_picture("pattern.png"), folder / "photo.jpg");

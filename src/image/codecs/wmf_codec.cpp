@@ -4,11 +4,14 @@
 // the extension but no Linux library draws them: they are recognised and refused.
 #include <libwmf/api.h>
 #include <libwmf/gd.h>
+#include <libwmf/ipa.h>
+#include <libwmf/macro.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "base/byte_reader.h"
@@ -27,6 +30,10 @@ constexpr double kMostDrawnPixels = 4'000'000;
 // libwmf's time grows with the rows and columns it draws more than with the pixels:
 // a 138-byte file stating 32 x 32744 took seconds. No side is drawn longer than this.
 constexpr double kLongestDrawnSide = 4096;
+// libwmf's raster device stamps a wide pen whole at every pixel of a line, so a
+// file of a hundred bytes can keep it busy for minutes. Every drawing call is
+// priced in pixels touched before it runs; past this budget the drawing stops.
+constexpr double kMostPaintedPixels = 2e8;
 
 bool is_emf(ByteSpan head) {
   ByteReader in(head);
@@ -90,6 +97,83 @@ class AllocationBudget {
   std::size_t left_;
 };
 
+// Device units (those of the scanned box) to pixels of the raster.
+struct PixelScale {
+  double x = 0;
+  double y = 0;
+  double raster = 0;  // all the pixels drawn
+
+  double width(double units) const { return std::abs(units) * x + 1; }
+  double height(double units) const { return std::abs(units) * y + 1; }
+  double area(wmfD_Coord a, wmfD_Coord b) const { return width(b.x - a.x) * height(b.y - a.y); }
+  double pen(const wmfDC* dc) const {
+    const wmfPen* pen = WMF_DC_PEN(dc);
+    return std::ceil(width(WMF_PEN_WIDTH(pen))) * std::ceil(height(WMF_PEN_HEIGHT(pen)));
+  }
+  double stroke(const wmfDC* dc, wmfD_Coord a, wmfD_Coord b) const {
+    return (width(b.x - a.x) + height(b.y - a.y)) * pen(dc);
+  }
+  double outline(const wmfDC* dc, wmfD_Coord a, wmfD_Coord b) const {
+    return 2 * (width(b.x - a.x) + height(b.y - a.y)) * pen(dc) + area(a, b);
+  }
+};
+
+double line_price(const PixelScale& scale, const wmfDrawLine_t& line) {
+  return scale.stroke(line.dc, line.from, line.to);
+}
+double polyline_price(const PixelScale& scale, const wmfPolyLine_t& line) {
+  if (line.count == 0) return 0;
+  wmfD_Coord low = line.pt[0], high = line.pt[0];
+  double price = 0;
+  for (unsigned i = 1; i < line.count; ++i) {
+    const wmfD_Coord point = line.pt[i];
+    price += scale.stroke(line.dc, line.pt[i - 1], point);
+    low = {std::min(low.x, point.x), std::min(low.y, point.y)};
+    high = {std::max(high.x, point.x), std::max(high.y, point.y)};
+  }
+  // A filled polygon walks every edge on every row it covers.
+  return price + scale.area(low, high) + scale.height(high.y - low.y) * line.count;
+}
+double polypolygon_price(const PixelScale& scale, const wmfPolyPoly_t& polygons) {
+  double price = 0;
+  for (unsigned i = 0; i < polygons.npoly; ++i) {
+    price += polyline_price(scale, wmfPolyLine_t{polygons.dc, polygons.pt[i], polygons.count[i]});
+  }
+  return price;
+}
+double rectangle_price(const PixelScale& scale, const wmfDrawRectangle_t& rectangle) {
+  return scale.outline(rectangle.dc, rectangle.TL, rectangle.BR);
+}
+double arc_price(const PixelScale& scale, const wmfDrawArc_t& arc) {
+  return scale.outline(arc.dc, arc.TL, arc.BR);
+}
+double pixel_price(const PixelScale&, const wmfDrawPixel_t&) {
+  return 1;
+}
+double flood_price(const PixelScale& scale, const wmfFlood_t&) {
+  return scale.raster;
+}
+double rop_price(const PixelScale& scale, const wmfROP_Draw_t& rop) {
+  return scale.area(rop.TL, rop.BR);
+}
+double bitmap_price(const PixelScale& scale, const wmfBMP_Draw_t& bitmap) {
+  return scale.width(bitmap.crop.w * bitmap.pixel_width) *
+             scale.height(bitmap.crop.h * bitmap.pixel_height) +
+         static_cast<double>(bitmap.bmp.width) * bitmap.bmp.height;
+}
+double text_price(const PixelScale& scale, const wmfDrawText_t& text) {
+  const double glyph =
+      scale.height(text.font_height) * scale.width(text.font_height * text.font_ratio);
+  return glyph * static_cast<double>(std::strlen(text.str)) +
+         scale.area(text.bbox.TL, text.bbox.BR);
+}
+double region_price(const PixelScale& scale, const wmfPolyRectangle_t& region) {
+  double price = 0;
+  for (unsigned i = 0; i < region.count; ++i)
+    price += scale.area(region.TL[i], region.BR[i]);
+  return price;
+}
+
 bool is_wmf(ByteSpan head) {
   ByteReader in(head);
   const std::uint32_t key = in.u32le();
@@ -118,6 +202,8 @@ class WmfSession {
       api_ = nullptr;
       return;
     }
+    api_->user_data = this;
+    price_device_calls();
     // libwmf only reads the buffer.
     ok_ = wmf_mem_open(api_, const_cast<unsigned char*>(bytes.data()),
                        static_cast<long>(bytes.size())) == wmf_E_None &&
@@ -130,6 +216,7 @@ class WmfSession {
   WmfSession& operator=(const WmfSession&) = delete;
 
   bool ok() const { return ok_; }
+  bool empty() const { return !(box_.BR.x > box_.TL.x && box_.BR.y > box_.TL.y); }
 
   // The picture's size in pixels at 96 dots per inch.
   bool display_size(unsigned& width, unsigned& height) {
@@ -147,7 +234,13 @@ class WmfSession {
     device->width = static_cast<unsigned>(width);
     device->height = static_cast<unsigned>(height);
     device->bbox = box_;
-    if (wmf_play(api_, 0, &box_) != wmf_E_None || png_.empty()) return Failure{"damaged WMF data"};
+    scale_.x = width / (box_.BR.x - box_.TL.x);
+    scale_.y = height / (box_.BR.y - box_.TL.y);
+    scale_.raster = static_cast<double>(device->width) * device->height;
+    if (wmf_play(api_, 0, &box_) != wmf_E_None || png_.empty()) {
+      if (pixels_left_ < 0) return Failure{"the WMF drawing is too complex to draw"};
+      return Failure{"damaged WMF data"};
+    }
     Result<Image> image = png_codec().decode(png_, DecodeOptions{});
     if (!image) return Failure{"damaged WMF data"};
     return image;
@@ -160,7 +253,57 @@ class WmfSession {
     return length;
   }
 
+  template <typename Call>
+  using DeviceCall = void (*)(wmfAPI*, Call*);
+
+  // Runs the device's own call when the budget affords its price.
+  template <typename Call, DeviceCall<Call> wmfFunctionReference::*member,
+            double (*price)(const PixelScale&, const Call&)>
+  static void priced(wmfAPI* api, Call* call) {
+    auto* session = static_cast<WmfSession*>(api->user_data);
+    session->pixels_left_ -= price(session->scale_, *call);
+    // A price that is not a number (a box of no size) is refused too.
+    if (!(session->pixels_left_ >= 0)) {
+      session->pixels_left_ = -1;
+      api->err = wmf_E_UserExit;
+      return;
+    }
+    (session->device_.*member)(api, call);
+  }
+
+  // Puts a priced call in place of each drawing call the device has.
+  void price_device_calls() {
+    auto& calls = *static_cast<wmfFunctionReference*>(api_->function_reference);
+    device_ = calls;
+    using Calls = wmfFunctionReference;
+    const auto price_call = [](auto& call, auto priced_call) {
+      if (call) call = priced_call;
+    };
+    price_call(calls.flood_interior, priced<wmfFlood_t, &Calls::flood_interior, flood_price>);
+    price_call(calls.flood_exterior, priced<wmfFlood_t, &Calls::flood_exterior, flood_price>);
+    price_call(calls.draw_pixel, priced<wmfDrawPixel_t, &Calls::draw_pixel, pixel_price>);
+    price_call(calls.draw_pie, priced<wmfDrawArc_t, &Calls::draw_pie, arc_price>);
+    price_call(calls.draw_chord, priced<wmfDrawArc_t, &Calls::draw_chord, arc_price>);
+    price_call(calls.draw_arc, priced<wmfDrawArc_t, &Calls::draw_arc, arc_price>);
+    price_call(calls.draw_ellipse, priced<wmfDrawArc_t, &Calls::draw_ellipse, arc_price>);
+    price_call(calls.draw_line, priced<wmfDrawLine_t, &Calls::draw_line, line_price>);
+    price_call(calls.poly_line, priced<wmfPolyLine_t, &Calls::poly_line, polyline_price>);
+    price_call(calls.draw_polygon, priced<wmfPolyLine_t, &Calls::draw_polygon, polyline_price>);
+    price_call(calls.draw_polypolygon,
+               priced<wmfPolyPoly_t, &Calls::draw_polypolygon, polypolygon_price>);
+    price_call(calls.draw_rectangle,
+               priced<wmfDrawRectangle_t, &Calls::draw_rectangle, rectangle_price>);
+    price_call(calls.rop_draw, priced<wmfROP_Draw_t, &Calls::rop_draw, rop_price>);
+    price_call(calls.bmp_draw, priced<wmfBMP_Draw_t, &Calls::bmp_draw, bitmap_price>);
+    price_call(calls.draw_text, priced<wmfDrawText_t, &Calls::draw_text, text_price>);
+    price_call(calls.region_frame, priced<wmfPolyRectangle_t, &Calls::region_frame, region_price>);
+    price_call(calls.region_paint, priced<wmfPolyRectangle_t, &Calls::region_paint, region_price>);
+  }
+
   AllocationBudget budget_;
+  wmfFunctionReference device_{};
+  PixelScale scale_;
+  double pixels_left_ = kMostPaintedPixels;
   wmfAPI* api_ = nullptr;
   wmfD_Rect box_{};
   bool ok_ = false;
@@ -198,6 +341,7 @@ class WmfCodec final : public ImageCodec {
     }
     const std::string refusal = image_size_refusal(width, height);
     if (!refusal.empty()) return Failure{refusal};
+    if (session.empty()) return Failure{"the WMF drawing has nothing in it"};
     // A drawing has no pixels of its own: draw it at the size that is needed.
     const double scale =
         std::min({options.target.scale_needed(static_cast<int>(width), static_cast<int>(height)),
