@@ -9,6 +9,7 @@
 
 #include "base/clock_seconds.h"
 #include "model/edit_item.h"
+#include "model/model_id.h"
 #include "model/photo_setting.h"
 
 namespace pictavo {
@@ -44,6 +45,7 @@ class PhotoItem {
     edits.emplace_back(std::in_place_type<Edit>, std::move(edit));
   }
 
+  ModelId id = next_model_id();
   int number = 0;  // position in the slideshow, written just before sorting
   std::filesystem::path source_path;
   // The picture that is rendered: the source until an edit writes a prepared copy.

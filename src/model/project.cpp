@@ -64,12 +64,26 @@ int Project::rename_slideshow(int index, std::string_view given_name) {
 }
 
 int Project::remove_slideshow(int index) {
-  if (!is_slideshow_index(index)) return 1;
+  return take_slideshow(index) ? 0 : 1;
+}
+
+std::unique_ptr<Slideshow> Project::take_slideshow(int index) {
+  if (!is_slideshow_index(index)) return nullptr;
+  std::unique_ptr<Slideshow> slideshow = std::move(slideshows[static_cast<std::size_t>(index)]);
   slideshows.erase(slideshows.begin() + index);
   if (current_slideshow >= index && current_slideshow != 0) --current_slideshow;
   if (slideshows.empty()) current_slideshow = -1;
   slideshows_changed();
-  return 0;
+  return slideshow;
+}
+
+void Project::insert_slideshow(int index, std::unique_ptr<Slideshow> slideshow) {
+  if (!slideshow) return;
+  const int at = std::clamp(index, 0, slideshow_count());
+  slideshow->attach(&front_end);
+  slideshows.insert(slideshows.begin() + at, std::move(slideshow));
+  current_slideshow = at;
+  slideshows_changed();
 }
 
 int Project::move_slideshow_up(int index) {
@@ -100,6 +114,12 @@ void Project::remove_all_slideshows() {
 bool Project::has_slideshow(std::string_view name) const {
   return std::any_of(slideshows.begin(), slideshows.end(),
                      [&](const auto& slideshow) { return slideshow->name() == name; });
+}
+
+int Project::slideshow_index(ModelId id) const {
+  const auto found = std::find_if(slideshows.begin(), slideshows.end(),
+                                  [id](const auto& slideshow) { return slideshow->id() == id; });
+  return found == slideshows.end() ? -1 : static_cast<int>(found - slideshows.begin());
 }
 
 Slideshow* Project::current() {

@@ -52,8 +52,15 @@ class Project {
   int move_slideshow_up(int index);
   int move_slideshow_down(int index);
   void remove_all_slideshows();
+  // Takes the slideshow at `index` out, as remove_slideshow does, for an undo to
+  // put back; null for a bad index.
+  std::unique_ptr<Slideshow> take_slideshow(int index);
+  // Puts `slideshow` at `index` (clamped into the list) and makes it current.
+  void insert_slideshow(int index, std::unique_ptr<Slideshow> slideshow);
   // Whether some slideshow bears exactly `name`.
   bool has_slideshow(std::string_view name) const;
+  // The index of the slideshow `id` names; -1 when it is not in the project.
+  int slideshow_index(ModelId id) const;
   // The current slideshow; null without slideshows.
   Slideshow* current();
 

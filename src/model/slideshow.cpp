@@ -52,6 +52,7 @@ Slideshow::Slideshow(const Slideshow& other)
       total_frames(other.total_frames),
       number(other.number),
       cover_index(other.cover_index),
+      id_(other.id_),
       name_(other.name_),
       length_seconds_(other.length_seconds_) {}
 
@@ -175,6 +176,24 @@ int Slideshow::remove_track(int index) {
   mark_unsaved();
   update_track_starts();
   return 0;
+}
+
+std::unique_ptr<AudioTrack> Slideshow::take_track(int index) {
+  if (!is_track_index(index)) return nullptr;
+  std::unique_ptr<AudioTrack> track = std::move(tracks[static_cast<std::size_t>(index)]);
+  tracks.erase(tracks.begin() + index);
+  mark_unsaved();
+  update_track_starts();
+  return track;
+}
+
+void Slideshow::insert_track(int index, std::unique_ptr<AudioTrack> track) {
+  if (!track) return;
+  const auto at =
+      std::clamp<std::size_t>(static_cast<std::size_t>(std::max(index, 0)), 0, tracks.size());
+  tracks.insert(tracks.begin() + static_cast<std::ptrdiff_t>(at), std::move(track));
+  mark_unsaved();
+  update_track_starts();
 }
 
 int Slideshow::move_track_up(int index) {

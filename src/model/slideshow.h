@@ -9,6 +9,7 @@
 
 #include "effects/image_effect.h"
 #include "model/audio_track.h"
+#include "model/model_id.h"
 #include "model/photo_item.h"
 
 namespace pictavo {
@@ -48,6 +49,7 @@ class Slideshow {
   Slideshow& operator=(Slideshow&&) noexcept = default;
   ~Slideshow();
 
+  ModelId id() const { return id_; }
   const std::string& name() const { return name_; }
   // Takes the name `name` (cut by fit_name): the intermediate files follow it in
   // their folder, and an existing cover picture is moved along.
@@ -83,6 +85,16 @@ class Slideshow {
   // new positions. Returns the target photo's final index, or -1 for an index out
   // of range (the photos moved before it stay moved).
   int move_photos(std::span<int> indices, int target, bool before);
+  // Takes the photos at `indices` (ascending, no repeats) out of the list, in that
+  // order, for an undo to put back; the cover stays on its photo as remove_photos
+  // keeps it. Indices outside the list take nothing.
+  std::vector<std::unique_ptr<PhotoItem>> take_photos(std::span<const int> indices);
+  // Puts `taken` back so that taken[k] ends at indices[k] (ascending): the
+  // inverse of take_photos. The cover stays on its photo.
+  void insert_photos(std::span<const int> indices, std::vector<std::unique_ptr<PhotoItem>> taken);
+  // Puts the photo at order[i] at i for every i; `order` is a permutation of the
+  // photos' indices (anything else changes nothing). The cover stays on its photo.
+  void reorder_photos(std::span<const int> order);
   // Numbers the photos by position, then makes one pass per photo over the list,
   // swapping neighbours out of order: names compare byte by byte, equal neighbours
   // keep their order.
@@ -111,6 +123,10 @@ class Slideshow {
   int add_track(const std::filesystem::path& path, const Preferences& preferences);
   int add_default_track(const Preferences& preferences);
   int remove_track(int index);
+  // Takes the track at `index` out, for an undo to put back; null for a bad index.
+  std::unique_ptr<AudioTrack> take_track(int index);
+  // Puts `track` at `index` (clamped into the list).
+  void insert_track(int index, std::unique_ptr<AudioTrack> track);
   int move_track_up(int index);
   int move_track_down(int index);
   // Points the joined music at `folder`/NAME.`extension` and every track's
@@ -145,6 +161,7 @@ class Slideshow {
   void keep_cover_on(const PhotoItem* photo);
   void notify_cover_changed() const;
 
+  ModelId id_ = next_model_id();
   std::string name_;
   int length_seconds_ = 0;
   const FrontEnd* front_end_ = nullptr;

@@ -50,6 +50,56 @@ int Slideshow::remove_photos(std::span<const int> indices) {
   return 0;
 }
 
+std::vector<std::unique_ptr<PhotoItem>> Slideshow::take_photos(std::span<const int> indices) {
+  std::vector<std::unique_ptr<PhotoItem>> taken;
+  if (!are_photo_indices(indices) || !std::is_sorted(indices.begin(), indices.end())) return taken;
+  const PhotoItem* cover = cover_photo();
+  for (auto index = indices.rbegin(); index != indices.rend(); ++index) {
+    taken.push_back(std::move(photos[static_cast<std::size_t>(*index)]));
+    photos.erase(photos.begin() + *index);
+  }
+  std::reverse(taken.begin(), taken.end());
+  mark_unsaved();
+  update_length();
+  keep_cover_on(cover);
+  return taken;
+}
+
+void Slideshow::insert_photos(std::span<const int> indices,
+                              std::vector<std::unique_ptr<PhotoItem>> taken) {
+  const PhotoItem* cover = cover_photo();
+  for (std::size_t k = 0; k < taken.size() && k < indices.size(); ++k) {
+    const auto at = std::clamp<std::size_t>(static_cast<std::size_t>(std::max(indices[k], 0)), 0,
+                                            photos.size());
+    photos.insert(photos.begin() + static_cast<std::ptrdiff_t>(at), std::move(taken[k]));
+  }
+  mark_unsaved();
+  update_length();
+  if (cover != nullptr) {
+    keep_cover_on(cover);
+  } else if (!photos.empty()) {
+    set_cover(0);
+  }
+}
+
+void Slideshow::reorder_photos(std::span<const int> order) {
+  if (order.size() != photos.size()) return;
+  std::vector<bool> seen(photos.size());
+  for (const int index : order) {
+    if (!is_photo_index(index) || seen[static_cast<std::size_t>(index)]) return;
+    seen[static_cast<std::size_t>(index)] = true;
+  }
+  const PhotoItem* cover = cover_photo();
+  std::vector<std::unique_ptr<PhotoItem>> reordered;
+  reordered.reserve(photos.size());
+  for (const int index : order)
+    reordered.push_back(std::move(photos[static_cast<std::size_t>(index)]));
+  photos = std::move(reordered);
+  mark_unsaved();
+  update_length();
+  keep_cover_on(cover);
+}
+
 int Slideshow::move_photo_up(int index) {
   if (!is_photo_index(index)) return 1;
   if (index == 0) return 0;

@@ -1,0 +1,94 @@
+#include "edit/edit_history.h"
+
+#include <gtest/gtest.h>
+
+#include "../model/editing_fixture.h"
+#include "edit/photo_commands.h"
+#include "edit/slideshow_commands.h"
+#include "model/unsaved_changes.h"
+
+namespace pictavo {
+namespace {
+
+class EditHistoryTest : public test::EditingTest {
+ protected:
+  int display_seconds(int index) const {
+    return project->slideshows.front()
+        ->photos[static_cast<std::size_t>(index)]
+        ->setting.effect.display_seconds;
+  }
+};
+
+TEST_F(EditHistoryTest, TypingADurationIsOneStepAndTheSavedPointIsKept) {
+  const ModelId show = slideshow_with_photos(3).id();
+  EditHistory history(*project);
+  history.mark_saved();
+  ASSERT_TRUE(history.run(display_seconds_edit(show, {1}, 1)));
+  // Digits typed after the save merge with each other, never into the saved step.
+  history.mark_saved();
+  EXPECT_FALSE(project->modified);
+  ASSERT_TRUE(history.run(display_seconds_edit(show, {1}, 12)));
+  ASSERT_TRUE(history.run(display_seconds_edit(show, {1}, 15)));
+  EXPECT_TRUE(project->modified);
+  EXPECT_TRUE(has_unsaved_changes());
+  EXPECT_EQ(history.undo_name(), "Change Display Time");
+
+  history.undo();
+  EXPECT_EQ(display_seconds(1), 1);
+  EXPECT_FALSE(project->modified);
+  EXPECT_FALSE(has_unsaved_changes());
+  history.undo();
+  EXPECT_EQ(display_seconds(1), 3);
+  EXPECT_TRUE(project->modified);
+  history.redo();
+  history.redo();
+  EXPECT_EQ(display_seconds(1), 15);
+
+  // Another photo's time, or another field, is a step of its own.
+  ASSERT_TRUE(history.run(display_seconds_edit(show, {0}, 9)));
+  ASSERT_TRUE(history.run(transition_seconds_edit(show, {0}, 4)));
+  history.undo();
+  history.undo();
+  EXPECT_EQ(display_seconds(0), 3);
+  EXPECT_EQ(display_seconds(1), 15);
+}
+
+TEST_F(EditHistoryTest, ANewStepDropsTheUndoneOnesAndTheBoundDropsTheOldest) {
+  const ModelId show = slideshow_with_photos(3).id();
+  EditHistory history(*project, 2);
+  ASSERT_TRUE(history.run(cover_edit(show, 1)));
+  history.mark_saved();
+  history.undo();
+  ASSERT_TRUE(history.run(cover_edit(show, 2)));
+  // The saved state lay on the dropped branch: no undo or redo reaches it again.
+  EXPECT_FALSE(history.can_redo());
+  history.undo();
+  EXPECT_TRUE(project->modified);
+
+  history.redo();
+  ASSERT_TRUE(history.run(move_photo_edit(show, 0, false)));
+  ASSERT_TRUE(history.run(move_photo_edit(show, 1, false)));
+  history.undo();
+  history.undo();
+  EXPECT_FALSE(history.can_undo());
+  EXPECT_EQ(project->slideshows.front()->cover_index, 2);
+  EXPECT_FALSE(history.run(cover_edit(show, 2))) << "a step that changes nothing is not kept";
+  EXPECT_EQ(history.redo_name(), "Move Photo");
+}
+
+TEST_F(EditHistoryTest, ASlideshowLeftWithoutPhotosGoesAndComesBack) {
+  slideshow_with_photos(1);
+  const ModelId show = project->slideshows.front()->id();
+  EditHistory history(*project);
+  ASSERT_TRUE(history.run(remove_photos_edit(show, {0})));
+  EXPECT_TRUE(project->slideshows.empty());
+  history.undo();
+  ASSERT_EQ(project->slideshow_count(), 1);
+  EXPECT_EQ(project->slideshows.front()->id(), show);
+  EXPECT_EQ(project->slideshows.front()->photos.size(), 1u);
+  EXPECT_EQ(project->current_slideshow, 0);
+  EXPECT_FALSE(history.run(remove_photos_edit(show, {4}))) << "no photo 4";
+}
+
+}  // namespace
+}  // namespace pictavo
