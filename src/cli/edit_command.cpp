@@ -1,6 +1,6 @@
 #include <cstdio>
 #include <filesystem>
-#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,8 +10,10 @@
 #include "cli/effect_choice.h"
 #include "cli/project_report.h"
 #include "cli/project_session.h"
+#include "edit/edit_history.h"
+#include "edit/photo_commands.h"
+#include "edit/track_commands.h"
 #include "model/music_fit.h"
-#include "model/photo_adding.h"
 
 namespace pictavo::cli {
 namespace {
@@ -20,12 +22,19 @@ namespace fs = std::filesystem;
 
 struct EditRequest {
   Project& project;
-  Slideshow& slideshow;
+  ModelId slideshow;
+  std::size_t photos;  // how many the slideshow holds
+  std::size_t tracks;
   std::vector<std::string> values;  // after the action's name
   std::optional<std::string> before;
   std::optional<std::string> after;
   bool descending = false;
+  // What the step reports once run.
+  MusicFit fit;
+  std::vector<fs::path> left_out;
 };
+
+using Edit = std::unique_ptr<EditCommand>;
 
 // A position as users count them (from 1) as an index; UsageError when the list
 // has no such entry.
@@ -41,7 +50,7 @@ int index_of(std::string_view text, std::size_t count, std::string_view what) {
 std::vector<int> photo_indices(const EditRequest& request, std::size_t first) {
   std::vector<int> indices;
   for (std::size_t i = first; i < request.values.size(); ++i)
-    indices.push_back(index_of(request.values[i], request.slideshow.photos.size(), "photo"));
+    indices.push_back(index_of(request.values[i], request.photos, "photo"));
   return indices;
 }
 
@@ -49,7 +58,7 @@ std::vector<int> photo_indices(const EditRequest& request, std::size_t first) {
 std::vector<int> chosen_photos(const EditRequest& request) {
   std::vector<int> indices = photo_indices(request, 1);
   if (request.values.size() == 1) {
-    for (std::size_t i = 0; i < request.slideshow.photos.size(); ++i)
+    for (std::size_t i = 0; i < request.photos; ++i)
       indices.push_back(static_cast<int>(i));
   }
   return indices;
@@ -66,98 +75,96 @@ std::vector<fs::path> absolute_paths(const std::vector<std::string>& files) {
   return paths;
 }
 
-void add_photos(EditRequest& request) {
+Edit add_photos(EditRequest& request) {
   need_values(request, 1, "add-photos needs photo files");
-  add_photo_files(request.project, request.slideshow, absolute_paths(request.values));
+  return add_photos_edit(request.slideshow, absolute_paths(request.values));
 }
 
-void remove_photos(EditRequest& request) {
+Edit remove_photos(EditRequest& request) {
   need_values(request, 1, "remove-photos needs photo numbers");
-  request.slideshow.remove_photos(photo_indices(request, 0));
+  return remove_photos_edit(request.slideshow, photo_indices(request, 0));
 }
 
-void move_photos(EditRequest& request) {
+Edit move_photos(EditRequest& request) {
   need_values(request, 1, "move-photos needs photo numbers");
   if (request.before.has_value() == request.after.has_value()) {
     throw UsageError{"move-photos needs either --before N or --after N"};
   }
-  const std::size_t count = request.slideshow.photos.size();
-  const int target = index_of(request.before ? *request.before : *request.after, count, "photo");
-  std::vector<int> indices = photo_indices(request, 0);
-  request.slideshow.move_photos(indices, target, request.before.has_value());
+  const int target =
+      index_of(request.before ? *request.before : *request.after, request.photos, "photo");
+  return move_photos_edit(request.slideshow, photo_indices(request, 0), target,
+                          request.before.has_value());
 }
 
-void sort(EditRequest& request) {
+Edit sort(EditRequest& request) {
   need_values(request, 1, "sort needs name or date");
   const std::string& key = request.values.front();
   if (key != "name" && key != "date") throw UsageError{"sort takes name or date"};
-  request.slideshow.sort_photos(
-      key == "name" ? PhotoSortKey::kName : PhotoSortKey::kDate,
+  return sort_photos_edit(
+      request.slideshow, key == "name" ? PhotoSortKey::kName : PhotoSortKey::kDate,
       request.descending ? SortDirection::kDescending : SortDirection::kAscending);
 }
 
-void display(EditRequest& request) {
+Edit display(EditRequest& request) {
   need_values(request, 1, "display needs seconds");
   const int seconds = display_seconds_value(to_int(request.values.front(), "display"), "display");
-  request.slideshow.set_display_seconds(chosen_photos(request), seconds);
+  return display_seconds_edit(request.slideshow, chosen_photos(request), seconds);
 }
 
-void transition_seconds(EditRequest& request) {
+Edit transition_seconds(EditRequest& request) {
   need_values(request, 1, "tseconds needs seconds");
   const int seconds =
       transition_seconds_value(to_int(request.values.front(), "tseconds"), "tseconds");
-  request.slideshow.set_transition_seconds(chosen_photos(request), seconds);
+  return transition_seconds_edit(request.slideshow, chosen_photos(request), seconds);
 }
 
-void effect(EditRequest& request) {
+Edit effect(EditRequest& request) {
   need_values(request, 1, "effect needs none, pan, panzoom or panzoomrotate");
   const ImageEffectCategory category = category_named(request.values.front(), "effect");
-  request.slideshow.set_image_effect(chosen_photos(request), category);
+  return image_effect_edit(request.slideshow, chosen_photos(request), category);
 }
 
-void transition(EditRequest& request) {
+Edit transition(EditRequest& request) {
   need_values(request, 1, "transition needs random, an id or a name");
   const auto chosen = transition_template(request.values.front(), "transition");
-  request.slideshow.set_transition(chosen_photos(request), *chosen);
+  return transition_edit(request.slideshow, chosen_photos(request), *chosen);
 }
 
-void cover(EditRequest& request) {
+Edit cover(EditRequest& request) {
   need_values(request, 1, "cover needs a photo number");
-  request.slideshow.set_cover(
-      index_of(request.values.front(), request.slideshow.photos.size(), "photo"));
+  return cover_edit(request.slideshow, index_of(request.values.front(), request.photos, "photo"));
 }
 
-void add_tracks(EditRequest& request) {
+Edit add_tracks(EditRequest& request) {
   need_values(request, 1, "add-tracks needs music files");
-  for (const fs::path& file : absolute_paths(request.values)) {
-    if (request.slideshow.add_track(file, request.project.preferences) != 0) {
-      std::fprintf(stderr, "left out %s: the slideshow plays it already\n", file.c_str());
-    }
-  }
+  return add_tracks_edit(request.slideshow, absolute_paths(request.values), &request.left_out);
 }
 
-void remove_track(EditRequest& request) {
+void report_left_out(const EditRequest& request) {
+  for (const fs::path& file : request.left_out)
+    std::fprintf(stderr, "left out %s: the slideshow plays it already\n", file.c_str());
+}
+
+Edit remove_track(EditRequest& request) {
   need_values(request, 1, "remove-track needs a track number");
-  request.slideshow.remove_track(
-      index_of(request.values.front(), request.slideshow.tracks.size(), "track"));
+  return remove_track_edit(request.slideshow,
+                           index_of(request.values.front(), request.tracks, "track"));
 }
 
-void move_track(EditRequest& request) {
+Edit move_track(EditRequest& request) {
   need_values(request, 2, "move-track needs a track number and up or down");
-  const int index = index_of(request.values[0], request.slideshow.tracks.size(), "track");
-  if (request.values[1] == "up") {
-    request.slideshow.move_track_up(index);
-  } else if (request.values[1] == "down") {
-    request.slideshow.move_track_down(index);
-  } else {
+  const int index = index_of(request.values[0], request.tracks, "track");
+  if (request.values[1] != "up" && request.values[1] != "down")
     throw UsageError{"move-track takes up or down"};
-  }
+  return move_track_edit(request.slideshow, index, request.values[1] == "up");
 }
 
-void fit_music(EditRequest& request) {
-  // Every video plays the first slideshow's music.
-  const MusicFit fit =
-      fit_display_to_music(request.slideshow, request.project.slideshows.front()->tracks);
+Edit fit_music(EditRequest& request) {
+  return fit_to_music_edit(request.slideshow, &request.fit);
+}
+
+void report_fit(const EditRequest& request) {
+  const MusicFit& fit = request.fit;
   const std::string lengths = " (video " + ClockSeconds(fit.video_seconds).text() + ", music " +
                               ClockSeconds(fit.music_seconds).text() + ")";
   switch (fit.outcome) {
@@ -184,7 +191,8 @@ void fit_music(EditRequest& request) {
 
 struct Action {
   std::string_view name;
-  void (*run)(EditRequest&);
+  Edit (*make)(EditRequest&);
+  void (*report)(const EditRequest&) = nullptr;
 };
 
 constexpr Action kActions[] = {
@@ -197,10 +205,10 @@ constexpr Action kActions[] = {
     {"effect", effect},
     {"transition", transition},
     {"cover", cover},
-    {"add-tracks", add_tracks},
+    {"add-tracks", add_tracks, report_left_out},
     {"remove-track", remove_track},
     {"move-track", move_track},
-    {"fit-music", fit_music},
+    {"fit-music", fit_music, report_fit},
 };
 
 const Action& action_named(std::string_view name) {
@@ -241,18 +249,25 @@ int run_edit(Arguments& args) {
     std::fprintf(stderr, "pictavo-cli edit: %s has no slideshow\n", positional[0].c_str());
     return 1;
   }
-  const int index = slideshow_index(project, slideshow_choice);
-  Slideshow& slideshow = *project.slideshows[static_cast<std::size_t>(index)];
-  EditRequest request{project, slideshow, {positional.begin() + 2, positional.end()},
-                      before,  after,     descending};
-  action.run(request);
-  // As in the photo list: a slideshow left without photos goes too.
-  if (slideshow.photos.empty()) {
-    std::fprintf(stderr, "slideshow \"%s\" has no photos left and is removed\n",
-                 slideshow.name().c_str());
-    project.remove_slideshow(index);
+  const Slideshow& slideshow =
+      *project.slideshows[static_cast<std::size_t>(slideshow_index(project, slideshow_choice))];
+  const std::string name = slideshow.name();
+  EditRequest request{project,
+                      slideshow.id(),
+                      slideshow.photos.size(),
+                      slideshow.tracks.size(),
+                      {positional.begin() + 2, positional.end()},
+                      before,
+                      after,
+                      descending,
+                      {},
+                      {}};
+  EditHistory history(project);
+  history.run(action.make(request));
+  if (action.report != nullptr) action.report(request);
+  if (project.slideshow_index(request.slideshow) < 0) {
+    std::fprintf(stderr, "slideshow \"%s\" has no photos left and is removed\n", name.c_str());
   }
-  project.update_totals();
   if (!session.save()) return 1;
   print_project(project);
   return 0;
