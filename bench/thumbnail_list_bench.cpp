@@ -18,6 +18,8 @@
 #include <vector>
 
 #include "camera_photos.h"
+#include "edit/edit_history.h"
+#include "model/project.h"
 #include "model/slideshow.h"
 #include "peer_command.h"
 #include "ratio.h"
@@ -75,7 +77,9 @@ int main(int argc, char** argv) {
   for (const fs::path& photo : photos)
     slideshow.add_photo(photo, pictavo::PhotoSetting{});
 
-  pictavo::ThumbnailList list(folder / "no default image");
+  pictavo::Project project(folder);
+  pictavo::EditHistory history(project);
+  pictavo::ThumbnailList list(history, folder / "no default image");
   list.resize(616, 362);
   list.show();
   QApplication::processEvents();

@@ -154,13 +154,7 @@ class ReorderPhotos final : public EditCommand {
   std::vector<int> order_;  // the photo at order_[i] before is at i after
 };
 
-// What a photo's effect choices were or became.
-struct SettingValue {
-  int tv_system = 0;
-  EffectRecord effect;
-};
-
-// Any change of effect choices: the photos' values before and after it.
+// Any change of effect choices: the photos' records before and after it.
 class ChangeSettings final : public EditCommand {
  public:
   using Change = std::function<bool(Project&)>;
@@ -226,22 +220,18 @@ class ChangeSettings final : public EditCommand {
     return slideshow->photos[static_cast<std::size_t>(target.photo)].get();
   }
 
-  std::vector<SettingValue> values(Project& project) const {
-    std::vector<SettingValue> values;
+  std::vector<EffectRecord> values(Project& project) const {
+    std::vector<EffectRecord> values;
     for (const Target& target : targets_) {
       const PhotoItem* item = photo(project, target);
-      values.push_back(item ? SettingValue{item->setting.tv_system, item->setting.effect}
-                            : SettingValue{});
+      values.push_back(item ? item->setting.effect : EffectRecord());
     }
     return values;
   }
 
-  void write(Project& project, const std::vector<SettingValue>& values) const {
+  void write(Project& project, const std::vector<EffectRecord>& values) const {
     for (std::size_t k = 0; k < targets_.size(); ++k) {
-      if (PhotoItem* item = photo(project, targets_[k])) {
-        item->setting.tv_system = values[k].tv_system;
-        item->setting.effect = values[k].effect;
-      }
+      if (PhotoItem* item = photo(project, targets_[k])) item->setting.effect = values[k];
     }
     for (const auto& slideshow : project.slideshows) {
       const bool touched = std::any_of(targets_.begin(), targets_.end(), [&](const Target& t) {
@@ -257,8 +247,8 @@ class ChangeSettings final : public EditCommand {
   Photos photos_;
   Change change_;
   std::vector<Target> targets_;
-  std::vector<SettingValue> before_;
-  std::vector<SettingValue> after_;
+  std::vector<EffectRecord> before_;
+  std::vector<EffectRecord> after_;
 };
 
 // A change of the photos `indices` of `slideshow` through one Slideshow operation.
@@ -360,14 +350,6 @@ std::unique_ptr<EditCommand> default_times_edit(bool* within_limit) {
                                             const bool done = project.apply_default_times_to_all();
                                             if (within_limit != nullptr) *within_limit = done;
                                             return done;
-                                          });
-}
-
-std::unique_ptr<EditCommand> tv_system_edit() {
-  return std::make_unique<ChangeSettings>("Change TV System", "", ChangeSettings::Photos{},
-                                          [](Project& project) {
-                                            project.apply_tv_system_to_all();
-                                            return true;
                                           });
 }
 

@@ -49,8 +49,6 @@ std::unique_ptr<EditCommand> fit_to_music_edit(ModelId slideshow, MusicFit* fit 
 // Every photo of the project takes the default display and transition times
 // (Project::apply_default_times_to_all); `within_limit` tells whether it did.
 std::unique_ptr<EditCommand> default_times_edit(bool* within_limit = nullptr);
-// Every photo of the project takes the project's TV system.
-std::unique_ptr<EditCommand> tv_system_edit();
 
 std::unique_ptr<EditCommand> cover_edit(ModelId slideshow, int index);
 

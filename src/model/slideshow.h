@@ -85,6 +85,8 @@ class Slideshow {
   // new positions. Returns the target photo's final index, or -1 for an index out
   // of range (the photos moved before it stay moved).
   int move_photos(std::span<int> indices, int target, bool before);
+  // The index of the photo `id` names; -1 when it is not in the slideshow.
+  int photo_index(ModelId id) const;
   // Takes the photos at `indices` (ascending, no repeats) out of the list, in that
   // order, for an undo to put back; the cover stays on its photo as remove_photos
   // keeps it. Indices outside the list take nothing.

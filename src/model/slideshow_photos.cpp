@@ -50,6 +50,12 @@ int Slideshow::remove_photos(std::span<const int> indices) {
   return 0;
 }
 
+int Slideshow::photo_index(ModelId id) const {
+  const auto found = std::find_if(photos.begin(), photos.end(),
+                                  [id](const auto& photo) { return photo->id == id; });
+  return found == photos.end() ? -1 : static_cast<int>(found - photos.begin());
+}
+
 std::vector<std::unique_ptr<PhotoItem>> Slideshow::take_photos(std::span<const int> indices) {
   std::vector<std::unique_ptr<PhotoItem>> taken;
   if (!are_photo_indices(indices) || !std::is_sorted(indices.begin(), indices.end())) return taken;

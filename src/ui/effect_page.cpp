@@ -68,10 +68,10 @@ QComboBox* numbered_combo(int first, int last, int chosen, QWidget* parent) {
 
 }  // namespace
 
-EffectPage::EffectPage(Project& project, UserDialogs& dialogs,
+EffectPage::EffectPage(Project& project, EditHistory& history, UserDialogs& dialogs,
                        TransitionSettingDialogs& transition_dialogs, QWidget* main_window,
                        QWidget* parent)
-    : ProjectTreePage(project, dialogs, main_window, parent),
+    : ProjectTreePage(project, history, dialogs, main_window, parent),
       transition_dialogs_(transition_dialogs) {
   record_.from_path = project_.preferences.program_folder / "menu_pic" / "0.jpg";
   record_.to_path = project_.preferences.program_folder / "menu_pic" / "1.jpg";
@@ -131,7 +131,7 @@ void EffectPage::build_controls() {
   preview_hint_->setGeometry(preview_->rect());
   connect(preview_, &PreviewWidget::running_changed, preview_hint_, &QWidget::hide);
 
-  image_line_ = new ImageLine(project_, this);
+  image_line_ = new ImageLine(project_, history_, this);
   image_line_->move(215, 280);
   connect(image_line_, &ImageLine::preview_requested, this, &EffectPage::preview_photo);
   connect(image_line_, &ImageLine::edit_requested, this, &EffectPage::edit_photo);

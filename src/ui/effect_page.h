@@ -48,8 +48,8 @@ class EffectPage : public ProjectTreePage {
   };
 
   // `transition_dialogs` edits the effect set's templates and must outlive the page.
-  EffectPage(Project& project, UserDialogs& dialogs, TransitionSettingDialogs& transition_dialogs,
-             QWidget* main_window, QWidget* parent);
+  EffectPage(Project& project, EditHistory& history, UserDialogs& dialogs,
+             TransitionSettingDialogs& transition_dialogs, QWidget* main_window, QWidget* parent);
 
   void project_replaced() override;
   // The preview stops and takes the TV system and the screen ratio; the image line

@@ -17,6 +17,8 @@
 #include <optional>
 #include <utility>
 
+#include "edit/edit_history.h"
+#include "edit/photo_commands.h"
 #include "model/project.h"
 #include "model/slideshow.h"
 #include "ui/engine_text.h"
@@ -48,7 +50,8 @@ int typed_value(const QString& text) {
 
 }  // namespace
 
-ImageLine::ImageLine(Project& project, QWidget* parent) : QWidget(parent), project_(project) {
+ImageLine::ImageLine(Project& project, EditHistory& history, QWidget* parent)
+    : QWidget(parent), project_(project), history_(history) {
   setFixedSize(620, 120);
   setAcceptDrops(true);
   setFocusPolicy(Qt::ClickFocus);
@@ -149,26 +152,26 @@ std::vector<int> ImageLine::targets(bool all) const {
 
 void ImageLine::apply_image_effect(bool all, ImageEffectCategory category) {
   if (slideshow_ == nullptr) return;
-  slideshow_->set_image_effect(targets(all), category);
+  history_.run(image_effect_edit(slideshow_->id(), targets(all), category));
   update();
 }
 
 void ImageLine::apply_photo_duration(bool all, int seconds) {
   if (slideshow_ == nullptr) return;
-  slideshow_->set_display_seconds(targets(all), seconds);
+  history_.run(display_seconds_edit(slideshow_->id(), targets(all), seconds));
   edited();
 }
 
 void ImageLine::apply_transition(bool all, int picker_index) {
   const TransitionParams* transition = project_.effect_set.template_at(picker_index);
   if (slideshow_ == nullptr || transition == nullptr) return;
-  slideshow_->set_transition(targets(all), *transition);
+  history_.run(transition_edit(slideshow_->id(), targets(all), *transition));
   update();
 }
 
 void ImageLine::apply_transition_duration(bool all, int seconds) {
   if (slideshow_ == nullptr) return;
-  slideshow_->set_transition_seconds(targets(all), seconds);
+  history_.run(transition_seconds_edit(slideshow_->id(), targets(all), seconds));
   edited();
 }
 
@@ -182,7 +185,13 @@ bool ImageLine::drop_photos(std::vector<int> photos, int target, bool before) {
   if (!std::all_of(photos.begin(), photos.end(), [this](int photo) { return is_photo(photo); }))
     return false;
   cancel_edit();
-  slideshow_->move_photos(photos, target, before);
+  // The moved photos stay selected where they arrive.
+  std::vector<ModelId> moved;
+  for (const int photo : photos)
+    moved.push_back(slideshow_->photos[static_cast<std::size_t>(photo)]->id);
+  history_.run(move_photos_edit(slideshow_->id(), photos, target, before));
+  for (std::size_t k = 0; k < photos.size(); ++k)
+    photos[k] = slideshow_->photo_index(moved[k]);
   selected_.assign(slideshow_->photos.size(), false);
   select_photos(photos);
   // Keep the moved photos in view.
@@ -197,8 +206,7 @@ bool ImageLine::drop_photos(std::vector<int> photos, int target, bool before) {
 bool ImageLine::drop_transition(int picker_index, int photo) {
   const TransitionParams* transition = project_.effect_set.template_at(picker_index);
   if (!is_photo(photo) || transition == nullptr) return false;
-  const int one[] = {photo};
-  slideshow_->set_transition(one, *transition);
+  history_.run(transition_edit(slideshow_->id(), {photo}, *transition));
   drop_mark_ = {};
   update();
   return true;
@@ -209,12 +217,9 @@ void ImageLine::delete_selected() {
   if (slideshow_ == nullptr || photos.empty()) return;
   cancel_edit();
   loader_.stop();
-  slideshow_->remove_photos(photos);
-  if (slideshow_->photos.empty()) {
-    const auto found = std::find_if(project_.slideshows.begin(), project_.slideshows.end(),
-                                    [this](const auto& show) { return show.get() == slideshow_; });
-    if (found != project_.slideshows.end())
-      project_.remove_slideshow(static_cast<int>(found - project_.slideshows.begin()));
+  const ModelId shown = slideshow_->id();
+  history_.run(remove_photos_edit(shown, photos));
+  if (project_.slideshow_index(shown) < 0) {
     load(project_.current());
   } else {
     selected_.assign(slideshow_->photos.size(), false);
@@ -262,12 +267,11 @@ void ImageLine::commit_edit() {
   edit->hide();
   edit->deleteLater();
   if (text.isEmpty() || !is_photo(edit_photo_)) return;
-  const int one[] = {edit_photo_};
   const int value = typed_value(text);
   if (edit_part_ == Part::kPhotoDuration)
-    slideshow_->set_display_seconds(one, value);
+    history_.run(display_seconds_edit(slideshow_->id(), {edit_photo_}, value));
   else
-    slideshow_->set_transition_seconds(one, value);
+    history_.run(transition_seconds_edit(slideshow_->id(), {edit_photo_}, value));
   edited();
 }
 

@@ -19,6 +19,7 @@ class QScrollBar;
 
 namespace pictavo {
 
+class EditHistory;
 class Project;
 class Slideshow;
 
@@ -55,7 +56,7 @@ class ImageLine : public QWidget {
   // The parts of a slot a click can hit.
   enum class Part { kNone, kTransition, kTransitionDuration, kImage, kPhotoDuration };
 
-  explicit ImageLine(Project& project, QWidget* parent = nullptr);
+  ImageLine(Project& project, EditHistory& history, QWidget* parent = nullptr);
   ~ImageLine() override;
 
   // Shows the slideshow (null: nothing) from its first slot.
@@ -156,6 +157,7 @@ class ImageLine : public QWidget {
   DropMark drop_mark_at(QPoint point, const QMimeData& data) const;
 
   Project& project_;
+  EditHistory& history_;
   Slideshow* slideshow_ = nullptr;
   std::vector<bool> selected_;  // one per photo
   // What stays selected while the mouse marks a range: the photos chosen before

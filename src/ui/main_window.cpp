@@ -51,12 +51,15 @@ MainWindow::MainWindow(Project& project, UserDialogs& dialogs, QSettings& settin
       project_(project),
       dialogs_(dialogs),
       settings_(settings),
-      commands_(project, dialogs, settings),
+      history_(project),
+      commands_(project, history_, dialogs, settings),
       transition_dialogs_(std::make_unique<QtTransitionSettingDialogs>(this)) {
   setWindowIcon(QIcon(path_text(project_.preferences.program_folder / "res" / "pictavo.png")));
   setFixedSize(852, 582);
   build_controls();
   build_menus();
+  history_.set_listener([this] { refresh_edit_actions(); });
+  refresh_edit_actions();
   refresh_totals();
   // Edits come from every page; the title follows each one.
   set_unsaved_listener([this] {
@@ -69,22 +72,26 @@ MainWindow::MainWindow(Project& project, UserDialogs& dialogs, QSettings& settin
 
 MainWindow::~MainWindow() {
   set_unsaved_listener({});
+  // Slideshows that undo steps keep are freed with the history, before the pages.
+  release_project();
 }
 
 void MainWindow::build_controls() {
   const std::filesystem::path res = project_.preferences.program_folder / "res";
   project_button_ = new QPushButton(QStringLiteral("Project"), this);
   project_button_->setGeometry(10, 2, 54, 20);
+  edit_button_ = new QPushButton(tr("Edit"), this);
+  edit_button_->setGeometry(65, 2, 54, 20);
   help_button_ = new QPushButton(QStringLiteral("Help"), this);
-  help_button_->setGeometry(65, 2, 54, 20);
+  help_button_->setGeometry(120, 2, 54, 20);
 
   tabs_ = new StepTabBar(res, this);
   tabs_->move(0, 38);
   pages_ = new QStackedWidget(this);
   pages_->setGeometry(0, 64, 850, 428);
-  organize_page_ = new OrganizePhotoPage(project_, dialogs_, this, pages_);
-  effect_page_ = new EffectPage(project_, dialogs_, *transition_dialogs_, this, pages_);
-  music_page_ = new MusicPage(project_, dialogs_, this, pages_);
+  organize_page_ = new OrganizePhotoPage(project_, history_, dialogs_, this, pages_);
+  effect_page_ = new EffectPage(project_, history_, dialogs_, *transition_dialogs_, this, pages_);
+  music_page_ = new MusicPage(project_, history_, dialogs_, this, pages_);
   produce_page_ = new ProducePage(project_, dialogs_, this, pages_);
   for (StepPage* page :
        {static_cast<StepPage*>(organize_page_), static_cast<StepPage*>(effect_page_),
@@ -120,6 +127,14 @@ void MainWindow::build_menus() {
   add(project_menu_, kSaveAs, "Save As");
   add(project_menu_, kSettings, "Settings");
   add(project_menu_, kExit, "Exit");
+  edit_menu_ = new QMenu(this);
+  undo_action_ = edit_menu_->addAction(tr("Undo"), this, &MainWindow::undo_step);
+  undo_action_->setShortcut(QKeySequence::Undo);
+  redo_action_ = edit_menu_->addAction(tr("Redo"), this, &MainWindow::redo_step);
+  redo_action_->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  // The shortcuts work while the menu is closed.
+  addActions({undo_action_, redo_action_});
   help_menu_ = new QMenu(this);
   add(help_menu_, kHelpManual, "Help Manual");
   add(help_menu_, kTipEveryday, "Tip of the Day");
@@ -134,6 +149,8 @@ void MainWindow::build_menus() {
   };
   connect(project_button_, &QPushButton::clicked, this,
           [this, drop_down] { drop_down(project_button_, project_menu_); });
+  connect(edit_button_, &QPushButton::clicked, this,
+          [this, drop_down] { drop_down(edit_button_, edit_menu_); });
   connect(help_button_, &QPushButton::clicked, this,
           [this, drop_down] { drop_down(help_button_, help_menu_); });
 }
@@ -164,7 +181,7 @@ void MainWindow::run_command(Command command) {
       refresh_title();
       return;
     case kSettings: {
-      SettingsDialog dialog(project_, dialogs_, this);
+      SettingsDialog dialog(project_, history_, dialogs_, this);
       dialog.exec();
       return;
     }
@@ -231,6 +248,31 @@ void MainWindow::project_replaced() {
   refresh_totals();
 }
 
+void MainWindow::undo_step() {
+  if (!commands_enabled_ || !history_.can_undo()) return;
+  const WaitCursor wait;
+  release_project();
+  history_.undo();
+  project_replaced();
+}
+
+void MainWindow::redo_step() {
+  if (!commands_enabled_ || !history_.can_redo()) return;
+  const WaitCursor wait;
+  release_project();
+  history_.redo();
+  project_replaced();
+}
+
+void MainWindow::refresh_edit_actions() {
+  const QString undo = QString::fromStdString(history_.undo_name());
+  const QString redo = QString::fromStdString(history_.redo_name());
+  undo_action_->setText(undo.isEmpty() ? tr("Undo") : tr("Undo %1").arg(undo));
+  redo_action_->setText(redo.isEmpty() ? tr("Redo") : tr("Redo %1").arg(redo));
+  undo_action_->setEnabled(commands_enabled_ && history_.can_undo());
+  redo_action_->setEnabled(commands_enabled_ && history_.can_redo());
+}
+
 void MainWindow::refresh_totals() {
   capacity_->set_used(project_.estimated_mb);
   organize_page_->show_total_duration(project_.total_seconds());
@@ -245,9 +287,12 @@ void MainWindow::refresh_title() {
 }
 
 void MainWindow::enable_commands(bool enabled) {
-  for (QWidget* control : {static_cast<QWidget*>(project_button_),
-                           static_cast<QWidget*>(help_button_), static_cast<QWidget*>(open_button_),
-                           static_cast<QWidget*>(save_button_), static_cast<QWidget*>(tabs_)})
+  commands_enabled_ = enabled;
+  refresh_edit_actions();
+  for (QWidget* control :
+       {static_cast<QWidget*>(project_button_), static_cast<QWidget*>(edit_button_),
+        static_cast<QWidget*>(help_button_), static_cast<QWidget*>(open_button_),
+        static_cast<QWidget*>(save_button_), static_cast<QWidget*>(tabs_)})
     control->setEnabled(enabled);
 }
 

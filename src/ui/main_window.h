@@ -4,8 +4,10 @@
 #include <filesystem>
 #include <memory>
 
+#include "edit/edit_history.h"
 #include "ui/project_commands.h"
 
+class QAction;
 class QMenu;
 class QPushButton;
 class QSettings;
@@ -61,7 +63,9 @@ class MainWindow : public QWidget {
   int current_page() const;
   void show_page(int index);
   QMenu* project_menu() const { return project_menu_; }
+  QMenu* edit_menu() const { return edit_menu_; }
   QMenu* help_menu() const { return help_menu_; }
+  EditHistory& history() { return history_; }
   CapacityBar* capacity_bar() const { return capacity_; }
   OrganizePhotoPage* organize_page() const { return organize_page_; }
   EffectPage* effect_page() const { return effect_page_; }
@@ -80,6 +84,10 @@ class MainWindow : public QWidget {
   void enable_commands(bool enabled);
   void release_project();
   void project_replaced();
+  // Takes back the newest step, or makes the next one again, and shows the result.
+  void undo_step();
+  void redo_step();
+  void refresh_edit_actions();
   void refresh_totals();
   // The project's name, with "*" while it has unsaved changes.
   void refresh_title();
@@ -91,13 +99,20 @@ class MainWindow : public QWidget {
   Project& project_;
   UserDialogs& dialogs_;
   QSettings& settings_;
+  EditHistory history_;
   ProjectCommands commands_;
   std::unique_ptr<TransitionSettingDialogs> transition_dialogs_;
-  bool quitting_ = false;  // the user agreed to quit: the close needs no more questions
+  bool quitting_ = false;
+  bool commands_enabled_ =
+      true;  // no job is running  // the user agreed to quit: the close needs no more questions
 
   QPushButton* project_button_ = nullptr;
+  QPushButton* edit_button_ = nullptr;
   QPushButton* help_button_ = nullptr;
   QMenu* project_menu_ = nullptr;
+  QMenu* edit_menu_ = nullptr;
+  QAction* undo_action_ = nullptr;
+  QAction* redo_action_ = nullptr;
   QMenu* help_menu_ = nullptr;
   StepTabBar* tabs_ = nullptr;
   QStackedWidget* pages_ = nullptr;

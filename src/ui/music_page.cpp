@@ -6,8 +6,12 @@
 #include <QTimer>
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 #include "base/clock_seconds.h"
+#include "edit/edit_history.h"
+#include "edit/photo_commands.h"
+#include "edit/track_commands.h"
 #include "model/music_fit.h"
 #include "model/project.h"
 #include "ui/music_list.h"
@@ -87,8 +91,9 @@ PromptMessage fit_message(const Slideshow& slideshow, const MusicFit& fit) {
 
 }  // namespace
 
-MusicPage::MusicPage(Project& project, UserDialogs& dialogs, QWidget* main_window, QWidget* parent)
-    : ProjectTreePage(project, dialogs, main_window, parent),
+MusicPage::MusicPage(Project& project, EditHistory& history, UserDialogs& dialogs,
+                     QWidget* main_window, QWidget* parent)
+    : ProjectTreePage(project, history, dialogs, main_window, parent),
       preview_frame_(new QFrame(this)),
       preview_(new PreviewWidget(&music_player_, this)),
       list_(new MusicList(this)),
@@ -234,9 +239,9 @@ void MusicPage::add_music() {
     const std::vector<std::filesystem::path> files = dialogs_.add_music();
     // Each file is measured as it is added; a file with no length is shown and left out.
     const WaitCursor wait;
-    for (const std::filesystem::path& file : files) {
-      if (is_music_file(file)) slideshow->add_track(file, project_.preferences);
-    }
+    std::vector<std::filesystem::path> music_files;
+    std::copy_if(files.begin(), files.end(), std::back_inserter(music_files), is_music_file);
+    history_.run(add_tracks_edit(slideshow->id(), std::move(music_files)));
     show_tracks();
   }
   enable_preview_buttons(true);
@@ -249,7 +254,7 @@ void MusicPage::delete_track() {
     if (slideshow->tracks.size() == 1) {
       project_.front_end.show({"This is the last music track; it cannot be deleted!", "",
                                PromptButtons::kOk, PromptIcon::kWarning});
-    } else if (slideshow->remove_track(row) == 0) {
+    } else if (history_.run(remove_track_edit(slideshow->id(), row))) {
       show_tracks();
     }
   }
@@ -261,12 +266,9 @@ void MusicPage::move_track(bool up) {
   Slideshow* slideshow = music();
   const int row = list_->selected_row();
   const int count = slideshow != nullptr ? static_cast<int>(slideshow->tracks.size()) : 0;
-  if (up && row >= 1) {
-    slideshow->move_track_up(row);
-    show_tracks(row - 1);
-  } else if (!up && row >= 0 && row + 1 < count) {
-    slideshow->move_track_down(row);
-    show_tracks(row + 1);
+  if ((up && row >= 1) || (!up && row >= 0 && row + 1 < count)) {
+    history_.run(move_track_edit(slideshow->id(), row, up));
+    show_tracks(up ? row - 1 : row + 1);
   }
   enable_preview_buttons(true);
 }
@@ -299,11 +301,8 @@ void MusicPage::fit_to_music() {
   Slideshow* slideshow = project_.current();
   const Slideshow* first = music();
   if (slideshow == nullptr || first == nullptr) return;
-  const MusicFit fit = fit_display_to_music(*slideshow, first->tracks);
-  if (fit.outcome != MusicFitOutcome::kNoMusic) {
-    project_.modified = true;
-    photos_changed();
-  }
+  MusicFit fit;
+  if (history_.run(fit_to_music_edit(slideshow->id(), &fit))) photos_changed();
   project_.front_end.show(fit_message(*slideshow, fit));
 }
 

@@ -39,7 +39,8 @@ class MusicPage : public ProjectTreePage, private MusicPlayerObserver {
   // The timers that watch the preview and the music.
   enum Timer : int { kPreviewTimer = 4097, kMusicTimer = 4098 };
 
-  MusicPage(Project& project, UserDialogs& dialogs, QWidget* main_window, QWidget* parent);
+  MusicPage(Project& project, EditHistory& history, UserDialogs& dialogs, QWidget* main_window,
+            QWidget* parent);
   ~MusicPage() override;
 
   void project_replaced() override;

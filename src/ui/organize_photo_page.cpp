@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <array>
 
+#include "edit/edit_history.h"
+#include "edit/photo_commands.h"
+#include "edit/slideshow_commands.h"
 #include "model/photo_adding.h"
 #include "model/project.h"
 #include "model/project_messages.h"
@@ -59,12 +62,12 @@ QString seconds_text(const char* format, int seconds) {
 
 }  // namespace
 
-OrganizePhotoPage::OrganizePhotoPage(Project& project, UserDialogs& dialogs, QWidget* main_window,
-                                     QWidget* parent)
-    : ProjectTreePage(project, dialogs, main_window, parent),
+OrganizePhotoPage::OrganizePhotoPage(Project& project, EditHistory& history, UserDialogs& dialogs,
+                                     QWidget* main_window, QWidget* parent)
+    : ProjectTreePage(project, history, dialogs, main_window, parent),
       duration_(new QLabel(seconds_text("Total Duration: %02d:%02d:%02d", 0), this)),
-      thumbnails_(
-          new ThumbnailList(project.preferences.program_folder / "res" / "defaultImage.bmp", this)),
+      thumbnails_(new ThumbnailList(
+          history, project.preferences.program_folder / "res" / "defaultImage.bmp", this)),
       details_(new PhotoDetailList(this)),
       hint_(new HintBalloon(QStringLiteral("Please add a slideshow here!"), this)) {
   resize(848, 428);
@@ -251,7 +254,8 @@ void OrganizePhotoPage::import_from_folder() {
   const std::vector<std::filesystem::path> folders = dialogs_.import_folders();
   if (folders.empty()) return;
   const WaitCursor wait;
-  const FolderImportResult result = import_folders(project_, folders);
+  FolderImportResult result;
+  history_.run(import_folders_edit(folders, &result));
   if (result.slideshows > 0 || result.limit_reached) slideshows_changed();
 }
 
@@ -261,7 +265,8 @@ void OrganizePhotoPage::add_pictures() {
   const std::vector<std::filesystem::path> files = dialogs_.add_pictures(photo_folder());
   if (files.empty()) return;
   const int old_count = static_cast<int>(slideshow->photos.size());
-  const PhotoFilesResult result = add_photo_files(project_, *slideshow, files);
+  PhotoFilesResult result;
+  history_.run(add_photos_edit(slideshow->id(), files, &result));
   // The files left out are the user's choice too: say why they were.
   if (result.limit_reached) project_.front_end.show(too_many_images_message());
   if (result.added == 0) return;
@@ -275,25 +280,27 @@ void OrganizePhotoPage::add_pictures() {
 void OrganizePhotoPage::delete_pictures() {
   Slideshow* slideshow = project_.current();
   if (slideshow == nullptr) return;
+  const ModelId shown = slideshow->id();
   if (!detail_mode_) {
     thumbnails_->delete_selected();  // reports photos_changed itself
   } else {
     const int row = details_->selected_row();
-    if (row < 0 || slideshow->remove_photo(row) != 0) return;
-    details_->show_slideshow(slideshow);
-    details_->select_row(std::min(row, static_cast<int>(slideshow->photos.size()) - 1));
+    if (row < 0 || !history_.run(remove_photos_edit(shown, {row}))) return;
+    if (project_.slideshow_index(shown) >= 0) {
+      details_->show_slideshow(slideshow);
+      details_->select_row(std::min(row, static_cast<int>(slideshow->photos.size()) - 1));
+    }
   }
-  photos_removed();
+  photos_removed(shown);
 }
 
-void OrganizePhotoPage::photos_removed() {
-  Slideshow* slideshow = project_.current();
-  if (slideshow == nullptr || !slideshow->photos.empty()) {
+void OrganizePhotoPage::photos_removed(ModelId shown) {
+  if (project_.slideshow_index(shown) >= 0) {
     photos_changed();
     return;
   }
+  // The slideshow lost its last photo and went with it.
   release_slideshows();
-  project_.remove_slideshow(project_.current_slideshow);
   slideshows_changed();
 }
 
@@ -310,7 +317,7 @@ void OrganizePhotoPage::move_picture(bool up) {
   const int row = details_->selected_row();
   const int target = up ? row - 1 : row + 1;
   if (row < 0 || target < 0 || target >= static_cast<int>(slideshow->photos.size())) return;
-  if ((up ? slideshow->move_photo_up(row) : slideshow->move_photo_down(row)) != 0) return;
+  if (!history_.run(move_photo_edit(slideshow->id(), row, up))) return;
   details_->show_slideshow(slideshow);
   details_->select_row(target);
   photos_changed();
@@ -354,7 +361,7 @@ void OrganizePhotoPage::edit_picture() {
 void OrganizePhotoPage::sort_pictures(PhotoSortKey key, SortDirection direction) {
   Slideshow* slideshow = project_.current();
   if (slideshow == nullptr) return;
-  slideshow->sort_photos(key, direction);
+  history_.run(sort_photos_edit(slideshow->id(), key, direction));
   if (detail_mode_)
     details_->show_slideshow(slideshow);
   else
@@ -368,16 +375,16 @@ void OrganizePhotoPage::set_effects(int command) {
   if (slideshow == nullptr || chosen.empty()) return;
   switch (command) {
     case kResetImageEffect:
-      slideshow->set_image_effect(chosen, ImageEffectCategory::kNone);
+      history_.run(image_effect_edit(slideshow->id(), chosen, ImageEffectCategory::kNone));
       break;
     case kRandomImageEffect:
-      slideshow->set_image_effect(chosen, ImageEffectCategory::kPanZoomRotate);
+      history_.run(image_effect_edit(slideshow->id(), chosen, ImageEffectCategory::kPanZoomRotate));
       break;
     case kRandomTransition:
-      slideshow->set_transition(chosen, *project_.effect_set.template_at(0));
+      history_.run(transition_edit(slideshow->id(), chosen, *project_.effect_set.template_at(0)));
       break;
     case kSetMenuThumbnail:
-      if (chosen.size() == 1) slideshow->set_cover(chosen.front());
+      if (chosen.size() == 1) history_.run(cover_edit(slideshow->id(), chosen.front()));
       break;
     default:
       return;

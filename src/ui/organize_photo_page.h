@@ -61,7 +61,8 @@ class OrganizePhotoPage : public ProjectTreePage {
     kSetMenuThumbnail = 32824,
   };
 
-  OrganizePhotoPage(Project& project, UserDialogs& dialogs, QWidget* main_window, QWidget* parent);
+  OrganizePhotoPage(Project& project, EditHistory& history, UserDialogs& dialogs,
+                    QWidget* main_window, QWidget* parent);
 
   // Carries out a menu command or a tool button, as choosing or clicking it does.
   void run_command(int id);
@@ -104,7 +105,8 @@ class OrganizePhotoPage : public ProjectTreePage {
   std::vector<int> chosen_photos() const;
   void set_effects(int command);
   // After photos were deleted: an emptied slideshow goes too.
-  void photos_removed();
+  // After photos of the slideshow `shown` went, maybe with the slideshow.
+  void photos_removed(ModelId shown);
 
   QLabel* duration_;
   ThumbnailList* thumbnails_;

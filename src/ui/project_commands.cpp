@@ -6,12 +6,12 @@
 #include <QStandardPaths>
 
 #include "base/log.h"
+#include "edit/edit_history.h"
 #include "model/preferences_file.h"
 #include "model/project.h"
 #include "model/project_file.h"
 #include "model/project_messages.h"
 #include "model/project_start.h"
-#include "model/unsaved_changes.h"
 #include "model/working_folders.h"
 #include "ui/path_text.h"
 #include "ui/program_settings.h"
@@ -28,8 +28,9 @@ PromptMessage question(const char* text, PromptButtons buttons) {
 
 }  // namespace
 
-ProjectCommands::ProjectCommands(Project& project, UserDialogs& dialogs, QSettings& settings)
-    : project_(project), dialogs_(dialogs), settings_(settings) {}
+ProjectCommands::ProjectCommands(Project& project, EditHistory& history, UserDialogs& dialogs,
+                                 QSettings& settings)
+    : project_(project), history_(history), dialogs_(dialogs), settings_(settings) {}
 
 std::filesystem::path ProjectCommands::dialog_folder() const {
   const QString last = ProgramSettings(settings_).project_folder();
@@ -68,8 +69,7 @@ bool ProjectCommands::new_project() {
   project_.remove_all_slideshows();
   prepare_new_project(project_);
   project_.preferences.project_path = first_free_project_path(project_.preferences.writable_folder);
-  project_.modified = false;
-  clear_unsaved();
+  history_.clear();
   has_file_ = false;
   project_.update_totals();
   return true;
@@ -93,12 +93,14 @@ bool ProjectCommands::open_project_file(const std::filesystem::path& file) {
   // The file may go on in the working folder of this run.
   if (!has_file_ && replaced.working_folder != project_.preferences.working_folder)
     drop_working_folder(replaced);
+  history_.clear();
   has_file_ = true;
   return true;
 }
 
 bool ProjectCommands::save() {
   if (!save_project(project_)) return !changed();
+  history_.mark_saved();
   has_file_ = true;
   return true;
 }

@@ -7,6 +7,7 @@ class QSettings;
 
 namespace pictavo {
 
+class EditHistory;
 class Project;
 class UserDialogs;
 
@@ -16,8 +17,10 @@ class UserDialogs;
 // messages go through the project's front end.
 class ProjectCommands {
  public:
-  // `settings` keeps the folder where the project dialogs start.
-  ProjectCommands(Project& project, UserDialogs& dialogs, QSettings& settings);
+  // `settings` keeps the folder where the project dialogs start; `history` starts
+  // anew with every project and learns every save.
+  ProjectCommands(Project& project, EditHistory& history, UserDialogs& dialogs,
+                  QSettings& settings);
 
   bool new_project();
   // Asks for the file, then opens it.
@@ -53,6 +56,7 @@ class ProjectCommands {
   void remember_folder_of(const std::filesystem::path& file);
 
   Project& project_;
+  EditHistory& history_;
   UserDialogs& dialogs_;
   QSettings& settings_;
   bool has_file_ = false;

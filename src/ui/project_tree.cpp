@@ -8,6 +8,8 @@
 #include <QStyledItemDelegate>
 #include <algorithm>
 
+#include "edit/edit_history.h"
+#include "edit/slideshow_commands.h"
 #include "model/project.h"
 #include "model/project_messages.h"
 #include "ui/ui_message.h"
@@ -42,8 +44,9 @@ QString slideshow_info(int photos, int seconds) {
 
 }  // namespace
 
-ProjectTree::ProjectTree(Project& project, QWidget* main_window, QWidget* page)
-    : QTreeWidget(page), project_(project), main_window_(main_window) {
+ProjectTree::ProjectTree(Project& project, EditHistory& history, QWidget* main_window,
+                         QWidget* page)
+    : QTreeWidget(page), project_(project), history_(history), main_window_(main_window) {
   setHeaderHidden(true);
   setColumnCount(1);
   setIconSize(QSize(16, 16));
@@ -134,9 +137,11 @@ void ProjectTree::selection_changed() {
 void ProjectTree::item_edited(QTreeWidgetItem* item) {
   if (quiet_) return;
   const int index = disc_item()->indexOfChild(item);
-  if (index < 0) return;
-  if (project_.rename_slideshow(index, item->text(0).toStdString()) != 0)
-    project_.front_end.show(slideshow_name_message());
+  if (index < 0 || index >= project_.slideshow_count()) return;
+  bool refused = false;
+  history_.run(rename_slideshow_edit(project_.slideshows[static_cast<std::size_t>(index)]->id(),
+                                     item->text(0).toStdString(), &refused));
+  if (refused) project_.front_end.show(slideshow_name_message());
   refresh_slideshow(index);
 }
 
@@ -144,8 +149,9 @@ void ProjectTree::move_selected(bool up) {
   const int index = selected_slideshow();
   const int target = up ? index - 1 : index + 1;
   if (index < 0 || target < 0 || target >= project_.slideshow_count()) return;
-  const int refused = up ? project_.move_slideshow_up(index) : project_.move_slideshow_down(index);
-  if (refused != 0) return;
+  if (!history_.run(
+          move_slideshow_edit(project_.slideshows[static_cast<std::size_t>(index)]->id(), up)))
+    return;
   const QScopedValueRollback quiet(quiet_, true);
   QTreeWidgetItem* item = disc_item()->takeChild(index);
   disc_item()->insertChild(target, item);

@@ -6,6 +6,7 @@ class QMenu;
 
 namespace pictavo {
 
+class EditHistory;
 class Project;
 
 // The project's structure at the left of the first three pages: a root item for
@@ -37,7 +38,7 @@ class ProjectTree : public QTreeWidget {
 
   // `main_window` receives the Save and Load messages; `page` is the parent and
   // receives the slideshow messages.
-  ProjectTree(Project& project, QWidget* main_window, QWidget* page);
+  ProjectTree(Project& project, EditHistory& history, QWidget* main_window, QWidget* page);
 
   // Builds the items anew from the project and selects its current slideshow.
   void rebuild();
@@ -71,6 +72,7 @@ class ProjectTree : public QTreeWidget {
   void item_edited(QTreeWidgetItem* item);
 
   Project& project_;
+  EditHistory& history_;
   QWidget* main_window_;
   QMenu* disc_menu_ = nullptr;
   QMenu* slideshow_menu_ = nullptr;

@@ -5,7 +5,8 @@
 #include <QStandardPaths>
 #include <system_error>
 
-#include "model/photo_adding.h"
+#include "edit/edit_history.h"
+#include "edit/slideshow_commands.h"
 #include "model/project.h"
 #include "model/project_messages.h"
 #include "ui/path_text.h"
@@ -15,13 +16,14 @@
 
 namespace pictavo {
 
-ProjectTreePage::ProjectTreePage(Project& project, UserDialogs& dialogs, QWidget* main_window,
-                                 QWidget* parent)
+ProjectTreePage::ProjectTreePage(Project& project, EditHistory& history, UserDialogs& dialogs,
+                                 QWidget* main_window, QWidget* parent)
     : StepPage(parent),
       project_(project),
+      history_(history),
       dialogs_(dialogs),
       main_window_(main_window),
-      tree_(new ProjectTree(project, main_window, this)) {
+      tree_(new ProjectTree(project, history, main_window, this)) {
   tree_->setGeometry(8, 57, 202, 361);
   connect(tree_, &ProjectTree::slideshow_selected, this, &ProjectTreePage::show_slideshow_in_view);
 }
@@ -65,7 +67,7 @@ std::filesystem::path ProjectTreePage::photo_folder() const {
 void ProjectTreePage::add_slideshow() {
   const std::vector<std::filesystem::path> files = dialogs_.add_pictures(photo_folder());
   if (files.empty()) return;
-  create_slideshow_with_photos(project_, project_.make_default_slideshow_name(), files);
+  history_.run(new_slideshow_edit(project_.make_default_slideshow_name(), files));
   slideshows_changed();
 }
 
@@ -80,7 +82,7 @@ void ProjectTreePage::delete_slideshow() {
       !user_agrees_to_delete("Do you really want to delete this slideshow?"))
     return;
   release_slideshows();
-  project_.remove_slideshow(index);
+  history_.run(remove_slideshow_edit(project_.slideshows[static_cast<std::size_t>(index)]->id()));
   slideshows_changed();
 }
 
@@ -89,7 +91,7 @@ void ProjectTreePage::delete_all_slideshows() {
       !user_agrees_to_delete("Do you really want to delete all slideshows?"))
     return;
   release_slideshows();
-  project_.remove_all_slideshows();
+  history_.run(remove_all_slideshows_edit());
   slideshows_changed();
 }
 

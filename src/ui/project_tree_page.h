@@ -6,6 +6,7 @@
 
 namespace pictavo {
 
+class EditHistory;
 class Project;
 class ProjectTree;
 class UserDialogs;
@@ -18,7 +19,8 @@ class ProjectTreePage : public StepPage {
   Q_OBJECT
 
  public:
-  ProjectTreePage(Project& project, UserDialogs& dialogs, QWidget* main_window, QWidget* parent);
+  ProjectTreePage(Project& project, EditHistory& history, UserDialogs& dialogs,
+                  QWidget* main_window, QWidget* parent);
 
   ProjectTree* tree() const { return tree_; }
   // The other pages may have added, renamed or deleted slideshows meanwhile.
@@ -49,6 +51,7 @@ class ProjectTreePage : public StepPage {
   void slideshows_changed();
 
   Project& project_;
+  EditHistory& history_;
   UserDialogs& dialogs_;
   QWidget* main_window_;
 

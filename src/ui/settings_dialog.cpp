@@ -5,6 +5,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "edit/edit_history.h"
+#include "edit/photo_commands.h"
 #include "model/preferences_file.h"
 #include "model/project.h"
 #include "model/project_messages.h"
@@ -15,8 +17,9 @@
 
 namespace pictavo {
 
-SettingsDialog::SettingsDialog(Project& project, UserDialogs& dialogs, QWidget* main_window)
-    : QDialog(main_window), project_(project) {
+SettingsDialog::SettingsDialog(Project& project, EditHistory& history, UserDialogs& dialogs,
+                               QWidget* main_window)
+    : QDialog(main_window), project_(project), history_(history) {
   setWindowTitle(QStringLiteral("Settings"));
   tabs_ = new QTabWidget(this);
   normal_page_ = new SettingsNormalPage(dialogs, tabs_);
@@ -67,7 +70,9 @@ void SettingsDialog::save_durations() {
     return;
   // Longer photos may make the videos too large to keep: then the durations
   // stay as they were.
-  if (!project_.apply_default_times_to_all()) {
+  bool within_limit = false;
+  history_.run(default_times_edit(&within_limit));
+  if (!within_limit) {
     effect.display_seconds = old_photo_seconds;
     effect.transition_seconds = old_transition_seconds;
     option_page_->show_durations(old_photo_seconds, old_transition_seconds);

@@ -7,6 +7,7 @@ class QTabWidget;
 
 namespace pictavo {
 
+class EditHistory;
 class Project;
 class SettingsNormalPage;
 class SettingsOptionPage;
@@ -19,7 +20,8 @@ class SettingsDialog : public QDialog {
   Q_OBJECT
 
  public:
-  SettingsDialog(Project& project, UserDialogs& dialogs, QWidget* main_window);
+  SettingsDialog(Project& project, EditHistory& history, UserDialogs& dialogs,
+                 QWidget* main_window);
 
   QTabWidget* tabs() const { return tabs_; }
   SettingsNormalPage* normal_page() const { return normal_page_; }
@@ -35,6 +37,7 @@ class SettingsDialog : public QDialog {
   void save_durations();
 
   Project& project_;
+  EditHistory& history_;
   QTabWidget* tabs_ = nullptr;
   SettingsNormalPage* normal_page_ = nullptr;
   SettingsOptionPage* option_page_ = nullptr;

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <chrono>
 
+#include "edit/edit_history.h"
+#include "edit/photo_commands.h"
 #include "image/small_pictures.h"
 #include "model/slideshow.h"
 #include "ui/qt_image.h"
@@ -38,8 +40,10 @@ std::vector<PhotoItem*> photos_of(const Slideshow& slideshow) {
 
 }  // namespace
 
-ThumbnailList::ThumbnailList(std::filesystem::path default_image, QWidget* parent)
+ThumbnailList::ThumbnailList(EditHistory& history, std::filesystem::path default_image,
+                             QWidget* parent)
     : QListView(parent),
+      history_(history),
       default_image_(std::move(default_image)),
       model_(new ThumbnailModel(this)),
       delegate_(new ThumbnailDelegate(this)) {
@@ -121,7 +125,7 @@ bool ThumbnailList::move_selected_up() {
   const std::vector<int> selected = selected_indices();
   if (!slideshow_ || selected.size() != 1 || selected.front() == 0) return false;
   with_loading_paused([&] {
-    slideshow_->move_photo_up(selected.front());
+    history_.run(move_photo_edit(slideshow_->id(), selected.front(), true));
     mirror_order();
   });
   emit photos_changed();
@@ -133,7 +137,7 @@ bool ThumbnailList::move_selected_down() {
   if (!slideshow_ || selected.size() != 1 || selected.front() + 1 == model_->rowCount())
     return false;
   with_loading_paused([&] {
-    slideshow_->move_photo_down(selected.front());
+    history_.run(move_photo_edit(slideshow_->id(), selected.front(), false));
     mirror_order();
   });
   emit photos_changed();
@@ -144,7 +148,7 @@ void ThumbnailList::delete_selected() {
   const std::vector<int> selected = selected_indices();
   if (!slideshow_ || selected.empty()) return;
   with_loading_paused([&] {
-    if (slideshow_->remove_photos(selected) != 0) return;
+    if (!history_.run(remove_photos_edit(slideshow_->id(), selected))) return;
     model_->remove(selected);
     clearSelection();
   });
@@ -161,9 +165,13 @@ bool ThumbnailList::drop_thumbnails(const QMimeData& data, int target) {
       std::find(dragged->begin(), dragged->end(), target) != dragged->end())
     return false;
   with_loading_paused([&] {
-    // The slideshow rewrites the indices with the photos' new places.
-    slideshow_->move_photos(*dragged, target, true);
+    std::vector<ModelId> moved;
+    for (const int index : *dragged)
+      moved.push_back(slideshow_->photos[static_cast<std::size_t>(index)]->id);
+    history_.run(move_photos_edit(slideshow_->id(), *dragged, target, true));
     mirror_order();
+    for (std::size_t k = 0; k < moved.size(); ++k)
+      (*dragged)[k] = slideshow_->photo_index(moved[k]);
     select_rows(*dragged);
   });
   emit photos_changed();

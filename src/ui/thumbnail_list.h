@@ -11,6 +11,7 @@ class QMimeData;
 
 namespace pictavo {
 
+class EditHistory;
 class Slideshow;
 class ThumbnailDelegate;
 class ThumbnailModel;
@@ -34,7 +35,8 @@ class ThumbnailList : public QListView {
  public:
   // `default_image` is the placeholder's picture; without it the placeholder is
   // plain grey.
-  explicit ThumbnailList(std::filesystem::path default_image, QWidget* parent = nullptr);
+  ThumbnailList(EditHistory& history, std::filesystem::path default_image,
+                QWidget* parent = nullptr);
   ~ThumbnailList() override;
 
   // Shows the slideshow from its first photo.
@@ -117,6 +119,7 @@ class ThumbnailList : public QListView {
   void stop_auto_scroll();
   void auto_scroll_tick();
 
+  EditHistory& history_;
   std::filesystem::path default_image_;
   ThumbnailModel* model_;
   ThumbnailDelegate* delegate_;

@@ -40,7 +40,8 @@ constexpr int kWipeEntry = static_cast<int>(TransitionType::kWipe) + 1;
 
 class EffectPageTest : public UiTest {
  protected:
-  EffectPageTest() : page(*project, dialogs, transition_dialogs, window.get(), nullptr) {
+  EffectPageTest()
+      : page(*project, window->history(), dialogs, transition_dialogs, window.get(), nullptr) {
     project->add_slideshow("Trip");
     for (int photo = 0; photo < 3; ++photo)
       EXPECT_EQ(slideshow().add_photo(write_photo(files / ("P" + std::to_string(photo) + ".png"),

@@ -17,7 +17,7 @@ namespace {
 
 class ImageLineTest : public UiTest {
  protected:
-  ImageLineTest() : line(*project) { project->add_slideshow("Trip"); }
+  ImageLineTest() : line(*project, window->history()) { project->add_slideshow("Trip"); }
 
   Slideshow& slideshow() { return *project->current(); }
 

@@ -158,7 +158,7 @@ TEST_F(MainWindowTest, AFolderTheUserChoseSurvivesEveryWayOutOfAnUnsavedProject)
   for (const fs::path& file : theirs)
     test::write_file(file, "the user's");
   const auto choose_mine = [&] {
-    SettingsDialog settings_dialog(*project, dialogs, window.get());
+    SettingsDialog settings_dialog(*project, window->history(), dialogs, window.get());
     settings_dialog.normal_page()->folder_edit()->setText(path_text(mine));
     settings_dialog.save_button()->click();
     ASSERT_EQ(project->default_setting.output_folder, mine / "Output");

@@ -17,6 +17,7 @@
 #include "model/project_messages.h"
 #include "support/files.h"
 #include "ui/import_folder_dialog.h"
+#include "ui/main_window.h"
 #include "ui/ui_message.h"
 #include "ui/ui_test.h"
 
@@ -48,7 +49,7 @@ class ProjectTreeTest : public test::UiTest {
       project->slideshows[0]->add_photo(test::write_photo(files / photo, 8, 6, 0xFF0000),
                                         project->default_setting);
     project->current_slideshow = 0;
-    tree = new ProjectTree(*project, &main_window, &page);
+    tree = new ProjectTree(*project, window->history(), &main_window, &page);
     page.show();
     test::process_events();
   }

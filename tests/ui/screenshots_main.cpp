@@ -218,7 +218,7 @@ int main(int argc, char** argv) {
                                  pictavo.settings(), &window);
   all = save(tip, "tip_of_the_day") && all;
   pictavo::FileDialogs dialogs(&window);
-  pictavo::SettingsDialog settings(pictavo.project(), dialogs, &window);
+  pictavo::SettingsDialog settings(pictavo.project(), window.history(), dialogs, &window);
   const char* tabs[] = {"settings_normal", "settings_option"};
   const auto tab_widgets = settings.findChildren<QTabWidget*>();
   for (int tab = 0; tab < 2; ++tab) {

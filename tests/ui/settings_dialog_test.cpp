@@ -26,7 +26,9 @@ class SettingsDialogTest : public test::UiTest {
  protected:
   SettingsDialogTest() { open(); }
 
-  void open() { dialog = std::make_unique<SettingsDialog>(*project, dialogs, window.get()); }
+  void open() {
+    dialog = std::make_unique<SettingsDialog>(*project, window->history(), dialogs, window.get());
+  }
   SettingsNormalPage& normal() { return *dialog->normal_page(); }
   SettingsOptionPage& option() { return *dialog->option_page(); }
   void save() {

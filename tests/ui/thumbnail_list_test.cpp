@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/files.h"
+#include "ui/main_window.h"
 #include "ui/thumbnail_drag_data.h"
 #include "ui/thumbnail_sizes.h"
 #include "ui/ui_message.h"
@@ -41,8 +42,8 @@ class MessageRecorder : public QObject {
 class ThumbnailListTest : public UiTest {
  protected:
   ThumbnailListTest() {
-    list =
-        std::make_unique<ThumbnailList>(write_photo(files / "default.png", 80, 60, kPlaceholder));
+    list = std::make_unique<ThumbnailList>(
+        window->history(), write_photo(files / "default.png", 80, 60, kPlaceholder));
     list->set_ready_target(&ready);
     project->add_slideshow("Trip");
     slideshow = project->current();
