@@ -27,6 +27,7 @@
 #include "ui/project_tree.h"
 #include "ui/settings_dialog.h"
 #include "ui/settings_normal_page.h"
+#include "ui/thumbnail_list.h"
 #include "ui/ui_message.h"
 #include "ui/ui_test.h"
 
@@ -284,6 +285,42 @@ TEST_F(MainWindowTest, TheTitleNamesTheProjectAndMarksUnsavedChanges) {
   project->current()->set_display_seconds(std::vector<int>{0}, 9);
   test::process_events();
   EXPECT_TRUE(window->isWindowModified());
+}
+
+TEST_F(MainWindowTest, UndoAndRedoReachEveryPageAndFindTheSavedPointAgain) {
+  window->show();
+  dialogs.paths = {home.path() / "menu_pic" / "0.jpg", home.path() / "menu_pic" / "1.jpg"};
+  window->organize_page()->add_slideshow();
+  project->preferences.project_path = files / "trip.prg";
+  window->run_command(MainWindow::kSave);
+  window->show_page(1);
+  test::process_events();
+  ImageLine& line = *window->effect_page()->image_line();
+  const int both[] = {0, 1};
+  line.select_photos(both);
+  line.delete_selected();
+  ASSERT_EQ(project->slideshow_count(), 0);
+
+  QAction* undo = window->edit_menu()->actions().at(0);
+  QAction* redo = window->edit_menu()->actions().at(1);
+  EXPECT_EQ(undo->text(), "Undo Delete 2 Photos");
+  undo->trigger();
+  test::process_events();
+  ASSERT_EQ(project->slideshow_count(), 1);
+  EXPECT_EQ(line.slideshow(), project->current());
+  EXPECT_EQ(window->effect_page()->tree()->disc_item()->childCount(), 1);
+  EXPECT_FALSE(window->isWindowModified()) << "back at the saved point";
+  EXPECT_EQ(redo->text(), "Redo Delete 2 Photos");
+  window->show_page(0);
+  test::process_events();
+  EXPECT_EQ(window->organize_page()->thumbnail_list()->model()->rowCount(), 2);
+
+  redo->trigger();
+  test::process_events();
+  EXPECT_EQ(project->slideshow_count(), 0);
+  EXPECT_EQ(window->organize_page()->tree()->disc_item()->childCount(), 0);
+  EXPECT_TRUE(window->isWindowModified());
+  EXPECT_FALSE(redo->isEnabled());
 }
 
 TEST_F(MainWindowTest, TheCapacityBarShowsTheEstimateAfterTotalsChange) {
