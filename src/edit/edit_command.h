@@ -1,6 +1,8 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
+#include <vector>
 
 namespace pictavo {
 
@@ -25,6 +27,8 @@ class EditCommand {
   // Takes `next`, applied right after this step, into this step: true for edits of
   // one field of the same photos, such as a duration typed digit by digit.
   virtual bool absorb(EditCommand& /*next*/) { return false; }
+  // The edited pictures an undo or redo of this step puts back into the project.
+  virtual void add_pictures(std::vector<std::filesystem::path>& /*pictures*/) const {}
 };
 
 }  // namespace pictavo

@@ -1,5 +1,7 @@
 #include "edit/edit_history.h"
 
+#include <algorithm>
+#include <system_error>
 #include <utility>
 
 #include "model/project.h"
@@ -15,8 +17,8 @@ EditHistory::~EditHistory() = default;
 bool EditHistory::run(std::unique_ptr<EditCommand> command) {
   if (!command->apply(project_)) return false;
   if (position_ < steps_.size()) {
-    steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(position_), steps_.end());
     if (saved_ && *saved_ > position_) saved_.reset();
+    drop_steps(position_, steps_.size());
   }
   // The saved step itself stays as it was saved.
   const bool merged = position_ > 0 && saved_ != position_ && steps_.back()->absorb(*command);
@@ -24,7 +26,7 @@ bool EditHistory::run(std::unique_ptr<EditCommand> command) {
     steps_.push_back(std::move(command));
     ++position_;
     if (steps_.size() > most_steps_) {
-      steps_.erase(steps_.begin());
+      drop_steps(0, 1);
       --position_;
       if (saved_) saved_ = *saved_ == 0 ? std::nullopt : std::optional(*saved_ - 1);
     }
@@ -57,13 +59,55 @@ void EditHistory::redo() {
 
 void EditHistory::mark_saved() {
   saved_ = position_;
+  saved_pictures_ = project_pictures();
   follow_saved_point();
 }
 
 void EditHistory::clear() {
+  // The pictures of another project's steps are that project's to keep.
   steps_.clear();
   position_ = 0;
   mark_saved();
+}
+
+bool EditHistory::holds_picture(const std::filesystem::path& picture) const {
+  std::vector<std::filesystem::path> held;
+  for (const auto& step : steps_)
+    step->add_pictures(held);
+  const std::filesystem::path plain = picture.lexically_normal();
+  return std::any_of(held.begin(), held.end(), [&](const std::filesystem::path& path) {
+    return path.lexically_normal() == plain;
+  });
+}
+
+std::vector<std::filesystem::path> EditHistory::project_pictures() const {
+  std::vector<std::filesystem::path> pictures;
+  for (const auto& slideshow : project_.slideshows) {
+    for (const auto& photo : slideshow->photos)
+      pictures.push_back(photo->prepared_path.lexically_normal());
+  }
+  return pictures;
+}
+
+void EditHistory::drop_steps(std::size_t first, std::size_t last) {
+  std::vector<std::filesystem::path> dropped;
+  for (std::size_t i = first; i < last; ++i)
+    steps_[i]->add_pictures(dropped);
+  steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(first),
+               steps_.begin() + static_cast<std::ptrdiff_t>(last));
+  // Only the program's own copies, never a file the user chose.
+  const std::filesystem::path temp =
+      (project_.preferences.working_folder / "temp").lexically_normal();
+  std::vector<std::filesystem::path> in_use = project_pictures();
+  in_use.insert(in_use.end(), saved_pictures_.begin(), saved_pictures_.end());
+  for (const std::filesystem::path& picture : dropped) {
+    const std::filesystem::path plain = picture.lexically_normal();
+    if (plain.parent_path() != temp || holds_picture(plain) ||
+        std::find(in_use.begin(), in_use.end(), plain) != in_use.end())
+      continue;
+    std::error_code ignored;
+    std::filesystem::remove(plain, ignored);
+  }
 }
 
 void EditHistory::after_change() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -46,6 +47,12 @@ class EditHistory {
   // A project opened or started: no steps, saved here.
   void clear();
 
+  // Whether some step keeps `picture` to put it back: a new edited picture must
+  // not take its name. Edited pictures in the working folder's temp folder that
+  // neither the project, its saved file nor any step refers to any more are
+  // removed when their last step goes.
+  bool holds_picture(const std::filesystem::path& picture) const;
+
   // Called after every change of the steps or the point reached (the Edit menu).
   void set_listener(std::function<void()> listener) { listener_ = std::move(listener); }
 
@@ -53,6 +60,9 @@ class EditHistory {
   // Totals, the modified state and the listener after a step was made or taken.
   void after_change();
   void follow_saved_point();
+  // Drops steps_[first, last) and the edited pictures only they referred to.
+  void drop_steps(std::size_t first, std::size_t last);
+  std::vector<std::filesystem::path> project_pictures() const;
 
   Project& project_;
   std::size_t most_steps_;
@@ -60,6 +70,7 @@ class EditHistory {
   std::size_t position_ = 0;  // steps_[0, position_) are applied
   // Where the project was saved; none once that state cannot be reached again.
   std::optional<std::size_t> saved_ = 0;
+  std::vector<std::filesystem::path> saved_pictures_;  // the edited pictures saved last
   std::function<void()> listener_;
 };
 

@@ -194,7 +194,7 @@ void EffectPage::show_current_slideshow() {
 
 void EffectPage::edit_photo(int photo) {
   if (project_.current() == nullptr) return;
-  PictureEditorDialog editor(project_, photo, dialogs_, main_window_);
+  PictureEditorDialog editor(project_, history_, photo, dialogs_, main_window_);
   // A thumbnail made from a picture before the editor saved a new one must not
   // arrive after it; the line is shown anew afterwards.
   release_slideshows();

@@ -8,6 +8,7 @@
 
 #include "edit/edit_history.h"
 #include "edit/photo_commands.h"
+#include "edit/picture_commands.h"
 #include "edit/slideshow_commands.h"
 #include "model/photo_adding.h"
 #include "model/project.h"
@@ -329,16 +330,13 @@ void OrganizePhotoPage::rotate_pictures(QuarterTurn turn) {
   const std::vector<int> chosen = chosen_photos();
   if (chosen.empty()) return;
   bool all_turned = true;
-  for (const int index : chosen) {
-    PhotoItem& photo = *slideshow->photos.at(static_cast<std::size_t>(index));
-    if (quarter_turn_photo(photo, turn, project_.preferences.working_folder,
-                           pictures_of_other_photos(project_, photo)) != 0) {
-      all_turned = false;
-      continue;
-    }
-    if (!detail_mode_) thumbnails_->refresh_item(index);
-    // The cover picture shows the photo as it is now.
-    if (slideshow->cover_photo() == &photo) slideshow->set_cover(index);
+  history_.run(rotate_photos_edit(
+      slideshow->id(), chosen, turn,
+      [this](const std::filesystem::path& path) { return history_.holds_picture(path); },
+      &all_turned));
+  if (!detail_mode_) {
+    for (const int index : chosen)
+      thumbnails_->refresh_item(index);
   }
   // Only a turn that happened is reported as done.
   if (detail_mode_ && turn == QuarterTurn::kLeft && all_turned)
@@ -349,8 +347,8 @@ void OrganizePhotoPage::rotate_pictures(QuarterTurn turn) {
 void OrganizePhotoPage::edit_picture() {
   const std::vector<int> chosen = chosen_photos();
   if (project_.current() == nullptr || chosen.empty()) return;
-  PictureEditorDialog editor(project_, *std::min_element(chosen.begin(), chosen.end()), dialogs_,
-                             main_window_);
+  PictureEditorDialog editor(project_, history_, *std::min_element(chosen.begin(), chosen.end()),
+                             dialogs_, main_window_);
   // A thumbnail made from a picture before the editor saved a new one must not
   // arrive after it; the slideshow is shown anew afterwards.
   thumbnails_->stop_loading();

@@ -4,10 +4,9 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "model/photo_edits.h"
-#include "model/photo_preparation.h"
+#include "edit/edit_history.h"
+#include "edit/picture_commands.h"
 #include "model/project.h"
-#include "model/unsaved_changes.h"
 #include "ui/picture_adjust_page.h"
 #include "ui/picture_canvas.h"
 #include "ui/picture_decoration_page.h"
@@ -29,10 +28,11 @@ std::filesystem::path decorations_folder(const Project& project) {
 
 }  // namespace
 
-PictureEditorDialog::PictureEditorDialog(Project& project, int photo_index, UserDialogs& dialogs,
-                                         QWidget* parent)
+PictureEditorDialog::PictureEditorDialog(Project& project, EditHistory& history, int photo_index,
+                                         UserDialogs& dialogs, QWidget* parent)
     : QDialog(parent),
       project_(project),
+      history_(history),
       slideshow_(*project.current()),
       canvas_(new PictureCanvas(decorations_folder(project),
                                 screen_ratio_of_aspect(project.preferences.aspect_ratio), this)),
@@ -91,34 +91,20 @@ void PictureEditorDialog::show_message(const std::string& text) {
 
 bool PictureEditorDialog::save() {
   if (!modified_) return true;
-  PhotoItem& photo = *slideshow_.photos.at(static_cast<std::size_t>(photo_index_));
-  std::vector<EditItem> kept_edits = canvas_->edit_records();
-  PictureAdjustments kept = canvas_->adjustments();
-  const auto swap_into_photo = [&photo, &kept_edits, &kept] {
-    std::swap(photo.edits, kept_edits);
-    std::swap(photo.brightness, kept.brightness);
-    std::swap(photo.contrast, kept.contrast);
-    std::swap(photo.soften_times, kept.soften_times);
-    std::swap(photo.sharpen_times, kept.sharpen_times);
-  };
-  swap_into_photo();
-  const std::filesystem::path& working = project_.preferences.working_folder;
-  const TakenPicture taken = pictures_of_other_photos(project_, photo);
+  std::filesystem::path unwritten;
   const bool prepared = [&] {
     // Replaying the edits on the full-size photo takes a while.
     const WaitCursor waiting;
-    return static_cast<bool>(
-        prepare_edited_photo(photo, working, decorations_folder(project_), taken));
+    return history_.run(picture_editor_edit(
+        slideshow_.id(), photo_index_, canvas_->edit_records(), canvas_->adjustments(),
+        decorations_folder(project_),
+        [this](const std::filesystem::path& path) { return history_.holds_picture(path); },
+        &unwritten));
   }();
   if (!prepared) {
-    swap_into_photo();  // the photo stays as it was
-    show_message("Cannot save the file " + edited_picture_path(photo, working, taken).string());
+    show_message("Cannot save the file " + unwritten.string());
     return false;
   }
-  photo.thumbnail.reset();
-  if (slideshow_.cover_photo() == &photo) slideshow_.set_cover(photo_index_);
-  project_.modified = true;
-  mark_unsaved();
   modified_ = false;
   return true;
 }

@@ -8,6 +8,7 @@ class QTabWidget;
 namespace pictavo {
 
 class PictureCanvas;
+class EditHistory;
 class Project;
 class Slideshow;
 class UserDialogs;
@@ -31,7 +32,8 @@ class PictureEditorDialog : public QDialog {
   };
 
   // Edits photo `photo_index` of the project's current slideshow.
-  PictureEditorDialog(Project& project, int photo_index, UserDialogs& dialogs, QWidget* parent);
+  PictureEditorDialog(Project& project, EditHistory& history, int photo_index, UserDialogs& dialogs,
+                      QWidget* parent);
 
   PictureCanvas* canvas() const { return canvas_; }
   QTabWidget* tabs() const { return tabs_; }
@@ -60,6 +62,7 @@ class PictureEditorDialog : public QDialog {
   void show_message(const std::string& text);
 
   Project& project_;
+  EditHistory& history_;
   Slideshow& slideshow_;
   PictureCanvas* canvas_;
   QTabWidget* tabs_;

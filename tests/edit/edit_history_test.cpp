@@ -4,6 +4,7 @@
 
 #include "../model/editing_fixture.h"
 #include "edit/photo_commands.h"
+#include "edit/picture_commands.h"
 #include "edit/slideshow_commands.h"
 #include "model/unsaved_changes.h"
 
@@ -88,6 +89,33 @@ TEST_F(EditHistoryTest, ASlideshowLeftWithoutPhotosGoesAndComesBack) {
   EXPECT_EQ(project->slideshows.front()->photos.size(), 1u);
   EXPECT_EQ(project->current_slideshow, 0);
   EXPECT_FALSE(history.run(remove_photos_edit(show, {4}))) << "no photo 4";
+}
+
+TEST_F(EditHistoryTest, EditedPicturesStayWhileAStepKeepsThemAndGoWithTheirLastStep) {
+  const ModelId show = slideshow_with_photos(2).id();
+  const PhotoItem& photo = *project->slideshows.front()->photos[0];
+  EditHistory history(*project);
+  const TakenPicture held = [&](const std::filesystem::path& path) {
+    return history.holds_picture(path);
+  };
+  ASSERT_TRUE(history.run(rotate_photos_edit(show, {0}, QuarterTurn::kLeft, held)));
+  const std::filesystem::path first = photo.prepared_path;
+  ASSERT_TRUE(history.run(rotate_photos_edit(show, {0}, QuarterTurn::kLeft, held)));
+  const std::filesystem::path second = photo.prepared_path;
+  EXPECT_NE(second, first) << "the first turn's picture is kept for an undo";
+  EXPECT_EQ(photo.edits.size(), 2u);
+
+  history.undo();
+  EXPECT_EQ(photo.prepared_path, first);
+  EXPECT_EQ(photo.edits.size(), 1u);
+  EXPECT_TRUE(std::filesystem::exists(second)) << "kept for a redo";
+  ASSERT_TRUE(history.run(cover_edit(show, 1)));
+  EXPECT_FALSE(std::filesystem::exists(second)) << "no step can bring it back";
+  EXPECT_TRUE(std::filesystem::exists(first));
+  history.undo();
+  history.undo();
+  EXPECT_EQ(photo.prepared_path, photo.source_path);
+  EXPECT_TRUE(std::filesystem::exists(photo.source_path));
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "../model/editing_fixture.h"
 #include "edit/edit_history.h"
 #include "edit/photo_commands.h"
+#include "edit/picture_commands.h"
 #include "edit/slideshow_commands.h"
 #include "edit/track_commands.h"
 #include "effects/transition_params.h"
@@ -58,7 +59,14 @@ class RandomEdits : public test::EditingTest {
     const ModelId id = shown.id();
     const int photos = static_cast<int>(shown.photos.size());
     const int tracks = static_cast<int>(shown.tracks.size());
-    switch (pick(22)) {
+    switch (pick(24)) {
+      case 22:
+      case 23:
+        return rotate_photos_edit(id, some_photos(shown),
+                                  pick(2) ? QuarterTurn::kLeft : QuarterTurn::kRight,
+                                  [this](const std::filesystem::path& path) {
+                                    return history_ != nullptr && history_->holds_picture(path);
+                                  });
       case 0:
       case 19:
       case 20:
@@ -107,12 +115,14 @@ class RandomEdits : public test::EditingTest {
     }
   }
 
+  EditHistory* history_ = nullptr;
   std::mt19937 random_{20261209};
   int next_file_ = 0;
 };
 
 TEST_F(RandomEdits, UndoAndRedoBringBackEveryProjectFileExactly) {
   EditHistory history(*project);
+  history_ = &history;
   std::vector<std::string> states{project_file()};
   std::size_t at = 0;
   for (int step = 0; step < 300; ++step) {

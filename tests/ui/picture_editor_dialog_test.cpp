@@ -90,7 +90,8 @@ class PictureEditorTest : public test::UiTest {
   }
 
   std::unique_ptr<PictureEditorDialog> open_editor(int index) {
-    auto editor = std::make_unique<PictureEditorDialog>(*project, index, dialogs, window.get());
+    auto editor = std::make_unique<PictureEditorDialog>(*project, window->history(), index, dialogs,
+                                                        window.get());
     editor->show();
     test::process_events();
     return editor;
@@ -311,11 +312,12 @@ TEST_F(PictureEditorTest, PhotosOfTheSameNameKeepPreparedPicturesOfTheirOwn) {
   const Result<Image> cover = load_image(project->current()->cover_path, ImageFormat::kBmp);
   ASSERT_TRUE(cover);
   EXPECT_GT(cover->pixel(40, 30).blue, 150);
-  // Edited again, a photo keeps its prepared picture's name.
+  // Edited again, a photo gets a picture of a new name: the last one stays for an undo.
   editor->button(PictureEditorDialog::kPrevious)->click();
   transform_button(*editor, PictureTransformPage::kUpsideDown).click();
   ASSERT_TRUE(editor->save());
-  EXPECT_EQ(photo_at(0).prepared_path, temp / "a.png.bmp");
+  EXPECT_EQ(photo_at(0).prepared_path, temp / "a.png (3).bmp");
+  EXPECT_TRUE(std::filesystem::exists(temp / "a.png.bmp"));
   for (const auto& [index, colour] : {std::pair{0, red}, {1, blue}}) {
     const Result<Image> prepared = load_image(photo_at(index).prepared_path, ImageFormat::kBmp);
     ASSERT_TRUE(prepared);

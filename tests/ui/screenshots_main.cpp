@@ -102,10 +102,10 @@ void drag(QWidget& widget, QPoint from, QPoint to) {
 // The picture editor on each of its pages, the first photo cropped to the TV's
 // screen with a decoration and a text on it.
 bool save_picture_editor(pictavo::Project& project, pictavo::UserDialogs& dialogs,
-                         QWidget& window) {
+                         pictavo::MainWindow& window) {
   const pictavo::Slideshow* slideshow = project.current();
   if (slideshow == nullptr || slideshow->photos.empty()) return true;
-  pictavo::PictureEditorDialog editor(project, 0, dialogs, &window);
+  pictavo::PictureEditorDialog editor(project, window.history(), 0, dialogs, &window);
   pictavo::PictureCanvas& canvas = *editor.canvas();
   editor.findChild<pictavo::PictureTransformPage*>()->screen_ratio_box()->setChecked(true);
   // The lower right handle a quarter of the way in, then the crop.
