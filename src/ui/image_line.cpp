@@ -385,7 +385,7 @@ void ImageLine::customEvent(QEvent* event) {
   // The photo may have moved or gone since the job was given.
   if (made.complete() || !is_photo(made.row())) return;
   PhotoItem& photo = *slideshow_->photos[static_cast<std::size_t>(made.row())];
-  if (&photo != made.photo() || photo.thumbnail) return;
+  if (photo.id != made.photo() || photo.thumbnail) return;
   photo.thumbnail = std::move(made.thumbnail());
   update();
 }
@@ -396,7 +396,7 @@ void ImageLine::start_thumbnails() {
   for (std::size_t i = 0; i < slideshow_->photos.size(); ++i) {
     const PhotoItem& photo = *slideshow_->photos[i];
     if (photo.thumbnail) continue;
-    jobs.push_back({static_cast<int>(i), &photo,
+    jobs.push_back({static_cast<int>(i), photo.id,
                     photo.prepared_path.empty() ? photo.source_path : photo.prepared_path});
   }
   if (!jobs.empty()) loader_.start(std::move(jobs), 1);  // 80 × 60, the slot's picture

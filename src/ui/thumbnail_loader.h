@@ -11,11 +11,11 @@
 
 namespace pictavo {
 
-// One thumbnail to make: the list row, the photo it belongs to (only compared,
-// never read: the photo may be gone when the thumbnail arrives) and its picture.
+// One thumbnail to make: the list row, the photo it belongs to (by id: the photo
+// may have moved or gone when the thumbnail arrives) and its picture.
 struct ThumbnailJob {
   int row = 0;
-  const PhotoItem* photo = nullptr;
+  ModelId photo = 0;
   std::filesystem::path picture;
 };
 
@@ -30,12 +30,12 @@ class ThumbnailEvent : public QEvent {
 
   bool complete() const { return !thumbnail_; }
   int row() const { return row_; }
-  const PhotoItem* photo() const { return photo_; }
+  ModelId photo() const { return photo_; }
   Thumbnail& thumbnail() { return *thumbnail_; }
 
  private:
   int row_ = -1;
-  const PhotoItem* photo_ = nullptr;
+  ModelId photo_ = 0;
   std::optional<Thumbnail> thumbnail_;
 };
 

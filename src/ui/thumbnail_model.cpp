@@ -108,7 +108,7 @@ std::vector<ThumbnailJob> ThumbnailModel::missing() const {
     const Row& row = rows_[i];
     if (has_thumbnail(row) && !row.refresh) continue;
     const PhotoItem& photo = *row.photo;
-    jobs.push_back({static_cast<int>(i), &photo,
+    jobs.push_back({static_cast<int>(i), photo.id,
                     photo.prepared_path.empty() ? photo.source_path : photo.prepared_path});
   }
   return jobs;
@@ -118,7 +118,7 @@ void ThumbnailModel::take(ThumbnailEvent& event) {
   const int row = event.row();
   if (row < 0 || row >= rowCount()) return;
   Row& shown = rows_[static_cast<std::size_t>(row)];
-  if (shown.photo != event.photo() || event.thumbnail().size_index != size_index_) return;
+  if (shown.photo->id != event.photo() || event.thumbnail().size_index != size_index_) return;
   shown.photo->thumbnail = std::move(event.thumbnail());
   shown.refresh = false;
   const QModelIndex changed = index(row);
