@@ -23,8 +23,8 @@
 #include "model/slideshow.h"
 #include "peer_command.h"
 #include "ratio.h"
-#include "ui/thumbnail_list.h"
-#include "ui/thumbnail_sizes.h"
+#include "ui/widgets/thumbnail_list.h"
+#include "ui/widgets/thumbnail_sizes.h"
 
 namespace {
 

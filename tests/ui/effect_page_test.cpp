@@ -1,4 +1,4 @@
-#include "ui/effect_page.h"
+#include "ui/pages/effect_page.h"
 
 #include <QComboBox>
 #include <QMenu>
@@ -10,13 +10,13 @@
 
 #include "effects/transition_setting_dialogs.h"
 #include "support/files.h"
-#include "ui/effect_list.h"
-#include "ui/image_line.h"
-#include "ui/main_window.h"
-#include "ui/preview_widget.h"
-#include "ui/project_tree.h"
-#include "ui/ui_message.h"
+#include "ui/app/main_window.h"
+#include "ui/common/ui_message.h"
 #include "ui/ui_test.h"
+#include "ui/widgets/effect_list.h"
+#include "ui/widgets/image_line.h"
+#include "ui/widgets/preview_widget.h"
+#include "ui/widgets/project_tree.h"
 
 namespace pictavo::test {
 namespace {

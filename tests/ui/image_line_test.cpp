@@ -1,4 +1,4 @@
-#include "ui/image_line.h"
+#include "ui/widgets/image_line.h"
 
 #include <QLineEdit>
 #include <QMenu>
@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "support/files.h"
-#include "ui/effect_page.h"
-#include "ui/main_window.h"
-#include "ui/preview_widget.h"
+#include "ui/app/main_window.h"
+#include "ui/pages/effect_page.h"
 #include "ui/ui_test.h"
+#include "ui/widgets/preview_widget.h"
 
 namespace pictavo::test {
 namespace {

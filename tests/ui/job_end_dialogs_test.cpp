@@ -4,8 +4,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "ui/completion_dialog.h"
-#include "ui/shutdown_countdown_dialog.h"
+#include "ui/dialogs/completion_dialog.h"
+#include "ui/dialogs/shutdown_countdown_dialog.h"
 #include "ui/ui_test.h"
 
 namespace pictavo {

@@ -1,4 +1,4 @@
-#include "ui/main_window.h"
+#include "ui/app/main_window.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -16,20 +16,20 @@
 #include "support/files.h"
 #include "support/run_command.h"
 #include "support/scoped_environment.h"
-#include "ui/capacity_bar.h"
-#include "ui/effect_page.h"
-#include "ui/image_line.h"
-#include "ui/instance_channel.h"
-#include "ui/music_page.h"
-#include "ui/organize_photo_page.h"
-#include "ui/path_text.h"
-#include "ui/pictavo_app.h"
-#include "ui/project_tree.h"
-#include "ui/settings_dialog.h"
-#include "ui/settings_normal_page.h"
-#include "ui/thumbnail_list.h"
-#include "ui/ui_message.h"
+#include "ui/app/instance_channel.h"
+#include "ui/app/pictavo_app.h"
+#include "ui/common/path_text.h"
+#include "ui/common/ui_message.h"
+#include "ui/dialogs/settings_dialog.h"
+#include "ui/dialogs/settings_normal_page.h"
+#include "ui/pages/effect_page.h"
+#include "ui/pages/music_page.h"
+#include "ui/pages/organize_photo_page.h"
 #include "ui/ui_test.h"
+#include "ui/widgets/capacity_bar.h"
+#include "ui/widgets/image_line.h"
+#include "ui/widgets/project_tree.h"
+#include "ui/widgets/thumbnail_list.h"
 
 namespace pictavo {
 namespace {

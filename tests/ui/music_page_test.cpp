@@ -1,6 +1,6 @@
 // The Music page as the user drives it: the project's tracks in the list, their
 // playing, and the slideshow preview with its music.
-#include "ui/music_page.h"
+#include "ui/pages/music_page.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -16,12 +16,12 @@
 #include "modules/media_tools.h"
 #include "support/files.h"
 #include "support/scoped_environment.h"
-#include "ui/main_window.h"
-#include "ui/music_list.h"
-#include "ui/preview_widget.h"
-#include "ui/project_tree.h"
-#include "ui/ui_message.h"
+#include "ui/app/main_window.h"
+#include "ui/common/ui_message.h"
 #include "ui/ui_test.h"
+#include "ui/widgets/music_list.h"
+#include "ui/widgets/preview_widget.h"
+#include "ui/widgets/project_tree.h"
 
 namespace pictavo {
 namespace {

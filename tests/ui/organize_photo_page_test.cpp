@@ -1,6 +1,6 @@
 // The Organize Photo page as the user drives it: its buttons and menus over the
 // project, the tree and the two photo views.
-#include "ui/organize_photo_page.h"
+#include "ui/pages/organize_photo_page.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -18,15 +18,15 @@
 #include "model/project_messages.h"
 #include "profiles/output_profile.h"
 #include "support/files.h"
-#include "ui/effect_page.h"
-#include "ui/hint_balloon.h"
-#include "ui/main_window.h"
-#include "ui/music_page.h"
-#include "ui/photo_detail_list.h"
-#include "ui/project_tree.h"
-#include "ui/thumbnail_list.h"
-#include "ui/ui_message.h"
+#include "ui/app/main_window.h"
+#include "ui/common/ui_message.h"
+#include "ui/pages/effect_page.h"
+#include "ui/pages/music_page.h"
 #include "ui/ui_test.h"
+#include "ui/widgets/hint_balloon.h"
+#include "ui/widgets/photo_detail_list.h"
+#include "ui/widgets/project_tree.h"
+#include "ui/widgets/thumbnail_list.h"
 
 namespace pictavo {
 namespace {

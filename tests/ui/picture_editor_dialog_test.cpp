@@ -1,7 +1,7 @@
 // The picture editor as the user drives it: the crop frame and the changes made on
 // the canvas, saving into the prepared picture, the questions before edits are
 // lost, and the edited picture in the video.
-#include "ui/picture_editor_dialog.h"
+#include "ui/editor/picture_editor_dialog.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -27,18 +27,18 @@
 #include "render/image_layer_photos.h"
 #include "support/files.h"
 #include "support/test_modules.h"
-#include "ui/crop_frame.h"
-#include "ui/effect_page.h"
-#include "ui/image_line.h"
-#include "ui/main_window.h"
-#include "ui/organize_photo_page.h"
-#include "ui/picture_adjust_page.h"
-#include "ui/picture_canvas.h"
-#include "ui/picture_decoration_page.h"
-#include "ui/picture_text_page.h"
-#include "ui/picture_transform_page.h"
-#include "ui/thumbnail_list.h"
+#include "ui/app/main_window.h"
+#include "ui/editor/crop_frame.h"
+#include "ui/editor/picture_adjust_page.h"
+#include "ui/editor/picture_canvas.h"
+#include "ui/editor/picture_decoration_page.h"
+#include "ui/editor/picture_text_page.h"
+#include "ui/editor/picture_transform_page.h"
+#include "ui/pages/effect_page.h"
+#include "ui/pages/organize_photo_page.h"
 #include "ui/ui_test.h"
+#include "ui/widgets/image_line.h"
+#include "ui/widgets/thumbnail_list.h"
 #include "video/encoder_module.h"
 #include "video/video_job.h"
 #include "video/video_maker.h"

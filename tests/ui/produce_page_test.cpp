@@ -1,4 +1,4 @@
-#include "ui/produce_page.h"
+#include "ui/pages/produce_page.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -19,11 +19,11 @@
 #include "model/project_start.h"
 #include "support/run_command.h"
 #include "support/test_modules.h"
-#include "ui/job_end_dialogs.h"
-#include "ui/main_window.h"
-#include "ui/make_video_signals.h"
-#include "ui/profile_settings_list.h"
-#include "ui/ui_message.h"
+#include "ui/app/main_window.h"
+#include "ui/app/make_video_signals.h"
+#include "ui/common/ui_message.h"
+#include "ui/dialogs/job_end_dialogs.h"
+#include "ui/dialogs/profile_settings_list.h"
 #include "ui/ui_test.h"
 #include "video/encoder_module.h"
 #include "video/system_power.h"

@@ -1,5 +1,5 @@
 // The project structure tree and the folder chooser of the import.
-#include "ui/project_tree.h"
+#include "ui/widgets/project_tree.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -16,9 +16,9 @@
 
 #include "model/project_messages.h"
 #include "support/files.h"
-#include "ui/import_folder_dialog.h"
-#include "ui/main_window.h"
-#include "ui/ui_message.h"
+#include "ui/app/main_window.h"
+#include "ui/common/ui_message.h"
+#include "ui/dialogs/import_folder_dialog.h"
 #include "ui/ui_test.h"
 
 namespace pictavo {

@@ -1,4 +1,4 @@
-#include "ui/psp_file_manager_dialog.h"
+#include "ui/dialogs/psp_file_manager_dialog.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -14,12 +14,12 @@
 
 #include "support/files.h"
 #include "support/scoped_environment.h"
-#include "ui/capacity_view.h"
-#include "ui/completion_dialog.h"
-#include "ui/job_end_dialogs.h"
-#include "ui/main_window.h"
-#include "ui/produce_page.h"
+#include "ui/app/main_window.h"
+#include "ui/dialogs/completion_dialog.h"
+#include "ui/dialogs/job_end_dialogs.h"
+#include "ui/pages/produce_page.h"
 #include "ui/ui_test.h"
+#include "ui/widgets/capacity_view.h"
 
 namespace pictavo {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/settings_dialog.h"
+#include "ui/dialogs/settings_dialog.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -12,9 +12,9 @@
 
 #include "model/project_messages.h"
 #include "support/files.h"
-#include "ui/main_window.h"
-#include "ui/settings_normal_page.h"
-#include "ui/settings_option_page.h"
+#include "ui/app/main_window.h"
+#include "ui/dialogs/settings_normal_page.h"
+#include "ui/dialogs/settings_option_page.h"
 #include "ui/ui_test.h"
 
 namespace pictavo {

@@ -1,4 +1,4 @@
-#include "ui/thumbnail_list.h"
+#include "ui/widgets/thumbnail_list.h"
 
 #include <QMimeData>
 #include <algorithm>
@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "support/files.h"
-#include "ui/main_window.h"
-#include "ui/thumbnail_drag_data.h"
-#include "ui/thumbnail_sizes.h"
-#include "ui/ui_message.h"
+#include "ui/app/main_window.h"
+#include "ui/common/ui_message.h"
 #include "ui/ui_test.h"
+#include "ui/widgets/thumbnail_drag_data.h"
+#include "ui/widgets/thumbnail_sizes.h"
 
 namespace pictavo::test {
 namespace {

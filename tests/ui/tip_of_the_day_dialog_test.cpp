@@ -1,4 +1,4 @@
-#include "ui/tip_of_the_day_dialog.h"
+#include "ui/dialogs/tip_of_the_day_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 
 #include "support/files.h"
 #include "support/temp_program_folder.h"
-#include "ui/program_settings.h"
+#include "ui/app/program_settings.h"
 #include "ui/ui_test.h"
 
 namespace pictavo {

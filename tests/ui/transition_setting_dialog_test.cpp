@@ -1,4 +1,4 @@
-#include "ui/transition_setting_dialog.h"
+#include "ui/dialogs/transition_setting_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,8 @@
 #include "render/render_test_support.h"
 #include "support/seeded_random.h"
 #include "support/temp_program_folder.h"
-#include "ui/qt_transition_setting_dialogs.h"
-#include "ui/transition_parameter_box.h"
+#include "ui/app/qt_transition_setting_dialogs.h"
+#include "ui/dialogs/transition_parameter_box.h"
 #include "ui/ui_test.h"
 
 namespace pictavo {

@@ -9,9 +9,9 @@
 
 #include "model/project_start.h"
 #include "model/unsaved_changes.h"
-#include "ui/main_window.h"
-#include "ui/program_settings.h"
-#include "ui/project_notice_poster.h"
+#include "ui/app/main_window.h"
+#include "ui/app/program_settings.h"
+#include "ui/app/project_notice_poster.h"
 
 namespace pictavo::test {
 

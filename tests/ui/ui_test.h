@@ -15,7 +15,7 @@
 #include "model/project.h"
 #include "model/prompt.h"
 #include "support/temp_program_folder.h"
-#include "ui/user_dialogs.h"
+#include "ui/app/user_dialogs.h"
 
 namespace pictavo {
 class MainWindow;

@@ -1,0 +1,371 @@
+#include "ui/app/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QKeySequence>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QUrl>
+
+#include "model/project.h"
+#include "model/unsaved_changes.h"
+#include "ui/app/program_settings.h"
+#include "ui/app/qt_transition_setting_dialogs.h"
+#include "ui/common/path_text.h"
+#include "ui/common/tool_icon.h"
+#include "ui/common/ui_message.h"
+#include "ui/common/wait_cursor.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/settings_dialog.h"
+#include "ui/dialogs/tip_of_the_day_dialog.h"
+#include "ui/pages/effect_page.h"
+#include "ui/pages/music_page.h"
+#include "ui/pages/organize_photo_page.h"
+#include "ui/pages/produce_page.h"
+#include "ui/widgets/capacity_bar.h"
+#include "ui/widgets/project_tree.h"
+#include "ui/widgets/step_tab_bar.h"
+
+namespace pictavo {
+namespace {
+
+constexpr char kUpdateAddress[] = PICTAVO_UPDATE_ADDRESS;
+
+QToolButton* icon_button(const std::filesystem::path& program_folder, const char* icon,
+                         const QString& tip, QWidget* parent) {
+  auto* button = new QToolButton(parent);
+  set_tool_icon(*button, program_folder, icon, tip);
+  button->setAutoRaise(true);
+  return button;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Project& project, UserDialogs& dialogs, QSettings& settings, QWidget* parent)
+    : QWidget(parent),
+      project_(project),
+      dialogs_(dialogs),
+      settings_(settings),
+      history_(project),
+      commands_(project, history_, dialogs, settings),
+      transition_dialogs_(std::make_unique<QtTransitionSettingDialogs>(this)) {
+  setWindowIcon(QIcon(path_text(project_.preferences.program_folder / "res" / "pictavo.png")));
+  setFixedSize(852, 582);
+  build_controls();
+  build_menus();
+  history_.set_listener([this] { refresh_edit_actions(); });
+  refresh_edit_actions();
+  refresh_totals();
+  // Edits come from every page; the title follows each one.
+  set_unsaved_listener([this] {
+    QMetaObject::invokeMethod(
+        this, [this] { refresh_title(); }, Qt::QueuedConnection);
+  });
+  post_message(this, UiMessage::kShowTipAtStart);
+  if (project_.preferences.start_count < 3) post_message(organize_page_, UiMessage::kShowHint);
+}
+
+MainWindow::~MainWindow() {
+  set_unsaved_listener({});
+  // Slideshows that undo steps keep are freed with the history, before the pages.
+  release_project();
+}
+
+void MainWindow::build_controls() {
+  const std::filesystem::path res = project_.preferences.program_folder / "res";
+  project_button_ = new QPushButton(QStringLiteral("Project"), this);
+  project_button_->setGeometry(10, 2, 54, 20);
+  edit_button_ = new QPushButton(tr("Edit"), this);
+  edit_button_->setGeometry(65, 2, 54, 20);
+  help_button_ = new QPushButton(QStringLiteral("Help"), this);
+  help_button_->setGeometry(120, 2, 54, 20);
+
+  tabs_ = new StepTabBar(res, this);
+  tabs_->move(0, 38);
+  pages_ = new QStackedWidget(this);
+  pages_->setGeometry(0, 64, 850, 428);
+  organize_page_ = new OrganizePhotoPage(project_, history_, dialogs_, this, pages_);
+  effect_page_ = new EffectPage(project_, history_, dialogs_, *transition_dialogs_, this, pages_);
+  music_page_ = new MusicPage(project_, history_, dialogs_, this, pages_);
+  produce_page_ = new ProducePage(project_, dialogs_, this, pages_);
+  for (StepPage* page :
+       {static_cast<StepPage*>(organize_page_), static_cast<StepPage*>(effect_page_),
+        static_cast<StepPage*>(music_page_), static_cast<StepPage*>(produce_page_)})
+    pages_->addWidget(page);
+  connect(tabs_, &StepTabBar::current_changed, this, &MainWindow::show_page);
+
+  capacity_ = new CapacityBar(this);
+  capacity_->setGeometry(60, 510, 650, 32);
+  const std::filesystem::path& program = project_.preferences.program_folder;
+  open_button_ = icon_button(program, "open_project", QStringLiteral("Open Project"), this);
+  open_button_->setGeometry(720, 510, 32, 32);
+  save_button_ = icon_button(program, "save_project", QStringLiteral("Save Project"), this);
+  save_button_->setGeometry(775, 510, 32, 32);
+  connect(open_button_, &QToolButton::clicked, this, [this] { run_command(kOpen); });
+  connect(save_button_, &QToolButton::clicked, this, [this] { run_command(kSave); });
+
+  // Escape closes the window as its close box does.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, &QWidget::close);
+}
+
+void MainWindow::build_menus() {
+  const auto add = [this](QMenu* menu, Command id, const char* text) {
+    QAction* action = menu->addAction(QString::fromUtf8(text));
+    action->setData(static_cast<int>(id));
+    connect(action, &QAction::triggered, this, [this, id] { run_command(id); });
+  };
+  project_menu_ = new QMenu(this);
+  add(project_menu_, kNew, "New");
+  add(project_menu_, kOpen, "Open...");
+  add(project_menu_, kSave, "Save");
+  add(project_menu_, kSaveAs, "Save As");
+  add(project_menu_, kSettings, "Settings");
+  add(project_menu_, kExit, "Exit");
+  edit_menu_ = new QMenu(this);
+  undo_action_ = edit_menu_->addAction(tr("Undo"), this, &MainWindow::undo_step);
+  undo_action_->setShortcut(QKeySequence::Undo);
+  redo_action_ = edit_menu_->addAction(tr("Redo"), this, &MainWindow::redo_step);
+  redo_action_->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  // The shortcuts work while the menu is closed.
+  addActions({undo_action_, redo_action_});
+  help_menu_ = new QMenu(this);
+  add(help_menu_, kHelpManual, "Help Manual");
+  add(help_menu_, kTipEveryday, "Tip of the Day");
+  if (kUpdateAddress[0] != '\0') add(help_menu_, kUpdate, "Update");
+  // Window managers give Qt no window menu to extend: About stands in Help only.
+  add(help_menu_, kAbout, "About");
+
+  // A drop-down centred on the button's right edge, its top at the button's foot.
+  const auto drop_down = [](QPushButton* button, QMenu* menu) {
+    const QPoint corner = button->mapToGlobal(QPoint(button->width(), button->height()));
+    menu->popup(QPoint(corner.x() - menu->sizeHint().width() / 2, corner.y()));
+  };
+  connect(project_button_, &QPushButton::clicked, this,
+          [this, drop_down] { drop_down(project_button_, project_menu_); });
+  connect(edit_button_, &QPushButton::clicked, this,
+          [this, drop_down] { drop_down(edit_button_, edit_menu_); });
+  connect(help_button_, &QPushButton::clicked, this,
+          [this, drop_down] { drop_down(help_button_, help_menu_); });
+}
+
+void MainWindow::run_command(Command command) {
+  switch (command) {
+    case kNew: {
+      release_project();
+      commands_.new_project();
+      project_replaced();
+      return;
+    }
+    case kOpen: {
+      const WaitCursor wait;
+      release_project();
+      commands_.open_project();
+      project_replaced();
+      return;
+    }
+    case kSave: {
+      const WaitCursor wait;
+      commands_.save();
+      refresh_title();
+      return;
+    }
+    case kSaveAs:
+      commands_.save_as();
+      refresh_title();
+      return;
+    case kSettings: {
+      SettingsDialog dialog(project_, history_, dialogs_, this);
+      dialog.exec();
+      return;
+    }
+    case kExit:
+      exit_program();
+      return;
+    case kHelpManual:
+      QDesktopServices::openUrl(QUrl::fromLocalFile(
+          path_text(project_.preferences.program_folder / "manual" / "index.html")));
+      return;
+    case kUpdate:
+      QDesktopServices::openUrl(QUrl(QString::fromUtf8(kUpdateAddress)));
+      return;
+    case kAbout:
+      show_about();
+      return;
+    case kTipEveryday:
+      show_tip_of_the_day();
+      return;
+  }
+}
+
+void MainWindow::open_file(const std::filesystem::path& file) {
+  const WaitCursor wait;
+  release_project();
+  commands_.open_project_file(file);
+  project_replaced();
+}
+
+void MainWindow::bring_to_front() {
+  if (isMinimized()) showNormal();
+  show();
+  raise();
+  activateWindow();
+}
+
+int MainWindow::current_page() const {
+  return pages_->currentIndex();
+}
+
+StepPage* MainWindow::page(int index) const {
+  return static_cast<StepPage*>(pages_->widget(index));
+}
+
+void MainWindow::show_page(int index) {
+  if (index < 0 || index >= pages_->count()) return;
+  const WaitCursor wait;
+  tabs_->set_current(index);
+  pages_->setCurrentIndex(index);
+  if (index <= 2 && project_.current_slideshow >= 0)
+    post_message(page(index), UiMessage::kSelectSlideshow, project_.current_slideshow);
+  page(index)->page_shown();
+}
+
+void MainWindow::release_project() {
+  // Messages shown while the project is replaced let the pages paint.
+  for (int i = 0; i < pages_->count(); ++i)
+    page(i)->release_project();
+}
+
+void MainWindow::project_replaced() {
+  for (int i = 0; i < pages_->count(); ++i)
+    page(i)->project_replaced();
+  refresh_totals();
+}
+
+void MainWindow::undo_step() {
+  if (!commands_enabled_ || !history_.can_undo()) return;
+  const WaitCursor wait;
+  release_project();
+  history_.undo();
+  project_replaced();
+}
+
+void MainWindow::redo_step() {
+  if (!commands_enabled_ || !history_.can_redo()) return;
+  const WaitCursor wait;
+  release_project();
+  history_.redo();
+  project_replaced();
+}
+
+void MainWindow::refresh_edit_actions() {
+  const QString undo = QString::fromStdString(history_.undo_name());
+  const QString redo = QString::fromStdString(history_.redo_name());
+  undo_action_->setText(undo.isEmpty() ? tr("Undo") : tr("Undo %1").arg(undo));
+  redo_action_->setText(redo.isEmpty() ? tr("Redo") : tr("Redo %1").arg(redo));
+  undo_action_->setEnabled(commands_enabled_ && history_.can_undo());
+  redo_action_->setEnabled(commands_enabled_ && history_.can_redo());
+}
+
+void MainWindow::refresh_totals() {
+  capacity_->set_used(project_.estimated_mb);
+  organize_page_->show_total_duration(project_.total_seconds());
+  refresh_title();
+}
+
+void MainWindow::refresh_title() {
+  const QString name =
+      commands_.has_file() ? path_text(project_.preferences.project_path.stem()) : tr("Untitled");
+  setWindowTitle(name + QStringLiteral("[*] - Pictavo"));
+  setWindowModified(commands_.changed());
+}
+
+void MainWindow::enable_commands(bool enabled) {
+  commands_enabled_ = enabled;
+  refresh_edit_actions();
+  for (QWidget* control :
+       {static_cast<QWidget*>(project_button_), static_cast<QWidget*>(edit_button_),
+        static_cast<QWidget*>(help_button_), static_cast<QWidget*>(open_button_),
+        static_cast<QWidget*>(save_button_), static_cast<QWidget*>(tabs_)})
+    control->setEnabled(enabled);
+}
+
+bool MainWindow::event(QEvent* event) {
+  if (event->type() == UiMessageEvent::event_type()) {
+    handle_message(static_cast<const UiMessageEvent&>(*event));
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+void MainWindow::handle_message(const UiMessageEvent& message) {
+  switch (message.message()) {
+    case UiMessage::kEnableCommands:
+      enable_commands(message.w() != 0);
+      return;
+    case UiMessage::kShowTipAtStart:
+      if (ProgramSettings(settings_).tip_at_start_up()) show_tip_of_the_day();
+      return;
+    case UiMessage::kSaveProject:
+      run_command(kSave);
+      return;
+    case UiMessage::kLoadProject:
+      run_command(kOpen);
+      return;
+    case UiMessage::kTotalsChanged:
+      refresh_totals();
+      return;
+    case UiMessage::kSettingsSaved:
+      effect_page_->settings_changed();
+      music_page_->settings_changed();
+      return;
+    case UiMessage::kThumbnailReady:
+      effect_page_->thumbnails_ready(static_cast<int>(message.w()));
+      return;
+    case UiMessage::kRebuildTree:
+      if (current_page() <= 2)
+        static_cast<ProjectTreePage*>(page(current_page()))->tree()->rebuild();
+      return;
+    default:
+      // Messages of pages that do not listen yet.
+      return;
+  }
+}
+
+void MainWindow::show_tip_of_the_day() {
+  TipOfTheDayDialog dialog(project_.preferences.program_folder / "Tips.txt", settings_, this);
+  dialog.exec();
+}
+
+void MainWindow::show_about() {
+  AboutDialog dialog(QStringLiteral(PICTAVO_VERSION), this);
+  dialog.exec();
+}
+
+void MainWindow::exit_program() {
+  const bool may_quit = commands_.quit(ProjectCommands::Quit::kExit, produce_page_->job_running(),
+                                       [this] { produce_page_->cancel_job(); });
+  if (!may_quit) return;
+  quitting_ = true;
+  close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!quitting_) {
+    quitting_ = commands_.quit(ProjectCommands::Quit::kClose, produce_page_->job_running(),
+                               [this] { produce_page_->cancel_job(); });
+  }
+  if (quitting_) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+}  // namespace pictavo

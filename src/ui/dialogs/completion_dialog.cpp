@@ -1,0 +1,62 @@
+#include "ui/dialogs/completion_dialog.h"
+
+#include <QDesktopServices>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "ui/common/path_text.h"
+
+namespace pictavo {
+
+CompletionDialog::CompletionDialog(const std::filesystem::path& output_folder, QWidget* parent)
+    : QDialog(parent), output_folder_(output_folder) {
+  setWindowTitle(QStringLiteral("Information"));
+  auto* accomplished = new QLabel(QStringLiteral("Mission accomplished!"), this);
+  QFont large = accomplished->font();
+  large.setBold(true);
+  large.setPointSizeF(large.pointSizeF() * 1.3);
+  accomplished->setFont(large);
+
+  auto* folder = new QLineEdit(path_text(output_folder), this);
+  folder->setObjectName(QStringLiteral("output_folder"));
+  folder->setReadOnly(true);
+  auto* folder_row = new QHBoxLayout;
+  folder_row->addWidget(new QLabel(QStringLiteral("Output Folder:"), this));
+  folder_row->addWidget(folder, 1);
+
+  auto* next_step = new QLabel(
+      QStringLiteral("Next step: connect the PSP to your computer with a USB cable, and then click "
+                     "the \"Transfer to PSP\" button."),
+      this);
+  next_step->setWordWrap(true);
+
+  open_folder_ = new QPushButton(QStringLiteral("Open Output Folder"), this);
+  transfer_ = new QPushButton(QStringLiteral("Transfer to PSP"), this);
+  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+  connect(open_folder_, &QPushButton::clicked, this, &CompletionDialog::open_output_folder);
+  connect(transfer_, &QPushButton::clicked, this, [this] { done(kTransfer); });
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  for (QPushButton* button : {open_folder_, transfer_, cancel})
+    buttons->addWidget(button);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(accomplished);
+  layout->addLayout(folder_row);
+  layout->addWidget(next_step);
+  layout->addSpacing(8);
+  layout->addLayout(buttons);
+  resize(460, sizeHint().height());
+}
+
+void CompletionDialog::open_output_folder() {
+  accept();
+  QDesktopServices::openUrl(QUrl::fromLocalFile(path_text(output_folder_)));
+}
+
+}  // namespace pictavo

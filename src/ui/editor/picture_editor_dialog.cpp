@@ -1,0 +1,161 @@
+#include "ui/editor/picture_editor_dialog.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "edit/edit_history.h"
+#include "edit/picture_commands.h"
+#include "model/project.h"
+#include "ui/common/wait_cursor.h"
+#include "ui/editor/picture_adjust_page.h"
+#include "ui/editor/picture_canvas.h"
+#include "ui/editor/picture_decoration_page.h"
+#include "ui/editor/picture_text_page.h"
+#include "ui/editor/picture_transform_page.h"
+
+namespace pictavo {
+namespace {
+
+constexpr QPoint kCanvasPlace{20, 20};
+
+const PromptMessage kSaveQuestion{"Do you want to save the changes to this picture?", "Query",
+                                  PromptButtons::kYesNoCancel, PromptIcon::kQuestion};
+
+std::filesystem::path decorations_folder(const Project& project) {
+  return project.preferences.program_folder / "decorate_pics";
+}
+
+}  // namespace
+
+PictureEditorDialog::PictureEditorDialog(Project& project, EditHistory& history, int photo_index,
+                                         UserDialogs& dialogs, QWidget* parent)
+    : QDialog(parent),
+      project_(project),
+      history_(history),
+      slideshow_(*project.current()),
+      canvas_(new PictureCanvas(decorations_folder(project),
+                                screen_ratio_of_aspect(project.preferences.aspect_ratio), this)),
+      tabs_(new QTabWidget(this)) {
+  setWindowTitle(QStringLiteral("Modify"));
+  setFixedSize(1050, 520);
+  canvas_->move(kCanvasPlace);
+  connect(canvas_, &PictureCanvas::edited, this, [this] { modified_ = true; });
+
+  connect(add_button(kReset, "Reset", {700, 20, 160, 28}), &QPushButton::clicked, this,
+          &PictureEditorDialog::reset);
+  connect(add_button(kRemove, "Remove", {870, 20, 160, 28}), &QPushButton::clicked, canvas_,
+          &PictureCanvas::remove_selected);
+  connect(add_button(kPrevious, "Previous Picture", {700, 56, 160, 28}), &QPushButton::clicked,
+          this, [this] { show_neighbour(-1); });
+  connect(add_button(kNext, "Next Picture", {870, 56, 160, 28}), &QPushButton::clicked, this,
+          [this] { show_neighbour(1); });
+  tabs_->setObjectName(QStringLiteral("1001"));
+  tabs_->setGeometry(700, 96, 330, 360);
+  tabs_->addTab(new PictureTransformPage(*canvas_, tabs_), QStringLiteral("Transform"));
+  tabs_->addTab(new PictureTextPage(*canvas_, dialogs, tabs_), QStringLiteral("Add Text"));
+  tabs_->addTab(new PictureDecorationPage(*canvas_, decorations_folder(project), tabs_),
+                QStringLiteral("Add Image"));
+  tabs_->addTab(new PictureAdjustPage(*canvas_, tabs_), QStringLiteral("Adjust"));
+  connect(add_button(kSave, "Save", {700, 472, 160, 28}), &QPushButton::clicked, this,
+          &PictureEditorDialog::save);
+  // Cancel drops unsaved edits without asking.
+  connect(add_button(kCancel, "Cancel", {870, 472, 160, 28}), &QPushButton::clicked, this,
+          [this] { QDialog::reject(); });
+  load_photo(photo_index);
+}
+
+QPushButton* PictureEditorDialog::add_button(Button id, const char* text, QRect place) {
+  auto* button = new QPushButton(QString::fromUtf8(text), this);
+  button->setObjectName(QString::number(id));
+  button->setGeometry(place);
+  // Enter belongs to the dialog, which asks before it closes.
+  button->setAutoDefault(false);
+  return button;
+}
+
+QPushButton* PictureEditorDialog::button(Button id) const {
+  return findChild<QPushButton*>(QString::number(id), Qt::FindDirectChildrenOnly);
+}
+
+void PictureEditorDialog::load_photo(int index) {
+  photo_index_ = index;
+  const PhotoItem& photo = *slideshow_.photos.at(static_cast<std::size_t>(index));
+  if (!canvas_->load(photo)) show_message("Cannot load the file " + photo.source_path.string());
+  modified_ = false;
+}
+
+void PictureEditorDialog::show_message(const std::string& text) {
+  project_.front_end.show(PromptMessage{text, "", PromptButtons::kOk, PromptIcon::kNone});
+}
+
+bool PictureEditorDialog::save() {
+  if (!modified_) return true;
+  std::filesystem::path unwritten;
+  const bool prepared = [&] {
+    // Replaying the edits on the full-size photo takes a while.
+    const WaitCursor waiting;
+    return history_.run(picture_editor_edit(
+        slideshow_.id(), photo_index_, canvas_->edit_records(), canvas_->adjustments(),
+        decorations_folder(project_),
+        [this](const std::filesystem::path& path) { return history_.holds_picture(path); },
+        &unwritten));
+  }();
+  if (!prepared) {
+    show_message("Cannot save the file " + unwritten.string());
+    return false;
+  }
+  modified_ = false;
+  return true;
+}
+
+void PictureEditorDialog::reset() {
+  const PhotoItem& photo = *slideshow_.photos.at(static_cast<std::size_t>(photo_index_));
+  if (!canvas_->load_unedited(photo.source_path)) {
+    show_message("Cannot load the file " + photo.source_path.string());
+    return;
+  }
+  modified_ = true;
+}
+
+void PictureEditorDialog::show_neighbour(int step) {
+  const int target = photo_index_ + step;
+  if (target < 0) return show_message("This is the first picture!");
+  if (target >= static_cast<int>(slideshow_.photos.size()))
+    return show_message("This is the last picture!");
+  if (settle_edits()) load_photo(target);
+}
+
+bool PictureEditorDialog::settle_edits() {
+  if (!modified_) return true;
+  switch (project_.front_end.show(kSaveQuestion)) {
+    case PromptAnswer::kYes:
+      return save();
+    case PromptAnswer::kNo:
+      modified_ = false;
+      return true;
+    case PromptAnswer::kOk:
+    case PromptAnswer::kCancel:
+      break;
+  }
+  return false;
+}
+
+void PictureEditorDialog::accept() {
+  if (settle_edits()) QDialog::accept();
+}
+
+void PictureEditorDialog::reject() {
+  if (settle_edits()) QDialog::reject();
+}
+
+void PictureEditorDialog::keyPressEvent(QKeyEvent* event) {
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+      event->modifiers() == Qt::NoModifier) {
+    accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+}  // namespace pictavo

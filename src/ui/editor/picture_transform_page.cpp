@@ -1,0 +1,42 @@
+#include "ui/editor/picture_transform_page.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/editor/picture_canvas.h"
+
+namespace pictavo {
+
+PictureTransformPage::PictureTransformPage(PictureCanvas& canvas, QWidget* parent)
+    : QWidget(parent), screen_ratio_(new QCheckBox(QStringLiteral("TV's Screen Ratio"), this)) {
+  auto* layout = new QVBoxLayout(this);
+  const auto add = [this, layout](Control id, const char* text) {
+    auto* button = new QPushButton(QString::fromUtf8(text), this);
+    button->setObjectName(QString::number(id));
+    button->setAutoDefault(false);
+    layout->addWidget(button);
+    return button;
+  };
+  connect(add(kRotate180, "Rotate 180°"), &QPushButton::clicked, &canvas,
+          &PictureCanvas::rotate_half_turn);
+  connect(add(kUpsideDown, "Flip upside down"), &QPushButton::clicked, &canvas,
+          &PictureCanvas::turn_upside_down);
+  connect(add(kMirror, "Mirror left to right"), &QPushButton::clicked, &canvas,
+          &PictureCanvas::mirror_left_right);
+  layout->addSpacing(12);
+  QPushButton* circle = add(kCircle, "Circle");
+  circle->setCheckable(true);
+  connect(circle, &QPushButton::toggled, &canvas, &PictureCanvas::set_circle);
+  connect(add(kCrop, "Crop"), &QPushButton::clicked, &canvas, &PictureCanvas::crop_to_frame);
+  screen_ratio_->setObjectName(QString::number(kScreenRatio));
+  layout->addWidget(screen_ratio_);
+  connect(screen_ratio_, &QCheckBox::toggled, &canvas, &PictureCanvas::set_screen_ratio_kept);
+  layout->addStretch();
+}
+
+QPushButton* PictureTransformPage::button(Control id) const {
+  return findChild<QPushButton*>(QString::number(id));
+}
+
+}  // namespace pictavo

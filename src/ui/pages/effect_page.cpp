@@ -1,0 +1,300 @@
+#include "ui/pages/effect_page.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <algorithm>
+#include <array>
+
+#include "effects/random_generator.h"
+#include "effects/transition_setting_dialogs.h"
+#include "model/project.h"
+#include "ui/common/engine_text.h"
+#include "ui/editor/picture_editor_dialog.h"
+#include "ui/widgets/effect_list.h"
+#include "ui/widgets/image_line.h"
+#include "ui/widgets/preview_widget.h"
+#include "ui/widgets/project_tree.h"
+
+namespace pictavo {
+namespace {
+
+struct ApplyButton {
+  EffectPage::Control id;
+  const char* menu_title;
+  EffectPage::Command to_all;
+  const char* to_all_text;
+  EffectPage::Command to_selected;
+};
+
+constexpr std::array<ApplyButton, 4> kApplyButtons{{
+    {EffectPage::kApplyEffect, "Single effect apply", EffectPage::kEffectToAll,
+     "Apply to all images", EffectPage::kEffectToSelected},
+    {EffectPage::kApplyDuration, "Single Effect time apply", EffectPage::kDurationToAll,
+     "Apply to all images", EffectPage::kDurationToSelected},
+    {EffectPage::kApplyTransition, "Transition effect apply", EffectPage::kTransitionToAll,
+     "Apply to all images", EffectPage::kTransitionToSelected},
+    {EffectPage::kApplyTransitionDuration, "Transition effect time apply",
+     EffectPage::kTransitionDurationToAll, "Apply to all images",
+     EffectPage::kTransitionDurationToSelected},
+}};
+
+// A row of controls in the program's place for them, each as wide as its text
+// needs, ending at the place's right edge.
+QHBoxLayout* control_row(QRect place, QWidget* parent) {
+  auto* row_widget = new QWidget(parent);
+  row_widget->setGeometry(place);
+  auto* row = new QHBoxLayout(row_widget);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(4);
+  row->addStretch();
+  return row;
+}
+
+QLabel* label(const char* text) {
+  return new QLabel(QString::fromUtf8(text));
+}
+
+QComboBox* numbered_combo(int first, int last, int chosen, QWidget* parent) {
+  auto* combo = new QComboBox(parent);
+  for (int value = first; value <= last; ++value)
+    combo->addItem(QString::number(value));
+  combo->setCurrentIndex(std::clamp(chosen, first, last) - first);
+  return combo;
+}
+
+}  // namespace
+
+EffectPage::EffectPage(Project& project, EditHistory& history, UserDialogs& dialogs,
+                       TransitionSettingDialogs& transition_dialogs, QWidget* main_window,
+                       QWidget* parent)
+    : ProjectTreePage(project, history, dialogs, main_window, parent),
+      transition_dialogs_(transition_dialogs) {
+  record_.from_path = project_.preferences.program_folder / "menu_pic" / "0.jpg";
+  record_.to_path = project_.preferences.program_folder / "menu_pic" / "1.jpg";
+  take_preview_settings();
+  build_controls();
+  build_menus();
+}
+
+void EffectPage::build_controls() {
+  const EffectRecord& defaults = project_.default_setting.effect;
+  auto* effect = new QComboBox;
+  for (const std::string_view name : category_list())
+    effect->addItem(engine_text(name));
+  effect->setCurrentIndex(
+      std::clamp(static_cast<int>(defaults.category), 0, kImageEffectCategoryCount - 1));
+  QComboBox* duration = numbered_combo(1, 60, defaults.display_seconds, nullptr);
+  QHBoxLayout* effect_row = control_row(QRect(110, 15, 495, 26), this);
+  for (QWidget* control : std::initializer_list<QWidget*>{
+           label("Effect:"), effect, apply_button(kApplyEffect), label("Photo Duration:"), duration,
+           apply_button(kApplyDuration)})
+    effect_row->addWidget(control);
+
+  effects_ = new EffectList(project_.effect_set, this);
+  effects_->setGeometry(220, 57, 380, 220);
+  connect(effects_, &EffectList::preview_requested, this, &EffectPage::preview_entry);
+
+  auto* custom = new QPushButton(QStringLiteral("Transition Settings..."));
+  connect(custom, &QPushButton::clicked, this, [this] { run_command(kCustomTransition); });
+  QHBoxLayout* custom_row = control_row(QRect(600, 215, 240, 26), this);
+  custom_row->addWidget(custom);
+  custom_row->addWidget(apply_button(kApplyTransition));
+
+  // This row ends where the image line begins.
+  QComboBox* transition_duration = numbered_combo(0, 10, defaults.transition_seconds, nullptr);
+  QHBoxLayout* duration_row = control_row(QRect(600, 255, 240, 24), this);
+  duration_row->addWidget(label("Effect Duration:"));
+  duration_row->addWidget(transition_duration);
+  duration_row->addWidget(apply_button(kApplyTransitionDuration));
+
+  for (const auto& [widget, id] : {std::pair<QWidget*, Control>{effect, kEffectCombo},
+                                   {duration, kDurationCombo},
+                                   {transition_duration, kTransitionDurationCombo},
+                                   {effects_, kEffectList},
+                                   {custom, kCustomTransition}})
+    widget->setObjectName(QString::number(id));
+
+  auto* frame = new QFrame(this);
+  frame->setFrameShape(QFrame::Box);
+  frame->setGeometry(607, 2, 230, 179);
+  preview_ = new PreviewWidget(nullptr, this);
+  preview_->move(610, 10);
+  preview_hint_ =
+      new QLabel(QStringLiteral("Select an effect on the left to preview it"), preview_);
+  preview_hint_->setAlignment(Qt::AlignCenter);
+  preview_hint_->setWordWrap(true);
+  preview_hint_->setStyleSheet(QStringLiteral("color: white"));
+  preview_hint_->setGeometry(preview_->rect());
+  connect(preview_, &PreviewWidget::running_changed, preview_hint_, &QWidget::hide);
+
+  image_line_ = new ImageLine(project_, history_, this);
+  image_line_->move(215, 280);
+  connect(image_line_, &ImageLine::preview_requested, this, &EffectPage::preview_photo);
+  connect(image_line_, &ImageLine::edit_requested, this, &EffectPage::edit_photo);
+  connect(image_line_, &ImageLine::slideshow_edited, this, &EffectPage::photos_changed);
+}
+
+void EffectPage::build_menus() {
+  for (const ApplyButton& place : kApplyButtons) {
+    auto* menu = new QMenu(QString::fromUtf8(place.menu_title), this);
+    menu->setObjectName(QString::number(place.id));
+    for (const auto& [id, label] : {std::pair{place.to_all, place.to_all_text},
+                                    std::pair{place.to_selected, "Apply to selected images"}}) {
+      QAction* action = menu->addAction(QString::fromUtf8(label));
+      action->setData(static_cast<int>(id));
+      connect(action, &QAction::triggered, this, [this, id = id] { run_command(id); });
+    }
+  }
+}
+
+QPushButton* EffectPage::apply_button(Control id) {
+  auto* apply = new QPushButton(QStringLiteral("Apply to ..."));
+  apply->setObjectName(QString::number(id));
+  connect(apply, &QPushButton::clicked, this, [this, id] { run_command(id); });
+  return apply;
+}
+
+QComboBox* EffectPage::combo(Control id) const {
+  return findChild<QComboBox*>(QString::number(id));
+}
+
+QPushButton* EffectPage::button(Control id) const {
+  return findChild<QPushButton*>(QString::number(id));
+}
+
+QMenu* EffectPage::apply_menu(Control id) const {
+  return findChild<QMenu*>(QString::number(id), Qt::FindDirectChildrenOnly);
+}
+
+void EffectPage::project_replaced() {
+  ProjectTreePage::project_replaced();
+  settings_changed();
+}
+
+void EffectPage::settings_changed() {
+  preview_->stop();
+  take_preview_settings();
+  // The settings may have given every photo new durations.
+  image_line_->update();
+  tree()->refresh_slideshow(-1);
+}
+
+void EffectPage::take_preview_settings() {
+  record_.tv_standard = project_.default_setting.tv_system;
+  record_.aspect = project_.preferences.aspect_ratio;
+}
+
+void EffectPage::show_current_slideshow() {
+  image_line_->load(project_.current());
+}
+
+void EffectPage::edit_photo(int photo) {
+  if (project_.current() == nullptr) return;
+  PictureEditorDialog editor(project_, history_, photo, dialogs_, main_window_);
+  // A thumbnail made from a picture before the editor saved a new one must not
+  // arrive after it; the line is shown anew afterwards.
+  release_slideshows();
+  editor.exec();
+  show_current_slideshow();
+  photos_changed();
+}
+
+void EffectPage::release_slideshows() {
+  preview_->stop();
+  image_line_->load(nullptr);
+}
+
+void EffectPage::thumbnails_ready(int number) {
+  image_line_->thumbnails_ready(number);
+}
+
+ImageEffectCategory EffectPage::chosen_category() const {
+  return static_cast<ImageEffectCategory>(combo(kEffectCombo)->currentIndex());
+}
+
+void EffectPage::run_command(int id) {
+  const int seconds = combo(kDurationCombo)->currentIndex() + 1;
+  const int transition_seconds = combo(kTransitionDurationCombo)->currentIndex();
+  const int entry = effects_->selected_entry();
+  switch (id) {
+    case kApplyEffect:
+    case kApplyDuration:
+    case kApplyTransition:
+    case kApplyTransitionDuration:
+      return open_apply_menu(static_cast<Control>(id));
+    case kCustomTransition:
+      return customise_transition();
+    case kEffectToAll:
+    case kEffectToSelected:
+      return image_line_->apply_image_effect(id == kEffectToAll, chosen_category());
+    case kDurationToAll:
+    case kDurationToSelected:
+      return image_line_->apply_photo_duration(id == kDurationToAll, seconds);
+    case kTransitionToAll:
+    case kTransitionToSelected:
+      if (entry >= 0) image_line_->apply_transition(id == kTransitionToAll, entry);
+      return;
+    case kTransitionDurationToAll:
+    case kTransitionDurationToSelected:
+      return image_line_->apply_transition_duration(id == kTransitionDurationToAll,
+                                                    transition_seconds);
+    default:
+      return;
+  }
+}
+
+void EffectPage::open_apply_menu(Control id) {
+  const QPushButton* apply = button(id);
+  apply_menu(id)->popup(apply->mapToGlobal(QPoint(0, apply->height())));
+}
+
+void EffectPage::customise_transition() {
+  const int entry = effects_->selected_entry();
+  if (entry < 0) {
+    project_.front_end.show(PromptMessage{"No transition effect is selected in the list!", "",
+                                          PromptButtons::kOk, PromptIcon::kNone});
+    return;
+  }
+  // The dialog edits the template in place: photos keep the copies they were
+  // given, and later applies and previews take the new values. The effect set is
+  // stored with the preferences.
+  project_.effect_set.template_at(entry)->open_setting_dialog(transition_dialogs_);
+}
+
+void EffectPage::preview_photo(int photo) {
+  const Slideshow* slideshow = image_line_->slideshow();
+  if (slideshow == nullptr || photo < 0 || photo >= static_cast<int>(slideshow->photos.size()))
+    return;
+  const PhotoItem& to = *slideshow->photos[static_cast<std::size_t>(photo)];
+  // The first photo comes in over itself: it has no photo before it.
+  const PhotoItem& from = *slideshow->photos[static_cast<std::size_t>(std::max(photo - 1, 0))];
+  const EffectRecord& effect = to.setting.effect;
+  TransitionPreviewRequest request;
+  request.tv_standard = project_.default_setting.tv_system;
+  request.aspect = project_.preferences.aspect_ratio;
+  request.from_path = from.prepared_path;
+  request.to_path = to.prepared_path;
+  request.image_effect = static_cast<int>(effect.image_effect);
+  request.display_seconds = effect.display_seconds;
+  request.transition = &effect.transition();
+  request.transition_seconds = effect.transition_seconds;
+  preview_->preview_transition(request);
+}
+
+void EffectPage::preview_entry(int entry) {
+  if (entry < 0 || entry >= EffectSet::kSize) return;
+  preview_->stop();
+  record_.display_seconds = combo(kDurationCombo)->currentIndex() + 1;
+  record_.image_effect = static_cast<int>(draw_image_effect(chosen_category()));
+  record_.transition_seconds = combo(kTransitionDurationCombo)->currentIndex();
+  if (entry == 0) entry = random_preview_entry(draw_random());
+  // The player copies the transition's type and values when it starts.
+  record_.transition = project_.effect_set.template_at(entry);
+  preview_->preview_transition(record_);
+}
+
+}  // namespace pictavo

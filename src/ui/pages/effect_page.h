@@ -1,0 +1,106 @@
+#pragma once
+
+#include "effects/image_effect.h"
+#include "ui/pages/project_tree_page.h"
+#include "video/preview_player.h"
+
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+
+namespace pictavo {
+
+class EffectList;
+class ImageLine;
+class PreviewWidget;
+class TransitionSettingDialogs;
+
+// The page Effect: the motions, transitions and durations of the current
+// slideshow's photos, edited in the image line or applied to all or the selected
+// photos from the combos and the effect list, whose transitions play in the
+// preview between the two sample pictures.
+class EffectPage : public ProjectTreePage {
+  Q_OBJECT
+
+ public:
+  // Controls and menu commands, numbered as the program has always numbered them.
+  enum Control : int {
+    kCustomTransition = 1001,
+    kApplyEffect = 1107,
+    kApplyDuration = 1108,
+    kEffectCombo = 1181,
+    kDurationCombo = 1182,
+    kTransitionDurationCombo = 1183,
+    kEffectList = 1308,
+    kApplyTransitionDuration = 1309,
+    kApplyTransition = 1310,
+  };
+  enum Command : int {
+    kEffectToAll = 32801,
+    kEffectToSelected = 32802,
+    kDurationToAll = 32803,
+    kTransitionToAll = 32804,
+    kTransitionToSelected = 32805,
+    kTransitionDurationToAll = 32806,
+    kTransitionDurationToSelected = 32807,
+    kDurationToSelected = 32808,
+  };
+
+  // `transition_dialogs` edits the effect set's templates and must outlive the page.
+  EffectPage(Project& project, EditHistory& history, UserDialogs& dialogs,
+             TransitionSettingDialogs& transition_dialogs, QWidget* main_window, QWidget* parent);
+
+  void project_replaced() override;
+  // The preview stops and takes the TV system and the screen ratio; the image line
+  // keeps its selection and place.
+  void settings_changed();
+  // The thumbnails of slideshow `number` are ready.
+  void thumbnails_ready(int number);
+
+  // Carries out an "Apply to ..." button, a command of its menu or the "Transition
+  // Effect Custom" button, as clicking or choosing it does.
+  void run_command(int id);
+
+  ImageLine* image_line() const { return image_line_; }
+  PreviewWidget* preview() const { return preview_; }
+  EffectList* effect_list() const { return effects_; }
+  QComboBox* combo(Control id) const;
+  QPushButton* button(Control id) const;
+  // The menu an "Apply to ..." button drops down.
+  QMenu* apply_menu(Control id) const;
+  // What the transition preview plays next, apart from the transition.
+  const TransitionPreviewRequest& preview_record() const { return record_; }
+
+  // Plays the transition that brings photo `photo` of the image line's slideshow
+  // in, from the photo before it.
+  void preview_photo(int photo);
+  // Opens the picture editor on photo `photo` of the current slideshow.
+  void edit_photo(int photo);
+  // Plays entry `entry` of the effect list between the sample pictures with the
+  // combos' durations and motion; the random entry plays one of the others.
+  void preview_entry(int entry);
+
+ protected:
+  void show_current_slideshow() override;
+  void release_slideshows() override;
+
+ private:
+  void build_controls();
+  // An "Apply to ..." button that opens the menu of `id`.
+  QPushButton* apply_button(Control id);
+  void build_menus();
+  void open_apply_menu(Control id);
+  void customise_transition();
+  ImageEffectCategory chosen_category() const;
+  void take_preview_settings();
+
+  TransitionSettingDialogs& transition_dialogs_;
+  TransitionPreviewRequest record_;
+  PreviewWidget* preview_ = nullptr;
+  QLabel* preview_hint_ = nullptr;
+  EffectList* effects_ = nullptr;
+  ImageLine* image_line_ = nullptr;
+};
+
+}  // namespace pictavo

@@ -1,0 +1,348 @@
+#include "ui/pages/music_page.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+#include <array>
+#include <iterator>
+
+#include "base/clock_seconds.h"
+#include "edit/edit_history.h"
+#include "edit/photo_commands.h"
+#include "edit/track_commands.h"
+#include "model/music_fit.h"
+#include "model/project.h"
+#include "ui/app/user_dialogs.h"
+#include "ui/common/wait_cursor.h"
+#include "ui/widgets/music_list.h"
+#include "ui/widgets/preview_widget.h"
+#include "ui/widgets/project_tree.h"
+#include "video/preview_player.h"
+
+namespace pictavo {
+namespace {
+
+struct ButtonPlace {
+  MusicPage::Button id;
+  QRect place;
+  const char* text;
+  const char* tooltip;
+};
+
+// The row of track buttons, 83 pixels apart, and the preview's two at its side.
+constexpr QRect track_button(int slot) {
+  return {230 + 83 * slot, 220, 80, 24};
+}
+
+constexpr std::array<ButtonPlace, 9> kButtons{{
+    {MusicPage::kAdd, track_button(0), "Add", "Add music files"},
+    {MusicPage::kDelete, track_button(1), "Delete", nullptr},
+    {MusicPage::kUp, track_button(2), "Up", nullptr},
+    {MusicPage::kDown, track_button(3), "Down", nullptr},
+    {MusicPage::kPlayMusic, track_button(4), "Play Music", nullptr},
+    {MusicPage::kStopMusic, track_button(5), "Stop Music", nullptr},
+    {MusicPage::kFitToMusic, track_button(6), "Fit to Music",
+     "Fit the photos' display times to the music"},
+    {MusicPage::kPreviewSlideshow,
+     {680, 15, 100, 24},
+     "Preview Slideshow",
+     "Play slideshow preview"},
+    {MusicPage::kStopPreview, {680, 45, 100, 24}, "Stop Preview", "Stop slideshow preview"},
+}};
+
+constexpr std::array<MusicPage::Button, 7> kTrackButtons{
+    MusicPage::kAdd,       MusicPage::kDelete,    MusicPage::kUp,        MusicPage::kDown,
+    MusicPage::kPlayMusic, MusicPage::kStopMusic, MusicPage::kFitToMusic};
+
+PromptMessage fit_message(const Slideshow& slideshow, const MusicFit& fit) {
+  switch (fit.outcome) {
+    case MusicFitOutcome::kFitted: {
+      const auto [shortest, longest] = std::minmax_element(
+          slideshow.photos.begin(), slideshow.photos.end(), [](const auto& a, const auto& b) {
+            return a->setting.effect.display_seconds < b->setting.effect.display_seconds;
+          });
+      const int low = (*shortest)->setting.effect.display_seconds;
+      const int high = (*longest)->setting.effect.display_seconds;
+      const std::string times =
+          low == high ? std::to_string(low) : std::to_string(low) + " to " + std::to_string(high);
+      return {"Every photo now shows for " + times + (high == 1 ? " second" : " seconds") +
+                  ": the slideshow lasts " + ClockSeconds(fit.video_seconds).text() +
+                  ", as long as the music.",
+              "", PromptButtons::kOk, PromptIcon::kInformation};
+    }
+    case MusicFitOutcome::kNoMusic:
+      return {"There are no photos or no music to fit!", "", PromptButtons::kOk,
+              PromptIcon::kWarning};
+    case MusicFitOutcome::kMusicTooShort:
+      return {
+          "The music is too short: every photo now shows for the shortest time, and the "
+          "slideshow still lasts longer than the music.",
+          "", PromptButtons::kOk, PromptIcon::kInformation};
+    case MusicFitOutcome::kMusicTooLong:
+      return {
+          "The music is too long: every photo now shows for the longest time, and the "
+          "music is cut at the end.",
+          "", PromptButtons::kOk, PromptIcon::kInformation};
+  }
+  return {};
+}
+
+}  // namespace
+
+MusicPage::MusicPage(Project& project, EditHistory& history, UserDialogs& dialogs,
+                     QWidget* main_window, QWidget* parent)
+    : ProjectTreePage(project, history, dialogs, main_window, parent),
+      preview_frame_(new QFrame(this)),
+      preview_(new PreviewWidget(&music_player_, this)),
+      list_(new MusicList(this)),
+      preview_timer_(new QTimer(this)),
+      music_timer_(new QTimer(this)) {
+  music_player_.set_observer(this);
+  resize(850, 428);
+  preview_frame_->setFrameShape(QFrame::Box);
+  place_preview();
+  list_->setGeometry(230, 260, 600, 160);
+  build_buttons();
+  preview_timer_->setObjectName(QString::number(kPreviewTimer));
+  preview_timer_->setInterval(100);
+  connect(preview_timer_, &QTimer::timeout, this, &MusicPage::watch_preview);
+  music_timer_->setObjectName(QString::number(kMusicTimer));
+  music_timer_->setInterval(500);
+  connect(music_timer_, &QTimer::timeout, this, &MusicPage::watch_music);
+}
+
+MusicPage::~MusicPage() {
+  // The preview and the player use the music player, which goes before them.
+  stop_playback();
+}
+
+void MusicPage::build_buttons() {
+  // The track buttons stand in a row from the program's first place on, each as
+  // wide as its text needs; the preview's two grow to theirs.
+  auto* track_row = new QWidget(this);
+  const QRect first = track_button(0);
+  track_row->setGeometry(first.x(), first.y(), list_->width(), first.height());
+  auto* row = new QHBoxLayout(track_row);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(3);
+  for (const ButtonPlace& place : kButtons) {
+    const bool in_row =
+        std::find(kTrackButtons.begin(), kTrackButtons.end(), place.id) != kTrackButtons.end();
+    auto* button = new QPushButton(QString::fromUtf8(place.text), in_row ? track_row : this);
+    button->setObjectName(QString::number(place.id));
+    if (in_row) {
+      row->addWidget(button);
+    } else {
+      button->setGeometry(place.place);
+      button->resize(std::max(place.place.width(), button->sizeHint().width()),
+                     place.place.height());
+    }
+    if (place.tooltip != nullptr) button->setToolTip(QString::fromUtf8(place.tooltip));
+    connect(button, &QPushButton::clicked, this, [this, id = place.id] { run_command(id); });
+  }
+  row->addStretch();
+}
+
+QPushButton* MusicPage::button(Button id) const {
+  return findChild<QPushButton*>(QString::number(id));
+}
+
+void MusicPage::place_preview() {
+  if (project_.preferences.aspect_ratio == 1) {
+    preview_frame_->setGeometry(419, 28, 230, 140);
+    preview_->move(422, 38);
+  } else {
+    preview_frame_->setGeometry(419, 7, 230, 182);
+    preview_->move(422, 17);
+  }
+  const PreviewSize size = preview_size(project_.preferences.aspect_ratio);
+  preview_->setFixedSize(size.width, size.height);
+}
+
+void MusicPage::project_replaced() {
+  release_slideshows();
+  place_preview();
+  ProjectTreePage::project_replaced();
+}
+
+void MusicPage::settings_changed() {
+  // A preview under way keeps drawing at the size it started with.
+  const PreviewSize size = preview_size(project_.preferences.aspect_ratio);
+  if (preview_->running() && preview_->size() != QSize(size.width, size.height))
+    run_command(kStopPreview);
+  place_preview();
+  // The settings may have given every photo new durations.
+  tree()->refresh_slideshow(-1);
+}
+
+void MusicPage::show_current_slideshow() {
+  // The preview plays the slideshow chosen when it started; another one is now.
+  if (preview_->running()) run_command(kStopPreview);
+  show_tracks();
+}
+
+void MusicPage::release_slideshows() {
+  stop_playback();
+  enable_track_buttons(true);
+  enable_preview_buttons(true);
+}
+
+Slideshow* MusicPage::music() const {
+  return project_.slideshows.empty() ? nullptr : project_.slideshows.front().get();
+}
+
+void MusicPage::show_tracks(int selected_row) {
+  list_->show_tracks(music());
+  list_->select_row(selected_row);
+}
+
+void MusicPage::run_command(Button id) {
+  switch (id) {
+    case kAdd:
+      add_music();
+      break;
+    case kDelete:
+      delete_track();
+      break;
+    case kUp:
+      move_track(true);
+      break;
+    case kDown:
+      move_track(false);
+      break;
+    case kPlayMusic:
+      play_music();
+      break;
+    case kStopMusic:
+      stop_playback();
+      enable_preview_buttons(true);
+      break;
+    case kFitToMusic:
+      fit_to_music();
+      break;
+    case kPreviewSlideshow:
+      preview_slideshow();
+      break;
+    case kStopPreview:
+      stop_playback();
+      enable_track_buttons(true);
+      break;
+  }
+}
+
+void MusicPage::add_music() {
+  stop_playback();
+  Slideshow* slideshow = music();
+  if (slideshow != nullptr) {
+    const std::vector<std::filesystem::path> files = dialogs_.add_music();
+    // Each file is measured as it is added; a file with no length is shown and left out.
+    const WaitCursor wait;
+    std::vector<std::filesystem::path> music_files;
+    std::copy_if(files.begin(), files.end(), std::back_inserter(music_files), is_music_file);
+    history_.run(add_tracks_edit(slideshow->id(), std::move(music_files)));
+    show_tracks();
+  }
+  enable_preview_buttons(true);
+}
+
+void MusicPage::delete_track() {
+  stop_playback();
+  if (Slideshow* slideshow = music()) {
+    const int row = list_->selected_row();
+    if (slideshow->tracks.size() == 1) {
+      project_.front_end.show({"This is the last music track; it cannot be deleted!", "",
+                               PromptButtons::kOk, PromptIcon::kWarning});
+    } else if (history_.run(remove_track_edit(slideshow->id(), row))) {
+      show_tracks();
+    }
+  }
+  enable_preview_buttons(true);
+}
+
+void MusicPage::move_track(bool up) {
+  stop_playback();
+  Slideshow* slideshow = music();
+  const int row = list_->selected_row();
+  const int count = slideshow != nullptr ? static_cast<int>(slideshow->tracks.size()) : 0;
+  if ((up && row >= 1) || (!up && row >= 0 && row + 1 < count)) {
+    history_.run(move_track_edit(slideshow->id(), row, up));
+    show_tracks(up ? row - 1 : row + 1);
+  }
+  enable_preview_buttons(true);
+}
+
+void MusicPage::play_music() {
+  stop_playback();
+  const Slideshow* slideshow = music();
+  const int row = list_->selected_row();
+  if (slideshow == nullptr || row < 0 || row >= static_cast<int>(slideshow->tracks.size())) return;
+  music_player_.set_loop_audio(project_.preferences.loop_audio);
+  music_player_.play_files({slideshow->tracks[static_cast<std::size_t>(row)]->source_path()});
+  if (!music_player_.is_playing()) return;
+  enable_preview_buttons(false);
+  music_timer_->start();
+}
+
+void MusicPage::preview_slideshow() {
+  SlideshowPreviewRequest request;
+  request.tv_standard = project_.default_setting.tv_system;
+  request.slideshow = project_.current();
+  request.music = music();
+  request.aspect = project_.preferences.aspect_ratio;
+  music_player_.set_loop_audio(project_.preferences.loop_audio);
+  if (!preview_->preview_slideshow(request)) return;
+  preview_timer_->start();
+  enable_track_buttons(false);
+}
+
+void MusicPage::fit_to_music() {
+  Slideshow* slideshow = project_.current();
+  const Slideshow* first = music();
+  if (slideshow == nullptr || first == nullptr) return;
+  MusicFit fit;
+  if (history_.run(fit_to_music_edit(slideshow->id(), &fit))) photos_changed();
+  project_.front_end.show(fit_message(*slideshow, fit));
+}
+
+void MusicPage::playback_failed(std::size_t, const std::filesystem::path& file,
+                                const std::string& reason) {
+  project_.front_end.show(
+      {"The music cannot be played (" + file.filename().string() + "): " + reason + ".", "",
+       PromptButtons::kOk, PromptIcon::kWarning});
+}
+
+void MusicPage::stop_playback() {
+  music_player_.stop_playback();
+  preview_->stop();
+}
+
+bool MusicPage::nothing_playing() const {
+  // The music of a preview stops once its end has reached this thread.
+  return !preview_->running() && !music_player_.is_playing();
+}
+
+void MusicPage::enable_track_buttons(bool enabled) {
+  for (const Button id : kTrackButtons)
+    button(id)->setEnabled(enabled);
+}
+
+void MusicPage::enable_preview_buttons(bool enabled) {
+  button(kPreviewSlideshow)->setEnabled(enabled);
+  button(kStopPreview)->setEnabled(enabled);
+}
+
+void MusicPage::watch_preview() {
+  if (!nothing_playing()) return;
+  enable_track_buttons(true);
+  preview_timer_->stop();
+}
+
+void MusicPage::watch_music() {
+  if (!nothing_playing()) return;
+  enable_preview_buttons(true);
+  music_timer_->stop();
+}
+
+}  // namespace pictavo

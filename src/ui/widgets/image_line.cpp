@@ -1,0 +1,651 @@
+#include "ui/widgets/image_line.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDrag>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPainter>
+#include <QScrollBar>
+#include <QToolTip>
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+#include <utility>
+
+#include "edit/edit_history.h"
+#include "edit/photo_commands.h"
+#include "model/project.h"
+#include "model/slideshow.h"
+#include "ui/common/engine_text.h"
+#include "ui/common/path_text.h"
+#include "ui/widgets/thumbnail_drag_data.h"
+
+namespace pictavo {
+namespace {
+
+constexpr int kScrollBarTop = 102;
+constexpr int kAutoScrollEdge = 5;
+const QRect kThumbnailRect(54, 17, 80, 60);
+const QRect kIconRect(6, 25, 40, 30);
+const QRect kTransitionDurationRect(6, 56, 40, 13);
+const QRect kPhotoDurationRect(54, 78, 80, 13);
+const QRect kStartTimeRect(84, 1, 53, 13);
+const QRect kNumberRect(51, 1, 32, 13);
+const QColor kLineGrey(0xD3, 0xD3, 0xD3);
+const QColor kDropGold(0xFF, 0xD7, 0x00);
+const QColor kHighlight(0x00, 0x00, 0xFF, 0x80);
+const QColor kSelectedTint(0x33, 0x99, 0xFF, 0x40);
+
+// The value typed into a duration box the way the program always read it: the
+// leading integer, 0 for none.
+int typed_value(const QString& text) {
+  const std::string bytes = text.trimmed().toStdString();
+  return std::atoi(bytes.c_str());
+}
+
+}  // namespace
+
+ImageLine::ImageLine(Project& project, EditHistory& history, QWidget* parent)
+    : QWidget(parent), project_(project), history_(history) {
+  setFixedSize(620, 120);
+  setAcceptDrops(true);
+  setFocusPolicy(Qt::ClickFocus);
+  setFont(QFont("Arial", 9));
+  visible_slots_ = width() / kSlotWidth + 1;
+
+  scroll_bar_ = new QScrollBar(Qt::Horizontal, this);
+  scroll_bar_->setGeometry(2, kScrollBarTop, width() - 4, 16);
+  scroll_bar_->setSingleStep(kSlotWidth);
+  scroll_bar_->setPageStep(kPageWidth);
+  connect(scroll_bar_, &QScrollBar::valueChanged, this, &ImageLine::scroll_to);
+  // Scrolling by hand, not by code, takes the focus.
+  connect(scroll_bar_, &QScrollBar::actionTriggered, this, [this] { setFocus(); });
+
+  auto_scroll_timer_.setInterval(100);
+  connect(&auto_scroll_timer_, &QTimer::timeout, this, &ImageLine::auto_scroll_tick);
+
+  auto* select_all = new QAction(this);
+  select_all->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+  select_all->setShortcutContext(Qt::WidgetShortcut);
+  connect(select_all, &QAction::triggered, this, [this] { run_command(kSelectAll, -1); });
+  auto* remove = new QAction(this);
+  remove->setShortcut(QKeySequence(Qt::Key_Delete));
+  remove->setShortcutContext(Qt::WidgetShortcut);
+  connect(remove, &QAction::triggered, this, [this] { run_command(kDelete, -1); });
+  addActions({select_all, remove});
+  rebuild();
+}
+
+ImageLine::~ImageLine() {
+  loader_.stop();
+}
+
+void ImageLine::load(Slideshow* slideshow) {
+  cancel_edit();
+  loader_.stop();
+  slideshow_ = slideshow;
+  selected_.assign(slideshow_ != nullptr ? slideshow_->photos.size() : 0, false);
+  anchor_ = end_ = -1;
+  first_visible_ = 0;
+  rebuild();
+  scroll_bar_->setValue(0);
+  start_thumbnails();
+}
+
+int ImageLine::slot_count() const {
+  const int photos = slideshow_ != nullptr ? static_cast<int>(slideshow_->photos.size()) : 0;
+  return std::max(photos, visible_slots_) + 2;
+}
+
+int ImageLine::slot_at(int x) const {
+  if (x < 0) return first_visible_;
+  if (x >= width()) return first_visible_ + visible_slots_ - 1;
+  return x / kSlotWidth + first_visible_;
+}
+
+ImageLine::Part ImageLine::part_at(QPoint point) const {
+  if (photo_at_slot(slot_at(point.x())) < 0 || point.y() >= kSlotHeight) return Part::kNone;
+  const QPoint inside(point.x() % kSlotWidth, point.y());
+  if (kTransitionDurationRect.contains(inside)) return Part::kTransitionDuration;
+  if (kPhotoDurationRect.contains(inside)) return Part::kPhotoDuration;
+  if (inside.x() < 50) return Part::kTransition;
+  if (inside.x() > 50) return Part::kImage;
+  return Part::kNone;
+}
+
+int ImageLine::photo_at_slot(int slot) const {
+  return is_photo(slot) ? slot : -1;
+}
+
+bool ImageLine::is_photo(int index) const {
+  return slideshow_ != nullptr && index >= 0 && index < static_cast<int>(slideshow_->photos.size());
+}
+
+std::vector<int> ImageLine::selected_photos() const {
+  std::vector<int> photos;
+  for (std::size_t i = 0; i < selected_.size(); ++i) {
+    if (selected_[i]) photos.push_back(static_cast<int>(i));
+  }
+  return photos;
+}
+
+void ImageLine::select_photos(std::span<const int> photos) {
+  std::fill(selected_.begin(), selected_.end(), false);
+  for (const int photo : photos) {
+    if (is_photo(photo)) selected_[static_cast<std::size_t>(photo)] = true;
+  }
+  update();
+}
+
+std::vector<int> ImageLine::targets(bool all) const {
+  if (!all) return selected_photos();
+  std::vector<int> photos(selected_.size());
+  for (std::size_t i = 0; i < photos.size(); ++i)
+    photos[i] = static_cast<int>(i);
+  return photos;
+}
+
+void ImageLine::apply_image_effect(bool all, ImageEffectCategory category) {
+  if (slideshow_ == nullptr) return;
+  history_.run(image_effect_edit(slideshow_->id(), targets(all), category));
+  update();
+}
+
+void ImageLine::apply_photo_duration(bool all, int seconds) {
+  if (slideshow_ == nullptr) return;
+  history_.run(display_seconds_edit(slideshow_->id(), targets(all), seconds));
+  edited();
+}
+
+void ImageLine::apply_transition(bool all, int picker_index) {
+  const TransitionParams* transition = project_.effect_set.template_at(picker_index);
+  if (slideshow_ == nullptr || transition == nullptr) return;
+  history_.run(transition_edit(slideshow_->id(), targets(all), *transition));
+  update();
+}
+
+void ImageLine::apply_transition_duration(bool all, int seconds) {
+  if (slideshow_ == nullptr) return;
+  history_.run(transition_seconds_edit(slideshow_->id(), targets(all), seconds));
+  edited();
+}
+
+void ImageLine::thumbnails_ready(int number) {
+  if (slideshow_ != nullptr && slideshow_->number == number) update();
+}
+
+bool ImageLine::drop_photos(std::vector<int> photos, int target, bool before) {
+  if (!is_photo(target) || photos.empty()) return false;
+  if (std::find(photos.begin(), photos.end(), target) != photos.end()) return false;
+  if (!std::all_of(photos.begin(), photos.end(), [this](int photo) { return is_photo(photo); }))
+    return false;
+  cancel_edit();
+  // The moved photos stay selected where they arrive.
+  std::vector<ModelId> moved;
+  for (const int photo : photos)
+    moved.push_back(slideshow_->photos[static_cast<std::size_t>(photo)]->id);
+  history_.run(move_photos_edit(slideshow_->id(), photos, target, before));
+  for (std::size_t k = 0; k < photos.size(); ++k)
+    photos[k] = slideshow_->photo_index(moved[k]);
+  selected_.assign(slideshow_->photos.size(), false);
+  select_photos(photos);
+  // Keep the moved photos in view.
+  const int first = *std::min_element(photos.begin(), photos.end());
+  if (first < first_visible_ || first >= first_visible_ + visible_slots_ - 1)
+    scroll_bar_->setValue(std::max(first - 1, 0) * kSlotWidth);
+  rebuild();
+  emit slideshow_edited();
+  return true;
+}
+
+bool ImageLine::drop_transition(int picker_index, int photo) {
+  const TransitionParams* transition = project_.effect_set.template_at(picker_index);
+  if (!is_photo(photo) || transition == nullptr) return false;
+  history_.run(transition_edit(slideshow_->id(), {photo}, *transition));
+  drop_mark_ = {};
+  update();
+  return true;
+}
+
+void ImageLine::delete_selected() {
+  const std::vector<int> photos = selected_photos();
+  if (slideshow_ == nullptr || photos.empty()) return;
+  cancel_edit();
+  loader_.stop();
+  const ModelId shown = slideshow_->id();
+  history_.run(remove_photos_edit(shown, photos));
+  if (project_.slideshow_index(shown) < 0) {
+    load(project_.current());
+  } else {
+    selected_.assign(slideshow_->photos.size(), false);
+    first_visible_ = std::max(photos.front() - 1, 0);
+    rebuild();
+    scroll_bar_->setValue(first_visible_ * kSlotWidth);
+    start_thumbnails();
+  }
+  emit slideshow_edited();
+}
+
+void ImageLine::begin_edit(int photo, Part part) {
+  commit_edit();
+  if (!is_photo(photo) || (part != Part::kPhotoDuration && part != Part::kTransitionDuration))
+    return;
+  const EffectRecord& effect = slideshow_->photos[static_cast<std::size_t>(photo)]->setting.effect;
+  const bool display = part == Part::kPhotoDuration;
+  const QRect rect = (display ? kPhotoDurationRect : kTransitionDurationRect)
+                         .translated((photo - first_visible_) * kSlotWidth, 0)
+                         .adjusted(-2, -2, 2, 2);
+  edit_ = new QLineEdit(
+      QString::number(display ? effect.display_seconds : effect.transition_seconds), this);
+  edit_->setAlignment(Qt::AlignCenter);
+  edit_->setFont(font());
+  edit_->setGeometry(rect);
+  edit_photo_ = photo;
+  edit_part_ = part;
+  // Wider text widens the box, up to the line's right edge.
+  connect(edit_, &QLineEdit::textChanged, this, [this, rect](const QString& text) {
+    const int needed = edit_->fontMetrics().horizontalAdvance(text) + 5;
+    edit_->resize(std::clamp(needed, rect.width(), width() - rect.left()), rect.height());
+  });
+  connect(edit_, &QLineEdit::returnPressed, this, &ImageLine::commit_edit);
+  connect(edit_, &QLineEdit::editingFinished, this, &ImageLine::commit_edit);
+  edit_->installEventFilter(this);
+  edit_->show();
+  edit_->setFocus();
+  edit_->selectAll();
+}
+
+void ImageLine::commit_edit() {
+  if (edit_ == nullptr) return;
+  QLineEdit* edit = std::exchange(edit_, nullptr);
+  const QString text = edit->text().trimmed();
+  edit->hide();
+  edit->deleteLater();
+  if (text.isEmpty() || !is_photo(edit_photo_)) return;
+  const int value = typed_value(text);
+  if (edit_part_ == Part::kPhotoDuration)
+    history_.run(display_seconds_edit(slideshow_->id(), {edit_photo_}, value));
+  else
+    history_.run(transition_seconds_edit(slideshow_->id(), {edit_photo_}, value));
+  edited();
+}
+
+void ImageLine::cancel_edit() {
+  if (edit_ == nullptr) return;
+  QLineEdit* edit = std::exchange(edit_, nullptr);
+  edit->hide();
+  edit->deleteLater();
+}
+
+void ImageLine::edited() {
+  update();
+  emit slideshow_edited();
+}
+
+void ImageLine::run_command(int command, int photo) {
+  switch (command) {
+    case kEditTransitionDuration:
+      begin_edit(photo, Part::kTransitionDuration);
+      break;
+    case kEditImageDuration:
+      begin_edit(photo, Part::kPhotoDuration);
+      break;
+    case kDeleteImage:
+    case kDelete:
+      delete_selected();
+      break;
+    case kDeleteImageEffect:
+      apply_image_effect(true, ImageEffectCategory::kNone);
+      break;
+    case kRandomizeImageEffect:
+      apply_image_effect(true, ImageEffectCategory::kPanZoomRotate);
+      break;
+    case kRandomizeTransition:
+      apply_transition(true, 0);  // picker entry 0 is Random
+      break;
+    case kPreview:
+      if (is_photo(photo)) emit preview_requested(photo);
+      break;
+    case kSelectAll:
+      std::fill(selected_.begin(), selected_.end(), true);
+      update();
+      break;
+    default:
+      break;
+  }
+}
+
+QMenu* ImageLine::make_context_menu(int photo, Part part) {
+  if (!is_photo(photo) || part == Part::kNone) return nullptr;
+  const bool transition = part == Part::kTransition || part == Part::kTransitionDuration;
+  auto* menu = new QMenu(transition ? "Image line effect" : "Image Line Image", this);
+  const auto add = [this, menu, photo](const char* text, int command) {
+    menu->addAction(text, this, [this, command, photo] { run_command(command, photo); })
+        ->setData(command);
+  };
+  if (transition) {
+    add("Edit transition duration", kEditTransitionDuration);
+    add("Randomize transition effect", kRandomizeTransition);
+    add("Preview", kPreview);
+  } else {
+    add("Edit image duration", kEditImageDuration);
+    add("Delete image", kDeleteImage);
+    add("Delete image effect (no Pan/Zoom/Rotate)", kDeleteImageEffect);
+    add("Randomize image effect (Pan/Zoom/Rotate)", kRandomizeImageEffect);
+    add("Preview", kPreview);
+  }
+  return menu;
+}
+
+QString ImageLine::tooltip_text(int photo) const {
+  if (!is_photo(photo)) return {};
+  const ImageEffect effect =
+      slideshow_->photos[static_cast<std::size_t>(photo)]->setting.effect.image_effect;
+  return QString("Index: %1   Image effect: %2")
+      .arg(photo)
+      .arg(engine_text(display_name(effect)))
+      .left(80);
+}
+
+bool ImageLine::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QString text = tooltip_text(photo_at_slot(slot_at(help->pos().x())));
+    if (text.isEmpty())
+      QToolTip::hideText();
+    else
+      QToolTip::showText(help->globalPos(), text, this);
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+bool ImageLine::eventFilter(QObject* watched, QEvent* event) {
+  const bool escape =
+      (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
+  if (watched != edit_ || !escape) return QWidget::eventFilter(watched, event);
+  // Escape cancels the edit and nothing else: taken before any window's shortcut.
+  if (event->type() == QEvent::ShortcutOverride) {
+    event->accept();
+  } else {
+    cancel_edit();
+  }
+  return true;
+}
+
+void ImageLine::customEvent(QEvent* event) {
+  if (event->type() != ThumbnailEvent::event_type()) return QWidget::customEvent(event);
+  auto& made = static_cast<ThumbnailEvent&>(*event);
+  // The photo may have moved or gone since the job was given.
+  if (made.complete() || !is_photo(made.row())) return;
+  PhotoItem& photo = *slideshow_->photos[static_cast<std::size_t>(made.row())];
+  if (photo.id != made.photo() || photo.thumbnail) return;
+  photo.thumbnail = std::move(made.thumbnail());
+  update();
+}
+
+void ImageLine::start_thumbnails() {
+  if (slideshow_ == nullptr) return;
+  std::vector<ThumbnailJob> jobs;
+  for (std::size_t i = 0; i < slideshow_->photos.size(); ++i) {
+    const PhotoItem& photo = *slideshow_->photos[i];
+    if (photo.thumbnail) continue;
+    jobs.push_back({static_cast<int>(i), photo.id,
+                    photo.prepared_path.empty() ? photo.source_path : photo.prepared_path});
+  }
+  if (!jobs.empty()) loader_.start(std::move(jobs), 1);  // 80 × 60, the slot's picture
+}
+
+const QPixmap& ImageLine::transition_icon(TransitionType type) {
+  QPixmap& icon = icons_[static_cast<std::size_t>(type)];
+  if (icon.isNull()) {
+    const QPixmap cover(path_text(project_.effect_set.cover_path(picker_index(type))));
+    icon = cover.isNull() ? QPixmap(kIconRect.size()) : cover.scaled(kIconRect.size());
+    if (cover.isNull()) icon.fill(kLineGrey);
+  }
+  return icon;
+}
+
+void ImageLine::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), palette().window());
+  painter.setFont(font());
+  for (int i = 0; i < visible_slots_; ++i)
+    paint_slot(painter, first_visible_ + i, i * kSlotWidth);
+}
+
+void ImageLine::paint_slot(QPainter& painter, int slot, int left) {
+  painter.save();
+  painter.translate(left, 0);
+  painter.setClipRect(0, 0, kSlotWidth, kSlotHeight);
+  painter.fillRect(0, 0, kSlotWidth, kSlotHeight, Qt::white);
+  painter.setPen(kLineGrey);
+  painter.drawLine(50, 0, 50, 98);
+  painter.drawLine(137, 0, 137, 98);
+  if (is_photo(slot)) {
+    const PhotoItem& photo = *slideshow_->photos[static_cast<std::size_t>(slot)];
+    const EffectRecord& effect = photo.setting.effect;
+    if (selected_[static_cast<std::size_t>(slot)])
+      painter.fillRect(51, 0, kSlotWidth - 52, kSlotHeight, kSelectedTint);
+    if (photo.thumbnail && photo.thumbnail->width > 0) {
+      const Thumbnail& thumbnail = *photo.thumbnail;
+      const QImage image(thumbnail.pixels.data(), thumbnail.width, thumbnail.height,
+                         thumbnail.width * 4, QImage::Format_RGB32);
+      const QSize fitted = image.size().scaled(kThumbnailRect.size(), Qt::KeepAspectRatio);
+      const QRect target(kThumbnailRect.center().x() - fitted.width() / 2 + 1,
+                         kThumbnailRect.center().y() - fitted.height() / 2 + 1, fitted.width(),
+                         fitted.height());
+      painter.drawImage(target, image);
+    } else {
+      painter.fillRect(kThumbnailRect, kLineGrey);
+    }
+    painter.setPen(Qt::black);
+    painter.drawRect(kThumbnailRect.adjusted(-1, -1, 0, 0));
+    const TransitionType type = effect.transition().type();
+    if (static_cast<int>(type) >= 0 && static_cast<int>(type) < kConcreteTransitionCount)
+      painter.drawPixmap(kIconRect.topLeft(), transition_icon(type));
+    painter.drawText(kTransitionDurationRect, Qt::AlignCenter,
+                     QString::number(effect.transition_seconds));
+    painter.drawText(kPhotoDurationRect, Qt::AlignCenter, QString::number(effect.display_seconds));
+    painter.drawText(kStartTimeRect, Qt::AlignCenter, QString::fromStdString(photo.start.text()));
+    painter.drawText(kNumberRect, Qt::AlignCenter, QString::number(slot));
+  }
+  if (drop_mark_.slot == slot) {
+    if (drop_mark_.transition)
+      painter.fillRect(kIconRect, kHighlight);
+    else
+      painter.fillRect(drop_mark_.before ? 1 : 136, 0, 2, kSlotHeight, kDropGold);
+  }
+  painter.restore();
+}
+
+void ImageLine::rebuild() {
+  const int range = std::max(slot_count() * kSlotWidth - visible_slots_ * kSlotWidth, 0);
+  scroll_bar_->setRange(0, range);
+  first_visible_ = std::clamp(first_visible_, 0, slot_count() - visible_slots_);
+  update();
+}
+
+void ImageLine::scroll_to(int position) {
+  first_visible_ = std::clamp(position / kSlotWidth, 0, slot_count() - visible_slots_);
+  cancel_edit();
+  update();
+}
+
+void ImageLine::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  scroll_bar_->setGeometry(2, kScrollBarTop, width() - 4, 16);
+}
+
+void ImageLine::mark_range() {
+  if (anchor_ < 0) return;
+  const int low = std::min(anchor_, end_);
+  const int high = std::max(anchor_, end_);
+  for (int slot = low; slot <= high; ++slot) {
+    if (is_photo(slot)) selected_[static_cast<std::size_t>(slot)] = true;
+  }
+  update();
+}
+
+void ImageLine::mousePressEvent(QMouseEvent* event) {
+  setFocus();
+  if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+  const QPoint point = event->position().toPoint();
+  const int slot = slot_at(point.x());
+  const Part part = part_at(point);
+  if (part == Part::kPhotoDuration || part == Part::kTransitionDuration) {
+    begin_edit(slot, part);
+    return;
+  }
+  commit_edit();
+  const bool shift = event->modifiers() & Qt::ShiftModifier;
+  const bool ctrl = event->modifiers() & Qt::ControlModifier;
+  press_point_ = point;
+  if (is_photo(slot) && selected_[static_cast<std::size_t>(slot)] && !shift) {
+    mouse_ = MouseState::kPressedOnSelected;
+    return;
+  }
+  mouse_ = MouseState::kSelecting;
+  if (ctrl) {
+    anchor_ = end_ = slot;
+  } else if (shift) {
+    const std::vector<int> selected = selected_photos();
+    anchor_ = selected.empty() ? slot : selected.front();
+    end_ = slot;
+    std::fill(selected_.begin(), selected_.end(), false);
+  } else {
+    std::fill(selected_.begin(), selected_.end(), false);
+    anchor_ = end_ = slot;
+  }
+  kept_selection_ = selected_;
+  mark_range();
+}
+
+void ImageLine::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint point = event->position().toPoint();
+  // A hand that trembles while clicking neither drags nor marks a range.
+  if ((point - press_point_).manhattanLength() < QApplication::startDragDistance()) return;
+  if (mouse_ == MouseState::kSelecting) {
+    end_ = slot_at(point.x());
+    selected_ = kept_selection_;
+    mark_range();
+    update_auto_scroll(point.x());
+  } else if (mouse_ == MouseState::kPressedOnSelected) {
+    start_drag();
+  }
+}
+
+void ImageLine::mouseDoubleClickEvent(QMouseEvent* event) {
+  const QPoint point = event->position().toPoint();
+  if (event->button() == Qt::LeftButton && part_at(point) == Part::kImage)
+    emit edit_requested(slot_at(point.x()));
+}
+
+void ImageLine::mouseReleaseEvent(QMouseEvent*) {
+  if (mouse_ == MouseState::kPressedOnSelected) {
+    std::fill(selected_.begin(), selected_.end(), false);
+    update();
+  }
+  mouse_ = MouseState::kIdle;
+  update_auto_scroll(width() / 2);
+}
+
+void ImageLine::update_auto_scroll(int x) {
+  auto_scroll_ = x < kAutoScrollEdge ? -1 : x > width() - kAutoScrollEdge ? 1 : 0;
+  if (auto_scroll_ == 0)
+    auto_scroll_timer_.stop();
+  else if (!auto_scroll_timer_.isActive())
+    auto_scroll_timer_.start();
+}
+
+void ImageLine::auto_scroll_tick() {
+  scroll_bar_->setValue(scroll_bar_->value() + auto_scroll_ * kSlotWidth);
+  if (mouse_ == MouseState::kSelecting) {
+    end_ = std::clamp(end_ + auto_scroll_, 0, slot_count() - 1);
+    mark_range();
+  }
+}
+
+void ImageLine::start_drag() {
+  mouse_ = MouseState::kDragging;
+  auto* data = new QMimeData;
+  data->setData(kImageLineMimeType, encode_thumbnail_drag(selected_photos()));
+  auto* drag = new QDrag(this);
+  drag->setMimeData(data);
+  drag->exec(Qt::CopyAction | Qt::MoveAction);
+  drop_mark_ = {};
+  mouse_ = MouseState::kIdle;
+  auto_scroll_timer_.stop();
+  update();
+}
+
+void ImageLine::contextMenuEvent(QContextMenuEvent* event) {
+  const int photo = photo_at_slot(slot_at(event->pos().x()));
+  const Part part = part_at(event->pos());
+  if (photo < 0 || part == Part::kNone) return;
+  if (!selected_[static_cast<std::size_t>(photo)]) {
+    const int one[] = {photo};
+    select_photos(one);
+  }
+  QMenu* menu = make_context_menu(photo, part);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(event->globalPos());
+}
+
+ImageLine::DropMark ImageLine::drop_mark_at(QPoint point, const QMimeData& data) const {
+  const int slot = slot_at(point.x());
+  if (!is_photo(slot)) return {};
+  if (data.hasFormat(kTransitionEffectMimeType)) return {slot, true, true};
+  const std::optional<std::vector<int>> dragged =
+      decode_thumbnail_drag(data.data(kImageLineMimeType));
+  if (!dragged || std::find(dragged->begin(), dragged->end(), slot) != dragged->end()) return {};
+  // The mark goes to the nearer edge of the slot.
+  return {slot, point.x() % kSlotWidth < kSlotWidth / 2, false};
+}
+
+void ImageLine::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasFormat(kImageLineMimeType) ||
+      event->mimeData()->hasFormat(kTransitionEffectMimeType))
+    event->acceptProposedAction();
+}
+
+void ImageLine::dragMoveEvent(QDragMoveEvent* event) {
+  const QPoint point = event->position().toPoint();
+  drop_mark_ = drop_mark_at(point, *event->mimeData());
+  update_auto_scroll(point.x());
+  event->acceptProposedAction();
+  update();
+}
+
+void ImageLine::dragLeaveEvent(QDragLeaveEvent*) {
+  drop_mark_ = {};
+  auto_scroll_timer_.stop();
+  update();
+}
+
+void ImageLine::dropEvent(QDropEvent* event) {
+  const QPoint point = event->position().toPoint();
+  const DropMark mark = drop_mark_at(point, *event->mimeData());
+  drop_mark_ = {};
+  auto_scroll_timer_.stop();
+  if (mark.slot >= 0) {
+    if (mark.transition) {
+      if (const auto index =
+              decode_transition_drag(event->mimeData()->data(kTransitionEffectMimeType)))
+        drop_transition(*index, mark.slot);
+    } else if (const auto photos =
+                   decode_thumbnail_drag(event->mimeData()->data(kImageLineMimeType))) {
+      drop_photos(*photos, mark.slot, mark.before);
+    }
+  }
+  event->acceptProposedAction();
+  update();
+}
+
+}  // namespace pictavo

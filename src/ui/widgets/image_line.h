@@ -1,0 +1,183 @@
+#pragma once
+
+#include <QPixmap>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <span>
+#include <vector>
+
+#include "effects/effect_set.h"
+#include "effects/image_effect.h"
+#include "ui/widgets/thumbnail_loader.h"
+#include "ui/widgets/transition_drag_data.h"
+
+class QLineEdit;
+class QMenu;
+class QMimeData;
+class QScrollBar;
+
+namespace pictavo {
+
+class EditHistory;
+class Project;
+class Slideshow;
+
+// The drag format of photos dragged within the image line: the count, then the
+// photo indices, 32 bits each. It also takes transitions dragged from the effect
+// list (transition_drag_data.h).
+inline constexpr char kImageLineMimeType[] = "application/x-pictavo-ImageLineClipbrd";
+
+// The photos of the current slideshow as a strip of 138 × 100 slots in slideshow
+// order: thumbnail, transition icon, both durations, start time and number. The
+// user selects, reorders, drops transitions on, edits durations of and deletes
+// photos here; every change goes to the slideshow first and is then redrawn.
+class ImageLine : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kSlotWidth = 138;
+  static constexpr int kSlotHeight = 100;
+  static constexpr int kPageWidth = 414;
+
+  // Menu and accelerator command ids, as the program has always numbered them.
+  enum Command : int {
+    kEditTransitionDuration = 32809,
+    kPreview = 32811,
+    kRandomizeImageEffect = 32812,
+    kRandomizeTransition = 32813,
+    kEditImageDuration = 32814,
+    kDeleteImage = 32815,
+    kDeleteImageEffect = 32816,
+    kSelectAll = 32825,
+    kDelete = 32826,
+  };
+
+  // The parts of a slot a click can hit.
+  enum class Part { kNone, kTransition, kTransitionDuration, kImage, kPhotoDuration };
+
+  ImageLine(Project& project, EditHistory& history, QWidget* parent = nullptr);
+  ~ImageLine() override;
+
+  // Shows the slideshow (null: nothing) from its first slot.
+  void load(Slideshow* slideshow);
+  void clear() { load(nullptr); }
+  Slideshow* slideshow() const { return slideshow_; }
+
+  // Photos + 2, or the visible slots + 2 when fewer photos fill them.
+  int slot_count() const;
+  int visible_slots() const { return visible_slots_; }
+  int first_visible_slot() const { return first_visible_; }
+  // The slot under a point of the line; points beyond either end give the first
+  // or the last visible slot.
+  int slot_at(int x) const;
+  Part part_at(QPoint point) const;
+  // The photo a slot shows, or -1 for a trailing empty slot.
+  int photo_at_slot(int slot) const;
+
+  std::vector<int> selected_photos() const;
+  void select_photos(std::span<const int> photos);
+
+  // "All" or the selected photos take the value; the line is redrawn.
+  void apply_image_effect(bool all, ImageEffectCategory category);
+  void apply_photo_duration(bool all, int seconds);
+  void apply_transition(bool all, int picker_index);
+  void apply_transition_duration(bool all, int seconds);
+
+  // The thumbnails of slideshow `number` are ready in its photos.
+  void thumbnails_ready(int number);
+
+  // Moves the photos next to photo `target` (before or after it) and keeps them
+  // selected; false, and nothing moved, when the target is no photo or is one of
+  // them.
+  bool drop_photos(std::vector<int> photos, int target, bool before);
+  // Photo `photo` takes the effect set's transition at `picker_index`.
+  bool drop_transition(int picker_index, int photo);
+  // Deletes the selected photos; a slideshow left without photos is deleted.
+  void delete_selected();
+
+  // In-place duration edits of photo `photo` (Part kTransitionDuration or
+  // kPhotoDuration). Committing stores the typed value brought into range; an
+  // empty text keeps the old value.
+  void begin_edit(int photo, Part part);
+  void commit_edit();
+  void cancel_edit();
+  QLineEdit* duration_edit() const { return edit_; }
+
+  void run_command(int command, int photo);
+  // The context menu over `part` of photo `photo`; null where there is none.
+  QMenu* make_context_menu(int photo, Part part);
+  // "Index:%d   Single Effect: %s." for a photo slot, cut to 80 characters.
+  QString tooltip_text(int photo) const;
+
+ signals:
+  // Photos were deleted or a duration changed: totals and trees are stale.
+  void slideshow_edited();
+  // The user asked to preview the transition into photo `photo`.
+  void preview_requested(int photo);
+  // The user double-clicked photo `photo`'s picture to edit it.
+  void edit_requested(int photo);
+
+ protected:
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void customEvent(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dragLeaveEvent(QDragLeaveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  enum class MouseState { kIdle, kSelecting, kPressedOnSelected, kDragging };
+  struct DropMark {
+    int slot = -1;
+    bool before = true;
+    bool transition = false;  // the transition part is highlighted instead
+  };
+
+  void paint_slot(QPainter& painter, int slot, int left);
+  void rebuild();
+  void mark_range();
+  void scroll_to(int position);
+  void auto_scroll_tick();
+  void update_auto_scroll(int x);
+  void start_drag();
+  void start_thumbnails();
+  bool is_photo(int index) const;
+  std::vector<int> targets(bool all) const;
+  void edited();
+  const QPixmap& transition_icon(TransitionType type);
+  DropMark drop_mark_at(QPoint point, const QMimeData& data) const;
+
+  Project& project_;
+  EditHistory& history_;
+  Slideshow* slideshow_ = nullptr;
+  std::vector<bool> selected_;  // one per photo
+  // What stays selected while the mouse marks a range: the photos chosen before
+  // a Ctrl-click, none otherwise.
+  std::vector<bool> kept_selection_;
+  QPoint press_point_;
+  int visible_slots_ = 1;
+  int first_visible_ = 0;
+  int anchor_ = -1;
+  int end_ = -1;
+  MouseState mouse_ = MouseState::kIdle;
+  int auto_scroll_ = 0;  // -1 left, 1 right, 0 none
+  QTimer auto_scroll_timer_;
+  DropMark drop_mark_;
+  QScrollBar* scroll_bar_ = nullptr;
+  QLineEdit* edit_ = nullptr;
+  int edit_photo_ = -1;
+  Part edit_part_ = Part::kNone;
+  std::array<QPixmap, kConcreteTransitionCount> icons_;
+  ThumbnailLoader loader_{this};
+};
+
+}  // namespace pictavo

@@ -1,0 +1,58 @@
+#include "ui/widgets/preview_widget.h"
+
+#include <QPainter>
+
+namespace pictavo {
+
+PreviewWidget::PreviewWidget(MusicPlayer* music, QWidget* parent)
+    : QWidget(parent), player_(photos_, frames_, music) {
+  setFixedSize(sizeHint());
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  connect(&frames_, &PreviewFrames::frame_ready, this, qOverload<>(&QWidget::update),
+          Qt::QueuedConnection);
+  connect(&frames_, &PreviewFrames::ended, this, &PreviewWidget::preview_ended,
+          Qt::QueuedConnection);
+}
+
+PreviewWidget::~PreviewWidget() {
+  // The thread ends before the frames it writes to go.
+  player_.stop_preview();
+}
+
+void PreviewWidget::preview_transition(const TransitionPreviewRequest& request) {
+  if (slideshow_) player_.stop_slideshow_preview();
+  slideshow_ = false;
+  if (player_.start_transition_preview(request) == 0) emit running_changed(true);
+}
+
+bool PreviewWidget::preview_slideshow(const SlideshowPreviewRequest& request) {
+  if (player_.start_slideshow_preview(request) != 0) return false;
+  slideshow_ = true;
+  emit running_changed(true);
+  return true;
+}
+
+void PreviewWidget::stop() {
+  if (slideshow_)
+    player_.stop_slideshow_preview();
+  else
+    player_.stop_preview();
+}
+
+void PreviewWidget::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), Qt::black);
+  const QImage& image = frames_.latest();
+  painter.drawImage((width() - image.width()) / 2, (height() - image.height()) / 2, image);
+}
+
+void PreviewWidget::preview_ended(bool slideshow, int run, bool stopped) {
+  if (slideshow) {
+    player_.slideshow_preview_ended(run);
+    if (!stopped) emit slideshow_finished();
+  }
+  update();
+  if (run == player_.run()) emit running_changed(false);
+}
+
+}  // namespace pictavo

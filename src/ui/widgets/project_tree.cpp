@@ -1,0 +1,214 @@
+#include "ui/widgets/project_tree.h"
+
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScopedValueRollback>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <algorithm>
+
+#include "edit/edit_history.h"
+#include "edit/slideshow_commands.h"
+#include "model/project.h"
+#include "model/project_messages.h"
+#include "ui/common/ui_message.h"
+
+namespace pictavo {
+namespace {
+
+// Edits a slideshow name in place, taking no more characters than a name keeps.
+class NameDelegate final : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const override {
+    QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+    if (auto* line = qobject_cast<QLineEdit*>(editor))
+      line->setMaxLength(static_cast<int>(Slideshow::kMaxNameCharacters));
+    return editor;
+  }
+};
+
+QString tooltip(const char* title, const QString& body) {
+  QString text = body.toHtmlEscaped();
+  text.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+  return QStringLiteral("<b>%1</b><br>%2").arg(QString::fromUtf8(title), text);
+}
+
+QString slideshow_info(int photos, int seconds) {
+  return QString::asprintf("Images: %d\nDuration: %02d:%02d:%02d", photos, seconds / 3600,
+                           seconds / 60 % 60, seconds % 60);
+}
+
+}  // namespace
+
+ProjectTree::ProjectTree(Project& project, EditHistory& history, QWidget* main_window,
+                         QWidget* page)
+    : QTreeWidget(page), project_(project), history_(history), main_window_(main_window) {
+  setHeaderHidden(true);
+  setColumnCount(1);
+  setIconSize(QSize(16, 16));
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setEditTriggers(QAbstractItemView::EditKeyPressed);
+  setItemDelegate(new NameDelegate(this));
+  build_menus();
+  connect(this, &QTreeWidget::itemSelectionChanged, this, &ProjectTree::selection_changed);
+  connect(this, &QTreeWidget::itemChanged, this, &ProjectTree::item_edited);
+  rebuild();
+}
+
+void ProjectTree::build_menus() {
+  const auto add = [this](QMenu* menu, Command id, const char* text) {
+    QAction* action = menu->addAction(QString::fromUtf8(text));
+    action->setData(static_cast<int>(id));
+    connect(action, &QAction::triggered, this, [this, id] { run_command(id); });
+  };
+  disc_menu_ = new QMenu(this);
+  add(disc_menu_, kSaveProject, "Save Project");
+  add(disc_menu_, kLoadProject, "Load Project");
+  add(disc_menu_, kAddSlideshow, "Add Slideshow");
+  add(disc_menu_, kDeleteAllSlideshows, "Delete All Slideshows");
+  slideshow_menu_ = new QMenu(this);
+  add(slideshow_menu_, kEditCaption, "Rename");
+  add(slideshow_menu_, kDelete, "Delete");
+  add(slideshow_menu_, kMoveUp, "Move Up");
+  add(slideshow_menu_, kMoveDown, "Move Down");
+}
+
+void ProjectTree::rebuild() {
+  const QScopedValueRollback quiet(quiet_, true);
+  clear();
+  auto* disc = new QTreeWidgetItem(this, QStringList(QStringLiteral("Video Disc")));
+  disc->setIcon(0, style()->standardIcon(QStyle::SP_DriveDVDIcon));
+  disc->setData(0, kKindRole, static_cast<int>(kDisc));
+  for (int i = 0; i < project_.slideshow_count(); ++i) {
+    auto* item = new QTreeWidgetItem(disc);
+    item->setFlags(item->flags() | Qt::ItemIsEditable);
+    item->setIcon(0, style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+  }
+  refresh_slideshow(-1);
+  expandAll();
+  select_slideshow(project_.current_slideshow);
+}
+
+void ProjectTree::update_item(QTreeWidgetItem& item, int index) {
+  const Slideshow& slideshow = *project_.slideshows[static_cast<std::size_t>(index)];
+  const int photos = static_cast<int>(slideshow.photos.size());
+  const int seconds = slideshow.length_seconds();
+  item.setText(0, QString::fromStdString(slideshow.name()));
+  item.setData(0, kKindRole, static_cast<int>(kSlideshow));
+  item.setData(0, kPhotoCountRole, photos);
+  item.setData(0, kSecondsRole, seconds);
+  item.setToolTip(0, tooltip("Slideshow Info", slideshow_info(photos, seconds)));
+}
+
+void ProjectTree::refresh_slideshow(int index) {
+  const QScopedValueRollback quiet(quiet_, true);
+  QTreeWidgetItem* disc = disc_item();
+  const int count = std::min(disc->childCount(), project_.slideshow_count());
+  for (int i = 0; i < count; ++i) {
+    if (index < 0 || i == index) update_item(*disc->child(i), i);
+  }
+  disc->setToolTip(0, tooltip("Video Disc", QStringLiteral("Slideshows: %1").arg(count)));
+}
+
+void ProjectTree::select_slideshow(int index) {
+  const QScopedValueRollback quiet(quiet_, true);
+  QTreeWidgetItem* disc = disc_item();
+  if (index >= 0 && index < disc->childCount()) setCurrentItem(disc->child(index));
+}
+
+int ProjectTree::selected_slideshow() const {
+  const QList<QTreeWidgetItem*> selected = selectedItems();
+  if (selected.isEmpty()) return -1;
+  return disc_item()->indexOfChild(selected.front());
+}
+
+void ProjectTree::selection_changed() {
+  if (quiet_) return;
+  const int index = selected_slideshow();
+  if (index < 0 || index >= project_.slideshow_count()) return;
+  project_.current_slideshow = index;
+  emit slideshow_selected(index);
+}
+
+void ProjectTree::item_edited(QTreeWidgetItem* item) {
+  if (quiet_) return;
+  const int index = disc_item()->indexOfChild(item);
+  if (index < 0 || index >= project_.slideshow_count()) return;
+  bool refused = false;
+  history_.run(rename_slideshow_edit(project_.slideshows[static_cast<std::size_t>(index)]->id(),
+                                     item->text(0).toStdString(), &refused));
+  if (refused) project_.front_end.show(slideshow_name_message());
+  refresh_slideshow(index);
+}
+
+void ProjectTree::move_selected(bool up) {
+  const int index = selected_slideshow();
+  const int target = up ? index - 1 : index + 1;
+  if (index < 0 || target < 0 || target >= project_.slideshow_count()) return;
+  if (!history_.run(
+          move_slideshow_edit(project_.slideshows[static_cast<std::size_t>(index)]->id(), up)))
+    return;
+  const QScopedValueRollback quiet(quiet_, true);
+  QTreeWidgetItem* item = disc_item()->takeChild(index);
+  disc_item()->insertChild(target, item);
+  setCurrentItem(item);
+}
+
+void ProjectTree::run_command(Command command) {
+  switch (command) {
+    case kEditCaption:
+      if (const int index = selected_slideshow(); index >= 0) editItem(disc_item()->child(index));
+      return;
+    case kAddSlideshow:
+      post_message(parentWidget(), UiMessage::kAddSlideshow);
+      return;
+    case kDeleteAllSlideshows:
+      post_message(parentWidget(), UiMessage::kDeleteAllSlideshows);
+      return;
+    case kDelete:
+      post_message(parentWidget(), UiMessage::kDeleteSlideshow);
+      return;
+    case kMoveUp:
+    case kMoveDown:
+      move_selected(command == kMoveUp);
+      return;
+    case kSaveProject:
+      post_message(main_window_, UiMessage::kSaveProject);
+      return;
+    case kLoadProject:
+      post_message(main_window_, UiMessage::kLoadProject);
+      return;
+  }
+}
+
+void ProjectTree::contextMenuEvent(QContextMenuEvent* event) {
+  QTreeWidgetItem* item = itemAt(event->pos());
+  if (item == nullptr) return;
+  setCurrentItem(item);
+  QMenu* menu = item == disc_item() ? disc_menu_ : slideshow_menu_;
+  menu->popup(event->globalPos());
+}
+
+bool ProjectTree::event(QEvent* event) {
+  if (event->type() != UiMessageEvent::event_type()) return QTreeWidget::event(event);
+  const auto& message = static_cast<const UiMessageEvent&>(*event);
+  switch (message.message()) {
+    case UiMessage::kSelectSlideshow:
+      select_slideshow(static_cast<int>(message.w()));
+      return true;
+    case UiMessage::kRefreshSlideshow:
+      refresh_slideshow(static_cast<int>(message.w()));
+      return true;
+    case UiMessage::kRebuildTree:
+      rebuild();
+      return true;
+    default:
+      return true;
+  }
+}
+
+}  // namespace pictavo

@@ -1,0 +1,135 @@
+#pragma once
+
+#include <QListView>
+#include <QTimer>
+#include <filesystem>
+#include <vector>
+
+#include "ui/widgets/thumbnail_loader.h"
+
+class QMimeData;
+
+namespace pictavo {
+
+class EditHistory;
+class Slideshow;
+class ThumbnailDelegate;
+class ThumbnailModel;
+
+// The photos of one slideshow as a grid of thumbnails in slideshow order.
+//
+// Loading shows a placeholder for every photo at once; one background worker
+// then makes the thumbnails that the photos do not hold yet at the current size
+// and the list shows them as they arrive. The photos keep their thumbnails, so
+// reloading, reordering and deleting never make a thumbnail again.
+//
+// The list's commands (move, delete, drop, refresh, new order, size) change the
+// slideshow through its own operations and mirror the change. A command given
+// while thumbnails load stops the worker, is carried out, and the worker goes on
+// with the photos still without a thumbnail. Whoever changes the slideshow's
+// photos otherwise calls stop_loading() first and then load_from() or
+// apply_new_order(), which resume loading.
+class ThumbnailList : public QListView {
+  Q_OBJECT
+
+ public:
+  // `default_image` is the placeholder's picture; without it the placeholder is
+  // plain grey.
+  ThumbnailList(EditHistory& history, std::filesystem::path default_image,
+                QWidget* parent = nullptr);
+  ~ThumbnailList() override;
+
+  // Shows the slideshow from its first photo.
+  void load(Slideshow& slideshow);
+  // Items before `start` stay; the photos from `start` on are shown anew (after
+  // photos were appended).
+  void load_from(int start);
+  // Shows nothing.
+  void clear();
+  Slideshow* slideshow() const { return slideshow_; }
+
+  bool is_loading() const { return loading_; }
+  // Returns once the worker has ended; the thumbnails it made are shown.
+  void stop_loading();
+  // Starts the worker for the items still without a thumbnail of the current
+  // size; it tells the ready target when it is through.
+  void resume_loading();
+
+  // Makes the photo's thumbnail again (after its picture changed); the item shows
+  // the old one until then.
+  void refresh_item(int index);
+  // Mirrors a new order of the same photos (after sorting).
+  void apply_new_order();
+  // Swap the one selected photo with its neighbour; false when not exactly one
+  // photo is selected or it stands at that end.
+  bool move_selected_up();
+  bool move_selected_down();
+  void delete_selected();
+  // Moves the dragged photos of `data` before the photo at `target` and selects
+  // them; false for foreign data, a target outside the items or among the dragged
+  // ones.
+  bool drop_thumbnails(const QMimeData& data, int target);
+
+  // Ascending.
+  std::vector<int> selected_indices() const;
+  bool is_selected(int index) const;
+
+  // 0 to 3, into kThumbnailSizes.
+  int size_index() const;
+  void set_size_index(int index);
+  bool captions_shown() const;
+  void set_captions_shown(bool shown);
+
+  // Receives UiMessage::kThumbnailReady (w: the slideshow's number) when every
+  // thumbnail of a load is made.
+  void set_ready_target(QObject* target) { ready_target_ = target; }
+
+ signals:
+  // Photos of the slideshow were moved or deleted.
+  void photos_changed();
+  void selection_changed();
+  // The user pressed Delete; the owner decides what goes.
+  void delete_requested();
+  void loading_finished();
+
+ protected:
+  void customEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
+  void startDrag(Qt::DropActions supported_actions) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dragLeaveEvent(QDragLeaveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  enum class AutoScroll { kNone, kUp, kDown };
+
+  // Runs a command on the slideshow with the worker stopped, and resumes it.
+  template <typename Command>
+  void with_loading_paused(Command command);
+  void mirror_order();
+  void select_rows(const std::vector<int>& rows);
+  void apply_cell_size();
+  void make_placeholder();
+  void set_drop_mark(int row);
+  // Scrolls while a drag is near the top or bottom edge.
+  void set_auto_scroll(int y);
+  void stop_auto_scroll();
+  void auto_scroll_tick();
+
+  EditHistory& history_;
+  std::filesystem::path default_image_;
+  ThumbnailModel* model_;
+  ThumbnailDelegate* delegate_;
+  Slideshow* slideshow_ = nullptr;
+  QObject* ready_target_ = nullptr;
+  bool loading_ = false;
+  int drop_mark_ = -1;
+  AutoScroll auto_scroll_ = AutoScroll::kNone;
+  QTimer scroll_timer_;
+  ThumbnailLoader loader_{this};  // last: it ends before anything it reports to
+};
+
+}  // namespace pictavo

@@ -1,0 +1,152 @@
+#include "ui/widgets/thumbnail_model.h"
+
+#include <QMimeData>
+#include <algorithm>
+#include <unordered_map>
+
+#include "ui/widgets/thumbnail_drag_data.h"
+
+namespace pictavo {
+
+int ThumbnailModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+QVariant ThumbnailModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= rowCount()) return {};
+  const Row& row = rows_[static_cast<std::size_t>(index.row())];
+  switch (role) {
+    case Qt::DisplayRole:
+      return captions_shown_ ? QString::fromStdString(row.photo->file_name) : QString();
+    case Qt::ToolTipRole:
+      return QString::fromStdString(row.photo->file_name);
+    case Qt::DecorationRole: {
+      if (!has_thumbnail(row)) return placeholder_;
+      // The photo keeps the pixels; the picture only borrows them while it is drawn.
+      const Thumbnail& thumbnail = *row.photo->thumbnail;
+      return QImage(thumbnail.pixels.data(), thumbnail.width, thumbnail.height, thumbnail.width * 4,
+                    QImage::Format_RGB32);
+    }
+    default:
+      return {};
+  }
+}
+
+Qt::ItemFlags ThumbnailModel::flags(const QModelIndex& index) const {
+  if (!index.isValid()) return Qt::NoItemFlags;
+  return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled;
+}
+
+QStringList ThumbnailModel::mimeTypes() const {
+  return {kThumbnailMimeType};
+}
+
+QMimeData* ThumbnailModel::mimeData(const QModelIndexList& indexes) const {
+  std::vector<int> rows;
+  for (const QModelIndex& index : indexes)
+    rows.push_back(index.row());
+  std::sort(rows.begin(), rows.end());
+  auto* data = new QMimeData;
+  data->setData(kThumbnailMimeType, encode_thumbnail_drag(rows));
+  return data;
+}
+
+void ThumbnailModel::show_from(int start, std::span<PhotoItem* const> photos) {
+  start = std::clamp(start, 0, rowCount());
+  if (start < rowCount()) {
+    beginRemoveRows({}, start, rowCount() - 1);
+    rows_.resize(static_cast<std::size_t>(start));
+    endRemoveRows();
+  }
+  if (photos.empty()) return;
+  beginInsertRows({}, start, start + static_cast<int>(photos.size()) - 1);
+  for (PhotoItem* photo : photos)
+    rows_.push_back({photo, false});
+  endInsertRows();
+}
+
+void ThumbnailModel::reorder(std::span<PhotoItem* const> photos) {
+  std::unordered_map<const PhotoItem*, int> new_rows;
+  for (std::size_t i = 0; i < photos.size(); ++i)
+    new_rows.emplace(photos[i], static_cast<int>(i));
+  const bool same_photos = photos.size() == rows_.size() && new_rows.size() == rows_.size() &&
+                           std::all_of(rows_.begin(), rows_.end(), [&](const Row& row) {
+                             return new_rows.contains(row.photo);
+                           });
+  if (!same_photos) {
+    show_from(0, photos);
+    return;
+  }
+  emit layoutAboutToBeChanged();
+  std::vector<Row> rows(rows_.size());
+  for (const Row& row : rows_)
+    rows[static_cast<std::size_t>(new_rows.at(row.photo))] = row;
+  const QModelIndexList from = persistentIndexList();
+  QModelIndexList to;
+  for (const QModelIndex& index : from)
+    to.push_back(this->index(new_rows.at(photo(index.row()))));
+  rows_ = std::move(rows);
+  changePersistentIndexList(from, to);
+  emit layoutChanged();
+}
+
+void ThumbnailModel::remove(std::span<const int> rows) {
+  for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
+    beginRemoveRows({}, *row, *row);
+    rows_.erase(rows_.begin() + *row);
+    endRemoveRows();
+  }
+}
+
+void ThumbnailModel::mark_for_refresh(int row) {
+  rows_.at(static_cast<std::size_t>(row)).refresh = true;
+}
+
+std::vector<ThumbnailJob> ThumbnailModel::missing() const {
+  std::vector<ThumbnailJob> jobs;
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    const Row& row = rows_[i];
+    if (has_thumbnail(row) && !row.refresh) continue;
+    const PhotoItem& photo = *row.photo;
+    jobs.push_back({static_cast<int>(i), photo.id,
+                    photo.prepared_path.empty() ? photo.source_path : photo.prepared_path});
+  }
+  return jobs;
+}
+
+void ThumbnailModel::take(ThumbnailEvent& event) {
+  const int row = event.row();
+  if (row < 0 || row >= rowCount()) return;
+  Row& shown = rows_[static_cast<std::size_t>(row)];
+  if (shown.photo->id != event.photo() || event.thumbnail().size_index != size_index_) return;
+  shown.photo->thumbnail = std::move(event.thumbnail());
+  shown.refresh = false;
+  const QModelIndex changed = index(row);
+  emit dataChanged(changed, changed, {Qt::DecorationRole});
+}
+
+void ThumbnailModel::set_size_index(int index) {
+  size_index_ = index;
+  all_changed(Qt::DecorationRole);
+}
+
+void ThumbnailModel::set_captions_shown(bool shown) {
+  captions_shown_ = shown;
+  all_changed(Qt::DisplayRole);
+}
+
+void ThumbnailModel::set_placeholder(QImage placeholder) {
+  placeholder_ = std::move(placeholder);
+  all_changed(Qt::DecorationRole);
+}
+
+bool ThumbnailModel::has_thumbnail(const Row& row) const {
+  return row.photo->thumbnail && row.photo->thumbnail->size_index == size_index_;
+}
+
+void ThumbnailModel::all_changed(int role) {
+  if (rows_.empty()) return;
+  emit dataChanged(index(0), index(rowCount() - 1), {role});
+}
+
+}  // namespace pictavo

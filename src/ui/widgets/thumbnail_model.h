@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QImage>
+#include <span>
+#include <vector>
+
+#include "model/photo_item.h"
+#include "ui/widgets/thumbnail_loader.h"
+
+namespace pictavo {
+
+// The rows of the thumbnail list: one per photo of the slideshow shown, in its
+// order. A row shows its photo's cached thumbnail when that was made at the
+// current size, else the placeholder; the caption is the file name while captions
+// are shown. The rows only point at the photos: the owner of the slideshow tells
+// the model about every change of its photo list.
+class ThumbnailModel : public QAbstractListModel {
+  Q_OBJECT
+
+ public:
+  using QAbstractListModel::QAbstractListModel;
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+  QStringList mimeTypes() const override;
+  QMimeData* mimeData(const QModelIndexList& indexes) const override;
+  Qt::DropActions supportedDragActions() const override { return Qt::MoveAction; }
+
+  // Rows from `start` on show `photos` anew; earlier rows stay as they are.
+  void show_from(int start, std::span<PhotoItem* const> photos);
+  // The same photos in another order: thumbnails, refresh marks and the
+  // selection move with their photos, nothing is made again.
+  void reorder(std::span<PhotoItem* const> photos);
+  // Removes the rows, given in ascending order.
+  void remove(std::span<const int> rows);
+
+  PhotoItem* photo(int row) const { return rows_.at(static_cast<std::size_t>(row)).photo; }
+  // The row wants a new thumbnail; it shows its old one until that arrives.
+  void mark_for_refresh(int row);
+  // The rows still to get a thumbnail of the current size, in order.
+  std::vector<ThumbnailJob> missing() const;
+  // Stores a made thumbnail in its photo when the row still shows that photo.
+  void take(ThumbnailEvent& event);
+
+  int size_index() const { return size_index_; }
+  void set_size_index(int index);
+  bool captions_shown() const { return captions_shown_; }
+  void set_captions_shown(bool shown);
+  void set_placeholder(QImage placeholder);
+
+ private:
+  struct Row {
+    PhotoItem* photo = nullptr;
+    bool refresh = false;
+  };
+
+  bool has_thumbnail(const Row& row) const;
+  void all_changed(int role);
+
+  std::vector<Row> rows_;
+  QImage placeholder_;
+  int size_index_ = 0;
+  bool captions_shown_ = true;
+};
+
+}  // namespace pictavo
