@@ -73,12 +73,13 @@ int main(int argc, char** argv) {
       link_photos(pictavo::bench::write_camera_photos(folder / "distinct", kDistinctPhotos),
                   folder / "photos", count);
 
-  pictavo::Slideshow slideshow("Bench", folder);
+  pictavo::Project project(folder);
+  pictavo::EditHistory history(project);
+  project.add_slideshow("Bench");
+  pictavo::Slideshow& slideshow = *project.slideshows.back();
   for (const fs::path& photo : photos)
     slideshow.add_photo(photo, pictavo::PhotoSetting{});
 
-  pictavo::Project project(folder);
-  pictavo::EditHistory history(project);
   pictavo::ThumbnailList list(history, folder / "no default image");
   list.resize(616, 362);
   list.show();

@@ -32,6 +32,9 @@ class EditHistory {
   // it changed nothing.
   bool run(std::unique_ptr<EditCommand> command);
 
+  // The project the steps edit.
+  Project& project() const { return project_; }
+
   bool can_undo() const { return position_ > 0; }
   bool can_redo() const { return position_ < steps_.size(); }
   // The step an undo or redo would take: "Move 3 Photos"; empty when there is none.

@@ -33,7 +33,7 @@ PictureEditorDialog::PictureEditorDialog(Project& project, EditHistory& history,
     : QDialog(parent),
       project_(project),
       history_(history),
-      slideshow_(*project.current()),
+      slideshow_(project.current()->id()),
       canvas_(new PictureCanvas(decorations_folder(project),
                                 screen_ratio_of_aspect(project.preferences.aspect_ratio), this)),
       tabs_(new QTabWidget(this)) {
@@ -78,9 +78,19 @@ QPushButton* PictureEditorDialog::button(Button id) const {
   return findChild<QPushButton*>(QString::number(id), Qt::FindDirectChildrenOnly);
 }
 
+const PhotoItem* PictureEditorDialog::photo_at(int index) const {
+  const int shown = project_.slideshow_index(slideshow_);
+  if (shown < 0) return nullptr;
+  const Slideshow& slideshow = *project_.slideshows[static_cast<std::size_t>(shown)];
+  if (index < 0 || static_cast<std::size_t>(index) >= slideshow.photos.size()) return nullptr;
+  return slideshow.photos[static_cast<std::size_t>(index)].get();
+}
+
 void PictureEditorDialog::load_photo(int index) {
+  const PhotoItem* found = photo_at(index);
+  if (found == nullptr) return;
   photo_index_ = index;
-  const PhotoItem& photo = *slideshow_.photos.at(static_cast<std::size_t>(index));
+  const PhotoItem& photo = *found;
   if (!canvas_->load(photo)) show_message("Cannot load the file " + photo.source_path.string());
   modified_ = false;
 }
@@ -96,7 +106,7 @@ bool PictureEditorDialog::save() {
     // Replaying the edits on the full-size photo takes a while.
     const WaitCursor waiting;
     return history_.run(picture_editor_edit(
-        slideshow_.id(), photo_index_, canvas_->edit_records(), canvas_->adjustments(),
+        slideshow_, photo_index_, canvas_->edit_records(), canvas_->adjustments(),
         decorations_folder(project_),
         [this](const std::filesystem::path& path) { return history_.holds_picture(path); },
         &unwritten));
@@ -110,9 +120,10 @@ bool PictureEditorDialog::save() {
 }
 
 void PictureEditorDialog::reset() {
-  const PhotoItem& photo = *slideshow_.photos.at(static_cast<std::size_t>(photo_index_));
-  if (!canvas_->load_unedited(photo.source_path)) {
-    show_message("Cannot load the file " + photo.source_path.string());
+  const PhotoItem* photo = photo_at(photo_index_);
+  if (photo == nullptr) return;
+  if (!canvas_->load_unedited(photo->source_path)) {
+    show_message("Cannot load the file " + photo->source_path.string());
     return;
   }
   modified_ = true;
@@ -121,8 +132,7 @@ void PictureEditorDialog::reset() {
 void PictureEditorDialog::show_neighbour(int step) {
   const int target = photo_index_ + step;
   if (target < 0) return show_message("This is the first picture!");
-  if (target >= static_cast<int>(slideshow_.photos.size()))
-    return show_message("This is the last picture!");
+  if (photo_at(target) == nullptr) return show_message("This is the last picture!");
   if (settle_edits()) load_photo(target);
 }
 

@@ -2,15 +2,17 @@
 
 #include <QDialog>
 
+#include "model/model_id.h"
+
 class QPushButton;
 class QTabWidget;
 
 namespace pictavo {
 
+class PhotoItem;
 class PictureCanvas;
 class EditHistory;
 class Project;
-class Slideshow;
 class UserDialogs;
 
 // The picture editor ("Modify"): one photo of the current slideshow at a time on
@@ -56,6 +58,8 @@ class PictureEditorDialog : public QDialog {
 
  private:
   QPushButton* add_button(Button id, const char* text, QRect place);
+  // The photo at `index` of the slideshow edited; null when there is none.
+  const PhotoItem* photo_at(int index) const;
   void load_photo(int index);
   // Asks about unsaved edits; true when the editor may leave the photo.
   bool settle_edits();
@@ -63,7 +67,7 @@ class PictureEditorDialog : public QDialog {
 
   Project& project_;
   EditHistory& history_;
-  Slideshow& slideshow_;
+  ModelId slideshow_;  // the current slideshow when the editor opened
   PictureCanvas* canvas_;
   QTabWidget* tabs_;
   int photo_index_ = 0;

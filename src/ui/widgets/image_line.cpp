@@ -88,8 +88,8 @@ ImageLine::~ImageLine() {
 void ImageLine::load(Slideshow* slideshow) {
   cancel_edit();
   loader_.stop();
-  slideshow_ = slideshow;
-  selected_.assign(slideshow_ != nullptr ? slideshow_->photos.size() : 0, false);
+  shown_ = slideshow != nullptr ? slideshow->id() : 0;
+  selected_.assign(slideshow != nullptr ? slideshow->photos.size() : 0, false);
   anchor_ = end_ = -1;
   first_visible_ = 0;
   rebuild();
@@ -97,8 +97,13 @@ void ImageLine::load(Slideshow* slideshow) {
   start_thumbnails();
 }
 
+Slideshow* ImageLine::slideshow() const {
+  const int index = shown_ == 0 ? -1 : project_.slideshow_index(shown_);
+  return index < 0 ? nullptr : project_.slideshows[static_cast<std::size_t>(index)].get();
+}
+
 int ImageLine::slot_count() const {
-  const int photos = slideshow_ != nullptr ? static_cast<int>(slideshow_->photos.size()) : 0;
+  const int photos = slideshow() != nullptr ? static_cast<int>(slideshow()->photos.size()) : 0;
   return std::max(photos, visible_slots_) + 2;
 }
 
@@ -123,7 +128,8 @@ int ImageLine::photo_at_slot(int slot) const {
 }
 
 bool ImageLine::is_photo(int index) const {
-  return slideshow_ != nullptr && index >= 0 && index < static_cast<int>(slideshow_->photos.size());
+  return slideshow() != nullptr && index >= 0 &&
+         index < static_cast<int>(slideshow()->photos.size());
 }
 
 std::vector<int> ImageLine::selected_photos() const {
@@ -151,32 +157,32 @@ std::vector<int> ImageLine::targets(bool all) const {
 }
 
 void ImageLine::apply_image_effect(bool all, ImageEffectCategory category) {
-  if (slideshow_ == nullptr) return;
-  history_.run(image_effect_edit(slideshow_->id(), targets(all), category));
+  if (slideshow() == nullptr) return;
+  history_.run(image_effect_edit(slideshow()->id(), targets(all), category));
   update();
 }
 
 void ImageLine::apply_photo_duration(bool all, int seconds) {
-  if (slideshow_ == nullptr) return;
-  history_.run(display_seconds_edit(slideshow_->id(), targets(all), seconds));
+  if (slideshow() == nullptr) return;
+  history_.run(display_seconds_edit(slideshow()->id(), targets(all), seconds));
   edited();
 }
 
 void ImageLine::apply_transition(bool all, int picker_index) {
   const TransitionParams* transition = project_.effect_set.template_at(picker_index);
-  if (slideshow_ == nullptr || transition == nullptr) return;
-  history_.run(transition_edit(slideshow_->id(), targets(all), *transition));
+  if (slideshow() == nullptr || transition == nullptr) return;
+  history_.run(transition_edit(slideshow()->id(), targets(all), *transition));
   update();
 }
 
 void ImageLine::apply_transition_duration(bool all, int seconds) {
-  if (slideshow_ == nullptr) return;
-  history_.run(transition_seconds_edit(slideshow_->id(), targets(all), seconds));
+  if (slideshow() == nullptr) return;
+  history_.run(transition_seconds_edit(slideshow()->id(), targets(all), seconds));
   edited();
 }
 
 void ImageLine::thumbnails_ready(int number) {
-  if (slideshow_ != nullptr && slideshow_->number == number) update();
+  if (slideshow() != nullptr && slideshow()->number == number) update();
 }
 
 bool ImageLine::drop_photos(std::vector<int> photos, int target, bool before) {
@@ -188,11 +194,11 @@ bool ImageLine::drop_photos(std::vector<int> photos, int target, bool before) {
   // The moved photos stay selected where they arrive.
   std::vector<ModelId> moved;
   for (const int photo : photos)
-    moved.push_back(slideshow_->photos[static_cast<std::size_t>(photo)]->id);
-  history_.run(move_photos_edit(slideshow_->id(), photos, target, before));
+    moved.push_back(slideshow()->photos[static_cast<std::size_t>(photo)]->id);
+  history_.run(move_photos_edit(slideshow()->id(), photos, target, before));
   for (std::size_t k = 0; k < photos.size(); ++k)
-    photos[k] = slideshow_->photo_index(moved[k]);
-  selected_.assign(slideshow_->photos.size(), false);
+    photos[k] = slideshow()->photo_index(moved[k]);
+  selected_.assign(slideshow()->photos.size(), false);
   select_photos(photos);
   // Keep the moved photos in view.
   const int first = *std::min_element(photos.begin(), photos.end());
@@ -206,7 +212,7 @@ bool ImageLine::drop_photos(std::vector<int> photos, int target, bool before) {
 bool ImageLine::drop_transition(int picker_index, int photo) {
   const TransitionParams* transition = project_.effect_set.template_at(picker_index);
   if (!is_photo(photo) || transition == nullptr) return false;
-  history_.run(transition_edit(slideshow_->id(), {photo}, *transition));
+  history_.run(transition_edit(slideshow()->id(), {photo}, *transition));
   drop_mark_ = {};
   update();
   return true;
@@ -214,15 +220,15 @@ bool ImageLine::drop_transition(int picker_index, int photo) {
 
 void ImageLine::delete_selected() {
   const std::vector<int> photos = selected_photos();
-  if (slideshow_ == nullptr || photos.empty()) return;
+  if (slideshow() == nullptr || photos.empty()) return;
   cancel_edit();
   loader_.stop();
-  const ModelId shown = slideshow_->id();
+  const ModelId shown = slideshow()->id();
   history_.run(remove_photos_edit(shown, photos));
   if (project_.slideshow_index(shown) < 0) {
     load(project_.current());
   } else {
-    selected_.assign(slideshow_->photos.size(), false);
+    selected_.assign(slideshow()->photos.size(), false);
     first_visible_ = std::max(photos.front() - 1, 0);
     rebuild();
     scroll_bar_->setValue(first_visible_ * kSlotWidth);
@@ -235,7 +241,7 @@ void ImageLine::begin_edit(int photo, Part part) {
   commit_edit();
   if (!is_photo(photo) || (part != Part::kPhotoDuration && part != Part::kTransitionDuration))
     return;
-  const EffectRecord& effect = slideshow_->photos[static_cast<std::size_t>(photo)]->setting.effect;
+  const EffectRecord& effect = slideshow()->photos[static_cast<std::size_t>(photo)]->setting.effect;
   const bool display = part == Part::kPhotoDuration;
   const QRect rect = (display ? kPhotoDurationRect : kTransitionDurationRect)
                          .translated((photo - first_visible_) * kSlotWidth, 0)
@@ -269,9 +275,9 @@ void ImageLine::commit_edit() {
   if (text.isEmpty() || !is_photo(edit_photo_)) return;
   const int value = typed_value(text);
   if (edit_part_ == Part::kPhotoDuration)
-    history_.run(display_seconds_edit(slideshow_->id(), {edit_photo_}, value));
+    history_.run(display_seconds_edit(slideshow()->id(), {edit_photo_}, value));
   else
-    history_.run(transition_seconds_edit(slideshow_->id(), {edit_photo_}, value));
+    history_.run(transition_seconds_edit(slideshow()->id(), {edit_photo_}, value));
   edited();
 }
 
@@ -345,7 +351,7 @@ QMenu* ImageLine::make_context_menu(int photo, Part part) {
 QString ImageLine::tooltip_text(int photo) const {
   if (!is_photo(photo)) return {};
   const ImageEffect effect =
-      slideshow_->photos[static_cast<std::size_t>(photo)]->setting.effect.image_effect;
+      slideshow()->photos[static_cast<std::size_t>(photo)]->setting.effect.image_effect;
   return QString("Index: %1   Image effect: %2")
       .arg(photo)
       .arg(engine_text(display_name(effect)))
@@ -384,17 +390,17 @@ void ImageLine::customEvent(QEvent* event) {
   auto& made = static_cast<ThumbnailEvent&>(*event);
   // The photo may have moved or gone since the job was given.
   if (made.complete() || !is_photo(made.row())) return;
-  PhotoItem& photo = *slideshow_->photos[static_cast<std::size_t>(made.row())];
+  PhotoItem& photo = *slideshow()->photos[static_cast<std::size_t>(made.row())];
   if (photo.id != made.photo() || photo.thumbnail) return;
   photo.thumbnail = std::move(made.thumbnail());
   update();
 }
 
 void ImageLine::start_thumbnails() {
-  if (slideshow_ == nullptr) return;
+  if (slideshow() == nullptr) return;
   std::vector<ThumbnailJob> jobs;
-  for (std::size_t i = 0; i < slideshow_->photos.size(); ++i) {
-    const PhotoItem& photo = *slideshow_->photos[i];
+  for (std::size_t i = 0; i < slideshow()->photos.size(); ++i) {
+    const PhotoItem& photo = *slideshow()->photos[i];
     if (photo.thumbnail) continue;
     jobs.push_back({static_cast<int>(i), photo.id,
                     photo.prepared_path.empty() ? photo.source_path : photo.prepared_path});
@@ -429,7 +435,7 @@ void ImageLine::paint_slot(QPainter& painter, int slot, int left) {
   painter.drawLine(50, 0, 50, 98);
   painter.drawLine(137, 0, 137, 98);
   if (is_photo(slot)) {
-    const PhotoItem& photo = *slideshow_->photos[static_cast<std::size_t>(slot)];
+    const PhotoItem& photo = *slideshow()->photos[static_cast<std::size_t>(slot)];
     const EffectRecord& effect = photo.setting.effect;
     if (selected_[static_cast<std::size_t>(slot)])
       painter.fillRect(51, 0, kSlotWidth - 52, kSlotHeight, kSelectedTint);

@@ -9,6 +9,7 @@
 
 #include "effects/effect_set.h"
 #include "effects/image_effect.h"
+#include "model/model_id.h"
 #include "ui/widgets/thumbnail_loader.h"
 #include "ui/widgets/transition_drag_data.h"
 
@@ -62,7 +63,8 @@ class ImageLine : public QWidget {
   // Shows the slideshow (null: nothing) from its first slot.
   void load(Slideshow* slideshow);
   void clear() { load(nullptr); }
-  Slideshow* slideshow() const { return slideshow_; }
+  // The slideshow shown; null when it is not in the project (any more).
+  Slideshow* slideshow() const;
 
   // Photos + 2, or the visible slots + 2 when fewer photos fill them.
   int slot_count() const;
@@ -158,7 +160,7 @@ class ImageLine : public QWidget {
 
   Project& project_;
   EditHistory& history_;
-  Slideshow* slideshow_ = nullptr;
+  ModelId shown_ = 0;           // the slideshow shown, by id: it may go meanwhile
   std::vector<bool> selected_;  // one per photo
   // What stays selected while the mouse marks a range: the photos chosen before
   // a Ctrl-click, none otherwise.

@@ -12,6 +12,7 @@
 #include "edit/edit_history.h"
 #include "edit/photo_commands.h"
 #include "image/small_pictures.h"
+#include "model/project.h"
 #include "model/slideshow.h"
 #include "ui/common/qt_image.h"
 #include "ui/common/ui_message.h"
@@ -68,17 +69,23 @@ ThumbnailList::ThumbnailList(EditHistory& history, std::filesystem::path default
 
 ThumbnailList::~ThumbnailList() = default;
 
+Slideshow* ThumbnailList::slideshow() const {
+  const Project& project = history_.project();
+  const int index = shown_ == 0 ? -1 : project.slideshow_index(shown_);
+  return index < 0 ? nullptr : project.slideshows[static_cast<std::size_t>(index)].get();
+}
+
 void ThumbnailList::load(Slideshow& slideshow) {
   stop_loading();
-  slideshow_ = &slideshow;
+  shown_ = slideshow.id();
   model_->show_from(0, photos_of(slideshow));
   resume_loading();
 }
 
 void ThumbnailList::load_from(int start) {
-  if (!slideshow_) return;
+  if (!slideshow()) return;
   stop_loading();
-  const std::vector<PhotoItem*> photos = photos_of(*slideshow_);
+  const std::vector<PhotoItem*> photos = photos_of(*slideshow());
   start = std::clamp(start, 0, std::min(model_->rowCount(), static_cast<int>(photos.size())));
   model_->show_from(start, std::span(photos).subspan(static_cast<std::size_t>(start)));
   resume_loading();
@@ -86,7 +93,7 @@ void ThumbnailList::load_from(int start) {
 
 void ThumbnailList::clear() {
   stop_loading();
-  slideshow_ = nullptr;
+  shown_ = 0;
   model_->show_from(0, {});
 }
 
@@ -96,7 +103,7 @@ void ThumbnailList::stop_loading() {
 }
 
 void ThumbnailList::resume_loading() {
-  if (!slideshow_) return;
+  if (!slideshow()) return;
   loading_ = true;
   loader_.start(model_->missing(), model_->size_index());
 }
@@ -110,22 +117,22 @@ void ThumbnailList::with_loading_paused(Command command) {
 }
 
 void ThumbnailList::refresh_item(int index) {
-  if (!slideshow_ || index < 0 || index >= model_->rowCount()) return;
+  if (!slideshow() || index < 0 || index >= model_->rowCount()) return;
   stop_loading();
   model_->mark_for_refresh(index);
   resume_loading();
 }
 
 void ThumbnailList::apply_new_order() {
-  if (!slideshow_) return;
+  if (!slideshow()) return;
   with_loading_paused([this] { mirror_order(); });
 }
 
 bool ThumbnailList::move_selected_up() {
   const std::vector<int> selected = selected_indices();
-  if (!slideshow_ || selected.size() != 1 || selected.front() == 0) return false;
+  if (!slideshow() || selected.size() != 1 || selected.front() == 0) return false;
   with_loading_paused([&] {
-    history_.run(move_photo_edit(slideshow_->id(), selected.front(), true));
+    history_.run(move_photo_edit(slideshow()->id(), selected.front(), true));
     mirror_order();
   });
   emit photos_changed();
@@ -134,10 +141,10 @@ bool ThumbnailList::move_selected_up() {
 
 bool ThumbnailList::move_selected_down() {
   const std::vector<int> selected = selected_indices();
-  if (!slideshow_ || selected.size() != 1 || selected.front() + 1 == model_->rowCount())
+  if (!slideshow() || selected.size() != 1 || selected.front() + 1 == model_->rowCount())
     return false;
   with_loading_paused([&] {
-    history_.run(move_photo_edit(slideshow_->id(), selected.front(), false));
+    history_.run(move_photo_edit(slideshow()->id(), selected.front(), false));
     mirror_order();
   });
   emit photos_changed();
@@ -146,9 +153,9 @@ bool ThumbnailList::move_selected_down() {
 
 void ThumbnailList::delete_selected() {
   const std::vector<int> selected = selected_indices();
-  if (!slideshow_ || selected.empty()) return;
+  if (!slideshow() || selected.empty()) return;
   with_loading_paused([&] {
-    if (!history_.run(remove_photos_edit(slideshow_->id(), selected))) return;
+    if (!history_.run(remove_photos_edit(slideshow()->id(), selected))) return;
     model_->remove(selected);
     clearSelection();
   });
@@ -157,7 +164,7 @@ void ThumbnailList::delete_selected() {
 
 bool ThumbnailList::drop_thumbnails(const QMimeData& data, int target) {
   const int count = model_->rowCount();
-  if (!slideshow_ || target < 0 || target >= count) return false;
+  if (!slideshow() || target < 0 || target >= count) return false;
   std::optional<std::vector<int>> dragged = decode_thumbnail_drag(data.data(kThumbnailMimeType));
   if (!dragged || dragged->empty()) return false;
   const auto outside = [count](int index) { return index >= count; };
@@ -167,11 +174,11 @@ bool ThumbnailList::drop_thumbnails(const QMimeData& data, int target) {
   with_loading_paused([&] {
     std::vector<ModelId> moved;
     for (const int index : *dragged)
-      moved.push_back(slideshow_->photos[static_cast<std::size_t>(index)]->id);
-    history_.run(move_photos_edit(slideshow_->id(), *dragged, target, true));
+      moved.push_back(slideshow()->photos[static_cast<std::size_t>(index)]->id);
+    history_.run(move_photos_edit(slideshow()->id(), *dragged, target, true));
     mirror_order();
     for (std::size_t k = 0; k < moved.size(); ++k)
-      (*dragged)[k] = slideshow_->photo_index(moved[k]);
+      (*dragged)[k] = slideshow()->photo_index(moved[k]);
     select_rows(*dragged);
   });
   emit photos_changed();
@@ -202,7 +209,7 @@ void ThumbnailList::set_size_index(int index) {
   make_placeholder();
   apply_cell_size();
   // Thumbnails of another size are made anew.
-  if (was_loading || (slideshow_ && !model_->missing().empty())) resume_loading();
+  if (was_loading || (slideshow() && !model_->missing().empty())) resume_loading();
 }
 
 bool ThumbnailList::captions_shown() const {
@@ -222,8 +229,8 @@ void ThumbnailList::customEvent(QEvent* event) {
     return;
   }
   loading_ = false;
-  if (ready_target_ && slideshow_)
-    post_message(ready_target_, UiMessage::kThumbnailReady, slideshow_->number);
+  if (ready_target_ && slideshow())
+    post_message(ready_target_, UiMessage::kThumbnailReady, slideshow()->number);
   emit loading_finished();
 }
 
@@ -297,7 +304,7 @@ void ThumbnailList::paintEvent(QPaintEvent* event) {
 }
 
 void ThumbnailList::mirror_order() {
-  model_->reorder(photos_of(*slideshow_));
+  model_->reorder(photos_of(*slideshow()));
 }
 
 void ThumbnailList::select_rows(const std::vector<int>& rows) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "model/model_id.h"
 #include "ui/widgets/thumbnail_loader.h"
 
 class QMimeData;
@@ -46,7 +47,8 @@ class ThumbnailList : public QListView {
   void load_from(int start);
   // Shows nothing.
   void clear();
-  Slideshow* slideshow() const { return slideshow_; }
+  // The slideshow shown; null when it is not in the project (any more).
+  Slideshow* slideshow() const;
 
   bool is_loading() const { return loading_; }
   // Returns once the worker has ended; the thumbnails it made are shown.
@@ -123,7 +125,7 @@ class ThumbnailList : public QListView {
   std::filesystem::path default_image_;
   ThumbnailModel* model_;
   ThumbnailDelegate* delegate_;
-  Slideshow* slideshow_ = nullptr;
+  ModelId shown_ = 0;  // the slideshow shown, by id: it may go meanwhile
   QObject* ready_target_ = nullptr;
   bool loading_ = false;
   int drop_mark_ = -1;
