@@ -48,6 +48,7 @@ ThumbnailList::ThumbnailList(EditHistory& history, std::filesystem::path default
       default_image_(std::move(default_image)),
       model_(new ThumbnailModel(this)),
       delegate_(new ThumbnailDelegate(this)) {
+  model_->set_source([this] { return slideshow(); });
   setViewMode(QListView::ListMode);
   setFlow(QListView::LeftToRight);
   setWrapping(true);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "model/slideshow.h"
 #include "ui/widgets/thumbnail_drag_data.h"
 
 namespace pictavo {
@@ -14,16 +15,17 @@ int ThumbnailModel::rowCount(const QModelIndex& parent) const {
 
 QVariant ThumbnailModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return {};
-  const Row& row = rows_[static_cast<std::size_t>(index.row())];
+  const PhotoItem* photo = photo_of(static_cast<std::size_t>(index.row()));
+  if (photo == nullptr) return role == Qt::DecorationRole ? QVariant(placeholder_) : QVariant();
   switch (role) {
     case Qt::DisplayRole:
-      return captions_shown_ ? QString::fromStdString(row.photo->file_name) : QString();
+      return captions_shown_ ? QString::fromStdString(photo->file_name) : QString();
     case Qt::ToolTipRole:
-      return QString::fromStdString(row.photo->file_name);
+      return QString::fromStdString(photo->file_name);
     case Qt::DecorationRole: {
-      if (!has_thumbnail(row)) return placeholder_;
+      if (!has_thumbnail(*photo)) return placeholder_;
       // The photo keeps the pixels; the picture only borrows them while it is drawn.
-      const Thumbnail& thumbnail = *row.photo->thumbnail;
+      const Thumbnail& thumbnail = *photo->thumbnail;
       return QImage(thumbnail.pixels.data(), thumbnail.width, thumbnail.height, thumbnail.width * 4,
                     QImage::Format_RGB32);
     }
@@ -60,15 +62,15 @@ void ThumbnailModel::show_from(int start, std::span<PhotoItem* const> photos) {
   }
   if (photos.empty()) return;
   beginInsertRows({}, start, start + static_cast<int>(photos.size()) - 1);
-  for (PhotoItem* photo : photos)
-    rows_.push_back({photo, false});
+  for (const PhotoItem* photo : photos)
+    rows_.push_back({photo->id, false});
   endInsertRows();
 }
 
 void ThumbnailModel::reorder(std::span<PhotoItem* const> photos) {
-  std::unordered_map<const PhotoItem*, int> new_rows;
+  std::unordered_map<ModelId, int> new_rows;
   for (std::size_t i = 0; i < photos.size(); ++i)
-    new_rows.emplace(photos[i], static_cast<int>(i));
+    new_rows.emplace(photos[i]->id, static_cast<int>(i));
   const bool same_photos = photos.size() == rows_.size() && new_rows.size() == rows_.size() &&
                            std::all_of(rows_.begin(), rows_.end(), [&](const Row& row) {
                              return new_rows.contains(row.photo);
@@ -84,7 +86,7 @@ void ThumbnailModel::reorder(std::span<PhotoItem* const> photos) {
   const QModelIndexList from = persistentIndexList();
   QModelIndexList to;
   for (const QModelIndex& index : from)
-    to.push_back(this->index(new_rows.at(photo(index.row()))));
+    to.push_back(this->index(new_rows.at(rows_[static_cast<std::size_t>(index.row())].photo)));
   rows_ = std::move(rows);
   changePersistentIndexList(from, to);
   emit layoutChanged();
@@ -105,9 +107,9 @@ void ThumbnailModel::mark_for_refresh(int row) {
 std::vector<ThumbnailJob> ThumbnailModel::missing() const {
   std::vector<ThumbnailJob> jobs;
   for (std::size_t i = 0; i < rows_.size(); ++i) {
-    const Row& row = rows_[i];
-    if (has_thumbnail(row) && !row.refresh) continue;
-    const PhotoItem& photo = *row.photo;
+    const PhotoItem* found = photo_of(i);
+    if (found == nullptr || (has_thumbnail(*found) && !rows_[i].refresh)) continue;
+    const PhotoItem& photo = *found;
     jobs.push_back({static_cast<int>(i), photo.id,
                     photo.prepared_path.empty() ? photo.source_path : photo.prepared_path});
   }
@@ -118,8 +120,11 @@ void ThumbnailModel::take(ThumbnailEvent& event) {
   const int row = event.row();
   if (row < 0 || row >= rowCount()) return;
   Row& shown = rows_[static_cast<std::size_t>(row)];
-  if (shown.photo->id != event.photo() || event.thumbnail().size_index != size_index_) return;
-  shown.photo->thumbnail = std::move(event.thumbnail());
+  PhotoItem* photo = photo_of(static_cast<std::size_t>(row));
+  if (photo == nullptr || shown.photo != event.photo() ||
+      event.thumbnail().size_index != size_index_)
+    return;
+  photo->thumbnail = std::move(event.thumbnail());
   shown.refresh = false;
   const QModelIndex changed = index(row);
   emit dataChanged(changed, changed, {Qt::DecorationRole});
@@ -140,8 +145,19 @@ void ThumbnailModel::set_placeholder(QImage placeholder) {
   all_changed(Qt::DecorationRole);
 }
 
-bool ThumbnailModel::has_thumbnail(const Row& row) const {
-  return row.photo->thumbnail && row.photo->thumbnail->size_index == size_index_;
+PhotoItem* ThumbnailModel::photo_of(std::size_t row) const {
+  const Slideshow* slideshow = source_ ? source_() : nullptr;
+  if (slideshow == nullptr || row >= rows_.size()) return nullptr;
+  const ModelId id = rows_[row].photo;
+  // The rows follow the slideshow's order, so the photo is nearly always in place.
+  if (row < slideshow->photos.size() && slideshow->photos[row]->id == id)
+    return slideshow->photos[row].get();
+  const int index = slideshow->photo_index(id);
+  return index < 0 ? nullptr : slideshow->photos[static_cast<std::size_t>(index)].get();
+}
+
+bool ThumbnailModel::has_thumbnail(const PhotoItem& photo) const {
+  return photo.thumbnail && photo.thumbnail->size_index == size_index_;
 }
 
 void ThumbnailModel::all_changed(int role) {

@@ -2,24 +2,32 @@
 
 #include <QAbstractListModel>
 #include <QImage>
+#include <functional>
 #include <span>
 #include <vector>
 
+#include "model/model_id.h"
 #include "model/photo_item.h"
 #include "ui/widgets/thumbnail_loader.h"
 
 namespace pictavo {
 
+class Slideshow;
+
 // The rows of the thumbnail list: one per photo of the slideshow shown, in its
 // order. A row shows its photo's cached thumbnail when that was made at the
 // current size, else the placeholder; the caption is the file name while captions
-// are shown. The rows only point at the photos: the owner of the slideshow tells
-// the model about every change of its photo list.
+// are shown. The rows name their photos by id and find them in the slideshow the
+// source gives when they are drawn: a photo that went shows nothing. The owner of
+// the slideshow tells the model about every change of its photo list.
 class ThumbnailModel : public QAbstractListModel {
   Q_OBJECT
 
  public:
   using QAbstractListModel::QAbstractListModel;
+
+  // Where the rows' photos are: the slideshow shown, or null.
+  void set_source(std::function<const Slideshow*()> source) { source_ = std::move(source); }
 
   int rowCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
@@ -36,7 +44,6 @@ class ThumbnailModel : public QAbstractListModel {
   // Removes the rows, given in ascending order.
   void remove(std::span<const int> rows);
 
-  PhotoItem* photo(int row) const { return rows_.at(static_cast<std::size_t>(row)).photo; }
   // The row wants a new thumbnail; it shows its old one until that arrives.
   void mark_for_refresh(int row);
   // The rows still to get a thumbnail of the current size, in order.
@@ -52,13 +59,16 @@ class ThumbnailModel : public QAbstractListModel {
 
  private:
   struct Row {
-    PhotoItem* photo = nullptr;
+    ModelId photo = 0;
     bool refresh = false;
   };
 
-  bool has_thumbnail(const Row& row) const;
+  // The photo of the row; null when it is not in the slideshow.
+  PhotoItem* photo_of(std::size_t row) const;
+  bool has_thumbnail(const PhotoItem& photo) const;
   void all_changed(int role);
 
+  std::function<const Slideshow*()> source_;
   std::vector<Row> rows_;
   QImage placeholder_;
   int size_index_ = 0;
