@@ -18,11 +18,6 @@ std::string counted(std::string_view verb, std::size_t count) {
   return std::string(verb) + (count == 1 ? " Photo" : " " + std::to_string(count) + " Photos");
 }
 
-Slideshow* find(Project& project, ModelId id) {
-  const int index = project.slideshow_index(id);
-  return index < 0 ? nullptr : project.slideshows[static_cast<std::size_t>(index)].get();
-}
-
 bool are_photos_of(const Slideshow& slideshow, const std::vector<int>& indices) {
   return !indices.empty() && std::all_of(indices.begin(), indices.end(), [&](int index) {
     return index >= 0 && static_cast<std::size_t>(index) < slideshow.photos.size();
@@ -41,7 +36,7 @@ class AddPhotos final : public EditCommand {
       : slideshow_(slideshow), files_(std::move(files)), result_(result) {}
 
   bool apply(Project& project) override {
-    Slideshow* slideshow = find(project, slideshow_);
+    Slideshow* slideshow = project.find_slideshow(slideshow_);
     if (slideshow == nullptr) return false;
     const int first = static_cast<int>(slideshow->photos.size());
     cover_ = slideshow->cover_index;
@@ -52,14 +47,14 @@ class AddPhotos final : public EditCommand {
     return !added_.empty();
   }
   void undo(Project& project) override {
-    Slideshow* slideshow = find(project, slideshow_);
+    Slideshow* slideshow = project.find_slideshow(slideshow_);
     if (slideshow == nullptr) return;
     taken_ = slideshow->take_photos(added_);
     if (!slideshow->photos.empty() && slideshow->cover_index != cover_)
       slideshow->set_cover(cover_);
   }
   void redo(Project& project) override {
-    if (Slideshow* slideshow = find(project, slideshow_))
+    if (Slideshow* slideshow = project.find_slideshow(slideshow_))
       slideshow->insert_photos(added_, std::move(taken_));
   }
   std::string name() const override { return counted("Add", added_.size()); }
@@ -95,7 +90,7 @@ class RemovePhotos final : public EditCommand {
   }
   void undo(Project& project) override {
     if (emptied_) project.insert_slideshow(emptied_index_, std::move(emptied_));
-    Slideshow* slideshow = find(project, slideshow_);
+    Slideshow* slideshow = project.find_slideshow(slideshow_);
     if (slideshow == nullptr) return;
     slideshow->insert_photos(indices_, std::move(taken_));
     if (slideshow->cover_index != cover_) slideshow->set_cover(cover_);
@@ -123,7 +118,7 @@ class ReorderPhotos final : public EditCommand {
       : name_(std::move(name)), slideshow_(slideshow), change_(std::move(change)) {}
 
   bool apply(Project& project) override {
-    Slideshow* slideshow = find(project, slideshow_);
+    Slideshow* slideshow = project.find_slideshow(slideshow_);
     if (slideshow == nullptr) return false;
     std::unordered_map<const PhotoItem*, int> before;
     for (std::size_t i = 0; i < slideshow->photos.size(); ++i)
@@ -140,10 +135,12 @@ class ReorderPhotos final : public EditCommand {
     std::vector<int> inverse(order_.size());
     for (std::size_t i = 0; i < order_.size(); ++i)
       inverse[static_cast<std::size_t>(order_[i])] = static_cast<int>(i);
-    if (Slideshow* slideshow = find(project, slideshow_)) slideshow->reorder_photos(inverse);
+    if (Slideshow* slideshow = project.find_slideshow(slideshow_))
+      slideshow->reorder_photos(inverse);
   }
   void redo(Project& project) override {
-    if (Slideshow* slideshow = find(project, slideshow_)) slideshow->reorder_photos(order_);
+    if (Slideshow* slideshow = project.find_slideshow(slideshow_))
+      slideshow->reorder_photos(order_);
   }
   std::string name() const override { return name_; }
 
@@ -214,7 +211,7 @@ class ChangeSettings final : public EditCommand {
   }
 
   PhotoItem* photo(Project& project, const Target& target) const {
-    Slideshow* slideshow = find(project, target.slideshow);
+    Slideshow* slideshow = project.find_slideshow(target.slideshow);
     if (slideshow == nullptr || static_cast<std::size_t>(target.photo) >= slideshow->photos.size())
       return nullptr;
     return slideshow->photos[static_cast<std::size_t>(target.photo)].get();
@@ -258,7 +255,7 @@ std::unique_ptr<EditCommand> slideshow_settings_edit(
   return std::make_unique<ChangeSettings>(
       std::move(name), std::move(field), ChangeSettings::Photos{slideshow, indices},
       [slideshow, indices, operation = std::move(operation)](Project& project) {
-        Slideshow* shown = find(project, slideshow);
+        Slideshow* shown = project.find_slideshow(slideshow);
         return shown != nullptr && operation(*shown, indices) == 0;
       });
 }
@@ -335,7 +332,7 @@ std::unique_ptr<EditCommand> transition_edit(ModelId slideshow, std::vector<int>
 std::unique_ptr<EditCommand> fit_to_music_edit(ModelId slideshow, MusicFit* fit) {
   return std::make_unique<ChangeSettings>("Fit to Music", "", ChangeSettings::Photos{slideshow, {}},
                                           [slideshow, fit](Project& project) {
-                                            Slideshow* shown = find(project, slideshow);
+                                            Slideshow* shown = project.find_slideshow(slideshow);
                                             if (shown == nullptr) return false;
                                             const MusicFit result = fit_display_to_music(
                                                 *shown, project.slideshows.front()->tracks);
@@ -360,7 +357,7 @@ class SetCover final : public EditCommand {
   SetCover(ModelId slideshow, int index) : slideshow_(slideshow), after_(index) {}
 
   bool apply(Project& project) override {
-    Slideshow* slideshow = find(project, slideshow_);
+    Slideshow* slideshow = project.find_slideshow(slideshow_);
     if (slideshow == nullptr || !are_photos_of(*slideshow, {after_}) ||
         slideshow->cover_index == after_) {
       return false;
@@ -370,10 +367,10 @@ class SetCover final : public EditCommand {
     return true;
   }
   void undo(Project& project) override {
-    if (Slideshow* slideshow = find(project, slideshow_)) slideshow->set_cover(before_);
+    if (Slideshow* slideshow = project.find_slideshow(slideshow_)) slideshow->set_cover(before_);
   }
   void redo(Project& project) override {
-    if (Slideshow* slideshow = find(project, slideshow_)) slideshow->set_cover(after_);
+    if (Slideshow* slideshow = project.find_slideshow(slideshow_)) slideshow->set_cover(after_);
   }
   std::string name() const override { return "Set Cover"; }
 

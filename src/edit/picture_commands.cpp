@@ -49,7 +49,7 @@ class EditPictures final : public EditCommand {
         change_(std::move(change)) {}
 
   bool apply(Project& project) override {
-    Slideshow* slideshow = find(project);
+    Slideshow* slideshow = project.find_slideshow(slideshow_);
     if (slideshow == nullptr) return false;
     for (const int index : indices_) {
       if (index < 0 || static_cast<std::size_t>(index) >= slideshow->photos.size()) continue;
@@ -82,11 +82,6 @@ class EditPictures final : public EditCommand {
     PictureState after;
   };
 
-  Slideshow* find(Project& project) const {
-    const int index = project.slideshow_index(slideshow_);
-    return index < 0 ? nullptr : project.slideshows[static_cast<std::size_t>(index)].get();
-  }
-
   // The cover picture shows the cover photo as it is now.
   static void keep_cover(Slideshow& slideshow, int index) {
     if (slideshow.cover_photo() == slideshow.photos[static_cast<std::size_t>(index)].get())
@@ -94,7 +89,7 @@ class EditPictures final : public EditCommand {
   }
 
   void put(Project& project, PictureState Changed::*state) const {
-    Slideshow* slideshow = find(project);
+    Slideshow* slideshow = project.find_slideshow(slideshow_);
     if (slideshow == nullptr) return;
     for (const Changed& changed : changed_) {
       if (static_cast<std::size_t>(changed.index) >= slideshow->photos.size()) continue;

@@ -9,11 +9,6 @@
 namespace pictavo {
 namespace {
 
-Slideshow* find(Project& project, ModelId id) {
-  const int index = project.slideshow_index(id);
-  return index < 0 ? nullptr : project.slideshows[static_cast<std::size_t>(index)].get();
-}
-
 class AddTracks final : public EditCommand {
  public:
   AddTracks(ModelId slideshow, std::vector<std::filesystem::path> files,
@@ -21,7 +16,7 @@ class AddTracks final : public EditCommand {
       : slideshow_(slideshow), files_(std::move(files)), left_out_(left_out) {}
 
   bool apply(Project& project) override {
-    Slideshow* slideshow = find(project, slideshow_);
+    Slideshow* slideshow = project.find_slideshow(slideshow_);
     if (slideshow == nullptr) return false;
     first_ = static_cast<int>(slideshow->tracks.size());
     for (const std::filesystem::path& file : files_) {
@@ -32,13 +27,13 @@ class AddTracks final : public EditCommand {
     return count_ > 0;
   }
   void undo(Project& project) override {
-    Slideshow* slideshow = find(project, slideshow_);
+    Slideshow* slideshow = project.find_slideshow(slideshow_);
     if (slideshow == nullptr) return;
     for (int k = 0; k < count_; ++k)
       taken_.push_back(slideshow->take_track(first_));
   }
   void redo(Project& project) override {
-    Slideshow* slideshow = find(project, slideshow_);
+    Slideshow* slideshow = project.find_slideshow(slideshow_);
     if (slideshow == nullptr) return;
     for (int k = 0; k < count_; ++k)
       slideshow->insert_track(first_ + k, std::move(taken_[static_cast<std::size_t>(k)]));
@@ -60,12 +55,12 @@ class RemoveTrack final : public EditCommand {
   RemoveTrack(ModelId slideshow, int index) : slideshow_(slideshow), index_(index) {}
 
   bool apply(Project& project) override {
-    Slideshow* slideshow = find(project, slideshow_);
+    Slideshow* slideshow = project.find_slideshow(slideshow_);
     if (slideshow != nullptr) taken_ = slideshow->take_track(index_);
     return taken_ != nullptr;
   }
   void undo(Project& project) override {
-    if (Slideshow* slideshow = find(project, slideshow_))
+    if (Slideshow* slideshow = project.find_slideshow(slideshow_))
       slideshow->insert_track(index_, std::move(taken_));
   }
   void redo(Project& project) override { apply(project); }
@@ -83,7 +78,7 @@ class MoveTrack final : public EditCommand {
       : slideshow_(slideshow), index_(index), up_(up) {}
 
   bool apply(Project& project) override {
-    Slideshow* slideshow = find(project, slideshow_);
+    Slideshow* slideshow = project.find_slideshow(slideshow_);
     const int to = up_ ? index_ - 1 : index_ + 1;
     if (slideshow == nullptr || index_ < 0 || to < 0 ||
         to >= static_cast<int>(slideshow->tracks.size())) {
@@ -93,11 +88,11 @@ class MoveTrack final : public EditCommand {
     return true;
   }
   void undo(Project& project) override {
-    if (Slideshow* slideshow = find(project, slideshow_))
+    if (Slideshow* slideshow = project.find_slideshow(slideshow_))
       up_ ? slideshow->move_track_down(index_ - 1) : slideshow->move_track_up(index_ + 1);
   }
   void redo(Project& project) override {
-    if (Slideshow* slideshow = find(project, slideshow_))
+    if (Slideshow* slideshow = project.find_slideshow(slideshow_))
       up_ ? slideshow->move_track_up(index_) : slideshow->move_track_down(index_);
   }
   std::string name() const override { return "Move Music"; }

@@ -122,6 +122,11 @@ int Project::slideshow_index(ModelId id) const {
   return found == slideshows.end() ? -1 : static_cast<int>(found - slideshows.begin());
 }
 
+Slideshow* Project::find_slideshow(ModelId id) const {
+  const int index = slideshow_index(id);
+  return index < 0 ? nullptr : slideshows[static_cast<std::size_t>(index)].get();
+}
+
 Slideshow* Project::current() {
   return is_slideshow_index(current_slideshow)
              ? slideshows[static_cast<std::size_t>(current_slideshow)].get()

@@ -61,6 +61,8 @@ class Project {
   bool has_slideshow(std::string_view name) const;
   // The index of the slideshow `id` names; -1 when it is not in the project.
   int slideshow_index(ModelId id) const;
+  // The slideshow `id` names; null when it is not in the project.
+  Slideshow* find_slideshow(ModelId id) const;
   // The current slideshow; null without slideshows.
   Slideshow* current();
 

@@ -79,11 +79,11 @@ QPushButton* PictureEditorDialog::button(Button id) const {
 }
 
 const PhotoItem* PictureEditorDialog::photo_at(int index) const {
-  const int shown = project_.slideshow_index(slideshow_);
-  if (shown < 0) return nullptr;
-  const Slideshow& slideshow = *project_.slideshows[static_cast<std::size_t>(shown)];
-  if (index < 0 || static_cast<std::size_t>(index) >= slideshow.photos.size()) return nullptr;
-  return slideshow.photos[static_cast<std::size_t>(index)].get();
+  const Slideshow* slideshow = project_.find_slideshow(slideshow_);
+  if (slideshow == nullptr || index < 0 ||
+      static_cast<std::size_t>(index) >= slideshow->photos.size())
+    return nullptr;
+  return slideshow->photos[static_cast<std::size_t>(index)].get();
 }
 
 void PictureEditorDialog::load_photo(int index) {

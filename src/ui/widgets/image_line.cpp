@@ -98,8 +98,7 @@ void ImageLine::load(Slideshow* slideshow) {
 }
 
 Slideshow* ImageLine::slideshow() const {
-  const int index = shown_ == 0 ? -1 : project_.slideshow_index(shown_);
-  return index < 0 ? nullptr : project_.slideshows[static_cast<std::size_t>(index)].get();
+  return project_.find_slideshow(shown_);
 }
 
 int ImageLine::slot_count() const {

@@ -71,9 +71,7 @@ ThumbnailList::ThumbnailList(EditHistory& history, std::filesystem::path default
 ThumbnailList::~ThumbnailList() = default;
 
 Slideshow* ThumbnailList::slideshow() const {
-  const Project& project = history_.project();
-  const int index = shown_ == 0 ? -1 : project.slideshow_index(shown_);
-  return index < 0 ? nullptr : project.slideshows[static_cast<std::size_t>(index)].get();
+  return history_.project().find_slideshow(shown_);
 }
 
 void ThumbnailList::load(Slideshow& slideshow) {
