@@ -325,6 +325,35 @@ TEST_F(PictureEditorTest, PhotosOfTheSameNameKeepPreparedPicturesOfTheirOwn) {
   }
 }
 
+TEST_F(PictureEditorTest, TheEditorTakesBackItsOwnChangesARunAtATimeAndSavesOneStep) {
+  add_slideshow({photo("a.png", 64, 48)});
+  auto editor = open_editor(0);
+  PictureCanvas& canvas = *editor->canvas();
+  transform_button(*editor, PictureTransformPage::kMirror).click();
+  canvas.set_adjustments({10, 0, 0, 0});
+  canvas.set_adjustments({20, 0, 0, 0});  // one run of the slider
+  canvas.add_text();
+  ASSERT_EQ(canvas.edit_records().size(), 2u);
+
+  canvas.undo();
+  EXPECT_EQ(canvas.edit_records().size(), 1u);
+  canvas.undo();
+  EXPECT_EQ(canvas.adjustments().brightness, 0);
+  editor->show();
+  QTest::keyClick(editor.get(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_TRUE(canvas.edit_records().empty());
+  EXPECT_FALSE(canvas.can_undo());
+  canvas.redo();
+  canvas.redo();
+  EXPECT_EQ(canvas.adjustments().brightness, 20);
+  EXPECT_EQ(canvas.edit_records().size(), 1u);
+
+  ASSERT_TRUE(editor->save());
+  EXPECT_EQ(window->history().undo_name(), "Edit Picture");
+  window->history().undo();
+  EXPECT_TRUE(photo_at(0).edits.empty());
+}
+
 TEST_F(PictureEditorTest, CancelDropsEditsButTheCloseBoxAndEscapeAsk) {
   add_slideshow({photo("a.png", 64, 48)});
   auto editor = open_editor(0);

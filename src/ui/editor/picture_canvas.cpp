@@ -43,19 +43,27 @@ PictureCanvas::PictureCanvas(std::filesystem::path decorations, ScreenRatio scre
 }
 
 bool PictureCanvas::load(const PhotoItem& photo) {
-  if (!open(photo.source_path)) {
-    emit loaded();
-    return false;
-  }
+  undo_.clear();
+  redo_.clear();
+  const bool shown =
+      show(photo.source_path, photo.edits,
+           {photo.brightness, photo.contrast, photo.soften_times, photo.sharpen_times});
+  emit loaded();
+  return shown;
+}
+
+bool PictureCanvas::show(const std::filesystem::path& source, std::span<const EditItem> edits,
+                         const PictureAdjustments& adjustments) {
+  if (!open(source)) return false;
   // Texts and decorations placed after the picture's last own change can still be
   // moved; earlier ones were placed on a picture that has changed since.
-  const auto last_change = std::find_if(photo.edits.rbegin(), photo.edits.rend(),
+  const auto last_change = std::find_if(edits.rbegin(), edits.rend(),
                                         [](const EditItem& edit) { return !is_overlay(edit); });
   const auto movable = last_change.base();
-  for (auto edit = photo.edits.begin(); edit != movable; ++edit) {
+  for (auto edit = edits.begin(); edit != movable; ++edit) {
     if (apply_photo_edit(picture_, *edit, 1.0, decorations_)) edits_.push_back(*edit);
   }
-  for (auto edit = movable; edit != photo.edits.end(); ++edit) {
+  for (auto edit = movable; edit != edits.end(); ++edit) {
     if (const TextOverlay* text = std::get_if<TextOverlay>(&*edit)) {
       overlays_.emplace_back(*text);
     } else {
@@ -65,20 +73,57 @@ bool PictureCanvas::load(const PhotoItem& photo) {
       overlays_.emplace_back(decoration, file ? decoration_picture(*file) : QImage());
     }
   }
-  adjustments_ = {photo.brightness, photo.contrast, photo.soften_times, photo.sharpen_times};
+  adjustments_ = adjustments;
   picture_changed();
   reset_frame();
-  emit loaded();
   return true;
 }
 
 bool PictureCanvas::load_unedited(const std::filesystem::path& source) {
+  State before = state();
   const bool shown = open(source);
+  if (shown) remember(std::move(before), Change::kOther);
   emit loaded();
   return shown;
 }
 
+void PictureCanvas::remember(State before, Change change) {
+  redo_.clear();
+  undo_.push_back(std::move(before));
+  last_change_ = change;
+}
+
+void PictureCanvas::remember(Change change) {
+  if (change != Change::kOther && change == last_change_) {
+    redo_.clear();
+    return;
+  }
+  remember(state(), change);
+}
+
+void PictureCanvas::undo() {
+  restore(undo_, redo_);
+}
+
+void PictureCanvas::redo() {
+  restore(redo_, undo_);
+}
+
+void PictureCanvas::restore(std::vector<State>& from, std::vector<State>& to) {
+  if (from.empty()) return;
+  to.push_back(state());
+  const State target = std::move(from.back());
+  from.pop_back();
+  show(source_, target.records, target.adjustments);
+  last_change_ = Change::kOther;
+  // The pages show the adjustments and the selection as they are now.
+  emit loaded();
+  emit selection_changed();
+  emit edited();
+}
+
 bool PictureCanvas::open(const std::filesystem::path& source) {
+  source_ = source;
   edits_.clear();
   overlays_.clear();
   adjustments_ = {};
@@ -101,7 +146,9 @@ QSize PictureCanvas::picture_size() const {
 }
 
 bool PictureCanvas::apply(EditItem record) {
+  State before = state();
   if (!has_picture() || !apply_photo_edit(picture_, record, 1.0, decorations_)) return false;
+  remember(std::move(before), Change::kOther);
   edits_.push_back(std::move(record));
   picture_changed();
   reset_frame();
@@ -177,6 +224,7 @@ void PictureCanvas::add_overlay(CanvasOverlay overlay) {
   const QRect box = overlay.box();
   overlay.move_to(
       QPoint((picture_.width() - box.width()) / 2, (picture_.height() - box.height()) / 2));
+  remember(Change::kOther);
   overlays_.push_back(std::move(overlay));
   select(static_cast<int>(overlays_.size()) - 1);
   emit edited();
@@ -184,6 +232,7 @@ void PictureCanvas::add_overlay(CanvasOverlay overlay) {
 
 void PictureCanvas::remove_selected() {
   if (selected_ < 0) return;
+  remember(Change::kOther);
   overlays_.erase(overlays_.begin() + selected_);
   selected_ = -1;
   update();
@@ -197,6 +246,7 @@ const TextOverlay* PictureCanvas::selected_text() const {
 
 void PictureCanvas::change_selected_text(const TextOverlay& text) {
   if (selected_text() == nullptr) return;
+  remember(Change::kText);
   overlays_[static_cast<std::size_t>(selected_)].set_text(text);
   update();
   emit edited();
@@ -204,6 +254,7 @@ void PictureCanvas::change_selected_text(const TextOverlay& text) {
 
 void PictureCanvas::set_adjustments(const PictureAdjustments& adjustments) {
   if (adjustments == adjustments_) return;
+  if (has_picture()) remember(Change::kAdjust);
   adjustments_ = adjustments;
   picture_changed();
   if (has_picture()) emit edited();
@@ -282,6 +333,8 @@ void PictureCanvas::paint_frame(QPainter& painter) const {
 
 void PictureCanvas::mousePressEvent(QMouseEvent* event) {
   drag_ = Drag::kNone;
+  // Each drag is a change of its own.
+  last_change_ = Change::kOther;
   if (!has_picture() || event->button() != Qt::LeftButton) return;
   const QPoint point = canvas_point(event->position());
   last_ = point;
@@ -317,6 +370,7 @@ void PictureCanvas::mouseMoveEvent(QMouseEvent* event) {
       CanvasOverlay& overlay = overlays_[static_cast<std::size_t>(selected_)];
       // Part of the overlay stays on the picture, where it can be taken again.
       if (!QRect(QPoint(0, 0), picture_size()).intersects(overlay.box().translated(step))) break;
+      remember(Change::kDrag);
       overlay.move_by(step);
       emit edited();
       break;
@@ -326,6 +380,7 @@ void PictureCanvas::mouseMoveEvent(QMouseEvent* event) {
       const QRect box = overlay.box();
       const QSize size(point.x() - box.left() + 1, point.y() - box.top() + 1);
       if (size.width() < kHandle || size.height() < kHandle) break;
+      remember(Change::kDrag);
       overlay.resize_to(size);
       emit edited();
       break;

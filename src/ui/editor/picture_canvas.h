@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "image/image.h"
@@ -66,6 +67,14 @@ class PictureCanvas : public QWidget {
   // The picture's records followed by one record per overlay.
   std::vector<EditItem> edit_records() const;
 
+  // Takes back the last change (of the picture, its texts and decorations or its
+  // adjustments) or makes it again. One drag, or one run of a slider or of typing,
+  // is one change. A photo loaded starts with none.
+  bool can_undo() const { return !undo_.empty(); }
+  bool can_redo() const { return !redo_.empty(); }
+  void undo();
+  void redo();
+
  signals:
   // Every change that saving would keep.
   void edited();
@@ -81,8 +90,23 @@ class PictureCanvas : public QWidget {
 
  private:
   enum class Drag { kNone, kFrame, kCorner, kOverlay, kOverlaySize };
+  // What a change was, so that a run of one kind is one undo step.
+  enum class Change { kOther, kDrag, kAdjust, kText };
+  struct State {
+    std::vector<EditItem> records;
+    PictureAdjustments adjustments;
+  };
 
   bool open(const std::filesystem::path& source);
+  // The source with `edits` replayed and `adjustments`, as load() shows a photo.
+  bool show(const std::filesystem::path& source, std::span<const EditItem> edits,
+            const PictureAdjustments& adjustments);
+  State state() const { return {edit_records(), adjustments_}; }
+  // Keeps `before` for an undo.
+  void remember(State before, Change change);
+  // Keeps the state now for an undo, unless the change continues a run of its kind.
+  void remember(Change change);
+  void restore(std::vector<State>& from, std::vector<State>& to);
   bool apply(EditItem record);
   void picture_changed();
   void reset_frame();
@@ -96,6 +120,7 @@ class PictureCanvas : public QWidget {
   void paint_frame(QPainter& painter) const;
 
   std::filesystem::path decorations_;
+  std::filesystem::path source_;
   ScreenRatio screen_ratio_;
   Image picture_;  // the displayed picture with the recorded changes
   QImage shown_;   // the same with the adjustments
@@ -110,6 +135,9 @@ class PictureCanvas : public QWidget {
   Drag drag_ = Drag::kNone;
   std::optional<CropFrame::Corner> corner_;
   QPoint last_;
+  std::vector<State> undo_;
+  std::vector<State> redo_;
+  Change last_change_ = Change::kOther;
 };
 
 }  // namespace pictavo

@@ -1,5 +1,6 @@
 #include "ui/editor/picture_editor_dialog.h"
 
+#include <QAction>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTabWidget>
@@ -62,6 +63,15 @@ PictureEditorDialog::PictureEditorDialog(Project& project, EditHistory& history,
   // Cancel drops unsaved edits without asking.
   connect(add_button(kCancel, "Cancel", {870, 472, 160, 28}), &QPushButton::clicked, this,
           [this] { QDialog::reject(); });
+  // The editor's own undo: texts in the dialog's fields still take Ctrl+Z first.
+  auto* undo = new QAction(this);
+  undo->setShortcut(QKeySequence::Undo);
+  connect(undo, &QAction::triggered, canvas_, &PictureCanvas::undo);
+  auto* redo = new QAction(this);
+  redo->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  connect(redo, &QAction::triggered, canvas_, &PictureCanvas::redo);
+  addActions({undo, redo});
   load_photo(photo_index);
 }
 
