@@ -15,7 +15,12 @@ EditHistory::EditHistory(Project& project, std::size_t most_steps)
 EditHistory::~EditHistory() = default;
 
 bool EditHistory::run(std::unique_ptr<EditCommand> command) {
-  if (!command->apply(project_)) return false;
+  if (!command->apply(project_)) {
+    // A refused change may still have marked the project (a photo file that did not
+    // decode): it stays as modified as its place in the history says.
+    follow_saved_point();
+    return false;
+  }
   if (position_ < steps_.size()) {
     if (saved_ && *saved_ > position_) saved_.reset();
     drop_steps(position_, steps_.size());

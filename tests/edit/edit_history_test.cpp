@@ -89,6 +89,12 @@ TEST_F(EditHistoryTest, ASlideshowLeftWithoutPhotosGoesAndComesBack) {
   EXPECT_EQ(project->slideshows.front()->photos.size(), 1u);
   EXPECT_EQ(project->current_slideshow, 0);
   EXPECT_FALSE(history.run(remove_photos_edit(show, {4}))) << "no photo 4";
+
+  // A refused change leaves a saved project unmodified.
+  history.mark_saved();
+  EXPECT_FALSE(history.run(add_photos_edit(show, {music("notes.mp3", 3)})));
+  EXPECT_FALSE(project->modified);
+  EXPECT_FALSE(has_unsaved_changes());
 }
 
 TEST_F(EditHistoryTest, EditedPicturesStayWhileAStepKeepsThemAndGoWithTheirLastStep) {
