@@ -23,6 +23,7 @@
 #include "model/slideshow.h"
 #include "ui/common/engine_text.h"
 #include "ui/common/path_text.h"
+#include "ui/widgets/inplace_number_edit.h"
 #include "ui/widgets/thumbnail_drag_data.h"
 
 namespace pictavo {
@@ -56,6 +57,7 @@ ImageLine::ImageLine(Project& project, EditHistory& history, QWidget* parent)
   setAcceptDrops(true);
   setFocusPolicy(Qt::ClickFocus);
   setFont(QFont("Arial", 9));
+  duration_edit_ = new InPlaceNumberEdit(this);
   visible_slots_ = width() / kSlotWidth + 1;
 
   scroll_bar_ = new QScrollBar(Qt::Horizontal, this);
@@ -89,8 +91,7 @@ void ImageLine::load(Slideshow* slideshow) {
   cancel_edit();
   loader_.stop();
   shown_ = slideshow != nullptr ? slideshow->id() : 0;
-  selected_.assign(slideshow != nullptr ? slideshow->photos.size() : 0, false);
-  anchor_ = end_ = -1;
+  selection_.reset(slideshow != nullptr ? slideshow->photos.size() : 0);
   first_visible_ = 0;
   rebuild();
   scroll_bar_->setValue(0);
@@ -132,24 +133,17 @@ bool ImageLine::is_photo(int index) const {
 }
 
 std::vector<int> ImageLine::selected_photos() const {
-  std::vector<int> photos;
-  for (std::size_t i = 0; i < selected_.size(); ++i) {
-    if (selected_[i]) photos.push_back(static_cast<int>(i));
-  }
-  return photos;
+  return selection_.photos();
 }
 
 void ImageLine::select_photos(std::span<const int> photos) {
-  std::fill(selected_.begin(), selected_.end(), false);
-  for (const int photo : photos) {
-    if (is_photo(photo)) selected_[static_cast<std::size_t>(photo)] = true;
-  }
+  selection_.set(photos);
   update();
 }
 
 std::vector<int> ImageLine::targets(bool all) const {
   if (!all) return selected_photos();
-  std::vector<int> photos(selected_.size());
+  std::vector<int> photos(slideshow() != nullptr ? slideshow()->photos.size() : 0);
   for (std::size_t i = 0; i < photos.size(); ++i)
     photos[i] = static_cast<int>(i);
   return photos;
@@ -197,7 +191,7 @@ bool ImageLine::drop_photos(std::vector<int> photos, int target, bool before) {
   history_.run(move_photos_edit(slideshow()->id(), photos, target, before));
   for (std::size_t k = 0; k < photos.size(); ++k)
     photos[k] = slideshow()->photo_index(moved[k]);
-  selected_.assign(slideshow()->photos.size(), false);
+  selection_.reset(slideshow()->photos.size());
   select_photos(photos);
   // Keep the moved photos in view.
   const int first = *std::min_element(photos.begin(), photos.end());
@@ -227,7 +221,7 @@ void ImageLine::delete_selected() {
   if (project_.slideshow_index(shown) < 0) {
     load(project_.current());
   } else {
-    selected_.assign(slideshow()->photos.size(), false);
+    selection_.reset(slideshow()->photos.size());
     first_visible_ = std::max(photos.front() - 1, 0);
     rebuild();
     scroll_bar_->setValue(first_visible_ * kSlotWidth);
@@ -240,51 +234,36 @@ void ImageLine::begin_edit(int photo, Part part) {
   commit_edit();
   if (!is_photo(photo) || (part != Part::kPhotoDuration && part != Part::kTransitionDuration))
     return;
-  const EffectRecord& effect = slideshow()->photos[static_cast<std::size_t>(photo)]->setting.effect;
+  const PhotoItem& item = *slideshow()->photos[static_cast<std::size_t>(photo)];
   const bool display = part == Part::kPhotoDuration;
-  const QRect rect = (display ? kPhotoDurationRect : kTransitionDurationRect)
-                         .translated((photo - first_visible_) * kSlotWidth, 0)
-                         .adjusted(-2, -2, 2, 2);
-  edit_ = new QLineEdit(
-      QString::number(display ? effect.display_seconds : effect.transition_seconds), this);
-  edit_->setAlignment(Qt::AlignCenter);
-  edit_->setFont(font());
-  edit_->setGeometry(rect);
-  edit_photo_ = photo;
-  edit_part_ = part;
-  // Wider text widens the box, up to the line's right edge.
-  connect(edit_, &QLineEdit::textChanged, this, [this, rect](const QString& text) {
-    const int needed = edit_->fontMetrics().horizontalAdvance(text) + 5;
-    edit_->resize(std::clamp(needed, rect.width(), width() - rect.left()), rect.height());
-  });
-  connect(edit_, &QLineEdit::returnPressed, this, &ImageLine::commit_edit);
-  connect(edit_, &QLineEdit::editingFinished, this, &ImageLine::commit_edit);
-  edit_->installEventFilter(this);
-  edit_->show();
-  edit_->setFocus();
-  edit_->selectAll();
+  const QRect place = (display ? kPhotoDurationRect : kTransitionDurationRect)
+                          .translated((photo - first_visible_) * kSlotWidth, 0)
+                          .adjusted(-2, -2, 2, 2);
+  const int seconds =
+      display ? item.setting.effect.display_seconds : item.setting.effect.transition_seconds;
+  // The photo is named by id: it may have moved by the time the text is committed.
+  duration_edit_->open(place, seconds,
+                       [this, shown = shown_, id = item.id, display](const QString& text) {
+                         const Slideshow* slideshow = project_.find_slideshow(shown);
+                         const int index = slideshow != nullptr ? slideshow->photo_index(id) : -1;
+                         if (index < 0) return;
+                         const int value = typed_value(text);
+                         history_.run(display ? display_seconds_edit(shown, {index}, value)
+                                              : transition_seconds_edit(shown, {index}, value));
+                         edited();
+                       });
 }
 
 void ImageLine::commit_edit() {
-  if (edit_ == nullptr) return;
-  QLineEdit* edit = std::exchange(edit_, nullptr);
-  const QString text = edit->text().trimmed();
-  edit->hide();
-  edit->deleteLater();
-  if (text.isEmpty() || !is_photo(edit_photo_)) return;
-  const int value = typed_value(text);
-  if (edit_part_ == Part::kPhotoDuration)
-    history_.run(display_seconds_edit(slideshow()->id(), {edit_photo_}, value));
-  else
-    history_.run(transition_seconds_edit(slideshow()->id(), {edit_photo_}, value));
-  edited();
+  duration_edit_->commit();
+}
+
+QLineEdit* ImageLine::duration_edit() const {
+  return duration_edit_->line_edit();
 }
 
 void ImageLine::cancel_edit() {
-  if (edit_ == nullptr) return;
-  QLineEdit* edit = std::exchange(edit_, nullptr);
-  edit->hide();
-  edit->deleteLater();
+  duration_edit_->cancel();
 }
 
 void ImageLine::edited() {
@@ -317,7 +296,7 @@ void ImageLine::run_command(int command, int photo) {
       if (is_photo(photo)) emit preview_requested(photo);
       break;
     case kSelectAll:
-      std::fill(selected_.begin(), selected_.end(), true);
+      selection_.select_all();
       update();
       break;
     default:
@@ -368,20 +347,6 @@ bool ImageLine::event(QEvent* event) {
     return true;
   }
   return QWidget::event(event);
-}
-
-bool ImageLine::eventFilter(QObject* watched, QEvent* event) {
-  const bool escape =
-      (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
-      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
-  if (watched != edit_ || !escape) return QWidget::eventFilter(watched, event);
-  // Escape cancels the edit and nothing else: taken before any window's shortcut.
-  if (event->type() == QEvent::ShortcutOverride) {
-    event->accept();
-  } else {
-    cancel_edit();
-  }
-  return true;
 }
 
 void ImageLine::customEvent(QEvent* event) {
@@ -436,7 +401,7 @@ void ImageLine::paint_slot(QPainter& painter, int slot, int left) {
   if (is_photo(slot)) {
     const PhotoItem& photo = *slideshow()->photos[static_cast<std::size_t>(slot)];
     const EffectRecord& effect = photo.setting.effect;
-    if (selected_[static_cast<std::size_t>(slot)])
+    if (selection_.contains(slot))
       painter.fillRect(51, 0, kSlotWidth - 52, kSlotHeight, kSelectedTint);
     if (photo.thumbnail && photo.thumbnail->width > 0) {
       const Thumbnail& thumbnail = *photo.thumbnail;
@@ -488,16 +453,6 @@ void ImageLine::resizeEvent(QResizeEvent* event) {
   scroll_bar_->setGeometry(2, kScrollBarTop, width() - 4, 16);
 }
 
-void ImageLine::mark_range() {
-  if (anchor_ < 0) return;
-  const int low = std::min(anchor_, end_);
-  const int high = std::max(anchor_, end_);
-  for (int slot = low; slot <= high; ++slot) {
-    if (is_photo(slot)) selected_[static_cast<std::size_t>(slot)] = true;
-  }
-  update();
-}
-
 void ImageLine::mousePressEvent(QMouseEvent* event) {
   setFocus();
   if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
@@ -512,24 +467,13 @@ void ImageLine::mousePressEvent(QMouseEvent* event) {
   const bool shift = event->modifiers() & Qt::ShiftModifier;
   const bool ctrl = event->modifiers() & Qt::ControlModifier;
   press_point_ = point;
-  if (is_photo(slot) && selected_[static_cast<std::size_t>(slot)] && !shift) {
+  if (selection_.contains(slot) && !shift) {
     mouse_ = MouseState::kPressedOnSelected;
     return;
   }
   mouse_ = MouseState::kSelecting;
-  if (ctrl) {
-    anchor_ = end_ = slot;
-  } else if (shift) {
-    const std::vector<int> selected = selected_photos();
-    anchor_ = selected.empty() ? slot : selected.front();
-    end_ = slot;
-    std::fill(selected_.begin(), selected_.end(), false);
-  } else {
-    std::fill(selected_.begin(), selected_.end(), false);
-    anchor_ = end_ = slot;
-  }
-  kept_selection_ = selected_;
-  mark_range();
+  selection_.begin_range(slot, ctrl, shift);
+  update();
 }
 
 void ImageLine::mouseMoveEvent(QMouseEvent* event) {
@@ -537,9 +481,8 @@ void ImageLine::mouseMoveEvent(QMouseEvent* event) {
   // A hand that trembles while clicking neither drags nor marks a range.
   if ((point - press_point_).manhattanLength() < QApplication::startDragDistance()) return;
   if (mouse_ == MouseState::kSelecting) {
-    end_ = slot_at(point.x());
-    selected_ = kept_selection_;
-    mark_range();
+    selection_.extend_range(slot_at(point.x()));
+    update();
     update_auto_scroll(point.x());
   } else if (mouse_ == MouseState::kPressedOnSelected) {
     start_drag();
@@ -554,7 +497,7 @@ void ImageLine::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void ImageLine::mouseReleaseEvent(QMouseEvent*) {
   if (mouse_ == MouseState::kPressedOnSelected) {
-    std::fill(selected_.begin(), selected_.end(), false);
+    selection_.clear();
     update();
   }
   mouse_ = MouseState::kIdle;
@@ -572,8 +515,8 @@ void ImageLine::update_auto_scroll(int x) {
 void ImageLine::auto_scroll_tick() {
   scroll_bar_->setValue(scroll_bar_->value() + auto_scroll_ * kSlotWidth);
   if (mouse_ == MouseState::kSelecting) {
-    end_ = std::clamp(end_ + auto_scroll_, 0, slot_count() - 1);
-    mark_range();
+    selection_.extend_range(std::clamp(selection_.range_end() + auto_scroll_, 0, slot_count() - 1));
+    update();
   }
 }
 
@@ -594,7 +537,7 @@ void ImageLine::contextMenuEvent(QContextMenuEvent* event) {
   const int photo = photo_at_slot(slot_at(event->pos().x()));
   const Part part = part_at(event->pos());
   if (photo < 0 || part == Part::kNone) return;
-  if (!selected_[static_cast<std::size_t>(photo)]) {
+  if (!selection_.contains(photo)) {
     const int one[] = {photo};
     select_photos(one);
   }

@@ -10,6 +10,7 @@
 #include "effects/effect_set.h"
 #include "effects/image_effect.h"
 #include "model/model_id.h"
+#include "ui/widgets/photo_selection.h"
 #include "ui/widgets/thumbnail_loader.h"
 #include "ui/widgets/transition_drag_data.h"
 
@@ -21,6 +22,7 @@ class QScrollBar;
 namespace pictavo {
 
 class EditHistory;
+class InPlaceNumberEdit;
 class Project;
 class Slideshow;
 
@@ -104,7 +106,7 @@ class ImageLine : public QWidget {
   void begin_edit(int photo, Part part);
   void commit_edit();
   void cancel_edit();
-  QLineEdit* duration_edit() const { return edit_; }
+  QLineEdit* duration_edit() const;
 
   void run_command(int command, int photo);
   // The context menu over `part` of photo `photo`; null where there is none.
@@ -122,7 +124,6 @@ class ImageLine : public QWidget {
 
  protected:
   bool event(QEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void customEvent(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -146,7 +147,6 @@ class ImageLine : public QWidget {
 
   void paint_slot(QPainter& painter, int slot, int left);
   void rebuild();
-  void mark_range();
   void scroll_to(int position);
   void auto_scroll_tick();
   void update_auto_scroll(int x);
@@ -160,24 +160,17 @@ class ImageLine : public QWidget {
 
   Project& project_;
   EditHistory& history_;
-  ModelId shown_ = 0;           // the slideshow shown, by id: it may go meanwhile
-  std::vector<bool> selected_;  // one per photo
-  // What stays selected while the mouse marks a range: the photos chosen before
-  // a Ctrl-click, none otherwise.
-  std::vector<bool> kept_selection_;
+  ModelId shown_ = 0;  // the slideshow shown, by id: it may go meanwhile
+  PhotoSelection selection_;
   QPoint press_point_;
   int visible_slots_ = 1;
   int first_visible_ = 0;
-  int anchor_ = -1;
-  int end_ = -1;
   MouseState mouse_ = MouseState::kIdle;
   int auto_scroll_ = 0;  // -1 left, 1 right, 0 none
   QTimer auto_scroll_timer_;
   DropMark drop_mark_;
   QScrollBar* scroll_bar_ = nullptr;
-  QLineEdit* edit_ = nullptr;
-  int edit_photo_ = -1;
-  Part edit_part_ = Part::kNone;
+  InPlaceNumberEdit* duration_edit_ = nullptr;
   std::array<QPixmap, kConcreteTransitionCount> icons_;
   ThumbnailLoader loader_{this};
 };
