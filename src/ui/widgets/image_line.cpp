@@ -23,6 +23,7 @@
 #include "model/slideshow.h"
 #include "ui/common/engine_text.h"
 #include "ui/common/path_text.h"
+#include "ui/widgets/image_line_slot.h"
 #include "ui/widgets/inplace_number_edit.h"
 #include "ui/widgets/thumbnail_drag_data.h"
 
@@ -31,16 +32,7 @@ namespace {
 
 constexpr int kScrollBarTop = 102;
 constexpr int kAutoScrollEdge = 5;
-const QRect kThumbnailRect(54, 17, 80, 60);
-const QRect kIconRect(6, 25, 40, 30);
-const QRect kTransitionDurationRect(6, 56, 40, 13);
-const QRect kPhotoDurationRect(54, 78, 80, 13);
-const QRect kStartTimeRect(84, 1, 53, 13);
-const QRect kNumberRect(51, 1, 32, 13);
 const QColor kLineGrey(0xD3, 0xD3, 0xD3);
-const QColor kDropGold(0xFF, 0xD7, 0x00);
-const QColor kHighlight(0x00, 0x00, 0xFF, 0x80);
-const QColor kSelectedTint(0x33, 0x99, 0xFF, 0x40);
 
 // The value typed into a duration box the way the program always read it: the
 // leading integer, 0 for none.
@@ -114,13 +106,8 @@ int ImageLine::slot_at(int x) const {
 }
 
 ImageLine::Part ImageLine::part_at(QPoint point) const {
-  if (photo_at_slot(slot_at(point.x())) < 0 || point.y() >= kSlotHeight) return Part::kNone;
-  const QPoint inside(point.x() % kSlotWidth, point.y());
-  if (kTransitionDurationRect.contains(inside)) return Part::kTransitionDuration;
-  if (kPhotoDurationRect.contains(inside)) return Part::kPhotoDuration;
-  if (inside.x() < 50) return Part::kTransition;
-  if (inside.x() > 50) return Part::kImage;
-  return Part::kNone;
+  if (photo_at_slot(slot_at(point.x())) < 0) return Part::kNone;
+  return image_line_slot::part_at(QPoint(point.x() % kSlotWidth, point.y()));
 }
 
 int ImageLine::photo_at_slot(int slot) const {
@@ -236,7 +223,7 @@ void ImageLine::begin_edit(int photo, Part part) {
     return;
   const PhotoItem& item = *slideshow()->photos[static_cast<std::size_t>(photo)];
   const bool display = part == Part::kPhotoDuration;
-  const QRect place = (display ? kPhotoDurationRect : kTransitionDurationRect)
+  const QRect place = image_line_slot::duration_rect(display)
                           .translated((photo - first_visible_) * kSlotWidth, 0)
                           .adjusted(-2, -2, 2, 2);
   const int seconds =
@@ -376,7 +363,8 @@ const QPixmap& ImageLine::transition_icon(TransitionType type) {
   QPixmap& icon = icons_[static_cast<std::size_t>(type)];
   if (icon.isNull()) {
     const QPixmap cover(path_text(project_.effect_set.cover_path(picker_index(type))));
-    icon = cover.isNull() ? QPixmap(kIconRect.size()) : cover.scaled(kIconRect.size());
+    const QSize size = image_line_slot::icon_size();
+    icon = cover.isNull() ? QPixmap(size) : cover.scaled(size);
     if (cover.isNull()) icon.fill(kLineGrey);
   }
   return icon;
@@ -391,47 +379,22 @@ void ImageLine::paintEvent(QPaintEvent*) {
 }
 
 void ImageLine::paint_slot(QPainter& painter, int slot, int left) {
-  painter.save();
-  painter.translate(left, 0);
-  painter.setClipRect(0, 0, kSlotWidth, kSlotHeight);
-  painter.fillRect(0, 0, kSlotWidth, kSlotHeight, Qt::white);
-  painter.setPen(kLineGrey);
-  painter.drawLine(50, 0, 50, 98);
-  painter.drawLine(137, 0, 137, 98);
+  image_line_slot::Content content;
   if (is_photo(slot)) {
-    const PhotoItem& photo = *slideshow()->photos[static_cast<std::size_t>(slot)];
-    const EffectRecord& effect = photo.setting.effect;
-    if (selection_.contains(slot))
-      painter.fillRect(51, 0, kSlotWidth - 52, kSlotHeight, kSelectedTint);
-    if (photo.thumbnail && photo.thumbnail->width > 0) {
-      const Thumbnail& thumbnail = *photo.thumbnail;
-      const QImage image(thumbnail.pixels.data(), thumbnail.width, thumbnail.height,
-                         thumbnail.width * 4, QImage::Format_RGB32);
-      const QSize fitted = image.size().scaled(kThumbnailRect.size(), Qt::KeepAspectRatio);
-      const QRect target(kThumbnailRect.center().x() - fitted.width() / 2 + 1,
-                         kThumbnailRect.center().y() - fitted.height() / 2 + 1, fitted.width(),
-                         fitted.height());
-      painter.drawImage(target, image);
-    } else {
-      painter.fillRect(kThumbnailRect, kLineGrey);
-    }
-    painter.setPen(Qt::black);
-    painter.drawRect(kThumbnailRect.adjusted(-1, -1, 0, 0));
-    const TransitionType type = effect.transition().type();
+    content.photo = slideshow()->photos[static_cast<std::size_t>(slot)].get();
+    content.number = slot;
+    content.selected = selection_.contains(slot);
+    const TransitionType type = content.photo->setting.effect.transition().type();
     if (static_cast<int>(type) >= 0 && static_cast<int>(type) < kConcreteTransitionCount)
-      painter.drawPixmap(kIconRect.topLeft(), transition_icon(type));
-    painter.drawText(kTransitionDurationRect, Qt::AlignCenter,
-                     QString::number(effect.transition_seconds));
-    painter.drawText(kPhotoDurationRect, Qt::AlignCenter, QString::number(effect.display_seconds));
-    painter.drawText(kStartTimeRect, Qt::AlignCenter, QString::fromStdString(photo.start.text()));
-    painter.drawText(kNumberRect, Qt::AlignCenter, QString::number(slot));
+      content.icon = &transition_icon(type);
   }
   if (drop_mark_.slot == slot) {
-    if (drop_mark_.transition)
-      painter.fillRect(kIconRect, kHighlight);
-    else
-      painter.fillRect(drop_mark_.before ? 1 : 136, 0, 2, kSlotHeight, kDropGold);
+    content.drop_on_transition = drop_mark_.transition;
+    if (!drop_mark_.transition) content.drop_edge = drop_mark_.before ? 0 : 1;
   }
+  painter.save();
+  painter.translate(left, 0);
+  image_line_slot::paint(painter, content);
   painter.restore();
 }
 

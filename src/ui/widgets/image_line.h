@@ -10,6 +10,7 @@
 #include "effects/effect_set.h"
 #include "effects/image_effect.h"
 #include "model/model_id.h"
+#include "ui/widgets/image_line_slot.h"
 #include "ui/widgets/photo_selection.h"
 #include "ui/widgets/thumbnail_loader.h"
 #include "ui/widgets/transition_drag_data.h"
@@ -39,8 +40,8 @@ class ImageLine : public QWidget {
   Q_OBJECT
 
  public:
-  static constexpr int kSlotWidth = 138;
-  static constexpr int kSlotHeight = 100;
+  static constexpr int kSlotWidth = image_line_slot::kWidth;
+  static constexpr int kSlotHeight = image_line_slot::kHeight;
   static constexpr int kPageWidth = 414;
 
   // Menu and accelerator command ids, as the program has always numbered them.
@@ -56,8 +57,7 @@ class ImageLine : public QWidget {
     kDelete = 32826,
   };
 
-  // The parts of a slot a click can hit.
-  enum class Part { kNone, kTransition, kTransitionDuration, kImage, kPhotoDuration };
+  using Part = image_line_slot::Part;
 
   ImageLine(Project& project, EditHistory& history, QWidget* parent = nullptr);
   ~ImageLine() override;
