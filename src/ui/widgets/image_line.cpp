@@ -14,7 +14,6 @@
 #include <QToolTip>
 #include <algorithm>
 #include <cstdlib>
-#include <optional>
 #include <utility>
 
 #include "edit/edit_history.h"
@@ -509,26 +508,19 @@ void ImageLine::contextMenuEvent(QContextMenuEvent* event) {
   menu->popup(event->globalPos());
 }
 
-ImageLine::DropMark ImageLine::drop_mark_at(QPoint point, const QMimeData& data) const {
+ImageLineDrop ImageLine::drop_at(QPoint point, const QMimeData& data) const {
   const int slot = slot_at(point.x());
   if (!is_photo(slot)) return {};
-  if (data.hasFormat(kTransitionEffectMimeType)) return {slot, true, true};
-  const std::optional<std::vector<int>> dragged =
-      decode_thumbnail_drag(data.data(kImageLineMimeType));
-  if (!dragged || std::find(dragged->begin(), dragged->end(), slot) != dragged->end()) return {};
-  // The mark goes to the nearer edge of the slot.
-  return {slot, point.x() % kSlotWidth < kSlotWidth / 2, false};
+  return image_line_drop(data, slot, point.x() % kSlotWidth, kSlotWidth);
 }
 
 void ImageLine::dragEnterEvent(QDragEnterEvent* event) {
-  if (event->mimeData()->hasFormat(kImageLineMimeType) ||
-      event->mimeData()->hasFormat(kTransitionEffectMimeType))
-    event->acceptProposedAction();
+  if (image_line_accepts(*event->mimeData())) event->acceptProposedAction();
 }
 
 void ImageLine::dragMoveEvent(QDragMoveEvent* event) {
   const QPoint point = event->position().toPoint();
-  drop_mark_ = drop_mark_at(point, *event->mimeData());
+  drop_mark_ = drop_at(point, *event->mimeData());
   update_auto_scroll(point.x());
   event->acceptProposedAction();
   update();
@@ -542,18 +534,14 @@ void ImageLine::dragLeaveEvent(QDragLeaveEvent*) {
 
 void ImageLine::dropEvent(QDropEvent* event) {
   const QPoint point = event->position().toPoint();
-  const DropMark mark = drop_mark_at(point, *event->mimeData());
+  const ImageLineDrop drop = drop_at(point, *event->mimeData());
   drop_mark_ = {};
   auto_scroll_timer_.stop();
-  if (mark.slot >= 0) {
-    if (mark.transition) {
-      if (const auto index =
-              decode_transition_drag(event->mimeData()->data(kTransitionEffectMimeType)))
-        drop_transition(*index, mark.slot);
-    } else if (const auto photos =
-                   decode_thumbnail_drag(event->mimeData()->data(kImageLineMimeType))) {
-      drop_photos(*photos, mark.slot, mark.before);
-    }
+  if (drop.slot >= 0) {
+    if (drop.transition)
+      drop_transition(drop.picker_index, drop.slot);
+    else
+      drop_photos(drop.photos, drop.slot, drop.before);
   }
   event->acceptProposedAction();
   update();

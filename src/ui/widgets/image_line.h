@@ -10,6 +10,7 @@
 #include "effects/effect_set.h"
 #include "effects/image_effect.h"
 #include "model/model_id.h"
+#include "ui/widgets/image_line_drop.h"
 #include "ui/widgets/image_line_slot.h"
 #include "ui/widgets/photo_selection.h"
 #include "ui/widgets/thumbnail_loader.h"
@@ -26,11 +27,6 @@ class EditHistory;
 class InPlaceNumberEdit;
 class Project;
 class Slideshow;
-
-// The drag format of photos dragged within the image line: the count, then the
-// photo indices, 32 bits each. It also takes transitions dragged from the effect
-// list (transition_drag_data.h).
-inline constexpr char kImageLineMimeType[] = "application/x-pictavo-ImageLineClipbrd";
 
 // The photos of the current slideshow as a strip of 138 × 100 slots in slideshow
 // order: thumbnail, transition icon, both durations, start time and number. The
@@ -139,11 +135,6 @@ class ImageLine : public QWidget {
 
  private:
   enum class MouseState { kIdle, kSelecting, kPressedOnSelected, kDragging };
-  struct DropMark {
-    int slot = -1;
-    bool before = true;
-    bool transition = false;  // the transition part is highlighted instead
-  };
 
   void paint_slot(QPainter& painter, int slot, int left);
   void rebuild();
@@ -156,7 +147,8 @@ class ImageLine : public QWidget {
   std::vector<int> targets(bool all) const;
   void edited();
   const QPixmap& transition_icon(TransitionType type);
-  DropMark drop_mark_at(QPoint point, const QMimeData& data) const;
+  // What dropping `data` at `point` would do.
+  ImageLineDrop drop_at(QPoint point, const QMimeData& data) const;
 
   Project& project_;
   EditHistory& history_;
@@ -168,7 +160,7 @@ class ImageLine : public QWidget {
   MouseState mouse_ = MouseState::kIdle;
   int auto_scroll_ = 0;  // -1 left, 1 right, 0 none
   QTimer auto_scroll_timer_;
-  DropMark drop_mark_;
+  ImageLineDrop drop_mark_;  // where the drag over the line would drop
   QScrollBar* scroll_bar_ = nullptr;
   InPlaceNumberEdit* duration_edit_ = nullptr;
   std::array<QPixmap, kConcreteTransitionCount> icons_;
