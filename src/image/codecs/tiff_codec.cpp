@@ -173,7 +173,9 @@ class TiffCodec final : public ImageCodec {
     TIFFGetFieldDefaulted(tif.get(), TIFFTAG_EXTRASAMPLES, &extra_count, &extra);
     info.width = static_cast<int>(std::min<std::uint32_t>(width, 1u << 30));
     info.height = static_cast<int>(std::min<std::uint32_t>(height, 1u << 30));
-    info.bits_per_pixel = bits * samples;
+    // A damaged header may claim 65535 samples of 65535 bits.
+    info.bits_per_pixel =
+        static_cast<int>(std::min<std::uint32_t>(std::uint32_t{bits} * samples, 1u << 30));
     info.orientation = orientation >= 1 && orientation <= 8 ? orientation : 1;
     info.has_alpha = extra_count > 0;
     const Result<int> pages = count_pages(tif.get(), bytes);
