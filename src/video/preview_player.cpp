@@ -86,12 +86,18 @@ int PreviewPlayer::start_transition_preview(const TransitionPreviewRequest& requ
     RenderContext context(RenderMode::kTransitionPreview, preview_size(copy.aspect).width,
                           preview_size(copy.aspect).height);
     bind(context, job, copy.tv_standard);
+    // The photo coming in is decoded beside the one it replaces, so that the
+    // transition's first frame does not wait for it.
+    const int frames_total = std::max(copy.display_seconds + copy.transition_seconds, 0) * fps;
+    PrefetchingDecoder prefetching(decoder_);
+    prefetching.prefetch(photos[1], frames_total, context.output.width(), context.output.height());
+    context.decoder = &prefetching;
 
     context.photo_index = 0;
     int result = render_first_photo(context);
     if (result == 0) {
       context.photo_index = 1;
-      context.frames_total = std::max(copy.display_seconds + copy.transition_seconds, 0) * fps;
+      context.frames_total = frames_total;
       context.transition_frames = std::max(copy.transition_seconds, 0) * fps;
       result = render_transition(context);
     }
