@@ -76,13 +76,17 @@ void EditHistory::clear() {
 }
 
 bool EditHistory::holds_picture(const std::filesystem::path& picture) const {
+  const std::vector<std::filesystem::path> held = held_pictures();
+  return std::find(held.begin(), held.end(), picture.lexically_normal()) != held.end();
+}
+
+std::vector<std::filesystem::path> EditHistory::held_pictures() const {
   std::vector<std::filesystem::path> held;
   for (const auto& step : steps_)
     step->add_pictures(held);
-  const std::filesystem::path plain = picture.lexically_normal();
-  return std::any_of(held.begin(), held.end(), [&](const std::filesystem::path& path) {
-    return path.lexically_normal() == plain;
-  });
+  for (std::filesystem::path& picture : held)
+    picture = picture.lexically_normal();
+  return held;
 }
 
 std::vector<std::filesystem::path> EditHistory::project_pictures() const {
@@ -105,9 +109,11 @@ void EditHistory::drop_steps(std::size_t first, std::size_t last) {
       (project_.preferences.working_folder / "temp").lexically_normal();
   std::vector<std::filesystem::path> in_use = project_pictures();
   in_use.insert(in_use.end(), saved_pictures_.begin(), saved_pictures_.end());
+  const std::vector<std::filesystem::path> held = held_pictures();
+  in_use.insert(in_use.end(), held.begin(), held.end());
   for (const std::filesystem::path& picture : dropped) {
     const std::filesystem::path plain = picture.lexically_normal();
-    if (plain.parent_path() != temp || holds_picture(plain) ||
+    if (plain.parent_path() != temp ||
         std::find(in_use.begin(), in_use.end(), plain) != in_use.end())
       continue;
     std::error_code ignored;

@@ -65,7 +65,9 @@ class EditHistory {
   void follow_saved_point();
   // Drops steps_[first, last) and the edited pictures only they referred to.
   void drop_steps(std::size_t first, std::size_t last);
+  // The edited pictures the project's photos, and the kept steps, refer to.
   std::vector<std::filesystem::path> project_pictures() const;
+  std::vector<std::filesystem::path> held_pictures() const;
 
   Project& project_;
   std::size_t most_steps_;

@@ -171,11 +171,7 @@ int Slideshow::add_default_track(const Preferences& preferences) {
 }
 
 int Slideshow::remove_track(int index) {
-  if (!is_track_index(index)) return 1;
-  tracks.erase(tracks.begin() + index);
-  mark_unsaved();
-  update_track_starts();
-  return 0;
+  return take_track(index) ? 0 : 1;
 }
 
 std::unique_ptr<AudioTrack> Slideshow::take_track(int index) {

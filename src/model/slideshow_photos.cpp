@@ -1,5 +1,6 @@
 // The photo operations of a slideshow.
 #include <algorithm>
+#include <functional>
 #include <utility>
 
 #include "effects/transition_choice.h"
@@ -41,12 +42,7 @@ int Slideshow::remove_photos(std::span<const int> indices) {
   std::vector<int> doomed(indices.begin(), indices.end());
   std::sort(doomed.begin(), doomed.end());
   doomed.erase(std::unique(doomed.begin(), doomed.end()), doomed.end());
-  const PhotoItem* cover = cover_photo();
-  for (auto index = doomed.rbegin(); index != doomed.rend(); ++index)
-    photos.erase(photos.begin() + *index);
-  mark_unsaved();
-  update_length();
-  keep_cover_on(cover);
+  take_photos(doomed);
   return 0;
 }
 
@@ -58,7 +54,9 @@ int Slideshow::photo_index(ModelId id) const {
 
 std::vector<std::unique_ptr<PhotoItem>> Slideshow::take_photos(std::span<const int> indices) {
   std::vector<std::unique_ptr<PhotoItem>> taken;
-  if (!are_photo_indices(indices) || !std::is_sorted(indices.begin(), indices.end())) return taken;
+  const bool ascending =
+      std::adjacent_find(indices.begin(), indices.end(), std::greater_equal<>()) == indices.end();
+  if (!are_photo_indices(indices) || !ascending) return taken;
   const PhotoItem* cover = cover_photo();
   for (auto index = indices.rbegin(); index != indices.rend(); ++index) {
     taken.push_back(std::move(photos[static_cast<std::size_t>(*index)]));

@@ -128,9 +128,9 @@ void MainWindow::build_menus() {
   add(project_menu_, kSettings, "Settings");
   add(project_menu_, kExit, "Exit");
   edit_menu_ = new QMenu(this);
-  undo_action_ = edit_menu_->addAction(tr("Undo"), this, &MainWindow::undo_step);
+  undo_action_ = edit_menu_->addAction(tr("Undo"), this, [this] { take_step(false); });
   undo_action_->setShortcut(QKeySequence::Undo);
-  redo_action_ = edit_menu_->addAction(tr("Redo"), this, &MainWindow::redo_step);
+  redo_action_ = edit_menu_->addAction(tr("Redo"), this, [this] { take_step(true); });
   redo_action_->setShortcuts(
       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
   // The shortcuts work while the menu is closed.
@@ -248,19 +248,11 @@ void MainWindow::project_replaced() {
   refresh_totals();
 }
 
-void MainWindow::undo_step() {
-  if (!commands_enabled_ || !history_.can_undo()) return;
+void MainWindow::take_step(bool again) {
+  if (!commands_enabled_ || !(again ? history_.can_redo() : history_.can_undo())) return;
   const WaitCursor wait;
   release_project();
-  history_.undo();
-  project_replaced();
-}
-
-void MainWindow::redo_step() {
-  if (!commands_enabled_ || !history_.can_redo()) return;
-  const WaitCursor wait;
-  release_project();
-  history_.redo();
+  again ? history_.redo() : history_.undo();
   project_replaced();
 }
 

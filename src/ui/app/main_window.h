@@ -84,9 +84,8 @@ class MainWindow : public QWidget {
   void enable_commands(bool enabled);
   void release_project();
   void project_replaced();
-  // Takes back the newest step, or makes the next one again, and shows the result.
-  void undo_step();
-  void redo_step();
+  // Takes back the newest step, or makes the next one `again`, and shows the result.
+  void take_step(bool again);
   void refresh_edit_actions();
   void refresh_totals();
   // The project's name, with "*" while it has unsaved changes.
