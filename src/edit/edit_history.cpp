@@ -4,6 +4,7 @@
 #include <system_error>
 #include <utility>
 
+#include "model/held_notices.h"
 #include "model/project.h"
 #include "model/unsaved_changes.h"
 
@@ -15,6 +16,7 @@ EditHistory::EditHistory(Project& project, std::size_t most_steps)
 EditHistory::~EditHistory() = default;
 
 bool EditHistory::run(std::unique_ptr<EditCommand> command) {
+  const HeldNotices held(project_.front_end);
   if (!command->apply(project_)) {
     // A refused change may still have marked the project (a photo file that did not
     // decode): it stays as modified as its place in the history says.
@@ -50,6 +52,7 @@ std::string EditHistory::redo_name() const {
 
 void EditHistory::undo() {
   if (!can_undo()) return;
+  const HeldNotices held(project_.front_end);
   --position_;
   steps_[position_]->undo(project_);
   after_change();
@@ -57,6 +60,7 @@ void EditHistory::undo() {
 
 void EditHistory::redo() {
   if (!can_redo()) return;
+  const HeldNotices held(project_.front_end);
   steps_[position_]->redo(project_);
   ++position_;
   after_change();

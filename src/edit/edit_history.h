@@ -17,7 +17,8 @@ class Project;
 // The project's undo and redo: the steps the user made, the point reached, and
 // the point last saved. Every step runs through here, so the follow-ups are the
 // same for all of them: totals and the size estimate updated, and the project
-// modified exactly when it is not at the saved point.
+// modified exactly when it is not at the saved point. A step's change notices
+// reach the project's observer once the step is complete.
 class EditHistory {
  public:
   static constexpr std::size_t kMostSteps = 500;

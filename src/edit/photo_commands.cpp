@@ -231,10 +231,13 @@ class ChangeSettings final : public EditCommand {
       if (PhotoItem* item = photo(project, targets_[k])) item->setting.effect = values[k];
     }
     for (const auto& slideshow : project.slideshows) {
-      const bool touched = std::any_of(targets_.begin(), targets_.end(), [&](const Target& t) {
-        return t.slideshow == slideshow->id();
-      });
-      if (touched) slideshow->update_length();
+      std::vector<int> touched;
+      for (const Target& target : targets_) {
+        if (target.slideshow == slideshow->id()) touched.push_back(target.photo);
+      }
+      if (touched.empty()) continue;
+      slideshow->update_length();
+      slideshow->notify_photos_changed(touched);
     }
     mark_unsaved();
   }

@@ -63,6 +63,7 @@ class EditPictures final : public EditCommand {
       changed_.push_back({index, std::move(before), state_of(photo)});
       keep_cover(*slideshow, index);
     }
+    tell_changed(*slideshow);
     return !changed_.empty();
   }
   void undo(Project& project) override { put(project, &Changed::before); }
@@ -97,6 +98,14 @@ class EditPictures final : public EditCommand {
       keep_cover(*slideshow, changed.index);
     }
     mark_unsaved();
+    tell_changed(*slideshow);
+  }
+
+  void tell_changed(const Slideshow& slideshow) const {
+    std::vector<int> indices;
+    for (const Changed& changed : changed_)
+      indices.push_back(changed.index);
+    slideshow.notify_photos_changed(indices);
   }
 
   std::string name_;

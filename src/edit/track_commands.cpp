@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "model/project.h"
+#include "model/project_messages.h"
 
 namespace pictavo {
 namespace {
@@ -56,7 +57,13 @@ class RemoveTrack final : public EditCommand {
 
   bool apply(Project& project) override {
     Slideshow* slideshow = project.find_slideshow(slideshow_);
-    if (slideshow != nullptr) taken_ = slideshow->take_track(index_);
+    if (slideshow == nullptr) return false;
+    // The slideshow's music plays under every slideshow: one track always stays.
+    if (slideshow->tracks.size() == 1) {
+      project.front_end.show(last_track_message());
+      return false;
+    }
+    taken_ = slideshow->take_track(index_);
     return taken_ != nullptr;
   }
   void undo(Project& project) override {

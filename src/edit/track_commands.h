@@ -16,6 +16,7 @@ namespace pictavo {
 std::unique_ptr<EditCommand> add_tracks_edit(
     ModelId slideshow, std::vector<std::filesystem::path> files,
     std::vector<std::filesystem::path>* left_out = nullptr);
+// Refused, with a message, for the slideshow's only track.
 std::unique_ptr<EditCommand> remove_track_edit(ModelId slideshow, int index);
 std::unique_ptr<EditCommand> move_track_edit(ModelId slideshow, int index, bool up);
 

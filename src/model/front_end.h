@@ -14,7 +14,7 @@ struct FrontEnd {
 
   // Without a prompt the answer is the cautious one.
   PromptAnswer show(const PromptMessage& message) const;
-  void notify(ProjectNotice notice) const;
+  void notify(const ProjectChange& change) const;
 };
 
 }  // namespace pictavo

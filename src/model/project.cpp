@@ -22,11 +22,12 @@ bool Project::is_slideshow_index(int index) const {
   return index >= 0 && index < slideshow_count();
 }
 
-void Project::slideshows_changed() {
+void Project::slideshows_changed(ProjectChange::Kind kind, ModelId slideshow, int index) {
   list_changed = true;
   modified = true;
   for (std::size_t i = 0; i < slideshows.size(); ++i)
     slideshows[i]->number = static_cast<int>(i);
+  front_end.notify({kind, slideshow, index});
 }
 
 std::string Project::make_default_slideshow_name() const {
@@ -48,7 +49,8 @@ int Project::add_slideshow(std::string_view given_name) {
   slideshow->attach(&front_end);
   slideshows.push_back(std::move(slideshow));
   current_slideshow = slideshow_count() - 1;
-  slideshows_changed();
+  slideshows_changed(ProjectChange::Kind::kSlideshowAdded, slideshows.back()->id(),
+                     current_slideshow);
   return 0;
 }
 
@@ -73,7 +75,7 @@ std::unique_ptr<Slideshow> Project::take_slideshow(int index) {
   slideshows.erase(slideshows.begin() + index);
   if (current_slideshow >= index && current_slideshow != 0) --current_slideshow;
   if (slideshows.empty()) current_slideshow = -1;
-  slideshows_changed();
+  slideshows_changed(ProjectChange::Kind::kSlideshowRemoved, slideshow->id(), index);
   return slideshow;
 }
 
@@ -81,9 +83,10 @@ void Project::insert_slideshow(int index, std::unique_ptr<Slideshow> slideshow) 
   if (!slideshow) return;
   const int at = std::clamp(index, 0, slideshow_count());
   slideshow->attach(&front_end);
+  const ModelId id = slideshow->id();
   slideshows.insert(slideshows.begin() + at, std::move(slideshow));
   current_slideshow = at;
-  slideshows_changed();
+  slideshows_changed(ProjectChange::Kind::kSlideshowAdded, id, at);
 }
 
 int Project::move_slideshow_up(int index) {
@@ -102,7 +105,7 @@ int Project::move_slideshow_down(int index) {
   } else if (current_slideshow == index + 1) {
     current_slideshow = index;
   }
-  slideshows_changed();
+  slideshows_changed(ProjectChange::Kind::kSlideshowsMoved, 0, index);
   return 0;
 }
 
@@ -173,7 +176,7 @@ bool Project::apply_default_times_to_all() {
     }
     update_all_lengths();
   }
-  update_totals();
+  settings_changed();
   if (within_limit) modified = true;
   return within_limit;
 }
@@ -184,8 +187,13 @@ void Project::apply_tv_system_to_all() {
       photo->setting.tv_system = default_setting.tv_system;
   }
   update_all_lengths();
-  update_totals();
+  settings_changed();
   modified = true;
+}
+
+void Project::settings_changed() {
+  update_totals();
+  front_end.notify({ProjectChange::Kind::kSettingsChanged});
 }
 
 bool Project::has_changes() const {
@@ -202,7 +210,7 @@ int Project::total_seconds() const {
 void Project::update_totals() {
   recompute_totals();
   if (estimated_mb > kWarningMegabytes) front_end.show(size_warning_message());
-  front_end.notify(ProjectNotice::kTotalsChanged);
+  front_end.notify({ProjectChange::Kind::kTotalsChanged});
 }
 
 void Project::recompute_totals() {

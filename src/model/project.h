@@ -83,6 +83,9 @@ class Project {
   void update_totals();
   // The same sums and estimate without the warning and the notice.
   void recompute_totals();
+  // The settings changed (the screen shape, the preferences, times or TV system
+  // applied to every photo): totals follow and the front end is told.
+  void settings_changed();
   bool over_hard_limit() const { return estimated_mb > kLimitMegabytes; }
   // Whether a save would write: structural changes or unsaved photo-level ones.
   bool has_changes() const;
@@ -117,7 +120,8 @@ class Project {
 
  private:
   bool is_slideshow_index(int index) const;
-  void slideshows_changed();
+  // Renumbers the slideshows, marks the list changed and tells the front end.
+  void slideshows_changed(ProjectChange::Kind kind, ModelId slideshow, int index);
   void update_all_lengths();
 };
 

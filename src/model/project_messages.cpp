@@ -30,6 +30,11 @@ PromptMessage size_warning_message() {
       "", PromptButtons::kOk, PromptIcon::kWarning};
 }
 
+PromptMessage last_track_message() {
+  return {"This is the last music track; it cannot be deleted!", "", PromptButtons::kOk,
+          PromptIcon::kWarning};
+}
+
 PromptMessage not_music_prompt(const std::filesystem::path& path) {
   return {not_music_message(path), "", PromptButtons::kOk, PromptIcon::kWarning};
 }

@@ -21,6 +21,8 @@ PromptMessage slideshow_name_message();
 PromptMessage too_many_images_message();
 // "Length Is over 4000M! ...": the estimated size passed the warning mark.
 PromptMessage size_warning_message();
+// The last music track cannot go.
+PromptMessage last_track_message();
 // "file:'...' is not a legal mp3 file, so it will not be added!"
 PromptMessage not_music_prompt(const std::filesystem::path& path);
 // Whether photos already in the project take new default times too.

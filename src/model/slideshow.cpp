@@ -70,6 +70,7 @@ void Slideshow::rename(std::string_view name) {
   std::error_code no_cover_yet;
   std::filesystem::rename(old_cover, cover_path, no_cover_yet);
   mark_unsaved();
+  notify(ProjectChange::Kind::kSlideshowRenamed);
 }
 
 std::string Slideshow::file_base() const {
@@ -99,8 +100,14 @@ bool Slideshow::is_track_index(int index) const {
   return index >= 0 && static_cast<std::size_t>(index) < tracks.size();
 }
 
-void Slideshow::notify_cover_changed() const {
-  if (front_end_ != nullptr) front_end_->notify(ProjectNotice::kCoverChanged);
+void Slideshow::notify(ProjectChange::Kind kind, int index, int count) const {
+  if (front_end_ != nullptr) front_end_->notify({kind, id_, index, count});
+}
+
+void Slideshow::notify_photos_changed(std::span<const int> indices) const {
+  if (indices.empty()) return;
+  const auto [first, last] = std::minmax_element(indices.begin(), indices.end());
+  notify(ProjectChange::Kind::kPhotosChanged, *first, *last - *first + 1);
 }
 
 void Slideshow::set_cover(int index) {
@@ -108,7 +115,7 @@ void Slideshow::set_cover(int index) {
   mark_unsaved();
   if (!is_photo_index(index)) return;
   write_cover_picture(*photos[static_cast<std::size_t>(index)], cover_path);
-  notify_cover_changed();
+  notify(ProjectChange::Kind::kCoverChanged);
 }
 
 PhotoItem* Slideshow::cover_photo() {
@@ -161,6 +168,7 @@ int Slideshow::add_track(const std::filesystem::path& path, const Preferences& p
   } else {
     tracks.push_back(std::move(track));
     mark_unsaved();
+    notify(ProjectChange::Kind::kTracksChanged);
   }
   update_track_starts();
   return 0;
@@ -180,6 +188,7 @@ std::unique_ptr<AudioTrack> Slideshow::take_track(int index) {
   tracks.erase(tracks.begin() + index);
   mark_unsaved();
   update_track_starts();
+  notify(ProjectChange::Kind::kTracksChanged);
   return track;
 }
 
@@ -190,6 +199,7 @@ void Slideshow::insert_track(int index, std::unique_ptr<AudioTrack> track) {
   tracks.insert(tracks.begin() + static_cast<std::ptrdiff_t>(at), std::move(track));
   mark_unsaved();
   update_track_starts();
+  notify(ProjectChange::Kind::kTracksChanged);
 }
 
 int Slideshow::move_track_up(int index) {
@@ -198,6 +208,7 @@ int Slideshow::move_track_up(int index) {
   std::swap(tracks[static_cast<std::size_t>(index)], tracks[static_cast<std::size_t>(index - 1)]);
   mark_unsaved();
   update_track_starts();
+  notify(ProjectChange::Kind::kTracksChanged);
   return 0;
 }
 
@@ -207,6 +218,7 @@ int Slideshow::move_track_down(int index) {
   std::swap(tracks[static_cast<std::size_t>(index)], tracks[static_cast<std::size_t>(index + 1)]);
   mark_unsaved();
   update_track_starts();
+  notify(ProjectChange::Kind::kTracksChanged);
   return 0;
 }
 

@@ -11,6 +11,7 @@
 #include "model/audio_track.h"
 #include "model/model_id.h"
 #include "model/photo_item.h"
+#include "model/project_observer.h"
 
 namespace pictavo {
 
@@ -65,6 +66,12 @@ class Slideshow {
   // Where messages and notices go: the project's front end. A copy starts
   // detached, so a worker's copy never reaches the user interface.
   void attach(const FrontEnd* front_end) { front_end_ = front_end; }
+  // Tells the front end that this slideshow changed. The operations below tell it
+  // themselves; an edit that sets a photo's fields directly tells it
+  // kPhotosChanged for the photos from `index` on.
+  void notify(ProjectChange::Kind kind, int index = 0, int count = 0) const;
+  // kPhotosChanged for the span of photos `indices` name (any order).
+  void notify_photos_changed(std::span<const int> indices) const;
 
   // Photos. add_photo refuses (1) an empty path, a file that some photo already
   // renders (its prepared picture) and a file that does not decode as a picture;
@@ -112,7 +119,7 @@ class Slideshow {
   int set_transition(std::span<const int> indices, const TransitionParams& template_params);
 
   // Stores the cover index; for a photo index it also writes the cover picture and
-  // tells the front end (kCoverChanged).
+  // tells the front end.
   void set_cover(int index);
   // The cover photo, after clamping the cover index into the photos; null without
   // photos.
@@ -161,7 +168,6 @@ class Slideshow {
   // Puts the cover index back on `photo` after the photos moved; a photo that is
   // gone makes the first photo the cover.
   void keep_cover_on(const PhotoItem* photo);
-  void notify_cover_changed() const;
 
   ModelId id_ = next_model_id();
   std::string name_;

@@ -28,6 +28,7 @@ int Slideshow::add_photo(const std::filesystem::path& path, const PhotoSetting& 
   fit_durations(photo->setting.effect);
   photos.push_back(std::move(photo));
   update_length();
+  notify(ProjectChange::Kind::kPhotosInserted, static_cast<int>(photos.size()) - 1, 1);
   if (photos.size() == 1) set_cover(0);
   return 0;
 }
@@ -66,6 +67,9 @@ std::vector<std::unique_ptr<PhotoItem>> Slideshow::take_photos(std::span<const i
   mark_unsaved();
   update_length();
   keep_cover_on(cover);
+  if (!indices.empty())
+    notify(ProjectChange::Kind::kPhotosRemoved, indices.front(),
+           indices.back() - indices.front() + 1);
   return taken;
 }
 
@@ -83,6 +87,12 @@ void Slideshow::insert_photos(std::span<const int> indices,
     keep_cover_on(cover);
   } else if (!photos.empty()) {
     set_cover(0);
+  }
+  if (!taken.empty() && !indices.empty()) {
+    const int first = std::max(indices.front(), 0);
+    const int last = std::min(indices[std::min(taken.size(), indices.size()) - 1],
+                              static_cast<int>(photos.size()) - 1);
+    notify(ProjectChange::Kind::kPhotosInserted, first, std::max(last - first + 1, 1));
   }
 }
 
@@ -102,6 +112,7 @@ void Slideshow::reorder_photos(std::span<const int> order) {
   mark_unsaved();
   update_length();
   keep_cover_on(cover);
+  notify(ProjectChange::Kind::kPhotosMoved, 0, static_cast<int>(photos.size()));
 }
 
 int Slideshow::move_photo_up(int index) {
@@ -152,6 +163,7 @@ int Slideshow::move_photos(std::span<int> indices, int target, bool before) {
   mark_unsaved();
   update_length();
   keep_cover_on(cover);
+  notify(ProjectChange::Kind::kPhotosMoved, 0, static_cast<int>(photos.size()));
   return all_moved ? target : -1;
 }
 
@@ -176,6 +188,7 @@ void Slideshow::sort_photos(PhotoSortKey key, SortDirection direction) {
   // The order changed the start times and maybe the first photo.
   update_length();
   keep_cover_on(cover);
+  notify(ProjectChange::Kind::kPhotosMoved, 0, static_cast<int>(photos.size()));
 }
 
 int Slideshow::set_image_effect(std::span<const int> indices, ImageEffectCategory category) {
@@ -184,6 +197,7 @@ int Slideshow::set_image_effect(std::span<const int> indices, ImageEffectCategor
     photos[static_cast<std::size_t>(index)]->setting.effect.image_effect =
         draw_image_effect(category);
   mark_unsaved();
+  notify_photos_changed(indices);
   return 0;
 }
 
@@ -194,6 +208,7 @@ int Slideshow::set_display_seconds(std::span<const int> indices, int seconds) {
         fit_display_seconds(seconds);
   mark_unsaved();
   update_length();
+  notify_photos_changed(indices);
   return 0;
 }
 
@@ -204,6 +219,7 @@ int Slideshow::set_transition_seconds(std::span<const int> indices, int seconds)
         fit_transition_seconds(seconds);
   mark_unsaved();
   update_length();
+  notify_photos_changed(indices);
   return 0;
 }
 
@@ -214,6 +230,7 @@ int Slideshow::set_transition(std::span<const int> indices,
     photos[static_cast<std::size_t>(index)]->setting.effect.set_transition(
         resolve_transition(template_params));
   mark_unsaved();
+  notify_photos_changed(indices);
   return 0;
 }
 

@@ -23,8 +23,8 @@ class RecordingPrompt final : public Prompt {
 
 class RecordingObserver final : public ProjectObserver {
  public:
-  void project_notice(ProjectNotice notice) override { notices.push_back(notice); }
-  std::vector<ProjectNotice> notices;
+  void project_changed(const ProjectChange& change) override { notices.push_back(change.kind); }
+  std::vector<ProjectChange::Kind> notices;
 };
 
 // A project after start-up in a temporary program folder with the PSP profiles,

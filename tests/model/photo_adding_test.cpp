@@ -38,7 +38,7 @@ TEST_F(PhotoAdding, ASlideshowGetsTheDefaultMusicAndEveryPhotoThatDecodes) {
   EXPECT_EQ(project->preferences.fd_search_path, files.path());
   EXPECT_TRUE(project->modified);
   EXPECT_EQ(project->total_frames, 239);
-  EXPECT_EQ(observer.notices.back(), ProjectNotice::kTotalsChanged);
+  EXPECT_EQ(observer.notices.back(), ProjectChange::Kind::kTotalsChanged);
   EXPECT_THAT(test::read_file(project->preferences.log_path),
               HasSubstr(": Add Slideshow named Slideshow_0\n"));
 }

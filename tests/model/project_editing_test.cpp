@@ -148,8 +148,7 @@ TEST_F(ProjectEditing, TotalsSumTheSlideshowsAndTellTheFrontEnd) {
                        std::stoi(profile.value(ProfileParameterId::kAudioBitrate));
   EXPECT_EQ(project->estimated_mb,
             11.0f * (static_cast<float>(kilobits) * 1.05f * (1.0f / 8192.0f)));
-  EXPECT_THAT(observer.notices, ElementsAre(ProjectNotice::kTotalsChanged));
-  EXPECT_EQ(static_cast<int>(ProjectNotice::kTotalsChanged), 1140);
+  EXPECT_THAT(observer.notices, ElementsAre(ProjectChange::Kind::kTotalsChanged));
   EXPECT_EQ(project->photo_count(), 3);
 }
 

@@ -16,6 +16,7 @@
 namespace pictavo {
 namespace {
 
+using ::testing::Contains;
 using ::testing::ElementsAre;
 
 class SlideshowEditing : public test::EditingTest {
@@ -69,6 +70,7 @@ TEST_F(SlideshowEditing, AddingRefusesWhatCannotBeShownOrIsThereAlready) {
   Slideshow& slideshow = slideshow_with_photos(0);
   const auto first = photo("first.png");
   std::ofstream(files / "text.png") << "not a picture";
+  observer.notices.clear();
   EXPECT_EQ(slideshow.add_photo("", project->default_setting), 1);
   EXPECT_TRUE(has_unsaved_changes());  // even a refusal marks the project
   EXPECT_EQ(slideshow.add_photo(files / "text.png", project->default_setting), 1);
@@ -76,8 +78,8 @@ TEST_F(SlideshowEditing, AddingRefusesWhatCannotBeShownOrIsThereAlready) {
   EXPECT_TRUE(observer.notices.empty());
 
   EXPECT_EQ(slideshow.add_photo(first, project->default_setting), 0);
-  EXPECT_THAT(observer.notices, ElementsAre(ProjectNotice::kCoverChanged));
-  EXPECT_EQ(static_cast<int>(ProjectNotice::kCoverChanged), 1152);
+  EXPECT_THAT(observer.notices, ElementsAre(ProjectChange::Kind::kPhotosInserted,
+                                            ProjectChange::Kind::kCoverChanged));
   EXPECT_EQ(slideshow.add_photo(first, project->default_setting), 1);
   // Once an edit renders the photo from a prepared copy, the file can come again.
   slideshow.photos[0]->prepared_path = files / "first.png.bmp";
@@ -106,11 +108,13 @@ TEST_F(SlideshowEditing, RemovingKeepsTheCoverOnItsPhoto) {
   EXPECT_EQ(slideshow.remove_photos(std::vector<int>{0, 1}), 0);
   EXPECT_EQ(order(slideshow), "cde");
   EXPECT_EQ(slideshow.cover_index, 1);
-  EXPECT_TRUE(observer.notices.empty());
+  EXPECT_THAT(observer.notices, ElementsAre(ProjectChange::Kind::kPhotosRemoved));
+  observer.notices.clear();
   EXPECT_EQ(slideshow.remove_photos(std::vector<int>{2, 1}), 0);  // d goes: the first is the cover
   EXPECT_EQ(order(slideshow), "c");
   EXPECT_EQ(slideshow.cover_index, 0);
-  EXPECT_THAT(observer.notices, ElementsAre(ProjectNotice::kCoverChanged));
+  EXPECT_THAT(observer.notices,
+              ElementsAre(ProjectChange::Kind::kCoverChanged, ProjectChange::Kind::kPhotosRemoved));
   EXPECT_EQ(slideshow.remove_photos(std::vector<int>{0, 1}), 1);
   EXPECT_EQ(slideshow.remove_photo(-1), 1);
   EXPECT_EQ(order(slideshow), "c");
@@ -147,7 +151,7 @@ TEST_F(SlideshowEditing, TheCoverPictureIsDrawnFromTheChosenPhoto) {
   };
   observer.notices.clear();
   add("wide.png", 80, 30, rgb(0, 0, 200));  // drawn at y 15, 80 × 30
-  EXPECT_THAT(observer.notices, ElementsAre(ProjectNotice::kCoverChanged));
+  EXPECT_THAT(observer.notices, Contains(ProjectChange::Kind::kCoverChanged));
   EXPECT_EQ(cover().pixel(40, 0), rgb(255, 255, 255));
   EXPECT_EQ(cover().pixel(40, 30), rgb(0, 0, 200));
 
@@ -155,7 +159,7 @@ TEST_F(SlideshowEditing, TheCoverPictureIsDrawnFromTheChosenPhoto) {
   EXPECT_EQ(cover().pixel(40, 30), rgb(0, 0, 200));
   observer.notices.clear();
   slideshow.set_cover(1);
-  EXPECT_THAT(observer.notices, ElementsAre(ProjectNotice::kCoverChanged));
+  EXPECT_THAT(observer.notices, ElementsAre(ProjectChange::Kind::kCoverChanged));
   EXPECT_EQ(cover().pixel(0, 30), rgb(255, 255, 255));
   EXPECT_EQ(cover().pixel(40, 30), rgb(200, 0, 0));
 }

@@ -11,7 +11,6 @@
 #include "model/unsaved_changes.h"
 #include "ui/app/main_window.h"
 #include "ui/app/program_settings.h"
-#include "ui/app/project_notice_poster.h"
 
 namespace pictavo::test {
 
@@ -108,8 +107,6 @@ UiTest::UiTest() {
                                          QSettings::IniFormat);
   ProgramSettings(*settings).set_tip_at_start_up(false);
   window = std::make_unique<MainWindow>(*project, dialogs, *settings);
-  notices_ = std::make_unique<ProjectNoticePoster>(window.get());
-  project->front_end.observer = notices_.get();
   process_events();
 }
 

@@ -19,7 +19,6 @@
 
 namespace pictavo {
 class MainWindow;
-class ProjectNoticePoster;
 }  // namespace pictavo
 
 namespace pictavo::test {
@@ -84,9 +83,6 @@ class UiTest : public ::testing::Test {
   std::unique_ptr<Project> project;
   std::unique_ptr<QSettings> settings;
   std::unique_ptr<MainWindow> window;
-
- private:
-  std::unique_ptr<ProjectNoticePoster> notices_;
 };
 
 }  // namespace pictavo::test

@@ -15,10 +15,10 @@
 #include "model/project.h"
 #include "model/unsaved_changes.h"
 #include "ui/app/program_settings.h"
+#include "ui/app/project_signals.h"
 #include "ui/app/qt_transition_setting_dialogs.h"
 #include "ui/common/path_text.h"
 #include "ui/common/tool_icon.h"
-#include "ui/common/ui_message.h"
 #include "ui/common/wait_cursor.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/settings_dialog.h"
@@ -30,6 +30,7 @@
 #include "ui/widgets/capacity_bar.h"
 #include "ui/widgets/project_tree.h"
 #include "ui/widgets/step_tab_bar.h"
+#include "ui/widgets/thumbnail_list.h"
 
 namespace pictavo {
 namespace {
@@ -53,11 +54,14 @@ MainWindow::MainWindow(Project& project, UserDialogs& dialogs, QSettings& settin
       settings_(settings),
       history_(project),
       commands_(project, history_, dialogs, settings),
-      transition_dialogs_(std::make_unique<QtTransitionSettingDialogs>(this)) {
+      transition_dialogs_(std::make_unique<QtTransitionSettingDialogs>(this)),
+      changes_(new ProjectSignals(this)) {
   setWindowIcon(QIcon(path_text(project_.preferences.program_folder / "res" / "pictavo.png")));
   setFixedSize(852, 582);
   build_controls();
   build_menus();
+  project_.front_end.observer = changes_;
+  connect(changes_, &ProjectSignals::changed, this, &MainWindow::follow);
   history_.set_listener([this] { refresh_edit_actions(); });
   refresh_edit_actions();
   refresh_totals();
@@ -66,12 +70,22 @@ MainWindow::MainWindow(Project& project, UserDialogs& dialogs, QSettings& settin
     QMetaObject::invokeMethod(
         this, [this] { refresh_title(); }, Qt::QueuedConnection);
   });
-  post_message(this, UiMessage::kShowTipAtStart);
-  if (project_.preferences.start_count < 3) post_message(organize_page_, UiMessage::kShowHint);
+  // Once the window is up.
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        if (ProgramSettings(settings_).tip_at_start_up()) show_tip_of_the_day();
+      },
+      Qt::QueuedConnection);
+  if (project_.preferences.start_count < 3) {
+    QMetaObject::invokeMethod(
+        organize_page_, [this] { organize_page_->show_hint(); }, Qt::QueuedConnection);
+  }
 }
 
 MainWindow::~MainWindow() {
   set_unsaved_listener({});
+  if (project_.front_end.observer == changes_) project_.front_end.observer = nullptr;
   // Slideshows that undo steps keep are freed with the history, before the pages.
   release_project();
 }
@@ -92,12 +106,23 @@ void MainWindow::build_controls() {
   organize_page_ = new OrganizePhotoPage(project_, history_, dialogs_, this, pages_);
   effect_page_ = new EffectPage(project_, history_, dialogs_, *transition_dialogs_, this, pages_);
   music_page_ = new MusicPage(project_, history_, dialogs_, this, pages_);
-  produce_page_ = new ProducePage(project_, dialogs_, this, pages_);
+  produce_page_ = new ProducePage(project_, dialogs_, pages_);
   for (StepPage* page :
        {static_cast<StepPage*>(organize_page_), static_cast<StepPage*>(effect_page_),
         static_cast<StepPage*>(music_page_), static_cast<StepPage*>(produce_page_)})
     pages_->addWidget(page);
   connect(tabs_, &StepTabBar::current_changed, this, &MainWindow::show_page);
+  for (ProjectTreePage* page :
+       {static_cast<ProjectTreePage*>(organize_page_), static_cast<ProjectTreePage*>(effect_page_),
+        static_cast<ProjectTreePage*>(music_page_)}) {
+    connect(page->tree(), &ProjectTree::save_requested, this, [this] { run_command(kSave); });
+    connect(page->tree(), &ProjectTree::open_requested, this, [this] { run_command(kOpen); });
+  }
+  // The image line shows the thumbnails the Organize page's list makes.
+  connect(organize_page_->thumbnail_list(), &ThumbnailList::loading_finished, effect_page_,
+          &EffectPage::thumbnails_ready);
+  connect(produce_page_, &ProducePage::running_changed, this,
+          [this](bool running) { enable_commands(!running); });
 
   capacity_ = new CapacityBar(this);
   capacity_->setGeometry(60, 510, 650, 32);
@@ -231,8 +256,6 @@ void MainWindow::show_page(int index) {
   const WaitCursor wait;
   tabs_->set_current(index);
   pages_->setCurrentIndex(index);
-  if (index <= 2 && project_.current_slideshow >= 0)
-    post_message(page(index), UiMessage::kSelectSlideshow, project_.current_slideshow);
   page(index)->page_shown();
 }
 
@@ -249,11 +272,25 @@ void MainWindow::project_replaced() {
 }
 
 void MainWindow::take_step(bool again) {
-  if (!commands_enabled_ || !(again ? history_.can_redo() : history_.can_undo())) return;
+  if (!commands_enabled_) return;
   const WaitCursor wait;
-  release_project();
   again ? history_.redo() : history_.undo();
-  project_replaced();
+}
+
+void MainWindow::follow(const ProjectChange& change) {
+  switch (change.kind) {
+    case ProjectChange::Kind::kTotalsChanged:
+      refresh_totals();
+      return;
+    case ProjectChange::Kind::kSettingsChanged:
+      effect_page_->settings_changed();
+      music_page_->settings_changed();
+      break;
+    default:
+      break;
+  }
+  for (int i = 0; i < pages_->count(); ++i)
+    page(i)->follow(change);
 }
 
 void MainWindow::refresh_edit_actions() {
@@ -286,48 +323,6 @@ void MainWindow::enable_commands(bool enabled) {
         static_cast<QWidget*>(help_button_), static_cast<QWidget*>(open_button_),
         static_cast<QWidget*>(save_button_), static_cast<QWidget*>(tabs_)})
     control->setEnabled(enabled);
-}
-
-bool MainWindow::event(QEvent* event) {
-  if (event->type() == UiMessageEvent::event_type()) {
-    handle_message(static_cast<const UiMessageEvent&>(*event));
-    return true;
-  }
-  return QWidget::event(event);
-}
-
-void MainWindow::handle_message(const UiMessageEvent& message) {
-  switch (message.message()) {
-    case UiMessage::kEnableCommands:
-      enable_commands(message.w() != 0);
-      return;
-    case UiMessage::kShowTipAtStart:
-      if (ProgramSettings(settings_).tip_at_start_up()) show_tip_of_the_day();
-      return;
-    case UiMessage::kSaveProject:
-      run_command(kSave);
-      return;
-    case UiMessage::kLoadProject:
-      run_command(kOpen);
-      return;
-    case UiMessage::kTotalsChanged:
-      refresh_totals();
-      return;
-    case UiMessage::kSettingsSaved:
-      effect_page_->settings_changed();
-      music_page_->settings_changed();
-      return;
-    case UiMessage::kThumbnailReady:
-      effect_page_->thumbnails_ready(static_cast<int>(message.w()));
-      return;
-    case UiMessage::kRebuildTree:
-      if (current_page() <= 2)
-        static_cast<ProjectTreePage*>(page(current_page()))->tree()->rebuild();
-      return;
-    default:
-      // Messages of pages that do not listen yet.
-      return;
-  }
 }
 
 void MainWindow::show_tip_of_the_day() {

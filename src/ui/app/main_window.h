@@ -26,7 +26,8 @@ class StepPage;
 class StepTabBar;
 class TransitionSettingDialogs;
 class UserDialogs;
-class UiMessageEvent;
+class ProjectSignals;
+struct ProjectChange;
 
 // The program's window: the Project and Help menus, the four step pages behind the
 // tab strip, the capacity bar and the Open and Save buttons. It owns nothing of the
@@ -66,6 +67,8 @@ class MainWindow : public QWidget {
   QMenu* edit_menu() const { return edit_menu_; }
   QMenu* help_menu() const { return help_menu_; }
   EditHistory& history() { return history_; }
+  // The project's change notices, which the pages follow.
+  ProjectSignals& project_signals() { return *changes_; }
   CapacityBar* capacity_bar() const { return capacity_; }
   OrganizePhotoPage* organize_page() const { return organize_page_; }
   EffectPage* effect_page() const { return effect_page_; }
@@ -74,13 +77,13 @@ class MainWindow : public QWidget {
   ProjectCommands& commands() { return commands_; }
 
  protected:
-  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
   void build_menus();
   void build_controls();
-  void handle_message(const UiMessageEvent& message);
+  // Keeps the totals, the title and the pages in step with a change of the project.
+  void follow(const ProjectChange& change);
   void enable_commands(bool enabled);
   void release_project();
   void project_replaced();
@@ -101,9 +104,9 @@ class MainWindow : public QWidget {
   EditHistory history_;
   ProjectCommands commands_;
   std::unique_ptr<TransitionSettingDialogs> transition_dialogs_;
-  bool quitting_ = false;
-  bool commands_enabled_ =
-      true;  // no job is running  // the user agreed to quit: the close needs no more questions
+  ProjectSignals* changes_;
+  bool quitting_ = false;         // the user agreed to quit: the close needs no more questions
+  bool commands_enabled_ = true;  // no job is running
 
   QPushButton* project_button_ = nullptr;
   QPushButton* edit_button_ = nullptr;

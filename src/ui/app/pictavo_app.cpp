@@ -36,9 +36,7 @@ PictavoApp::PictavoApp(const std::filesystem::path& program_folder) : project_(p
   dialogs_ = std::make_unique<FileDialogs>(nullptr);
   window_ = std::make_unique<MainWindow>(project_, *dialogs_, *settings_);
   prompt_ = std::make_unique<MessageBoxPrompt>(window_.get());
-  notices_ = std::make_unique<ProjectNoticePoster>(window_.get());
   project_.front_end.prompt = prompt_.get();
-  project_.front_end.observer = notices_.get();
   window_->produce_page()->set_system_power(&power_);
 }
 

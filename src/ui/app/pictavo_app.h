@@ -7,7 +7,6 @@
 
 #include "model/project.h"
 #include "ui/app/message_box_prompt.h"
-#include "ui/app/project_notice_poster.h"
 #include "ui/app/user_dialogs.h"
 #include "video/logind_power.h"
 
@@ -43,7 +42,6 @@ class PictavoApp {
   std::unique_ptr<MainWindow> window_;
   std::unique_ptr<FileDialogs> dialogs_;
   std::unique_ptr<MessageBoxPrompt> prompt_;
-  std::unique_ptr<ProjectNoticePoster> notices_;
 };
 
 }  // namespace pictavo

@@ -11,7 +11,6 @@
 #include "model/project.h"
 #include "model/project_messages.h"
 #include "model/project_start.h"
-#include "ui/common/ui_message.h"
 #include "ui/dialogs/settings_normal_page.h"
 #include "ui/dialogs/settings_option_page.h"
 
@@ -98,10 +97,8 @@ void SettingsDialog::save() {
                                                            preferences.random_transition);
   save_durations();
 
-  QWidget* main_window = parentWidget();
-  if (main_window != nullptr) post_message(main_window, UiMessage::kTotalsChanged);
   save_preferences(project_);
-  if (main_window != nullptr) post_message(main_window, UiMessage::kSettingsSaved);
+  project_.settings_changed();
   accept();
 }
 

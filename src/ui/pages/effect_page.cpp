@@ -135,7 +135,6 @@ void EffectPage::build_controls() {
   image_line_->move(215, 280);
   connect(image_line_, &ImageLine::preview_requested, this, &EffectPage::preview_photo);
   connect(image_line_, &ImageLine::edit_requested, this, &EffectPage::edit_photo);
-  connect(image_line_, &ImageLine::slideshow_edited, this, &EffectPage::photos_changed);
 }
 
 void EffectPage::build_menus() {
@@ -180,7 +179,11 @@ void EffectPage::settings_changed() {
   take_preview_settings();
   // The settings may have given every photo new durations.
   image_line_->update();
-  tree()->refresh_slideshow(-1);
+}
+
+void EffectPage::follow(const ProjectChange& change) {
+  ProjectTreePage::follow(change);
+  if (!isHidden()) image_line_->follow(change);
 }
 
 void EffectPage::take_preview_settings() {
@@ -200,7 +203,6 @@ void EffectPage::edit_photo(int photo) {
   release_slideshows();
   editor.exec();
   show_current_slideshow();
-  photos_changed();
 }
 
 void EffectPage::release_slideshows() {
@@ -208,8 +210,8 @@ void EffectPage::release_slideshows() {
   image_line_->load(nullptr);
 }
 
-void EffectPage::thumbnails_ready(int number) {
-  image_line_->thumbnails_ready(number);
+void EffectPage::thumbnails_ready() {
+  image_line_->update();
 }
 
 ImageEffectCategory EffectPage::chosen_category() const {

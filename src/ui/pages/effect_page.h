@@ -55,8 +55,9 @@ class EffectPage : public ProjectTreePage {
   // The preview stops and takes the TV system and the screen ratio; the image line
   // keeps its selection and place.
   void settings_changed();
-  // The thumbnails of slideshow `number` are ready.
-  void thumbnails_ready(int number);
+  void follow(const ProjectChange& change) override;
+  // The Organize page's list made thumbnails that the image line shows.
+  void thumbnails_ready();
 
   // Carries out an "Apply to ..." button, a command of its menu or the "Transition
   // Effect Custom" button, as clicking or choosing it does.

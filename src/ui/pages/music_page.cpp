@@ -173,8 +173,14 @@ void MusicPage::settings_changed() {
   if (preview_->running() && preview_->size() != QSize(size.width, size.height))
     run_command(kStopPreview);
   place_preview();
-  // The settings may have given every photo new durations.
-  tree()->refresh_slideshow(-1);
+}
+
+void MusicPage::follow(const ProjectChange& change) {
+  ProjectTreePage::follow(change);
+  const Slideshow* shown = music();
+  if (!isHidden() && change.kind == ProjectChange::Kind::kTracksChanged && shown != nullptr &&
+      change.slideshow == shown->id())
+    show_tracks();
 }
 
 void MusicPage::show_current_slideshow() {
@@ -242,7 +248,6 @@ void MusicPage::add_music() {
     std::vector<std::filesystem::path> music_files;
     std::copy_if(files.begin(), files.end(), std::back_inserter(music_files), is_music_file);
     history_.run(add_tracks_edit(slideshow->id(), std::move(music_files)));
-    show_tracks();
   }
   enable_preview_buttons(true);
 }
@@ -250,13 +255,7 @@ void MusicPage::add_music() {
 void MusicPage::delete_track() {
   stop_playback();
   if (Slideshow* slideshow = music()) {
-    const int row = list_->selected_row();
-    if (slideshow->tracks.size() == 1) {
-      project_.front_end.show({"This is the last music track; it cannot be deleted!", "",
-                               PromptButtons::kOk, PromptIcon::kWarning});
-    } else if (history_.run(remove_track_edit(slideshow->id(), row))) {
-      show_tracks();
-    }
+    history_.run(remove_track_edit(slideshow->id(), list_->selected_row()));
   }
   enable_preview_buttons(true);
 }
@@ -267,8 +266,8 @@ void MusicPage::move_track(bool up) {
   const int row = list_->selected_row();
   const int count = slideshow != nullptr ? static_cast<int>(slideshow->tracks.size()) : 0;
   if ((up && row >= 1) || (!up && row >= 0 && row + 1 < count)) {
-    history_.run(move_track_edit(slideshow->id(), row, up));
-    show_tracks(up ? row - 1 : row + 1);
+    if (history_.run(move_track_edit(slideshow->id(), row, up)))
+      list_->select_row(up ? row - 1 : row + 1);
   }
   enable_preview_buttons(true);
 }
@@ -302,7 +301,7 @@ void MusicPage::fit_to_music() {
   const Slideshow* first = music();
   if (slideshow == nullptr || first == nullptr) return;
   MusicFit fit;
-  if (history_.run(fit_to_music_edit(slideshow->id(), &fit))) photos_changed();
+  history_.run(fit_to_music_edit(slideshow->id(), &fit));
   project_.front_end.show(fit_message(*slideshow, fit));
 }
 

@@ -46,6 +46,7 @@ class MusicPage : public ProjectTreePage, private MusicPlayerObserver {
   void project_replaced() override;
   // The preview takes the screen ratio's shape; music playing plays on.
   void settings_changed();
+  void follow(const ProjectChange& change) override;
   // Carries out a button, as clicking it does.
   void run_command(Button id);
 

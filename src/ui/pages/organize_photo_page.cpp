@@ -15,7 +15,6 @@
 #include "model/project_messages.h"
 #include "ui/app/user_dialogs.h"
 #include "ui/common/tool_icon.h"
-#include "ui/common/ui_message.h"
 #include "ui/common/wait_cursor.h"
 #include "ui/editor/picture_editor_dialog.h"
 #include "ui/widgets/hint_balloon.h"
@@ -82,8 +81,6 @@ OrganizePhotoPage::OrganizePhotoPage(Project& project, EditHistory& history, Use
   connect(thumbnails_, &ThumbnailList::delete_requested, this, &OrganizePhotoPage::delete_pictures);
   connect(thumbnails_, &QAbstractItemView::doubleClicked, this, [this] { edit_picture(); });
   connect(details_, &QAbstractItemView::doubleClicked, this, [this] { edit_picture(); });
-  // Drops and moves inside the list change the slideshow's length and figures.
-  connect(thumbnails_, &ThumbnailList::photos_changed, this, [this] { photos_changed(); });
   build_buttons();
   build_menus();
   show_current_slideshow();
@@ -210,6 +207,25 @@ void OrganizePhotoPage::show_total_duration(int seconds) {
   duration_->setText(seconds_text("Total Duration: %02d:%02d:%02d", seconds));
 }
 
+void OrganizePhotoPage::follow(const ProjectChange& change) {
+  ProjectTreePage::follow(change);
+  if (isHidden()) return;
+  using Kind = ProjectChange::Kind;
+  if (change.kind == Kind::kSlideshowAdded) hint_->hide();
+  if (!detail_mode_) {
+    thumbnails_->follow(change);
+    return;
+  }
+  const Slideshow* slideshow = project_.current();
+  const bool of_photos = change.kind == Kind::kPhotosInserted ||
+                         change.kind == Kind::kPhotosRemoved || change.kind == Kind::kPhotosMoved ||
+                         change.kind == Kind::kPhotosChanged;
+  if (slideshow == nullptr || !of_photos || change.slideshow != slideshow->id()) return;
+  const int row = details_->selected_row();
+  details_->show_slideshow(slideshow);
+  details_->select_row(std::min(row, static_cast<int>(slideshow->photos.size()) - 1));
+}
+
 void OrganizePhotoPage::show_current_slideshow() {
   Slideshow* slideshow = project_.current();
   if (slideshow != nullptr) hint_->hide();
@@ -257,7 +273,6 @@ void OrganizePhotoPage::import_from_folder() {
   const WaitCursor wait;
   FolderImportResult result;
   history_.run(import_folders_edit(folders, &result));
-  if (result.slideshows > 0 || result.limit_reached) slideshows_changed();
 }
 
 void OrganizePhotoPage::add_pictures() {
@@ -265,44 +280,21 @@ void OrganizePhotoPage::add_pictures() {
   if (slideshow == nullptr) return;
   const std::vector<std::filesystem::path> files = dialogs_.add_pictures(photo_folder());
   if (files.empty()) return;
-  const int old_count = static_cast<int>(slideshow->photos.size());
   PhotoFilesResult result;
   history_.run(add_photos_edit(slideshow->id(), files, &result));
   // The files left out are the user's choice too: say why they were.
   if (result.limit_reached) project_.front_end.show(too_many_images_message());
-  if (result.added == 0) return;
-  photos_changed();
-  if (detail_mode_)
-    details_->show_slideshow(slideshow);
-  else
-    thumbnails_->load_from(old_count);
 }
 
 void OrganizePhotoPage::delete_pictures() {
   Slideshow* slideshow = project_.current();
   if (slideshow == nullptr) return;
-  const ModelId shown = slideshow->id();
   if (!detail_mode_) {
-    thumbnails_->delete_selected();  // reports photos_changed itself
-  } else {
-    const int row = details_->selected_row();
-    if (row < 0 || !history_.run(remove_photos_edit(shown, {row}))) return;
-    if (project_.slideshow_index(shown) >= 0) {
-      details_->show_slideshow(slideshow);
-      details_->select_row(std::min(row, static_cast<int>(slideshow->photos.size()) - 1));
-    }
-  }
-  photos_removed(shown);
-}
-
-void OrganizePhotoPage::photos_removed(ModelId shown) {
-  if (project_.slideshow_index(shown) >= 0) {
-    photos_changed();
+    thumbnails_->delete_selected();
     return;
   }
-  // The slideshow lost its last photo and went with it.
-  release_slideshows();
-  slideshows_changed();
+  const int row = details_->selected_row();
+  if (row >= 0) history_.run(remove_photos_edit(slideshow->id(), {row}));
 }
 
 void OrganizePhotoPage::move_picture(bool up) {
@@ -318,10 +310,7 @@ void OrganizePhotoPage::move_picture(bool up) {
   const int row = details_->selected_row();
   const int target = up ? row - 1 : row + 1;
   if (row < 0 || target < 0 || target >= static_cast<int>(slideshow->photos.size())) return;
-  if (!history_.run(move_photo_edit(slideshow->id(), row, up))) return;
-  details_->show_slideshow(slideshow);
-  details_->select_row(target);
-  photos_changed();
+  if (history_.run(move_photo_edit(slideshow->id(), row, up))) details_->select_row(target);
 }
 
 void OrganizePhotoPage::rotate_pictures(QuarterTurn turn) {
@@ -334,10 +323,6 @@ void OrganizePhotoPage::rotate_pictures(QuarterTurn turn) {
       slideshow->id(), chosen, turn,
       [this](const std::filesystem::path& path) { return history_.holds_picture(path); },
       &all_turned));
-  if (!detail_mode_) {
-    for (const int index : chosen)
-      thumbnails_->refresh_item(index);
-  }
   // Only a turn that happened is reported as done.
   if (detail_mode_ && turn == QuarterTurn::kLeft && all_turned)
     project_.front_end.show(
@@ -360,11 +345,6 @@ void OrganizePhotoPage::sort_pictures(PhotoSortKey key, SortDirection direction)
   Slideshow* slideshow = project_.current();
   if (slideshow == nullptr) return;
   history_.run(sort_photos_edit(slideshow->id(), key, direction));
-  if (detail_mode_)
-    details_->show_slideshow(slideshow);
-  else
-    thumbnails_->apply_new_order();
-  photos_changed();
 }
 
 void OrganizePhotoPage::set_effects(int command) {
@@ -387,7 +367,6 @@ void OrganizePhotoPage::set_effects(int command) {
     default:
       return;
   }
-  photos_changed();
 }
 
 void OrganizePhotoPage::open_thumbnail_menu(QPoint position) {
@@ -401,17 +380,12 @@ void OrganizePhotoPage::open_thumbnail_menu(QPoint position) {
   thumbnail_menu_->popup(thumbnails_->viewport()->mapToGlobal(position));
 }
 
-bool OrganizePhotoPage::event(QEvent* event) {
-  if (event->type() == UiMessageEvent::event_type() &&
-      static_cast<const UiMessageEvent&>(*event).message() == UiMessage::kShowHint) {
-    // A project opened at start-up has its slideshows already.
-    // Below the button, so that the first click on it is the button's.
-    const QRect add = button(kAddSlideshow)->geometry();
-    if (project_.slideshow_count() == 0)
-      hint_->point_at(QPoint(add.center().x(), add.bottom() + 1));
-    return true;
-  }
-  return ProjectTreePage::event(event);
+void OrganizePhotoPage::show_hint() {
+  // A project opened at start-up has its slideshows already.
+  if (project_.slideshow_count() > 0) return;
+  // Below the button, so that the first click on it is the button's.
+  const QRect add = button(kAddSlideshow)->geometry();
+  hint_->point_at(QPoint(add.center().x(), add.bottom() + 1));
 }
 
 }  // namespace pictavo

@@ -68,6 +68,9 @@ class OrganizePhotoPage : public ProjectTreePage {
   void run_command(int id);
   // "Total Duration 00:01:05".
   void show_total_duration(int seconds);
+  // Points at the Add Slideshow button while the project has no slideshow.
+  void show_hint();
+  void follow(const ProjectChange& change) override;
 
   void import_from_folder();
   void add_pictures();
@@ -90,7 +93,6 @@ class OrganizePhotoPage : public ProjectTreePage {
   bool detail_mode() const { return detail_mode_; }
 
  protected:
-  bool event(QEvent* event) override;
   void show_current_slideshow() override;
   void release_slideshows() override;
 
@@ -104,9 +106,6 @@ class OrganizePhotoPage : public ProjectTreePage {
   // list's selected row.
   std::vector<int> chosen_photos() const;
   void set_effects(int command);
-  // After photos were deleted: an emptied slideshow goes too.
-  // After photos of the slideshow `shown` went, maybe with the slideshow.
-  void photos_removed(ModelId shown);
 
   QLabel* duration_;
   ThumbnailList* thumbnails_;

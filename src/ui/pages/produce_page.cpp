@@ -20,7 +20,6 @@
 #include "ui/app/make_video_signals.h"
 #include "ui/app/user_dialogs.h"
 #include "ui/common/path_text.h"
-#include "ui/common/ui_message.h"
 #include "ui/common/wait_cursor.h"
 #include "ui/dialogs/job_end_dialogs.h"
 #include "ui/dialogs/profile_settings_list.h"
@@ -53,12 +52,10 @@ QLabel* caption(const char* text, QWidget* parent) {
 
 }  // namespace
 
-ProducePage::ProducePage(Project& project, UserDialogs& dialogs, QWidget* main_window,
-                         QWidget* parent)
+ProducePage::ProducePage(Project& project, UserDialogs& dialogs, QWidget* parent)
     : StepPage(parent),
       project_(project),
       dialogs_(dialogs),
-      main_window_(main_window),
       modal_dialogs_(std::make_unique<ModalJobEndDialogs>(this, project.front_end, dialogs)),
       end_dialogs_(modal_dialogs_.get()),
       signals_(new MakeVideoSignals(this)),
@@ -198,6 +195,12 @@ void ProducePage::project_replaced() {
   refresh();
 }
 
+void ProducePage::follow(const ProjectChange& change) {
+  // The videos' size decides whether the disk holds them.
+  if (change.kind == ProjectChange::Kind::kTotalsChanged && !isHidden() && !job_running())
+    check_disk(false);
+}
+
 void ProducePage::refresh() {
   folder_edit_->setText(path_text(output_folder()));
   show_profiles();
@@ -295,7 +298,7 @@ void ProducePage::start_job() {
   }
   set_running(true);
   progress_->setValue(0);
-  post_message(main_window_, UiMessage::kEnableCommands, 0);
+  emit running_changed(true);
 }
 
 void ProducePage::set_running(bool running) {
@@ -318,7 +321,7 @@ void ProducePage::job_ended(const MakeVideoOutcome& outcome) {
   show_drive();
   create_->setText(QString::fromUtf8(outcome.result == kDone ? kMadeText : kCreateText));
   status_->setText(QString::fromUtf8(outcome.result == kStopped ? kStoppedStatus : kIdleStatus));
-  post_message(main_window_, UiMessage::kEnableCommands, 1);
+  emit running_changed(false);
   if (!outcome.reason.empty()) write_log("Make video files: " + outcome.reason);
 
   const bool power_off = shut_down_box_->isChecked();
@@ -328,7 +331,10 @@ void ProducePage::job_ended(const MakeVideoOutcome& outcome) {
   if (power_off) {
     shut_down();
   } else {
-    post_message(this, UiMessage::kMissionAccomplished);
+    // After the outcome's own message has closed.
+    QMetaObject::invokeMethod(
+        this, [this] { end_dialogs_->mission_accomplished(output_folder()); },
+        Qt::QueuedConnection);
   }
 }
 
@@ -340,15 +346,6 @@ void ProducePage::open_psp_file_manager() {
 void ProducePage::shut_down() {
   if (!end_dialogs_->confirm_shutdown() || power_ == nullptr) return;
   shut_down_after_job(project_, *power_);
-}
-
-bool ProducePage::event(QEvent* event) {
-  if (event->type() == UiMessageEvent::event_type() &&
-      static_cast<const UiMessageEvent&>(*event).message() == UiMessage::kMissionAccomplished) {
-    end_dialogs_->mission_accomplished(output_folder());
-    return true;
-  }
-  return StepPage::event(event);
 }
 
 }  // namespace pictavo

@@ -39,7 +39,7 @@ class ProducePage : public StepPage {
   Q_OBJECT
 
  public:
-  ProducePage(Project& project, UserDialogs& dialogs, QWidget* main_window, QWidget* parent);
+  ProducePage(Project& project, UserDialogs& dialogs, QWidget* parent);
   ~ProducePage() override;
 
   bool job_running() const;
@@ -48,6 +48,7 @@ class ProducePage : public StepPage {
 
   void page_shown() override;
   void project_replaced() override;
+  void follow(const ProjectChange& change) override;
 
   // The folder the videos go to: the one chosen with "Browse...", else the
   // project's own output folder.
@@ -61,8 +62,9 @@ class ProducePage : public StepPage {
   // computer stays on.
   void set_system_power(SystemPower* power);
 
- protected:
-  bool event(QEvent* event) override;
+ signals:
+  // A job started (true) or ended (false): the main window's commands wait for it.
+  void running_changed(bool running);
 
  private:
   void build_controls();
@@ -89,7 +91,6 @@ class ProducePage : public StepPage {
 
   Project& project_;
   UserDialogs& dialogs_;
-  QWidget* main_window_;
   DriveSpaceQuery drive_query_ = query_drive_space;
   std::unique_ptr<ModalJobEndDialogs> modal_dialogs_;
   JobEndDialogs* end_dialogs_ = nullptr;

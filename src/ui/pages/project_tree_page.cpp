@@ -11,7 +11,6 @@
 #include "model/project_messages.h"
 #include "ui/app/user_dialogs.h"
 #include "ui/common/path_text.h"
-#include "ui/common/ui_message.h"
 #include "ui/widgets/project_tree.h"
 
 namespace pictavo {
@@ -23,9 +22,12 @@ ProjectTreePage::ProjectTreePage(Project& project, EditHistory& history, UserDia
       history_(history),
       dialogs_(dialogs),
       main_window_(main_window),
-      tree_(new ProjectTree(project, history, main_window, this)) {
+      tree_(new ProjectTree(project, history, this)) {
   tree_->setGeometry(8, 57, 202, 361);
   connect(tree_, &ProjectTree::slideshow_selected, this, &ProjectTreePage::show_slideshow_in_view);
+  connect(tree_, &ProjectTree::add_requested, this, &ProjectTreePage::add_slideshow);
+  connect(tree_, &ProjectTree::delete_requested, this, &ProjectTreePage::delete_slideshow);
+  connect(tree_, &ProjectTree::delete_all_requested, this, &ProjectTreePage::delete_all_slideshows);
 }
 
 void ProjectTreePage::hideEvent(QHideEvent* event) {
@@ -38,6 +40,15 @@ void ProjectTreePage::hideEvent(QHideEvent* event) {
 void ProjectTreePage::page_shown() {
   tree_->rebuild();
   show_current_slideshow();
+}
+
+void ProjectTreePage::follow(const ProjectChange& change) {
+  tree_->follow(change);
+  // A page out of view shows the current slideshow when it comes back.
+  if (isHidden()) return;
+  using Kind = ProjectChange::Kind;
+  if (change.kind == Kind::kSlideshowAdded || change.kind == Kind::kSlideshowRemoved)
+    show_current_slideshow();
 }
 
 void ProjectTreePage::project_replaced() {
@@ -68,7 +79,6 @@ void ProjectTreePage::add_slideshow() {
   const std::vector<std::filesystem::path> files = dialogs_.add_pictures(photo_folder());
   if (files.empty()) return;
   history_.run(new_slideshow_edit(project_.make_default_slideshow_name(), files));
-  slideshows_changed();
 }
 
 bool ProjectTreePage::user_agrees_to_delete(const char* question) {
@@ -81,65 +91,14 @@ void ProjectTreePage::delete_slideshow() {
   if (index < 0 || index >= project_.slideshow_count() ||
       !user_agrees_to_delete("Do you really want to delete this slideshow?"))
     return;
-  release_slideshows();
   history_.run(remove_slideshow_edit(project_.slideshows[static_cast<std::size_t>(index)]->id()));
-  slideshows_changed();
 }
 
 void ProjectTreePage::delete_all_slideshows() {
   if (project_.slideshow_count() == 0 ||
       !user_agrees_to_delete("Do you really want to delete all slideshows?"))
     return;
-  release_slideshows();
   history_.run(remove_all_slideshows_edit());
-  slideshows_changed();
-}
-
-void ProjectTreePage::slideshows_changed() {
-  project_.recompute_totals();
-  post_message(main_window_, UiMessage::kTotalsChanged);
-  tree_->rebuild();
-  show_slideshow_in_view();
-}
-
-void ProjectTreePage::photos_changed() {
-  // Only an edit that made the videos larger warns of their size: added photos
-  // have warned one by one already.
-  const float before = project_.estimated_mb;
-  project_.recompute_totals();
-  if (project_.estimated_mb > before && project_.estimated_mb > Project::kWarningMegabytes)
-    project_.front_end.show(size_warning_message());
-  post_message(main_window_, UiMessage::kTotalsChanged);
-  // Deleting the last photos of a slideshow deletes the slideshow too.
-  if (tree_->disc_item()->childCount() != project_.slideshow_count())
-    tree_->rebuild();
-  else
-    tree_->refresh_slideshow(project_.current_slideshow);
-}
-
-bool ProjectTreePage::event(QEvent* event) {
-  if (event->type() != UiMessageEvent::event_type()) return StepPage::event(event);
-  const auto& message = static_cast<const UiMessageEvent&>(*event);
-  switch (message.message()) {
-    case UiMessage::kAddSlideshow:
-      add_slideshow();
-      return true;
-    case UiMessage::kDeleteSlideshow:
-      delete_slideshow();
-      return true;
-    case UiMessage::kDeleteAllSlideshows:
-      delete_all_slideshows();
-      return true;
-    // Meant for the tree, which the main window does not know.
-    case UiMessage::kSelectSlideshow:
-      tree_->select_slideshow(static_cast<int>(message.w()));
-      return true;
-    case UiMessage::kRefreshSlideshow:
-      tree_->refresh_slideshow(static_cast<int>(message.w()));
-      return true;
-    default:
-      return StepPage::event(event);
-  }
 }
 
 }  // namespace pictavo

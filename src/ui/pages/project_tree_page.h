@@ -13,8 +13,8 @@ class UserDialogs;
 
 // A page with the project's structure tree at its left: the first three pages.
 // It carries out what the tree's menus ask of the page (adding and deleting
-// slideshows) and passes the tree's messages on; the page itself shows the
-// current slideshow and is told when that may have changed.
+// slideshows); the page itself shows the current slideshow and follows the
+// changes of the project while it is in view.
 class ProjectTreePage : public StepPage {
   Q_OBJECT
 
@@ -25,6 +25,7 @@ class ProjectTreePage : public StepPage {
   ProjectTree* tree() const { return tree_; }
   // The other pages may have added, renamed or deleted slideshows meanwhile.
   void page_shown() override;
+  void follow(const ProjectChange& change) override;
   void release_project() override { release_slideshows(); }
   void project_replaced() override;
 
@@ -36,19 +37,14 @@ class ProjectTreePage : public StepPage {
   void delete_all_slideshows();
 
  protected:
-  bool event(QEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   // Shows the project's current slideshow, or nothing without slideshows.
   virtual void show_current_slideshow() {}
   // Slideshows are about to go: whatever reads their photos stops.
   virtual void release_slideshows() {}
-  // The totals and the tree show the photos of the current slideshow as they are.
-  void photos_changed();
   // Where the photo dialog starts: the folder of the photos added last, else the
   // user's pictures (the program folder holds none of them).
   std::filesystem::path photo_folder() const;
-  // The totals, the tree and the page show the project's slideshows as they are.
-  void slideshows_changed();
 
   Project& project_;
   EditHistory& history_;

@@ -138,30 +138,45 @@ std::vector<int> ImageLine::targets(bool all) const {
 void ImageLine::apply_image_effect(bool all, ImageEffectCategory category) {
   if (slideshow() == nullptr) return;
   history_.run(image_effect_edit(slideshow()->id(), targets(all), category));
-  update();
 }
 
 void ImageLine::apply_photo_duration(bool all, int seconds) {
   if (slideshow() == nullptr) return;
   history_.run(display_seconds_edit(slideshow()->id(), targets(all), seconds));
-  edited();
 }
 
 void ImageLine::apply_transition(bool all, int picker_index) {
   const TransitionParams* transition = project_.effect_set.template_at(picker_index);
   if (slideshow() == nullptr || transition == nullptr) return;
   history_.run(transition_edit(slideshow()->id(), targets(all), *transition));
-  update();
 }
 
 void ImageLine::apply_transition_duration(bool all, int seconds) {
   if (slideshow() == nullptr) return;
   history_.run(transition_seconds_edit(slideshow()->id(), targets(all), seconds));
-  edited();
 }
 
-void ImageLine::thumbnails_ready(int number) {
-  if (slideshow() != nullptr && slideshow()->number == number) update();
+void ImageLine::follow(const ProjectChange& change) {
+  if (shown_ == 0 || change.slideshow != shown_) return;
+  // Notices come once a step is complete: the slideshow may be gone by then.
+  if (slideshow() == nullptr) return clear();
+  using Kind = ProjectChange::Kind;
+  switch (change.kind) {
+    case Kind::kPhotosInserted:
+    case Kind::kPhotosRemoved:
+    case Kind::kPhotosMoved:
+      cancel_edit();
+      selection_.reset(slideshow()->photos.size());
+      rebuild();
+      break;
+    case Kind::kPhotosChanged:
+      update();
+      break;
+    default:
+      return;
+  }
+  // New photos and changed pictures have no thumbnail yet.
+  start_thumbnails();
 }
 
 bool ImageLine::drop_photos(std::vector<int> photos, int target, bool before) {
@@ -183,8 +198,6 @@ bool ImageLine::drop_photos(std::vector<int> photos, int target, bool before) {
   const int first = *std::min_element(photos.begin(), photos.end());
   if (first < first_visible_ || first >= first_visible_ + visible_slots_ - 1)
     scroll_bar_->setValue(std::max(first - 1, 0) * kSlotWidth);
-  rebuild();
-  emit slideshow_edited();
   return true;
 }
 
@@ -201,19 +214,11 @@ void ImageLine::delete_selected() {
   const std::vector<int> photos = selected_photos();
   if (slideshow() == nullptr || photos.empty()) return;
   cancel_edit();
-  loader_.stop();
-  const ModelId shown = slideshow()->id();
-  history_.run(remove_photos_edit(shown, photos));
-  if (project_.slideshow_index(shown) < 0) {
-    load(project_.current());
-  } else {
-    selection_.reset(slideshow()->photos.size());
-    first_visible_ = std::max(photos.front() - 1, 0);
-    rebuild();
-    scroll_bar_->setValue(first_visible_ * kSlotWidth);
-    start_thumbnails();
-  }
-  emit slideshow_edited();
+  if (!history_.run(remove_photos_edit(slideshow()->id(), photos)) || slideshow() == nullptr)
+    return;
+  first_visible_ = std::max(photos.front() - 1, 0);
+  rebuild();
+  scroll_bar_->setValue(first_visible_ * kSlotWidth);
 }
 
 void ImageLine::begin_edit(int photo, Part part) {
@@ -236,7 +241,6 @@ void ImageLine::begin_edit(int photo, Part part) {
                          const int value = typed_value(text);
                          history_.run(display ? display_seconds_edit(shown, {index}, value)
                                               : transition_seconds_edit(shown, {index}, value));
-                         edited();
                        });
 }
 
@@ -250,11 +254,6 @@ QLineEdit* ImageLine::duration_edit() const {
 
 void ImageLine::cancel_edit() {
   duration_edit_->cancel();
-}
-
-void ImageLine::edited() {
-  update();
-  emit slideshow_edited();
 }
 
 void ImageLine::run_command(int command, int photo) {

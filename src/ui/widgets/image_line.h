@@ -10,6 +10,7 @@
 #include "effects/effect_set.h"
 #include "effects/image_effect.h"
 #include "model/model_id.h"
+#include "model/project_observer.h"
 #include "ui/widgets/image_line_drop.h"
 #include "ui/widgets/image_line_slot.h"
 #include "ui/widgets/photo_selection.h"
@@ -78,14 +79,14 @@ class ImageLine : public QWidget {
   std::vector<int> selected_photos() const;
   void select_photos(std::span<const int> photos);
 
-  // "All" or the selected photos take the value; the line is redrawn.
+  // "All" or the selected photos take the value.
   void apply_image_effect(bool all, ImageEffectCategory category);
   void apply_photo_duration(bool all, int seconds);
   void apply_transition(bool all, int picker_index);
   void apply_transition_duration(bool all, int seconds);
 
-  // The thumbnails of slideshow `number` are ready in its photos.
-  void thumbnails_ready(int number);
+  // Shows a change of the slideshow shown; other changes pass by.
+  void follow(const ProjectChange& change);
 
   // Moves the photos next to photo `target` (before or after it) and keeps them
   // selected; false, and nothing moved, when the target is no photo or is one of
@@ -111,8 +112,6 @@ class ImageLine : public QWidget {
   QString tooltip_text(int photo) const;
 
  signals:
-  // Photos were deleted or a duration changed: totals and trees are stale.
-  void slideshow_edited();
   // The user asked to preview the transition into photo `photo`.
   void preview_requested(int photo);
   // The user double-clicked photo `photo`'s picture to edit it.
@@ -145,7 +144,6 @@ class ImageLine : public QWidget {
   void start_thumbnails();
   bool is_photo(int index) const;
   std::vector<int> targets(bool all) const;
-  void edited();
   const QPixmap& transition_icon(TransitionType type);
   // What dropping `data` at `point` would do.
   ImageLineDrop drop_at(QPoint point, const QMimeData& data) const;

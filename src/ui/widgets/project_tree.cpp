@@ -12,7 +12,6 @@
 #include "edit/slideshow_commands.h"
 #include "model/project.h"
 #include "model/project_messages.h"
-#include "ui/common/ui_message.h"
 
 namespace pictavo {
 namespace {
@@ -44,9 +43,8 @@ QString slideshow_info(int photos, int seconds) {
 
 }  // namespace
 
-ProjectTree::ProjectTree(Project& project, EditHistory& history, QWidget* main_window,
-                         QWidget* page)
-    : QTreeWidget(page), project_(project), history_(history), main_window_(main_window) {
+ProjectTree::ProjectTree(Project& project, EditHistory& history, QWidget* page)
+    : QTreeWidget(page), project_(project), history_(history) {
   setHeaderHidden(true);
   setColumnCount(1);
   setIconSize(QSize(16, 16));
@@ -114,6 +112,30 @@ void ProjectTree::refresh_slideshow(int index) {
   disc->setToolTip(0, tooltip("Video Disc", QStringLiteral("Slideshows: %1").arg(count)));
 }
 
+void ProjectTree::follow(const ProjectChange& change) {
+  using Kind = ProjectChange::Kind;
+  switch (change.kind) {
+    case Kind::kSlideshowAdded:
+    case Kind::kSlideshowRemoved:
+    case Kind::kSlideshowsMoved:
+      rebuild();
+      return;
+    case Kind::kSlideshowRenamed:
+    case Kind::kPhotosInserted:
+    case Kind::kPhotosRemoved:
+    case Kind::kPhotosMoved:
+    case Kind::kPhotosChanged:
+      if (const int index = project_.slideshow_index(change.slideshow); index >= 0)
+        refresh_slideshow(index);
+      return;
+    case Kind::kSettingsChanged:
+      refresh_slideshow(-1);
+      return;
+    default:
+      return;
+  }
+}
+
 void ProjectTree::select_slideshow(int index) {
   const QScopedValueRollback quiet(quiet_, true);
   QTreeWidgetItem* disc = disc_item();
@@ -141,21 +163,20 @@ void ProjectTree::item_edited(QTreeWidgetItem* item) {
   bool refused = false;
   history_.run(rename_slideshow_edit(project_.slideshows[static_cast<std::size_t>(index)]->id(),
                                      item->text(0).toStdString(), &refused));
-  if (refused) project_.front_end.show(slideshow_name_message());
-  refresh_slideshow(index);
+  if (refused) {
+    project_.front_end.show(slideshow_name_message());
+    refresh_slideshow(index);  // the old name again
+  }
 }
 
 void ProjectTree::move_selected(bool up) {
   const int index = selected_slideshow();
   const int target = up ? index - 1 : index + 1;
   if (index < 0 || target < 0 || target >= project_.slideshow_count()) return;
-  if (!history_.run(
-          move_slideshow_edit(project_.slideshows[static_cast<std::size_t>(index)]->id(), up)))
-    return;
-  const QScopedValueRollback quiet(quiet_, true);
-  QTreeWidgetItem* item = disc_item()->takeChild(index);
-  disc_item()->insertChild(target, item);
-  setCurrentItem(item);
+  const ModelId moved = project_.slideshows[static_cast<std::size_t>(index)]->id();
+  // The moved slideshow stays selected, not only the current one.
+  if (history_.run(move_slideshow_edit(moved, up)))
+    select_slideshow(project_.slideshow_index(moved));
 }
 
 void ProjectTree::run_command(Command command) {
@@ -164,23 +185,23 @@ void ProjectTree::run_command(Command command) {
       if (const int index = selected_slideshow(); index >= 0) editItem(disc_item()->child(index));
       return;
     case kAddSlideshow:
-      post_message(parentWidget(), UiMessage::kAddSlideshow);
+      emit add_requested();
       return;
     case kDeleteAllSlideshows:
-      post_message(parentWidget(), UiMessage::kDeleteAllSlideshows);
+      emit delete_all_requested();
       return;
     case kDelete:
-      post_message(parentWidget(), UiMessage::kDeleteSlideshow);
+      emit delete_requested();
       return;
     case kMoveUp:
     case kMoveDown:
       move_selected(command == kMoveUp);
       return;
     case kSaveProject:
-      post_message(main_window_, UiMessage::kSaveProject);
+      emit save_requested();
       return;
     case kLoadProject:
-      post_message(main_window_, UiMessage::kLoadProject);
+      emit open_requested();
       return;
   }
 }
@@ -191,24 +212,6 @@ void ProjectTree::contextMenuEvent(QContextMenuEvent* event) {
   setCurrentItem(item);
   QMenu* menu = item == disc_item() ? disc_menu_ : slideshow_menu_;
   menu->popup(event->globalPos());
-}
-
-bool ProjectTree::event(QEvent* event) {
-  if (event->type() != UiMessageEvent::event_type()) return QTreeWidget::event(event);
-  const auto& message = static_cast<const UiMessageEvent&>(*event);
-  switch (message.message()) {
-    case UiMessage::kSelectSlideshow:
-      select_slideshow(static_cast<int>(message.w()));
-      return true;
-    case UiMessage::kRefreshSlideshow:
-      refresh_slideshow(static_cast<int>(message.w()));
-      return true;
-    case UiMessage::kRebuildTree:
-      rebuild();
-      return true;
-    default:
-      return true;
-  }
 }
 
 }  // namespace pictavo

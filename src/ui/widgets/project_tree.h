@@ -2,6 +2,8 @@
 
 #include <QTreeWidget>
 
+#include "model/project_observer.h"
+
 class QMenu;
 
 namespace pictavo {
@@ -12,9 +14,9 @@ class Project;
 // The project's structure at the left of the first three pages: a root item for
 // the disc and one item per slideshow in project order, with tooltips, pop-up
 // menus and in-place renaming. Selecting a slideshow makes it the project's
-// current one. Every change goes through the project's own operations; what needs
-// the page (adding and deleting slideshows) is posted to the page, the tree's
-// parent, and saving and opening to the main window.
+// current one. Renaming and moving are steps of the edit history; what needs the
+// page or the main window (adding, deleting, saving, opening) is asked by signal.
+// The tree shows every change it is told of by follow().
 class ProjectTree : public QTreeWidget {
   Q_OBJECT
 
@@ -36,21 +38,21 @@ class ProjectTree : public QTreeWidget {
   static constexpr int kPhotoCountRole = Qt::UserRole + 1;
   static constexpr int kSecondsRole = Qt::UserRole + 2;
 
-  // `main_window` receives the Save and Load messages; `page` is the parent and
-  // receives the slideshow messages.
-  ProjectTree(Project& project, EditHistory& history, QWidget* main_window, QWidget* page);
+  ProjectTree(Project& project, EditHistory& history, QWidget* page);
 
   // Builds the items anew from the project and selects its current slideshow.
   void rebuild();
   // Refreshes the photo count and duration of slideshow `index`; -1 refreshes all.
   void refresh_slideshow(int index);
+  // Shows a change of the project's slideshows.
+  void follow(const ProjectChange& change);
   // Selects slideshow `index` without reporting it as the user's choice.
   void select_slideshow(int index);
   // The index of the selected slideshow; -1 when none or the root is selected.
   int selected_slideshow() const;
   // Carries out a menu command on the selected item, as choosing it does.
   void run_command(Command command);
-  // Swaps the selected slideshow with its neighbour, in the project and here.
+  // Swaps the selected slideshow with its neighbour.
   void move_selected(bool up);
 
   QTreeWidgetItem* disc_item() const { return topLevelItem(0); }
@@ -60,9 +62,13 @@ class ProjectTree : public QTreeWidget {
  signals:
   // The user chose slideshow `index`, which is now the project's current one.
   void slideshow_selected(int index);
+  void add_requested();
+  void delete_requested();
+  void delete_all_requested();
+  void save_requested();
+  void open_requested();
 
  protected:
-  bool event(QEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
@@ -73,7 +79,6 @@ class ProjectTree : public QTreeWidget {
 
   Project& project_;
   EditHistory& history_;
-  QWidget* main_window_;
   QMenu* disc_menu_ = nullptr;
   QMenu* slideshow_menu_ = nullptr;
   bool quiet_ = false;  // the tree itself changes items or selection: nothing to report

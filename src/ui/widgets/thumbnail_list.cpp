@@ -15,7 +15,6 @@
 #include "model/project.h"
 #include "model/slideshow.h"
 #include "ui/common/qt_image.h"
-#include "ui/common/ui_message.h"
 #include "ui/widgets/thumbnail_delegate.h"
 #include "ui/widgets/thumbnail_drag_data.h"
 #include "ui/widgets/thumbnail_model.h"
@@ -81,13 +80,25 @@ void ThumbnailList::load(Slideshow& slideshow) {
   resume_loading();
 }
 
-void ThumbnailList::load_from(int start) {
-  if (!slideshow()) return;
-  stop_loading();
-  const std::vector<PhotoItem*> photos = photos_of(*slideshow());
-  start = std::clamp(start, 0, std::min(model_->rowCount(), static_cast<int>(photos.size())));
-  model_->show_from(start, std::span(photos).subspan(static_cast<std::size_t>(start)));
-  resume_loading();
+void ThumbnailList::follow(const ProjectChange& change) {
+  if (shown_ == 0 || change.slideshow != shown_) return;
+  // Notices come once a step is complete: the slideshow may be gone by then.
+  if (slideshow() == nullptr) return clear();
+  using Kind = ProjectChange::Kind;
+  switch (change.kind) {
+    case Kind::kPhotosInserted:
+    case Kind::kPhotosRemoved:
+    case Kind::kPhotosMoved:
+      with_loading_paused([this] { model_->follow(photos_of(*slideshow())); });
+      break;
+    case Kind::kPhotosChanged:
+      model_->rows_changed(change.index, change.count);
+      break;
+    default:
+      return;
+  }
+  // New photos and changed pictures have no thumbnail yet.
+  if (!loading_ && !model_->missing().empty()) resume_loading();
 }
 
 void ThumbnailList::clear() {
@@ -115,26 +126,10 @@ void ThumbnailList::with_loading_paused(Command command) {
   if (was_loading) resume_loading();
 }
 
-void ThumbnailList::refresh_item(int index) {
-  if (!slideshow() || index < 0 || index >= model_->rowCount()) return;
-  stop_loading();
-  model_->mark_for_refresh(index);
-  resume_loading();
-}
-
-void ThumbnailList::apply_new_order() {
-  if (!slideshow()) return;
-  with_loading_paused([this] { mirror_order(); });
-}
-
 bool ThumbnailList::move_selected_up() {
   const std::vector<int> selected = selected_indices();
   if (!slideshow() || selected.size() != 1 || selected.front() == 0) return false;
-  with_loading_paused([&] {
-    history_.run(move_photo_edit(slideshow()->id(), selected.front(), true));
-    mirror_order();
-  });
-  emit photos_changed();
+  history_.run(move_photo_edit(slideshow()->id(), selected.front(), true));
   return true;
 }
 
@@ -142,23 +137,14 @@ bool ThumbnailList::move_selected_down() {
   const std::vector<int> selected = selected_indices();
   if (!slideshow() || selected.size() != 1 || selected.front() + 1 == model_->rowCount())
     return false;
-  with_loading_paused([&] {
-    history_.run(move_photo_edit(slideshow()->id(), selected.front(), false));
-    mirror_order();
-  });
-  emit photos_changed();
+  history_.run(move_photo_edit(slideshow()->id(), selected.front(), false));
   return true;
 }
 
 void ThumbnailList::delete_selected() {
   const std::vector<int> selected = selected_indices();
   if (!slideshow() || selected.empty()) return;
-  with_loading_paused([&] {
-    if (!history_.run(remove_photos_edit(slideshow()->id(), selected))) return;
-    model_->remove(selected);
-    clearSelection();
-  });
-  emit photos_changed();
+  if (history_.run(remove_photos_edit(slideshow()->id(), selected))) clearSelection();
 }
 
 bool ThumbnailList::drop_thumbnails(const QMimeData& data, int target) {
@@ -170,17 +156,13 @@ bool ThumbnailList::drop_thumbnails(const QMimeData& data, int target) {
   if (std::any_of(dragged->begin(), dragged->end(), outside) ||
       std::find(dragged->begin(), dragged->end(), target) != dragged->end())
     return false;
-  with_loading_paused([&] {
-    std::vector<ModelId> moved;
-    for (const int index : *dragged)
-      moved.push_back(slideshow()->photos[static_cast<std::size_t>(index)]->id);
-    history_.run(move_photos_edit(slideshow()->id(), *dragged, target, true));
-    mirror_order();
-    for (std::size_t k = 0; k < moved.size(); ++k)
-      (*dragged)[k] = slideshow()->photo_index(moved[k]);
-    select_rows(*dragged);
-  });
-  emit photos_changed();
+  std::vector<ModelId> moved;
+  for (const int index : *dragged)
+    moved.push_back(slideshow()->photos[static_cast<std::size_t>(index)]->id);
+  history_.run(move_photos_edit(slideshow()->id(), *dragged, target, true));
+  for (std::size_t k = 0; k < moved.size(); ++k)
+    (*dragged)[k] = slideshow()->photo_index(moved[k]);
+  select_rows(*dragged);
   return true;
 }
 
@@ -228,8 +210,6 @@ void ThumbnailList::customEvent(QEvent* event) {
     return;
   }
   loading_ = false;
-  if (ready_target_ && slideshow())
-    post_message(ready_target_, UiMessage::kThumbnailReady, slideshow()->number);
   emit loading_finished();
 }
 
@@ -300,10 +280,6 @@ void ThumbnailList::paintEvent(QPaintEvent* event) {
   const QRect item = visualRect(model_->index(drop_mark_));
   QPainter painter(viewport());
   painter.fillRect(QRect(item.left(), item.top(), kDropMarkWidth, item.height()), kDropMark);
-}
-
-void ThumbnailList::mirror_order() {
-  model_->reorder(photos_of(*slideshow()));
 }
 
 void ThumbnailList::select_rows(const std::vector<int>& rows) {

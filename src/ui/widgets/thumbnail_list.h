@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/model_id.h"
+#include "model/project_observer.h"
 #include "ui/widgets/thumbnail_loader.h"
 
 class QMimeData;
@@ -24,12 +25,10 @@ class ThumbnailModel;
 // and the list shows them as they arrive. The photos keep their thumbnails, so
 // reloading, reordering and deleting never make a thumbnail again.
 //
-// The list's commands (move, delete, drop, refresh, new order, size) change the
-// slideshow through its own operations and mirror the change. A command given
-// while thumbnails load stops the worker, is carried out, and the worker goes on
-// with the photos still without a thumbnail. Whoever changes the slideshow's
-// photos otherwise calls stop_loading() first and then load_from() or
-// apply_new_order(), which resume loading.
+// The list's commands (move, delete, drop) are steps of the edit history; the
+// list shows their result, and that of any other change of the slideshow, when
+// follow() is told of it. A change while thumbnails load stops the worker, is
+// shown, and the worker goes on with the photos still without a thumbnail.
 class ThumbnailList : public QListView {
   Q_OBJECT
 
@@ -42,9 +41,8 @@ class ThumbnailList : public QListView {
 
   // Shows the slideshow from its first photo.
   void load(Slideshow& slideshow);
-  // Items before `start` stay; the photos from `start` on are shown anew (after
-  // photos were appended).
-  void load_from(int start);
+  // Shows a change of the slideshow shown; other changes pass by.
+  void follow(const ProjectChange& change);
   // Shows nothing.
   void clear();
   // The slideshow shown; null when it is not in the project (any more).
@@ -57,11 +55,6 @@ class ThumbnailList : public QListView {
   // size; it tells the ready target when it is through.
   void resume_loading();
 
-  // Makes the photo's thumbnail again (after its picture changed); the item shows
-  // the old one until then.
-  void refresh_item(int index);
-  // Mirrors a new order of the same photos (after sorting).
-  void apply_new_order();
   // Swap the one selected photo with its neighbour; false when not exactly one
   // photo is selected or it stands at that end.
   bool move_selected_up();
@@ -82,16 +75,11 @@ class ThumbnailList : public QListView {
   bool captions_shown() const;
   void set_captions_shown(bool shown);
 
-  // Receives UiMessage::kThumbnailReady (w: the slideshow's number) when every
-  // thumbnail of a load is made.
-  void set_ready_target(QObject* target) { ready_target_ = target; }
-
  signals:
-  // Photos of the slideshow were moved or deleted.
-  void photos_changed();
   void selection_changed();
   // The user pressed Delete; the owner decides what goes.
   void delete_requested();
+  // Every thumbnail of the slideshow shown is made.
   void loading_finished();
 
  protected:
@@ -111,7 +99,6 @@ class ThumbnailList : public QListView {
   // Runs a command on the slideshow with the worker stopped, and resumes it.
   template <typename Command>
   void with_loading_paused(Command command);
-  void mirror_order();
   void select_rows(const std::vector<int>& rows);
   void apply_cell_size();
   void make_placeholder();
@@ -126,7 +113,6 @@ class ThumbnailList : public QListView {
   ThumbnailModel* model_;
   ThumbnailDelegate* delegate_;
   ModelId shown_ = 0;  // the slideshow shown, by id: it may go meanwhile
-  QObject* ready_target_ = nullptr;
   bool loading_ = false;
   int drop_mark_ = -1;
   AutoScroll auto_scroll_ = AutoScroll::kNone;

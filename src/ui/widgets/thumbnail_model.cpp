@@ -63,7 +63,7 @@ void ThumbnailModel::show_from(int start, std::span<PhotoItem* const> photos) {
   if (photos.empty()) return;
   beginInsertRows({}, start, start + static_cast<int>(photos.size()) - 1);
   for (const PhotoItem* photo : photos)
-    rows_.push_back({photo->id, false});
+    rows_.push_back({photo->id});
   endInsertRows();
 }
 
@@ -100,15 +100,40 @@ void ThumbnailModel::remove(std::span<const int> rows) {
   }
 }
 
-void ThumbnailModel::mark_for_refresh(int row) {
-  rows_.at(static_cast<std::size_t>(row)).refresh = true;
+void ThumbnailModel::follow(std::span<PhotoItem* const> photos) {
+  std::unordered_map<ModelId, std::size_t> wanted;
+  for (std::size_t i = 0; i < photos.size(); ++i)
+    wanted.emplace(photos[i]->id, i);
+  std::vector<int> gone;
+  std::unordered_map<ModelId, bool> kept;
+  for (std::size_t row = 0; row < rows_.size(); ++row) {
+    if (wanted.contains(rows_[row].photo))
+      kept.emplace(rows_[row].photo, true);
+    else
+      gone.push_back(static_cast<int>(row));
+  }
+  remove(gone);
+  for (std::size_t i = 0; i < photos.size(); ++i) {
+    if (kept.contains(photos[i]->id)) continue;
+    const int at = static_cast<int>(std::min(i, rows_.size()));
+    beginInsertRows({}, at, at);
+    rows_.insert(rows_.begin() + at, Row{photos[i]->id});
+    endInsertRows();
+  }
+  reorder(photos);
+}
+
+void ThumbnailModel::rows_changed(int first, int count) {
+  first = std::clamp(first, 0, rowCount());
+  const int last = std::min(first + count, rowCount()) - 1;
+  if (last >= first) emit dataChanged(index(first), index(last));
 }
 
 std::vector<ThumbnailJob> ThumbnailModel::missing() const {
   std::vector<ThumbnailJob> jobs;
   for (std::size_t i = 0; i < rows_.size(); ++i) {
     const PhotoItem* found = photo_of(i);
-    if (found == nullptr || (has_thumbnail(*found) && !rows_[i].refresh)) continue;
+    if (found == nullptr || has_thumbnail(*found)) continue;
     const PhotoItem& photo = *found;
     jobs.push_back({static_cast<int>(i), photo.id,
                     photo.prepared_path.empty() ? photo.source_path : photo.prepared_path});
@@ -125,7 +150,6 @@ void ThumbnailModel::take(ThumbnailEvent& event) {
       event.thumbnail().size_index != size_index_)
     return;
   photo->thumbnail = std::move(event.thumbnail());
-  shown.refresh = false;
   const QModelIndex changed = index(row);
   emit dataChanged(changed, changed, {Qt::DecorationRole});
 }

@@ -38,14 +38,17 @@ class ThumbnailModel : public QAbstractListModel {
 
   // Rows from `start` on show `photos` anew; earlier rows stay as they are.
   void show_from(int start, std::span<PhotoItem* const> photos);
-  // The same photos in another order: thumbnails, refresh marks and the
+  // The same photos in another order: thumbnails and the
   // selection move with their photos, nothing is made again.
   void reorder(std::span<PhotoItem* const> photos);
   // Removes the rows, given in ascending order.
   void remove(std::span<const int> rows);
+  // Shows `photos` after any change of the list: rows of photos that stay keep
+  // their thumbnails and selection; rows of photos that went go.
+  void follow(std::span<PhotoItem* const> photos);
+  // The rows show their photos' data anew (their settings or pictures changed).
+  void rows_changed(int first, int count);
 
-  // The row wants a new thumbnail; it shows its old one until that arrives.
-  void mark_for_refresh(int row);
   // The rows still to get a thumbnail of the current size, in order.
   std::vector<ThumbnailJob> missing() const;
   // Stores a made thumbnail in its photo when the row still shows that photo.
@@ -60,7 +63,6 @@ class ThumbnailModel : public QAbstractListModel {
  private:
   struct Row {
     ModelId photo = 0;
-    bool refresh = false;
   };
 
   // The photo of the row; null when it is not in the slideshow.

@@ -19,7 +19,6 @@
 #include "ui/app/instance_channel.h"
 #include "ui/app/pictavo_app.h"
 #include "ui/common/path_text.h"
-#include "ui/common/ui_message.h"
 #include "ui/dialogs/settings_dialog.h"
 #include "ui/dialogs/settings_normal_page.h"
 #include "ui/pages/effect_page.h"
@@ -325,8 +324,7 @@ TEST_F(MainWindowTest, UndoAndRedoReachEveryPageAndFindTheSavedPointAgain) {
 
 TEST_F(MainWindowTest, TheCapacityBarShowsTheEstimateAfterTotalsChange) {
   project->estimated_mb = 123.45f;
-  post_message(window.get(), UiMessage::kTotalsChanged);
-  test::process_events();
+  project->front_end.notify({ProjectChange::Kind::kTotalsChanged});
   EXPECT_EQ(window->capacity_bar()->text(), "Total: 4500.00MB used:123.45MB ");
 }
 

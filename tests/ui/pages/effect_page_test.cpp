@@ -11,7 +11,7 @@
 #include "effects/transition_setting_dialogs.h"
 #include "support/files.h"
 #include "ui/app/main_window.h"
-#include "ui/common/ui_message.h"
+#include "ui/app/project_signals.h"
 #include "ui/ui_test.h"
 #include "ui/widgets/effect_list.h"
 #include "ui/widgets/image_line.h"
@@ -42,6 +42,8 @@ class EffectPageTest : public UiTest {
  protected:
   EffectPageTest()
       : page(*project, window->history(), dialogs, transition_dialogs, window.get(), nullptr) {
+    QObject::connect(&window->project_signals(), &ProjectSignals::changed, &page,
+                     &EffectPage::follow);
     project->add_slideshow("Trip");
     for (int photo = 0; photo < 3; ++photo)
       EXPECT_EQ(slideshow().add_photo(write_photo(files / ("P" + std::to_string(photo) + ".png"),
@@ -205,8 +207,7 @@ TEST_F(EffectPageTest, ListPreviewsWithTheCombosAndDragsTheEntryIndex) {
   shown.image_line()->select_photos(std::vector<int>{2});
   shown.preview_entry(kAlphaEntry);
   project->default_setting.tv_system = 1 - shown.preview_record().tv_standard;
-  post_message(window.get(), UiMessage::kSettingsSaved);
-  process_events();
+  project->settings_changed();
   EXPECT_FALSE(shown.preview()->running());
   EXPECT_EQ(shown.preview_record().tv_standard, project->default_setting.tv_system);
   EXPECT_EQ(shown.image_line()->selected_photos(), std::vector<int>{2});

@@ -17,7 +17,6 @@
 #include "support/files.h"
 #include "support/scoped_environment.h"
 #include "ui/app/main_window.h"
-#include "ui/common/ui_message.h"
 #include "ui/ui_test.h"
 #include "ui/widgets/music_list.h"
 #include "ui/widgets/preview_widget.h"
@@ -186,8 +185,7 @@ TEST_F(MusicPageTest, TheSlideshowPreviewPlaysWithItsMusicInTheScreensShape) {
   // The settings change the preview's shape and leave music playing.
   press(MusicPage::kPlayMusic, 0);
   project->preferences.aspect_ratio = 1;
-  post_message(window.get(), UiMessage::kSettingsSaved);
-  test::process_events();
+  project->settings_changed();
   EXPECT_EQ(page.preview()->geometry(), QRect(422, 38, 224, 126));
   EXPECT_TRUE(page.music_player().is_playing());
   page.run_command(MusicPage::kStopMusic);

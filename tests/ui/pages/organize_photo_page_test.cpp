@@ -19,7 +19,6 @@
 #include "profiles/output_profile.h"
 #include "support/files.h"
 #include "ui/app/main_window.h"
-#include "ui/common/ui_message.h"
 #include "ui/pages/effect_page.h"
 #include "ui/pages/music_page.h"
 #include "ui/ui_test.h"
@@ -102,8 +101,7 @@ TEST_F(OrganizePhotoPageTest, ButtonsMenusAndDetailColumnsAreThePrograms) {
   EXPECT_EQ(page.duration_label()->text(), "Total Duration: 00:00:00");
 
   // The first starts point at the button that makes the first slideshow.
-  post_message(&page, UiMessage::kShowHint);
-  test::process_events();
+  page.show_hint();
   EXPECT_TRUE(page.hint()->isVisible());
   EXPECT_EQ(page.hint()->text(), "Please add a slideshow here!");
   // It points at the button from below and leaves the button's first click to it.
@@ -311,14 +309,12 @@ TEST_F(OrganizePhotoPageTest, EveryTreePageCarriesOutItsTreesMenus) {
     ProjectTree& tree = *tree_page->tree();
     EXPECT_EQ(tree.geometry(), QRect(8, 57, 202, 361));
     tree_page->project_replaced();
-    tree.run_command(ProjectTree::kAddSlideshow);
     choose(photos({"b.png"}));
-    test::process_events();
+    tree.run_command(ProjectTree::kAddSlideshow);
     ASSERT_EQ(project->slideshow_count(), 2);
     tree.select_slideshow(1);
     prompt.answers = {PromptAnswer::kYes};
     tree.run_command(ProjectTree::kDelete);
-    test::process_events();
     EXPECT_EQ(project->slideshow_count(), 1);
     EXPECT_EQ(tree.disc_item()->childCount(), 1);
   }

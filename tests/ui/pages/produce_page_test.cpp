@@ -21,10 +21,10 @@
 #include "support/test_modules.h"
 #include "ui/app/main_window.h"
 #include "ui/app/make_video_signals.h"
-#include "ui/common/ui_message.h"
 #include "ui/dialogs/job_end_dialogs.h"
 #include "ui/dialogs/profile_settings_list.h"
 #include "ui/ui_test.h"
+#include "ui/widgets/capacity_bar.h"
 #include "video/encoder_module.h"
 #include "video/system_power.h"
 
@@ -34,6 +34,7 @@ namespace {
 namespace fs = std::filesystem;
 using ::testing::ElementsAre;
 using ::testing::Field;
+using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using ::testing::Not;
 using ::testing::StartsWith;
@@ -61,33 +62,13 @@ class CountingPower final : public SystemPower {
   int calls = 0;
 };
 
-// The messages a window receives, as (message, w).
-class PostedMessages final : public QObject {
- public:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == UiMessageEvent::event_type()) {
-      const auto& message = static_cast<const UiMessageEvent&>(*event);
-      received.emplace_back(static_cast<int>(message.message()), message.w());
-    }
-    return false;
-  }
-  // The w of every `message` received.
-  std::vector<long long> of(UiMessage message) const {
-    std::vector<long long> values;
-    for (const auto& [number, w] : received) {
-      if (number == static_cast<int>(message)) values.push_back(w);
-    }
-    return values;
-  }
-  std::vector<std::pair<int, long long>> received;
-};
-
 class ProducePageTest : public test::UiTest {
  protected:
   ProducePageTest() : page(*window->produce_page()) {
     page.set_job_end_dialogs(end_dialogs);
     page.set_system_power(&power);
-    window->installEventFilter(&to_window);
+    QObject::connect(&page, &ProducePage::running_changed,
+                     [this](bool running) { reported_running.push_back(running); });
     signals_ = page.findChild<MakeVideoSignals*>();
     QObject::connect(
         signals_, &MakeVideoSignals::ended, &page, [this] { ended_ = true; }, Qt::QueuedConnection);
@@ -135,7 +116,7 @@ class ProducePageTest : public test::UiTest {
   ProducePage& page;
   RecordingEndDialogs end_dialogs;
   CountingPower power;
-  PostedMessages to_window;
+  std::vector<bool> reported_running;
   MakeVideoSignals* signals_ = nullptr;
 
  private:
@@ -174,7 +155,6 @@ TEST_F(ProducePageTest, TheSettingsShowTheProfileAndTakeTheUsersChoices) {
 
   // A PAL frame rate makes every photo PAL; a higher bitrate makes the videos larger.
   const int ntsc_frames = project->total_frames;
-  to_window.received.clear();
   choose(list->value_box(ProfileParameterId::kVideoFrameRate), "25");
   EXPECT_EQ(profile.value(ProfileParameterId::kVideoFrameRate), "25");
   EXPECT_EQ(project->slideshows[0]->photos[1]->setting.tv_system, 1);
@@ -182,8 +162,8 @@ TEST_F(ProducePageTest, TheSettingsShowTheProfileAndTakeTheUsersChoices) {
   const float estimate = project->estimated_mb;
   choose(list->value_box(ProfileParameterId::kVideoBitrate), "1024");
   EXPECT_GT(project->estimated_mb, estimate);
-  test::process_events();
-  EXPECT_THAT(to_window.of(UiMessage::kTotalsChanged), Not(IsEmpty()));
+  EXPECT_THAT(window->capacity_bar()->text().toStdString(),
+              HasSubstr(QString::number(project->estimated_mb, 'f', 2).toStdString()));
 
   // Another profile shows its own values, and its frame rate rules again.
   profiles->setCurrentIndex(1);
@@ -260,14 +240,14 @@ TEST_F(ProducePageTest, AJobShowsItsProgressAndEndsAsTheUserAsked) {
   for (const bool shut_down : {false, true}) {
     control<QCheckBox>("shut_down")->setChecked(shut_down);
     positions.clear();
-    to_window.received.clear();
+    reported_running.clear();
     make_videos();
 
     ASSERT_FALSE(positions.empty());
     EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
     EXPECT_NE(std::find(positions.begin(), positions.end(), 16383), positions.end());
     EXPECT_EQ(positions.back(), 65535);
-    EXPECT_THAT(to_window.of(UiMessage::kEnableCommands), ElementsAre(0, 1));
+    EXPECT_THAT(reported_running, ElementsAre(true, false));
     EXPECT_EQ(create()->text(), "Make Video Files");
     EXPECT_EQ(status(), "Main progress:");
     EXPECT_THAT(prompt.shown, IsEmpty());
@@ -308,7 +288,7 @@ TEST_F(ProducePageTest, CancelStopsTheJobAtOnceWithoutAFailure) {
   EXPECT_EQ(status(), "Ready to start");
   EXPECT_EQ(create()->text(), "Create Video Files");
   EXPECT_TRUE(create()->isEnabled());
-  EXPECT_THAT(to_window.of(UiMessage::kEnableCommands), ElementsAre(0, 1));
+  EXPECT_THAT(reported_running, ElementsAre(true, false));
   EXPECT_THAT(end_dialogs.completed, IsEmpty());
 }
 

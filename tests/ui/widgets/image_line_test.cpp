@@ -8,6 +8,7 @@
 
 #include "support/files.h"
 #include "ui/app/main_window.h"
+#include "ui/app/project_signals.h"
 #include "ui/pages/effect_page.h"
 #include "ui/ui_test.h"
 #include "ui/widgets/preview_widget.h"
@@ -17,7 +18,11 @@ namespace {
 
 class ImageLineTest : public UiTest {
  protected:
-  ImageLineTest() : line(*project, window->history()) { project->add_slideshow("Trip"); }
+  ImageLineTest() : line(*project, window->history()) {
+    QObject::connect(&window->project_signals(), &ProjectSignals::changed, &line,
+                     &ImageLine::follow);
+    project->add_slideshow("Trip");
+  }
 
   Slideshow& slideshow() { return *project->current(); }
 
@@ -139,7 +144,9 @@ TEST_F(ImageLineTest, DeletingEveryPhotoDeletesTheSlideshow) {
   line.delete_selected();
   ASSERT_EQ(project->slideshow_count(), 1);
   EXPECT_EQ(project->slideshows[0]->name(), "Kept");
-  EXPECT_EQ(line.slideshow(), project->current());
+  // The page shows the next current slideshow; the line lets the deleted one go.
+  EXPECT_EQ(line.slideshow(), nullptr);
+  EXPECT_EQ(line.slot_count(), line.visible_slots() + 2);
 }
 
 TEST_F(ImageLineTest, ContextMenusByPartAndPreviewPlaysThePhotosTransition) {

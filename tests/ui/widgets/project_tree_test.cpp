@@ -17,7 +17,7 @@
 #include "model/project_messages.h"
 #include "support/files.h"
 #include "ui/app/main_window.h"
-#include "ui/common/ui_message.h"
+#include "ui/app/project_signals.h"
 #include "ui/dialogs/import_folder_dialog.h"
 #include "ui/ui_test.h"
 
@@ -26,19 +26,6 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
-
-// Keeps the messages posted to it.
-class MessageRecorder final : public QWidget {
- public:
-  std::vector<UiMessage> messages;
-
- protected:
-  bool event(QEvent* event) override {
-    if (event->type() != UiMessageEvent::event_type()) return QWidget::event(event);
-    messages.push_back(static_cast<const UiMessageEvent&>(*event).message());
-    return true;
-  }
-};
 
 class ProjectTreeTest : public test::UiTest {
  protected:
@@ -49,7 +36,15 @@ class ProjectTreeTest : public test::UiTest {
       project->slideshows[0]->add_photo(test::write_photo(files / photo, 8, 6, 0xFF0000),
                                         project->default_setting);
     project->current_slideshow = 0;
-    tree = new ProjectTree(*project, window->history(), &main_window, &page);
+    tree = new ProjectTree(*project, window->history(), &page);
+    QObject::connect(&window->project_signals(), &ProjectSignals::changed, tree,
+                     &ProjectTree::follow);
+    for (const auto& [signal, name] : {std::pair{&ProjectTree::save_requested, "save"},
+                                       std::pair{&ProjectTree::open_requested, "open"},
+                                       std::pair{&ProjectTree::add_requested, "add"},
+                                       std::pair{&ProjectTree::delete_all_requested, "delete all"},
+                                       std::pair{&ProjectTree::delete_requested, "delete"}})
+      QObject::connect(tree, signal, [this, name = name] { requests.push_back(name); });
     page.show();
     test::process_events();
   }
@@ -91,8 +86,8 @@ class ProjectTreeTest : public test::UiTest {
     return shown;
   }
 
-  MessageRecorder main_window;
-  MessageRecorder page;
+  std::vector<std::string> requests;
+  QWidget page;
   ProjectTree* tree = nullptr;  // owned by the page
 };
 
@@ -112,9 +107,8 @@ TEST_F(ProjectTreeTest, ShowsTheSlideshowsWithTheirFiguresAndFollowsTheProject) 
   std::vector<int> chosen;
   QObject::connect(tree, &ProjectTree::slideshow_selected,
                    [&](int index) { chosen.push_back(index); });
-  tree->setCurrentItem(tree->disc_item()->child(2));   // the user's choice
-  post_message(tree, UiMessage::kSelectSlideshow, 1);  // the main window's
-  test::process_events();
+  tree->setCurrentItem(tree->disc_item()->child(2));  // the user's choice
+  tree->select_slideshow(1);                          // the main window's
   EXPECT_THAT(chosen, ElementsAre(2));
   EXPECT_EQ(project->current_slideshow, 2);
   EXPECT_EQ(tree->selected_slideshow(), 1);
@@ -133,8 +127,6 @@ TEST_F(ProjectTreeTest, ShowsTheSlideshowsWithTheirFiguresAndFollowsTheProject) 
 
   project->remove_slideshow(0);
   project->add_slideshow("D");
-  post_message(tree, UiMessage::kRebuildTree);
-  test::process_events();
   EXPECT_THAT(items(), ElementsAre("C", "A", "D"));
   EXPECT_EQ(tree->selected_slideshow(), 2);
   EXPECT_TRUE(chosen.size() == 1u) << "the tree's own changes are not the user's choice";
@@ -153,15 +145,13 @@ TEST_F(ProjectTreeTest, RenamingCutsAtFifteenCharactersAndShowsARefusal) {
   EXPECT_EQ(tree->disc_item()->child(1)->text(0), "B");
 }
 
-TEST_F(ProjectTreeTest, MenusPostTheirMessages) {
+TEST_F(ProjectTreeTest, MenusAskForWhatTheTreeCannotDo) {
   choose(tree->disc_menu(), "Save Project");
   choose(tree->disc_menu(), "Load Project");
   choose(tree->disc_menu(), "Add Slideshow");
   choose(tree->disc_menu(), "Delete All Slideshows");
   choose(tree->slideshow_menu(), "Delete");
-  EXPECT_THAT(main_window.messages, ElementsAre(UiMessage::kSaveProject, UiMessage::kLoadProject));
-  EXPECT_THAT(page.messages, ElementsAre(UiMessage::kAddSlideshow, UiMessage::kDeleteAllSlideshows,
-                                         UiMessage::kDeleteSlideshow));
+  EXPECT_THAT(requests, ElementsAre("save", "open", "add", "delete all", "delete"));
   EXPECT_EQ(project->slideshow_count(), 3);  // the page does the deleting
 }
 
