@@ -43,10 +43,8 @@ PictureDecorationPage::PictureDecorationPage(PictureCanvas& canvas,
       decorations_(std::move(decorations)),
       categories_(new QComboBox(this)),
       pictures_(new QListWidget(this)) {
-  categories_->setObjectName(QString::number(kCategory));
   for (const char* category : kCategories)
     categories_->addItem(QString::fromUtf8(category));
-  pictures_->setObjectName(QString::number(kPictures));
   pictures_->setViewMode(QListView::IconMode);
   pictures_->setIconSize(QSize(kIconSize, kIconSize));
   pictures_->setMovement(QListView::Static);
@@ -60,8 +58,7 @@ PictureDecorationPage::PictureDecorationPage(PictureCanvas& canvas,
   auto* row = new QHBoxLayout;
   for (const auto& [id, text] :
        {std::pair{kAdd, "Add Picture"}, std::pair{kDelete, "Delete Picture"}}) {
-    auto* button = new QPushButton(QString::fromUtf8(text), this);
-    button->setObjectName(QString::number(id));
+    auto* button = buttons_.add(id, new QPushButton(QString::fromUtf8(text), this));
     button->setAutoDefault(false);
     row->addWidget(button);
   }
@@ -76,7 +73,7 @@ PictureDecorationPage::PictureDecorationPage(PictureCanvas& canvas,
 }
 
 QPushButton* PictureDecorationPage::button(Control id) const {
-  return findChild<QPushButton*>(QString::number(id));
+  return buttons_.at(id);
 }
 
 void PictureDecorationPage::show_category(int index) {

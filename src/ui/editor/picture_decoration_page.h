@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <filesystem>
 
+#include "ui/common/control_map.h"
+
 class QComboBox;
 class QListWidget;
 class QPushButton;
@@ -36,6 +38,7 @@ class PictureDecorationPage : public QWidget {
   std::filesystem::path decorations_;
   QComboBox* categories_;
   QListWidget* pictures_;
+  ControlMap<QPushButton> buttons_;
 };
 
 }  // namespace pictavo

@@ -76,8 +76,7 @@ PictureEditorDialog::PictureEditorDialog(Project& project, EditHistory& history,
 }
 
 QPushButton* PictureEditorDialog::add_button(Button id, const char* text, QRect place) {
-  auto* button = new QPushButton(QString::fromUtf8(text), this);
-  button->setObjectName(QString::number(id));
+  auto* button = buttons_.add(id, new QPushButton(QString::fromUtf8(text), this));
   button->setGeometry(place);
   // Enter belongs to the dialog, which asks before it closes.
   button->setAutoDefault(false);
@@ -85,7 +84,7 @@ QPushButton* PictureEditorDialog::add_button(Button id, const char* text, QRect 
 }
 
 QPushButton* PictureEditorDialog::button(Button id) const {
-  return findChild<QPushButton*>(QString::number(id), Qt::FindDirectChildrenOnly);
+  return buttons_.at(id);
 }
 
 const PhotoItem* PictureEditorDialog::photo_at(int index) const {

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "model/model_id.h"
+#include "ui/common/control_map.h"
 
 class QPushButton;
 class QTabWidget;
@@ -72,6 +73,7 @@ class PictureEditorDialog : public QDialog {
   QTabWidget* tabs_;
   int photo_index_ = 0;
   bool modified_ = false;
+  ControlMap<QPushButton> buttons_;
 };
 
 }  // namespace pictavo

@@ -25,9 +25,8 @@ PictureTextPage::PictureTextPage(PictureCanvas& canvas, UserDialogs& dialogs, QW
     : QWidget(parent), canvas_(canvas), dialogs_(dialogs), text_(new QPlainTextEdit(this)) {
   auto* group = new QGroupBox(QStringLiteral("Ordinary Text"), this);
   auto* layout = new QVBoxLayout(group);
-  const auto add = [group](Control id, const char* text) {
-    auto* button = new QPushButton(QString::fromUtf8(text), group);
-    button->setObjectName(QString::number(id));
+  const auto add = [this, group](Control id, const char* text) {
+    auto* button = buttons_.add(id, new QPushButton(QString::fromUtf8(text), group));
     button->setAutoDefault(false);
     return button;
   };
@@ -44,7 +43,6 @@ PictureTextPage::PictureTextPage(PictureCanvas& canvas, UserDialogs& dialogs, QW
   row->addWidget(font);
   row->addWidget(colour);
   layout->addLayout(row);
-  text_->setObjectName(QString::number(kText));
   layout->addWidget(text_);
   auto* page = new QVBoxLayout(this);
   page->addWidget(group);
@@ -65,7 +63,7 @@ PictureTextPage::PictureTextPage(PictureCanvas& canvas, UserDialogs& dialogs, QW
 }
 
 QPushButton* PictureTextPage::button(Control id) const {
-  return findChild<QPushButton*>(QString::number(id));
+  return buttons_.at(id);
 }
 
 void PictureTextPage::show_selected() {

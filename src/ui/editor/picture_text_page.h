@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "ui/common/control_map.h"
+
 class QPlainTextEdit;
 class QPushButton;
 
@@ -34,6 +36,7 @@ class PictureTextPage : public QWidget {
   PictureCanvas& canvas_;
   UserDialogs& dialogs_;
   QPlainTextEdit* text_;
+  ControlMap<QPushButton> buttons_;
 };
 
 }  // namespace pictavo

@@ -12,8 +12,7 @@ PictureTransformPage::PictureTransformPage(PictureCanvas& canvas, QWidget* paren
     : QWidget(parent), screen_ratio_(new QCheckBox(QStringLiteral("TV's Screen Ratio"), this)) {
   auto* layout = new QVBoxLayout(this);
   const auto add = [this, layout](Control id, const char* text) {
-    auto* button = new QPushButton(QString::fromUtf8(text), this);
-    button->setObjectName(QString::number(id));
+    auto* button = buttons_.add(id, new QPushButton(QString::fromUtf8(text), this));
     button->setAutoDefault(false);
     layout->addWidget(button);
     return button;
@@ -29,14 +28,13 @@ PictureTransformPage::PictureTransformPage(PictureCanvas& canvas, QWidget* paren
   circle->setCheckable(true);
   connect(circle, &QPushButton::toggled, &canvas, &PictureCanvas::set_circle);
   connect(add(kCrop, "Crop"), &QPushButton::clicked, &canvas, &PictureCanvas::crop_to_frame);
-  screen_ratio_->setObjectName(QString::number(kScreenRatio));
   layout->addWidget(screen_ratio_);
   connect(screen_ratio_, &QCheckBox::toggled, &canvas, &PictureCanvas::set_screen_ratio_kept);
   layout->addStretch();
 }
 
 QPushButton* PictureTransformPage::button(Control id) const {
-  return findChild<QPushButton*>(QString::number(id));
+  return buttons_.at(id);
 }
 
 }  // namespace pictavo

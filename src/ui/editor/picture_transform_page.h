@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "ui/common/control_map.h"
+
 class QCheckBox;
 class QPushButton;
 
@@ -32,6 +34,7 @@ class PictureTransformPage : public QWidget {
 
  private:
   QCheckBox* screen_ratio_;
+  ControlMap<QPushButton> buttons_;
 };
 
 }  // namespace pictavo

@@ -111,12 +111,10 @@ void EffectPage::build_controls() {
   duration_row->addWidget(transition_duration);
   duration_row->addWidget(apply_button(kApplyTransitionDuration));
 
-  for (const auto& [widget, id] : {std::pair<QWidget*, Control>{effect, kEffectCombo},
-                                   {duration, kDurationCombo},
-                                   {transition_duration, kTransitionDurationCombo},
-                                   {effects_, kEffectList},
-                                   {custom, kCustomTransition}})
-    widget->setObjectName(QString::number(id));
+  combos_.add(kEffectCombo, effect);
+  combos_.add(kDurationCombo, duration);
+  combos_.add(kTransitionDurationCombo, transition_duration);
+  buttons_.add(kCustomTransition, custom);
 
   auto* frame = new QFrame(this);
   frame->setFrameShape(QFrame::Box);
@@ -139,8 +137,7 @@ void EffectPage::build_controls() {
 
 void EffectPage::build_menus() {
   for (const ApplyButton& place : kApplyButtons) {
-    auto* menu = new QMenu(QString::fromUtf8(place.menu_title), this);
-    menu->setObjectName(QString::number(place.id));
+    auto* menu = menus_.add(place.id, new QMenu(QString::fromUtf8(place.menu_title), this));
     for (const auto& [id, label] : {std::pair{place.to_all, place.to_all_text},
                                     std::pair{place.to_selected, "Apply to selected images"}}) {
       QAction* action = menu->addAction(QString::fromUtf8(label));
@@ -151,22 +148,21 @@ void EffectPage::build_menus() {
 }
 
 QPushButton* EffectPage::apply_button(Control id) {
-  auto* apply = new QPushButton(QStringLiteral("Apply to ..."));
-  apply->setObjectName(QString::number(id));
+  auto* apply = buttons_.add(id, new QPushButton(QStringLiteral("Apply to ...")));
   connect(apply, &QPushButton::clicked, this, [this, id] { run_command(id); });
   return apply;
 }
 
 QComboBox* EffectPage::combo(Control id) const {
-  return findChild<QComboBox*>(QString::number(id));
+  return combos_.at(id);
 }
 
 QPushButton* EffectPage::button(Control id) const {
-  return findChild<QPushButton*>(QString::number(id));
+  return buttons_.at(id);
 }
 
 QMenu* EffectPage::apply_menu(Control id) const {
-  return findChild<QMenu*>(QString::number(id), Qt::FindDirectChildrenOnly);
+  return menus_.at(id);
 }
 
 void EffectPage::project_replaced() {

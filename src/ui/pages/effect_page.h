@@ -1,6 +1,7 @@
 #pragma once
 
 #include "effects/image_effect.h"
+#include "ui/common/control_map.h"
 #include "ui/pages/project_tree_page.h"
 #include "video/preview_player.h"
 
@@ -102,6 +103,9 @@ class EffectPage : public ProjectTreePage {
   QLabel* preview_hint_ = nullptr;
   EffectList* effects_ = nullptr;
   ImageLine* image_line_ = nullptr;
+  ControlMap<QComboBox> combos_;
+  ControlMap<QPushButton> buttons_;
+  ControlMap<QMenu> menus_;
 };
 
 }  // namespace pictavo

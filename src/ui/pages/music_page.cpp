@@ -105,10 +105,8 @@ MusicPage::MusicPage(Project& project, EditHistory& history, UserDialogs& dialog
   place_preview();
   list_->setGeometry(230, 260, 600, 160);
   build_buttons();
-  preview_timer_->setObjectName(QString::number(kPreviewTimer));
   preview_timer_->setInterval(100);
   connect(preview_timer_, &QTimer::timeout, this, &MusicPage::watch_preview);
-  music_timer_->setObjectName(QString::number(kMusicTimer));
   music_timer_->setInterval(500);
   connect(music_timer_, &QTimer::timeout, this, &MusicPage::watch_music);
 }
@@ -130,8 +128,8 @@ void MusicPage::build_buttons() {
   for (const ButtonPlace& place : kButtons) {
     const bool in_row =
         std::find(kTrackButtons.begin(), kTrackButtons.end(), place.id) != kTrackButtons.end();
-    auto* button = new QPushButton(QString::fromUtf8(place.text), in_row ? track_row : this);
-    button->setObjectName(QString::number(place.id));
+    auto* button = buttons_.add(
+        place.id, new QPushButton(QString::fromUtf8(place.text), in_row ? track_row : this));
     if (in_row) {
       row->addWidget(button);
     } else {
@@ -146,7 +144,7 @@ void MusicPage::build_buttons() {
 }
 
 QPushButton* MusicPage::button(Button id) const {
-  return findChild<QPushButton*>(QString::number(id));
+  return buttons_.at(id);
 }
 
 void MusicPage::place_preview() {

@@ -2,6 +2,7 @@
 
 #include "audio/music_player.h"
 #include "ui/app/qt_timer_service.h"
+#include "ui/common/control_map.h"
 #include "ui/pages/project_tree_page.h"
 
 class QFrame;
@@ -92,6 +93,7 @@ class MusicPage : public ProjectTreePage, private MusicPlayerObserver {
   MusicList* list_;
   QTimer* preview_timer_;
   QTimer* music_timer_;
+  ControlMap<QPushButton> buttons_;
 };
 
 }  // namespace pictavo

@@ -88,8 +88,7 @@ OrganizePhotoPage::OrganizePhotoPage(Project& project, EditHistory& history, Use
 
 void OrganizePhotoPage::build_buttons() {
   for (const ToolButtonPlace& place : kButtons) {
-    auto* button = new QToolButton(this);
-    button->setObjectName(QString::number(place.id));
+    auto* button = buttons_.add(place.id, new QToolButton(this));
     button->setGeometry(place.x, kButtonTop, kButtonSize, kButtonSize);
     set_tool_icon(*button, project_.preferences.program_folder, place.icon,
                   QString::fromUtf8(place.tooltip));
@@ -102,7 +101,7 @@ void OrganizePhotoPage::build_buttons() {
 }
 
 QToolButton* OrganizePhotoPage::button(Button id) const {
-  return findChild<QToolButton*>(QString::number(id), Qt::FindDirectChildrenOnly);
+  return buttons_.at(id);
 }
 
 void OrganizePhotoPage::build_menus() {

@@ -4,6 +4,7 @@
 
 #include "model/photo_preparation.h"
 #include "model/slideshow.h"
+#include "ui/common/control_map.h"
 #include "ui/pages/project_tree_page.h"
 
 class QLabel;
@@ -115,6 +116,7 @@ class OrganizePhotoPage : public ProjectTreePage {
   QMenu* display_mode_menu_ = nullptr;
   QMenu* thumbnail_menu_ = nullptr;
   bool detail_mode_ = false;
+  ControlMap<QToolButton> buttons_;
 };
 
 }  // namespace pictavo
