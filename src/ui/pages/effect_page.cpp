@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <array>
 
+#include "edit/edit_history.h"
+#include "edit/transition_settings_commands.h"
 #include "effects/random_generator.h"
 #include "effects/transition_setting_dialogs.h"
 #include "model/project.h"
@@ -257,10 +259,12 @@ void EffectPage::customise_transition() {
                                           PromptButtons::kOk, PromptIcon::kNone});
     return;
   }
-  // The dialog edits the template in place: photos keep the copies they were
-  // given, and later applies and previews take the new values. The effect set is
-  // stored with the preferences.
-  project_.effect_set.template_at(entry)->open_setting_dialog(transition_dialogs_);
+  // The dialog edits a copy; the template takes its values as a step of the
+  // history. Photos keep the copies they were given, and later applies and
+  // previews take the new values. The effect set is stored with the preferences.
+  const std::unique_ptr<TransitionParams> edited = project_.effect_set.template_at(entry)->clone();
+  if (edited->open_setting_dialog(transition_dialogs_))
+    history_.run(transition_settings_edit(entry, edited->values()));
 }
 
 void EffectPage::preview_photo(int photo) {

@@ -166,6 +166,7 @@ TEST_F(EffectPageTest, CustomEditsTheChosenTemplateWhichLaterAppliesUse) {
   EXPECT_EQ(transition_dialogs.opened, 0);
 
   select_entry(kWipeEntry);
+  const TransitionValues before = project->effect_set.template_at(kWipeEntry)->values();
   page.run_command(EffectPage::kCustomTransition);
   EXPECT_EQ(transition_dialogs.opened, 1);
   EXPECT_EQ(project->effect_set.template_at(kWipeEntry)->values(), transition_dialogs.wipe);
@@ -178,6 +179,13 @@ TEST_F(EffectPageTest, CustomEditsTheChosenTemplateWhichLaterAppliesUse) {
   page.preview_entry(kWipeEntry);
   EXPECT_EQ(page.preview_record().transition, project->effect_set.template_at(kWipeEntry));
   page.preview()->stop();
+
+  // The new settings are a step of the history, under the one that applied them.
+  window->history().undo();
+  EXPECT_EQ(window->history().undo_name(), "Transition Settings");
+  window->history().undo();
+  EXPECT_EQ(project->effect_set.template_at(kWipeEntry)->values(), before);
+  EXPECT_NE(before, transition_dialogs.wipe);
 }
 
 TEST_F(EffectPageTest, ListPreviewsWithTheCombosAndDragsTheEntryIndex) {
