@@ -86,6 +86,11 @@ PspFileManagerDialog::PspFileManagerDialog(const fs::path& computer_folder, Fron
     : QDialog(parent), computer_folder_(computer_folder), front_end_(front_end), dialogs_(dialogs) {
   setWindowTitle(QStringLiteral("Copy Files to PSP"));
   build_controls();
+  // The copy's worker reports through these; the dialog hears them on its own thread.
+  connect(this, &PspFileManagerDialog::copy_progressed, this, &PspFileManagerDialog::show_progress,
+          Qt::QueuedConnection);
+  connect(this, &PspFileManagerDialog::copy_finished, this, &PspFileManagerDialog::finish_copy,
+          Qt::QueuedConnection);
   search(PspSearch::kOpening);
   show_computer_folder();
 }
@@ -265,14 +270,8 @@ void PspFileManagerDialog::copy(QListWidget* source, bool to_psp) {
   set_copying(true);
   worker_ = std::thread([this, steps = std::move(*plan)] {
     const CopyReport report = FileCopier().copy(
-        steps,
-        [this](const CopyProgress& progress) {
-          QMetaObject::invokeMethod(
-              this, [this, progress] { show_progress(progress); }, Qt::QueuedConnection);
-        },
-        &stop_);
-    QMetaObject::invokeMethod(
-        this, [this, report] { finish_copy(report); }, Qt::QueuedConnection);
+        steps, [this](const CopyProgress& progress) { emit copy_progressed(progress); }, &stop_);
+    emit copy_finished(report);
   });
 }
 

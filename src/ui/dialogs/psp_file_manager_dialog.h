@@ -71,6 +71,9 @@ class PspFileManagerDialog : public QDialog {
  signals:
   // A copy ended; the lists show its result.
   void copy_ended(CopyOutcome outcome);
+  // From the copy's worker thread.
+  void copy_progressed(const pictavo::CopyProgress& progress);
+  void copy_finished(const pictavo::CopyReport& report);
 
  private:
   void build_controls();

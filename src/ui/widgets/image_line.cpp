@@ -61,6 +61,7 @@ ImageLine::ImageLine(Project& project, EditHistory& history, QWidget* parent)
 
   auto_scroll_timer_.setInterval(100);
   connect(&auto_scroll_timer_, &QTimer::timeout, this, &ImageLine::auto_scroll_tick);
+  connect(&loader_, &ThumbnailLoader::made, this, &ImageLine::take_thumbnail, Qt::QueuedConnection);
 
   auto* select_all = new QAction(this);
   select_all->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
@@ -334,14 +335,12 @@ bool ImageLine::event(QEvent* event) {
   return QWidget::event(event);
 }
 
-void ImageLine::customEvent(QEvent* event) {
-  if (event->type() != ThumbnailEvent::event_type()) return QWidget::customEvent(event);
-  auto& made = static_cast<ThumbnailEvent&>(*event);
+void ImageLine::take_thumbnail(const ThumbnailJob& job, const Thumbnail& thumbnail) {
   // The photo may have moved or gone since the job was given.
-  if (made.complete() || !is_photo(made.row())) return;
-  PhotoItem& photo = *slideshow()->photos[static_cast<std::size_t>(made.row())];
-  if (photo.id != made.photo() || photo.thumbnail) return;
-  photo.thumbnail = std::move(made.thumbnail());
+  if (!is_photo(job.row)) return;
+  PhotoItem& photo = *slideshow()->photos[static_cast<std::size_t>(job.row)];
+  if (photo.id != job.photo || photo.thumbnail) return;
+  photo.thumbnail = thumbnail;
   update();
 }
 

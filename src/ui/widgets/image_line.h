@@ -119,7 +119,6 @@ class ImageLine : public QWidget {
 
  protected:
   bool event(QEvent* event) override;
-  void customEvent(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -142,6 +141,7 @@ class ImageLine : public QWidget {
   void update_auto_scroll(int x);
   void start_drag();
   void start_thumbnails();
+  void take_thumbnail(const ThumbnailJob& job, const Thumbnail& thumbnail);
   bool is_photo(int index) const;
   std::vector<int> targets(bool all) const;
   const QPixmap& transition_icon(TransitionType type);

@@ -46,7 +46,8 @@ ThumbnailList::ThumbnailList(EditHistory& history, std::filesystem::path default
       history_(history),
       default_image_(std::move(default_image)),
       model_(new ThumbnailModel(this)),
-      delegate_(new ThumbnailDelegate(this)) {
+      delegate_(new ThumbnailDelegate(this)),
+      loader_(model_) {
   model_->set_source([this] { return slideshow(); });
   setViewMode(QListView::ListMode);
   setFlow(QListView::LeftToRight);
@@ -64,6 +65,15 @@ ThumbnailList::ThumbnailList(EditHistory& history, std::filesystem::path default
   setModel(model_);
   scroll_timer_.setInterval(kScrollInterval);
   connect(&scroll_timer_, &QTimer::timeout, this, &ThumbnailList::auto_scroll_tick);
+  connect(&loader_, &ThumbnailLoader::made, model_, &ThumbnailModel::take, Qt::QueuedConnection);
+  // Both to the model, so that a stop delivers both.
+  connect(
+      &loader_, &ThumbnailLoader::finished, model_,
+      [this] {
+        loading_ = false;
+        emit loading_finished();
+      },
+      Qt::QueuedConnection);
   set_size_index(kDefaultThumbnailSize);
 }
 
@@ -200,17 +210,6 @@ bool ThumbnailList::captions_shown() const {
 void ThumbnailList::set_captions_shown(bool shown) {
   model_->set_captions_shown(shown);
   apply_cell_size();
-}
-
-void ThumbnailList::customEvent(QEvent* event) {
-  if (event->type() != ThumbnailEvent::event_type()) return QListView::customEvent(event);
-  auto& thumbnail = static_cast<ThumbnailEvent&>(*event);
-  if (!thumbnail.complete()) {
-    model_->take(thumbnail);
-    return;
-  }
-  loading_ = false;
-  emit loading_finished();
 }
 
 void ThumbnailList::keyPressEvent(QKeyEvent* event) {

@@ -83,7 +83,6 @@ class ThumbnailList : public QListView {
   void loading_finished();
 
  protected:
-  void customEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
   void startDrag(Qt::DropActions supported_actions) override;
@@ -117,7 +116,7 @@ class ThumbnailList : public QListView {
   int drop_mark_ = -1;
   AutoScroll auto_scroll_ = AutoScroll::kNone;
   QTimer scroll_timer_;
-  ThumbnailLoader loader_{this};  // last: it ends before anything it reports to
+  ThumbnailLoader loader_;  // last: it ends before anything it reports to
 };
 
 }  // namespace pictavo

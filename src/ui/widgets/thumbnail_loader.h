@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QEvent>
 #include <QObject>
 #include <filesystem>
-#include <optional>
 #include <thread>
 #include <vector>
 
@@ -19,35 +17,18 @@ struct ThumbnailJob {
   std::filesystem::path picture;
 };
 
-// What the loader posts to its receiver: one made thumbnail, or the end of a run
-// that made every thumbnail it was given.
-class ThumbnailEvent : public QEvent {
+// A view's one background worker for thumbnails. It decodes each job's picture at
+// thumbnail size (never the full picture) and emits it from the worker thread; it
+// never touches the view or the project itself, so the user interface thread
+// alone writes the photos' cached thumbnails. The view connects to the signals
+// with Qt::QueuedConnection, as to every worker.
+class ThumbnailLoader final : public QObject {
+  Q_OBJECT
+
  public:
-  static QEvent::Type event_type();
-
-  ThumbnailEvent(const ThumbnailJob& job, Thumbnail thumbnail);
-  ThumbnailEvent();  // the run is complete
-
-  bool complete() const { return !thumbnail_; }
-  int row() const { return row_; }
-  ModelId photo() const { return photo_; }
-  Thumbnail& thumbnail() { return *thumbnail_; }
-
- private:
-  int row_ = -1;
-  ModelId photo_ = 0;
-  std::optional<Thumbnail> thumbnail_;
-};
-
-// The thumbnail list's one background worker. It decodes each job's picture at
-// thumbnail size (never the full picture) and posts the thumbnails to the
-// receiver; it never touches the receiver or the project itself, so the user
-// interface thread alone writes the photos' cached thumbnails.
-class ThumbnailLoader {
- public:
-  // The receiver outlives the loader; thumbnails still on their way when the
-  // loader goes are dropped with the receiver.
+  // `receiver` is the view the signals are connected to; it outlives the loader.
   explicit ThumbnailLoader(QObject* receiver) : receiver_(receiver) {}
+  ~ThumbnailLoader() override { stop(); }
 
   // Stops a run under way, then makes the jobs' thumbnails in order.
   void start(std::vector<ThumbnailJob> jobs, int size_index);
@@ -56,7 +37,15 @@ class ThumbnailLoader {
   // so the wait is at most one decode.
   void stop();
 
+ signals:
+  void made(const pictavo::ThumbnailJob& job, const pictavo::Thumbnail& thumbnail);
+  // A run made every thumbnail it was given.
+  void finished();
+
  private:
+  void make_thumbnails(const std::stop_token& stop, const std::vector<ThumbnailJob>& jobs,
+                       int size_index);
+
   QObject* receiver_;
   std::jthread worker_;
 };

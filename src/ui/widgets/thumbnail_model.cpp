@@ -141,15 +141,14 @@ std::vector<ThumbnailJob> ThumbnailModel::missing() const {
   return jobs;
 }
 
-void ThumbnailModel::take(ThumbnailEvent& event) {
-  const int row = event.row();
+void ThumbnailModel::take(const ThumbnailJob& job, const Thumbnail& thumbnail) {
+  const int row = job.row;
   if (row < 0 || row >= rowCount()) return;
-  Row& shown = rows_[static_cast<std::size_t>(row)];
   PhotoItem* photo = photo_of(static_cast<std::size_t>(row));
-  if (photo == nullptr || shown.photo != event.photo() ||
-      event.thumbnail().size_index != size_index_)
+  if (photo == nullptr || rows_[static_cast<std::size_t>(row)].photo != job.photo ||
+      thumbnail.size_index != size_index_)
     return;
-  photo->thumbnail = std::move(event.thumbnail());
+  photo->thumbnail = thumbnail;
   const QModelIndex changed = index(row);
   emit dataChanged(changed, changed, {Qt::DecorationRole});
 }

@@ -52,7 +52,7 @@ class ThumbnailModel : public QAbstractListModel {
   // The rows still to get a thumbnail of the current size, in order.
   std::vector<ThumbnailJob> missing() const;
   // Stores a made thumbnail in its photo when the row still shows that photo.
-  void take(ThumbnailEvent& event);
+  void take(const ThumbnailJob& job, const Thumbnail& thumbnail);
 
   int size_index() const { return size_index_; }
   void set_size_index(int index);
