@@ -7,7 +7,7 @@
 
 #include "effects/effect_set.h"
 #include "ui/common/engine_text.h"
-#include "ui/common/path_text.h"
+#include "ui/common/transition_cover.h"
 #include "ui/widgets/transition_drag_data.h"
 
 namespace pictavo {
@@ -15,15 +15,6 @@ namespace {
 
 const QSize kIconSize(64, 48);
 const QSize kGridSize(90, 80);
-
-QIcon cover_icon(const EffectSet& effects, TransitionType type) {
-  const QPixmap cover(path_text(effects.cover_path(picker_index(type))));
-  if (!cover.isNull()) return QIcon(cover.scaled(kIconSize));
-  // A missing cover leaves an empty grey picture, as on the image line.
-  QPixmap empty(kIconSize);
-  empty.fill(QColor(0xD3, 0xD3, 0xD3));
-  return QIcon(empty);
-}
 
 }  // namespace
 
@@ -47,7 +38,8 @@ EffectList::EffectList(const EffectSet& effects, QWidget* parent) : QListWidget(
   // order is listed as it stands.
   for (int entry = 0; entry < EffectSet::kSize; ++entry) {
     const TransitionType type = effects.template_at(entry)->type();
-    addItem(new QListWidgetItem(cover_icon(effects, type), engine_text(display_name(type))));
+    addItem(new QListWidgetItem(QIcon(transition_cover(effects, type, kIconSize)),
+                                engine_text(display_name(type))));
   }
 }
 

@@ -1,37 +1,32 @@
 #include "ui/widgets/image_line.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QContextMenuEvent>
-#include <QDrag>
 #include <QHelpEvent>
-#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMimeData>
 #include <QPainter>
 #include <QScrollBar>
 #include <QToolTip>
 #include <algorithm>
 #include <cstdlib>
-#include <utility>
 
 #include "edit/edit_history.h"
 #include "edit/photo_commands.h"
 #include "model/project.h"
 #include "model/slideshow.h"
 #include "ui/common/engine_text.h"
-#include "ui/common/path_text.h"
+#include "ui/common/transition_cover.h"
+#include "ui/widgets/edge_scroller.h"
 #include "ui/widgets/image_line_slot.h"
 #include "ui/widgets/inplace_number_edit.h"
-#include "ui/widgets/thumbnail_drag_data.h"
+#include "ui/widgets/slideshow_thumbnails.h"
 
 namespace pictavo {
 namespace {
 
 constexpr int kScrollBarTop = 102;
 constexpr int kAutoScrollEdge = 5;
-const QColor kLineGrey(0xD3, 0xD3, 0xD3);
 
 // The value typed into a duration box the way the program always read it: the
 // leading integer, 0 for none.
@@ -43,7 +38,11 @@ int typed_value(const QString& text) {
 }  // namespace
 
 ImageLine::ImageLine(Project& project, EditHistory& history, QWidget* parent)
-    : QWidget(parent), project_(project), history_(history) {
+    : QWidget(parent),
+      project_(project),
+      history_(history),
+      scroller_(new EdgeScroller(kAutoScrollEdge, this)),
+      thumbnails_(new SlideshowThumbnails(project, 1, this)) {  // 80 × 60, the slot's picture
   setFixedSize(620, 120);
   setAcceptDrops(true);
   setFocusPolicy(Qt::ClickFocus);
@@ -59,9 +58,8 @@ ImageLine::ImageLine(Project& project, EditHistory& history, QWidget* parent)
   // Scrolling by hand, not by code, takes the focus.
   connect(scroll_bar_, &QScrollBar::actionTriggered, this, [this] { setFocus(); });
 
-  auto_scroll_timer_.setInterval(100);
-  connect(&auto_scroll_timer_, &QTimer::timeout, this, &ImageLine::auto_scroll_tick);
-  connect(&loader_, &ThumbnailLoader::made, this, &ImageLine::take_thumbnail, Qt::QueuedConnection);
+  connect(scroller_, &EdgeScroller::tick, this, &ImageLine::auto_scroll_tick);
+  connect(thumbnails_, &SlideshowThumbnails::arrived, this, qOverload<>(&QWidget::update));
 
   auto* select_all = new QAction(this);
   select_all->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
@@ -76,18 +74,18 @@ ImageLine::ImageLine(Project& project, EditHistory& history, QWidget* parent)
 }
 
 ImageLine::~ImageLine() {
-  loader_.stop();
+  thumbnails_->stop();
 }
 
 void ImageLine::load(Slideshow* slideshow) {
   cancel_edit();
-  loader_.stop();
+  thumbnails_->stop();
   shown_ = slideshow != nullptr ? slideshow->id() : 0;
   selection_.reset(slideshow != nullptr ? slideshow->photos.size() : 0);
   first_visible_ = 0;
   rebuild();
   scroll_bar_->setValue(0);
-  start_thumbnails();
+  thumbnails_->start(shown_);
 }
 
 Slideshow* ImageLine::slideshow() const {
@@ -177,7 +175,7 @@ void ImageLine::follow(const ProjectChange& change) {
       return;
   }
   // New photos and changed pictures have no thumbnail yet.
-  start_thumbnails();
+  thumbnails_->start(shown_);
 }
 
 bool ImageLine::drop_photos(std::vector<int> photos, int target, bool before) {
@@ -335,35 +333,10 @@ bool ImageLine::event(QEvent* event) {
   return QWidget::event(event);
 }
 
-void ImageLine::take_thumbnail(const ThumbnailJob& job, const Thumbnail& thumbnail) {
-  // The photo may have moved or gone since the job was given.
-  if (!is_photo(job.row)) return;
-  PhotoItem& photo = *slideshow()->photos[static_cast<std::size_t>(job.row)];
-  if (photo.id != job.photo || photo.thumbnail) return;
-  photo.thumbnail = thumbnail;
-  update();
-}
-
-void ImageLine::start_thumbnails() {
-  if (slideshow() == nullptr) return;
-  std::vector<ThumbnailJob> jobs;
-  for (std::size_t i = 0; i < slideshow()->photos.size(); ++i) {
-    const PhotoItem& photo = *slideshow()->photos[i];
-    if (photo.thumbnail) continue;
-    jobs.push_back({static_cast<int>(i), photo.id,
-                    photo.prepared_path.empty() ? photo.source_path : photo.prepared_path});
-  }
-  if (!jobs.empty()) loader_.start(std::move(jobs), 1);  // 80 × 60, the slot's picture
-}
-
 const QPixmap& ImageLine::transition_icon(TransitionType type) {
   QPixmap& icon = icons_[static_cast<std::size_t>(type)];
-  if (icon.isNull()) {
-    const QPixmap cover(path_text(project_.effect_set.cover_path(picker_index(type))));
-    const QSize size = image_line_slot::icon_size();
-    icon = cover.isNull() ? QPixmap(size) : cover.scaled(size);
-    if (cover.isNull()) icon.fill(kLineGrey);
-  }
+  if (icon.isNull())
+    icon = transition_cover(project_.effect_set, type, image_line_slot::icon_size());
   return icon;
 }
 
@@ -411,138 +384,6 @@ void ImageLine::scroll_to(int position) {
 void ImageLine::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   scroll_bar_->setGeometry(2, kScrollBarTop, width() - 4, 16);
-}
-
-void ImageLine::mousePressEvent(QMouseEvent* event) {
-  setFocus();
-  if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
-  const QPoint point = event->position().toPoint();
-  const int slot = slot_at(point.x());
-  const Part part = part_at(point);
-  if (part == Part::kPhotoDuration || part == Part::kTransitionDuration) {
-    begin_edit(slot, part);
-    return;
-  }
-  commit_edit();
-  const bool shift = event->modifiers() & Qt::ShiftModifier;
-  const bool ctrl = event->modifiers() & Qt::ControlModifier;
-  press_point_ = point;
-  if (selection_.contains(slot) && !shift) {
-    mouse_ = MouseState::kPressedOnSelected;
-    return;
-  }
-  mouse_ = MouseState::kSelecting;
-  selection_.begin_range(slot, ctrl, shift);
-  update();
-}
-
-void ImageLine::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint point = event->position().toPoint();
-  // A hand that trembles while clicking neither drags nor marks a range.
-  if ((point - press_point_).manhattanLength() < QApplication::startDragDistance()) return;
-  if (mouse_ == MouseState::kSelecting) {
-    selection_.extend_range(slot_at(point.x()));
-    update();
-    update_auto_scroll(point.x());
-  } else if (mouse_ == MouseState::kPressedOnSelected) {
-    start_drag();
-  }
-}
-
-void ImageLine::mouseDoubleClickEvent(QMouseEvent* event) {
-  const QPoint point = event->position().toPoint();
-  if (event->button() == Qt::LeftButton && part_at(point) == Part::kImage)
-    emit edit_requested(slot_at(point.x()));
-}
-
-void ImageLine::mouseReleaseEvent(QMouseEvent*) {
-  if (mouse_ == MouseState::kPressedOnSelected) {
-    selection_.clear();
-    update();
-  }
-  mouse_ = MouseState::kIdle;
-  update_auto_scroll(width() / 2);
-}
-
-void ImageLine::update_auto_scroll(int x) {
-  auto_scroll_ = x < kAutoScrollEdge ? -1 : x > width() - kAutoScrollEdge ? 1 : 0;
-  if (auto_scroll_ == 0)
-    auto_scroll_timer_.stop();
-  else if (!auto_scroll_timer_.isActive())
-    auto_scroll_timer_.start();
-}
-
-void ImageLine::auto_scroll_tick() {
-  scroll_bar_->setValue(scroll_bar_->value() + auto_scroll_ * kSlotWidth);
-  if (mouse_ == MouseState::kSelecting) {
-    selection_.extend_range(std::clamp(selection_.range_end() + auto_scroll_, 0, slot_count() - 1));
-    update();
-  }
-}
-
-void ImageLine::start_drag() {
-  mouse_ = MouseState::kDragging;
-  auto* data = new QMimeData;
-  data->setData(kImageLineMimeType, encode_thumbnail_drag(selected_photos()));
-  auto* drag = new QDrag(this);
-  drag->setMimeData(data);
-  drag->exec(Qt::CopyAction | Qt::MoveAction);
-  drop_mark_ = {};
-  mouse_ = MouseState::kIdle;
-  auto_scroll_timer_.stop();
-  update();
-}
-
-void ImageLine::contextMenuEvent(QContextMenuEvent* event) {
-  const int photo = photo_at_slot(slot_at(event->pos().x()));
-  const Part part = part_at(event->pos());
-  if (photo < 0 || part == Part::kNone) return;
-  if (!selection_.contains(photo)) {
-    const int one[] = {photo};
-    select_photos(one);
-  }
-  QMenu* menu = make_context_menu(photo, part);
-  menu->setAttribute(Qt::WA_DeleteOnClose);
-  menu->popup(event->globalPos());
-}
-
-ImageLineDrop ImageLine::drop_at(QPoint point, const QMimeData& data) const {
-  const int slot = slot_at(point.x());
-  if (!is_photo(slot)) return {};
-  return image_line_drop(data, slot, point.x() % kSlotWidth, kSlotWidth);
-}
-
-void ImageLine::dragEnterEvent(QDragEnterEvent* event) {
-  if (image_line_accepts(*event->mimeData())) event->acceptProposedAction();
-}
-
-void ImageLine::dragMoveEvent(QDragMoveEvent* event) {
-  const QPoint point = event->position().toPoint();
-  drop_mark_ = drop_at(point, *event->mimeData());
-  update_auto_scroll(point.x());
-  event->acceptProposedAction();
-  update();
-}
-
-void ImageLine::dragLeaveEvent(QDragLeaveEvent*) {
-  drop_mark_ = {};
-  auto_scroll_timer_.stop();
-  update();
-}
-
-void ImageLine::dropEvent(QDropEvent* event) {
-  const QPoint point = event->position().toPoint();
-  const ImageLineDrop drop = drop_at(point, *event->mimeData());
-  drop_mark_ = {};
-  auto_scroll_timer_.stop();
-  if (drop.slot >= 0) {
-    if (drop.transition)
-      drop_transition(drop.picker_index, drop.slot);
-    else
-      drop_photos(drop.photos, drop.slot, drop.before);
-  }
-  event->acceptProposedAction();
-  update();
 }
 
 }  // namespace pictavo

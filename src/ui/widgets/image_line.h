@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QPixmap>
-#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <span>
@@ -14,7 +13,6 @@
 #include "ui/widgets/image_line_drop.h"
 #include "ui/widgets/image_line_slot.h"
 #include "ui/widgets/photo_selection.h"
-#include "ui/widgets/thumbnail_loader.h"
 #include "ui/widgets/transition_drag_data.h"
 
 class QLineEdit;
@@ -24,15 +22,19 @@ class QScrollBar;
 
 namespace pictavo {
 
+class EdgeScroller;
 class EditHistory;
 class InPlaceNumberEdit;
 class Project;
 class Slideshow;
+class SlideshowThumbnails;
 
 // The photos of the current slideshow as a strip of 138 × 100 slots in slideshow
 // order: thumbnail, transition icon, both durations, start time and number. The
 // user selects, reorders, drops transitions on, edits durations of and deletes
-// photos here; every change goes to the slideshow first and is then redrawn.
+// photos here; every change is a step of the edit history, and the line shows
+// the result when follow() is told of it. Its mouse, drag and drop live in
+// image_line_input.cpp.
 class ImageLine : public QWidget {
   Q_OBJECT
 
@@ -137,11 +139,8 @@ class ImageLine : public QWidget {
   void paint_slot(QPainter& painter, int slot, int left);
   void rebuild();
   void scroll_to(int position);
-  void auto_scroll_tick();
-  void update_auto_scroll(int x);
+  void auto_scroll_tick(int direction);
   void start_drag();
-  void start_thumbnails();
-  void take_thumbnail(const ThumbnailJob& job, const Thumbnail& thumbnail);
   bool is_photo(int index) const;
   std::vector<int> targets(bool all) const;
   const QPixmap& transition_icon(TransitionType type);
@@ -156,13 +155,12 @@ class ImageLine : public QWidget {
   int visible_slots_ = 1;
   int first_visible_ = 0;
   MouseState mouse_ = MouseState::kIdle;
-  int auto_scroll_ = 0;  // -1 left, 1 right, 0 none
-  QTimer auto_scroll_timer_;
+  EdgeScroller* scroller_;   // while a drag or a selection is near either end
   ImageLineDrop drop_mark_;  // where the drag over the line would drop
   QScrollBar* scroll_bar_ = nullptr;
   InPlaceNumberEdit* duration_edit_ = nullptr;
   std::array<QPixmap, kConcreteTransitionCount> icons_;
-  ThumbnailLoader loader_{this};
+  SlideshowThumbnails* thumbnails_;
 };
 
 }  // namespace pictavo

@@ -15,6 +15,7 @@
 #include "model/project.h"
 #include "model/slideshow.h"
 #include "ui/common/qt_image.h"
+#include "ui/widgets/edge_scroller.h"
 #include "ui/widgets/thumbnail_delegate.h"
 #include "ui/widgets/thumbnail_drag_data.h"
 #include "ui/widgets/thumbnail_model.h"
@@ -24,7 +25,6 @@ namespace pictavo {
 namespace {
 
 constexpr int kScrollBand = 15;  // from the top or bottom edge, a drag scrolls
-constexpr auto kScrollInterval = std::chrono::milliseconds(100);
 constexpr int kScrollStepsPerPage = 5;
 constexpr int kDropMarkWidth = 2;
 const QColor kDropMark{0xFF, 0x8C, 0x00};
@@ -47,6 +47,7 @@ ThumbnailList::ThumbnailList(EditHistory& history, std::filesystem::path default
       default_image_(std::move(default_image)),
       model_(new ThumbnailModel(this)),
       delegate_(new ThumbnailDelegate(this)),
+      scroller_(new EdgeScroller(kScrollBand, this)),
       loader_(model_) {
   model_->set_source([this] { return slideshow(); });
   setViewMode(QListView::ListMode);
@@ -63,8 +64,10 @@ ThumbnailList::ThumbnailList(EditHistory& history, std::filesystem::path default
   setDragDropMode(QAbstractItemView::DragDrop);
   setItemDelegate(delegate_);
   setModel(model_);
-  scroll_timer_.setInterval(kScrollInterval);
-  connect(&scroll_timer_, &QTimer::timeout, this, &ThumbnailList::auto_scroll_tick);
+  connect(scroller_, &EdgeScroller::tick, this, [this](int direction) {
+    QScrollBar* bar = verticalScrollBar();
+    bar->setValue(bar->value() + direction * std::max(1, bar->pageStep() / kScrollStepsPerPage));
+  });
   connect(&loader_, &ThumbnailLoader::made, model_, &ThumbnailModel::take, Qt::QueuedConnection);
   // Both to the model, so that a stop delivers both.
   connect(
@@ -236,7 +239,7 @@ void ThumbnailList::startDrag(Qt::DropActions) {
   drag->setPixmap(QPixmap::fromImage(shown.data(Qt::DecorationRole).value<QImage>()));
   drag->exec(Qt::MoveAction);
   set_drop_mark(-1);
-  stop_auto_scroll();
+  scroller_->stop();
 }
 
 void ThumbnailList::dragEnterEvent(QDragEnterEvent* event) {
@@ -247,7 +250,7 @@ void ThumbnailList::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void ThumbnailList::dragMoveEvent(QDragMoveEvent* event) {
-  set_auto_scroll(event->position().toPoint().y());
+  scroller_->follow(event->position().toPoint().y(), viewport()->height());
   const int row = indexAt(event->position().toPoint()).row();
   if (row < 0 || is_selected(row)) {
     set_drop_mark(-1);
@@ -260,12 +263,12 @@ void ThumbnailList::dragMoveEvent(QDragMoveEvent* event) {
 
 void ThumbnailList::dragLeaveEvent(QDragLeaveEvent*) {
   set_drop_mark(-1);
-  stop_auto_scroll();
+  scroller_->stop();
 }
 
 void ThumbnailList::dropEvent(QDropEvent* event) {
   set_drop_mark(-1);
-  stop_auto_scroll();
+  scroller_->stop();
   const int row = indexAt(event->position().toPoint()).row();
   if (event->source() == this && drop_thumbnails(*event->mimeData(), row))
     event->acceptProposedAction();
@@ -315,30 +318,6 @@ void ThumbnailList::set_drop_mark(int row) {
     if (changed >= 0 && changed < model_->rowCount())
       viewport()->update(visualRect(model_->index(changed)));
   drop_mark_ = row;
-}
-
-void ThumbnailList::set_auto_scroll(int y) {
-  if (y < kScrollBand)
-    auto_scroll_ = AutoScroll::kUp;
-  else if (y > viewport()->height() - kScrollBand)
-    auto_scroll_ = AutoScroll::kDown;
-  else
-    auto_scroll_ = AutoScroll::kNone;
-  if (auto_scroll_ == AutoScroll::kNone)
-    scroll_timer_.stop();
-  else if (!scroll_timer_.isActive())
-    scroll_timer_.start();
-}
-
-void ThumbnailList::stop_auto_scroll() {
-  auto_scroll_ = AutoScroll::kNone;
-  scroll_timer_.stop();
-}
-
-void ThumbnailList::auto_scroll_tick() {
-  QScrollBar* bar = verticalScrollBar();
-  const int step = std::max(1, bar->pageStep() / kScrollStepsPerPage);
-  bar->setValue(bar->value() + (auto_scroll_ == AutoScroll::kUp ? -step : step));
 }
 
 }  // namespace pictavo

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QListView>
-#include <QTimer>
 #include <filesystem>
 #include <vector>
 
@@ -15,6 +14,7 @@ namespace pictavo {
 
 class EditHistory;
 class Slideshow;
+class EdgeScroller;
 class ThumbnailDelegate;
 class ThumbnailModel;
 
@@ -93,8 +93,6 @@ class ThumbnailList : public QListView {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  enum class AutoScroll { kNone, kUp, kDown };
-
   // Runs a command on the slideshow with the worker stopped, and resumes it.
   template <typename Command>
   void with_loading_paused(Command command);
@@ -102,10 +100,6 @@ class ThumbnailList : public QListView {
   void apply_cell_size();
   void make_placeholder();
   void set_drop_mark(int row);
-  // Scrolls while a drag is near the top or bottom edge.
-  void set_auto_scroll(int y);
-  void stop_auto_scroll();
-  void auto_scroll_tick();
 
   EditHistory& history_;
   std::filesystem::path default_image_;
@@ -114,8 +108,7 @@ class ThumbnailList : public QListView {
   ModelId shown_ = 0;  // the slideshow shown, by id: it may go meanwhile
   bool loading_ = false;
   int drop_mark_ = -1;
-  AutoScroll auto_scroll_ = AutoScroll::kNone;
-  QTimer scroll_timer_;
+  EdgeScroller* scroller_;  // while a drag is near the top or bottom edge
   ThumbnailLoader loader_;  // last: it ends before anything it reports to
 };
 
