@@ -28,6 +28,11 @@ struct ProjectChange {
   int index = 0;          // the first photo, or the slideshow's place
   int count = 0;          // how many photos
 
+  // Photos came, went or moved: views of the slideshow's photo list are stale.
+  bool changes_photo_list() const {
+    return kind == Kind::kPhotosInserted || kind == Kind::kPhotosRemoved ||
+           kind == Kind::kPhotosMoved;
+  }
   bool operator==(const ProjectChange&) const = default;
 };
 

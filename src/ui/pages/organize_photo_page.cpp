@@ -216,9 +216,7 @@ void OrganizePhotoPage::follow(const ProjectChange& change) {
     return;
   }
   const Slideshow* slideshow = project_.current();
-  const bool of_photos = change.kind == Kind::kPhotosInserted ||
-                         change.kind == Kind::kPhotosRemoved || change.kind == Kind::kPhotosMoved ||
-                         change.kind == Kind::kPhotosChanged;
+  const bool of_photos = change.changes_photo_list() || change.kind == Kind::kPhotosChanged;
   if (slideshow == nullptr || !of_photos || change.slideshow != slideshow->id()) return;
   const int row = details_->selected_row();
   details_->show_slideshow(slideshow);

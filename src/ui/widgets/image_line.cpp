@@ -159,20 +159,14 @@ void ImageLine::follow(const ProjectChange& change) {
   if (shown_ == 0 || change.slideshow != shown_) return;
   // Notices come once a step is complete: the slideshow may be gone by then.
   if (slideshow() == nullptr) return clear();
-  using Kind = ProjectChange::Kind;
-  switch (change.kind) {
-    case Kind::kPhotosInserted:
-    case Kind::kPhotosRemoved:
-    case Kind::kPhotosMoved:
-      cancel_edit();
-      selection_.reset(slideshow()->photos.size());
-      rebuild();
-      break;
-    case Kind::kPhotosChanged:
-      update();
-      break;
-    default:
-      return;
+  if (change.changes_photo_list()) {
+    cancel_edit();
+    selection_.reset(slideshow()->photos.size());
+    rebuild();
+  } else if (change.kind == ProjectChange::Kind::kPhotosChanged) {
+    update();
+  } else {
+    return;
   }
   // New photos and changed pictures have no thumbnail yet.
   thumbnails_->start(shown_);

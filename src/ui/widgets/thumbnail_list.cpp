@@ -97,19 +97,12 @@ void ThumbnailList::follow(const ProjectChange& change) {
   if (shown_ == 0 || change.slideshow != shown_) return;
   // Notices come once a step is complete: the slideshow may be gone by then.
   if (slideshow() == nullptr) return clear();
-  using Kind = ProjectChange::Kind;
-  switch (change.kind) {
-    case Kind::kPhotosInserted:
-    case Kind::kPhotosRemoved:
-    case Kind::kPhotosMoved:
-      with_loading_paused([this] { model_->follow(photos_of(*slideshow())); });
-      break;
-    case Kind::kPhotosChanged:
-      model_->rows_changed(change.index, change.count);
-      break;
-    default:
-      return;
-  }
+  if (change.changes_photo_list())
+    with_loading_paused([this] { model_->follow(photos_of(*slideshow())); });
+  else if (change.kind == ProjectChange::Kind::kPhotosChanged)
+    model_->rows_changed(change.index, change.count);
+  else
+    return;
   // New photos and changed pictures have no thumbnail yet.
   if (!loading_ && !model_->missing().empty()) resume_loading();
 }
