@@ -77,13 +77,38 @@ TEST_F(EditHistoryTest, ANewStepDropsTheUndoneOnesAndTheBoundDropsTheOldest) {
   EXPECT_EQ(history.redo_name(), "Move Photo");
 }
 
+// Tells each notice with the number of slideshows the project has when it arrives.
+class CountingObserver final : public ProjectObserver {
+ public:
+  explicit CountingObserver(const Project& project) : project_(project) {}
+  void project_changed(const ProjectChange& change) override {
+    seen.emplace_back(change.kind, project_.slideshow_count());
+  }
+  std::vector<std::pair<ProjectChange::Kind, int>> seen;
+
+ private:
+  const Project& project_;
+};
+
 TEST_F(EditHistoryTest, ASlideshowLeftWithoutPhotosGoesAndComesBack) {
   slideshow_with_photos(1);
   const ModelId show = project->slideshows.front()->id();
   EditHistory history(*project);
+  CountingObserver counting(*project);
+  project->front_end.observer = &counting;
   ASSERT_TRUE(history.run(remove_photos_edit(show, {0})));
   EXPECT_TRUE(project->slideshows.empty());
+  // The step's notices arrive once it is complete: the slideshow is gone already.
+  using Kind = ProjectChange::Kind;
+  EXPECT_EQ(counting.seen, (std::vector<std::pair<Kind, int>>{{Kind::kPhotosRemoved, 0},
+                                                              {Kind::kSlideshowRemoved, 0},
+                                                              {Kind::kTotalsChanged, 0}}));
+  counting.seen.clear();
   history.undo();
+  EXPECT_EQ(counting.seen, (std::vector<std::pair<Kind, int>>{{Kind::kSlideshowAdded, 1},
+                                                              {Kind::kCoverChanged, 1},
+                                                              {Kind::kPhotosInserted, 1},
+                                                              {Kind::kTotalsChanged, 1}}));
   ASSERT_EQ(project->slideshow_count(), 1);
   EXPECT_EQ(project->slideshows.front()->id(), show);
   EXPECT_EQ(project->slideshows.front()->photos.size(), 1u);
