@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <string>
 
@@ -185,6 +187,64 @@ TEST(CodecOptions, LoadWithinReducesButNeverEnlarges) {
   const Image small = *load_image_within(valid_picture("pattern.png"), ImageFormat::kPng, 100, 100);
   EXPECT_EQ(small.width(), 8);
   EXPECT_FALSE(load_image_within(valid_picture("pattern.png"), ImageFormat::kPng, 0, 10));
+}
+
+// A photo-like picture: smooth gradients crossed by hard edges.
+Image photo_like(int width, int height) {
+  Image image = *Image::create(width, height, 24);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const bool light = (x / 37 + y / 29) % 2 == 0;
+      image.set_pixel(x, y,
+                      rgb(static_cast<std::uint8_t>(x * 255 / width),
+                          static_cast<std::uint8_t>(y * 255 / height), light ? 200 : 60));
+    }
+  }
+  return image;
+}
+
+// The largest difference of any colour channel of two pictures of one size.
+int largest_difference(const Image& a, const Image& b) {
+  int largest = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x)
+      largest = std::max(largest, test::channel_difference(a.pixel(x, y), b.pixel(x, y)));
+  }
+  return largest;
+}
+
+// Formats that read rows reduce a picture while reading it, never holding it
+// whole, to exactly what reducing the whole picture gives.
+TEST(CodecOptions, RowFormatsReduceWhileReadingToTheSamePixels) {
+  Image palette = *Image::create(1203, 901, 8);  // grey levels
+  for (int y = 0; y < palette.height(); ++y) {
+    for (int x = 0; x < palette.width(); ++x) {
+      const bool light = (x / 37 + y / 29) % 2 == 0;
+      palette.row(y)[x] = static_cast<std::uint8_t>(light ? x * 255 / 1203 : 255 - y * 255 / 901);
+    }
+  }
+  const struct {
+    const char* name;
+    ImageFormat format;
+    Image picture;
+  } cases[] = {
+      {"PNG", ImageFormat::kPng, photo_like(1203, 901)},
+      {"PNG with a palette", ImageFormat::kPng, palette},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Bytes file = *encode_image(c.picture, c.format);
+    const Image whole = *decode_image(file, c.format);
+    for (const TargetSize wanted : {TargetSize{160, 120, false}, TargetSize{480, 272, true}}) {
+      const Image reduced = *decode_image(file, c.format, {.target = wanted});
+      EXPECT_EQ(reduced.origin().full_width, 1203);
+      EXPECT_EQ(reduced.origin().full_height, 901);
+      Image today = whole;
+      ASSERT_TRUE(resample(today, reduced.width(), reduced.height()));
+      EXPECT_LT(reduced.width(), 1203);
+      EXPECT_EQ(largest_difference(today, reduced), 0) << wanted.width << " x " << wanted.height;
+    }
+  }
 }
 
 TEST(CodecOptions, Jpeg2000AndMetafilesAlsoDecodeSmaller) {

@@ -1,12 +1,17 @@
 // PNG through libpng's simplified API, which keeps libpng's error jumps inside
-// libpng and reports failures as return values.
+// libpng and reports failures as return values; a picture to be reduced is read
+// row by row instead, through the row interface, and reduced as it comes.
 #include <png.h>
 
+#include <cmath>
+#include <csetjmp>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "base/byte_reader.h"
+#include "image/area_reducer.h"
 #include "image/codecs/codecs.h"
 #include "image/image_limits.h"
 
@@ -133,6 +138,101 @@ int bits_of(const png_image& image) {
                           PNG_IMAGE_SAMPLE_COMPONENT_SIZE(image.format) * 8);
 }
 
+// What reading rows keeps between libpng's calls. It lives on the heap, so that
+// nothing on the stack changes between setjmp and libpng's error jump.
+struct RowRead {
+  ByteSpan bytes;
+  std::size_t offset = 0;
+  std::string error;
+  int width = 0;  // of the whole picture
+  int height = 0;
+  std::optional<AreaReducer> reducer;
+  std::vector<std::uint8_t> row;
+};
+
+void read_bytes(png_structp png, png_bytep out, png_size_t length) {
+  auto& read = *static_cast<RowRead*>(png_get_io_ptr(png));
+  if (length > read.bytes.size() - read.offset) png_error(png, "the data ends early");
+  std::memcpy(out, read.bytes.data() + read.offset, length);
+  read.offset += length;
+}
+
+[[noreturn]] void jump_on_error(png_structp png, png_const_charp message) {
+  static_cast<RowRead*>(png_get_error_ptr(png))->error = message;
+  png_longjmp(png, 1);
+}
+
+void ignore_warning(png_structp, png_const_charp) {}
+
+// Whether rows read one by one come out as the simplified interface gives the
+// whole picture: not interlaced (its passes need every row) and without a gamma
+// other than sRGB's, which the simplified interface would convert.
+bool reads_like_simplified(png_structp png, png_infop info) {
+  if (png_get_interlace_type(png, info) != PNG_INTERLACE_NONE) return false;
+  double gamma = 0;
+  if (!png_get_gAMA(png, info, &gamma)) return true;
+  constexpr double kSrgbGamma = 1 / 2.2;
+  return std::abs(gamma - kSrgbGamma) < 0.01 || png_get_valid(png, info, PNG_INFO_sRGB) != 0;
+}
+
+// Reads the header and every row into `read.reducer`; libpng jumps out on an
+// error. False when the picture is not one to read by rows.
+bool read_rows(png_structp png, png_infop info, RowRead& read, const TargetSize& target) {
+  png_set_read_fn(png, &read, read_bytes);
+  png_read_info(png, info);
+  const auto width = static_cast<int>(png_get_image_width(png, info));
+  const auto height = static_cast<int>(png_get_image_height(png, info));
+  read.width = width;
+  read.height = height;
+  const std::optional<AreaReducer::Size> size = AreaReducer::reduced_size(target, width, height);
+  if (!size || !reads_like_simplified(png, info)) return false;
+  const int colour_type = png_get_color_type(png, info);
+  const bool alpha =
+      (colour_type & PNG_COLOR_MASK_ALPHA) != 0 || png_get_valid(png, info, PNG_INFO_tRNS) != 0;
+  png_set_expand(png);  // palette and small greys to 8-bit channels, tRNS to alpha
+  png_set_scale_16(png);
+  png_set_gray_to_rgb(png);
+  png_set_bgr(png);
+  if (!alpha) png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
+  png_read_update_info(png, info);
+  if (png_get_rowbytes(png, info) != static_cast<std::size_t>(width) * 4) return false;
+  std::optional<Image> into =
+      Image::allocate(size->width, size->height, alpha ? PixelLayout::kBgra : PixelLayout::kBgrx);
+  if (into) read.reducer = AreaReducer::create(width, height, std::move(*into));
+  if (!read.reducer) png_error(png, "not enough memory for the picture");
+  read.row.resize(static_cast<std::size_t>(width) * 4);
+  for (int y = 0; y < height; ++y) {
+    png_read_row(png, read.row.data(), nullptr);
+    read.reducer->add_row(read.row.data());
+  }
+  return true;
+}
+
+// The picture reduced towards `target` while its rows are read, never whole;
+// nothing when it is not one to read by rows (then it is decoded whole).
+std::optional<Result<Image>> read_reduced(ByteSpan bytes, const TargetSize& target) {
+  const auto read = std::make_unique<RowRead>();
+  read->bytes = bytes;
+  png_structp png =
+      png_create_read_struct(PNG_LIBPNG_VER_STRING, read.get(), jump_on_error, ignore_warning);
+  png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
+  if (info == nullptr) {
+    png_destroy_read_struct(&png, nullptr, nullptr);
+    return Result<Image>(Failure{"not enough memory for the picture"});
+  }
+  if (setjmp(png_jmpbuf(png))) {
+    png_destroy_read_struct(&png, &info, nullptr);
+    return Result<Image>(Failure{"damaged PNG data: " + read->error});
+  }
+  const bool by_rows = read_rows(png, info, *read, target);
+  png_destroy_read_struct(&png, &info, nullptr);
+  if (!by_rows) return std::nullopt;
+  Image image = read->reducer->take();
+  image.origin().full_width = read->width;
+  image.origin().full_height = read->height;
+  return Result<Image>(std::move(image));
+}
+
 class PngCodec final : public ImageCodec {
  public:
   ImageFormat format() const override { return ImageFormat::kPng; }
@@ -156,13 +256,17 @@ class PngCodec final : public ImageCodec {
     return info;
   }
 
-  Result<Image> decode(ByteSpan bytes, const DecodeOptions&) const override {
+  Result<Image> decode(ByteSpan bytes, const DecodeOptions& options) const override {
     std::string refusal = chunk_refusal(bytes, true);
     if (!refusal.empty()) return Failure{refusal};
     PngImage png;
     if (!png.begin_read(bytes)) return Failure{png.reason("not a readable PNG header")};
     refusal = image_size_refusal(png.image.width, png.image.height);
     if (!refusal.empty()) return Failure{refusal};
+    if (options.target.is_set()) {
+      if (std::optional<Result<Image>> reduced = read_reduced(bytes, options.target))
+        return std::move(*reduced);
+    }
     return is_palette_file(png.image) ? read_palette_file(png) : read_colour_file(png);
   }
 
