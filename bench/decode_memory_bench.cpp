@@ -96,7 +96,8 @@ Run render(const fs::path& cli, const std::vector<fs::path>& photos, const fs::p
     command.push_back("--photo");
     command.push_back(photo.string());
   }
-  command.insert(command.end(), {"--display", "1", "--tseconds", "0", "-o", out.string()});
+  command.insert(command.end(),
+                 {"--profile", "3", "--display", "1", "--tseconds", "0", "-o", out.string()});
   return measure(command);
 }
 

@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
+#include <tiffio.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <fstream>
+#include <iterator>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "image/image_file.h"
 #include "image/resample.h"
@@ -213,6 +218,62 @@ int largest_difference(const Image& a, const Image& b) {
   return largest;
 }
 
+// A TIFF of 8-bit RGB or grey samples in strips of `rows` rows, or in square tiles
+// of `tile` pixels; the bytes of the file.
+Bytes tiff_file(const Image& picture, bool grey, std::uint32_t rows, std::uint32_t tile = 0) {
+  test::TempFolder folder;
+  const std::filesystem::path path = folder / "picture.tif";
+  TIFF* tif = TIFFOpen(path.c_str(), "w");
+  const int samples = grey ? 1 : 3;
+  TIFFSetField(tif, TIFFTAG_IMAGEWIDTH, static_cast<std::uint32_t>(picture.width()));
+  TIFFSetField(tif, TIFFTAG_IMAGELENGTH, static_cast<std::uint32_t>(picture.height()));
+  TIFFSetField(tif, TIFFTAG_BITSPERSAMPLE, 8);
+  TIFFSetField(tif, TIFFTAG_SAMPLESPERPIXEL, samples);
+  TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, grey ? PHOTOMETRIC_MINISBLACK : PHOTOMETRIC_RGB);
+  TIFFSetField(tif, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+  TIFFSetField(tif, TIFFTAG_COMPRESSION, COMPRESSION_DEFLATE);
+  std::vector<std::uint8_t> samples_of(static_cast<std::size_t>(picture.width()) *
+                                       picture.height() * samples);
+  for (int y = 0; y < picture.height(); ++y) {
+    for (int x = 0; x < picture.width(); ++x) {
+      const RgbQuad colour = picture.pixel(x, y);
+      std::uint8_t* out =
+          &samples_of[(static_cast<std::size_t>(y) * picture.width() + x) * samples];
+      out[0] = grey ? colour.green : colour.red;
+      if (!grey) {
+        out[1] = colour.green;
+        out[2] = colour.blue;
+      }
+    }
+  }
+  const std::size_t row_bytes = static_cast<std::size_t>(picture.width()) * samples;
+  if (tile > 0) {
+    TIFFSetField(tif, TIFFTAG_TILEWIDTH, tile);
+    TIFFSetField(tif, TIFFTAG_TILELENGTH, tile);
+    std::vector<std::uint8_t> block(std::size_t{tile} * tile * samples);
+    for (std::uint32_t ty = 0; ty < static_cast<std::uint32_t>(picture.height()); ty += tile) {
+      for (std::uint32_t tx = 0; tx < static_cast<std::uint32_t>(picture.width()); tx += tile) {
+        std::fill(block.begin(), block.end(), 0);
+        for (std::uint32_t y = 0; y < tile && ty + y < static_cast<std::uint32_t>(picture.height());
+             ++y) {
+          const std::size_t count =
+              std::min<std::size_t>(tile, picture.width() - tx) * static_cast<std::size_t>(samples);
+          std::memcpy(&block[std::size_t{y} * tile * samples],
+                      &samples_of[(ty + y) * row_bytes + tx * samples], count);
+        }
+        TIFFWriteTile(tif, block.data(), tx, ty, 0, 0);
+      }
+    }
+  } else {
+    TIFFSetField(tif, TIFFTAG_ROWSPERSTRIP, rows);
+    for (int y = 0; y < picture.height(); ++y)
+      TIFFWriteScanline(tif, &samples_of[static_cast<std::size_t>(y) * row_bytes], y, 0);
+  }
+  TIFFClose(tif);
+  std::ifstream in(path, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
 // Formats that read rows reduce a picture while reading it, never holding it
 // whole, to exactly what reducing the whole picture gives.
 TEST(CodecOptions, RowFormatsReduceWhileReadingToTheSamePixels) {
@@ -231,12 +292,27 @@ TEST(CodecOptions, RowFormatsReduceWhileReadingToTheSamePixels) {
       {"PNG", ImageFormat::kPng, photo_like(1203, 901)},
       {"PNG with a palette", ImageFormat::kPng, palette},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    const Bytes file = *encode_image(c.picture, c.format);
-    const Image whole = *decode_image(file, c.format);
+  const Image photo = photo_like(1203, 901);
+  const struct {
+    const char* name;
+    Bytes file;
+  } tiffs[] = {
+      {"TIFF in strips of 5 rows", tiff_file(photo, false, 5)},
+      {"TIFF in one strip", tiff_file(photo, false, 901)},
+      {"grey TIFF in one strip", tiff_file(photo, true, 901)},
+      {"TIFF in tiles", tiff_file(photo, false, 0, 128)},
+  };
+  std::vector<std::pair<std::string, std::pair<ImageFormat, Bytes>>> files;
+  for (const auto& c : cases)
+    files.push_back({c.name, {c.format, *encode_image(c.picture, c.format)}});
+  for (const auto& tiff : tiffs)
+    files.push_back({tiff.name, {ImageFormat::kTiff, tiff.file}});
+  for (const auto& [name, file_of] : files) {
+    SCOPED_TRACE(name);
+    const auto& [format, file] = file_of;
+    const Image whole = *decode_image(file, format);
     for (const TargetSize wanted : {TargetSize{160, 120, false}, TargetSize{480, 272, true}}) {
-      const Image reduced = *decode_image(file, c.format, {.target = wanted});
+      const Image reduced = *decode_image(file, format, {.target = wanted});
       EXPECT_EQ(reduced.origin().full_width, 1203);
       EXPECT_EQ(reduced.origin().full_height, 901);
       Image today = whole;

@@ -1,16 +1,20 @@
 // TIFF through libtiff: every photometric libtiff's RGBA reader knows, pages as
-// frames, the orientation tag.
+// frames, the orientation tag. A page to be reduced is reduced as its rows are
+// read, a band of strips or tiles (or a big strip's scanlines) at a time.
 #include <tiffio.h>
 
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "base/byte_reader.h"
+#include "image/area_reducer.h"
 #include "image/codecs/codecs.h"
 #include "image/codecs/tiff_memory.h"
 #include "image/codecs/tiff_writer.h"
 #include "image/image_limits.h"
+#include "image/orientation.h"
 
 namespace pictavo::codecs {
 namespace {
@@ -30,18 +34,16 @@ int resolution_dpi(TIFF* tif, ttag_t tag) {
 
 // libtiff's RGBA reader delivers R G B A in memory with premultiplied alpha; the
 // picture wants B G R A with straight alpha.
-void to_bgra(Image& image, bool premultiplied) {
-  for (int y = 0; y < image.height(); ++y) {
-    std::uint8_t* p = image.row(y);
-    for (int x = 0; x < image.width(); ++x, p += 4) {
-      std::swap(p[0], p[2]);
-      const int alpha = p[3];
-      if (!premultiplied || alpha == 255) continue;
-      for (int c = 0; c < 3; ++c) {
-        p[c] = alpha == 0
-                   ? 0
-                   : static_cast<std::uint8_t>(std::min(255, (p[c] * 255 + alpha / 2) / alpha));
-      }
+void to_bgra(std::uint8_t* row, int width, bool premultiplied) {
+  std::uint8_t* p = row;
+  for (int x = 0; x < width; ++x, p += 4) {
+    std::swap(p[0], p[2]);
+    const int alpha = p[3];
+    if (!premultiplied || alpha == 255) continue;
+    for (int c = 0; c < 3; ++c) {
+      p[c] = alpha == 0
+                 ? 0
+                 : static_cast<std::uint8_t>(std::min(255, (p[c] * 255 + alpha / 2) / alpha));
     }
   }
 }
@@ -65,7 +67,89 @@ bool data_in_file(TIFF* tif, std::uint64_t file_size) {
   return true;
 }
 
-Result<Image> read_page(TIFF* tif, const TiffMemory& reader) {
+// How the rows of a page can be read a few at a time.
+enum class RowAccess {
+  kWhole,      // only all at once
+  kBands,      // through libtiff's RGBA reader, a band of strips or tiles at a time
+  kScanlines,  // one by one: plain 8-bit RGB or grey samples
+};
+
+constexpr std::uint32_t kBandRows = 256;
+
+RowAccess row_access(TIFF* tif) {
+  if (TIFFIsTiled(tif)) return RowAccess::kBands;
+  std::uint32_t rows_per_strip = 0;
+  TIFFGetFieldDefaulted(tif, TIFFTAG_ROWSPERSTRIP, &rows_per_strip);
+  if (rows_per_strip <= kBandRows) return RowAccess::kBands;
+  // The RGBA reader would decode a big strip from its start again for every band.
+  std::uint16_t planar = PLANARCONFIG_CONTIG, bits = 1, samples = 1, photometric = 0;
+  std::uint16_t compression = COMPRESSION_NONE, extra_count = 0;
+  std::uint16_t* extra = nullptr;
+  TIFFGetFieldDefaulted(tif, TIFFTAG_PLANARCONFIG, &planar);
+  TIFFGetFieldDefaulted(tif, TIFFTAG_BITSPERSAMPLE, &bits);
+  TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLESPERPIXEL, &samples);
+  TIFFGetFieldDefaulted(tif, TIFFTAG_EXTRASAMPLES, &extra_count, &extra);
+  TIFFGetFieldDefaulted(tif, TIFFTAG_COMPRESSION, &compression);
+  TIFFGetField(tif, TIFFTAG_PHOTOMETRIC, &photometric);
+  const bool plain = planar == PLANARCONFIG_CONTIG && bits == 8 && extra_count == 0 &&
+                     compression != COMPRESSION_JPEG && compression != COMPRESSION_OJPEG &&
+                     ((photometric == PHOTOMETRIC_RGB && samples == 3) ||
+                      (photometric == PHOTOMETRIC_MINISBLACK && samples == 1));
+  return plain ? RowAccess::kScanlines : RowAccess::kWhole;
+}
+
+// Every row of the page through libtiff's RGBA reader, a band at a time, into
+// `reducer`.
+bool read_bands(TIFF* tif, RgbaReader& rgba, std::uint32_t width, std::uint32_t height,
+                AreaReducer& reducer) {
+  std::uint32_t band_rows = kBandRows;
+  if (TIFFIsTiled(tif)) {
+    TIFFGetField(tif, TIFFTAG_TILELENGTH, &band_rows);
+  } else {
+    std::uint32_t rows_per_strip = 1;
+    TIFFGetFieldDefaulted(tif, TIFFTAG_ROWSPERSTRIP, &rows_per_strip);
+    band_rows = std::max<std::uint32_t>(1, rows_per_strip) *
+                std::max<std::uint32_t>(1, kBandRows / std::max<std::uint32_t>(1, rows_per_strip));
+  }
+  band_rows = std::clamp<std::uint32_t>(band_rows, 1, height);
+  std::vector<std::uint32_t> band(std::size_t{width} * band_rows);
+  const bool alpha = rgba.state.alpha != 0;
+  for (std::uint32_t row = 0; row < height; row += band_rows) {
+    const std::uint32_t rows = std::min(band_rows, height - row);
+    rgba.state.row_offset = static_cast<int>(row);
+    if (!TIFFRGBAImageGet(&rgba.state, band.data(), width, rows)) return false;
+    for (std::uint32_t y = 0; y < rows; ++y) {
+      auto* pixels = reinterpret_cast<std::uint8_t*>(band.data() + std::size_t{width} * y);
+      to_bgra(pixels, static_cast<int>(width), alpha);
+      reducer.add_row(pixels);
+    }
+  }
+  return true;
+}
+
+// Every row of a page of plain 8-bit RGB or grey samples, one by one, into `reducer`.
+bool read_scanlines(TIFF* tif, std::uint32_t width, std::uint32_t height, AreaReducer& reducer) {
+  std::uint16_t samples = 1;
+  TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLESPERPIXEL, &samples);
+  std::vector<std::uint8_t> line(static_cast<std::size_t>(TIFFScanlineSize64(tif)));
+  if (line.size() < std::size_t{width} * samples) return false;
+  std::vector<std::uint8_t> pixels(std::size_t{width} * 4);
+  for (std::uint32_t row = 0; row < height; ++row) {
+    if (TIFFReadScanline(tif, line.data(), row, 0) != 1) return false;
+    const std::uint8_t* in = line.data();
+    std::uint8_t* out = pixels.data();
+    for (std::uint32_t x = 0; x < width; ++x, in += samples, out += 4) {
+      out[0] = in[samples == 3 ? 2 : 0];
+      out[1] = in[samples == 3 ? 1 : 0];
+      out[2] = in[0];
+      out[3] = 255;
+    }
+    reducer.add_row(pixels.data());
+  }
+  return true;
+}
+
+Result<Image> read_page(TIFF* tif, const TiffMemory& reader, const DecodeOptions& options) {
   std::uint32_t width = 0;
   std::uint32_t height = 0;
   TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &width);
@@ -73,6 +157,9 @@ Result<Image> read_page(TIFF* tif, const TiffMemory& reader) {
   const std::string refusal = image_size_refusal(width, height);
   if (!refusal.empty()) return Failure{refusal};
   if (!data_in_file(tif, reader.input.size())) return Failure{"the TIFF data ends early"};
+  std::uint16_t orientation = ORIENTATION_TOPLEFT;
+  TIFFGetFieldDefaulted(tif, TIFFTAG_ORIENTATION, &orientation);
+  if (orientation < 1 || orientation > 8) orientation = ORIENTATION_TOPLEFT;
 
   char message[1024] = {};
   RgbaReader rgba;
@@ -83,18 +170,41 @@ Result<Image> read_page(TIFF* tif, const TiffMemory& reader) {
   // Rows as stored: the orientation is applied afterwards like a JPEG's.
   rgba.state.req_orientation = rgba.state.orientation;
   const bool alpha = rgba.state.alpha != 0;
-  std::optional<Image> image = Image::allocate(static_cast<int>(width), static_cast<int>(height),
-                                               alpha ? PixelLayout::kBgra : PixelLayout::kBgrx);
-  if (!image) return Failure{"not enough memory for the picture"};
-  // The rows are packed, so the picture's buffer is exactly libtiff's raster.
-  auto* raster = reinterpret_cast<std::uint32_t*>(image->data());
-  if (!TIFFRGBAImageGet(&rgba.state, raster, width, height)) {
-    return Failure{failure_text(reader, "damaged TIFF data")};
+  const PixelLayout layout = alpha ? PixelLayout::kBgra : PixelLayout::kBgrx;
+
+  // A picture to be reduced is reduced as its rows are read, where they can be.
+  TargetSize target = options.target;
+  if (options.apply_orientation && orientation_swaps_sides(orientation))
+    std::swap(target.width, target.height);
+  const std::optional<AreaReducer::Size> reduced =
+      AreaReducer::reduced_size(target, static_cast<int>(width), static_cast<int>(height));
+  const RowAccess access = reduced ? row_access(tif) : RowAccess::kWhole;
+  std::optional<Image> image;
+  if (access != RowAccess::kWhole) {
+    std::optional<Image> into = Image::allocate(reduced->width, reduced->height, layout);
+    std::optional<AreaReducer> reducer;
+    if (into)
+      reducer =
+          AreaReducer::create(static_cast<int>(width), static_cast<int>(height), std::move(*into));
+    if (!reducer) return Failure{"not enough memory for the picture"};
+    const bool read = access == RowAccess::kBands ? read_bands(tif, rgba, width, height, *reducer)
+                                                  : read_scanlines(tif, width, height, *reducer);
+    if (!read) return Failure{failure_text(reader, "damaged TIFF data")};
+    image = reducer->take();
+    image->origin().full_width = static_cast<int>(width);
+    image->origin().full_height = static_cast<int>(height);
+  } else {
+    image = Image::allocate(static_cast<int>(width), static_cast<int>(height), layout);
+    if (!image) return Failure{"not enough memory for the picture"};
+    // The rows are packed, so the picture's buffer is exactly libtiff's raster.
+    auto* raster = reinterpret_cast<std::uint32_t*>(image->data());
+    if (!TIFFRGBAImageGet(&rgba.state, raster, width, height)) {
+      return Failure{failure_text(reader, "damaged TIFF data")};
+    }
+    for (int y = 0; y < image->height(); ++y)
+      to_bgra(image->row(y), image->width(), alpha);
   }
-  to_bgra(*image, alpha);
-  std::uint16_t orientation = ORIENTATION_TOPLEFT;
-  TIFFGetFieldDefaulted(tif, TIFFTAG_ORIENTATION, &orientation);
-  image->origin().orientation = orientation >= 1 && orientation <= 8 ? orientation : 1;
+  image->origin().orientation = orientation;
   image->set_resolution(resolution_dpi(tif, TIFFTAG_XRESOLUTION),
                         resolution_dpi(tif, TIFFTAG_YRESOLUTION));
   return std::move(*image);
@@ -196,7 +306,7 @@ class TiffCodec final : public ImageCodec {
         !TIFFSetDirectory(tif.get(), static_cast<tdir_t>(options.frame))) {
       return missing_frame(options.frame, *pages);
     }
-    Result<Image> image = read_page(tif.get(), reader);
+    Result<Image> image = read_page(tif.get(), reader, options);
     if (image) {
       image->origin().frame = options.frame;
       image->origin().frame_count = *pages;
