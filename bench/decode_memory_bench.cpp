@@ -110,7 +110,8 @@ int main(int argc, char** argv) {
   const int megapixels = argc > 1 ? std::atoi(argv[1]) : 24;
   const int width = megapixels == 96 ? 12000 : 6000;
   const int height = megapixels == 96 ? 8000 : 4000;
-  const fs::path folder = fs::temp_directory_path() / "pictavo-decode-memory-bench";
+  const fs::path folder =
+      fs::temp_directory_path() / ("pictavo-decode-memory-bench-" + std::to_string(megapixels));
   fs::create_directories(folder);
   const fs::path cli =
       fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "app" / "pictavo-cli";

@@ -1,7 +1,11 @@
 #include "image/image_codec.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <new>
 #include <string>
 
 #include "image/codecs/codecs.h"
@@ -40,6 +44,43 @@ double TargetSize::scale_needed(int full_width, int full_height) const {
   const double sx = static_cast<double>(width) / full_width;
   const double sy = static_cast<double>(height) / full_height;
   return std::min(1.0, cover ? std::max(sx, sy) : std::min(sx, sy));
+}
+
+bool FileInput::read_at(std::size_t offset, void* out, std::size_t count) const {
+  if (offset > size || count > size - offset) return false;
+  auto* bytes = static_cast<std::uint8_t*>(out);
+  while (count > 0) {
+    const ssize_t got = ::pread(fd, bytes, count, static_cast<off_t>(offset));
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) return false;
+    bytes += got;
+    offset += static_cast<std::size_t>(got);
+    count -= static_cast<std::size_t>(got);
+  }
+  return true;
+}
+
+std::optional<Bytes> FileInput::read_all() const {
+  Bytes bytes;
+  try {
+    bytes.resize(size);
+  } catch (const std::bad_alloc&) {
+    return std::nullopt;
+  }
+  if (!read_at(0, bytes.data(), size)) return std::nullopt;
+  return bytes;
+}
+
+Result<Image> ImageCodec::decode_file(const FileInput& file, const DecodeOptions& options) const {
+  const std::optional<Bytes> bytes = file.read_all();
+  if (!bytes) return Failure{"cannot read the whole file"};
+  return decode(*bytes, options);
+}
+
+Result<ImageInfo> ImageCodec::probe_file(const FileInput& file) const {
+  const std::optional<Bytes> bytes = file.read_all();
+  if (!bytes) return Failure{"cannot read the whole file"};
+  return probe(*bytes);
 }
 
 Result<Bytes> ImageCodec::encode(const Image&, const EncodeOptions&) const {

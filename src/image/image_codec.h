@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -49,6 +50,17 @@ struct EncodeOptions {
   int jpeg_quality = 75;  // 1..100; baseline JPEG, 4:2:0
 };
 
+// An open picture file that a codec may read from directly, a part at a time.
+struct FileInput {
+  int fd = -1;
+  std::size_t size = 0;
+
+  // Reads `count` bytes at `offset`; false when the file does not hold them.
+  bool read_at(std::size_t offset, void* out, std::size_t count) const;
+  // The whole file; empty when it cannot be read or memory runs out.
+  std::optional<Bytes> read_all() const;
+};
+
 // How sure a codec is that some bytes are its format.
 enum class Sniff {
   kNo,
@@ -68,6 +80,12 @@ class ImageCodec {
   virtual Result<ImageInfo> probe(ByteSpan bytes) const = 0;
   // Called for frame 0 only unless the codec reads files of several frames.
   virtual Result<Image> decode(ByteSpan bytes, const DecodeOptions& options) const = 0;
+  // The same, from a file. Codecs that reduce a picture as they read it read only
+  // what they need, never the whole file at once; the others read it whole.
+  virtual Result<Image> decode_file(const FileInput& file, const DecodeOptions& options) const;
+  // Probes a file whose header the first bytes did not hold (a TIFF's directory
+  // at the end); by default the whole file is read.
+  virtual Result<ImageInfo> probe_file(const FileInput& file) const;
   virtual bool has_frames() const { return false; }
   virtual bool can_encode() const { return false; }
   virtual Result<Bytes> encode(const Image& image, const EncodeOptions& options) const;

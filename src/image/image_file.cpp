@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <string>
 #include <string_view>
@@ -26,6 +27,14 @@ constexpr std::size_t kMaxFileBytes = std::size_t{1} << 30;
 // Enough for the header of every format in all but odd files (a JPEG with a large
 // EXIF block, a TIFF whose directory lies at the end); those are read whole.
 constexpr std::size_t kProbeHeadBytes = 256 * 1024;
+
+// Enough of a file to tell its format.
+constexpr std::size_t kSniffBytes = 4096;
+
+struct FileCloser {
+  int fd;
+  ~FileCloser() { ::close(fd); }
+};
 
 struct FileBytes {
   Bytes bytes;
@@ -74,19 +83,13 @@ Result<const ImageCodec*> choose_codec(ByteSpan bytes, ImageFormat format) {
   return codec_for(found);
 }
 
-}  // namespace
-
-Result<Image> decode_image(ByteSpan bytes, ImageFormat format, const DecodeOptions& options) {
-  Result<const ImageCodec*> codec = choose_codec(bytes, format);
-  if (!codec) return Failure{codec.reason()};
-  if (options.frame < 0 || (options.frame > 0 && !(*codec)->has_frames())) {
-    return missing_frame(options.frame, 1);
-  }
-  Result<Image> image = (*codec)->decode(bytes, options);
+// What every decode ends with: where the picture came from, and upright.
+Result<Image> finish_decoding(Result<Image> image, const ImageCodec& codec,
+                              std::size_t encoded_size, const DecodeOptions& options) {
   if (!image) return image;
   ImageOrigin& origin = image->origin();
-  origin.format = (*codec)->format();
-  origin.encoded_size = bytes.size();
+  origin.format = codec.format();
+  origin.encoded_size = encoded_size;
   if (options.apply_orientation && origin.orientation != 1) {
     if (!apply_orientation(*image, origin.orientation)) {
       return Failure{"not enough memory to turn the picture upright"};
@@ -98,15 +101,67 @@ Result<Image> decode_image(ByteSpan bytes, ImageFormat format, const DecodeOptio
   return image;
 }
 
-Result<ImageInfo> probe_image(ByteSpan bytes, ImageFormat format) {
-  Result<const ImageCodec*> codec = choose_codec(bytes, format);
-  if (!codec) return Failure{codec.reason()};
-  Result<ImageInfo> info = (*codec)->probe(bytes);
+Result<const ImageCodec*> codec_for_frame(ByteSpan head, ImageFormat format,
+                                          const DecodeOptions& options) {
+  Result<const ImageCodec*> codec = choose_codec(head, format);
+  if (!codec) return codec;
+  if (options.frame < 0 || (options.frame > 0 && !(*codec)->has_frames())) {
+    return missing_frame(options.frame, 1);
+  }
+  return codec;
+}
+
+Result<ImageInfo> finish_probing(Result<ImageInfo> info, const ImageCodec& codec) {
   if (info) {
-    info->format = (*codec)->format();
+    info->format = codec.format();
     if (orientation_swaps_sides(info->orientation)) std::swap(info->width, info->height);
   }
   return info;
+}
+
+// A picture file open for its codec to read a part at a time.
+struct OpenPicture {
+  std::shared_ptr<FileCloser> closer;
+  FileInput file;
+  const ImageCodec* codec = nullptr;
+};
+
+Result<OpenPicture> open_picture(const std::filesystem::path& path, ImageFormat format,
+                                 const DecodeOptions& options) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return Failure{"cannot open " + path.string() + ": " + std::strerror(errno)};
+  OpenPicture picture{std::make_shared<FileCloser>(fd), {fd, 0}, nullptr};
+  struct ::stat status {};
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    return Failure{path.string() + " is not a file"};
+  }
+  picture.file.size = static_cast<std::size_t>(status.st_size);
+  if (picture.file.size > kMaxFileBytes) {
+    return Failure{path.string() + " is too large for a picture"};
+  }
+  if (picture.file.size == 0) return Failure{"the file is empty"};
+  Bytes head(std::min<std::size_t>(picture.file.size, kSniffBytes));
+  if (!picture.file.read_at(0, head.data(), head.size())) {
+    return Failure{"cannot read " + path.string() + ": " + std::strerror(errno)};
+  }
+  Result<const ImageCodec*> codec = codec_for_frame(head, format, options);
+  if (!codec) return Failure{codec.reason()};
+  picture.codec = *codec;
+  return picture;
+}
+
+}  // namespace
+
+Result<Image> decode_image(ByteSpan bytes, ImageFormat format, const DecodeOptions& options) {
+  Result<const ImageCodec*> codec = codec_for_frame(bytes, format, options);
+  if (!codec) return Failure{codec.reason()};
+  return finish_decoding((*codec)->decode(bytes, options), **codec, bytes.size(), options);
+}
+
+Result<ImageInfo> probe_image(ByteSpan bytes, ImageFormat format) {
+  Result<const ImageCodec*> codec = choose_codec(bytes, format);
+  if (!codec) return Failure{codec.reason()};
+  return finish_probing((*codec)->probe(bytes), **codec);
 }
 
 Result<Bytes> encode_image(const Image& image, ImageFormat format, const EncodeOptions& options) {
@@ -119,9 +174,17 @@ Result<Bytes> encode_image(const Image& image, ImageFormat format, const EncodeO
 Result<Image> load_image(const std::filesystem::path& path, ImageFormat format,
                          const DecodeOptions& options) {
   if (format == ImageFormat::kUnknown) return Failure{"unknown picture type"};
-  Result<FileBytes> file = read_file(path, kMaxFileBytes);
-  if (!file) return Failure{file.reason()};
-  return decode_image(file->bytes, format, options);
+  if (!options.target.is_set()) {
+    Result<FileBytes> file = read_file(path, kMaxFileBytes);
+    if (!file) return Failure{file.reason()};
+    return decode_image(file->bytes, format, options);
+  }
+  // A picture to be reduced: the codec reads the file itself, so that one that
+  // reduces as it reads never holds the whole file either.
+  Result<OpenPicture> picture = open_picture(path, format, options);
+  if (!picture) return Failure{picture.reason()};
+  return finish_decoding(picture->codec->decode_file(picture->file, options), *picture->codec,
+                         picture->file.size, options);
 }
 
 Result<ImageInfo> probe_image_file(const std::filesystem::path& path, ImageFormat format) {
@@ -130,9 +193,9 @@ Result<ImageInfo> probe_image_file(const std::filesystem::path& path, ImageForma
   if (!head) return Failure{head.reason()};
   Result<ImageInfo> info = probe_image(head->bytes, format);
   if (info || head->bytes.size() == head->file_size) return info;
-  Result<FileBytes> whole = read_file(path, kMaxFileBytes);
-  if (!whole) return Failure{whole.reason()};
-  return probe_image(whole->bytes, format);
+  Result<OpenPicture> picture = open_picture(path, format, {});
+  if (!picture) return Failure{picture.reason()};
+  return finish_probing(picture->codec->probe_file(picture->file), *picture->codec);
 }
 
 Status save_image(const Image& image, const std::filesystem::path& path, ImageFormat format,
@@ -167,7 +230,7 @@ Result<Image> load_image_within(const std::filesystem::path& path, ImageFormat f
 }
 
 ImageFormat detect_image_format(const std::filesystem::path& path) {
-  Result<FileBytes> head = read_file(path, 4096);
+  Result<FileBytes> head = read_file(path, kSniffBytes);
   return head ? sniff_format(head->bytes) : ImageFormat::kUnknown;
 }
 

@@ -141,8 +141,10 @@ int bits_of(const png_image& image) {
 // What reading rows keeps between libpng's calls. It lives on the heap, so that
 // nothing on the stack changes between setjmp and libpng's error jump.
 struct RowRead {
-  ByteSpan bytes;
+  ByteSpan bytes;           // the file in memory,
+  const FileInput* file{};  // or the file itself, read a part at a time
   std::size_t offset = 0;
+  std::string refusal;
   std::string error;
   int width = 0;  // of the whole picture
   int height = 0;
@@ -152,8 +154,12 @@ struct RowRead {
 
 void read_bytes(png_structp png, png_bytep out, png_size_t length) {
   auto& read = *static_cast<RowRead*>(png_get_io_ptr(png));
-  if (length > read.bytes.size() - read.offset) png_error(png, "the data ends early");
-  std::memcpy(out, read.bytes.data() + read.offset, length);
+  if (read.file != nullptr) {
+    if (!read.file->read_at(read.offset, out, length)) png_error(png, "the data ends early");
+  } else {
+    if (length > read.bytes.size() - read.offset) png_error(png, "the data ends early");
+    std::memcpy(out, read.bytes.data() + read.offset, length);
+  }
   read.offset += length;
 }
 
@@ -184,6 +190,9 @@ bool read_rows(png_structp png, png_infop info, RowRead& read, const TargetSize&
   const auto height = static_cast<int>(png_get_image_height(png, info));
   read.width = width;
   read.height = height;
+  read.refusal =
+      image_size_refusal(png_get_image_width(png, info), png_get_image_height(png, info));
+  if (!read.refusal.empty()) return false;
   const std::optional<AreaReducer::Size> size = AreaReducer::reduced_size(target, width, height);
   if (!size || !reads_like_simplified(png, info)) return false;
   const int colour_type = png_get_color_type(png, info);
@@ -208,11 +217,10 @@ bool read_rows(png_structp png, png_infop info, RowRead& read, const TargetSize&
   return true;
 }
 
-// The picture reduced towards `target` while its rows are read, never whole;
-// nothing when it is not one to read by rows (then it is decoded whole).
-std::optional<Result<Image>> read_reduced(ByteSpan bytes, const TargetSize& target) {
-  const auto read = std::make_unique<RowRead>();
-  read->bytes = bytes;
+// The picture reduced towards `target` while its rows are read, never whole, from
+// `read`'s bytes or file; nothing when it is not one to read by rows (then it is
+// decoded whole).
+std::optional<Result<Image>> read_reduced(std::unique_ptr<RowRead> read, const TargetSize& target) {
   png_structp png =
       png_create_read_struct(PNG_LIBPNG_VER_STRING, read.get(), jump_on_error, ignore_warning);
   png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
@@ -226,6 +234,7 @@ std::optional<Result<Image>> read_reduced(ByteSpan bytes, const TargetSize& targ
   }
   const bool by_rows = read_rows(png, info, *read, target);
   png_destroy_read_struct(&png, &info, nullptr);
+  if (!read->refusal.empty()) return Result<Image>(Failure{read->refusal});
   if (!by_rows) return std::nullopt;
   Image image = read->reducer->take();
   image.origin().full_width = read->width;
@@ -264,10 +273,22 @@ class PngCodec final : public ImageCodec {
     refusal = image_size_refusal(png.image.width, png.image.height);
     if (!refusal.empty()) return Failure{refusal};
     if (options.target.is_set()) {
-      if (std::optional<Result<Image>> reduced = read_reduced(bytes, options.target))
+      auto read = std::make_unique<RowRead>();
+      read->bytes = bytes;
+      if (std::optional<Result<Image>> reduced = read_reduced(std::move(read), options.target))
         return std::move(*reduced);
     }
     return is_palette_file(png.image) ? read_palette_file(png) : read_colour_file(png);
+  }
+
+  Result<Image> decode_file(const FileInput& file, const DecodeOptions& options) const override {
+    if (options.target.is_set()) {
+      auto read = std::make_unique<RowRead>();
+      read->file = &file;
+      if (std::optional<Result<Image>> reduced = read_reduced(std::move(read), options.target))
+        return std::move(*reduced);
+    }
+    return ImageCodec::decode_file(file, options);
   }
 
   bool can_encode() const override { return true; }

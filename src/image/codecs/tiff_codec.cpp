@@ -156,7 +156,7 @@ Result<Image> read_page(TIFF* tif, const TiffMemory& reader, const DecodeOptions
   TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &height);
   const std::string refusal = image_size_refusal(width, height);
   if (!refusal.empty()) return Failure{refusal};
-  if (!data_in_file(tif, reader.input.size())) return Failure{"the TIFF data ends early"};
+  if (!data_in_file(tif, reader.size())) return Failure{"the TIFF data ends early"};
   std::uint16_t orientation = ORIENTATION_TOPLEFT;
   TIFFGetFieldDefaulted(tif, TIFFTAG_ORIENTATION, &orientation);
   if (orientation < 1 || orientation > 8) orientation = ORIENTATION_TOPLEFT;
@@ -221,24 +221,33 @@ std::uint64_t read_unsigned(ByteReader& in, int size, bool big_endian) {
 
 // The offset of the page after the one at `page`, as the file states it; 0 when
 // there is none or the page cannot be read.
-std::uint64_t next_page_offset(ByteSpan bytes, std::uint64_t page, bool big_tiff) {
-  const bool big_endian = bytes.front() == 'M';
+std::uint64_t next_page_offset(const TiffMemory& file, std::uint64_t page, bool big_tiff) {
+  std::uint8_t order = 0;
+  if (file.read_at(0, &order, 1) != 1) return 0;
+  const bool big_endian = order == 'M';
+  const int count_size = big_tiff ? 8 : 2;
   const int word = big_tiff ? 8 : 4;
   const std::size_t entry_size = big_tiff ? 20 : 12;
-  if (page > bytes.size()) return 0;
-  ByteReader in(bytes, static_cast<std::size_t>(page));
-  const std::uint64_t entries = read_unsigned(in, big_tiff ? 8 : 2, big_endian);
-  if (entries > in.remaining() / entry_size) return 0;
-  in.skip(static_cast<std::size_t>(entries) * entry_size);
-  const std::uint64_t next = read_unsigned(in, word, big_endian);
-  return in.ok() ? next : 0;
+  std::uint8_t field[8] = {};
+  if (file.read_at(page, field, static_cast<std::size_t>(count_size)) !=
+      static_cast<std::size_t>(count_size))
+    return 0;
+  ByteReader count_in(ByteSpan(field, static_cast<std::size_t>(count_size)));
+  const std::uint64_t entries = read_unsigned(count_in, count_size, big_endian);
+  const std::uint64_t after_count = page + static_cast<std::uint64_t>(count_size);
+  if (after_count > file.size() || entries > (file.size() - after_count) / entry_size) return 0;
+  if (file.read_at(after_count + entries * entry_size, field, static_cast<std::size_t>(word)) !=
+      static_cast<std::size_t>(word))
+    return 0;
+  ByteReader next_in(ByteSpan(field, static_cast<std::size_t>(word)));
+  return read_unsigned(next_in, word, big_endian);
 }
 
 // The pages libtiff can read, one after another from the first: it stops at the
 // end of the chain, at a page it cannot read and where the chain would come back
 // to a page already read. A chain back to the first page leaves no end to it, and
 // the file is refused. Leaves the last page read current.
-Result<int> count_pages(TIFF* tif, ByteSpan bytes) {
+Result<int> count_pages(TIFF* tif, const TiffMemory& file) {
   const std::uint64_t first = TIFFCurrentDirOffset(tif);
   std::uint64_t last = first;
   int pages = 1;
@@ -246,7 +255,7 @@ Result<int> count_pages(TIFF* tif, ByteSpan bytes) {
     last = TIFFCurrentDirOffset(tif);
     ++pages;
   }
-  if (next_page_offset(bytes, last, TIFFIsBigTIFF(tif)) == first) {
+  if (next_page_offset(file, last, TIFFIsBigTIFF(tif)) == first) {
     return Failure{"the TIFF page chain loops back to the first page"};
   }
   return pages;
@@ -269,6 +278,35 @@ class TiffCodec final : public ImageCodec {
   Result<ImageInfo> probe(ByteSpan bytes) const override {
     TiffMemory reader;
     reader.input = bytes;
+    return probe_page(reader);
+  }
+
+  Result<ImageInfo> probe_file(const FileInput& file) const override {
+    TiffMemory reader;
+    reader.file = &file;
+    return probe_page(reader);
+  }
+
+  Result<Image> decode(ByteSpan bytes, const DecodeOptions& options) const override {
+    TiffMemory reader;
+    reader.input = bytes;
+    return decode_page(reader, options);
+  }
+
+  // A file is read a strip or tile at a time, never whole.
+  Result<Image> decode_file(const FileInput& file, const DecodeOptions& options) const override {
+    TiffMemory reader;
+    reader.file = &file;
+    return decode_page(reader, options);
+  }
+
+  bool can_encode() const override { return true; }
+  Result<Bytes> encode(const Image& image, const EncodeOptions&) const override {
+    return encode_tiff(image);
+  }
+
+ private:
+  static Result<ImageInfo> probe_page(TiffMemory& reader) {
     const TiffFile tif = open_tiff(reader, "r");
     if (!tif) return Failure{failure_text(reader, "not a readable TIFF header")};
     ImageInfo info;
@@ -288,18 +326,16 @@ class TiffCodec final : public ImageCodec {
         static_cast<int>(std::min<std::uint32_t>(std::uint32_t{bits} * samples, 1u << 30));
     info.orientation = orientation >= 1 && orientation <= 8 ? orientation : 1;
     info.has_alpha = extra_count > 0;
-    const Result<int> pages = count_pages(tif.get(), bytes);
+    const Result<int> pages = count_pages(tif.get(), reader);
     if (!pages) return Failure{pages.reason()};
     info.frame_count = *pages;
     return info;
   }
 
-  Result<Image> decode(ByteSpan bytes, const DecodeOptions& options) const override {
-    TiffMemory reader;
-    reader.input = bytes;
+  static Result<Image> decode_page(TiffMemory& reader, const DecodeOptions& options) {
     const TiffFile tif = open_tiff(reader, "r");
     if (!tif) return Failure{failure_text(reader, "not a readable TIFF header")};
-    const Result<int> pages = count_pages(tif.get(), bytes);
+    const Result<int> pages = count_pages(tif.get(), reader);
     if (!pages) return Failure{pages.reason()};
     reader.error.clear();  // where the chain ended says nothing about the page wanted
     if (options.frame >= *pages ||
@@ -312,11 +348,6 @@ class TiffCodec final : public ImageCodec {
       image->origin().frame_count = *pages;
     }
     return image;
-  }
-
-  bool can_encode() const override { return true; }
-  Result<Bytes> encode(const Image& image, const EncodeOptions&) const override {
-    return encode_tiff(image);
   }
 };
 

@@ -16,11 +16,8 @@ TiffMemory& memory_of(thandle_t handle) {
 
 tmsize_t read_proc(thandle_t handle, void* buffer, tmsize_t size) {
   TiffMemory& memory = memory_of(handle);
-  const ByteSpan contents = memory.contents();
-  if (size <= 0 || memory.position >= contents.size()) return 0;
-  const std::size_t count = std::min(static_cast<std::size_t>(size),
-                                     static_cast<std::size_t>(contents.size() - memory.position));
-  std::memcpy(buffer, contents.data() + memory.position, count);
+  if (size <= 0) return 0;
+  const std::size_t count = memory.read_at(memory.position, buffer, static_cast<std::size_t>(size));
   memory.position += count;
   return static_cast<tmsize_t>(count);
 }
@@ -39,7 +36,7 @@ toff_t seek_proc(thandle_t handle, toff_t offset, int whence) {
   TiffMemory& memory = memory_of(handle);
   toff_t base = 0;
   if (whence == SEEK_CUR) base = memory.position;
-  if (whence == SEEK_END) base = memory.contents().size();
+  if (whence == SEEK_END) base = memory.size();
   memory.position = base + offset;  // reads past the end return nothing
   return memory.position;
 }
@@ -49,13 +46,14 @@ int close_proc(thandle_t) {
 }
 
 toff_t size_proc(thandle_t handle) {
-  return memory_of(handle).contents().size();
+  return memory_of(handle).size();
 }
 
-// Reading straight from the input spares libtiff a copy of every strip.
+// Reading straight from the input spares libtiff a copy of every strip; a file is
+// read a strip at a time instead.
 int map_proc(thandle_t handle, void** base, toff_t* size) {
   TiffMemory& memory = memory_of(handle);
-  if (memory.output) return 0;
+  if (memory.output || memory.file) return 0;
   *base = const_cast<std::uint8_t*>(memory.input.data());
   *size = memory.input.size();
   return 1;
@@ -82,6 +80,20 @@ struct OptionsDeleter {
 };
 
 }  // namespace
+
+std::uint64_t TiffMemory::size() const {
+  if (output) return output->size();
+  return file ? file->size : input.size();
+}
+
+std::size_t TiffMemory::read_at(std::uint64_t offset, void* out, std::size_t count) const {
+  if (offset >= size()) return 0;
+  count = static_cast<std::size_t>(std::min<std::uint64_t>(count, size() - offset));
+  if (file) return file->read_at(static_cast<std::size_t>(offset), out, count) ? count : 0;
+  const ByteSpan contents = output ? ByteSpan(*output) : input;
+  std::memcpy(out, contents.data() + offset, count);
+  return count;
+}
 
 TiffFile open_tiff(TiffMemory& memory, const char* mode) {
   const std::unique_ptr<TIFFOpenOptions, OptionsDeleter> options(TIFFOpenOptionsAlloc());

@@ -9,15 +9,19 @@
 
 namespace pictavo::codecs {
 
-// A TIFF file in memory: libtiff reads the given bytes in place, or writes into
-// `output` when one is given. The first error libtiff reports is kept.
+// A TIFF file for libtiff: it reads the given bytes in place, or the given file a
+// part at a time, or writes into `output` when one is given. The first error
+// libtiff reports is kept.
 struct TiffMemory {
   ByteSpan input;
+  const FileInput* file = nullptr;
   Bytes* output = nullptr;
   toff_t position = 0;
   std::string error;
 
-  ByteSpan contents() const { return output ? ByteSpan(*output) : input; }
+  std::uint64_t size() const;
+  // Reads up to `count` bytes at `offset`; how many it read.
+  std::size_t read_at(std::uint64_t offset, void* out, std::size_t count) const;
 };
 
 struct TiffCloser {
