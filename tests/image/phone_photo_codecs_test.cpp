@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "image/image_file.h"
+#include "image/resample.h"
 
 namespace pictavo {
 namespace {
@@ -164,6 +165,21 @@ TEST(PhonePhoto, WebpDecodesStraightToATargetSize) {
   EXPECT_EQ(image->width(), 16);
   EXPECT_EQ(image->height(), 12);
   EXPECT_EQ(image->origin().full_width, kWidth);
+}
+
+TEST(PhonePhoto, HeifIsReducedAsItsPixelsAreCopiedToTheSamePixels) {
+  const Bytes heic = heic_picture(1);
+  Image today = *decode_image(heic, ImageFormat::kHeif);
+  ASSERT_TRUE(resample(today, 16, 12));
+  const Result<Image> reduced = decode_image(heic, ImageFormat::kHeif, {.target = {16, 12}});
+  ASSERT_TRUE(reduced) << reduced.reason();
+  ASSERT_EQ(reduced->width(), 16);
+  ASSERT_EQ(reduced->height(), 12);
+  EXPECT_EQ(reduced->origin().full_width, kWidth);
+  for (int y = 0; y < 12; ++y) {
+    for (int x = 0; x < 16; ++x)
+      ASSERT_EQ(reduced->pixel(x, y), today.pixel(x, y)) << x << ", " << y;
+  }
 }
 
 }  // namespace

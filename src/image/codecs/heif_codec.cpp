@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "image/area_reducer.h"
 #include "image/codecs/codecs.h"
 #include "image/image_limits.h"
 
@@ -95,7 +96,10 @@ class HeifFile {
 
 // The decoded pixels as an Image, when there are as many as the file states: a coded
 // picture larger than its stated size would cost more than the size checks allowed.
-Result<Image> copy_pixels(heif_image* decoded, bool alpha, int stated_width, int stated_height) {
+// Reduced towards `target` as they are copied, so that no second picture of the
+// full size is made.
+Result<Image> copy_pixels(heif_image* decoded, bool alpha, int stated_width, int stated_height,
+                          const TargetSize& target) {
   const int width = heif_image_get_width(decoded, heif_channel_interleaved);
   const int height = heif_image_get_height(decoded, heif_channel_interleaved);
   if (width != stated_width || height != stated_height)
@@ -104,21 +108,31 @@ Result<Image> copy_pixels(heif_image* decoded, bool alpha, int stated_width, int
   const std::uint8_t* plane =
       heif_image_get_plane_readonly(decoded, heif_channel_interleaved, &stride);
   if (!plane || width <= 0 || height <= 0) return Failure{"the HEIF picture has no pixels"};
-  std::optional<Image> image =
-      Image::allocate(width, height, alpha ? PixelLayout::kBgra : PixelLayout::kBgrx);
+  const PixelLayout layout = alpha ? PixelLayout::kBgra : PixelLayout::kBgrx;
+  const std::optional<AreaReducer::Size> reduced = AreaReducer::reduced_size(target, width, height);
+  std::optional<Image> image = reduced ? Image::allocate(reduced->width, reduced->height, layout)
+                                       : Image::allocate(width, height, layout);
   if (!image) return Failure{"not enough memory for the picture"};
+  std::optional<AreaReducer> reducer;
+  std::vector<std::uint8_t> row;
+  if (reduced) {
+    reducer = AreaReducer::create(width, height, std::move(*image));
+    if (!reducer) return Failure{"not enough memory for the picture"};
+    row.resize(static_cast<std::size_t>(width) * 4);
+  }
   const int channels = alpha ? 4 : 3;
   for (int y = 0; y < height; ++y) {
     const std::uint8_t* in = plane + static_cast<std::ptrdiff_t>(y) * stride;
-    std::uint8_t* out = image->row(y);
+    std::uint8_t* out = reducer ? row.data() : image->row(y);
     for (int x = 0; x < width; ++x, in += channels, out += 4) {
       out[0] = in[2];
       out[1] = in[1];
       out[2] = in[0];
       out[3] = alpha ? in[3] : 255;
     }
+    if (reducer) reducer->add_row(row.data());
   }
-  return std::move(*image);
+  return reducer ? reducer->take() : std::move(*image);
 }
 
 class HeifCodec final : public ImageCodec {
@@ -161,8 +175,17 @@ class HeifCodec final : public ImageCodec {
     const ImagePtr owned(decoded);
     if (error.code != heif_error_Ok)
       return Failure{reason("cannot decode the HEIF picture", error)};
-    Result<Image> image = copy_pixels(decoded, alpha, heif_image_handle_get_width(source),
-                                      heif_image_handle_get_height(source));
+    // A thumbnail stands for the whole picture: it is reduced to what the whole
+    // picture would be.
+    const int source_width = heif_image_handle_get_width(source);
+    const int source_height = heif_image_handle_get_height(source);
+    TargetSize target = options.target;
+    if (target.is_set()) {
+      const std::optional<AreaReducer::Size> whole =
+          AreaReducer::reduced_size(options.target, width, height);
+      if (whole) target = {whole->width, whole->height, false};
+    }
+    Result<Image> image = copy_pixels(decoded, alpha, source_width, source_height, target);
     if (!image) return image;
     ImageOrigin& origin = image->origin();
     origin.full_width = width;
