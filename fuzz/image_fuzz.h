@@ -1,5 +1,8 @@
 #pragma once
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
@@ -9,9 +12,9 @@
 
 // The body of every picture fuzzer: bytes that one of the family's codecs
 // recognises are probed and decoded (the first frame at full size and at a reduced
-// target, and the second frame), and what decodes is encoded again and must decode to the same
-// size. Sanitizers catch reads and writes out of bounds and leaks; the traps catch
-// a picture without pixels or a round trip that loses it.
+// target, from memory and from a file, and the second frame), and what decodes is encoded again and
+// must decode to the same size. Sanitizers catch reads and writes out of bounds and leaks; the
+// traps catch a picture without pixels or a round trip that loses it.
 namespace pictavo::fuzz {
 
 inline int fuzz_pictures(std::initializer_list<ImageFormat> family, const std::uint8_t* data,
@@ -30,6 +33,15 @@ inline int fuzz_pictures(std::initializer_list<ImageFormat> family, const std::u
   DecodeOptions reduced;
   reduced.target = {16, 16, false};
   (void)decode_image(bytes, format, reduced);
+  // Codecs that read a file a part at a time, from a file in memory.
+  if (const int fd = memfd_create("picture", MFD_CLOEXEC); fd >= 0) {
+    if (write(fd, data, size) == static_cast<ssize_t>(size)) {
+      const FileInput file{fd, size};
+      (void)codec_for(format)->decode_file(file, reduced);
+      (void)codec_for(format)->probe_file(file);
+    }
+    close(fd);
+  }
   DecodeOptions second;
   second.frame = 1;
   (void)decode_image(bytes, format, second);

@@ -291,6 +291,7 @@ TEST(CodecOptions, RowFormatsReduceWhileReadingToTheSamePixels) {
   } cases[] = {
       {"PNG", ImageFormat::kPng, photo_like(1203, 901)},
       {"PNG with a palette", ImageFormat::kPng, palette},
+      {"BMP", ImageFormat::kBmp, photo_like(1203, 901)},
   };
   const Image photo = photo_like(1203, 901);
   const struct {
@@ -320,6 +321,30 @@ TEST(CodecOptions, RowFormatsReduceWhileReadingToTheSamePixels) {
       EXPECT_LT(reduced.width(), 1203);
       EXPECT_EQ(largest_difference(today, reduced), 0) << wanted.width << " x " << wanted.height;
     }
+  }
+}
+
+// Every layout of the bitmaps, from the file and from memory: reduced while read,
+// or decoded whole where its rows come only that way (run-length coding).
+TEST(CodecOptions, EveryBitmapLayoutReducesToTheSamePixels) {
+  for (const char* name :
+       {"alpha.bmp", "bilevel.bmp", "masks-rgb32.bmp", "masks1010102.bmp", "masks444.bmp",
+        "masks4444.bmp", "masks555.bmp", "masks565.bmp", "palette.bmp", "pattern.bmp", "rle4.bmp",
+        "top-down1.bmp", "top-down16.bmp", "top-down24.bmp", "top-down32.bmp", "top-down4.bmp",
+        "top-down8.bmp"}) {
+    SCOPED_TRACE(name);
+    const std::filesystem::path path = valid_picture(name);
+    Image today = *load_image(path, ImageFormat::kBmp);
+    const int width = std::max(1, today.width() / 2);
+    const int height = std::max(1, today.height() / 2);
+    ASSERT_TRUE(resample(today, width, height));
+    Result<Image> from_file = load_image(path, ImageFormat::kBmp, target(width, height));
+    ASSERT_TRUE(from_file) << from_file.reason();
+    const bool run_length = std::string(name) == "rle4.bmp" || std::string(name) == "palette.bmp";
+    EXPECT_EQ(from_file->width() == width, !run_length);
+    ASSERT_TRUE(resample(*from_file, width, height));
+    EXPECT_EQ(largest_difference(today, *from_file), 0);
+    EXPECT_EQ(from_file->layout(), today.layout());
   }
 }
 

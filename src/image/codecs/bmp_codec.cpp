@@ -5,10 +5,13 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "base/byte_reader.h"
+#include "image/area_reducer.h"
 #include "image/codecs/bmp_header.h"
 #include "image/codecs/codecs.h"
 #include "image/codecs/stb_adapter.h"
@@ -222,6 +225,52 @@ class RunLengthDecoder {
   int row_ = 0;
 };
 
+// The rows of a plain picture top down, reduced as they are read, from the file's
+// bytes or from the file itself. `read_row` reads file row r into its buffer.
+Result<Image> decode_plain_reduced(const BmpHeader& header, const std::vector<RgbQuad>& palette,
+                                   AreaReducer::Size size,
+                                   const std::function<bool(int, std::uint8_t*)>& read_row) {
+  const int width = static_cast<int>(header.width);
+  const int height = static_cast<int>(header.height);
+  std::optional<Image> into = Image::allocate(
+      size.width, size.height, header.has_alpha() ? PixelLayout::kBgra : PixelLayout::kBgrx);
+  std::optional<AreaReducer> reducer;
+  if (into) reducer = AreaReducer::create(width, height, std::move(*into));
+  if (!reducer) return Failure{"not enough memory for the picture"};
+  std::vector<std::uint8_t> in(static_cast<std::size_t>(header.stride()));
+  std::vector<std::uint8_t> indices(header.indexed() ? static_cast<std::size_t>(width) : 0);
+  std::vector<std::uint8_t> out(static_cast<std::size_t>(width) * 4);
+  MaskedRows masked(header);
+  for (int y = 0; y < height; ++y) {
+    const int file_row = header.top_down ? y : height - 1 - y;
+    if (!read_row(file_row, in.data())) return Failure{"the BMP data ends early"};
+    if (header.indexed()) {
+      unpack_indices(in.data(), indices.data(), width, header.bits);
+      for (int x = 0; x < width; ++x) {
+        const RgbQuad colour = palette[indices[static_cast<std::size_t>(x)]];
+        out[4 * x] = colour.blue;
+        out[4 * x + 1] = colour.green;
+        out[4 * x + 2] = colour.red;
+        out[4 * x + 3] = 255;
+      }
+    } else if (header.bits == 24) {
+      unpack_bgr(in.data(), out.data(), width);
+    } else {
+      masked.unpack(in.data(), out.data(), width);
+    }
+    reducer->add_row(out.data());
+  }
+  Image image = reducer->take();
+  // Alpha that is 0 everywhere is a byte nobody filled in, not a transparent picture.
+  if (image.has_alpha() && (masked.alpha_seen == 0 || masked.opaque == 255)) {
+    image.convert_to(PixelLayout::kBgrx);
+  }
+  image.set_resolution(header.x_dpi, header.y_dpi);
+  image.origin().full_width = width;
+  image.origin().full_height = height;
+  return image;
+}
+
 Result<BmpHeader> read_checked_header(ByteSpan bytes) {
   Result<BmpHeader> header = read_bmp_header(bytes);
   if (!header) return header;
@@ -249,11 +298,20 @@ class BmpCodec final : public ImageCodec {
     return info;
   }
 
-  Result<Image> decode(ByteSpan bytes, const DecodeOptions&) const override {
+  Result<Image> decode(ByteSpan bytes, const DecodeOptions& options) const override {
     Result<BmpHeader> header = read_checked_header(bytes);
     if (!header) return Failure{header.reason()};
     const std::string refusal = bmp_extent_refusal(*header, bytes.size());
     if (!refusal.empty()) return Failure{refusal};
+    if (const auto size = reduced_size(*header, options)) {
+      const std::uint64_t stride = header->stride();
+      return decode_plain_reduced(
+          *header, header->indexed() ? read_palette(*header, bytes) : std::vector<RgbQuad>(), *size,
+          [&](int row, std::uint8_t* out) {
+            std::memcpy(out, bytes.data() + header->data_offset + stride * row, stride);
+            return true;
+          });
+    }
     Result<Image> image = allocate_for(*header, bytes);
     if (!image) return image;
     if (header->run_length()) {
@@ -265,9 +323,41 @@ class BmpCodec final : public ImageCodec {
     return image;
   }
 
+  // A plain picture to be reduced is read a row at a time, never whole.
+  Result<Image> decode_file(const FileInput& file, const DecodeOptions& options) const override {
+    Bytes head(std::min<std::size_t>(file.size, kHeadBytes));
+    if (!file.read_at(0, head.data(), head.size())) return Failure{"the BMP file ends early"};
+    Result<BmpHeader> header = read_checked_header(head);
+    const std::optional<AreaReducer::Size> size =
+        header ? reduced_size(*header, options) : std::nullopt;
+    const bool palette_read = head.size() == file.size || header->palette_at + 1024 <= head.size();
+    if (!size || !palette_read || !bmp_extent_refusal(*header, file.size).empty())
+      return ImageCodec::decode_file(file, options);
+    const std::uint64_t stride = header->stride();
+    return decode_plain_reduced(
+        *header, header->indexed() ? read_palette(*header, head) : std::vector<RgbQuad>(), *size,
+        [&](int row, std::uint8_t* out) {
+          return file.read_at(header->data_offset + stride * static_cast<std::uint64_t>(row), out,
+                              stride);
+        });
+  }
+
   bool can_encode() const override { return true; }
   Result<Bytes> encode(const Image& image, const EncodeOptions&) const override {
     return encode_with_stb(image, StbWriter::kBmp);
+  }
+
+ private:
+  // Enough for every header and the largest palette.
+  static constexpr std::size_t kHeadBytes = 64 * 1024;
+
+  // The size a plain picture is reduced to as it is read; nothing for a
+  // run-length coded one, whose rows come bottom up only by decoding them all.
+  static std::optional<AreaReducer::Size> reduced_size(const BmpHeader& header,
+                                                       const DecodeOptions& options) {
+    if (header.run_length() || !options.target.is_set()) return std::nullopt;
+    return AreaReducer::reduced_size(options.target, static_cast<int>(header.width),
+                                     static_cast<int>(header.height));
   }
 };
 
