@@ -10,8 +10,10 @@ if(NOT installed EQUAL 0)
 endif()
 foreach(file bin/pictavo bin/pictavo-cli lib/pictavo/pictavo lib/pictavo/libZorvEncoder.so
         lib/pictavo/libxToMp2.so lib/pictavo/profile/avoutput/profile_group.xml
-        lib/pictavo/res/step_tab_0.png share/applications/pictavo.desktop
-        share/icons/hicolor/scalable/apps/pictavo.svg share/mime/packages/pictavo.xml)
+        lib/pictavo/res/step_tab_0.png share/applications/org.pictavo.Pictavo.desktop
+        share/icons/hicolor/scalable/apps/org.pictavo.Pictavo.svg
+        share/mime/packages/org.pictavo.Pictavo.xml
+        share/metainfo/org.pictavo.Pictavo.metainfo.xml)
   if(NOT EXISTS ${prefix}/${file})
     message(FATAL_ERROR "not installed: ${file}")
   endif()
@@ -21,7 +23,7 @@ execute_process(COMMAND ${prefix}/bin/pictavo --version OUTPUT_VARIABLE version
 if(NOT ran EQUAL 0 OR NOT version MATCHES "^pictavo [0-9]")
   message(FATAL_ERROR "bin/pictavo --version answered ${ran}: ${version}")
 endif()
-file(READ ${prefix}/share/applications/pictavo.desktop entry)
+file(READ ${prefix}/share/applications/org.pictavo.Pictavo.desktop entry)
 if(NOT entry MATCHES "MimeType=application/x-pictavo-project;")
   message(FATAL_ERROR "the desktop entry does not declare the project file type")
 endif()

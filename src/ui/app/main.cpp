@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <type_traits>
 
 #include "base/program_folder.h"
 #include "ui/app/instance_channel.h"
@@ -38,6 +39,9 @@ template <typename Application>
 std::unique_ptr<Application> make_application(int& argc, char** argv) {
   auto app = std::make_unique<Application>(argc, argv);
   Application::setApplicationName(QStringLiteral("pictavo"));
+  // Desktops match the window to its entry and icon by the application id.
+  if constexpr (std::is_base_of_v<QGuiApplication, Application>)
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.pictavo.Pictavo"));
   Application::setApplicationVersion(QStringLiteral(PICTAVO_VERSION));
   return app;
 }
