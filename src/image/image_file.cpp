@@ -31,9 +31,15 @@ constexpr std::size_t kProbeHeadBytes = 256 * 1024;
 // Enough of a file to tell its format.
 constexpr std::size_t kSniffBytes = 4096;
 
-struct FileCloser {
-  int fd;
-  ~FileCloser() { ::close(fd); }
+class FileCloser {
+ public:
+  explicit FileCloser(int fd) : fd_(fd) {}
+  FileCloser(const FileCloser&) = delete;
+  FileCloser& operator=(const FileCloser&) = delete;
+  ~FileCloser() { ::close(fd_); }
+
+ private:
+  int fd_;
 };
 
 struct FileBytes {

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <csetjmp>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -45,19 +46,34 @@ class PngImage {
 // simplified interface offers no limit to set: a chunk that claims more than the
 // rest of the file is refused before libpng sees it. The chunks after the first
 // IDAT are read only when decoding.
-std::string chunk_refusal(ByteSpan bytes, bool after_image_data) {
+// `read_head` reads the 8 bytes of a chunk's length and type at an offset of a
+// file of `size` bytes.
+std::string chunk_refusal(const std::function<bool(std::size_t, std::uint8_t*)>& read_head,
+                          std::size_t size, bool after_image_data) {
   constexpr std::uint32_t kImageData = 0x49444154;  // IDAT
   constexpr std::uint32_t kEnd = 0x49454E44;        // IEND
-  ByteReader in(bytes, 8);
-  while (in.remaining() >= 8) {
+  std::size_t offset = 8;
+  std::uint8_t head[8];
+  while (size >= 8 && offset <= size - 8 && read_head(offset, head)) {
+    ByteReader in(ByteSpan(head, 8));
     const std::uint32_t length = in.u32be();
     const std::uint32_t type = in.u32be();
-    if (std::uint64_t{length} + 4 > in.remaining())
+    offset += 8;
+    if (std::uint64_t{length} + 4 > size - offset)
       return "a PNG chunk runs past the end of the file";
     if (type == kEnd || (type == kImageData && !after_image_data)) break;
-    in.skip(length + std::size_t{4});
+    offset += length + std::size_t{4};
   }
   return {};
+}
+
+std::string chunk_refusal(ByteSpan bytes, bool after_image_data) {
+  return chunk_refusal(
+      [bytes](std::size_t offset, std::uint8_t* head) {
+        std::memcpy(head, bytes.data() + offset, 8);
+        return true;
+      },
+      bytes.size(), after_image_data);
 }
 
 bool is_palette_file(const png_image& image) {
@@ -282,6 +298,10 @@ class PngCodec final : public ImageCodec {
   }
 
   Result<Image> decode_file(const FileInput& file, const DecodeOptions& options) const override {
+    const std::string refusal = chunk_refusal(
+        [&file](std::size_t offset, std::uint8_t* head) { return file.read_at(offset, head, 8); },
+        file.size, true);
+    if (!refusal.empty()) return Failure{refusal};
     if (options.target.is_set()) {
       auto read = std::make_unique<RowRead>();
       read->file = &file;
