@@ -137,21 +137,32 @@ void MainWindow::build_controls() {
   // Escape closes the window as its close box does.
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, &QWidget::close);
+  // Ctrl+1 to Ctrl+4 go to the steps, as their tabs do.
+  for (int step = 0; step < 4; ++step) {
+    auto* go = new QShortcut(QKeySequence(Qt::CTRL | (Qt::Key_1 + step)), this);
+    connect(go, &QShortcut::activated, this, [this, step] {
+      if (tabs_->isEnabled()) show_page(step);
+    });
+  }
 }
 
 void MainWindow::build_menus() {
-  const auto add = [this](QMenu* menu, Command id, const char* text) {
+  const auto add = [this](QMenu* menu, Command id, const char* text,
+                          const QKeySequence& keys = {}) {
     QAction* action = menu->addAction(QString::fromUtf8(text));
     action->setData(static_cast<int>(id));
+    action->setShortcut(keys);
+    // The shortcuts work while the menu is closed.
+    if (!keys.isEmpty()) addAction(action);
     connect(action, &QAction::triggered, this, [this, id] { run_command(id); });
   };
   project_menu_ = new QMenu(this);
-  add(project_menu_, kNew, "New");
-  add(project_menu_, kOpen, "Open...");
-  add(project_menu_, kSave, "Save");
-  add(project_menu_, kSaveAs, "Save As");
+  add(project_menu_, kNew, "New", QKeySequence(Qt::CTRL | Qt::Key_N));
+  add(project_menu_, kOpen, "Open...", QKeySequence(Qt::CTRL | Qt::Key_O));
+  add(project_menu_, kSave, "Save", QKeySequence(Qt::CTRL | Qt::Key_S));
+  add(project_menu_, kSaveAs, "Save As", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
   add(project_menu_, kSettings, "Settings");
-  add(project_menu_, kExit, "Exit");
+  add(project_menu_, kExit, "Exit", QKeySequence(Qt::CTRL | Qt::Key_Q));
   edit_menu_ = new QMenu(this);
   undo_action_ = edit_menu_->addAction(tr("Undo"), this, [this] { take_step(false); });
   undo_action_->setShortcut(QKeySequence::Undo);
@@ -161,7 +172,7 @@ void MainWindow::build_menus() {
   // The shortcuts work while the menu is closed.
   addActions({undo_action_, redo_action_});
   help_menu_ = new QMenu(this);
-  add(help_menu_, kHelpManual, "Help Manual");
+  add(help_menu_, kHelpManual, "Help Manual", QKeySequence(Qt::Key_F1));
   add(help_menu_, kTipEveryday, "Tip of the Day");
   if (kUpdateAddress[0] != '\0') add(help_menu_, kUpdate, "Update");
   // Window managers give Qt no window menu to extend: About stands in Help only.
@@ -318,6 +329,9 @@ void MainWindow::refresh_title() {
 void MainWindow::enable_commands(bool enabled) {
   commands_enabled_ = enabled;
   refresh_edit_actions();
+  // Their shortcuts wait for the job too.
+  for (QAction* action : project_menu_->actions())
+    action->setEnabled(enabled);
   for (QWidget* control :
        {static_cast<QWidget*>(project_button_), static_cast<QWidget*>(edit_button_),
         static_cast<QWidget*>(help_button_), static_cast<QWidget*>(open_button_),

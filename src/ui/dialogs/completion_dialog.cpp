@@ -25,7 +25,9 @@ CompletionDialog::CompletionDialog(const std::filesystem::path& output_folder, Q
   folder->setObjectName(QStringLiteral("output_folder"));
   folder->setReadOnly(true);
   auto* folder_row = new QHBoxLayout;
-  folder_row->addWidget(new QLabel(QStringLiteral("Output Folder:"), this));
+  auto* folder_label = new QLabel(QStringLiteral("Output Folder:"), this);
+  folder_label->setBuddy(folder);
+  folder_row->addWidget(folder_label);
   folder_row->addWidget(folder, 1);
 
   auto* next_step = new QLabel(

@@ -46,6 +46,7 @@ ProfileSettingsList::ProfileSettingsList(QWidget* parent) : QTreeWidget(parent) 
     }
     auto* box = new QComboBox(this);
     box->setFocusPolicy(Qt::StrongFocus);
+    box->setAccessibleName(QString::fromUtf8(row.item).trimmed());
     setItemWidget(item, 1, box);
     boxes_[static_cast<std::size_t>(row.parameter)] = box;
     connect(box, &QComboBox::activated, this, &ProfileSettingsList::value_chosen);

@@ -105,6 +105,7 @@ void PspFileManagerDialog::build_controls() {
   browse_ = named(new QToolButton(this), "browse");
   browse_->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
   browse_->setToolTip(QStringLiteral("Select video folder"));
+  browse_->setAccessibleName(browse_->toolTip());
   connect(browse_, &QToolButton::clicked, this, &PspFileManagerDialog::browse);
   drives_ = named(new QComboBox(this), "drive");
   drives_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -148,8 +149,12 @@ void PspFileManagerDialog::build_controls() {
   folder_row->addWidget(folder_edit_, 1);
   folder_row->addWidget(browse_);
   auto* grid = new QGridLayout;
-  grid->addWidget(new QLabel(QStringLiteral("Video folder:"), this), 0, 0);
-  grid->addWidget(new QLabel(QStringLiteral("PSP Video Folder:"), this), 0, 1);
+  auto* folder_label = new QLabel(QStringLiteral("Video folder:"), this);
+  folder_label->setBuddy(folder_edit_);
+  auto* drive_label = new QLabel(QStringLiteral("PSP Video Folder:"), this);
+  drive_label->setBuddy(drives_);
+  grid->addWidget(folder_label, 0, 0);
+  grid->addWidget(drive_label, 0, 1);
   grid->addLayout(folder_row, 1, 0);
   grid->addWidget(drives_, 1, 1);
   grid->addWidget(computer_files_, 2, 0);

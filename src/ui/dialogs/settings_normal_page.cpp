@@ -21,7 +21,9 @@ SettingsNormalPage::SettingsNormalPage(UserDialogs& dialogs, QWidget* parent)
   browse_button_->setFixedWidth(32);
   connect(browse_button_, &QPushButton::clicked, this, &SettingsNormalPage::browse);
   auto* folder_row = new QHBoxLayout;
-  folder_row->addWidget(new QLabel(QStringLiteral("Output Folder:"), this));
+  auto* folder_label = new QLabel(QStringLiteral("Output Folder:"), this);
+  folder_label->setBuddy(folder_edit_);
+  folder_row->addWidget(folder_label);
   folder_row->addWidget(folder_edit_, 1);
   folder_row->addWidget(browse_button_);
 

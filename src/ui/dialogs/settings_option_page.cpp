@@ -43,10 +43,14 @@ SettingsOptionPage::SettingsOptionPage(QWidget* parent) : QWidget(parent) {
   transition_duration_ = seconds_box(kMaxTransitionSeconds, this);
 
   auto* durations = new QGridLayout;
-  durations->addWidget(new QLabel(QStringLiteral("Photo Duration:"), this), 0, 0);
+  auto* photo_label = new QLabel(QStringLiteral("Photo Duration:"), this);
+  photo_label->setBuddy(photo_duration_);
+  durations->addWidget(photo_label, 0, 0);
   durations->addWidget(photo_duration_, 0, 1);
   durations->addWidget(new QLabel(QStringLiteral("Seconds"), this), 0, 2);
-  durations->addWidget(new QLabel(QStringLiteral("Transition Duration:"), this), 1, 0);
+  auto* transition_label = new QLabel(QStringLiteral("Transition Duration:"), this);
+  transition_label->setBuddy(transition_duration_);
+  durations->addWidget(transition_label, 1, 0);
   durations->addWidget(transition_duration_, 1, 1);
   durations->addWidget(new QLabel(QStringLiteral("Seconds"), this), 1, 2);
   durations->setColumnStretch(3, 1);

@@ -44,6 +44,7 @@ void TransitionParameterBox::add_choices(const ParameterControls& controls, cons
 void TransitionParameterBox::add_list(const ParameterForm& form, const QString& name) {
   list_ = new QComboBox(this);
   list_->setObjectName(name + QStringLiteral("_list"));
+  list_->setAccessibleName(title());
   first_value_ = form.min;
   for (int value = form.min; value <= form.max; ++value)
     list_->addItem(QString::asprintf("%d", value));

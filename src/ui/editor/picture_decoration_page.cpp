@@ -45,6 +45,7 @@ PictureDecorationPage::PictureDecorationPage(PictureCanvas& canvas,
       pictures_(new QListWidget(this)) {
   for (const char* category : kCategories)
     categories_->addItem(QString::fromUtf8(category));
+  categories_->setAccessibleName(QStringLiteral("Kind of picture"));
   pictures_->setViewMode(QListView::IconMode);
   pictures_->setIconSize(QSize(kIconSize, kIconSize));
   pictures_->setMovement(QListView::Static);

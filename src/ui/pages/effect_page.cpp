@@ -56,8 +56,11 @@ QHBoxLayout* control_row(QRect place, QWidget* parent) {
   return row;
 }
 
-QLabel* label(const char* text) {
-  return new QLabel(QString::fromUtf8(text));
+// A label that names `field` for the keyboard and screen readers.
+QLabel* label(const char* text, QWidget* field) {
+  auto* label = new QLabel(QString::fromUtf8(text));
+  label->setBuddy(field);
+  return label;
 }
 
 QComboBox* numbered_combo(int first, int last, int chosen, QWidget* parent) {
@@ -92,8 +95,8 @@ void EffectPage::build_controls() {
   QComboBox* duration = numbered_combo(1, 60, defaults.display_seconds, nullptr);
   QHBoxLayout* effect_row = control_row(QRect(110, 15, 495, 26), this);
   for (QWidget* control : std::initializer_list<QWidget*>{
-           label("Effect:"), effect, apply_button(kApplyEffect), label("Photo Duration:"), duration,
-           apply_button(kApplyDuration)})
+           label("Effect:", effect), effect, apply_button(kApplyEffect),
+           label("Photo Duration:", duration), duration, apply_button(kApplyDuration)})
     effect_row->addWidget(control);
 
   effects_ = new EffectList(project_.effect_set, this);
@@ -109,7 +112,7 @@ void EffectPage::build_controls() {
   // This row ends where the image line begins.
   QComboBox* transition_duration = numbered_combo(0, 10, defaults.transition_seconds, nullptr);
   QHBoxLayout* duration_row = control_row(QRect(600, 255, 240, 24), this);
-  duration_row->addWidget(label("Effect Duration:"));
+  duration_row->addWidget(label("Effect Duration:", transition_duration));
   duration_row->addWidget(transition_duration);
   duration_row->addWidget(apply_button(kApplyTransitionDuration));
 

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QMenu>
+#include <QShortcut>
 #include <QToolButton>
 #include <algorithm>
 #include <array>
@@ -81,6 +82,10 @@ OrganizePhotoPage::OrganizePhotoPage(Project& project, EditHistory& history, Use
   connect(thumbnails_, &ThumbnailList::delete_requested, this, &OrganizePhotoPage::delete_pictures);
   connect(thumbnails_, &QAbstractItemView::doubleClicked, this, [this] { edit_picture(); });
   connect(details_, &QAbstractItemView::doubleClicked, this, [this] { edit_picture(); });
+  // Delete in the detail list deletes its photo, as it does in the thumbnails.
+  auto* remove =
+      new QShortcut(QKeySequence(Qt::Key_Delete), details_, nullptr, nullptr, Qt::WidgetShortcut);
+  connect(remove, &QShortcut::activated, this, &OrganizePhotoPage::delete_pictures);
   build_buttons();
   build_menus();
   show_current_slideshow();

@@ -88,6 +88,7 @@ QWidget* ProducePage::build_output_controls() {
   auto* box = new QWidget(this);
   folder_edit_ = named(new QLineEdit(box), "working_folder");
   folder_edit_->setReadOnly(true);
+  folder_edit_->setAccessibleName(QStringLiteral("Output folder"));
   browse_ = named(new QPushButton(QStringLiteral("Browse..."), box), "browse");
   connect(browse_, &QPushButton::clicked, this, &ProducePage::browse);
   auto* folder_row = new QHBoxLayout;
@@ -103,7 +104,9 @@ QWidget* ProducePage::build_output_controls() {
   profiles_ = named(new QComboBox(box), "profile");
   connect(profiles_, &QComboBox::activated, this, &ProducePage::choose_profile);
   auto* profile_row = new QHBoxLayout;
-  profile_row->addWidget(caption("Profile:", box));
+  QLabel* profile_caption = caption("Profile:", box);
+  profile_caption->setBuddy(profiles_);
+  profile_row->addWidget(profile_caption);
   profile_row->addWidget(profiles_, 1);
 
   settings_ = named(new ProfileSettingsList(box), "settings");

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QHideEvent>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <system_error>
 
@@ -28,6 +29,11 @@ ProjectTreePage::ProjectTreePage(Project& project, EditHistory& history, UserDia
   connect(tree_, &ProjectTree::add_requested, this, &ProjectTreePage::add_slideshow);
   connect(tree_, &ProjectTree::delete_requested, this, &ProjectTreePage::delete_slideshow);
   connect(tree_, &ProjectTree::delete_all_requested, this, &ProjectTreePage::delete_all_slideshows);
+  // F2 renames the slideshow chosen in the tree, wherever on the page the focus is.
+  auto* rename = new QShortcut(QKeySequence(Qt::Key_F2), this, nullptr, nullptr,
+                               Qt::WidgetWithChildrenShortcut);
+  connect(rename, &QShortcut::activated, tree_,
+          [this] { tree_->run_command(ProjectTree::kEditCaption); });
 }
 
 void ProjectTreePage::hideEvent(QHideEvent* event) {

@@ -45,7 +45,7 @@ ImageLine::ImageLine(Project& project, EditHistory& history, QWidget* parent)
       thumbnails_(new SlideshowThumbnails(project, 1, this)) {  // 80 × 60, the slot's picture
   setFixedSize(620, 120);
   setAcceptDrops(true);
-  setFocusPolicy(Qt::ClickFocus);
+  setFocusPolicy(Qt::StrongFocus);
   setFont(QFont("Arial", 9));
   duration_edit_ = new InPlaceNumberEdit(this);
   visible_slots_ = width() / kSlotWidth + 1;
