@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -148,6 +149,27 @@ bool make_fake_psp(const QTemporaryDir& drive, const std::filesystem::path& vide
          pictavo::FileCopier().copy(*plan, {}, nullptr).outcome == pictavo::CopyOutcome::kDone;
 }
 
+// The dark palette of a dark desktop theme.
+QPalette dark_palette() {
+  QPalette dark;
+  const QColor window(0x35, 0x35, 0x35);
+  const QColor base(0x23, 0x23, 0x23);
+  const QColor text(0xEE, 0xEE, 0xEE);
+  dark.setColor(QPalette::Window, window);
+  dark.setColor(QPalette::WindowText, text);
+  dark.setColor(QPalette::Base, base);
+  dark.setColor(QPalette::AlternateBase, window);
+  dark.setColor(QPalette::ToolTipBase, QColor(0x45, 0x45, 0x45));
+  dark.setColor(QPalette::ToolTipText, text);
+  dark.setColor(QPalette::Text, text);
+  dark.setColor(QPalette::Button, window);
+  dark.setColor(QPalette::ButtonText, text);
+  dark.setColor(QPalette::Mid, QColor(0x5A, 0x5A, 0x5A));
+  dark.setColor(QPalette::Highlight, QColor(0x2A, 0x82, 0xDA));
+  dark.setColor(QPalette::HighlightedText, Qt::white);
+  return dark;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -254,5 +276,16 @@ int main(int argc, char** argv) {
   pictavo::PspFileManagerDialog transfer(videos, pictavo.project().front_end, dialogs, &window);
   transfer.computer_list()->selectAll();
   all = save(transfer, "psp_file_manager") && all;
+
+  // The window on a dark desktop: Fusion with a dark palette.
+  QApplication::setStyle(QStringLiteral("Fusion"));
+  QApplication::setPalette(dark_palette());
+  const char* dark_pages[] = {"dark_main_organize", "dark_main_effect", "dark_main_music",
+                              "dark_main_produce"};
+  for (int page = 0; page < 4; ++page) {
+    window.show_page(page);
+    all = save(window, dark_pages[page]) && all;
+  }
+  all = save(tip, "dark_tip_of_the_day") && all;
   return all ? 0 : 1;
 }

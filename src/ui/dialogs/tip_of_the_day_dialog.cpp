@@ -11,6 +11,7 @@
 
 #include "base/text_number.h"
 #include "ui/common/path_text.h"
+#include "ui/common/theme.h"
 
 namespace pictavo {
 namespace {
@@ -64,13 +65,13 @@ TipOfTheDayDialog::~TipOfTheDayDialog() {
 }
 
 void TipOfTheDayDialog::build_controls() {
-  // The tip stands on white, as on a note.
+  // The tip stands on white, as on a note (on the palette's base in the dark).
   auto* note = new QFrame(this);
   note->setFrameShape(QFrame::StyledPanel);
   note->setAutoFillBackground(true);
   QPalette white = note->palette();
-  white.setColor(QPalette::Window, Qt::white);
-  white.setColor(QPalette::WindowText, Qt::black);
+  white.setColor(QPalette::Window, themed(white, Qt::white, QPalette::Base));
+  white.setColor(QPalette::WindowText, themed(white, Qt::black, QPalette::Text));
   note->setPalette(white);
   header_ = white_label(note);
   QFont header_font = header_->font();

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "ui/common/theme.h"
+
 namespace pictavo {
 namespace {
 
@@ -32,7 +34,8 @@ void CapacityView::paintEvent(QPaintEvent*) {
   if (!has_drive()) return;
   QPainter painter(this);
   const QRect area = rect();
-  painter.fillRect(area.adjusted(1, 1, -1, -1), QColor(230, 230, 230));
+  painter.fillRect(area.adjusted(1, 1, -1, -1),
+                   themed(palette(), QColor(230, 230, 230), QPalette::Button));
 
   // The shares are taken in whole megabytes.
   const double total_mb = static_cast<double>(total_bytes_ >> 20);
@@ -56,7 +59,7 @@ void CapacityView::paintEvent(QPaintEvent*) {
   QFont font(QStringLiteral("Tahoma"));
   font.setPixelSize(14);
   painter.setFont(font);
-  painter.setPen(Qt::black);
+  painter.setPen(themed(palette(), Qt::black, QPalette::ButtonText));
   const QRect text_area = area.adjusted(5, 0, -5, 0);
   const int x0 = text_area.left() + text_area.width() / 2;
   const CapacityTexts lines = texts();

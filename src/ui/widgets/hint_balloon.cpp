@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "ui/common/theme.h"
+
 namespace pictavo {
 namespace {
 
@@ -46,10 +48,10 @@ void HintBalloon::paintEvent(QPaintEvent*) {
   pointer.lineTo(kPointerInset - kPointerBase / 4, body.top() + 1);
   pointer.closeSubpath();
   outline = outline.united(pointer);
-  painter.setPen(kBorder);
-  painter.setBrush(kFill);
+  painter.setPen(themed(palette(), kBorder, QPalette::Mid));
+  painter.setBrush(themed(palette(), kFill, QPalette::ToolTipBase));
   painter.drawPath(outline);
-  painter.setPen(Qt::black);
+  painter.setPen(themed(palette(), Qt::black, QPalette::ToolTipText));
   painter.drawText(body.adjusted(kMargin, kMargin, -kMargin, -kMargin),
                    Qt::AlignCenter | Qt::TextWordWrap, text_);
 }

@@ -358,7 +358,7 @@ void ImageLine::paint_slot(QPainter& painter, int slot, int left) {
   }
   painter.save();
   painter.translate(left, 0);
-  image_line_slot::paint(painter, content);
+  image_line_slot::paint(painter, content, image_line_slot::colours_for(palette()));
   painter.restore();
 }
 

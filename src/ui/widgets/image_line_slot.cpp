@@ -6,6 +6,7 @@
 #include <QPixmap>
 
 #include "model/photo_item.h"
+#include "ui/common/theme.h"
 
 namespace pictavo::image_line_slot {
 namespace {
@@ -21,7 +22,7 @@ const QColor kDropGold(0xFF, 0xD7, 0x00);
 const QColor kHighlight(0x00, 0x00, 0xFF, 0x80);
 const QColor kSelectedTint(0x33, 0x99, 0xFF, 0x40);
 
-void paint_thumbnail(QPainter& painter, const PhotoItem& photo) {
+void paint_thumbnail(QPainter& painter, const PhotoItem& photo, const Colours& colours) {
   if (photo.thumbnail && photo.thumbnail->width > 0) {
     const Thumbnail& thumbnail = *photo.thumbnail;
     const QImage image(thumbnail.pixels.data(), thumbnail.width, thumbnail.height,
@@ -32,9 +33,9 @@ void paint_thumbnail(QPainter& painter, const PhotoItem& photo) {
                        fitted.height());
     painter.drawImage(target, image);
   } else {
-    painter.fillRect(kThumbnailRect, kLineGrey);
+    painter.fillRect(kThumbnailRect, colours.lines);
   }
-  painter.setPen(Qt::black);
+  painter.setPen(colours.text);
   painter.drawRect(kThumbnailRect.adjusted(-1, -1, 0, 0));
 }
 
@@ -57,18 +58,23 @@ QSize icon_size() {
   return kIconRect.size();
 }
 
-void paint(QPainter& painter, const Content& content) {
+Colours colours_for(const QPalette& palette) {
+  return {themed(palette, Qt::white, QPalette::Base), themed(palette, Qt::black, QPalette::Text),
+          themed(palette, kLineGrey, QPalette::Mid)};
+}
+
+void paint(QPainter& painter, const Content& content, const Colours& colours) {
   painter.save();
   painter.setClipRect(0, 0, kWidth, kHeight);
-  painter.fillRect(0, 0, kWidth, kHeight, Qt::white);
-  painter.setPen(kLineGrey);
+  painter.fillRect(0, 0, kWidth, kHeight, colours.background);
+  painter.setPen(colours.lines);
   painter.drawLine(50, 0, 50, 98);
   painter.drawLine(137, 0, 137, 98);
   if (content.photo != nullptr) {
     const PhotoItem& photo = *content.photo;
     const EffectRecord& effect = photo.setting.effect;
     if (content.selected) painter.fillRect(51, 0, kWidth - 52, kHeight, kSelectedTint);
-    paint_thumbnail(painter, photo);
+    paint_thumbnail(painter, photo, colours);
     if (content.icon != nullptr) painter.drawPixmap(kIconRect.topLeft(), *content.icon);
     painter.drawText(kTransitionDurationRect, Qt::AlignCenter,
                      QString::number(effect.transition_seconds));

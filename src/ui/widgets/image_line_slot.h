@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+#include <QPalette>
 #include <QPoint>
 #include <QRect>
 
@@ -40,8 +42,16 @@ struct Content {
   int drop_edge = -1;  // -1 none, 0 before, 1 after
 };
 
+// The colours a slot is painted in, from the widget's palette.
+struct Colours {
+  QColor background;
+  QColor text;
+  QColor lines;
+};
+Colours colours_for(const QPalette& palette);
+
 // Paints a slot with its top left corner at the painter's origin.
-void paint(QPainter& painter, const Content& content);
+void paint(QPainter& painter, const Content& content, const Colours& colours);
 
 }  // namespace image_line_slot
 }  // namespace pictavo

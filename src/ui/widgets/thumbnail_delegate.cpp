@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "ui/common/theme.h"
+
 namespace pictavo {
 namespace {
 
@@ -21,7 +23,7 @@ QRect ThumbnailDelegate::icon_rect(const QRect& cell, QSize thumbnail) {
 void ThumbnailDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const {
   painter->save();
-  painter->fillRect(option.rect, Qt::white);
+  painter->fillRect(option.rect, themed(option.palette, Qt::white, QPalette::Base));
   const QImage thumbnail = index.data(Qt::DecorationRole).value<QImage>();
   const QRect icon = icon_rect(option.rect, thumbnail.size());
   painter->drawImage(icon, thumbnail);
@@ -38,7 +40,8 @@ void ThumbnailDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
   }
 
   if (option.state & QStyle::State_Selected) {
-    painter->setPen(QPen(kSelectionFrame, kFrameWidth));
+    painter->setPen(
+        QPen(themed(option.palette, kSelectionFrame, QPalette::Highlight), kFrameWidth));
     painter->setBrush(Qt::NoBrush);
     const int half = kFrameWidth / 2;
     painter->drawRect(option.rect.adjusted(kFrameInset + half, half, -kFrameInset - half, -half));

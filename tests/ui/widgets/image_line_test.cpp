@@ -169,5 +169,17 @@ TEST_F(ImageLineTest, ContextMenusByPartAndPreviewPlaysThePhotosTransition) {
   EXPECT_EQ(shown.pixel(112, 84) & 0xFFFFFF, 0u);  // photo 0 is black
 }
 
+TEST_F(ImageLineTest, SlotsKeepTheirWhiteOnALightPaletteAndFollowADarkOne) {
+  add_photos(1);
+  const auto background = [this] { return line.grab().toImage().pixelColor(3, 95); };
+  EXPECT_EQ(background(), QColor(Qt::white));
+  QPalette dark = line.palette();
+  dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+  dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+  dark.setColor(QPalette::Text, QColor(0xEE, 0xEE, 0xEE));
+  line.setPalette(dark);
+  EXPECT_EQ(background(), QColor(0x20, 0x20, 0x20));
+}
+
 }  // namespace
 }  // namespace pictavo::test
