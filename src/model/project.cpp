@@ -187,12 +187,14 @@ void Project::apply_tv_system_to_all() {
       photo->setting.tv_system = default_setting.tv_system;
   }
   update_all_lengths();
-  settings_changed();
+  update_totals();
+  front_end.notify({ProjectChange::Kind::kSettingsChanged});
   modified = true;
 }
 
 void Project::settings_changed() {
-  update_totals();
+  recompute_totals();
+  front_end.notify({ProjectChange::Kind::kTotalsChanged});
   front_end.notify({ProjectChange::Kind::kSettingsChanged});
 }
 

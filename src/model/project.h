@@ -83,8 +83,9 @@ class Project {
   void update_totals();
   // The same sums and estimate without the warning and the notice.
   void recompute_totals();
-  // The settings changed (the screen shape, the preferences, times or TV system
-  // applied to every photo): totals follow and the front end is told.
+  // The settings changed (the screen shape, the preferences, times applied to
+  // every photo): the totals follow, without the size warning, which belongs to
+  // the edit that made the videos larger, and the front end is told.
   void settings_changed();
   bool over_hard_limit() const { return estimated_mb > kLimitMegabytes; }
   // Whether a save would write: structural changes or unsaved photo-level ones.

@@ -164,6 +164,16 @@ TEST_F(ProjectEditing, TheSizeWarningStartsAboveFourThousandMegabytes) {
             "time in Settings!");
 }
 
+TEST_F(ProjectEditing, SavedSettingsRefreshTheTotalsWithoutWarningAgain) {
+  estimate(10240, 3048);
+  prompt.shown.clear();
+  observer.notices.clear();
+  project->settings_changed();
+  EXPECT_TRUE(prompt.shown.empty());
+  EXPECT_THAT(observer.notices, ElementsAre(ProjectChange::Kind::kTotalsChanged,
+                                            ProjectChange::Kind::kSettingsChanged));
+}
+
 TEST_F(ProjectEditing, TheHardLimitStartsAboveFourThousandFiveHundred) {
   estimate(1190, 29503);
   EXPECT_EQ(project->estimated_mb, 4500.0f);
