@@ -151,5 +151,59 @@ TEST_F(KeyboardWalk, ShortcutsReachTheStepsAndTheProjectCommands) {
   QTest::keyClick(window->organize_page()->thumbnail_list(), Qt::Key_F2);
   EXPECT_NE(window->organize_page()->tree()->findChild<QLineEdit*>(), nullptr);
 }
+// Escape closes every dialog, and Enter presses the default button of those that
+// have one to confirm, as desktops do.
+TEST_F(KeyboardWalk, EnterAndEscapeInEveryDialog) {
+  const auto escape_closes = [](QDialog& dialog) {
+    dialog.show();
+    test::process_events();
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    test::process_events();
+    return !dialog.isVisible() && dialog.result() == QDialog::Rejected;
+  };
+  const auto enter_accepts = [](QDialog& dialog) {
+    dialog.show();
+    test::process_events();
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    test::process_events();
+    return !dialog.isVisible() && dialog.result() == QDialog::Accepted;
+  };
+  {
+    SettingsDialog settings_dialog(*project, window->history(), dialogs, window.get());
+    EXPECT_TRUE(escape_closes(settings_dialog)) << "settings";
+  }
+  {
+    ImportFolderDialog import(window.get());
+    EXPECT_TRUE(escape_closes(import)) << "import";
+  }
+  {
+    AboutDialog about(QStringLiteral("1.0"), window.get());
+    EXPECT_TRUE(enter_accepts(about)) << "about";
+  }
+  {
+    TipOfTheDayDialog tip(project->preferences.program_folder / "Tips.txt", *settings,
+                          window.get());
+    EXPECT_TRUE(escape_closes(tip)) << "tip";
+  }
+  {
+    CompletionDialog completion(files.path(), window.get());
+    EXPECT_TRUE(enter_accepts(completion)) << "completion";
+  }
+  {
+    TransitionSettingDialog setting(
+        *project->effect_set.template_at(picker_index(TransitionType::kBlinds)), window.get());
+    EXPECT_TRUE(enter_accepts(setting)) << "transition settings, Enter";
+  }
+  {
+    TransitionSettingDialog setting(
+        *project->effect_set.template_at(picker_index(TransitionType::kBlinds)), window.get());
+    EXPECT_TRUE(escape_closes(setting)) << "transition settings, Escape";
+  }
+  {
+    PspFileManagerDialog transfer(files.path(), project->front_end, dialogs, window.get());
+    EXPECT_TRUE(escape_closes(transfer)) << "copy dialog";
+  }
+}
+
 }  // namespace
 }  // namespace pictavo
