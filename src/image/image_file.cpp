@@ -42,39 +42,50 @@ class FileCloser {
   int fd_;
 };
 
+// A picture file open for reading; closed with the last copy.
+struct OpenFile {
+  std::shared_ptr<FileCloser> closer;
+  FileInput input;
+};
+
+// Opens a regular file of at most kMaxFileBytes.
+Result<OpenFile> open_file(const std::filesystem::path& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return Failure{"cannot open " + path.string() + ": " + std::strerror(errno)};
+  OpenFile file{std::make_shared<FileCloser>(fd), {fd, 0}};
+  struct ::stat status {};
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    return Failure{path.string() + " is not a file"};
+  }
+  file.input.size = static_cast<std::size_t>(status.st_size);
+  if (file.input.size > kMaxFileBytes) {
+    return Failure{path.string() + " is too large for a picture"};
+  }
+  return file;
+}
+
 struct FileBytes {
   Bytes bytes;
   std::size_t file_size = 0;
 };
 
 Result<FileBytes> read_file(const std::filesystem::path& path, std::size_t limit) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return Failure{"cannot open " + path.string() + ": " + std::strerror(errno)};
-  struct ::stat status {};
-  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-    ::close(fd);
-    return Failure{path.string() + " is not a file"};
-  }
+  Result<OpenFile> open = open_file(path);
+  if (!open) return Failure{open.reason()};
   FileBytes file;
-  file.file_size = static_cast<std::size_t>(status.st_size);
-  if (file.file_size > kMaxFileBytes) {
-    ::close(fd);
-    return Failure{path.string() + " is too large for a picture"};
-  }
+  file.file_size = open->input.size;
   try {
     file.bytes.resize(std::min(file.file_size, limit));
   } catch (const std::bad_alloc&) {
-    ::close(fd);
     return Failure{"not enough memory to read " + path.string()};
   }
   std::size_t done = 0;
   while (done < file.bytes.size()) {
-    const ssize_t got = ::read(fd, file.bytes.data() + done, file.bytes.size() - done);
+    const ssize_t got = ::read(open->input.fd, file.bytes.data() + done, file.bytes.size() - done);
     if (got < 0 && errno == EINTR) continue;
     if (got <= 0) break;
     done += static_cast<std::size_t>(got);
   }
-  ::close(fd);
   file.bytes.resize(done);
   return file;
 }
@@ -127,33 +138,23 @@ Result<ImageInfo> finish_probing(Result<ImageInfo> info, const ImageCodec& codec
 
 // A picture file open for its codec to read a part at a time.
 struct OpenPicture {
-  std::shared_ptr<FileCloser> closer;
-  FileInput file;
+  OpenFile file;
   const ImageCodec* codec = nullptr;
 };
 
 Result<OpenPicture> open_picture(const std::filesystem::path& path, ImageFormat format,
                                  const DecodeOptions& options) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return Failure{"cannot open " + path.string() + ": " + std::strerror(errno)};
-  OpenPicture picture{std::make_shared<FileCloser>(fd), {fd, 0}, nullptr};
-  struct ::stat status {};
-  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-    return Failure{path.string() + " is not a file"};
-  }
-  picture.file.size = static_cast<std::size_t>(status.st_size);
-  if (picture.file.size > kMaxFileBytes) {
-    return Failure{path.string() + " is too large for a picture"};
-  }
-  if (picture.file.size == 0) return Failure{"the file is empty"};
-  Bytes head(std::min<std::size_t>(picture.file.size, kSniffBytes));
-  if (!picture.file.read_at(0, head.data(), head.size())) {
+  Result<OpenFile> file = open_file(path);
+  if (!file) return Failure{file.reason()};
+  const FileInput& input = file->input;
+  if (input.size == 0) return Failure{"the file is empty"};
+  Bytes head(std::min<std::size_t>(input.size, kSniffBytes));
+  if (!input.read_at(0, head.data(), head.size())) {
     return Failure{"cannot read " + path.string() + ": " + std::strerror(errno)};
   }
   Result<const ImageCodec*> codec = codec_for_frame(head, format, options);
   if (!codec) return Failure{codec.reason()};
-  picture.codec = *codec;
-  return picture;
+  return OpenPicture{std::move(*file), *codec};
 }
 
 }  // namespace
@@ -189,8 +190,8 @@ Result<Image> load_image(const std::filesystem::path& path, ImageFormat format,
   // reduces as it reads never holds the whole file either.
   Result<OpenPicture> picture = open_picture(path, format, options);
   if (!picture) return Failure{picture.reason()};
-  return finish_decoding(picture->codec->decode_file(picture->file, options), *picture->codec,
-                         picture->file.size, options);
+  return finish_decoding(picture->codec->decode_file(picture->file.input, options), *picture->codec,
+                         picture->file.input.size, options);
 }
 
 Result<ImageInfo> probe_image_file(const std::filesystem::path& path, ImageFormat format) {
@@ -201,7 +202,7 @@ Result<ImageInfo> probe_image_file(const std::filesystem::path& path, ImageForma
   if (info || head->bytes.size() == head->file_size) return info;
   Result<OpenPicture> picture = open_picture(path, format, {});
   if (!picture) return Failure{picture.reason()};
-  return finish_probing(picture->codec->probe_file(picture->file), *picture->codec);
+  return finish_probing(picture->codec->probe_file(picture->file.input), *picture->codec);
 }
 
 Status save_image(const Image& image, const std::filesystem::path& path, ImageFormat format,
