@@ -4,6 +4,10 @@
 
 #include "render/argb.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace pictavo {
 namespace {
 
@@ -13,10 +17,101 @@ inline std::uint32_t load(const std::uint8_t* row, int x) {
   return value;
 }
 
-// Simple loops over whole rows, so that the compiler can vectorise them; the two
-// rows of a chroma block are still in the cache when their chroma is computed.
+#if defined(__SSE2__)
+// Sixteen pixels at a time, with exactly the scalar arithmetic: luma sums stay
+// below 2^16, so 16-bit lanes hold them unsigned; chroma needs 32-bit lanes and
+// an arithmetic shift, which rounds toward minus infinity like the scalar >>.
+constexpr int kVectorPixels = 16;
+
+// Red, green and blue of eight pixels, each in a 16-bit lane.
+struct Channels {
+  __m128i red, green, blue;
+};
+
+Channels split(const std::uint8_t* pixels) {
+  const __m128i low_byte = _mm_set1_epi32(0xFF);
+  const auto channel = [&](int shift) {
+    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pixels));
+    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pixels + 16));
+    return _mm_packs_epi32(_mm_and_si128(_mm_srli_epi32(a, shift), low_byte),
+                           _mm_and_si128(_mm_srli_epi32(b, shift), low_byte));
+  };
+  return {channel(16), channel(8), channel(0)};
+}
+
+__m128i luma(const Channels& c) {
+  const __m128i sum = _mm_add_epi16(_mm_add_epi16(_mm_mullo_epi16(c.red, _mm_set1_epi16(66)),
+                                                  _mm_mullo_epi16(c.green, _mm_set1_epi16(129))),
+                                    _mm_mullo_epi16(c.blue, _mm_set1_epi16(25)));
+  return _mm_add_epi16(_mm_srli_epi16(sum, 8), _mm_set1_epi16(16));
+}
+
+int luma_row_vector(const std::uint8_t* row, int width, std::uint8_t* y_out) {
+  int x = 0;
+  for (; x + kVectorPixels <= width; x += kVectorPixels) {
+    const __m128i first = luma(split(row + 4 * x));
+    const __m128i second = luma(split(row + 4 * x + 32));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(y_out + x), _mm_packus_epi16(first, second));
+  }
+  return x;
+}
+
+// Weighted sums of four 2 × 2 blocks: `pair` holds two of each block's channel
+// sums in the low and high 16 bits of a 32-bit lane, `other` the third in the
+// low 16 bits.
+__m128i chroma(__m128i pair, __m128i other, int low_weight, int high_weight, int other_weight) {
+  const __m128i weights = _mm_set1_epi32(static_cast<int>(
+      static_cast<std::uint32_t>(high_weight) << 16 | static_cast<std::uint16_t>(low_weight)));
+  const __m128i sum = _mm_add_epi32(
+      _mm_madd_epi16(pair, weights),
+      _mm_madd_epi16(other, _mm_set1_epi32(static_cast<std::uint16_t>(other_weight))));
+  return _mm_add_epi32(_mm_srai_epi32(sum, 10), _mm_set1_epi32(128));
+}
+
+struct ChromaPair {
+  __m128i u, v;  // four values each, in 32-bit lanes
+};
+
+ChromaPair chroma_of_eight(const std::uint8_t* top, const std::uint8_t* bottom) {
+  const Channels a = split(top);
+  const Channels b = split(bottom);
+  const __m128i ones = _mm_set1_epi16(1);
+  // Column sums, then the two columns of each block: at most 1020 in 32 bits.
+  const __m128i red = _mm_madd_epi16(_mm_add_epi16(a.red, b.red), ones);
+  const __m128i green = _mm_madd_epi16(_mm_add_epi16(a.green, b.green), ones);
+  const __m128i blue = _mm_madd_epi16(_mm_add_epi16(a.blue, b.blue), ones);
+  const __m128i blue_green = _mm_or_si128(blue, _mm_slli_epi32(green, 16));
+  const __m128i red_green = _mm_or_si128(red, _mm_slli_epi32(green, 16));
+  return {chroma(blue_green, red, 112, -74, -38),   // U = 112 ΣB − 74 ΣG − 38 ΣR
+          chroma(red_green, blue, 112, -94, -18)};  // V = 112 ΣR − 94 ΣG − 18 ΣB
+}
+
+int chroma_row_vector(const std::uint8_t* top, const std::uint8_t* bottom, int chroma_width,
+                      std::uint8_t* u_out, std::uint8_t* v_out) {
+  constexpr int kBlocks = kVectorPixels / 2;
+  int x = 0;
+  for (; x + kBlocks <= chroma_width; x += kBlocks) {
+    const ChromaPair first = chroma_of_eight(top + 8 * x, bottom + 8 * x);
+    const ChromaPair second = chroma_of_eight(top + 8 * x + 32, bottom + 8 * x + 32);
+    const __m128i u = _mm_packs_epi32(first.u, second.u);
+    const __m128i v = _mm_packs_epi32(first.v, second.v);
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(u_out + x), _mm_packus_epi16(u, u));
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(v_out + x), _mm_packus_epi16(v, v));
+  }
+  return x;
+}
+#else
+int luma_row_vector(const std::uint8_t*, int, std::uint8_t*) {
+  return 0;
+}
+int chroma_row_vector(const std::uint8_t*, const std::uint8_t*, int, std::uint8_t*, std::uint8_t*) {
+  return 0;
+}
+#endif
+
+// The vector code does what it can of a row; these loops do the rest.
 void luma_row(const std::uint8_t* row, int width, std::uint8_t* y_out) {
-  for (int x = 0; x < width; ++x) {
+  for (int x = luma_row_vector(row, width, y_out); x < width; ++x) {
     const std::uint32_t p = load(row, x);
     y_out[x] = static_cast<std::uint8_t>(
         ((66 * red_of(p) + 129 * green_of(p) + 25 * blue_of(p)) >> 8) + 16);
@@ -25,7 +120,7 @@ void luma_row(const std::uint8_t* row, int width, std::uint8_t* y_out) {
 
 void chroma_row(const std::uint8_t* top, const std::uint8_t* bottom, int chroma_width,
                 std::uint8_t* u_out, std::uint8_t* v_out) {
-  for (int x = 0; x < chroma_width; ++x) {
+  for (int x = chroma_row_vector(top, bottom, chroma_width, u_out, v_out); x < chroma_width; ++x) {
     const std::uint32_t a = load(top, 2 * x);
     const std::uint32_t b = load(top, 2 * x + 1);
     const std::uint32_t c = load(bottom, 2 * x);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 #include "render/frame_canvas.h"
@@ -74,6 +75,49 @@ TEST(I420, TheTopRowComesFirstAndRowsMayBePadded) {
   rgb24_to_i420(reinterpret_cast<const std::uint8_t*>(rows.data()), 12, 2, 4, frame.data());
   EXPECT_EQ(std::vector<std::uint8_t>(frame.begin(), frame.begin() + 8),
             (std::vector<std::uint8_t>{235, 235, 235, 235, 16, 16, 16, 16}));
+}
+
+TEST(I420, EveryWidthGivesTheArithmeticOfEachPixelAndBlock) {
+  // Random pixels with random padding bytes, at widths that end a row inside and
+  // after whole runs of sixteen pixels.
+  std::mt19937 random(7);
+  for (const int width : {1, 2, 15, 16, 17, 33, 48, 63}) {
+    const int height = 5;
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width + 1) * height);
+    for (std::uint32_t& pixel : pixels)
+      pixel = random();
+    std::vector<std::uint8_t> frame(i420_frame_size(width, height));
+    rgb24_to_i420(reinterpret_cast<const std::uint8_t*>(pixels.data()), 4 * (width + 1), width,
+                  height, frame.data());
+    const auto at = [&](int x, int y) {
+      return pixels[static_cast<std::size_t>(y * (width + 1) + x)];
+    };
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) {
+        const std::uint32_t p = at(x, y);
+        ASSERT_EQ(frame[static_cast<std::size_t>(y * width + x)],
+                  ((66 * red_of(p) + 129 * green_of(p) + 25 * blue_of(p)) >> 8) + 16)
+            << width << " wide, at " << x << "," << y;
+      }
+    }
+    const int chroma_width = width / 2;
+    const std::uint8_t* u = frame.data() + width * height;
+    const std::uint8_t* v = u + chroma_width * (height / 2);
+    for (int y = 0; y < height / 2; ++y) {
+      for (int x = 0; x < chroma_width; ++x) {
+        int r = 0, g = 0, b = 0;
+        for (const std::uint32_t p : {at(2 * x, 2 * y), at(2 * x + 1, 2 * y), at(2 * x, 2 * y + 1),
+                                      at(2 * x + 1, 2 * y + 1)}) {
+          r += red_of(p);
+          g += green_of(p);
+          b += blue_of(p);
+        }
+        const std::size_t i = static_cast<std::size_t>(y * chroma_width + x);
+        ASSERT_EQ(u[i], ((112 * b - 74 * g - 38 * r) >> 10) + 128) << width << " wide";
+        ASSERT_EQ(v[i], ((112 * r - 94 * g - 18 * b) >> 10) + 128) << width << " wide";
+      }
+    }
+  }
 }
 
 }  // namespace
