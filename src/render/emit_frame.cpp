@@ -8,12 +8,14 @@
 namespace pictavo {
 namespace {
 
-int hand_to_encoder(RenderContext& context) {
+int hand_to_encoder(RenderContext& context, FrameChange change) {
   const FrameCanvas& output = context.output;
   // A context built for a preview has no frame buffer.
   if (context.yuv.size() < i420_frame_size(output.width(), output.height())) return kFailed;
-  rgb24_to_i420(output.pixels(), output.stride(), output.width(), output.height(),
-                context.yuv.data());
+  if (change == FrameChange::kRedrawn) {
+    rgb24_to_i420(output.pixels(), output.stride(), output.width(), output.height(),
+                  context.yuv.data());
+  }
   if (context.encode_frame) {
     if (const int result = context.encode_frame(context.yuv.data()); result != 0) return result;
   }
@@ -35,9 +37,9 @@ void show_in_window(RenderContext& context) {
 
 }  // namespace
 
-int emit_frame(RenderContext& context) {
+int emit_frame(RenderContext& context, FrameChange change) {
   if (context.mode == RenderMode::kVideo) {
-    if (const int result = hand_to_encoder(context); result != 0) return result;
+    if (const int result = hand_to_encoder(context, change); result != 0) return result;
   } else {
     show_in_window(context);
   }

@@ -48,16 +48,22 @@ int render_first_photo(RenderContext& context) {
   const std::uint32_t colour = background_colour(context);
   const int frames = context.frames_total;
   const int fade_frames = std::clamp(context.transition_frames, 1, std::max(frames, 1));
+  const bool still = is_still_image_effect(effect);
   for (int c = 0; c < frames; ++c) {
-    step_image_effect(layer, c, effect, colour);
-    if (c < fade_frames) {
-      context.output.fill(kOpaqueWhite);
-      context.output.draw(layer.canvas, 0, 0,
-                          static_cast<float>(c + 1) / static_cast<float>(fade_frames));
-    } else {
-      context.output.draw(layer.canvas, 0, 0);
+    // After the fade a still photo is drawn once.
+    const FrameChange change =
+        still && c > fade_frames ? FrameChange::kUnchanged : FrameChange::kRedrawn;
+    if (change == FrameChange::kRedrawn) {
+      step_image_effect(layer, c, effect, colour);
+      if (c < fade_frames) {
+        context.output.fill(kOpaqueWhite);
+        context.output.draw(layer.canvas, 0, 0,
+                            static_cast<float>(c + 1) / static_cast<float>(fade_frames));
+      } else {
+        context.output.draw(layer.canvas, 0, 0);
+      }
     }
-    if (const int result = emit_frame(context); result != 0) return result;
+    if (const int result = emit_frame(context, change); result != 0) return result;
   }
   return 0;
 }

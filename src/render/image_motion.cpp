@@ -265,6 +265,10 @@ void advance_image_effect(PhotoLayer& layer, int k, int effect, std::uint32_t co
   draw_frame(layer, k, effect, colour);
 }
 
+bool is_still_image_effect(int effect) {
+  return effect < 0 || effect >= static_cast<int>(ImageEffect::kNone);
+}
+
 float image_effect_angle(const PhotoLayer& layer, int k, int effect) {
   return is_rotation(effect) ? static_cast<float>(k) * layer.dangle : 0.0f;
 }

@@ -26,6 +26,9 @@ void step_image_effect(PhotoLayer& layer, int k, int effect, std::uint32_t colou
 // call it once with T.
 void advance_image_effect(PhotoLayer& layer, int k, int effect, std::uint32_t colour);
 
+// True for the ids whose frames are all alike: 20, and every id outside 0 to 19.
+bool is_still_image_effect(int effect);
+
 // The rotation of frame k in degrees, clockwise on screen: k × dangle for the
 // rotating effects 18 and 19, 0 for all others.
 float image_effect_angle(const PhotoLayer& layer, int k, int effect);

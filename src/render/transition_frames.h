@@ -20,7 +20,8 @@ enum class IncomingPhoto {
 // (stepped when animated) and calls `compose(t)` to compose `output`; then shows
 // the photo alone for frames T … N − 1. Every frame goes through emit_frame; the
 // first non-zero result ends the loop and is returned. The frame index the motion
-// sees is t throughout, so frozen frames count too.
+// sees is t throughout, so frozen frames count too. A still photo is drawn alone
+// once; its later frames are handed on unchanged.
 template <typename Compose>
 int render_transition_frames(RenderContext& context, IncomingPhoto incoming, Compose&& compose) {
   load_photo_layer(context);
@@ -36,10 +37,15 @@ int render_transition_frames(RenderContext& context, IncomingPhoto incoming, Com
     compose(t);
     if (const int result = emit_frame(context); result != 0) return result;
   }
+  const bool still = is_still_image_effect(effect);
   for (int t = transition_frames; t < context.frames_total; ++t) {
-    step_image_effect(layer, t, effect, colour);
-    context.output.draw(layer.canvas, 0, 0);
-    if (const int result = emit_frame(context); result != 0) return result;
+    const FrameChange change =
+        still && t > transition_frames ? FrameChange::kUnchanged : FrameChange::kRedrawn;
+    if (change == FrameChange::kRedrawn) {
+      step_image_effect(layer, t, effect, colour);
+      context.output.draw(layer.canvas, 0, 0);
+    }
+    if (const int result = emit_frame(context, change); result != 0) return result;
   }
   return 0;
 }
