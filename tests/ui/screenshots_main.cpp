@@ -75,6 +75,9 @@ bool thumbnails_made(const pictavo::ImageLine& line) {
   return true;
 }
 
+// The larger size windows and dialogs are also shown at.
+constexpr QSize kLargeSize{1600, 1000};
+
 bool save(QWidget& widget, const char* name) {
   widget.show();
   settle();
@@ -128,7 +131,8 @@ bool save_picture_editor(pictavo::Project& project, pictavo::UserDialogs& dialog
     editor.tabs()->setCurrentIndex(tab);
     all = save(editor, names[tab]) && all;
   }
-  return all;
+  editor.resize(kLargeSize);
+  return save(editor, "large_picture_editor") && all;
 }
 
 // A folder named as the only removable drive, holding `videos` as the transfer
@@ -197,6 +201,15 @@ int main(int argc, char** argv) {
     if (page == 1) wait_until([&] { return thumbnails_made(*effect_page.image_line()); }, 10000);
     all = save(window, pages[page]) && all;
   }
+  const QSize default_size = window.size();
+  window.resize(kLargeSize);
+  const char* large_pages[] = {"large_main_organize", "large_main_effect", "large_main_music",
+                               "large_main_produce"};
+  for (int page = 0; page < 4; ++page) {
+    window.show_page(page);
+    all = save(window, large_pages[page]) && all;
+  }
+  window.resize(default_size);
   // The transition into the second photo, caught about halfway through its two
   // seconds (the first picture is shown at once, the transition follows).
   window.show_page(1);
@@ -276,6 +289,8 @@ int main(int argc, char** argv) {
   pictavo::PspFileManagerDialog transfer(videos, pictavo.project().front_end, dialogs, &window);
   transfer.computer_list()->selectAll();
   all = save(transfer, "psp_file_manager") && all;
+  transfer.resize(kLargeSize);
+  all = save(transfer, "large_psp_file_manager") && all;
 
   // The window on a dark desktop: Fusion with a dark palette.
   QApplication::setStyle(QStringLiteral("Fusion"));

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QHBoxLayout>
 #include <QKeySequence>
 #include <QMenu>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include "model/project.h"
 #include "model/unsaved_changes.h"
@@ -37,6 +39,10 @@ namespace {
 
 constexpr char kUpdateAddress[] = PICTAVO_UPDATE_ADDRESS;
 
+constexpr QSize kMinimumSize{852, 582};
+constexpr int kMenuButtonWidth = 54;
+constexpr int kIconButtonSize = 32;
+
 QToolButton* icon_button(const std::filesystem::path& program_folder, const char* icon,
                          const QString& tip, QWidget* parent) {
   auto* button = new QToolButton(parent);
@@ -57,7 +63,10 @@ MainWindow::MainWindow(Project& project, UserDialogs& dialogs, QSettings& settin
       transition_dialogs_(std::make_unique<QtTransitionSettingDialogs>(this)),
       changes_(new ProjectSignals(this)) {
   setWindowIcon(QIcon(path_text(project_.preferences.program_folder / "res" / "pictavo.png")));
-  setFixedSize(852, 582);
+  // The window's first size is the smallest one its pages are laid out for.
+  setMinimumSize(kMinimumSize);
+  resize(kMinimumSize);
+  restoreGeometry(ProgramSettings(settings_).window_geometry());
   build_controls();
   build_menus();
   project_.front_end.observer = changes_;
@@ -93,16 +102,19 @@ MainWindow::~MainWindow() {
 void MainWindow::build_controls() {
   const std::filesystem::path res = project_.preferences.program_folder / "res";
   project_button_ = new QPushButton(QStringLiteral("Project"), this);
-  project_button_->setGeometry(10, 2, 54, 20);
   edit_button_ = new QPushButton(tr("Edit"), this);
-  edit_button_->setGeometry(65, 2, 54, 20);
   help_button_ = new QPushButton(QStringLiteral("Help"), this);
-  help_button_->setGeometry(120, 2, 54, 20);
+  auto* menu_row = new QHBoxLayout;
+  menu_row->setContentsMargins(10, 2, 10, 0);
+  menu_row->setSpacing(1);
+  for (QPushButton* button : {project_button_, edit_button_, help_button_}) {
+    button->setMinimumWidth(kMenuButtonWidth);
+    menu_row->addWidget(button);
+  }
+  menu_row->addStretch();
 
   tabs_ = new StepTabBar(res, this);
-  tabs_->move(0, 38);
   pages_ = new QStackedWidget(this);
-  pages_->setGeometry(0, 64, 850, 428);
   organize_page_ = new OrganizePhotoPage(project_, history_, dialogs_, this, pages_);
   effect_page_ = new EffectPage(project_, history_, dialogs_, *transition_dialogs_, this, pages_);
   music_page_ = new MusicPage(project_, history_, dialogs_, this, pages_);
@@ -125,12 +137,28 @@ void MainWindow::build_controls() {
           [this](bool running) { enable_commands(!running); });
 
   capacity_ = new CapacityBar(this);
-  capacity_->setGeometry(60, 510, 650, 32);
   const std::filesystem::path& program = project_.preferences.program_folder;
   open_button_ = icon_button(program, "open_project", QStringLiteral("Open Project"), this);
-  open_button_->setGeometry(720, 510, 32, 32);
   save_button_ = icon_button(program, "save_project", QStringLiteral("Save Project"), this);
-  save_button_->setGeometry(775, 510, 32, 32);
+  auto* bottom_row = new QHBoxLayout;
+  bottom_row->setContentsMargins(60, 17, 45, 40);
+  bottom_row->setSpacing(10);
+  bottom_row->addWidget(capacity_, 1);
+  bottom_row->addWidget(open_button_);
+  bottom_row->addSpacing(13);
+  bottom_row->addWidget(save_button_);
+  for (QToolButton* button : {open_button_, save_button_})
+    button->setFixedSize(kIconButtonSize, kIconButtonSize);
+  capacity_->setFixedHeight(kIconButtonSize);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addLayout(menu_row);
+  layout->addSpacing(14);
+  layout->addWidget(tabs_, 0, Qt::AlignLeft);
+  layout->addWidget(pages_, 1);
+  layout->addLayout(bottom_row);
   connect(open_button_, &QToolButton::clicked, this, [this] { run_command(kOpen); });
   connect(save_button_, &QToolButton::clicked, this, [this] { run_command(kSave); });
 
@@ -363,6 +391,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
                                [this] { produce_page_->cancel_job(); });
   }
   if (quitting_) {
+    ProgramSettings(settings_).set_window_geometry(saveGeometry());
     event->accept();
   } else {
     event->ignore();

@@ -35,4 +35,12 @@ void ProgramSettings::set_tip_position(long long position) {
   settings_.setValue("Tip/FilePos", position);
 }
 
+QByteArray ProgramSettings::window_geometry() const {
+  return settings_.value("Window/Geometry").toByteArray();
+}
+
+void ProgramSettings::set_window_geometry(const QByteArray& geometry) {
+  settings_.setValue("Window/Geometry", geometry);
+}
+
 }  // namespace pictavo

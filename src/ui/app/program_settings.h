@@ -6,9 +6,9 @@
 namespace pictavo {
 
 // The program's own stored values beside the preferences: the folder of the last
-// opened or saved project, and the tip of the day's flag and place in the tips
-// file. They live in one INI file (QSettings) in the writable folder, under the
-// names the program has always used.
+// opened or saved project, the tip of the day's flag and place in the tips file,
+// and the main window's geometry. They live in one INI file (QSettings) in the writable folder,
+// under the names the program has always used.
 class ProgramSettings {
  public:
   explicit ProgramSettings(QSettings& settings) : settings_(settings) {}
@@ -23,6 +23,10 @@ class ProgramSettings {
   void set_tip_time_stamp(const QString& stamp);
   long long tip_position() const;
   void set_tip_position(long long position);
+
+  // The main window's size, place and maximised state (QWidget::saveGeometry).
+  QByteArray window_geometry() const;
+  void set_window_geometry(const QByteArray& geometry);
 
  private:
   QSettings& settings_;

@@ -38,7 +38,8 @@ void paint_handle(QPainter& painter, const QRect& handle) {
 PictureCanvas::PictureCanvas(std::filesystem::path decorations, ScreenRatio screen_ratio,
                              QWidget* parent)
     : QWidget(parent), decorations_(std::move(decorations)), screen_ratio_(screen_ratio) {
-  setFixedSize(kEditingAreaWidth, kEditingAreaHeight);
+  setMinimumSize(kEditingAreaWidth, kEditingAreaHeight);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -276,14 +277,19 @@ void PictureCanvas::select(int index) {
 
 double PictureCanvas::view() const {
   if (!has_picture()) return 1.0;
-  return std::min({1.0, static_cast<double>(kEditingAreaWidth) / picture_.width(),
-                   static_cast<double>(kEditingAreaHeight) / picture_.height()});
+  const double in_area = std::min({1.0, static_cast<double>(kEditingAreaWidth) / picture_.width(),
+                                   static_cast<double>(kEditingAreaHeight) / picture_.height()});
+  // A canvas larger than the editing area shows all of it larger.
+  const double enlarged =
+      std::max(1.0, std::min(static_cast<double>(width()) / kEditingAreaWidth,
+                             static_cast<double>(height()) / kEditingAreaHeight));
+  return in_area * enlarged;
 }
 
 QPoint PictureCanvas::origin() const {
   const double shown = view();
-  return QPoint((kEditingAreaWidth - static_cast<int>(picture_.width() * shown)) / 2,
-                (kEditingAreaHeight - static_cast<int>(picture_.height() * shown)) / 2);
+  return QPoint((width() - static_cast<int>(picture_.width() * shown)) / 2,
+                (height() - static_cast<int>(picture_.height() * shown)) / 2);
 }
 
 QPoint PictureCanvas::canvas_point(QPointF widget_point) const {
@@ -297,10 +303,10 @@ void PictureCanvas::paintEvent(QPaintEvent*) {
   if (!has_picture()) return;
   painter.translate(origin());
   painter.scale(view(), view());
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.drawImage(QPoint(0, 0), shown_);
   painter.setClipRect(QRect(QPoint(0, 0), picture_size()));
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
   for (const CanvasOverlay& overlay : overlays_)
     overlay.paint(painter);
   painter.setRenderHint(QPainter::Antialiasing, false);

@@ -1,6 +1,8 @@
 #include "ui/editor/picture_editor_dialog.h"
 
 #include <QAction>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTabWidget>
@@ -18,7 +20,7 @@
 namespace pictavo {
 namespace {
 
-constexpr QPoint kCanvasPlace{20, 20};
+constexpr int kButtonWidth = 160;
 
 const PromptMessage kSaveQuestion{"Do you want to save the changes to this picture?", "Query",
                                   PromptButtons::kYesNoCancel, PromptIcon::kQuestion};
@@ -39,30 +41,27 @@ PictureEditorDialog::PictureEditorDialog(Project& project, EditHistory& history,
                                 screen_ratio_of_aspect(project.preferences.aspect_ratio), this)),
       tabs_(new QTabWidget(this)) {
   setWindowTitle(QStringLiteral("Modify"));
-  setFixedSize(1050, 520);
-  canvas_->move(kCanvasPlace);
+  setMinimumSize(1050, 520);
   connect(canvas_, &PictureCanvas::edited, this, [this] { modified_ = true; });
 
-  connect(add_button(kReset, "Reset", {700, 20, 160, 28}), &QPushButton::clicked, this,
-          &PictureEditorDialog::reset);
-  connect(add_button(kRemove, "Remove", {870, 20, 160, 28}), &QPushButton::clicked, canvas_,
+  connect(add_button(kReset, "Reset"), &QPushButton::clicked, this, &PictureEditorDialog::reset);
+  connect(add_button(kRemove, "Remove"), &QPushButton::clicked, canvas_,
           &PictureCanvas::remove_selected);
-  connect(add_button(kPrevious, "Previous Picture", {700, 56, 160, 28}), &QPushButton::clicked,
-          this, [this] { show_neighbour(-1); });
-  connect(add_button(kNext, "Next Picture", {870, 56, 160, 28}), &QPushButton::clicked, this,
+  connect(add_button(kPrevious, "Previous Picture"), &QPushButton::clicked, this,
+          [this] { show_neighbour(-1); });
+  connect(add_button(kNext, "Next Picture"), &QPushButton::clicked, this,
           [this] { show_neighbour(1); });
   tabs_->setObjectName(QStringLiteral("1001"));
-  tabs_->setGeometry(700, 96, 330, 360);
   tabs_->addTab(new PictureTransformPage(*canvas_, tabs_), QStringLiteral("Transform"));
   tabs_->addTab(new PictureTextPage(*canvas_, dialogs, tabs_), QStringLiteral("Add Text"));
   tabs_->addTab(new PictureDecorationPage(*canvas_, decorations_folder(project), tabs_),
                 QStringLiteral("Add Image"));
   tabs_->addTab(new PictureAdjustPage(*canvas_, tabs_), QStringLiteral("Adjust"));
-  connect(add_button(kSave, "Save", {700, 472, 160, 28}), &QPushButton::clicked, this,
-          &PictureEditorDialog::save);
+  connect(add_button(kSave, "Save"), &QPushButton::clicked, this, &PictureEditorDialog::save);
   // Cancel drops unsaved edits without asking.
-  connect(add_button(kCancel, "Cancel", {870, 472, 160, 28}), &QPushButton::clicked, this,
+  connect(add_button(kCancel, "Cancel"), &QPushButton::clicked, this,
           [this] { QDialog::reject(); });
+  lay_out();
   // The editor's own undo: texts in the dialog's fields still take Ctrl+Z first.
   auto* undo = new QAction(this);
   undo->setShortcut(QKeySequence::Undo);
@@ -75,9 +74,32 @@ PictureEditorDialog::PictureEditorDialog(Project& project, EditHistory& history,
   load_photo(photo_index);
 }
 
-QPushButton* PictureEditorDialog::add_button(Button id, const char* text, QRect place) {
+void PictureEditorDialog::lay_out() {
+  // The canvas takes the room a larger dialog gives; the controls keep to the right.
+  auto* controls = new QGridLayout;
+  controls->setHorizontalSpacing(10);
+  controls->setVerticalSpacing(8);
+  controls->addWidget(button(kReset), 0, 0);
+  controls->addWidget(button(kRemove), 0, 1);
+  controls->addWidget(button(kPrevious), 1, 0);
+  controls->addWidget(button(kNext), 1, 1);
+  tabs_->setMinimumHeight(360);
+  controls->addWidget(tabs_, 2, 0, 1, 2);
+  controls->setRowStretch(3, 1);
+  controls->addWidget(button(kSave), 4, 0);
+  controls->addWidget(button(kCancel), 4, 1);
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(20, 20, 20, 20);
+  layout->setSpacing(20);
+  layout->addWidget(canvas_, 1);
+  layout->addLayout(controls);
+  // The canvas has its place before the dialog is shown: photos load into it.
+  layout->activate();
+}
+
+QPushButton* PictureEditorDialog::add_button(Button id, const char* text) {
   auto* button = buttons_.add(id, new QPushButton(QString::fromUtf8(text), this));
-  button->setGeometry(place);
+  button->setMinimumWidth(kButtonWidth);
   // Enter belongs to the dialog, which asks before it closes.
   button->setAutoDefault(false);
   return button;

@@ -58,7 +58,8 @@ class PictureEditorDialog : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  QPushButton* add_button(Button id, const char* text, QRect place);
+  QPushButton* add_button(Button id, const char* text);
+  void lay_out();
   // The photo at `index` of the slideshow edited; null when there is none.
   const PhotoItem* photo_at(int index) const;
   void load_photo(int index);

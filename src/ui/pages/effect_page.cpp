@@ -2,10 +2,12 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <array>
 
@@ -44,13 +46,9 @@ constexpr std::array<ApplyButton, 4> kApplyButtons{{
      EffectPage::kTransitionDurationToSelected},
 }};
 
-// A row of controls in the program's place for them, each as wide as its text
-// needs, ending at the place's right edge.
-QHBoxLayout* control_row(QRect place, QWidget* parent) {
-  auto* row_widget = new QWidget(parent);
-  row_widget->setGeometry(place);
-  auto* row = new QHBoxLayout(row_widget);
-  row->setContentsMargins(0, 0, 0, 0);
+// A row of controls, each as wide as its text needs, at the right of its place.
+QHBoxLayout* control_row() {
+  auto* row = new QHBoxLayout;
   row->setSpacing(4);
   row->addStretch();
   return row;
@@ -93,25 +91,24 @@ void EffectPage::build_controls() {
   effect->setCurrentIndex(
       std::clamp(static_cast<int>(defaults.category), 0, kImageEffectCategoryCount - 1));
   QComboBox* duration = numbered_combo(1, 60, defaults.display_seconds, nullptr);
-  QHBoxLayout* effect_row = control_row(QRect(110, 15, 495, 26), this);
+  QHBoxLayout* effect_row = control_row();
   for (QWidget* control : std::initializer_list<QWidget*>{
            label("Effect:", effect), effect, apply_button(kApplyEffect),
            label("Photo Duration:", duration), duration, apply_button(kApplyDuration)})
     effect_row->addWidget(control);
 
   effects_ = new EffectList(project_.effect_set, this);
-  effects_->setGeometry(220, 57, 380, 220);
   connect(effects_, &EffectList::preview_requested, this, &EffectPage::preview_entry);
 
   auto* custom = new QPushButton(QStringLiteral("Transition Settings..."));
   connect(custom, &QPushButton::clicked, this, [this] { run_command(kCustomTransition); });
-  QHBoxLayout* custom_row = control_row(QRect(600, 215, 240, 26), this);
+  QHBoxLayout* custom_row = control_row();
   custom_row->addWidget(custom);
   custom_row->addWidget(apply_button(kApplyTransition));
 
   // This row ends where the image line begins.
   QComboBox* transition_duration = numbered_combo(0, 10, defaults.transition_seconds, nullptr);
-  QHBoxLayout* duration_row = control_row(QRect(600, 255, 240, 24), this);
+  QHBoxLayout* duration_row = control_row();
   duration_row->addWidget(label("Effect Duration:", transition_duration));
   duration_row->addWidget(transition_duration);
   duration_row->addWidget(apply_button(kApplyTransitionDuration));
@@ -121,11 +118,8 @@ void EffectPage::build_controls() {
   combos_.add(kTransitionDurationCombo, transition_duration);
   buttons_.add(kCustomTransition, custom);
 
-  auto* frame = new QFrame(this);
-  frame->setFrameShape(QFrame::Box);
-  frame->setGeometry(607, 2, 230, 179);
-  preview_ = new PreviewWidget(nullptr, this);
-  preview_->move(610, 10);
+  preview_ = new PreviewWidget;
+  QFrame* frame = framed_preview(preview_, QSize(230, 179), this);
   preview_hint_ =
       new QLabel(QStringLiteral("Select an effect on the left to preview it"), preview_);
   preview_hint_->setAlignment(Qt::AlignCenter);
@@ -135,7 +129,20 @@ void EffectPage::build_controls() {
   connect(preview_, &PreviewWidget::running_changed, preview_hint_, &QWidget::hide);
 
   image_line_ = new ImageLine(project_, history_, this);
-  image_line_->move(215, 280);
+
+  // The effect list and the image line take the room a larger window gives; the
+  // preview and its controls keep to the right.
+  auto* right_column = new QVBoxLayout;
+  right_column->addWidget(frame, 0, Qt::AlignRight);
+  right_column->addStretch();
+  right_column->addLayout(custom_row);
+  right_column->addSpacing(8);
+  right_column->addLayout(duration_row);
+  grid()->addLayout(effect_row, 0, 0, 1, 2, Qt::AlignBottom);
+  grid()->addWidget(effects_, 1, 1);
+  grid()->addLayout(right_column, 0, 2, 2, 1);
+  grid()->addWidget(image_line_, 2, 1, 1, 2);
+  grid()->setRowMinimumHeight(0, 49);
   connect(image_line_, &ImageLine::preview_requested, this, &EffectPage::preview_photo);
   connect(image_line_, &ImageLine::edit_requested, this, &EffectPage::edit_photo);
 }

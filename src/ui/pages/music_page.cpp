@@ -1,9 +1,11 @@
 #include "ui/pages/music_page.h"
 
 #include <QFrame>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <array>
 #include <iterator>
@@ -24,33 +26,27 @@
 namespace pictavo {
 namespace {
 
-struct ButtonPlace {
+struct ButtonEntry {
   MusicPage::Button id;
-  QRect place;
   const char* text;
   const char* tooltip;
 };
 
-// The row of track buttons, 83 pixels apart, and the preview's two at its side.
-constexpr QRect track_button(int slot) {
-  return {230 + 83 * slot, 220, 80, 24};
-}
-
-constexpr std::array<ButtonPlace, 9> kButtons{{
-    {MusicPage::kAdd, track_button(0), "Add", "Add music files"},
-    {MusicPage::kDelete, track_button(1), "Delete", nullptr},
-    {MusicPage::kUp, track_button(2), "Up", nullptr},
-    {MusicPage::kDown, track_button(3), "Down", nullptr},
-    {MusicPage::kPlayMusic, track_button(4), "Play Music", nullptr},
-    {MusicPage::kStopMusic, track_button(5), "Stop Music", nullptr},
-    {MusicPage::kFitToMusic, track_button(6), "Fit to Music",
-     "Fit the photos' display times to the music"},
-    {MusicPage::kPreviewSlideshow,
-     {680, 15, 100, 24},
-     "Preview Slideshow",
-     "Play slideshow preview"},
-    {MusicPage::kStopPreview, {680, 45, 100, 24}, "Stop Preview", "Stop slideshow preview"},
+// The row of track buttons, then the preview's two at its side.
+constexpr std::array<ButtonEntry, 9> kButtons{{
+    {MusicPage::kAdd, "Add", "Add music files"},
+    {MusicPage::kDelete, "Delete", nullptr},
+    {MusicPage::kUp, "Up", nullptr},
+    {MusicPage::kDown, "Down", nullptr},
+    {MusicPage::kPlayMusic, "Play Music", nullptr},
+    {MusicPage::kStopMusic, "Stop Music", nullptr},
+    {MusicPage::kFitToMusic, "Fit to Music", "Fit the photos' display times to the music"},
+    {MusicPage::kPreviewSlideshow, "Preview Slideshow", "Play slideshow preview"},
+    {MusicPage::kStopPreview, "Stop Preview", "Stop slideshow preview"},
 }};
+
+constexpr QSize kPreviewPlace{230, 182};  // the frame's room at its tallest
+constexpr int kTrackButtonWidth = 80;
 
 constexpr std::array<MusicPage::Button, 7> kTrackButtons{
     MusicPage::kAdd,       MusicPage::kDelete,    MusicPage::kUp,        MusicPage::kDown,
@@ -94,16 +90,13 @@ PromptMessage fit_message(const Slideshow& slideshow, const MusicFit& fit) {
 MusicPage::MusicPage(Project& project, EditHistory& history, UserDialogs& dialogs,
                      QWidget* main_window, QWidget* parent)
     : ProjectTreePage(project, history, dialogs, main_window, parent),
-      preview_frame_(new QFrame(this)),
-      preview_(new PreviewWidget(&music_player_, this)),
+      preview_(new PreviewWidget(&music_player_)),
+      preview_frame_(framed_preview(preview_, kPreviewPlace, this)),
       list_(new MusicList(this)),
       preview_timer_(new QTimer(this)),
       music_timer_(new QTimer(this)) {
   music_player_.set_observer(this);
-  resize(850, 428);
-  preview_frame_->setFrameShape(QFrame::Box);
   place_preview();
-  list_->setGeometry(230, 260, 600, 160);
   build_buttons();
   preview_timer_->setInterval(100);
   connect(preview_timer_, &QTimer::timeout, this, &MusicPage::watch_preview);
@@ -117,30 +110,48 @@ MusicPage::~MusicPage() {
 }
 
 void MusicPage::build_buttons() {
-  // The track buttons stand in a row from the program's first place on, each as
-  // wide as its text needs; the preview's two grow to theirs.
-  auto* track_row = new QWidget(this);
-  const QRect first = track_button(0);
-  track_row->setGeometry(first.x(), first.y(), list_->width(), first.height());
-  auto* row = new QHBoxLayout(track_row);
-  row->setContentsMargins(0, 0, 0, 0);
-  row->setSpacing(3);
-  for (const ButtonPlace& place : kButtons) {
+  // The track buttons stand in a row above the list, each at least as wide as the
+  // others and as wide as its text needs; the preview's two stand at its right.
+  auto* track_row = new QHBoxLayout;
+  track_row->setSpacing(3);
+  auto* preview_column = new QVBoxLayout;
+  preview_column->setSpacing(6);
+  for (const ButtonEntry& entry : kButtons) {
     const bool in_row =
-        std::find(kTrackButtons.begin(), kTrackButtons.end(), place.id) != kTrackButtons.end();
-    auto* button = buttons_.add(
-        place.id, new QPushButton(QString::fromUtf8(place.text), in_row ? track_row : this));
+        std::find(kTrackButtons.begin(), kTrackButtons.end(), entry.id) != kTrackButtons.end();
+    auto* button = buttons_.add(entry.id, new QPushButton(QString::fromUtf8(entry.text), this));
     if (in_row) {
-      row->addWidget(button);
+      button->setMinimumWidth(kTrackButtonWidth);
+      track_row->addWidget(button);
     } else {
-      button->setGeometry(place.place);
-      button->resize(std::max(place.place.width(), button->sizeHint().width()),
-                     place.place.height());
+      preview_column->addWidget(button, 0, Qt::AlignLeft);
     }
-    if (place.tooltip != nullptr) button->setToolTip(QString::fromUtf8(place.tooltip));
-    connect(button, &QPushButton::clicked, this, [this, id = place.id] { run_command(id); });
+    if (entry.tooltip != nullptr) button->setToolTip(QString::fromUtf8(entry.tooltip));
+    connect(button, &QPushButton::clicked, this, [this, id = entry.id] { run_command(id); });
   }
-  row->addStretch();
+  track_row->addStretch();
+  preview_column->addStretch();
+
+  // The preview stands in the middle above the list, its buttons at its side.
+  auto* preview_row = new QGridLayout;
+  preview_row->setColumnStretch(0, 1);
+  preview_row->setColumnStretch(2, 1);
+  preview_row->setColumnMinimumWidth(1, kPreviewPlace.width());
+  preview_row->setRowMinimumHeight(0, kPreviewPlace.height());
+  preview_row->addWidget(preview_frame_, 0, 1, Qt::AlignCenter);
+  preview_column->setContentsMargins(31, 6, 0, 0);
+  preview_row->addLayout(preview_column, 0, 2);
+
+  auto* content = new QVBoxLayout;
+  content->setContentsMargins(7, 5, 12, 0);
+  content->setSpacing(0);
+  content->addLayout(preview_row);
+  content->addSpacing(31);
+  content->addLayout(track_row);
+  content->addSpacing(18);
+  content->addWidget(list_, 1);
+  grid()->addLayout(content, 0, 1, 2, 1);
+  grid()->setRowMinimumHeight(0, 49);
 }
 
 QPushButton* MusicPage::button(Button id) const {
@@ -148,13 +159,8 @@ QPushButton* MusicPage::button(Button id) const {
 }
 
 void MusicPage::place_preview() {
-  if (project_.preferences.aspect_ratio == 1) {
-    preview_frame_->setGeometry(419, 28, 230, 140);
-    preview_->move(422, 38);
-  } else {
-    preview_frame_->setGeometry(419, 7, 230, 182);
-    preview_->move(422, 17);
-  }
+  const bool wide = project_.preferences.aspect_ratio == 1;
+  preview_frame_->setFixedSize(kPreviewPlace.width(), wide ? 140 : kPreviewPlace.height());
   const PreviewSize size = preview_size(project_.preferences.aspect_ratio);
   preview_->setFixedSize(size.width, size.height);
 }

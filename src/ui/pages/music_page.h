@@ -88,8 +88,8 @@ class MusicPage : public ProjectTreePage, private MusicPlayerObserver {
 
   QtTimerService timers_;
   MusicPlayer music_player_{timers_};
-  QFrame* preview_frame_;
   PreviewWidget* preview_;
+  QFrame* preview_frame_;
   MusicList* list_;
   QTimer* preview_timer_;
   QTimer* music_timer_;

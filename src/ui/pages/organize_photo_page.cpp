@@ -1,5 +1,7 @@
 #include "ui/pages/organize_photo_page.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QShortcut>
@@ -27,34 +29,33 @@
 namespace pictavo {
 namespace {
 
-constexpr int kButtonTop = 18;
 constexpr int kButtonSize = 32;
-constexpr QRect kViewPlace{223, 57, 616, 362};
+constexpr int kButtonSpacing = 5;
+constexpr int kGroupSpacing = 38;  // between the slideshow and the picture buttons
 
-struct ToolButtonPlace {
+struct ButtonEntry {
   OrganizePhotoPage::Button id;
-  int x;
   const char* tooltip;
   const char* icon;
 };
 
-constexpr std::array<ToolButtonPlace, 15> kButtons{{
-    {OrganizePhotoPage::kImportFromFolder, 22, "Add Slideshow: Import Images from Folder",
+constexpr std::array<ButtonEntry, 15> kButtons{{
+    {OrganizePhotoPage::kImportFromFolder, "Add Slideshow: Import Images from Folder",
      "import_folder"},
-    {OrganizePhotoPage::kAddSlideshow, 59, "Add Slideshow: Add Picture Files", "add_slideshow"},
-    {OrganizePhotoPage::kDeleteSlideshow, 96, "Delete Slideshow", "delete_slideshow"},
-    {OrganizePhotoPage::kMoveSlideshowUp, 133, "Move Slideshow Up", "slideshow_up"},
-    {OrganizePhotoPage::kMoveSlideshowDown, 170, "Move Slideshow Down", "slideshow_down"},
-    {OrganizePhotoPage::kAddPictures, 240, "Add Pictures", "add_picture"},
-    {OrganizePhotoPage::kDeletePictures, 277, "Delete Pictures", "delete_picture"},
-    {OrganizePhotoPage::kMovePictureUp, 314, "Move Picture Up", "picture_left"},
-    {OrganizePhotoPage::kMovePictureDown, 351, "Move Picture Down", "picture_right"},
-    {OrganizePhotoPage::kArrangePictures, 388, "Arrange Pictures", "arrange_pictures"},
-    {OrganizePhotoPage::kRotateLeft, 425, "Rotate Picture Left", "rotate_left"},
-    {OrganizePhotoPage::kRotateRight, 462, "Rotate Picture Right", "rotate_right"},
-    {OrganizePhotoPage::kEditPicture, 499, "Edit Picture", "edit_picture"},
-    {OrganizePhotoPage::kDisplayMode, 536, "Display Mode", "display_mode"},
-    {OrganizePhotoPage::kToggleFileNames, 573, "Show or Hide File Names", "file_names"},
+    {OrganizePhotoPage::kAddSlideshow, "Add Slideshow: Add Picture Files", "add_slideshow"},
+    {OrganizePhotoPage::kDeleteSlideshow, "Delete Slideshow", "delete_slideshow"},
+    {OrganizePhotoPage::kMoveSlideshowUp, "Move Slideshow Up", "slideshow_up"},
+    {OrganizePhotoPage::kMoveSlideshowDown, "Move Slideshow Down", "slideshow_down"},
+    {OrganizePhotoPage::kAddPictures, "Add Pictures", "add_picture"},
+    {OrganizePhotoPage::kDeletePictures, "Delete Pictures", "delete_picture"},
+    {OrganizePhotoPage::kMovePictureUp, "Move Picture Up", "picture_left"},
+    {OrganizePhotoPage::kMovePictureDown, "Move Picture Down", "picture_right"},
+    {OrganizePhotoPage::kArrangePictures, "Arrange Pictures", "arrange_pictures"},
+    {OrganizePhotoPage::kRotateLeft, "Rotate Picture Left", "rotate_left"},
+    {OrganizePhotoPage::kRotateRight, "Rotate Picture Right", "rotate_right"},
+    {OrganizePhotoPage::kEditPicture, "Edit Picture", "edit_picture"},
+    {OrganizePhotoPage::kDisplayMode, "Display Mode", "display_mode"},
+    {OrganizePhotoPage::kToggleFileNames, "Show or Hide File Names", "file_names"},
 }};
 
 QString seconds_text(const char* format, int seconds) {
@@ -71,10 +72,9 @@ OrganizePhotoPage::OrganizePhotoPage(Project& project, EditHistory& history, Use
           history, project.preferences.program_folder / "res" / "defaultImage.bmp", this)),
       details_(new PhotoDetailList(this)),
       hint_(new HintBalloon(QStringLiteral("Please add a slideshow here!"), this)) {
-  resize(848, 428);
-  duration_->setGeometry(640, 26, 200, 20);
-  thumbnails_->setGeometry(kViewPlace);
-  details_->setGeometry(kViewPlace);
+  // The thumbnails and the detail list share the view's place; one is shown.
+  grid()->addWidget(thumbnails_, 1, 1);
+  grid()->addWidget(details_, 1, 1);
   details_->hide();
   thumbnails_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(thumbnails_, &QWidget::customContextMenuRequested, this,
@@ -92,17 +92,26 @@ OrganizePhotoPage::OrganizePhotoPage(Project& project, EditHistory& history, Use
 }
 
 void OrganizePhotoPage::build_buttons() {
-  for (const ToolButtonPlace& place : kButtons) {
-    auto* button = buttons_.add(place.id, new QToolButton(this));
-    button->setGeometry(place.x, kButtonTop, kButtonSize, kButtonSize);
-    set_tool_icon(*button, project_.preferences.program_folder, place.icon,
-                  QString::fromUtf8(place.tooltip));
+  auto* row = new QHBoxLayout;
+  row->setContentsMargins(14, 0, 0, 0);
+  row->setSpacing(kButtonSpacing);
+  for (const ButtonEntry& entry : kButtons) {
+    auto* button = buttons_.add(entry.id, new QToolButton(this));
+    button->setFixedSize(kButtonSize, kButtonSize);
+    if (entry.id == kAddPictures) row->addSpacing(kGroupSpacing - kButtonSpacing);
+    row->addWidget(button, 0, Qt::AlignBottom);
+    set_tool_icon(*button, project_.preferences.program_folder, entry.icon,
+                  QString::fromUtf8(entry.tooltip));
     button->setAutoRaise(true);
-    connect(button, &QToolButton::clicked, this, [this, id = place.id] {
+    connect(button, &QToolButton::clicked, this, [this, id = entry.id] {
       hint_->hide();
       run_command(id);
     });
   }
+  row->addStretch();
+  row->addWidget(duration_, 0, Qt::AlignBottom);
+  grid()->addLayout(row, 0, 0, 1, 2);
+  grid()->setRowMinimumHeight(0, 49);
 }
 
 QToolButton* OrganizePhotoPage::button(Button id) const {
@@ -386,6 +395,7 @@ void OrganizePhotoPage::show_hint() {
   // A project opened at start-up has its slideshows already.
   if (project_.slideshow_count() > 0) return;
   // Below the button, so that the first click on it is the button's.
+  grid()->activate();
   const QRect add = button(kAddSlideshow)->geometry();
   hint_->point_at(QPoint(add.center().x(), add.bottom() + 1));
 }

@@ -1,6 +1,7 @@
 #include "ui/pages/project_tree_page.h"
 
 #include <QDir>
+#include <QGridLayout>
 #include <QHideEvent>
 #include <QShortcut>
 #include <QStandardPaths>
@@ -23,8 +24,16 @@ ProjectTreePage::ProjectTreePage(Project& project, EditHistory& history, UserDia
       history_(history),
       dialogs_(dialogs),
       main_window_(main_window),
-      tree_(new ProjectTree(project, history, this)) {
-  tree_->setGeometry(8, 57, 202, 361);
+      tree_(new ProjectTree(project, history, this)),
+      grid_(new QGridLayout(this)) {
+  grid_->setContentsMargins(8, 2, 10, 10);
+  grid_->setHorizontalSpacing(13);
+  grid_->setVerticalSpacing(6);
+  grid_->setColumnStretch(1, 1);
+  grid_->setRowStretch(1, 1);
+  // The tree keeps its width; the room a larger window gives goes to the views.
+  tree_->setFixedWidth(202);
+  grid_->addWidget(tree_, 1, 0, -1, 1);
   connect(tree_, &ProjectTree::slideshow_selected, this, &ProjectTreePage::show_slideshow_in_view);
   connect(tree_, &ProjectTree::add_requested, this, &ProjectTreePage::add_slideshow);
   connect(tree_, &ProjectTree::delete_requested, this, &ProjectTreePage::delete_slideshow);

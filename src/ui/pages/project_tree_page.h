@@ -4,6 +4,8 @@
 
 #include "ui/pages/step_page.h"
 
+class QGridLayout;
+
 namespace pictavo {
 
 class EditHistory;
@@ -45,6 +47,9 @@ class ProjectTreePage : public StepPage {
   // Where the photo dialog starts: the folder of the photos added last, else the
   // user's pictures (the program folder holds none of them).
   std::filesystem::path photo_folder() const;
+  // The page's grid: the tree stands in column 0 from row 1 down; row 0 holds the
+  // controls above it. Column 1 and row 1 take the room the window gives.
+  QGridLayout* grid() const { return grid_; }
 
   Project& project_;
   EditHistory& history_;
@@ -56,6 +61,7 @@ class ProjectTreePage : public StepPage {
   void show_slideshow_in_view();
 
   ProjectTree* tree_;
+  QGridLayout* grid_;
 };
 
 }  // namespace pictavo

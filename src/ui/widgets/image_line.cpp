@@ -43,7 +43,8 @@ ImageLine::ImageLine(Project& project, EditHistory& history, QWidget* parent)
       history_(history),
       scroller_(new EdgeScroller(kAutoScrollEdge, this)),
       thumbnails_(new SlideshowThumbnails(project, 1, this)) {  // 80 × 60, the slot's picture
-  setFixedSize(620, 120);
+  setMinimumWidth(620);
+  setFixedHeight(120);
   setAcceptDrops(true);
   setFocusPolicy(Qt::StrongFocus);
   setFont(QFont("Arial", 9));
@@ -377,7 +378,9 @@ void ImageLine::scroll_to(int position) {
 
 void ImageLine::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  visible_slots_ = width() / kSlotWidth + 1;
   scroll_bar_->setGeometry(2, kScrollBarTop, width() - 4, 16);
+  rebuild();
 }
 
 }  // namespace pictavo

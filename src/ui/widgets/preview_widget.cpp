@@ -1,6 +1,8 @@
 #include "ui/widgets/preview_widget.h"
 
+#include <QFrame>
 #include <QPainter>
+#include <QVBoxLayout>
 
 namespace pictavo {
 
@@ -53,6 +55,16 @@ void PreviewWidget::preview_ended(bool slideshow, int run, bool stopped) {
   }
   update();
   if (run == player_.run()) emit running_changed(false);
+}
+
+QFrame* framed_preview(PreviewWidget* preview, QSize size, QWidget* parent) {
+  auto* frame = new QFrame(parent);
+  frame->setFrameShape(QFrame::Box);
+  frame->setFixedSize(size);
+  auto* layout = new QVBoxLayout(frame);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(preview, 0, Qt::AlignCenter);
+  return frame;
 }
 
 }  // namespace pictavo

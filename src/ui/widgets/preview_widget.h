@@ -6,6 +6,7 @@
 #include "ui/widgets/preview_frames.h"
 #include "video/preview_player.h"
 
+class QFrame;
 class QPaintEvent;
 
 namespace pictavo {
@@ -53,5 +54,8 @@ class PreviewWidget : public QWidget {
   PreviewPlayer player_;
   bool slideshow_ = false;  // the latest preview plays a slideshow and its music
 };
+
+// A boxed frame of `size` in `parent` with `preview` in its middle.
+QFrame* framed_preview(PreviewWidget* preview, QSize size, QWidget* parent);
 
 }  // namespace pictavo

@@ -26,7 +26,9 @@
 #include "ui/pages/organize_photo_page.h"
 #include "ui/ui_test.h"
 #include "ui/widgets/capacity_bar.h"
+#include "ui/widgets/effect_list.h"
 #include "ui/widgets/image_line.h"
+#include "ui/widgets/music_list.h"
 #include "ui/widgets/project_tree.h"
 #include "ui/widgets/thumbnail_list.h"
 
@@ -149,6 +151,44 @@ TEST_F(MainWindowTest, ClosingAsksAsTheProgramAlwaysDidAndNeverLosesAProject) {
   window->run_command(MainWindow::kExit);
   EXPECT_FALSE(window->isVisible());
   EXPECT_THAT(prompt.shown, IsEmpty());
+}
+
+TEST_F(MainWindowTest, ALargerWindowGivesItsRoomToTheViewsAndComesBackAtItsSize) {
+  // What holds content on each step's page, in the order: tree, thumbnails,
+  // effect list, image line, music list.
+  const auto views = [this] {
+    std::vector<QSize> sizes;
+    for (const int step : {0, 1, 2}) {
+      window->show_page(step);
+      test::process_events();
+    }
+    for (const QWidget* view : std::initializer_list<const QWidget*>{
+             window->organize_page()->tree(), window->organize_page()->thumbnail_list(),
+             window->effect_page()->effect_list(), window->effect_page()->image_line(),
+             window->music_page()->music_list()})
+      sizes.push_back(view->size());
+    return sizes;
+  };
+  window->show();
+  EXPECT_EQ(window->size(), QSize(852, 582));
+  EXPECT_EQ(window->minimumSize(), QSize(852, 582));
+  const std::vector<QSize> small = views();
+  window->resize(1600, 1000);
+  const std::vector<QSize> large = views();
+  EXPECT_EQ(large[0].width(), small[0].width());
+  EXPECT_GT(large[0].height(), small[0].height());
+  for (const std::size_t grows : {1u, 2u, 4u}) {
+    EXPECT_GT(large[grows].width(), small[grows].width() + 600) << grows;
+    EXPECT_GT(large[grows].height(), small[grows].height() + 300) << grows;
+  }
+  EXPECT_GT(large[3].width(), small[3].width() + 600);
+  EXPECT_EQ(large[3].height(), small[3].height());
+
+  // The next window opens at the size this one closed at.
+  prompt.answers = {PromptAnswer::kYes};
+  ASSERT_TRUE(window->close());
+  MainWindow next(*project, dialogs, *settings);
+  EXPECT_EQ(next.size(), QSize(1600, 1000));
 }
 
 TEST_F(MainWindowTest, AFolderTheUserChoseSurvivesEveryWayOutOfAnUnsavedProject) {

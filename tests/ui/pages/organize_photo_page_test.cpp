@@ -304,8 +304,11 @@ TEST_F(OrganizePhotoPageTest, EveryTreePageCarriesOutItsTreesMenus) {
   window->show_page(1);
   // Away, the page holds none of the slideshows the other pages may delete.
   EXPECT_EQ(page.thumbnail_list()->slideshow(), nullptr);
-  for (ProjectTreePage* tree_page :
-       std::initializer_list<ProjectTreePage*>{window->effect_page(), window->music_page()}) {
+  for (const int step : {1, 2}) {
+    window->show_page(step);
+    test::process_events();
+    ProjectTreePage* tree_page =
+        step == 1 ? static_cast<ProjectTreePage*>(window->effect_page()) : window->music_page();
     ProjectTree& tree = *tree_page->tree();
     EXPECT_EQ(tree.geometry(), QRect(8, 57, 202, 361));
     tree_page->project_replaced();
