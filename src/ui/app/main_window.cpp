@@ -100,7 +100,6 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::build_controls() {
-  const std::filesystem::path res = project_.preferences.program_folder / "res";
   project_button_ = new QPushButton(QStringLiteral("Project"), this);
   edit_button_ = new QPushButton(tr("Edit"), this);
   help_button_ = new QPushButton(QStringLiteral("Help"), this);
@@ -113,7 +112,7 @@ void MainWindow::build_controls() {
   }
   menu_row->addStretch();
 
-  tabs_ = new StepTabBar(res, this);
+  tabs_ = new StepTabBar(this);
   pages_ = new QStackedWidget(this);
   organize_page_ = new OrganizePhotoPage(project_, history_, dialogs_, this, pages_);
   effect_page_ = new EffectPage(project_, history_, dialogs_, *transition_dialogs_, this, pages_);

@@ -7,12 +7,15 @@
 
 namespace pictavo {
 
-QPixmap transition_cover(const EffectSet& effects, TransitionType type, QSize size) {
+QPixmap transition_cover(const EffectSet& effects, TransitionType type, QSize size,
+                         qreal pixel_ratio) {
   const QPixmap cover(path_text(effects.cover_path(picker_index(type))));
-  if (!cover.isNull()) return cover.scaled(size);
-  QPixmap empty(size);
-  empty.fill(QColor(0xD3, 0xD3, 0xD3));
-  return empty;
+  QPixmap shown = cover.isNull() ? QPixmap(size * pixel_ratio)
+                                 : cover.scaled(size * pixel_ratio, Qt::IgnoreAspectRatio,
+                                                Qt::SmoothTransformation);
+  if (cover.isNull()) shown.fill(QColor(0xD3, 0xD3, 0xD3));
+  shown.setDevicePixelRatio(pixel_ratio);
+  return shown;
 }
 
 }  // namespace pictavo

@@ -9,8 +9,9 @@ namespace pictavo {
 
 class EffectSet;
 
-// The effect picker's picture of a transition at `size`; a missing picture gives
-// an empty grey one of that size.
-QPixmap transition_cover(const EffectSet& effects, TransitionType type, QSize size);
+// The effect picker's picture of a transition at `size`, with `pixel_ratio`
+// device pixels to each of its pixels; a missing picture gives an empty grey one.
+QPixmap transition_cover(const EffectSet& effects, TransitionType type, QSize size,
+                         qreal pixel_ratio);
 
 }  // namespace pictavo

@@ -16,6 +16,11 @@
 #include "ui/widgets/project_tree.h"
 
 namespace pictavo {
+namespace {
+
+constexpr int kTreeWidth = 202;
+
+}  // namespace
 
 ProjectTreePage::ProjectTreePage(Project& project, EditHistory& history, UserDialogs& dialogs,
                                  QWidget* main_window, QWidget* parent)
@@ -27,13 +32,14 @@ ProjectTreePage::ProjectTreePage(Project& project, EditHistory& history, UserDia
       tree_(new ProjectTree(project, history, this)),
       grid_(new QGridLayout(this)) {
   grid_->setContentsMargins(8, 2, 10, 10);
-  grid_->setHorizontalSpacing(13);
-  grid_->setVerticalSpacing(6);
+  grid_->setSpacing(6);
   grid_->setColumnStretch(1, 1);
   grid_->setRowStretch(1, 1);
-  // The tree keeps its width; the room a larger window gives goes to the views.
-  tree_->setFixedWidth(202);
-  grid_->addWidget(tree_, 1, 0, -1, 1);
+  // The tree keeps its width and a wider gap at its right; the room a larger
+  // window gives goes to the views.
+  tree_->setFixedWidth(kTreeWidth);
+  grid_->setColumnMinimumWidth(0, kTreeWidth + 7);
+  grid_->addWidget(tree_, 1, 0, -1, 1, Qt::AlignLeft);
   connect(tree_, &ProjectTree::slideshow_selected, this, &ProjectTreePage::show_slideshow_in_view);
   connect(tree_, &ProjectTree::add_requested, this, &ProjectTreePage::add_slideshow);
   connect(tree_, &ProjectTree::delete_requested, this, &ProjectTreePage::delete_slideshow);

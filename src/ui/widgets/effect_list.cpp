@@ -38,8 +38,9 @@ EffectList::EffectList(const EffectSet& effects, QWidget* parent) : QListWidget(
   // order is listed as it stands.
   for (int entry = 0; entry < EffectSet::kSize; ++entry) {
     const TransitionType type = effects.template_at(entry)->type();
-    addItem(new QListWidgetItem(QIcon(transition_cover(effects, type, kIconSize)),
-                                engine_text(display_name(type))));
+    addItem(
+        new QListWidgetItem(QIcon(transition_cover(effects, type, kIconSize, devicePixelRatioF())),
+                            engine_text(display_name(type))));
   }
 }
 

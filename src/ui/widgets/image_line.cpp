@@ -86,7 +86,7 @@ void ImageLine::load(Slideshow* slideshow) {
   first_visible_ = 0;
   rebuild();
   scroll_bar_->setValue(0);
-  thumbnails_->start(shown_);
+  thumbnails_->start(shown_, devicePixelRatioF());
 }
 
 Slideshow* ImageLine::slideshow() const {
@@ -170,7 +170,7 @@ void ImageLine::follow(const ProjectChange& change) {
     return;
   }
   // New photos and changed pictures have no thumbnail yet.
-  thumbnails_->start(shown_);
+  thumbnails_->start(shown_, devicePixelRatioF());
 }
 
 bool ImageLine::drop_photos(std::vector<int> photos, int target, bool before) {
@@ -331,7 +331,8 @@ bool ImageLine::event(QEvent* event) {
 const QPixmap& ImageLine::transition_icon(TransitionType type) {
   QPixmap& icon = icons_[static_cast<std::size_t>(type)];
   if (icon.isNull())
-    icon = transition_cover(project_.effect_set, type, image_line_slot::icon_size());
+    icon = transition_cover(project_.effect_set, type, image_line_slot::icon_size(),
+                            devicePixelRatioF());
   return icon;
 }
 

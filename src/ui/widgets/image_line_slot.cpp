@@ -7,6 +7,7 @@
 
 #include "model/photo_item.h"
 #include "ui/common/theme.h"
+#include "ui/widgets/thumbnail_sizes.h"
 
 namespace pictavo::image_line_slot {
 namespace {
@@ -24,10 +25,9 @@ const QColor kSelectedTint(0x33, 0x99, 0xFF, 0x40);
 
 void paint_thumbnail(QPainter& painter, const PhotoItem& photo, const Colours& colours) {
   if (photo.thumbnail && photo.thumbnail->width > 0) {
-    const Thumbnail& thumbnail = *photo.thumbnail;
-    const QImage image(thumbnail.pixels.data(), thumbnail.width, thumbnail.height,
-                       thumbnail.width * 4, QImage::Format_RGB32);
-    const QSize fitted = image.size().scaled(kThumbnailRect.size(), Qt::KeepAspectRatio);
+    const QImage image = thumbnail_picture(*photo.thumbnail);
+    const QSize fitted =
+        image.deviceIndependentSize().toSize().scaled(kThumbnailRect.size(), Qt::KeepAspectRatio);
     const QRect target(kThumbnailRect.center().x() - fitted.width() / 2 + 1,
                        kThumbnailRect.center().y() - fitted.height() / 2 + 1, fitted.width(),
                        fitted.height());

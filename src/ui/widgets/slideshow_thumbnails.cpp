@@ -9,7 +9,7 @@ SlideshowThumbnails::SlideshowThumbnails(Project& project, int size_index, QObje
   connect(&loader_, &ThumbnailLoader::made, this, &SlideshowThumbnails::take, Qt::QueuedConnection);
 }
 
-void SlideshowThumbnails::start(ModelId slideshow) {
+void SlideshowThumbnails::start(ModelId slideshow, qreal pixel_ratio) {
   loader_.stop();
   slideshow_ = slideshow;
   const Slideshow* shown = project_.find_slideshow(slideshow);
@@ -21,7 +21,7 @@ void SlideshowThumbnails::start(ModelId slideshow) {
     jobs.push_back({static_cast<int>(i), photo.id,
                     photo.prepared_path.empty() ? photo.source_path : photo.prepared_path});
   }
-  if (!jobs.empty()) loader_.start(std::move(jobs), size_index_);
+  if (!jobs.empty()) loader_.start(std::move(jobs), size_index_, pixel_ratio);
 }
 
 void SlideshowThumbnails::take(const ThumbnailJob& job, const Thumbnail& thumbnail) {

@@ -19,8 +19,9 @@ class SlideshowThumbnails : public QObject {
   SlideshowThumbnails(Project& project, int size_index, QObject* parent);
 
   // Stops a run under way and starts one for the photos of `slideshow` that have
-  // no thumbnail; nothing for a slideshow that is not in the project.
-  void start(ModelId slideshow);
+  // no thumbnail, made for a screen of `pixel_ratio`; nothing for a slideshow that
+  // is not in the project.
+  void start(ModelId slideshow, qreal pixel_ratio);
   void stop() { loader_.stop(); }
 
  signals:

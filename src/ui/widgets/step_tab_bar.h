@@ -1,25 +1,27 @@
 #pragma once
 
-#include <QPixmap>
+#include <QRect>
+#include <QString>
 #include <QWidget>
-#include <array>
-#include <filesystem>
 
 namespace pictavo {
 
-// The strip of the four step tabs: one 524 x 27 picture for each selected tab, the
-// captions drawn into the pictures, magenta (0xFF00FF) transparent.
+// The strip of the four step tabs, drawn in the palette's colours at the screen's
+// pixel density: the step in view raised in the highlight colour, the others in
+// the buttons' colour. Each tab is as wide as its caption needs.
 class StepTabBar : public QWidget {
   Q_OBJECT
 
  public:
   static constexpr int kTabCount = 4;
 
-  // The pictures are `folder`/step_tab_N.png for N = 0..3.
-  StepTabBar(const std::filesystem::path& folder, QWidget* parent = nullptr);
+  explicit StepTabBar(QWidget* parent = nullptr);
 
   int current() const { return current_; }
   void set_current(int index);
+  static QString caption(int index);
+
+  QSize sizeHint() const override;
 
  signals:
   void current_changed(int index);
@@ -27,9 +29,12 @@ class StepTabBar : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
-  std::array<QPixmap, kTabCount> pictures_;
+  QRect tab_rect(int index) const;
+  QFont caption_font() const;
+
   int current_ = 0;
 };
 

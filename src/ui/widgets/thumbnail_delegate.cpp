@@ -25,7 +25,7 @@ void ThumbnailDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
   painter->save();
   painter->fillRect(option.rect, themed(option.palette, Qt::white, QPalette::Base));
   const QImage thumbnail = index.data(Qt::DecorationRole).value<QImage>();
-  const QRect icon = icon_rect(option.rect, thumbnail.size());
+  const QRect icon = icon_rect(option.rect, thumbnail.deviceIndependentSize().toSize());
   painter->drawImage(icon, thumbnail);
 
   const QString caption = index.data(Qt::DisplayRole).toString();

@@ -121,7 +121,7 @@ void ThumbnailList::stop_loading() {
 void ThumbnailList::resume_loading() {
   if (!slideshow()) return;
   loading_ = true;
-  loader_.start(model_->missing(), model_->size_index());
+  loader_.start(model_->missing(), model_->size_index(), devicePixelRatioF());
 }
 
 template <typename Command>

@@ -18,8 +18,9 @@ Thumbnail to_thumbnail(const Image& picture, int size_index) {
 }  // namespace
 
 void ThumbnailLoader::make_thumbnails(const std::stop_token& stop,
-                                      const std::vector<ThumbnailJob>& jobs, int size_index) {
-  const QSize size = kThumbnailSizes.at(static_cast<std::size_t>(size_index)).thumbnail;
+                                      const std::vector<ThumbnailJob>& jobs, int size_index,
+                                      qreal pixel_ratio) {
+  const QSize size = device_size(size_index, pixel_ratio);
   for (const ThumbnailJob& job : jobs) {
     if (stop.stop_requested()) return;
     // A picture that does not decode keeps its placeholder.
@@ -29,11 +30,12 @@ void ThumbnailLoader::make_thumbnails(const std::stop_token& stop,
   emit finished();
 }
 
-void ThumbnailLoader::start(std::vector<ThumbnailJob> jobs, int size_index) {
+void ThumbnailLoader::start(std::vector<ThumbnailJob> jobs, int size_index, qreal pixel_ratio) {
   stop();
-  worker_ = std::jthread([this, jobs = std::move(jobs), size_index](const std::stop_token& stop) {
-    make_thumbnails(stop, jobs, size_index);
-  });
+  worker_ = std::jthread(
+      [this, jobs = std::move(jobs), size_index, pixel_ratio](const std::stop_token& stop) {
+        make_thumbnails(stop, jobs, size_index, pixel_ratio);
+      });
 }
 
 void ThumbnailLoader::stop() {

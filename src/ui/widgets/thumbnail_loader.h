@@ -30,8 +30,9 @@ class ThumbnailLoader final : public QObject {
   explicit ThumbnailLoader(QObject* receiver) : receiver_(receiver) {}
   ~ThumbnailLoader() override { stop(); }
 
-  // Stops a run under way, then makes the jobs' thumbnails in order.
-  void start(std::vector<ThumbnailJob> jobs, int size_index);
+  // Stops a run under way, then makes the jobs' thumbnails in order, with
+  // `pixel_ratio` device pixels for each pixel of their size.
+  void start(std::vector<ThumbnailJob> jobs, int size_index, qreal pixel_ratio);
   // Ends a run after the thumbnail being made; on return every thumbnail the run
   // made has reached the receiver. The worker never waits for the user interface,
   // so the wait is at most one decode.
@@ -44,7 +45,7 @@ class ThumbnailLoader final : public QObject {
 
  private:
   void make_thumbnails(const std::stop_token& stop, const std::vector<ThumbnailJob>& jobs,
-                       int size_index);
+                       int size_index, qreal pixel_ratio);
 
   QObject* receiver_;
   std::jthread worker_;

@@ -6,6 +6,7 @@
 
 #include "model/slideshow.h"
 #include "ui/widgets/thumbnail_drag_data.h"
+#include "ui/widgets/thumbnail_sizes.h"
 
 namespace pictavo {
 
@@ -25,9 +26,7 @@ QVariant ThumbnailModel::data(const QModelIndex& index, int role) const {
     case Qt::DecorationRole: {
       if (!has_thumbnail(*photo)) return placeholder_;
       // The photo keeps the pixels; the picture only borrows them while it is drawn.
-      const Thumbnail& thumbnail = *photo->thumbnail;
-      return QImage(thumbnail.pixels.data(), thumbnail.width, thumbnail.height, thumbnail.width * 4,
-                    QImage::Format_RGB32);
+      return thumbnail_picture(*photo->thumbnail);
     }
     default:
       return {};

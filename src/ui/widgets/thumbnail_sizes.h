@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QImage>
 #include <QSize>
 #include <array>
 
 namespace pictavo {
+
+struct Thumbnail;
 
 // The thumbnail list's sizes: the menu text, the thumbnail and the grid cell that
 // holds one item with its caption. The first entry's text is smaller than its
@@ -22,6 +25,14 @@ inline constexpr std::array<ThumbnailSize, 4> kThumbnailSizes{{
 }};
 
 inline constexpr int kDefaultThumbnailSize = 1;
+
+// The pixels a thumbnail of size `size_index` is made with on a screen of
+// `pixel_ratio` device pixels to each pixel.
+QSize device_size(int size_index, qreal pixel_ratio);
+
+// A photo's thumbnail as a picture for drawing, shown at its size's pixels
+// however many device pixels it was made with. It borrows the photo's pixels.
+QImage thumbnail_picture(const Thumbnail& thumbnail);
 // Without captions the cells are this much shorter.
 inline constexpr int kCaptionHeight = 35;
 
