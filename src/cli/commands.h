@@ -19,6 +19,7 @@ int run_new(Arguments& args);
 int run_prefs(Arguments& args);
 int run_profiles(Arguments& args);
 int run_psp(Arguments& args);
+int run_relink(Arguments& args);
 int run_render(Arguments& args);
 int run_thm(Arguments& args);
 int run_transition(Arguments& args);

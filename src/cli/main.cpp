@@ -85,6 +85,11 @@ constexpr Command kCommands[] = {
      "drive found, or ROOT) or from it into DIR keeping their names, showing progress (Ctrl-C "
      "stops; no file is ever left half-written)",
      pictavo::cli::run_psp},
+    {"relink PROJECT.prg FOLDER",
+     "find the project's missing photos (moved since the project was saved) in FOLDER and the "
+     "folders below it by file name, point the photos at them and save the project; prints "
+     "what it relinked and what is still missing, and ends with 1 while a photo is missing",
+     pictavo::cli::run_relink},
     {"render --photo A [--photo B ...] [--profile N] [--music FILE] [--transition ID] "
      "[--effect ID] [--display S] [--tseconds T] [--seed N] [--blurred-background] -o OUT.mp4",
      "make the video of a slideshow of the photos with an output profile, showing progress "

@@ -45,7 +45,10 @@ Status ProjectSession::open(const std::filesystem::path& file) {
   if (mode_ == Mode::kLookOnly && scratch_folder_.empty()) {
     return Failure{"no scratch folder can be made to look at it in"};
   }
-  return open_project(project_, std::filesystem::absolute(file));
+  const Status opened = open_project(project_, std::filesystem::absolute(file));
+  const std::vector<std::filesystem::path> missing = project_.missing_photos();
+  if (opened && !missing.empty()) project_.front_end.show(missing_photos_message(missing));
+  return opened;
 }
 
 bool ProjectSession::save() {

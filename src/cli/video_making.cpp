@@ -12,6 +12,7 @@
 #include "cli/progress_bar.h"
 #include "model/photo_preparation.h"
 #include "model/project.h"
+#include "model/project_messages.h"
 #include "video/disk_check.h"
 #include "video/make_video_job.h"
 
@@ -86,6 +87,7 @@ int make_project_videos(std::string_view command, const Project& project,
     complain(command, "there is no output profile");
     return kFailed;
   }
+  if (!order->left_out.empty()) project.front_end.show(photos_left_out_message(order->left_out));
   const std::vector<std::filesystem::path> files = files_made(*order);
 
   ProgressReport report(*order);

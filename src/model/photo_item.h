@@ -63,6 +63,9 @@ class PhotoItem {
   std::string type_name;
   std::optional<Thumbnail> thumbnail;
   ClockSeconds start;  // within the slideshow
+  // The file was not found when the project was opened: the photo stays in the
+  // project as it was stored, is left out of the videos, and waits to be relinked.
+  bool missing = false;
 };
 
 // A file size as the photo lists show it: whole MB above 1 MiB, whole KB above

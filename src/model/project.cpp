@@ -130,6 +130,16 @@ Slideshow* Project::find_slideshow(ModelId id) const {
   return index < 0 ? nullptr : slideshows[static_cast<std::size_t>(index)].get();
 }
 
+std::vector<std::filesystem::path> Project::missing_photos() const {
+  std::vector<std::filesystem::path> missing;
+  for (const auto& slideshow : slideshows) {
+    for (const auto& photo : slideshow->photos) {
+      if (photo->missing) missing.push_back(photo->source_path);
+    }
+  }
+  return missing;
+}
+
 Slideshow* Project::current() {
   return is_slideshow_index(current_slideshow)
              ? slideshows[static_cast<std::size_t>(current_slideshow)].get()

@@ -63,6 +63,8 @@ class Project {
   int slideshow_index(ModelId id) const;
   // The slideshow `id` names; null when it is not in the project.
   Slideshow* find_slideshow(ModelId id) const;
+  // The source files of the photos marked missing, in slideshow order.
+  std::vector<std::filesystem::path> missing_photos() const;
   // The current slideshow; null without slideshows.
   Slideshow* current();
 

@@ -74,15 +74,38 @@ PromptMessage refused_photos_message(std::span<const RefusedPhoto> refused) {
   return {text + ".", "", PromptButtons::kOk, PromptIcon::kWarning};
 }
 
-PromptMessage missing_photos_message(std::span<const std::string> paths) {
+namespace {
+
+// The first few paths, "a.jpg, b.jpg, c.jpg and 2 more".
+std::string first_paths(std::span<const std::filesystem::path> paths) {
   constexpr std::size_t kNamed = 3;
-  const std::size_t count = paths.size();
-  std::string text = count == 1
-                         ? "1 photo could not be found and was left out: "
-                         : std::to_string(count) + " photos could not be found and were left out: ";
-  for (std::size_t i = 0; i < std::min(count, kNamed); ++i)
-    text += (i > 0 ? ", " : "") + paths[i];
-  if (count > kNamed) text += " and " + std::to_string(count - kNamed) + " more";
+  std::string text;
+  for (std::size_t i = 0; i < std::min(paths.size(), kNamed); ++i)
+    text += (i > 0 ? ", " : "") + paths[i].string();
+  if (paths.size() > kNamed) text += " and " + std::to_string(paths.size() - kNamed) + " more";
+  return text;
+}
+
+}  // namespace
+
+PromptMessage missing_photos_message(std::span<const std::filesystem::path> paths) {
+  const bool one = paths.size() == 1;
+  const std::string text =
+      (one ? std::string("1 photo could not be found: ")
+           : std::to_string(paths.size()) + " photos could not be found: ") +
+      first_paths(paths) +
+      (one ? ". It stays in the project and is left out of the videos until it is relinked."
+           : ". They stay in the project and are left out of the videos until they are "
+             "relinked.");
+  return {text, "", PromptButtons::kOk, PromptIcon::kWarning};
+}
+
+PromptMessage photos_left_out_message(std::span<const std::filesystem::path> paths) {
+  const std::string text =
+      (paths.size() == 1 ? std::string("1 photo could not be found and is left out of the videos: ")
+                         : std::to_string(paths.size()) +
+                               " photos could not be found and are left out of the videos: ") +
+      first_paths(paths);
   return {text, "", PromptButtons::kOk, PromptIcon::kWarning};
 }
 

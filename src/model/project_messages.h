@@ -36,8 +36,10 @@ PromptMessage open_failed_message(const std::filesystem::path& path, const std::
 // "2 files could not be added: broken.jpg (not a picture Pictavo can read), ...":
 // naming the first few files that did not become photos, with the reasons.
 PromptMessage refused_photos_message(std::span<const RefusedPhoto> refused);
-// "2 photos could not be found and were left out: a.jpg, b.jpg": after a load
-// that dropped photos whose files are gone, naming the first few.
-PromptMessage missing_photos_message(std::span<const std::string> paths);
+// "2 photos could not be found: a.jpg, b.jpg. ...": after a load that found photos
+// whose files are gone, naming the first few.
+PromptMessage missing_photos_message(std::span<const std::filesystem::path> paths);
+// "2 photos could not be found and are left out of the videos: a.jpg, b.jpg".
+PromptMessage photos_left_out_message(std::span<const std::filesystem::path> paths);
 
 }  // namespace pictavo

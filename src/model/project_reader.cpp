@@ -217,8 +217,11 @@ class ProjectReader {
     if (!source) return PhotoResult::kFailed;
     if (slideshow.add_photo(*source, project_.default_setting) != 0) {
       std::error_code error;
-      if (!fs::exists(*source, error)) missing_photos_.push_back(*source);
-      return PhotoResult::kSkipped;
+      // A photo whose folder was moved stays, with everything stored about it, to
+      // be relinked; one that is there but no picture is left out.
+      if (fs::exists(*source, error) || error) return PhotoResult::kSkipped;
+      slideshow.add_missing_photo(*source, project_.default_setting);
+      missing_photos_.push_back(*source);
     }
     PhotoItem& photo = *slideshow.photos.back();
     // An edited copy that is gone or no picture (its working folder was deleted)
@@ -395,10 +398,8 @@ Status load_project(Project& project) {
   if (!doc.set_doc(file->text)) return Failure{kNoProjectFile};
   ProjectReader reader(project, doc);
   const Status read = reader.read();
-  const std::vector<std::string>& missing = reader.missing_photos();
-  for (const std::string& photo : missing)
-    write_log("photo file not found, left out: " + photo);
-  if (!missing.empty()) project.front_end.show(missing_photos_message(missing));
+  for (const std::string& photo : reader.missing_photos())
+    write_log("photo file not found, kept as missing: " + photo);
   return read;
 }
 

@@ -77,6 +77,8 @@ class Slideshow {
   // renders (its prepared picture) and a file that does not decode as a picture;
   // the photo copies `setting`. The first photo becomes the cover.
   int add_photo(const std::filesystem::path& path, const PhotoSetting& setting);
+  // A stored photo whose file is not there: kept, marked missing.
+  void add_missing_photo(const std::filesystem::path& path, const PhotoSetting& setting);
   int remove_photo(int index);
   // Removes the photos at the indices (any order). The cover stays on its photo; when
   // that photo goes, the first photo becomes the cover.

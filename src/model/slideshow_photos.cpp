@@ -33,6 +33,16 @@ int Slideshow::add_photo(const std::filesystem::path& path, const PhotoSetting& 
   return 0;
 }
 
+void Slideshow::add_missing_photo(const std::filesystem::path& path, const PhotoSetting& setting) {
+  auto photo = std::make_unique<PhotoItem>(path, setting);
+  photo->missing = true;
+  fit_durations(photo->setting.effect);
+  photos.push_back(std::move(photo));
+  update_length();
+  notify(ProjectChange::Kind::kPhotosInserted, static_cast<int>(photos.size()) - 1, 1);
+  if (photos.size() == 1) set_cover(0);
+}
+
 int Slideshow::remove_photo(int index) {
   const int indices[] = {index};
   return remove_photos(indices);

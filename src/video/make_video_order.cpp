@@ -38,6 +38,29 @@ std::vector<std::string> MakeVideoOrder::output_file_names() const {
   return names;
 }
 
+namespace {
+
+// Takes the photos marked missing out of the copy, naming them in `left_out`. The
+// cover stays on its photo, or goes to the first one when its photo is left out.
+void leave_out_missing_photos(Slideshow& copy, std::vector<std::filesystem::path>& left_out) {
+  const PhotoItem* cover =
+      copy.cover_index >= 0 && static_cast<std::size_t>(copy.cover_index) < copy.photos.size()
+          ? copy.photos[static_cast<std::size_t>(copy.cover_index)].get()
+          : nullptr;
+  const std::size_t before = copy.photos.size();
+  std::erase_if(copy.photos, [&left_out](const std::unique_ptr<PhotoItem>& photo) {
+    if (photo->missing) left_out.push_back(photo->source_path);
+    return photo->missing;
+  });
+  if (copy.photos.size() == before) return;
+  const auto kept = std::find_if(copy.photos.begin(), copy.photos.end(),
+                                 [cover](const auto& photo) { return photo.get() == cover; });
+  copy.cover_index = kept == copy.photos.end() ? 0 : static_cast<int>(kept - copy.photos.begin());
+  copy.update_length();
+}
+
+}  // namespace
+
 std::optional<MakeVideoOrder> make_video_order(const Project& project,
                                                const std::filesystem::path& output_folder) {
   const OutputProfile* profile = project.profiles.current_profile();
@@ -57,6 +80,7 @@ std::optional<MakeVideoOrder> make_video_order(const Project& project,
   for (const auto& slideshow : project.slideshows) {
     Slideshow& copy = order.slideshows.emplace_back(*slideshow);
     copy.video_path = output_folder / (copy.file_base() + "." + profile->ext);
+    leave_out_missing_photos(copy, order.left_out);
   }
   if (order.slideshows.empty()) return order;
   Slideshow& first = order.slideshows.front();

@@ -32,6 +32,8 @@ struct MakeVideoOrder {
   bool blurred_background = false;  // a blurred copy of each photo instead of bars
   int music_fade_out_seconds = 0;   // the music's fade at each video's end
   int project_seconds = 0;
+  // Photos marked missing, left out of the copies: the user is told of them.
+  std::vector<std::filesystem::path> left_out;
 
   // Whether the job prepares the music (else music_path is the silent track).
   bool makes_music() const;

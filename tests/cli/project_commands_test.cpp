@@ -113,6 +113,32 @@ TEST_F(ProjectCommands, InfoShowsTheProjectAndChangesNothing) {
   EXPECT_THAT(missing.err, HasSubstr("none.prg cannot be opened: No such file or directory"));
 }
 
+TEST_F(ProjectCommands, PhotosOfAMovedFolderStayAndAreRelinked) {
+  ASSERT_EQ(make_project().exit_code, 0);
+  const std::string text = test::read_file(project_file());
+  fs::create_directories(files / "moved" / "photos");
+  for (const char* name : {"a.png", "c.png"})
+    fs::rename(files / name, files / "moved" / "photos" / name);
+
+  // Looked at, the project keeps them and says so; nothing is lost on a save.
+  const test::CommandResult info = test::run_cli({"info", project_file()});
+  ASSERT_EQ(info.exit_code, 0) << info.err;
+  EXPECT_THAT(info.out + info.err, HasSubstr("2 photos could not be found: " + file("a.png") +
+                                             ", " + file("c.png") + ". They stay"));
+  ASSERT_EQ(edit({"display", "4"}).exit_code, 0);
+  EXPECT_EQ(test::read_file(project_file()), text);
+
+  const test::CommandResult relink = test::run_cli({"relink", project_file(), file("moved")});
+  EXPECT_EQ(relink.exit_code, 0) << relink.err;
+  EXPECT_THAT(relink.out,
+              HasSubstr("relinked " + file("a.png") + " -> " + file("moved/photos/a.png")));
+  const std::string relinked = test::read_file(project_file());
+  EXPECT_THAT(relinked, HasSubstr(file("moved/photos/c.png")));
+  EXPECT_THAT(relinked, Not(HasSubstr(">" + file("a.png") + "<")));
+  const test::CommandResult again = test::run_cli({"info", project_file()});
+  EXPECT_THAT(again.out + again.err, Not(HasSubstr("could not be found")));
+}
+
 TEST_F(ProjectCommands, AFileThatIsNoDocumentGetsOneClearLine) {
   test::write_file(project_file(), "<mivodvd><a></b></mivodvd>");
   for (const std::vector<std::string>& args :

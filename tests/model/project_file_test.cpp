@@ -23,6 +23,7 @@ namespace fs = std::filesystem;
 using ::testing::ElementsAre;
 using ::testing::EndsWith;
 using ::testing::HasSubstr;
+using ::testing::IsEmpty;
 using ::testing::StartsWith;
 
 // The text with `from` replaced by `to` (which must be there).
@@ -216,27 +217,27 @@ TEST_F(ProjectFile, ADamagedUtf16FileLosesOnlyTheDamagedCharacters) {
                                           "the rest is read")));
 }
 
-TEST_F(ProjectFile, MissingPhotosAreLeftOutAndEmptySlideshowsDropped) {
+TEST_F(ProjectFile, MissingPhotosStayMarkedAndAreSavedAsTheyWere) {
   build();
   const std::string text = saved_text();
   fs::remove(files / "c.png");
   fs::remove(files / "home.png");
-  fs::remove(project->slideshows[0]->cover_path);
   prompt.shown.clear();
   std::unique_ptr<Project> loaded = load(text);
-  // The user hears once which photos are gone.
-  const std::string gone = (files / "c.png").string() + ", " + (files / "home.png").string();
-  EXPECT_THAT(prompt.shown, ElementsAre(missing_photos_message(std::vector<std::string>{
-                                (files / "c.png").string(), (files / "home.png").string()})));
-  EXPECT_EQ(prompt.shown[0].text, "2 photos could not be found and were left out: " + gone);
-  ASSERT_EQ(loaded->slideshow_count(), 1);
-  EXPECT_EQ(loaded->current_slideshow, 0);
+  // Nothing is lost: a slideshow whose only photo is gone stays too.
+  EXPECT_EQ(text_of(*loaded), text);
+  EXPECT_THAT(prompt.shown, IsEmpty());
+  EXPECT_EQ(loaded->missing_photos(), (std::vector<fs::path>{files / "c.png", files / "home.png"}));
+  ASSERT_EQ(loaded->slideshow_count(), 2);
   const Slideshow& trip = *loaded->slideshows[0];
-  ASSERT_EQ(trip.photos.size(), 2u);
-  EXPECT_EQ(trip.photos[1]->file_name, "b.png");
-  // The stored cover, the third photo, is gone: the last photo is the cover now.
-  EXPECT_EQ(trip.cover_index, 1);
-  EXPECT_TRUE(fs::exists(trip.cover_path));
+  ASSERT_EQ(trip.photos.size(), 3u);
+  EXPECT_FALSE(trip.photos[1]->missing);
+  EXPECT_TRUE(trip.photos[2]->missing);
+  EXPECT_EQ(trip.photos[2]->file_name, "c.png");
+  EXPECT_EQ(trip.cover_index, 2);
+  EXPECT_THAT(
+      test::log_texts(home.path() / "log.txt"),
+      testing::Contains("photo file not found, kept as missing: " + (files / "c.png").string()));
 }
 
 TEST_F(ProjectFile, AnEditedCopyThatIsGoneGivesWayToTheUsersFile) {

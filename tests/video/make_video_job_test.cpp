@@ -154,6 +154,27 @@ TEST_F(MakeVideoJobTest, MakesTheMusicOnceThenEachSlideshowsThumbnailAndVideo) {
   EXPECT_EQ(project->slideshows[0]->video_path.extension(), ".mpg");
 }
 
+TEST_F(MakeVideoJobTest, MissingPhotosAreLeftOutOfTheVideosAndNamed) {
+  Slideshow& first = add_slideshow("First", 3);
+  add_slideshow("Second", 1);
+  first.set_cover(2);
+  for (const int index : {0, 2})
+    first.photos[static_cast<std::size_t>(index)]->missing = true;
+  project->slideshows[1]->photos[0]->missing = true;
+
+  const MakeVideoOrder made = order();
+  EXPECT_EQ(made.left_out,
+            (std::vector<fs::path>{first.photos[0]->source_path, first.photos[2]->source_path,
+                                   project->slideshows[1]->photos[0]->source_path}));
+  ASSERT_EQ(made.slideshows[0].photos.size(), 1u);
+  EXPECT_EQ(made.slideshows[0].photos[0]->source_path, first.photos[1]->source_path);
+  EXPECT_EQ(made.slideshows[0].cover_index, 0);
+  EXPECT_LT(made.slideshows[0].total_frames, first.total_frames);
+  // A slideshow left without photos is refused as an empty one is.
+  EXPECT_EQ(job_.start(order()).state, JobStartState::kEmptySlideshow);
+  EXPECT_EQ(project->missing_photos().size(), 3u);
+}
+
 TEST_F(MakeVideoJobTest, ATrackKeptWhereTheMusicWouldGoIsNeitherWrittenOverNorRemoved) {
   Slideshow& first = add_slideshow("First", 1);
   const fs::path kept = temp() / "First.mp2";

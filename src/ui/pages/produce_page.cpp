@@ -16,6 +16,7 @@
 #include "base/result_code.h"
 #include "model/preferences_file.h"
 #include "model/project.h"
+#include "model/project_messages.h"
 #include "model/project_start.h"
 #include "ui/app/make_video_signals.h"
 #include "ui/app/user_dialogs.h"
@@ -293,6 +294,7 @@ void ProducePage::create_clicked() {
 void ProducePage::start_job() {
   std::optional<MakeVideoOrder> order = make_video_order(project_, output_folder());
   if (!order) return;
+  if (!order->left_out.empty()) project_.front_end.show(photos_left_out_message(order->left_out));
   const WaitCursor wait;  // the photos are checked and the folder emptied first
   const JobStart start = job_->start(std::move(*order));
   if (start.state != JobStartState::kStarted) {
