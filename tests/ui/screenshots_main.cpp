@@ -31,6 +31,7 @@
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/completion_dialog.h"
 #include "ui/dialogs/import_folder_dialog.h"
+#include "ui/dialogs/missing_photos_dialog.h"
 #include "ui/dialogs/psp_file_manager_dialog.h"
 #include "ui/dialogs/settings_dialog.h"
 #include "ui/dialogs/shutdown_countdown_dialog.h"
@@ -291,6 +292,19 @@ int main(int argc, char** argv) {
   all = save(transfer, "psp_file_manager") && all;
   transfer.resize(kLargeSize);
   all = save(transfer, "large_psp_file_manager") && all;
+
+  // A photo whose file was not found: crossed out, and the dialog that finds it.
+  if (pictavo::Slideshow* shown = pictavo.project().current();
+      shown != nullptr && shown->photos.size() > 1) {
+    pictavo::PhotoItem& photo = *shown->photos[1];
+    photo.missing = true;
+    window.show_page(1);
+    window.show_page(0);
+    all = save(window, "organize_missing_photo") && all;
+    pictavo::MissingPhotosDialog missing(pictavo.project(), window.history(), dialogs, &window);
+    all = save(missing, "missing_photos") && all;
+    photo.missing = false;
+  }
 
   // The window on a dark desktop: Fusion with a dark palette.
   QApplication::setStyle(QStringLiteral("Fusion"));

@@ -23,6 +23,7 @@
 #include "ui/common/tool_icon.h"
 #include "ui/common/wait_cursor.h"
 #include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/missing_photos_dialog.h"
 #include "ui/dialogs/settings_dialog.h"
 #include "ui/dialogs/tip_of_the_day_dialog.h"
 #include "ui/pages/effect_page.h"
@@ -229,8 +230,9 @@ void MainWindow::run_command(Command command) {
     case kOpen: {
       const WaitCursor wait;
       release_project();
-      commands_.open_project();
+      const bool opened = commands_.open_project();
       project_replaced();
+      if (opened) offer_to_find_missing_photos();
       return;
     }
     case kSave: {
@@ -270,8 +272,17 @@ void MainWindow::run_command(Command command) {
 void MainWindow::open_file(const std::filesystem::path& file) {
   const WaitCursor wait;
   release_project();
-  commands_.open_project_file(file);
+  const bool opened = commands_.open_project_file(file);
   project_replaced();
+  if (opened) offer_to_find_missing_photos();
+}
+
+void MainWindow::offer_to_find_missing_photos() {
+  if (project_.missing_photos().empty()) return;
+  // Beside the window, not in its way: the project is open and usable meanwhile.
+  auto* dialog = new MissingPhotosDialog(project_, history_, dialogs_, this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->open();
 }
 
 void MainWindow::bring_to_front() {

@@ -80,6 +80,8 @@ class MainWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // After opening a project with photos whose files were not found.
+  void offer_to_find_missing_photos();
   void build_menus();
   void build_controls();
   // Keeps the totals, the title and the pages in step with a change of the project.

@@ -6,6 +6,7 @@
 #include <QPixmap>
 
 #include "model/photo_item.h"
+#include "ui/common/missing_picture.h"
 #include "ui/common/theme.h"
 #include "ui/widgets/thumbnail_sizes.h"
 
@@ -34,6 +35,7 @@ void paint_thumbnail(QPainter& painter, const PhotoItem& photo, const Colours& c
     painter.drawImage(target, image);
   } else {
     painter.fillRect(kThumbnailRect, colours.lines);
+    if (photo.missing) paint_missing_cross(painter, kThumbnailRect);
   }
   painter.setPen(colours.text);
   painter.drawRect(kThumbnailRect.adjusted(-1, -1, 0, 0));

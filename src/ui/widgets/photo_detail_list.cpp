@@ -44,14 +44,18 @@ void PhotoDetailList::show_slideshow(const Slideshow* slideshow) {
   rows.reserve(static_cast<qsizetype>(slideshow->photos.size()));
   for (const auto& photo : slideshow->photos) {
     const EffectRecord& effect = photo->setting.effect;
-    auto* row = new QTreeWidgetItem(QStringList{
-        QString::fromStdString(photo->file_name), QString::fromStdString(photo->size_text),
-        file_time_text(photo->created), QString::fromStdString(photo->type_name),
-        QString::asprintf("%d sec.", effect.display_seconds),
-        engine_text(display_name(effect.transition().type())),
-        engine_text(display_name(effect.image_effect))});
+    auto* row = new QTreeWidgetItem(
+        QStringList{QString::fromStdString(photo->file_name),
+                    photo->missing ? tr("missing") : QString::fromStdString(photo->size_text),
+                    photo->missing ? QString() : file_time_text(photo->created),
+                    QString::fromStdString(photo->type_name),
+                    QString::asprintf("%d sec.", effect.display_seconds),
+                    engine_text(display_name(effect.transition().type())),
+                    engine_text(display_name(effect.image_effect))});
     row->setIcon(kFileName, icons.icon(QFileInfo(path_text(photo->source_path))));
     row->setTextAlignment(kTime, Qt::AlignRight | Qt::AlignVCenter);
+    if (photo->missing)
+      row->setToolTip(kFileName, tr("Not found: %1").arg(path_text(photo->source_path)));
     rows.append(row);
   }
   show_rows(rows);

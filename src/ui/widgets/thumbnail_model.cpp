@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "model/slideshow.h"
+#include "ui/common/missing_picture.h"
 #include "ui/widgets/thumbnail_drag_data.h"
 #include "ui/widgets/thumbnail_sizes.h"
 
@@ -24,6 +25,7 @@ QVariant ThumbnailModel::data(const QModelIndex& index, int role) const {
     case Qt::ToolTipRole:
       return QString::fromStdString(photo->file_name);
     case Qt::DecorationRole: {
+      if (photo->missing) return missing_placeholder_;
       if (!has_thumbnail(*photo)) return placeholder_;
       // The photo keeps the pixels; the picture only borrows them while it is drawn.
       return thumbnail_picture(*photo->thumbnail);
@@ -164,6 +166,7 @@ void ThumbnailModel::set_captions_shown(bool shown) {
 
 void ThumbnailModel::set_placeholder(QImage placeholder) {
   placeholder_ = std::move(placeholder);
+  missing_placeholder_ = crossed_out(placeholder_);
   all_changed(Qt::DecorationRole);
 }
 

@@ -73,6 +73,7 @@ class ThumbnailModel : public QAbstractListModel {
   std::function<const Slideshow*()> source_;
   std::vector<Row> rows_;
   QImage placeholder_;
+  QImage missing_placeholder_;  // for photos whose files were not found
   int size_index_ = 0;
   bool captions_shown_ = true;
 };

@@ -23,6 +23,7 @@
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/completion_dialog.h"
 #include "ui/dialogs/import_folder_dialog.h"
+#include "ui/dialogs/missing_photos_dialog.h"
 #include "ui/dialogs/psp_file_manager_dialog.h"
 #include "ui/dialogs/settings_dialog.h"
 #include "ui/dialogs/shutdown_countdown_dialog.h"
@@ -125,6 +126,8 @@ TEST_F(KeyboardWalk, EveryDialog) {
   }
   PspFileManagerDialog transfer(files.path(), project->front_end, dialogs, window.get());
   EXPECT_EQ(problems(transfer), std::vector<std::string>{});
+  MissingPhotosDialog missing(*project, window->history(), dialogs, window.get());
+  EXPECT_EQ(problems(missing), std::vector<std::string>{});
 }
 
 TEST_F(KeyboardWalk, ShortcutsReachTheStepsAndTheProjectCommands) {
