@@ -1,8 +1,10 @@
 #include "audio/music_player.h"
 
 #include <algorithm>
+#include <numeric>
 #include <utility>
 
+#include "audio/audio_duration.h"
 #include "base/log.h"
 
 namespace pictavo {
@@ -13,11 +15,30 @@ MusicPlayer::~MusicPlayer() {
   stop_playback();
 }
 
-void MusicPlayer::play_files(std::vector<std::filesystem::path> files) {
+void MusicPlayer::play_files(std::vector<std::filesystem::path> files,
+                             std::chrono::microseconds from) {
   if (playing_ || stopping_ || files.empty()) return;
+  // The track `from` falls in, by the tracks' measured lengths.
+  std::vector<std::chrono::microseconds> lengths;
+  for (const std::filesystem::path& file : files)
+    lengths.push_back(std::max(audio_duration(file.c_str()), std::chrono::microseconds(0)));
+  const std::chrono::microseconds total =
+      std::accumulate(lengths.begin(), lengths.end(), std::chrono::microseconds(0));
+  if (from > std::chrono::microseconds(0) && total > std::chrono::microseconds(0)) {
+    if (from >= total && !loop_audio_) return;
+    from %= total;
+  } else {
+    from = std::chrono::microseconds(0);
+  }
+  std::size_t first = 0;
+  while (from >= lengths[first] && lengths[first] > std::chrono::microseconds(0)) {
+    from -= lengths[first];
+    ++first;
+  }
   playing_ = true;
   play_list_ = std::move(files);
-  next_index_ = 0;
+  next_index_ = first;
+  skip_ = from;
   play_next();
 }
 
@@ -59,12 +80,14 @@ bool MusicPlayer::play_next() {
     return false;
   }
   write_log("Render file ok!");
+  const std::chrono::microseconds skipped = std::exchange(skip_, std::chrono::microseconds(0));
+  playback->skip(skipped);
   playback->start();
   playback_ = std::move(playback);
   // At least a millisecond, so that a list of tiny files cannot spin the timers.
-  const auto length =
-      std::max(std::chrono::duration_cast<std::chrono::milliseconds>(playback_->duration()),
-               std::chrono::milliseconds(1));
+  const auto length = std::max(
+      std::chrono::duration_cast<std::chrono::milliseconds>(playback_->duration() - skipped),
+      std::chrono::milliseconds(1));
   timer_ = timers_.start_timer(length, [this] { track_ended(); });
   if (observer_ != nullptr) {
     observer_->track_started(index, play_list_[index], playback_->duration());

@@ -44,9 +44,11 @@ class MusicPlayer {
   void set_loop_audio(bool loop) { loop_audio_ = loop; }
   void set_observer(MusicPlayerObserver* observer) { observer_ = observer; }
 
-  // Starts the music files from the first. Ignored while playing or stopping,
-  // and for an empty list.
-  void play_files(std::vector<std::filesystem::path> files);
+  // Starts the music files from the first, or `from` into the list as if it had
+  // played that long (around again with loop-audio; nothing when the list ends
+  // before it). Ignored while playing or stopping, and for an empty list.
+  void play_files(std::vector<std::filesystem::path> files,
+                  std::chrono::microseconds from = std::chrono::microseconds(0));
   // Silences the player and forgets the list; ignored unless playing.
   void stop_playback();
 
@@ -71,6 +73,7 @@ class MusicPlayer {
   bool stopping_ = false;
   std::vector<std::filesystem::path> play_list_;
   std::size_t next_index_ = 0;
+  std::chrono::microseconds skip_{0};  // into the next track that starts
   std::unique_ptr<TrackPlayback> playback_;
   TimerService::TimerId timer_ = 0;  // 0 while no timer runs
 };

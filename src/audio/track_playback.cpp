@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "audio/audio_duration.h"
@@ -63,6 +64,18 @@ bool TrackPlayback::load(const std::filesystem::path& path) {
   }
   loaded_ = true;
   return true;
+}
+
+void TrackPlayback::skip(std::chrono::microseconds from) {
+  std::int64_t samples = from.count() * format_.sample_rate / 1'000'000;
+  std::array<std::int16_t, kBufferSamples * kChannels> scratch;
+  std::uint8_t* planes[1] = {reinterpret_cast<std::uint8_t*>(scratch.data())};
+  while (samples > 0) {
+    const int read =
+        reader_.read(planes, static_cast<int>(std::min<std::int64_t>(samples, kBufferSamples)));
+    if (read <= 0) return;
+    samples -= read;
+  }
 }
 
 void TrackPlayback::start() {

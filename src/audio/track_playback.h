@@ -27,6 +27,8 @@ class TrackPlayback {
   // Prepares the file at `path` to play from its start and measures its length;
   // false when it holds nothing that can be played. Needs an open output.
   bool load(const std::filesystem::path& path);
+  // Passes over the first `from` of the loaded sound: playing starts there.
+  void skip(std::chrono::microseconds from);
   void start();
 
   std::chrono::microseconds duration() const { return duration_; }

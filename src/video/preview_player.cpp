@@ -114,19 +114,33 @@ int PreviewPlayer::start_slideshow_preview(const SlideshowPreviewRequest& reques
   if (music_ != nullptr) music_->stop_playback();
   stop_preview();
 
+  // From a later photo on, the photos before it are left out and the music starts
+  // where that photo comes in. Photos whose files were not found are left out too.
+  Slideshow from_here(*request.slideshow);
+  const auto first = static_cast<std::size_t>(
+      std::clamp(request.first_photo, 0, static_cast<int>(from_here.photos.size()) - 1));
+  const std::chrono::seconds music_start(from_here.photos[first]->start.seconds());
+  from_here.photos.erase(from_here.photos.begin(),
+                         from_here.photos.begin() + static_cast<std::ptrdiff_t>(first));
+  std::erase_if(from_here.photos, [](const auto& photo) { return photo->missing; });
+  if (from_here.photos.empty()) return kFailed;
+  from_here.update_length();
+
   if (music_ != nullptr && request.music != nullptr) {
     std::vector<std::filesystem::path> files;
     for (const auto& track : request.music->tracks)
       files.push_back(track->source_path());
-    music_->play_files(std::move(files));
+    music_->play_files(std::move(files), music_start);
   }
 
   SlideshowPlan plan =
-      plan_slideshow(*request.slideshow, static_cast<float>(preview_fps(request.tv_standard)));
-  const int started = start([this, plan = std::move(plan), request](int run) {
+      plan_slideshow(from_here, static_cast<float>(preview_fps(request.tv_standard)));
+  const PreviewSize size = request.size.width > 0 && request.size.height > 0
+                               ? request.size
+                               : preview_size(request.aspect);
+  const int started = start([this, plan = std::move(plan), request, size](int run) {
     const RenderJob job{plan.photos, {}, request.background_argb};
-    RenderContext context(RenderMode::kSlideshowPreview, preview_size(request.aspect).width,
-                          preview_size(request.aspect).height);
+    RenderContext context(RenderMode::kSlideshowPreview, size.width, size.height);
     bind(context, job, request.tv_standard);
     // Each photo is decoded while the one before it plays, the first during the pause.
     PrefetchingDecoder photos(decoder_);

@@ -47,19 +47,23 @@ struct TransitionPreviewRequest {
 };
 
 // A whole slideshow with its music.
+struct PreviewSize {
+  int width = 0;
+  int height = 0;
+};
+
 struct SlideshowPreviewRequest {
   int tv_standard = 1;
   const Slideshow* slideshow = nullptr;  // copied when the preview starts
+  // The preview plays from this photo on, the music from where the photo comes in.
+  int first_photo = 0;
   // The slideshow whose tracks play: the project's first, whose music every video
   // plays. Null plays none.
   const Slideshow* music = nullptr;
   int aspect = 0;
+  // The frames' size; nothing for the aspect's preview size.
+  PreviewSize size;
   std::uint32_t background_argb = kOpaqueBlack;
-};
-
-struct PreviewSize {
-  int width = 0;
-  int height = 0;
 };
 
 // 224 × 168 for 4:3, 224 × 126 for 16:9.

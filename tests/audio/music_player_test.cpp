@@ -135,6 +135,26 @@ TEST_F(MusicPlayerTest, PlaysEachTrackForItsLengthAndEndsAfterTheLast) {
   EXPECT_EQ(player_.current_track(), 0u);
 }
 
+TEST_F(MusicPlayerTest, PlayingFromAPointStartsInTheTrackThatHoldsIt) {
+  const milliseconds half_second(500);
+  player_.play_files(files_, length_of(files_[0]) + half_second);
+  EXPECT_EQ(player_.current_track(), 1u);
+  ASSERT_TRUE(timers_.next_due());
+  EXPECT_NEAR(timers_.next_due()->count(), (length_of(files_[1]) - half_second).count(), 1);
+  player_.stop_playback();
+
+  // Past the end of the list nothing plays, unless the list starts again.
+  milliseconds total(0);
+  for (const auto& file : files_)
+    total += length_of(file);
+  player_.play_files(files_, total + half_second);
+  EXPECT_FALSE(player_.is_playing());
+  player_.set_loop_audio(true);
+  player_.play_files(files_, total + half_second);
+  EXPECT_EQ(player_.current_track(), 0u);
+  EXPECT_NEAR(timers_.next_due()->count(), (length_of(files_[0]) - half_second).count(), 3);
+}
+
 TEST_F(MusicPlayerTest, WithLoopAudioTheListStartsAgain) {
   player_.set_loop_audio(true);
   player_.play_files({files_[0], files_[2]});

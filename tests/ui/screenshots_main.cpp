@@ -45,6 +45,7 @@
 #include "ui/pages/music_page.h"
 #include "ui/pages/organize_photo_page.h"
 #include "ui/widgets/effect_list.h"
+#include "ui/widgets/full_screen_preview.h"
 #include "ui/widgets/image_line.h"
 #include "ui/widgets/preview_widget.h"
 #include "ui/widgets/thumbnail_list.h"
@@ -225,6 +226,14 @@ int main(int argc, char** argv) {
   wait_until([] { return false; }, 1000);
   all = save(window, "main_effect_transition") && all;
   effect_page.preview()->stop();
+  // The slideshow over the whole screen, from the third photo on.
+  effect_page.image_line()->select_photos(std::vector<int>{2});
+  effect_page.play_full_screen();
+  if (pictavo::FullScreenPreview* full = effect_page.full_screen()) {
+    wait_until([] { return false; }, 2500);
+    all = save(*full, "full_screen_preview") && all;
+    full->close();
+  }
   window.show_page(0);
 
   pictavo::OrganizePhotoPage& organize = *window.organize_page();

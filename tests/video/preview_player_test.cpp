@@ -26,6 +26,9 @@
 namespace pictavo {
 namespace {
 
+using ::testing::Contains;
+using ::testing::Not;
+
 using test::kBlue;
 using test::kGreen;
 using test::kRed;
@@ -314,6 +317,30 @@ TEST_F(SlideshowPreviewTest, TheMusicPlaysUntilTheEndOfItsOwnRun) {
   player.stop_slideshow_preview();
   EXPECT_FALSE(music_.is_playing());
   EXPECT_FALSE(player.running());
+}
+
+TEST_F(SlideshowPreviewTest, FromALaterPhotoOnThePhotosBeforeItAndTheirMusicArePassed) {
+  show_.add_photo(solid_canvas(64, 48, kBlue));
+  show_.add_photo(solid_canvas(64, 48, kRed), 1, 1);
+  show_.slideshow.update_length();
+  add_track();  // 2 s, while the red photo comes in at 3 s
+  SlideshowPreviewRequest from_red = request();
+  from_red.first_photo = 1;
+  PreviewPlayer player(show_.photos, window_, &music_, clock_);
+  ASSERT_EQ(player.start_slideshow_preview(from_red), 0);
+  EXPECT_FALSE(music_.is_playing());  // the music has ended before the photo
+  finish(player);
+  EXPECT_GT(frames(window_.events()), 0);
+  EXPECT_THAT(window_.colours(), Not(Contains(kBlue)));
+  player.slideshow_preview_ended(1);
+
+  // Looped, the music plays from 1 s into its second round.
+  music_.set_loop_audio(true);
+  ASSERT_EQ(player.start_slideshow_preview(from_red), 0);
+  EXPECT_EQ(music_.current_track(), 0u);
+  ASSERT_TRUE(timers_.next_due());
+  EXPECT_NEAR(timers_.next_due()->count(), 1000, 5);
+  player.stop_slideshow_preview();
 }
 
 }  // namespace

@@ -7,9 +7,11 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
+#include <tuple>
 
 #include "edit/edit_history.h"
 #include "edit/transition_settings_commands.h"
@@ -19,6 +21,7 @@
 #include "ui/common/engine_text.h"
 #include "ui/editor/picture_editor_dialog.h"
 #include "ui/widgets/effect_list.h"
+#include "ui/widgets/full_screen_preview.h"
 #include "ui/widgets/image_line.h"
 #include "ui/widgets/preview_widget.h"
 #include "ui/widgets/project_tree.h"
@@ -81,6 +84,17 @@ EffectPage::EffectPage(Project& project, EditHistory& history, UserDialogs& dial
   take_preview_settings();
   build_controls();
   build_menus();
+  // F11 plays the slideshow over the whole screen from anywhere on the page.
+  auto* full_screen = new QShortcut(QKeySequence(Qt::Key_F11), this, nullptr, nullptr,
+                                    Qt::WidgetWithChildrenShortcut);
+  connect(full_screen, &QShortcut::activated, this, &EffectPage::play_full_screen);
+}
+
+EffectPage::~EffectPage() {
+  // The previews use the music player, which goes before them.
+  delete full_screen_;
+  preview_->stop();
+  music_player_.stop_playback();
 }
 
 void EffectPage::build_controls() {
@@ -118,8 +132,21 @@ void EffectPage::build_controls() {
   combos_.add(kTransitionDurationCombo, transition_duration);
   buttons_.add(kCustomTransition, custom);
 
-  preview_ = new PreviewWidget;
+  preview_ = new PreviewWidget(&music_player_);
   QFrame* frame = framed_preview(preview_, QSize(230, 179), this);
+  auto* play_row = new QHBoxLayout;
+  play_row->setSpacing(4);
+  play_row->addStretch();
+  for (const auto& [id, text, tip] :
+       {std::tuple{kPlayFromHere, QT_TR_NOOP("Play from Here"),
+                   QT_TR_NOOP("Play the slideshow with its music from the selected photo on")},
+        std::tuple{kFullScreen, QT_TR_NOOP("Full Screen"),
+                   QT_TR_NOOP("Play the slideshow over the whole screen (F11)")}}) {
+    auto* button = buttons_.add(id, new QPushButton(tr(text)));
+    button->setToolTip(tr(tip));
+    play_row->addWidget(button);
+    connect(button, &QPushButton::clicked, this, [this, id = id] { run_command(id); });
+  }
   preview_hint_ =
       new QLabel(QStringLiteral("Select an effect on the left to preview it"), preview_);
   preview_hint_->setAlignment(Qt::AlignCenter);
@@ -134,6 +161,7 @@ void EffectPage::build_controls() {
   // preview and its controls keep to the right.
   auto* right_column = new QVBoxLayout;
   right_column->addWidget(frame, 0, Qt::AlignRight);
+  right_column->addLayout(play_row);
   right_column->addStretch();
   right_column->addLayout(custom_row);
   right_column->addSpacing(8);
@@ -252,9 +280,47 @@ void EffectPage::run_command(int id) {
     case kTransitionDurationToSelected:
       return image_line_->apply_transition_duration(id == kTransitionDurationToAll,
                                                     transition_seconds);
+    case kPlayFromHere:
+      return play_from_here();
+    case kFullScreen:
+      return play_full_screen();
     default:
       return;
   }
+}
+
+FullScreenPreview* EffectPage::full_screen() const {
+  return full_screen_;
+}
+
+std::optional<SlideshowPreviewRequest> EffectPage::from_here_request() const {
+  const Slideshow* slideshow = image_line_->slideshow();
+  if (slideshow == nullptr || slideshow->photos.empty()) return std::nullopt;
+  const std::vector<int> selected = image_line_->selected_photos();
+  SlideshowPreviewRequest request;
+  request.tv_standard = project_.default_setting.tv_system;
+  request.slideshow = slideshow;
+  request.first_photo = selected.empty() ? 0 : *std::min_element(selected.begin(), selected.end());
+  // Every video plays the first slideshow's music.
+  request.music = project_.slideshows.front().get();
+  request.aspect = project_.preferences.aspect_ratio;
+  return request;
+}
+
+void EffectPage::play_from_here() {
+  const std::optional<SlideshowPreviewRequest> request = from_here_request();
+  if (!request) return;
+  music_player_.set_loop_audio(project_.preferences.loop_audio);
+  preview_->preview_slideshow(*request);
+}
+
+void EffectPage::play_full_screen() {
+  const std::optional<SlideshowPreviewRequest> request = from_here_request();
+  if (!request || full_screen_) return;
+  preview_->stop();
+  music_player_.set_loop_audio(project_.preferences.loop_audio);
+  full_screen_ = new FullScreenPreview(&music_player_, this);
+  if (!full_screen_->play(*request)) delete full_screen_;
 }
 
 void EffectPage::open_apply_menu(Control id) {

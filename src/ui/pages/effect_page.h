@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QPointer>
+#include <optional>
+
+#include "audio/music_player.h"
 #include "effects/image_effect.h"
+#include "ui/app/qt_timer_service.h"
 #include "ui/common/control_map.h"
 #include "ui/pages/project_tree_page.h"
 #include "video/preview_player.h"
@@ -14,6 +19,7 @@ namespace pictavo {
 
 class EffectList;
 class ImageLine;
+class FullScreenPreview;
 class PreviewWidget;
 class TransitionSettingDialogs;
 
@@ -36,6 +42,8 @@ class EffectPage : public ProjectTreePage {
     kEffectList = 1308,
     kApplyTransitionDuration = 1309,
     kApplyTransition = 1310,
+    kPlayFromHere = 1401,
+    kFullScreen = 1402,
   };
   enum Command : int {
     kEffectToAll = 32801,
@@ -51,6 +59,7 @@ class EffectPage : public ProjectTreePage {
   // `transition_dialogs` edits the effect set's templates and must outlive the page.
   EffectPage(Project& project, EditHistory& history, UserDialogs& dialogs,
              TransitionSettingDialogs& transition_dialogs, QWidget* main_window, QWidget* parent);
+  ~EffectPage() override;
 
   void project_replaced() override;
   // The preview stops and takes the TV system and the screen ratio; the image line
@@ -82,6 +91,13 @@ class EffectPage : public ProjectTreePage {
   // Plays entry `entry` of the effect list between the sample pictures with the
   // combos' durations and motion; the random entry plays one of the others.
   void preview_entry(int entry);
+  // Plays the current slideshow from the image line's first selected photo (or
+  // its first photo) to the end, with the music from where that photo comes in:
+  // in the page's preview, or over the whole screen.
+  void play_from_here();
+  void play_full_screen();
+  // The full-screen preview while it is shown.
+  FullScreenPreview* full_screen() const;
 
  protected:
   void show_current_slideshow() override;
@@ -96,8 +112,13 @@ class EffectPage : public ProjectTreePage {
   void customise_transition();
   ImageEffectCategory chosen_category() const;
   void take_preview_settings();
+  // Null without photos to play.
+  std::optional<SlideshowPreviewRequest> from_here_request() const;
 
   TransitionSettingDialogs& transition_dialogs_;
+  QtTimerService timers_;
+  MusicPlayer music_player_{timers_};
+  QPointer<FullScreenPreview> full_screen_;
   TransitionPreviewRequest record_;
   PreviewWidget* preview_ = nullptr;
   QLabel* preview_hint_ = nullptr;

@@ -4,6 +4,8 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
+#include <QTest>
 #include <map>
 #include <string>
 #include <vector>
@@ -14,6 +16,7 @@
 #include "ui/app/project_signals.h"
 #include "ui/ui_test.h"
 #include "ui/widgets/effect_list.h"
+#include "ui/widgets/full_screen_preview.h"
 #include "ui/widgets/image_line.h"
 #include "ui/widgets/preview_widget.h"
 #include "ui/widgets/project_tree.h"
@@ -156,6 +159,31 @@ TEST(RandomPreviewEntry, PlaysEntriesOneToEighteenTheLastFromTwoQuotients) {
   EXPECT_EQ(values_per_entry[18], 1820 + 8);
   EXPECT_EQ(random_preview_entry(32759), 18);
   EXPECT_EQ(random_preview_entry(32760), 18);
+}
+
+TEST_F(EffectPageTest, PlaysFromTheSelectedPhotoInThePreviewOrOverTheWholeScreen) {
+  page.image_line()->select_photos(std::vector<int>{2, 1});
+  page.button(EffectPage::kPlayFromHere)->click();
+  EXPECT_TRUE(page.preview()->running());
+  page.preview()->stop();
+
+  page.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&page, 5000));
+  page.image_line()->setFocus();
+  QTest::keyClick(page.image_line(), Qt::Key_F11);
+  FullScreenPreview* full = page.full_screen();
+  ASSERT_NE(full, nullptr);
+  EXPECT_TRUE(full->isVisible());
+  EXPECT_TRUE(full->preview()->running());
+  EXPECT_FALSE(page.preview()->running());
+  const QSize screen = page.screen()->size();
+  EXPECT_EQ(full->preview()->size(), FullScreenPreview::frame_size(screen, 0));
+  EXPECT_EQ(FullScreenPreview::frame_size(QSize(1920, 1080), 0), QSize(1440, 1080));
+  EXPECT_EQ(FullScreenPreview::frame_size(QSize(1024, 768), 1), QSize(1024, 576));
+  // Escape leaves it, and the preview stops.
+  QTest::keyClick(full, Qt::Key_Escape);
+  test::process_events();
+  EXPECT_EQ(page.full_screen(), nullptr);
 }
 
 TEST_F(EffectPageTest, CustomEditsTheChosenTemplateWhichLaterAppliesUse) {
