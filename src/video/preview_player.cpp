@@ -30,6 +30,10 @@ PreviewSize preview_size(int aspect) {
   return aspect == 1 ? PreviewSize{224, 126} : PreviewSize{224, 168};
 }
 
+PreviewSize frame_size_or_preview(PreviewSize size, int aspect) {
+  return size.width > 0 && size.height > 0 ? size : preview_size(aspect);
+}
+
 int preview_frame_interval(int tv_standard) {
   return tv_standard == 0 ? 33 : 40;
 }
@@ -83,8 +87,8 @@ int PreviewPlayer::start_transition_preview(const TransitionPreviewRequest& requ
         {copy.to_path, effect, type, values},
     };
     const RenderJob job{photos, {}, copy.background_argb};
-    RenderContext context(RenderMode::kTransitionPreview, preview_size(copy.aspect).width,
-                          preview_size(copy.aspect).height);
+    const PreviewSize size = frame_size_or_preview(copy.size, copy.aspect);
+    RenderContext context(RenderMode::kTransitionPreview, size.width, size.height);
     bind(context, job, copy.tv_standard);
     // The photo coming in is decoded beside the one it replaces, so that the
     // transition's first frame does not wait for it.
@@ -135,9 +139,7 @@ int PreviewPlayer::start_slideshow_preview(const SlideshowPreviewRequest& reques
 
   SlideshowPlan plan =
       plan_slideshow(from_here, static_cast<float>(preview_fps(request.tv_standard)));
-  const PreviewSize size = request.size.width > 0 && request.size.height > 0
-                               ? request.size
-                               : preview_size(request.aspect);
+  const PreviewSize size = frame_size_or_preview(request.size, request.aspect);
   const int started = start([this, plan = std::move(plan), request, size](int run) {
     const RenderJob job{plan.photos, {}, request.background_argb};
     RenderContext context(RenderMode::kSlideshowPreview, size.width, size.height);

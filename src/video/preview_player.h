@@ -33,6 +33,11 @@ class PreviewObserver : public FrameSink {
 };
 
 // One transition between two pictures, then the incoming picture's motion alone.
+struct PreviewSize {
+  int width = 0;
+  int height = 0;
+};
+
 struct TransitionPreviewRequest {
   int tv_standard = 1;  // 0 NTSC (30 frames a second, 33 ms), 1 PAL (25, 40 ms)
   int aspect = 0;       // 0 is 4:3, 1 is 16:9
@@ -43,14 +48,12 @@ struct TransitionPreviewRequest {
   int display_seconds = 3;
   const TransitionParams* transition = nullptr;  // read when the preview starts
   int transition_seconds = 2;
+  // The frames' size; nothing for the aspect's preview size.
+  PreviewSize size;
   std::uint32_t background_argb = kOpaqueBlack;
 };
 
 // A whole slideshow with its music.
-struct PreviewSize {
-  int width = 0;
-  int height = 0;
-};
 
 struct SlideshowPreviewRequest {
   int tv_standard = 1;
@@ -68,6 +71,8 @@ struct SlideshowPreviewRequest {
 
 // 224 × 168 for 4:3, 224 × 126 for 16:9.
 PreviewSize preview_size(int aspect);
+// `size` when it is set, else the aspect's preview size.
+PreviewSize frame_size_or_preview(PreviewSize size, int aspect);
 // 40 ms for PAL, 33 ms for NTSC.
 int preview_frame_interval(int tv_standard);
 

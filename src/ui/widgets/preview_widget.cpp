@@ -21,13 +21,22 @@ PreviewWidget::~PreviewWidget() {
   player_.stop_preview();
 }
 
-void PreviewWidget::preview_transition(const TransitionPreviewRequest& request) {
+PreviewSize PreviewWidget::device_size(PreviewSize size, int aspect) const {
+  const PreviewSize shown = frame_size_or_preview(size, aspect);
+  const qreal ratio = devicePixelRatioF();
+  return {static_cast<int>(shown.width * ratio) / 2 * 2,
+          static_cast<int>(shown.height * ratio) / 2 * 2};
+}
+
+void PreviewWidget::preview_transition(TransitionPreviewRequest request) {
   if (slideshow_) player_.stop_slideshow_preview();
   slideshow_ = false;
+  request.size = device_size(request.size, request.aspect);
   if (player_.start_transition_preview(request) == 0) emit running_changed(true);
 }
 
-bool PreviewWidget::preview_slideshow(const SlideshowPreviewRequest& request) {
+bool PreviewWidget::preview_slideshow(SlideshowPreviewRequest request) {
+  request.size = device_size(request.size, request.aspect);
   if (player_.start_slideshow_preview(request) != 0) return false;
   slideshow_ = true;
   emit running_changed(true);
@@ -44,8 +53,12 @@ void PreviewWidget::stop() {
 void PreviewWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::black);
+  // Frames are made with the screen's device pixels and shown at their size.
   const QImage& image = frames_.latest();
-  painter.drawImage((width() - image.width()) / 2, (height() - image.height()) / 2, image);
+  const QSizeF shown = QSizeF(image.size()) / devicePixelRatioF();
+  painter.drawImage(
+      QRectF(QPointF((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown),
+      image);
 }
 
 void PreviewWidget::preview_ended(bool slideshow, int run, bool stopped) {

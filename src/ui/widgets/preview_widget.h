@@ -26,9 +26,11 @@ class PreviewWidget : public QWidget {
   explicit PreviewWidget(MusicPlayer* music = nullptr, QWidget* parent = nullptr);
   ~PreviewWidget() override;
 
-  void preview_transition(const TransitionPreviewRequest& request);
+  // The frames are made at the request's size (the aspect's preview size when it
+  // has none) in the screen's device pixels.
+  void preview_transition(TransitionPreviewRequest request);
   // False, and nothing started, while a stop is in progress or without photos.
-  bool preview_slideshow(const SlideshowPreviewRequest& request);
+  bool preview_slideshow(SlideshowPreviewRequest request);
   void stop();
   bool running() const { return player_.running(); }
 
@@ -48,6 +50,7 @@ class PreviewWidget : public QWidget {
 
  private:
   void preview_ended(bool slideshow, int run, bool stopped);
+  PreviewSize device_size(PreviewSize size, int aspect) const;
 
   ImageLayerPhotos photos_;
   PreviewFrames frames_;
