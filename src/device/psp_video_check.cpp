@@ -291,6 +291,7 @@ PspVideoCheck check_psp_video(const fs::path& video) {
     check.rules.push_back(failed("media", "FFmpeg cannot read it: " + av::error_text(opened),
                                  "the PSP needs a video with its streams readable"));
   } else {
+    check.readable = true;
     add_video_rules(*input, check.rules);
     add_audio_rules(*input, check.rules);
   }

@@ -16,6 +16,7 @@ struct PspRule {
 // Whether a video will play on the PSP, rule by rule.
 struct PspVideoCheck {
   std::vector<PspRule> rules;
+  bool readable = false;  // FFmpeg read the file as media: it is some kind of video
 
   bool plays() const;
   std::vector<PspRule> failures() const;
