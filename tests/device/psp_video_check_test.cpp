@@ -125,6 +125,7 @@ TEST(PspVideoCheck, PassesEveryRuleForBaselineAndForMpeg4SimpleProfile) {
   for (const char* video : {"baseline.mp4", "simple.mp4"}) {
     const PspVideoCheck check = check_psp_video(temp / video);
     EXPECT_TRUE(check.plays()) << video << " fails " << testing::PrintToString(failed_names(check));
+    EXPECT_TRUE(check.readable);
     EXPECT_EQ(check.rules.size(), std::string(video) == "simple.mp4" ? 9u : 12u);
   }
 }
@@ -155,7 +156,9 @@ TEST(PspVideoCheck, FilesThatAreNoVideosFailWithAReason) {
 
   test::write_file(temp / "text.mp4", "not a video at all");
   make_thumbnail(temp / "text.THM");
-  EXPECT_THAT(failed_names(check_psp_video(temp / "text.mp4")), ElementsAre("container", "media"));
+  const PspVideoCheck text = check_psp_video(temp / "text.mp4");
+  EXPECT_THAT(failed_names(text), ElementsAre("container", "media"));
+  EXPECT_FALSE(text.readable);
 
   make_video(temp / "whole.mp4", {});
   const std::string whole = test::read_file(temp / "whole.mp4");
