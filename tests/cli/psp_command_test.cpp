@@ -81,8 +81,8 @@ TEST(PspCommand, WithoutAPspSaysSoAndCopiesNothing) {
 // makes the command fail and says which rule and why.
 TEST(PspCommand, ChecksTheProgramsVideosOfEveryProfileAndFailsOnABrokenOne) {
   test::TempProgramFolder home;
-  for (const char* part : {"libZorvEncoder.so", "profile", "menu_pic"})
-    home.install(part);
+  for (const char* installed : {"libZorvEncoder.so", "profile", "menu_pic"})
+    home.install(installed);
   test::TempFolder temp;
   const std::string photo = (test::test_data_folder() / "images/valid/pattern.png").string();
   std::vector<std::string> check{"psp", "check"};
