@@ -25,6 +25,8 @@ constexpr const char* kPspBrand = "MSNV";
 constexpr int kLargestWidth = 480;
 constexpr int kLargestHeight = 272;
 constexpr int kMacroblock = 16;
+constexpr int kBaselineProfile = 66;
+constexpr int kMainProfile = 77;
 constexpr int kHighestLevel = 21;
 constexpr int kMostReferenceFrames = 2;
 // 29.97 frames a second, however the file writes it (30000/1001, 2997/100).
@@ -68,9 +70,9 @@ PspRule container_rule(const fs::path& video) {
 std::string h264_profile_name(const H264SequenceHeader& header) {
   constexpr int kConstraintSet1 = 0x40;
   switch (header.profile_idc) {
-    case 66:
+    case kBaselineProfile:
       return (header.constraint_flags & kConstraintSet1) != 0 ? "Constrained Baseline" : "Baseline";
-    case 77:
+    case kMainProfile:
       return "Main";
     case 88:
       return "Extended";
@@ -92,7 +94,7 @@ std::string h264_level_name(const H264SequenceHeader& header) {
   const bool level_1b =
       header.level_idc == 9 ||
       (header.level_idc == 11 && (header.constraint_flags & kConstraintSet3) != 0 &&
-       (header.profile_idc == 66 || header.profile_idc == 77));
+       (header.profile_idc == kBaselineProfile || header.profile_idc == kMainProfile));
   if (level_1b) return "1b";
   return std::to_string(header.level_idc / 10) + "." + std::to_string(header.level_idc % 10);
 }
@@ -121,7 +123,9 @@ void add_h264_rules(AVFormatContext& input, int stream, std::vector<PspRule>& ru
     return;
   }
   const H264SequenceHeader& header = configuration->sequence;
-  rules.push_back(judged("video codec", header.profile_idc == 66 || header.profile_idc == 77,
+  const bool psp_profile =
+      header.profile_idc == kBaselineProfile || header.profile_idc == kMainProfile;
+  rules.push_back(judged("video codec", psp_profile,
                          "H.264 " + h264_profile_name(header) + " profile", kCodecNeed));
   rules.push_back(judged("level", header.level_idc <= kHighestLevel,
                          "level " + h264_level_name(header), "the PSP needs level 2.1 or lower"));
