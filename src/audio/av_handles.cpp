@@ -1,5 +1,7 @@
 #include "audio/av_handles.h"
 
+#include <utility>
+
 namespace pictavo::av {
 
 std::string error_text(int code) {
@@ -12,17 +14,25 @@ std::string local_file_url(const char* path) {
   return std::string("file:") + path;
 }
 
-InputPtr open_audio_input(const char* path, int& stream_index) {
-  stream_index = -1;
+int open_input(const char* path, InputPtr& input) {
+  input.reset();
   AVDictionary* options = nullptr;
   av_dict_set(&options, "protocol_whitelist", "file", 0);
   AVFormatContext* context = nullptr;
   const int opened = avformat_open_input(&context, local_file_url(path).c_str(), nullptr, &options);
   av_dict_free(&options);
-  if (opened < 0) return nullptr;
-  InputPtr input(context);
-  if (avformat_find_stream_info(context, nullptr) < 0) return nullptr;
-  stream_index = av_find_best_stream(context, AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
+  if (opened < 0) return opened;
+  InputPtr opened_input(context);
+  if (const int found = avformat_find_stream_info(context, nullptr); found < 0) return found;
+  input = std::move(opened_input);
+  return 0;
+}
+
+InputPtr open_audio_input(const char* path, int& stream_index) {
+  stream_index = -1;
+  InputPtr input;
+  if (open_input(path, input) < 0) return nullptr;
+  stream_index = av_find_best_stream(input.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
   return input;
 }
 

@@ -49,6 +49,10 @@ std::string error_text(int code);
 // path the modules get is a local file, so it is opened through "file:" only.
 std::string local_file_url(const char* path);
 
+// Opens `path` as media through "file:" only and reads its stream information into
+// `input`; 0, or FFmpeg's negative AVERROR code when the file cannot be read as media.
+int open_input(const char* path, InputPtr& input);
+
 // Opens the audio stream FFmpeg ranks best in `path` (nullptr when the file cannot
 // be read as media) and stores its index in `stream_index` (negative when the
 // file holds no audio).

@@ -77,8 +77,11 @@ constexpr Command kCommands[] = {
      "preferences",
      pictavo::cli::run_prefs},
     {"profiles", "list the output profiles and their parameters", pictavo::cli::run_profiles},
-    {"psp list | copy FILE... [--to-computer DIR] [--drive ROOT] [--keep-names]",
-     "list the removable drives with their space and the PSP's videos with their titles; copy "
+    {"psp list | check FILE... | copy FILE... [--to-computer DIR] [--drive ROOT] [--keep-names]",
+     "list the removable drives with their space and the PSP's videos with their titles; check "
+     "whether videos will play on the PSP (each rule passed or failed and why: container, "
+     "codec, profile, level, size, frame rate, audio, file size and THM thumbnail; exit status "
+     "1 when a video fails a rule); copy "
      "files to the PSP "
      "(videos as the next M4Vnnnnn.MP4 in MP_ROOT/100MNV01, or MAQnnnnn.MP4 in "
      "MP_ROOT/100ANV01 for H.264, each with its THM thumbnail, unless --keep-names; onto the "

@@ -17,6 +17,7 @@ extern "C" {
 #include "device/copy_plan.h"
 #include "device/file_copier.h"
 #include "device/psp_detection.h"
+#include "device/psp_video_check.h"
 #include "device/psp_video_title.h"
 #include "device/removable_drives.h"
 
@@ -136,16 +137,35 @@ int copy_files(Arguments& args) {
   return 0;
 }
 
+// A line a rule for each file; 1 when any file breaks a rule.
+int check_files(Arguments& args) {
+  const std::vector<std::string> files = args.finish();
+  if (files.empty()) throw UsageError{"no files to check"};
+  bool all_play = true;
+  for (const std::string& file : files) {
+    const PspVideoCheck check = check_psp_video(file);
+    std::printf("%s: %s\n", file.c_str(),
+                check.plays() ? "plays on the PSP" : "will not play on the PSP");
+    for (const PspRule& rule : check.rules) {
+      std::printf("  %s  %-16s %s\n", rule.passed ? "pass" : "fail", rule.name.c_str(),
+                  rule.reason.c_str());
+    }
+    all_play = all_play && check.plays();
+  }
+  return all_play ? 0 : kFailed;
+}
+
 }  // namespace
 
 int run_psp(Arguments& args) {
-  // Files that are no videos are copied under their own names; FFmpeg's remarks
-  // on them while their codec is read would only be noise.
+  // Files that are no videos are copied under their own names or reported as such;
+  // FFmpeg's remarks on them while their streams are read would only be noise.
   av_log_set_level(AV_LOG_QUIET);
   const std::optional<std::string> action = args.take_first();
   if (action == "list") return list_drives(args);
+  if (action == "check") return check_files(args);
   if (action == "copy") return copy_files(args);
-  throw UsageError{action ? "unknown action \"" + *action + "\"" : "list or copy?"};
+  throw UsageError{action ? "unknown action \"" + *action + "\"" : "list, check or copy?"};
 }
 
 }  // namespace pictavo::cli

@@ -10,6 +10,7 @@
 #include "base/result_code.h"
 #include "cli/interrupt_watch.h"
 #include "cli/progress_bar.h"
+#include "device/psp_made_video_check.h"
 #include "model/photo_preparation.h"
 #include "model/project.h"
 #include "model/project_messages.h"
@@ -97,7 +98,8 @@ int make_project_videos(std::string_view command, const Project& project,
     interrupted = true;
     job.request_stop();
   });
-  const JobStart start = job.start(std::move(*order));
+  const PspMadeVideoCheck check;
+  const JobStart start = job.start(std::move(*order), &check);
   if (start.state != JobStartState::kStarted) {
     complain(command, start.reason);
     return kFailed;
@@ -110,6 +112,11 @@ int make_project_videos(std::string_view command, const Project& project,
   if (outcome.result == 0) {
     for (const std::filesystem::path& file : files)
       std::printf("%s\n", file.c_str());
+    for (const UnplayableVideo& video : outcome.unplayable) {
+      for (const std::string& rule : video.broken_rules)
+        complain(command,
+                 "warning: " + video.video.string() + " will not play on the PSP: " + rule);
+    }
     return 0;
   }
   if (outcome.result == kStopped) {

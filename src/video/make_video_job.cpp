@@ -90,7 +90,7 @@ MakeVideoJob::~MakeVideoJob() {
   if (thread_.joinable()) thread_.join();
 }
 
-JobStart MakeVideoJob::start(MakeVideoOrder order) {
+JobStart MakeVideoJob::start(MakeVideoOrder order, const MadeVideoCheck* check) {
   if (running()) return refused(JobStartState::kAlreadyRunning, {}, "a job is running");
   if (thread_.joinable()) thread_.join();
   if (std::optional<JobStart> refusal = check_slideshows(order, decoder_)) return *refusal;
@@ -100,6 +100,7 @@ JobStart MakeVideoJob::start(MakeVideoOrder order) {
   write_log("Created output directory " + order.output_folder.string());
 
   order_ = std::make_unique<const MakeVideoOrder>(std::move(order));
+  check_ = check;
   outcome_ = {};
   stop_.reset();
   done_.reset();
@@ -168,7 +169,8 @@ MakeVideoOutcome MakeVideoJob::make_videos() {
   } catch (...) {
     // What a step throws (no memory, a file system call that failed) fails the
     // job like any other failure; it must not end the program.
-    outcome = {kFailed, "making the videos failed: " + current_exception_text()};
+    outcome = {
+        kFailed, "making the videos failed: " + current_exception_text(), FailedModule::kNone, {}};
     write_log(outcome.reason);
   }
   // The shared music lives only while the job runs; the silent track is the program's.
@@ -208,6 +210,7 @@ void MakeVideoJob::make_music_and_slideshows(MakeVideoOutcome& outcome) {
     outcome.result =
         make_slideshow(static_cast<int>(i), frames_before, project_frames, outcome.reason);
     if (is_module_code(outcome.result)) outcome.module = FailedModule::kEncoder;
+    if (outcome.result == 0) check_video(order.slideshows[i].video_path, outcome);
     frames_before += order.slideshows[i].total_frames;
   }
 }
@@ -258,10 +261,22 @@ int MakeVideoJob::make_slideshow(int index, std::int64_t frames_before, std::int
   return result;
 }
 
+void MakeVideoJob::check_video(const std::filesystem::path& video,
+                               MakeVideoOutcome& outcome) const {
+  if (check_ == nullptr) return;
+  std::vector<std::string> broken = check_->broken_rules(video);
+  if (broken.empty()) return;
+  for (const std::string& rule : broken)
+    write_log("The video " + video.string() + " will not play on the PSP: " + rule);
+  outcome.unplayable.push_back({video, std::move(broken)});
+}
+
 std::optional<PromptMessage> outcome_message(const MakeVideoOutcome& outcome,
                                              bool power_off_requested) {
   if (outcome.result == kFailed && !power_off_requested) return make_video_failed_message();
   if (outcome.result == kStopped) return make_video_stopped_message();
+  if (outcome.result == kDone && !outcome.unplayable.empty() && !power_off_requested)
+    return unplayable_videos_message(outcome.unplayable);
   return std::nullopt;
 }
 

@@ -7,10 +7,12 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "base/event.h"
 #include "model/prompt.h"
 #include "render/image_layer_photos.h"
+#include "video/made_video_check.h"
 #include "video/make_video_order.h"
 
 namespace pictavo {
@@ -25,6 +27,9 @@ struct MakeVideoOutcome {
   int result = 0;
   std::string reason;  // what failed, in plain words; empty when done or stopped
   FailedModule module = FailedModule::kNone;  // set with a module's failure code
+  // The videos made that the job's check says will not play, in order; they stay
+  // made, and the job is still done.
+  std::vector<UnplayableVideo> unplayable;
 };
 
 // What a job tells the front end, on the job's thread: the user interface posts it
@@ -79,8 +84,10 @@ class MakeVideoJob {
   // Checks that every slideshow has photos that can still be read, prepares the
   // output folder (output_folder.h) and starts the job's thread with the order.
   // Nothing is started unless the result is kStarted, and nothing changed before
-  // the output folder was prepared: only kNotStarted comes after that.
-  JobStart start(MakeVideoOrder order);
+  // the output folder was prepared: only kNotStarted comes after that. With a
+  // `check`, which must outlive the job's run, each video made is checked and the
+  // ones that will not play are logged and listed in the outcome.
+  JobStart start(MakeVideoOrder order, const MadeVideoCheck* check = nullptr);
   bool running() const;
 
   // Asks the running job to stop; false (and nothing happens) when none runs.
@@ -99,6 +106,7 @@ class MakeVideoJob {
   void make_music_and_slideshows(MakeVideoOutcome& outcome);
   int make_slideshow(int index, std::int64_t frames_before, std::int64_t project_frames,
                      std::string& reason);
+  void check_video(const std::filesystem::path& video, MakeVideoOutcome& outcome) const;
 
   MakeVideoListener& listener_;
   const ImageLayerPhotos decoder_;
@@ -112,6 +120,7 @@ class MakeVideoJob {
 
   // Set by start() before the thread starts and read-only while it runs.
   std::unique_ptr<const MakeVideoOrder> order_;
+  const MadeVideoCheck* check_ = nullptr;
   // Written by the job's thread before it ends; read after wait().
   MakeVideoOutcome outcome_;
   std::thread thread_;
@@ -119,7 +128,8 @@ class MakeVideoJob {
 
 // What the user interface shows when a job ended: "Making the video files failed!" for a
 // failure (not when the computer is to be switched off after the job), "Stopped!"
-// after a stop, nothing otherwise.
+// after a stop, the videos that will not play after a job that made some (again
+// not before the computer is switched off), nothing otherwise.
 std::optional<PromptMessage> outcome_message(const MakeVideoOutcome& outcome,
                                              bool power_off_requested);
 

@@ -65,6 +65,17 @@ PromptMessage unreadable_photo_message(const std::filesystem::path& photo,
                "' cannot be read any more. Please remove it or bring it back and try again.");
 }
 
+PromptMessage unplayable_videos_message(const std::vector<UnplayableVideo>& videos) {
+  std::string text = videos.size() == 1 ? "This video was made but will not play on the PSP:"
+                                        : "These videos were made but will not play on the PSP:";
+  for (const UnplayableVideo& video : videos) {
+    text += "\n\n" + video.video.filename().string() + ":";
+    for (const std::string& rule : video.broken_rules)
+      text += "\n- " + rule;
+  }
+  return warning(std::move(text));
+}
+
 PromptMessage make_video_failed_message() {
   return error("Making the video files failed!");
 }

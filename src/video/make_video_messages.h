@@ -2,8 +2,10 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "model/prompt.h"
+#include "video/made_video_check.h"
 
 namespace pictavo {
 
@@ -26,6 +28,9 @@ PromptMessage output_folder_not_writable_message(const std::filesystem::path& fo
 PromptMessage empty_slideshow_message(const std::string& slideshow);
 PromptMessage unreadable_photo_message(const std::filesystem::path& photo,
                                        const std::string& slideshow);
+
+// Videos that were made but will not play, each with the rules it breaks.
+PromptMessage unplayable_videos_message(const std::vector<UnplayableVideo>& videos);
 
 // "Making the video files failed!" and "Stopped!".
 PromptMessage make_video_failed_message();

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "device/psp_video_title.h"
 #include "support/files.h"
@@ -14,6 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 // A slideshow made with the real modules keeps its name on the PSP as the title
 // stored in the video, which the PSP's file name cannot carry.
@@ -72,6 +75,51 @@ TEST(PspCommand, WithoutAPspSaysSoAndCopiesNothing) {
   EXPECT_EQ(result.exit_code, 1);
   EXPECT_THAT(result.err, HasSubstr("Please make sure the PSP is connected."));
   EXPECT_EQ(test::run_cli({"psp", "copy"}).exit_code, 1);
+}
+
+// Every shipped profile's video, with its THM, plays; a file that breaks a rule
+// makes the command fail and says which rule and why.
+TEST(PspCommand, ChecksTheProgramsVideosOfEveryProfileAndFailsOnABrokenOne) {
+  test::TempProgramFolder home;
+  for (const char* installed : {"libZorvEncoder.so", "profile", "menu_pic"})
+    home.install(installed);
+  test::TempFolder temp;
+  const std::string photo = (test::test_data_folder() / "images/valid/pattern.png").string();
+  std::vector<std::string> check{"psp", "check"};
+  for (int profile = 0; profile < 5; ++profile) {
+    const fs::path video = temp / ("profile" + std::to_string(profile) + ".mp4");
+    const test::CommandResult rendered =
+        test::run_cli({"render", "--photo", photo, "--profile", std::to_string(profile),
+                       "--display", "1", "-o", video.string()});
+    ASSERT_EQ(rendered.exit_code, 0) << rendered.err;
+    fs::path thumbnail = video;
+    ASSERT_EQ(
+        test::run_cli({"thm", photo, "-o", thumbnail.replace_extension(".THM").string()}).exit_code,
+        0);
+    check.push_back(video.string());
+  }
+  const test::CommandResult passed = test::run_cli(check);
+  EXPECT_EQ(passed.exit_code, 0) << passed.out;
+  EXPECT_THAT(passed.out, HasSubstr("profile4.mp4: plays on the PSP\n"));
+  EXPECT_THAT(passed.out, HasSubstr("  pass  level            level 2.1\n"));
+  EXPECT_THAT(passed.out, Not(HasSubstr("fail")));
+
+  fs::rename(temp / "profile0.THM", temp / "other.THM");
+  test::write_file(temp / "text.mp4", "no video");
+  const test::CommandResult failed = test::run_cli(
+      {"psp", "check", (temp / "profile0.mp4").string(), (temp / "profile1.mp4").string()});
+  EXPECT_EQ(failed.exit_code, 1);
+  EXPECT_THAT(failed.out, HasSubstr("profile0.mp4: will not play on the PSP\n"));
+  EXPECT_THAT(failed.out,
+              HasSubstr("  fail  thumbnail        no profile0.THM; the PSP needs a 160x120 "
+                        "baseline JPEG\n"));
+  EXPECT_THAT(failed.out, HasSubstr("profile1.mp4: plays on the PSP\n"));
+  const test::CommandResult missing =
+      test::run_cli({"psp", "check", (temp / "text.mp4").string(), (temp / "none.mp4").string()});
+  EXPECT_EQ(missing.exit_code, 1);
+  EXPECT_THAT(missing.out, HasSubstr("fail  media            FFmpeg cannot read it"));
+  EXPECT_THAT(missing.out, HasSubstr("fail  file             no such file"));
+  EXPECT_EQ(test::run_cli({"psp", "check"}).exit_code, 1);
 }
 
 }  // namespace

@@ -27,6 +27,7 @@ namespace pictavo {
 namespace {
 
 namespace fs = std::filesystem;
+using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
@@ -173,6 +174,44 @@ TEST_F(MakeVideoJobTest, MissingPhotosAreLeftOutOfTheVideosAndNamed) {
   // A slideshow left without photos is refused as an empty one is.
   EXPECT_EQ(job_.start(order()).state, JobStartState::kEmptySlideshow);
   EXPECT_EQ(project->missing_photos().size(), 3u);
+}
+
+// Says that the videos of slideshows named "Wide..." are too large for the PSP.
+class WideVideosBreakTheSize final : public MadeVideoCheck {
+ public:
+  static constexpr const char* kRule =
+      "frame size: 640x480; the PSP needs at most 480x272, both sides multiples of 16";
+
+  std::vector<std::string> broken_rules(const fs::path& video) const override {
+    checked.push_back(video.filename().string());
+    if (!video.filename().string().starts_with("Wide")) return {};
+    return {kRule};
+  }
+
+  mutable std::vector<std::string> checked;
+};
+
+TEST_F(MakeVideoJobTest, AVideoThatWillNotPlayIsLoggedAndNamedWithTheRulesItBreaks) {
+  add_slideshow("Wide", 1);
+  add_slideshow("Fine", 1);
+  WideVideosBreakTheSize check;
+  ASSERT_EQ(job_.start(order(), &check).state, JobStartState::kStarted);
+  const MakeVideoOutcome outcome = job_.wait();
+
+  EXPECT_EQ(outcome.result, 0);
+  EXPECT_THAT(check.checked, ElementsAre("Wide.mp4", "Fine.mp4"));
+  const fs::path wide = output_ / "Wide.mp4";
+  EXPECT_THAT(outcome.unplayable, ElementsAre(UnplayableVideo{wide, {check.kRule}}));
+  EXPECT_THAT(log(),
+              Contains("The video " + wide.string() + " will not play on the PSP: " + check.kRule));
+  const std::optional<PromptMessage> message = outcome_message(outcome, false);
+  ASSERT_TRUE(message);
+  EXPECT_EQ(message->icon, PromptIcon::kWarning);
+  EXPECT_EQ(message->text, std::string("This video was made but will not play on the PSP:\n\n"
+                                       "Wide.mp4:\n- ") +
+                               check.kRule);
+  // Nobody would read it before the computer is switched off.
+  EXPECT_EQ(outcome_message(outcome, true), std::nullopt);
 }
 
 TEST_F(MakeVideoJobTest, ATrackKeptWhereTheMusicWouldGoIsNeitherWrittenOverNorRemoved) {

@@ -16,7 +16,9 @@
 #include <QVBoxLayout>
 #include <map>
 
+#include "base/lower_extension.h"
 #include "device/copy_plan.h"
+#include "device/psp_video_check.h"
 #include "device/removable_drives.h"
 #include "ui/app/user_dialogs.h"
 #include "ui/common/path_text.h"
@@ -43,9 +45,37 @@ void add_files(QListWidget* list, const fs::path& folder, const QString& prefix 
   }
 }
 
+// The rules a video of the computer's list breaks, as the item keeps them.
+constexpr int kBrokenRulesRole = Qt::UserRole + 1;
+
+// Marks each video of the list that will not play on the PSP: "(will not play)"
+// after its name, a warning icon, and the rules it breaks as its tooltip. Files
+// that are no videos at all are copied as plain files and stay unmarked.
+void mark_unplayable_videos(QListWidget* list) {
+  for (int row = 0; row < list->count(); ++row) {
+    QListWidgetItem* item = list->item(row);
+    const fs::path file = path_of(item->data(Qt::UserRole).toString());
+    if (lower_extension(file) != "mp4") continue;
+    const PspVideoCheck check = check_psp_video(file);
+    if (!check.readable || check.plays()) continue;
+    QStringList rules;
+    for (const PspRule& rule : check.failures())
+      rules << QString::fromStdString(rule.name + ": " + rule.reason);
+    item->setText(PspFileManagerDialog::tr("%1 (will not play)").arg(item->text()));
+    item->setIcon(list->style()->standardIcon(QStyle::SP_MessageBoxWarning));
+    item->setToolTip(rules.join(QLatin1Char('\n')));
+    item->setData(kBrokenRulesRole, rules);
+  }
+}
+
 void show_files(QListWidget* list, const fs::path& folder) {
   list->clear();
   add_files(list, folder);
+}
+
+void show_computer_files(QListWidget* list, const fs::path& folder) {
+  show_files(list, folder);
+  mark_unplayable_videos(list);
 }
 
 // "Copied 3 files: 2 to MP_ROOT/100ANV01, 1 to MP_ROOT/100MNV01.", each folder
@@ -236,11 +266,11 @@ void PspFileManagerDialog::show_computer_folder() {
   QString text = path_text(computer_folder_);
   if (!text.endsWith(QLatin1Char('/'))) text += QLatin1Char('/');
   folder_edit_->setText(text);
-  show_files(computer_files_, computer_folder_);
+  show_computer_files(computer_files_, computer_folder_);
 }
 
 void PspFileManagerDialog::refresh_lists() {
-  show_files(computer_files_, computer_folder_);
+  show_computer_files(computer_files_, computer_folder_);
   show_psp_files();
   capacity_->set_path(psp_folder_);
 }
@@ -259,6 +289,7 @@ void PspFileManagerDialog::copy(QListWidget* source, bool to_psp) {
     QApplication::beep();
     return;
   }
+  if (to_psp && !confirm_unplayable_videos(source)) return;
   Result<std::vector<CopyStep>> plan = !to_psp ? plan_copy(files, computer_folder_)
                                        : psp_names_->isChecked()
                                            ? plan_copy_to_psp(files, psp_folder_)
@@ -278,6 +309,26 @@ void PspFileManagerDialog::copy(QListWidget* source, bool to_psp) {
         steps, [this](const CopyProgress& progress) { emit copy_progressed(progress); }, &stop_);
     emit copy_finished(report);
   });
+}
+
+bool PspFileManagerDialog::confirm_unplayable_videos(const QListWidget* source) const {
+  QStringList videos;
+  for (int row = 0; row < source->count(); ++row) {
+    const QListWidgetItem* item = source->item(row);
+    const QStringList rules = item->data(kBrokenRulesRole).toStringList();
+    if (!item->isSelected() || rules.isEmpty()) continue;
+    const QString name = path_text(path_of(item->data(Qt::UserRole).toString()).filename());
+    videos << name + QStringLiteral(":\n- ") + rules.join(QStringLiteral("\n- "));
+  }
+  if (videos.isEmpty()) return true;
+  const QString text =
+      (videos.size() == 1 ? tr("This video will not play on the PSP:\n\n%1\n\nCopy it anyway?")
+                          : tr("These videos will not play on the PSP:\n\n%1\n\nCopy them anyway?"))
+          .arg(videos.join(QStringLiteral("\n\n")));
+  return front_end_.show({.text = text.toStdString(),
+                          .caption = {},
+                          .buttons = PromptButtons::kYesNo,
+                          .icon = PromptIcon::kQuestion}) == PromptAnswer::kYes;
 }
 
 void PspFileManagerDialog::show_progress(const CopyProgress& progress) {

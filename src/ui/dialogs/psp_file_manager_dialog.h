@@ -27,8 +27,9 @@ class UserDialogs;
 
 // "Copy Files to PSP": the computer's video folder and the PSP's side by side as
 // lists of their video and thumbnail files, copying the selected files either way,
-// and the PSP drive's capacity. The copy runs on a thread of its own; its progress
-// and its end come back as queued calls, and closing the dialog stops it.
+// and the PSP drive's capacity. The computer's videos that will not play on the
+// PSP are marked with the rules they break, and copying them asks first. The copy runs on a thread
+// of its own; its progress and its end come back as queued calls, and closing the dialog stops it.
 //
 // Controls carry object names; the numbers are the ids the program has always
 // given them:
@@ -87,6 +88,9 @@ class PspFileManagerDialog : public QDialog {
   // The drive the PSP's video folder is on; empty without one.
   std::filesystem::path psp_root() const;
   void copy(QListWidget* source, bool to_psp);
+  // Asks whether to copy the selected videos of `source` that will not play on the
+  // PSP; true when none is selected or the user says yes.
+  bool confirm_unplayable_videos(const QListWidget* source) const;
   void show_progress(const CopyProgress& progress);
   void finish_copy(const CopyReport& report);
   void set_copying(bool copying);

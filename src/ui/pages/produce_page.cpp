@@ -175,6 +175,10 @@ void ProducePage::set_system_power(SystemPower* power) {
   power_ = power;
 }
 
+void ProducePage::set_video_check(const MadeVideoCheck& check) {
+  video_check_ = &check;
+}
+
 std::filesystem::path ProducePage::output_folder() const {
   return chosen_folder_ ? *chosen_folder_ : project_.default_setting.output_folder;
 }
@@ -296,7 +300,7 @@ void ProducePage::start_job() {
   if (!order) return;
   if (!order->left_out.empty()) project_.front_end.show(photos_left_out_message(order->left_out));
   const WaitCursor wait;  // the photos are checked and the folder emptied first
-  const JobStart start = job_->start(std::move(*order));
+  const JobStart start = job_->start(std::move(*order), video_check_);
   if (start.state != JobStartState::kStarted) {
     if (start.message) project_.front_end.show(*start.message);
     return;

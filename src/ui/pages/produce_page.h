@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include "device/psp_made_video_check.h"
 #include "ui/pages/step_page.h"
 #include "video/drive_space.h"
 
@@ -61,6 +62,9 @@ class ProducePage : public StepPage {
   // What switches the computer off when the user asked for it; without one the
   // computer stays on.
   void set_system_power(SystemPower* power);
+  // What tells the videos made that will not play (the PSP's rules unless
+  // replaced); it must outlive the page.
+  void set_video_check(const MadeVideoCheck& check);
 
  signals:
   // A job started (true) or ended (false): the main window's commands wait for it.
@@ -110,8 +114,11 @@ class ProducePage : public StepPage {
   ProfileSettingsList* settings_ = nullptr;
   QPushButton* psp_manager_ = nullptr;
 
-  // The job reports through signals_, which must outlive it.
+  // The job reports through signals_ and checks its videos with video_check_,
+  // which must outlive it.
   MakeVideoSignals* signals_ = nullptr;
+  const PspMadeVideoCheck psp_check_;
+  const MadeVideoCheck* video_check_ = &psp_check_;
   std::unique_ptr<MakeVideoJob> job_;
 };
 

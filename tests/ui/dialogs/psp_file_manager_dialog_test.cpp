@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "modules/media_tools.h"
 #include "support/files.h"
 #include "support/scoped_environment.h"
 #include "ui/app/main_window.h"
@@ -26,6 +27,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using ::testing::ElementsAre;
+using ::testing::EndsWith;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
 
 constexpr char kNotConnected[] = "Please make sure the PSP is connected.";
 
@@ -132,6 +136,48 @@ TEST_F(PspFileManagerTest, ShowsBothFoldersAndCopiesEitherWay) {
   emit drive->activated(0);
   EXPECT_EQ(dialog.psp_folder(), files / "STICK/MP_ROOT/100MNV01");
   EXPECT_TRUE(texts_of(dialog.psp_list()).isEmpty());
+}
+
+TEST_F(PspFileManagerTest, MarksAVideoThatWillNotPlayAndAsksBeforeCopyingIt) {
+  // 640 x 480 with 44.1 kHz sound: too large and the wrong rate for the PSP.
+  ASSERT_TRUE(test::run_ffmpeg({"-f", "lavfi", "-i", "testsrc2=s=640x480:r=25", "-f", "lavfi", "-i",
+                                "sine=sample_rate=44100", "-t", "0.5", "-ac", "2", "-c:v", "mpeg4",
+                                "-c:a", "aac", "-f", "psp", (output / "Wide.mp4").string()}));
+  PspFileManagerDialog dialog(output, project->front_end, dialogs);
+  // Trip.mp4 is no video at all: it is copied as a plain file, unmarked.
+  EXPECT_THAT(texts_of(dialog.computer_list()),
+              ElementsAre("Trip.THM", "Trip.mp4", "Wide.mp4 (will not play)"));
+  const QListWidgetItem* wide = dialog.computer_list()->item(2);
+  EXPECT_THAT(wide->toolTip().toStdString(),
+              HasSubstr("frame size: 640x480; the PSP needs at most 480x272"));
+  EXPECT_THAT(wide->toolTip().toStdString(), HasSubstr("\nsample rate: 44100 Hz"));
+  EXPECT_FALSE(wide->icon().isNull());
+  EXPECT_TRUE(dialog.computer_list()->item(1)->toolTip().isEmpty());
+
+  dialog.show();
+  select(dialog.computer_list(), {"Wide.mp4 (will not play)"});
+  prompt.answers.push_back(PromptAnswer::kNo);
+  dialog.copy_to_psp();
+  EXPECT_FALSE(dialog.copying());
+  ASSERT_EQ(prompt.shown.size(), 1u);
+  EXPECT_EQ(prompt.shown[0].buttons, PromptButtons::kYesNo);
+  EXPECT_EQ(prompt.shown[0].icon, PromptIcon::kQuestion);
+  EXPECT_THAT(prompt.shown[0].text,
+              StartsWith("This video will not play on the PSP:\n\nWide.mp4:\n- frame size: "
+                         "640x480;"));
+  EXPECT_THAT(prompt.shown[0].text, EndsWith("\n\nCopy it anyway?"));
+  EXPECT_EQ(dialog.copy_status(), "");
+
+  select(dialog.computer_list(), {"Wide.mp4 (will not play)"});
+  prompt.answers.push_back(PromptAnswer::kYes);
+  copy_and_wait(dialog, true);
+  EXPECT_EQ(prompt.shown.size(), 2u);
+  EXPECT_EQ(dialog.copy_status(), "Copied 1 file to MP_ROOT/100MNV01.");
+  // The list is marked again after the copy; a file that is no video asks nothing.
+  EXPECT_EQ(dialog.computer_list()->item(2)->text(), "Wide.mp4 (will not play)");
+  select(dialog.computer_list(), {"Trip.mp4"});
+  copy_and_wait(dialog, true);
+  EXPECT_EQ(prompt.shown.size(), 2u);
 }
 
 TEST_F(PspFileManagerTest, WithoutAPspSaysSoAndCopiesNothing) {

@@ -26,6 +26,7 @@
 #include "ui/ui_test.h"
 #include "ui/widgets/capacity_bar.h"
 #include "video/encoder_module.h"
+#include "video/made_video_check.h"
 #include "video/system_power.h"
 
 namespace pictavo {
@@ -62,11 +63,25 @@ class CountingPower final : public SystemPower {
   int calls = 0;
 };
 
+// The test encoder's files are no videos: the check says that the video of the
+// slideshow named here will not play, and that every other one will.
+class ScriptedVideoCheck final : public MadeVideoCheck {
+ public:
+  static constexpr const char* kRule = "frame size: 640x480; the PSP needs at most 480x272";
+
+  std::vector<std::string> broken_rules(const fs::path& video) const override {
+    if (video.stem() != unplayable) return {};
+    return {kRule};
+  }
+  std::string unplayable;
+};
+
 class ProducePageTest : public test::UiTest {
  protected:
   ProducePageTest() : page(*window->produce_page()) {
     page.set_job_end_dialogs(end_dialogs);
     page.set_system_power(&power);
+    page.set_video_check(video_check);
     QObject::connect(&page, &ProducePage::running_changed,
                      [this](bool running) { reported_running.push_back(running); });
     signals_ = page.findChild<MakeVideoSignals*>();
@@ -116,6 +131,7 @@ class ProducePageTest : public test::UiTest {
   ProducePage& page;
   RecordingEndDialogs end_dialogs;
   CountingPower power;
+  ScriptedVideoCheck video_check;
   std::vector<bool> reported_running;
   MakeVideoSignals* signals_ = nullptr;
 
@@ -226,6 +242,19 @@ TEST_F(ProducePageTest, TheDiskCheckDecidesWhetherTheVideosMayStart) {
   }
   EXPECT_EQ(page.output_folder(), files / "videos");
   EXPECT_EQ(dialogs.folder_titles.front(), "Please select a destination folder");
+}
+
+TEST_F(ProducePageTest, AVideoThatWillNotPlayIsNamedWithItsRulesWhenTheJobIsDone) {
+  add_slideshow("Wide", 1);
+  add_slideshow("Fine", 1);
+  video_check.unplayable = "Wide";
+  make_videos();
+  EXPECT_THAT(prompt.shown,
+              ElementsAre(Field(&PromptMessage::text,
+                                HasSubstr(std::string("Wide.mp4:\n- ") + video_check.kRule))));
+  EXPECT_THAT(prompt.shown.at(0).text, Not(HasSubstr("Fine.mp4")));
+  EXPECT_EQ(create()->text(), "Make Video Files");
+  EXPECT_THAT(end_dialogs.completed, ElementsAre(page.output_folder()));
 }
 
 TEST_F(ProducePageTest, AJobShowsItsProgressAndEndsAsTheUserAsked) {
