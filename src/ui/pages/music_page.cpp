@@ -15,6 +15,7 @@
 #include "model/music_fit.h"
 #include "model/project.h"
 #include "ui/app/user_dialogs.h"
+#include "ui/common/path_text.h"
 #include "ui/common/wait_cursor.h"
 #include "ui/widgets/music_list.h"
 #include "ui/widgets/preview_widget.h"
@@ -37,24 +38,36 @@ constexpr QRect track_button(int slot) {
 }
 
 constexpr std::array<ButtonPlace, 9> kButtons{{
-    {MusicPage::kAdd, track_button(0), "Add", "Add music files"},
-    {MusicPage::kDelete, track_button(1), "Delete", nullptr},
-    {MusicPage::kUp, track_button(2), "Up", nullptr},
-    {MusicPage::kDown, track_button(3), "Down", nullptr},
-    {MusicPage::kPlayMusic, track_button(4), "Play Music", nullptr},
-    {MusicPage::kStopMusic, track_button(5), "Stop Music", nullptr},
-    {MusicPage::kFitToMusic, track_button(6), "Fit to Music",
-     "Fit the photos' display times to the music"},
+    {MusicPage::kAdd, track_button(0), QT_TRANSLATE_NOOP("pictavo::MusicPage", "Add"),
+     QT_TRANSLATE_NOOP("pictavo::MusicPage", "Add music files")},
+    {MusicPage::kDelete, track_button(1), QT_TRANSLATE_NOOP("pictavo::MusicPage", "Delete"),
+     nullptr},
+    {MusicPage::kUp, track_button(2), QT_TRANSLATE_NOOP("pictavo::MusicPage", "Up"), nullptr},
+    {MusicPage::kDown, track_button(3), QT_TRANSLATE_NOOP("pictavo::MusicPage", "Down"), nullptr},
+    {MusicPage::kPlayMusic, track_button(4), QT_TRANSLATE_NOOP("pictavo::MusicPage", "Play Music"),
+     nullptr},
+    {MusicPage::kStopMusic, track_button(5), QT_TRANSLATE_NOOP("pictavo::MusicPage", "Stop Music"),
+     nullptr},
+    {MusicPage::kFitToMusic, track_button(6),
+     QT_TRANSLATE_NOOP("pictavo::MusicPage", "Fit to Music"),
+     QT_TRANSLATE_NOOP("pictavo::MusicPage", "Fit the photos' display times to the music")},
     {MusicPage::kPreviewSlideshow,
      {680, 15, 100, 24},
-     "Preview Slideshow",
-     "Play slideshow preview"},
-    {MusicPage::kStopPreview, {680, 45, 100, 24}, "Stop Preview", "Stop slideshow preview"},
+     QT_TRANSLATE_NOOP("pictavo::MusicPage", "Preview Slideshow"),
+     QT_TRANSLATE_NOOP("pictavo::MusicPage", "Play slideshow preview")},
+    {MusicPage::kStopPreview,
+     {680, 45, 100, 24},
+     QT_TRANSLATE_NOOP("pictavo::MusicPage", "Stop Preview"),
+     QT_TRANSLATE_NOOP("pictavo::MusicPage", "Stop slideshow preview")},
 }};
 
 constexpr std::array<MusicPage::Button, 7> kTrackButtons{
     MusicPage::kAdd,       MusicPage::kDelete,    MusicPage::kUp,        MusicPage::kDown,
     MusicPage::kPlayMusic, MusicPage::kStopMusic, MusicPage::kFitToMusic};
+
+PromptMessage information(const QString& text) {
+  return {text.toStdString(), {}, PromptButtons::kOk, PromptIcon::kInformation};
+}
 
 PromptMessage fit_message(const Slideshow& slideshow, const MusicFit& fit) {
   switch (fit.outcome) {
@@ -65,26 +78,27 @@ PromptMessage fit_message(const Slideshow& slideshow, const MusicFit& fit) {
           });
       const int low = (*shortest)->setting.effect.display_seconds;
       const int high = (*longest)->setting.effect.display_seconds;
-      const std::string times =
-          low == high ? std::to_string(low) : std::to_string(low) + " to " + std::to_string(high);
-      return {"Every photo now shows for " + times + (high == 1 ? " second" : " seconds") +
-                  ": the slideshow lasts " + ClockSeconds(fit.video_seconds).text() +
-                  ", as long as the music.",
-              "", PromptButtons::kOk, PromptIcon::kInformation};
+      const QString times = low != high ? MusicPage::tr("%1 to %2 seconds").arg(low).arg(high)
+                            : high == 1 ? MusicPage::tr("1 second")
+                                        : MusicPage::tr("%1 seconds").arg(high);
+      return information(
+          MusicPage::tr("Every photo now shows for %1: the slideshow lasts %2, as long as the "
+                        "music.")
+              .arg(times, QString::fromStdString(ClockSeconds(fit.video_seconds).text())));
     }
     case MusicFitOutcome::kNoMusic:
-      return {"There are no photos or no music to fit!", "", PromptButtons::kOk,
+      return {MusicPage::tr("There are no photos or no music to fit!").toStdString(),
+              {},
+              PromptButtons::kOk,
               PromptIcon::kWarning};
     case MusicFitOutcome::kMusicTooShort:
-      return {
-          "The music is too short: every photo now shows for the shortest time, and the "
-          "slideshow still lasts longer than the music.",
-          "", PromptButtons::kOk, PromptIcon::kInformation};
+      return information(
+          MusicPage::tr("The music is too short: every photo now shows for the shortest time, "
+                        "and the slideshow still lasts longer than the music."));
     case MusicFitOutcome::kMusicTooLong:
-      return {
-          "The music is too long: every photo now shows for the longest time, and the "
-          "music is cut at the end.",
-          "", PromptButtons::kOk, PromptIcon::kInformation};
+      return information(
+          MusicPage::tr("The music is too long: every photo now shows for the longest time, and "
+                        "the music is cut at the end."));
   }
   return {};
 }
@@ -128,8 +142,8 @@ void MusicPage::build_buttons() {
   for (const ButtonPlace& place : kButtons) {
     const bool in_row =
         std::find(kTrackButtons.begin(), kTrackButtons.end(), place.id) != kTrackButtons.end();
-    auto* button = buttons_.add(
-        place.id, new QPushButton(QString::fromUtf8(place.text), in_row ? track_row : this));
+    auto* button =
+        buttons_.add(place.id, new QPushButton(tr(place.text), in_row ? track_row : this));
     if (in_row) {
       row->addWidget(button);
     } else {
@@ -137,7 +151,7 @@ void MusicPage::build_buttons() {
       button->resize(std::max(place.place.width(), button->sizeHint().width()),
                      place.place.height());
     }
-    if (place.tooltip != nullptr) button->setToolTip(QString::fromUtf8(place.tooltip));
+    if (place.tooltip != nullptr) button->setToolTip(tr(place.tooltip));
     connect(button, &QPushButton::clicked, this, [this, id = place.id] { run_command(id); });
   }
   row->addStretch();
@@ -305,9 +319,12 @@ void MusicPage::fit_to_music() {
 
 void MusicPage::playback_failed(std::size_t, const std::filesystem::path& file,
                                 const std::string& reason) {
-  project_.front_end.show(
-      {"The music cannot be played (" + file.filename().string() + "): " + reason + ".", "",
-       PromptButtons::kOk, PromptIcon::kWarning});
+  project_.front_end.show({tr("The music cannot be played (%1): %2.")
+                               .arg(path_text(file.filename()), QString::fromStdString(reason))
+                               .toStdString(),
+                           {},
+                           PromptButtons::kOk,
+                           PromptIcon::kWarning});
 }
 
 void MusicPage::stop_playback() {

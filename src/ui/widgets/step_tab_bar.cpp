@@ -2,11 +2,22 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <string>
 
 #include "ui/widgets/keyed_pixmap.h"
 
 namespace pictavo {
+namespace {
+
+// The colours of the tab pictures.
+constexpr QRgb kCurrentFill = 0x2A5D8F;
+constexpr QRgb kCurrentEdge = 0x173A5E;
+constexpr QRgb kOtherFill = 0xDFE6EE;
+constexpr QRgb kOtherEdge = 0x9AA8B8;
+constexpr QRgb kOtherText = 0x23364D;
+
+}  // namespace
 
 StepTabBar::StepTabBar(const std::filesystem::path& folder, QWidget* parent) : QWidget(parent) {
   for (int i = 0; i < kTabCount; ++i) {
@@ -27,20 +38,40 @@ void StepTabBar::set_current(int index) {
 void StepTabBar::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const QPixmap& picture = pictures_[static_cast<std::size_t>(current_)];
-  if (!picture.isNull()) {
+  if (!picture.isNull() && !captions_translated()) {
     painter.drawPixmap(0, 0, picture);
     return;
   }
-  // Without its pictures the strip still shows and works.
-  static const char* const kCaptions[kTabCount] = {"Organize Photo", "Effect", "Music", "Produce"};
+  // The pictures' captions are English; in another language, and without the
+  // pictures, the tabs are drawn as the pictures show them, with the captions.
+  painter.setRenderHint(QPainter::Antialiasing);
+  QFont font = painter.font();
+  font.setBold(true);
+  font.setPixelSize(13);
+  painter.setFont(font);
   const int width = this->width() / kTabCount;
   for (int i = 0; i < kTabCount; ++i) {
-    const QRect tab(i * width, 0, width - 2, height() - 1);
-    painter.fillRect(tab, palette().color(i == current_ ? QPalette::Highlight : QPalette::Button));
-    painter.setPen(
-        palette().color(i == current_ ? QPalette::HighlightedText : QPalette::ButtonText));
-    painter.drawText(tab, Qt::AlignCenter, kCaptions[i]);
+    const bool current = i == current_;
+    const QRectF tab(i * width + 0.5, 1.5, width - 2, height());
+    QPainterPath outline;
+    outline.addRoundedRect(tab, 4, 4);
+    painter.fillPath(outline, QColor(current ? kCurrentFill : kOtherFill));
+    painter.setPen(QColor(current ? kCurrentEdge : kOtherEdge));
+    painter.drawPath(outline);
+    painter.setPen(current ? QColor(Qt::white) : QColor(kOtherText));
+    painter.drawText(tab.adjusted(2, 0, -2, -1), Qt::AlignCenter, caption(i));
   }
+}
+
+QString StepTabBar::caption(int index) {
+  static const char* const kCaptions[kTabCount] = {QT_TR_NOOP("Organize Photo"),
+                                                   QT_TR_NOOP("Effect"), QT_TR_NOOP("Music"),
+                                                   QT_TR_NOOP("Produce")};
+  return tr(kCaptions[index]);
+}
+
+bool StepTabBar::captions_translated() {
+  return caption(0) != QLatin1String("Organize Photo");
 }
 
 void StepTabBar::mousePressEvent(QMouseEvent* event) {

@@ -8,7 +8,8 @@
 namespace pictavo {
 
 // The strip of the four step tabs: one 524 x 27 picture for each selected tab, the
-// captions drawn into the pictures, magenta (0xFF00FF) transparent.
+// English captions drawn into the pictures, magenta (0xFF00FF) transparent. In
+// another language the tabs are drawn with the translated captions.
 class StepTabBar : public QWidget {
   Q_OBJECT
 
@@ -29,6 +30,10 @@ class StepTabBar : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
+  // The caption of tab `index`, in the user's language.
+  static QString caption(int index);
+  static bool captions_translated();
+
   std::array<QPixmap, kTabCount> pictures_;
   int current_ = 0;
 };

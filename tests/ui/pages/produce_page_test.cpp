@@ -37,6 +37,7 @@ using ::testing::Field;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using ::testing::Not;
+using ::testing::Property;
 using ::testing::StartsWith;
 
 // The dialogs at the end of a job, answered at once: the countdown with OK.
@@ -219,7 +220,8 @@ TEST_F(ProducePageTest, TheDiskCheckDecidesWhetherTheVideosMayStart) {
       EXPECT_THAT(prompt.shown, IsEmpty());
     } else {
       EXPECT_THAT(prompt.shown,
-                  ElementsAre(Field(&PromptMessage::text, StartsWith(drives.message))));
+                  ElementsAre(Field(&PromptMessage::text,
+                                    Property(&UserText::english, StartsWith(drives.message)))));
     }
     EXPECT_EQ(control<QLabel>("drive_text")->text(), drives.drive_text);
     EXPECT_EQ(control<QProgressBar>("drive_bar")->value(), 1000 - drives.output_free / 10);
