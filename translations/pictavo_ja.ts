@@ -5,1201 +5,1207 @@
     <name>Engine</name>
     <message>
         <source>Capacity: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>容量: %1</translation>
     </message>
     <message>
         <source>Used: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>使用済み: %1</translation>
     </message>
     <message>
         <source>Free: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>空き: %1</translation>
     </message>
     <message>
         <source>Cannot read %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を読み込めません: %2。</translation>
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に書き込めません: %2。</translation>
     </message>
     <message>
         <source>Cannot read the free space of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の空き容量を取得できません。</translation>
     </message>
     <message>
         <source>Not enough free space on %1: the files need %2, only %3 are free. Nothing was copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の空き容量が足りません。ファイルには %2 必要ですが、空きは %3 しかありません。何もコピーしていません。</translation>
     </message>
     <message>
         <source>Cannot make the folder %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー %1 を作成できません: %2。</translation>
     </message>
     <message>
         <source>The copy of %1 is incomplete: the file changed while it was copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のコピーが完了していません。コピー中にファイルが変更されました。</translation>
     </message>
     <message>
         <source>Please make sure the PSP is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP が接続されていることを確認してください。</translation>
     </message>
     <message>
         <source>Please make sure the PSP is connected.
 And the video folder %1 is not valid.
 Please select a valid source folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP が接続されていることを確認してください。
+また、ビデオフォルダー %1 は無効です。
+有効なコピー元フォルダーを選択してください。</translation>
     </message>
     <message>
         <source>Add Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>写真の追加</translation>
     </message>
     <message>
         <source>Add %1 Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>写真 %1 枚の追加</translation>
     </message>
     <message>
         <source>Delete Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>写真の削除</translation>
     </message>
     <message>
         <source>Delete %1 Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>写真 %1 枚の削除</translation>
     </message>
     <message>
         <source>Move Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>写真の移動</translation>
     </message>
     <message>
         <source>Move %1 Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>写真 %1 枚の移動</translation>
     </message>
     <message>
         <source>Sort Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>写真の並べ替え</translation>
     </message>
     <message>
         <source>Change Display Time</source>
-        <translation type="unfinished"></translation>
+        <translation>表示時間の変更</translation>
     </message>
     <message>
         <source>Change Transition Time</source>
-        <translation type="unfinished"></translation>
+        <translation>トランジション時間の変更</translation>
     </message>
     <message>
         <source>Change Image Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>画像エフェクトの変更</translation>
     </message>
     <message>
         <source>Change Transition</source>
-        <translation type="unfinished"></translation>
+        <translation>トランジションの変更</translation>
     </message>
     <message>
         <source>Fit to Music</source>
-        <translation type="unfinished"></translation>
+        <translation>音楽に合わせる</translation>
     </message>
     <message>
         <source>Apply Times to All Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての写真への時間の適用</translation>
     </message>
     <message>
         <source>Set Cover</source>
-        <translation type="unfinished"></translation>
+        <translation>カバーの設定</translation>
     </message>
     <message>
         <source>Rotate Left</source>
-        <translation type="unfinished"></translation>
+        <translation>左回転</translation>
     </message>
     <message>
         <source>Rotate Right</source>
-        <translation type="unfinished"></translation>
+        <translation>右回転</translation>
     </message>
     <message>
         <source>Edit Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>画像の編集</translation>
     </message>
     <message>
         <source>Rename Slideshow</source>
-        <translation type="unfinished"></translation>
+        <translation>スライドショー名の変更</translation>
     </message>
     <message>
         <source>Move Slideshow</source>
-        <translation type="unfinished"></translation>
+        <translation>スライドショーの移動</translation>
     </message>
     <message>
         <source>Add Slideshow</source>
-        <translation type="unfinished"></translation>
+        <translation>スライドショーの追加</translation>
     </message>
     <message>
         <source>Import Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーの読み込み</translation>
     </message>
     <message>
         <source>Delete Slideshow</source>
-        <translation type="unfinished"></translation>
+        <translation>スライドショーの削除</translation>
     </message>
     <message>
         <source>Delete All Slideshows</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのスライドショーの削除</translation>
     </message>
     <message>
         <source>Add Music</source>
-        <translation type="unfinished"></translation>
+        <translation>音楽の追加</translation>
     </message>
     <message>
         <source>Add Music Tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>曲の追加</translation>
     </message>
     <message>
         <source>Delete Music</source>
-        <translation type="unfinished"></translation>
+        <translation>音楽の削除</translation>
     </message>
     <message>
         <source>Move Music</source>
-        <translation type="unfinished"></translation>
+        <translation>音楽の移動</translation>
     </message>
     <message>
         <source>Transition Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>トランジションの設定</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>Pan</source>
-        <translation type="unfinished"></translation>
+        <translation>パン</translation>
     </message>
     <message>
         <source>Pan/Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>パン/ズーム</translation>
     </message>
     <message>
         <source>Pan/Zoom/Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>パン/ズーム/回転</translation>
     </message>
     <message>
         <source>pan from left to right</source>
-        <translation type="unfinished"></translation>
+        <translation>左から右へパン</translation>
     </message>
     <message>
         <source>pan from right to left</source>
-        <translation type="unfinished"></translation>
+        <translation>右から左へパン</translation>
     </message>
     <message>
         <source>pan from left-down to right-up</source>
-        <translation type="unfinished"></translation>
+        <translation>左下から右上へパン</translation>
     </message>
     <message>
         <source>pan from right-up to left-down</source>
-        <translation type="unfinished"></translation>
+        <translation>右上から左下へパン</translation>
     </message>
     <message>
         <source>pan from left-up to right-down</source>
-        <translation type="unfinished"></translation>
+        <translation>左上から右下へパン</translation>
     </message>
     <message>
         <source>pan from right-down to left-up</source>
-        <translation type="unfinished"></translation>
+        <translation>右下から左上へパン</translation>
     </message>
     <message>
         <source>pan from up to down</source>
-        <translation type="unfinished"></translation>
+        <translation>上から下へパン</translation>
     </message>
     <message>
         <source>pan from down to up</source>
-        <translation type="unfinished"></translation>
+        <translation>下から上へパン</translation>
     </message>
     <message>
         <source>zoom center in</source>
-        <translation type="unfinished"></translation>
+        <translation>中央へズームイン</translation>
     </message>
     <message>
         <source>zoom left-up in</source>
-        <translation type="unfinished"></translation>
+        <translation>左上へズームイン</translation>
     </message>
     <message>
         <source>zoom right-up in</source>
-        <translation type="unfinished"></translation>
+        <translation>右上へズームイン</translation>
     </message>
     <message>
         <source>zoom left-down in</source>
-        <translation type="unfinished"></translation>
+        <translation>左下へズームイン</translation>
     </message>
     <message>
         <source>zoom right-down in</source>
-        <translation type="unfinished"></translation>
+        <translation>右下へズームイン</translation>
     </message>
     <message>
         <source>zoom center out</source>
-        <translation type="unfinished"></translation>
+        <translation>中央からズームアウト</translation>
     </message>
     <message>
         <source>zoom left-up out</source>
-        <translation type="unfinished"></translation>
+        <translation>左上からズームアウト</translation>
     </message>
     <message>
         <source>zoom right-up out</source>
-        <translation type="unfinished"></translation>
+        <translation>右上からズームアウト</translation>
     </message>
     <message>
         <source>zoom left-down out</source>
-        <translation type="unfinished"></translation>
+        <translation>左下からズームアウト</translation>
     </message>
     <message>
         <source>zoom right-down out</source>
-        <translation type="unfinished"></translation>
+        <translation>右下からズームアウト</translation>
     </message>
     <message>
         <source>zoom in and rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>ズームインして回転</translation>
     </message>
     <message>
         <source>zoom out and rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>ズームアウトして回転</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>random</source>
-        <translation type="unfinished"></translation>
+        <translation>ランダム</translation>
     </message>
     <message>
         <source>axis</source>
-        <translation type="unfinished"></translation>
+        <translation>軸</translation>
     </message>
     <message>
         <source>direction</source>
-        <translation type="unfinished"></translation>
+        <translation>方向</translation>
     </message>
     <message>
         <source>fingers</source>
-        <translation type="unfinished"></translation>
+        <translation>針</translation>
     </message>
     <message>
         <source>mode</source>
-        <translation type="unfinished"></translation>
+        <translation>モード</translation>
     </message>
     <message>
         <source>push</source>
-        <translation type="unfinished"></translation>
+        <translation>押し出し</translation>
     </message>
     <message>
         <source>sides</source>
-        <translation type="unfinished"></translation>
+        <translation>角の数</translation>
     </message>
     <message>
         <source>smooth</source>
-        <translation type="unfinished"></translation>
+        <translation>なめらか</translation>
     </message>
     <message>
         <source>width</source>
-        <translation type="unfinished"></translation>
+        <translation>幅</translation>
     </message>
     <message>
         <source>window number</source>
-        <translation type="unfinished"></translation>
+        <translation>羽根の数</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>フェード</translation>
     </message>
     <message>
         <source>Accordion</source>
-        <translation type="unfinished"></translation>
+        <translation>アコーディオン</translation>
     </message>
     <message>
         <source>Blinds</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラインド</translation>
     </message>
     <message>
         <source>Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>円形</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>時計</translation>
     </message>
     <message>
         <source>Cube fly</source>
-        <translation type="unfinished"></translation>
+        <translation>キューブ</translation>
     </message>
     <message>
         <source>Diagonal sweep</source>
-        <translation type="unfinished"></translation>
+        <translation>斜めスイープ</translation>
     </message>
     <message>
         <source>Door</source>
-        <translation type="unfinished"></translation>
+        <translation>ドア</translation>
     </message>
     <message>
         <source>Flip</source>
-        <translation type="unfinished"></translation>
+        <translation>フリップ</translation>
     </message>
     <message>
         <source>Fly</source>
-        <translation type="unfinished"></translation>
+        <translation>フライ</translation>
     </message>
     <message>
         <source>Polygon</source>
-        <translation type="unfinished"></translation>
+        <translation>多角形</translation>
     </message>
     <message>
         <source>Rotate in</source>
-        <translation type="unfinished"></translation>
+        <translation>回転イン</translation>
     </message>
     <message>
         <source>Shutter</source>
-        <translation type="unfinished"></translation>
+        <translation>シャッター</translation>
     </message>
     <message>
         <source>Spin</source>
-        <translation type="unfinished"></translation>
+        <translation>スピン</translation>
     </message>
     <message>
         <source>Sweep</source>
-        <translation type="unfinished"></translation>
+        <translation>スイープ</translation>
     </message>
     <message>
         <source>Twist</source>
-        <translation type="unfinished"></translation>
+        <translation>ツイスト</translation>
     </message>
     <message>
         <source>Wipe</source>
-        <translation type="unfinished"></translation>
+        <translation>ワイプ</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>ズーム</translation>
     </message>
     <message>
         <source>Random</source>
-        <translation type="unfinished"></translation>
+        <translation>ランダム</translation>
     </message>
     <message>
         <source>The file &apos;%1&apos; is not a music file Pictavo can play, so it will not be added!</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル「%1」は Pictavo で再生できる音楽ファイルではないため、追加しません。</translation>
     </message>
     <message>
         <source>BMP image</source>
-        <translation type="unfinished"></translation>
+        <translation>BMP 画像</translation>
     </message>
     <message>
         <source>GIF image</source>
-        <translation type="unfinished"></translation>
+        <translation>GIF 画像</translation>
     </message>
     <message>
         <source>JPEG image</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG 画像</translation>
     </message>
     <message>
         <source>PNG image</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG 画像</translation>
     </message>
     <message>
         <source>Icon image</source>
-        <translation type="unfinished"></translation>
+        <translation>アイコン画像</translation>
     </message>
     <message>
         <source>TIFF image</source>
-        <translation type="unfinished"></translation>
+        <translation>TIFF 画像</translation>
     </message>
     <message>
         <source>Targa image</source>
-        <translation type="unfinished"></translation>
+        <translation>Targa 画像</translation>
     </message>
     <message>
         <source>PCX image</source>
-        <translation type="unfinished"></translation>
+        <translation>PCX 画像</translation>
     </message>
     <message>
         <source>WBMP image</source>
-        <translation type="unfinished"></translation>
+        <translation>WBMP 画像</translation>
     </message>
     <message>
         <source>Windows metafile</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows メタファイル</translation>
     </message>
     <message>
         <source>Enhanced metafile</source>
-        <translation type="unfinished"></translation>
+        <translation>拡張メタファイル</translation>
     </message>
     <message>
         <source>JPEG 2000 image</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG 2000 画像</translation>
     </message>
     <message>
         <source>JPEG 2000 codestream</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG 2000 コードストリーム</translation>
     </message>
     <message>
         <source>PGX image</source>
-        <translation type="unfinished"></translation>
+        <translation>PGX 画像</translation>
     </message>
     <message>
         <source>PNM image</source>
-        <translation type="unfinished"></translation>
+        <translation>PNM 画像</translation>
     </message>
     <message>
         <source>PGM image</source>
-        <translation type="unfinished"></translation>
+        <translation>PGM 画像</translation>
     </message>
     <message>
         <source>PPM image</source>
-        <translation type="unfinished"></translation>
+        <translation>PPM 画像</translation>
     </message>
     <message>
         <source>Sun raster image</source>
-        <translation type="unfinished"></translation>
+        <translation>Sun ラスター画像</translation>
     </message>
     <message>
         <source>HEIC image</source>
-        <translation type="unfinished"></translation>
+        <translation>HEIC 画像</translation>
     </message>
     <message>
         <source>HEIF image</source>
-        <translation type="unfinished"></translation>
+        <translation>HEIF 画像</translation>
     </message>
     <message>
         <source>WebP image</source>
-        <translation type="unfinished"></translation>
+        <translation>WebP 画像</translation>
     </message>
     <message>
         <source>MP3 audio</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3 オーディオ</translation>
     </message>
     <message>
         <source>WAV audio</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV オーディオ</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル</translation>
     </message>
     <message>
         <source>not found</source>
-        <translation type="unfinished"></translation>
+        <translation>見つかりません</translation>
     </message>
     <message>
         <source>in the slideshow already</source>
-        <translation type="unfinished"></translation>
+        <translation>すでにスライドショーにあります</translation>
     </message>
     <message>
         <source>not a picture Pictavo can read</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictavo で読み込める画像ではありません</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1、%2</translation>
     </message>
     <message>
         <source>%1 and %2 more</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ほか %2 件</translation>
     </message>
     <message>
         <source>1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>1 秒</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 秒</translation>
     </message>
     <message>
         <source>You have reached the limit of %1 slideshows!</source>
-        <translation type="unfinished"></translation>
+        <translation>スライドショーは最大 %1 個までです。</translation>
     </message>
     <message>
         <source>The slideshow name is empty or already in use!</source>
-        <translation type="unfinished"></translation>
+        <translation>スライドショー名が空か、すでに使われています。</translation>
     </message>
     <message>
         <source>You cannot add more pictures than the output disk can hold!</source>
-        <translation type="unfinished"></translation>
+        <translation>出力先のディスクに収まる以上の画像は追加できません。</translation>
     </message>
     <message>
         <source>The videos would be over 4000 MB! Please delete some pictures or shorten the display time in Settings!</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオが 4000 MB を超えてしまいます。画像をいくつか削除するか、設定で表示時間を短くしてください。</translation>
     </message>
     <message>
         <source>This is the last music track; it cannot be deleted!</source>
-        <translation type="unfinished"></translation>
+        <translation>これは最後の曲なので、削除できません。</translation>
     </message>
     <message>
         <source>Photos you add from now on are shown for %1 after a transition of %2. Do you want every photo already in the project to take these times too? Their motions and transitions stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>これから追加する写真は、%2 のトランジションの後に %1 表示されます。プロジェクトにあるすべての写真にも、この時間を適用しますか？ 動きとトランジションはそのままです。</translation>
     </message>
     <message>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>確認</translation>
     </message>
     <message>
         <source>The project was saved to &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロジェクトを「%1」に保存しました。</translation>
     </message>
     <message>
         <source>The project could not be saved to &apos;%1&apos;: %2. Your changes are kept; save to another folder or free some space.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロジェクトを「%1」に保存できませんでした: %2。変更内容は残っています。別のフォルダーに保存するか、ディスクの空き容量を増やしてください。</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（%2）</translation>
     </message>
     <message>
         <source>1 file could not be added: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 個のファイルを追加できませんでした: %1。</translation>
     </message>
     <message>
         <source>%1 files could not be added: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 個のファイルを追加できませんでした: %2。</translation>
     </message>
     <message>
         <source>1 photo could not be found and was left out: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 枚の写真が見つからなかったため、除外しました: %1</translation>
     </message>
     <message>
         <source>%1 photos could not be found and were left out: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 枚の写真が見つからなかったため、除外しました: %2</translation>
     </message>
     <message>
         <source>The project &apos;%1&apos; could not be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロジェクト「%1」を開けませんでした: %2。</translation>
     </message>
     <message>
         <source>it is not a Pictavo project file</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictavo のプロジェクトファイルではありません</translation>
     </message>
     <message>
         <source>it is damaged: a part every project file has is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが壊れています。プロジェクトファイルに必要な部分がありません</translation>
     </message>
     <message>
         <source>it is far too large to be a project file</source>
-        <translation type="unfinished"></translation>
+        <translation>プロジェクトファイルとしては大きすぎます</translation>
     </message>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを読み込めません</translation>
     </message>
     <message>
         <source>Not enough disk space: please choose another drive. %1 MB are needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスクの空き容量が足りません。別のドライブを選択してください。%1 MB 必要です。</translation>
     </message>
     <message>
         <source>The drive %1 needs more than %2 MB of free space. Please delete files you no longer need and try again!</source>
-        <translation type="unfinished"></translation>
+        <translation>ドライブ %1 には %2 MB を超える空き容量が必要です。不要なファイルを削除してから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>Not enough disk space: please choose another drive. The videos need %1 MB,
 and the drive %2 needs %1 MB!</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスクの空き容量が足りません。別のドライブを選択してください。ビデオには %1 MB、
+ドライブ %2 には %1 MB の空きが必要です。</translation>
     </message>
     <message>
         <source>The output folder holds files that are not this project&apos;s videos, so Pictavo does not empty it.
 Please choose another folder or move those files.</source>
-        <translation type="unfinished"></translation>
+        <translation>出力フォルダーにこのプロジェクトのビデオ以外のファイルがあるため、Pictavo はフォルダーを空にしません。
+別のフォルダーを選択するか、それらのファイルを移動してください。</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>情報</translation>
     </message>
     <message>
         <source>The output folder &apos;%1&apos; cannot be made or written. Please choose another folder and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>出力フォルダー「%1」を作成できないか、書き込めません。別のフォルダーを選択して、もう一度お試しください。</translation>
     </message>
     <message>
         <source>Slideshow &apos;%1&apos; has no photos. Please add photos to it or delete it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>スライドショー「%1」に写真がありません。写真を追加するかスライドショーを削除してから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>The photo &apos;%1&apos; of slideshow &apos;%2&apos; cannot be read any more. Please remove it or bring it back and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>スライドショー「%2」の写真「%1」を読み込めなくなりました。写真を削除するか元の場所に戻してから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>Making the video files failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオファイルを作成できませんでした。</translation>
     </message>
     <message>
         <source>Stopped!</source>
-        <translation type="unfinished"></translation>
+        <translation>中止しました。</translation>
     </message>
     <message>
         <source>The computer will shut down in 1 second!
 If you do not want it to shut down, press Cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 秒後にコンピューターをシャットダウンします。
+シャットダウンしない場合は、［キャンセル］を押してください。</translation>
     </message>
     <message>
         <source>The computer will shut down in %1 seconds!
 If you do not want it to shut down, press Cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 秒後にコンピューターをシャットダウンします。
+シャットダウンしない場合は、［キャンセル］を押してください。</translation>
     </message>
     <message>
         <source>The computer cannot be shut down: the power service cannot be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピューターをシャットダウンできません。電源管理サービスに接続できません。</translation>
     </message>
     <message>
         <source>The computer cannot be shut down: permission was refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピューターをシャットダウンできません。許可されませんでした。</translation>
     </message>
     <message>
         <source>The project could not be saved, so the computer stays on.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロジェクトを保存できなかったため、コンピューターはシャットダウンしません。</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Pictavo turns photos and music into slideshow videos for the PSP.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictavo は写真と音楽から PSP 用のスライドショービデオを作成します。</translation>
     </message>
     <message>
         <source>A project file (.prg) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>開くプロジェクトファイル (.prg)。</translation>
     </message>
     <message>
         <source>Pictavo is already running; its window was brought to the front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictavo はすでに起動しています。ウィンドウを前面に表示しました。</translation>
     </message>
     <message>
         <source>Pictavo is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictavo はすでに起動しています。</translation>
     </message>
 </context>
 <context>
     <name>pictavo::AboutDialog</name>
     <message>
         <source>About Pictavo</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictavo について</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン %1</translation>
     </message>
     <message>
         <source>Slideshow videos of your photos and music for the PlayStation Portable.</source>
-        <translation type="unfinished"></translation>
+        <translation>あなたの写真と音楽で、PlayStation Portable 用のスライドショービデオを作ります。</translation>
     </message>
 </context>
 <context>
     <name>pictavo::CapacityBar</name>
     <message>
         <source>Total: %1MB used:%2MB </source>
-        <translation type="unfinished"></translation>
+        <translation>合計: %1MB  使用: %2MB </translation>
     </message>
 </context>
 <context>
     <name>pictavo::CompletionDialog</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>情報</translation>
     </message>
     <message>
         <source>Mission accomplished!</source>
-        <translation type="unfinished"></translation>
+        <translation>完了しました！</translation>
     </message>
     <message>
         <source>Output Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>出力フォルダー:</translation>
     </message>
     <message>
         <source>Next step: connect the PSP to your computer with a USB cable, and then click the &quot;Transfer to PSP&quot; button.</source>
-        <translation type="unfinished"></translation>
+        <translation>次の手順: PSP を USB ケーブルでコンピューターに接続し、［PSP に転送］ボタンをクリックしてください。</translation>
     </message>
     <message>
         <source>Open Output Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>出力フォルダーを開く</translation>
     </message>
     <message>
         <source>Transfer to PSP</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP に転送</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
     <name>pictavo::EffectPage</name>
     <message>
         <source>Single effect apply</source>
-        <translation type="unfinished"></translation>
+        <translation>画像エフェクトの適用</translation>
     </message>
     <message>
         <source>Apply to all images</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての画像に適用</translation>
     </message>
     <message>
         <source>Single Effect time apply</source>
-        <translation type="unfinished"></translation>
+        <translation>表示時間の適用</translation>
     </message>
     <message>
         <source>Transition effect apply</source>
-        <translation type="unfinished"></translation>
+        <translation>トランジションの適用</translation>
     </message>
     <message>
         <source>Transition effect time apply</source>
-        <translation type="unfinished"></translation>
+        <translation>トランジション時間の適用</translation>
     </message>
     <message>
         <source>Effect:</source>
-        <translation type="unfinished"></translation>
+        <translation>エフェクト:</translation>
     </message>
     <message>
         <source>Photo Duration:</source>
-        <translation type="unfinished"></translation>
+        <translation>写真の表示時間:</translation>
     </message>
     <message>
         <source>Transition Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>トランジションの設定...</translation>
     </message>
     <message>
         <source>Effect Duration:</source>
-        <translation type="unfinished"></translation>
+        <translation>エフェクト時間:</translation>
     </message>
     <message>
         <source>Select an effect on the left to preview it</source>
-        <translation type="unfinished"></translation>
+        <translation>左のエフェクトを選ぶと、ここでプレビューできます</translation>
     </message>
     <message>
         <source>Apply to selected images</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した画像に適用</translation>
     </message>
     <message>
         <source>Apply to ...</source>
-        <translation type="unfinished"></translation>
+        <translation>適用...</translation>
     </message>
     <message>
         <source>No transition effect is selected in the list!</source>
-        <translation type="unfinished"></translation>
+        <translation>リストでトランジションが選択されていません。</translation>
     </message>
 </context>
 <context>
     <name>pictavo::FileDialogs</name>
     <message>
         <source>Project Files</source>
-        <translation type="unfinished"></translation>
+        <translation>プロジェクトファイル</translation>
     </message>
     <message>
         <source>Supported files</source>
-        <translation type="unfinished"></translation>
+        <translation>対応ファイル</translation>
     </message>
     <message>
         <source>BMP files</source>
-        <translation type="unfinished"></translation>
+        <translation>BMP ファイル</translation>
     </message>
     <message>
         <source>GIF files</source>
-        <translation type="unfinished"></translation>
+        <translation>GIF ファイル</translation>
     </message>
     <message>
         <source>JPG files</source>
-        <translation type="unfinished"></translation>
+        <translation>JPG ファイル</translation>
     </message>
     <message>
         <source>PNG files</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG ファイル</translation>
     </message>
     <message>
         <source>TIF files</source>
-        <translation type="unfinished"></translation>
+        <translation>TIF ファイル</translation>
     </message>
     <message>
         <source>Icon files</source>
-        <translation type="unfinished"></translation>
+        <translation>アイコンファイル</translation>
     </message>
     <message>
         <source>WMF and EMF files</source>
-        <translation type="unfinished"></translation>
+        <translation>WMF/EMF ファイル</translation>
     </message>
     <message>
         <source>HEIC and WebP files</source>
-        <translation type="unfinished"></translation>
+        <translation>HEIC/WebP ファイル</translation>
     </message>
     <message>
         <source>Other picture files</source>
-        <translation type="unfinished"></translation>
+        <translation>その他の画像ファイル</translation>
     </message>
     <message>
         <source>All Supported Files</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての対応ファイル</translation>
     </message>
 </context>
 <context>
     <name>pictavo::ImageLine</name>
     <message>
         <source>Image line effect</source>
-        <translation type="unfinished"></translation>
+        <translation>イメージライン: トランジション</translation>
     </message>
     <message>
         <source>Image Line Image</source>
-        <translation type="unfinished"></translation>
+        <translation>イメージライン: 画像</translation>
     </message>
     <message>
         <source>Edit transition duration</source>
-        <translation type="unfinished"></translation>
+        <translation>トランジション時間を編集</translation>
     </message>
     <message>
         <source>Randomize transition effect</source>
-        <translation type="unfinished"></translation>
+        <translation>トランジションをランダムに設定</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>プレビュー</translation>
     </message>
     <message>
         <source>Edit image duration</source>
-        <translation type="unfinished"></translation>
+        <translation>表示時間を編集</translation>
     </message>
     <message>
         <source>Delete image</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を削除</translation>
     </message>
     <message>
         <source>Delete image effect (no Pan/Zoom/Rotate)</source>
-        <translation type="unfinished"></translation>
+        <translation>画像エフェクトを削除 (パン/ズーム/回転なし)</translation>
     </message>
     <message>
         <source>Randomize image effect (Pan/Zoom/Rotate)</source>
-        <translation type="unfinished"></translation>
+        <translation>画像エフェクトをランダムに設定 (パン/ズーム/回転)</translation>
     </message>
     <message>
         <source>Index: %1   Image effect: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>番号: %1   画像エフェクト: %2</translation>
     </message>
 </context>
 <context>
     <name>pictavo::ImportFolderDialog</name>
     <message>
         <source>Import photos from folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーから写真を読み込む</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて解除</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
     <name>pictavo::MainWindow</name>
     <message>
         <source>Project</source>
-        <translation type="unfinished"></translation>
+        <translation>プロジェクト</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ</translation>
     </message>
     <message>
         <source>Open Project</source>
-        <translation type="unfinished"></translation>
+        <translation>プロジェクトを開く</translation>
     </message>
     <message>
         <source>Save Project</source>
-        <translation type="unfinished"></translation>
+        <translation>プロジェクトを保存</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>新規作成</translation>
     </message>
     <message>
         <source>Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>開く...</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を付けて保存</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>やり直し</translation>
     </message>
     <message>
         <source>Help Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>マニュアル</translation>
     </message>
     <message>
         <source>Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>今日のヒント</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデート</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す: %1</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>やり直し: %1</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>無題</translation>
     </message>
 </context>
 <context>
     <name>pictavo::MusicList</name>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>番号</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名</translation>
     </message>
     <message>
         <source>Track Start</source>
-        <translation type="unfinished"></translation>
+        <translation>開始</translation>
     </message>
     <message>
         <source>Track Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>長さ</translation>
     </message>
 </context>
 <context>
     <name>pictavo::MusicPage</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>追加</translation>
     </message>
     <message>
         <source>Add music files</source>
-        <translation type="unfinished"></translation>
+        <translation>音楽ファイルを追加</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>上へ</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>下へ</translation>
     </message>
     <message>
         <source>Play Music</source>
-        <translation type="unfinished"></translation>
+        <translation>再生</translation>
     </message>
     <message>
         <source>Stop Music</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>Fit to Music</source>
-        <translation type="unfinished"></translation>
+        <translation>音楽に合わせる</translation>
     </message>
     <message>
         <source>Fit the photos&apos; display times to the music</source>
-        <translation type="unfinished"></translation>
+        <translation>写真の表示時間を音楽の長さに合わせます</translation>
     </message>
     <message>
         <source>Preview Slideshow</source>
-        <translation type="unfinished"></translation>
+        <translation>プレビュー</translation>
     </message>
     <message>
         <source>Play slideshow preview</source>
-        <translation type="unfinished"></translation>
+        <translation>スライドショーをプレビュー再生</translation>
     </message>
     <message>
         <source>Stop Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>プレビュー停止</translation>
     </message>
     <message>
         <source>Stop slideshow preview</source>
-        <translation type="unfinished"></translation>
+        <translation>スライドショーのプレビューを停止</translation>
     </message>
     <message>
         <source>%1 to %2 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1～%2 秒</translation>
     </message>
     <message>
         <source>1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>1 秒</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 秒</translation>
     </message>
     <message>
         <source>Every photo now shows for %1: the slideshow lasts %2, as long as the music.</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての写真の表示時間を %1 にしました。スライドショーの長さは音楽と同じ %2 です。</translation>
     </message>
     <message>
         <source>There are no photos or no music to fit!</source>
-        <translation type="unfinished"></translation>
+        <translation>合わせる写真または音楽がありません。</translation>
     </message>
     <message>
         <source>The music is too short: every photo now shows for the shortest time, and the slideshow still lasts longer than the music.</source>
-        <translation type="unfinished"></translation>
+        <translation>音楽が短すぎます。すべての写真を最短の時間で表示するようにしましたが、スライドショーは音楽より長くなります。</translation>
     </message>
     <message>
         <source>The music is too long: every photo now shows for the longest time, and the music is cut at the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>音楽が長すぎます。すべての写真を最長の時間で表示するようにしました。音楽は最後で途切れます。</translation>
     </message>
     <message>
         <source>The music cannot be played (%1): %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>音楽を再生できません（%1）: %2。</translation>
     </message>
 </context>
 <context>
     <name>pictavo::OrganizePhotoPage</name>
     <message>
         <source>Add Slideshow: Import Images from Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>スライドショーを追加: フォルダーから画像を読み込む</translation>
     </message>
     <message>
         <source>Add Slideshow: Add Picture Files</source>
-        <translation type="unfinished"></translation>
+        <translation>スライドショーを追加: 画像ファイルを選ぶ</translation>
     </message>
     <message>
         <source>Delete Slideshow</source>
-        <translation type="unfinished"></translation>
+        <translation>スライドショーを削除</translation>
     </message>
     <message>
         <source>Move Slideshow Up</source>
-        <translation type="unfinished"></translation>
+        <translation>スライドショーを上へ移動</translation>
     </message>
     <message>
         <source>Move Slideshow Down</source>
-        <translation type="unfinished"></translation>
+        <translation>スライドショーを下へ移動</translation>
     </message>
     <message>
         <source>Add Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を追加</translation>
     </message>
     <message>
         <source>Delete Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を削除</translation>
     </message>
     <message>
         <source>Move Picture Up</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を前へ移動</translation>
     </message>
     <message>
         <source>Move Picture Down</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を後ろへ移動</translation>
     </message>
     <message>
         <source>Arrange Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>画像の並べ替え</translation>
     </message>
     <message>
         <source>Rotate Picture Left</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を左に回転</translation>
     </message>
     <message>
         <source>Rotate Picture Right</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を右に回転</translation>
     </message>
     <message>
         <source>Edit Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を編集</translation>
     </message>
     <message>
         <source>Display Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>表示モード</translation>
     </message>
     <message>
         <source>Show or Hide File Names</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名の表示/非表示</translation>
     </message>
     <message>
         <source>Total Duration: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>合計時間: %1</translation>
     </message>
     <message>
         <source>Please add a slideshow here!</source>
-        <translation type="unfinished"></translation>
+        <translation>ここからスライドショーを追加してください。</translation>
     </message>
     <message>
         <source>Ascending by Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前順 (昇順)</translation>
     </message>
     <message>
         <source>Descending by Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前順 (降順)</translation>
     </message>
     <message>
         <source>Ascending by Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付順 (昇順)</translation>
     </message>
     <message>
         <source>Descending by Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付順 (降順)</translation>
     </message>
     <message>
         <source>Large Thumbnails</source>
-        <translation type="unfinished"></translation>
+        <translation>大きいサムネイル</translation>
     </message>
     <message>
         <source>Detail List</source>
-        <translation type="unfinished"></translation>
+        <translation>詳細リスト</translation>
     </message>
     <message>
         <source>Thumbnail Size</source>
-        <translation type="unfinished"></translation>
+        <translation>サムネイルのサイズ</translation>
     </message>
     <message>
         <source>Thumbnail popup</source>
-        <translation type="unfinished"></translation>
+        <translation>サムネイルのメニュー</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Reset image effect (no Pan/Zoom/Rotate)</source>
-        <translation type="unfinished"></translation>
+        <translation>画像エフェクトをリセット (パン/ズーム/回転なし)</translation>
     </message>
     <message>
         <source>Randomize image effect (Pan/Zoom/Rotate)</source>
-        <translation type="unfinished"></translation>
+        <translation>画像エフェクトをランダムに設定 (パン/ズーム/回転)</translation>
     </message>
     <message>
         <source>Randomize transition effect</source>
-        <translation type="unfinished"></translation>
+        <translation>トランジションをランダムに設定</translation>
     </message>
     <message>
         <source>Set as menu thumbnail</source>
-        <translation type="unfinished"></translation>
+        <translation>メニューのサムネイルに設定</translation>
     </message>
     <message>
         <source>Rotation done!</source>
-        <translation type="unfinished"></translation>
+        <translation>回転しました。</translation>
     </message>
 </context>
 <context>
@@ -1207,359 +1213,359 @@ If you do not want it to shut down, press Cancel.</source>
     <message>
         <source>C</source>
         <comment>the locale whose month names the dates show</comment>
-        <translation type="unfinished"></translation>
+        <translation>ja_JP</translation>
     </message>
     <message>
         <source>MMMM dd HH:mm:ss</source>
         <comment>the form of the dates</comment>
-        <translation type="unfinished"></translation>
+        <translation>M月d日 HH:mm:ss</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>日時</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>種類</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>表示時間</translation>
     </message>
     <message>
         <source>Transition Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>トランジション</translation>
     </message>
     <message>
         <source>Image Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>画像エフェクト</translation>
     </message>
     <message>
         <source>%1 sec.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 秒</translation>
     </message>
 </context>
 <context>
     <name>pictavo::PictureAdjustPage</name>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさ</translation>
     </message>
     <message>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>彩度</translation>
     </message>
     <message>
         <source>Soften</source>
-        <translation type="unfinished"></translation>
+        <translation>ぼかし</translation>
     </message>
     <message>
         <source>Sharpen</source>
-        <translation type="unfinished"></translation>
+        <translation>シャープ</translation>
     </message>
 </context>
 <context>
     <name>pictavo::PictureCanvas</name>
     <message>
         <source>Enter your text here</source>
-        <translation type="unfinished"></translation>
+        <translation>ここに文字を入力</translation>
     </message>
 </context>
 <context>
     <name>pictavo::PictureDecorationPage</name>
     <message>
         <source>Animal</source>
-        <translation type="unfinished"></translation>
+        <translation>動物</translation>
     </message>
     <message>
         <source>Dress</source>
-        <translation type="unfinished"></translation>
+        <translation>服</translation>
     </message>
     <message>
         <source>Face</source>
-        <translation type="unfinished"></translation>
+        <translation>顔</translation>
     </message>
     <message>
         <source>Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>マーク</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>その他</translation>
     </message>
     <message>
         <source>Kind of picture</source>
-        <translation type="unfinished"></translation>
+        <translation>イラストの種類</translation>
     </message>
     <message>
         <source>Add Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>イラストを追加</translation>
     </message>
     <message>
         <source>Delete Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>イラストを削除</translation>
     </message>
 </context>
 <context>
     <name>pictavo::PictureEditorDialog</name>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>画像の編集</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>リセット</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Previous Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>前の画像</translation>
     </message>
     <message>
         <source>Next Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>次の画像</translation>
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>変形</translation>
     </message>
     <message>
         <source>Add Text</source>
-        <translation type="unfinished"></translation>
+        <translation>テキスト</translation>
     </message>
     <message>
         <source>Add Image</source>
-        <translation type="unfinished"></translation>
+        <translation>イラスト</translation>
     </message>
     <message>
         <source>Adjust</source>
-        <translation type="unfinished"></translation>
+        <translation>調整</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Cannot load the file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル %1 を読み込めません</translation>
     </message>
     <message>
         <source>Cannot save the file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル %1 を保存できません</translation>
     </message>
     <message>
         <source>This is the first picture!</source>
-        <translation type="unfinished"></translation>
+        <translation>これが最初の画像です。</translation>
     </message>
     <message>
         <source>This is the last picture!</source>
-        <translation type="unfinished"></translation>
+        <translation>これが最後の画像です。</translation>
     </message>
     <message>
         <source>Do you want to save the changes to this picture?</source>
-        <translation type="unfinished"></translation>
+        <translation>この画像への変更を保存しますか？</translation>
     </message>
     <message>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>確認</translation>
     </message>
 </context>
 <context>
     <name>pictavo::PictureTextPage</name>
     <message>
         <source>Ordinary Text</source>
-        <translation type="unfinished"></translation>
+        <translation>通常のテキスト</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>追加</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>フォント</translation>
     </message>
 </context>
 <context>
     <name>pictavo::PictureTransformPage</name>
     <message>
         <source>TV&apos;s Screen Ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>テレビの画面比率</translation>
     </message>
     <message>
         <source>Rotate 180°</source>
-        <translation type="unfinished"></translation>
+        <translation>180° 回転</translation>
     </message>
     <message>
         <source>Flip upside down</source>
-        <translation type="unfinished"></translation>
+        <translation>上下反転</translation>
     </message>
     <message>
         <source>Mirror left to right</source>
-        <translation type="unfinished"></translation>
+        <translation>左右反転</translation>
     </message>
     <message>
         <source>Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>円形</translation>
     </message>
     <message>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>トリミング</translation>
     </message>
 </context>
 <context>
     <name>pictavo::ProducePage</name>
     <message>
         <source>Create Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオファイルを作成</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Make Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオファイルを再作成</translation>
     </message>
     <message>
         <source>Main progress:</source>
-        <translation type="unfinished"></translation>
+        <translation>全体の進行状況:</translation>
     </message>
     <message>
         <source>Making Video Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオファイルを作成中...</translation>
     </message>
     <message>
         <source>Ready to start</source>
-        <translation type="unfinished"></translation>
+        <translation>開始できます</translation>
     </message>
     <message>
         <source>Output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>出力フォルダー</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>参照...</translation>
     </message>
     <message>
         <source>Profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル:</translation>
     </message>
     <message>
         <source>Working Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>作業フォルダー:</translation>
     </message>
     <message>
         <source>Advanced Settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>詳細設定:</translation>
     </message>
     <message>
         <source>Total progress:</source>
-        <translation type="unfinished"></translation>
+        <translation>全体の進行状況:</translation>
     </message>
     <message>
         <source>Shut down the computer when the videos are done</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオの作成が終わったらコンピューターをシャットダウンする</translation>
     </message>
     <message>
         <source>PSP File Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP ファイルマネージャー</translation>
     </message>
     <message>
         <source>%1: %2 MB free</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 空き %2 MB</translation>
     </message>
     <message>
         <source>Please select a destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>保存先のフォルダーを選択してください</translation>
     </message>
 </context>
 <context>
     <name>pictavo::ProfileSettingsList</name>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオ</translation>
     </message>
     <message>
         <source>Video Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオコーデック</translation>
     </message>
     <message>
         <source>Video Size</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオサイズ</translation>
     </message>
     <message>
         <source>Video Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオビットレート</translation>
     </message>
     <message>
         <source>Video Frame Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>フレームレート</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>オーディオ</translation>
     </message>
     <message>
         <source>Audio Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>オーディオコーデック</translation>
     </message>
     <message>
         <source>Audio Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>オーディオビットレート</translation>
     </message>
     <message>
         <source>Sample Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプリングレート</translation>
     </message>
     <message>
         <source>Audio Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>オーディオチャンネル</translation>
     </message>
     <message>
         <source>Item</source>
-        <translation type="unfinished"></translation>
+        <translation>項目</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>値</translation>
     </message>
 </context>
 <context>
     <name>pictavo::ProjectCommands</name>
     <message>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>確認</translation>
     </message>
     <message>
         <source>Do you want to save this project?</source>
-        <translation type="unfinished"></translation>
+        <translation>このプロジェクトを保存しますか？</translation>
     </message>
     <message>
         <source>Do you want to stop making the videos?</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオの作成を中止しますか？</translation>
     </message>
     <message>
         <source>Do you want to quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictavo を終了しますか？</translation>
     </message>
 </context>
 <context>
@@ -1567,462 +1573,463 @@ If you do not want it to shut down, press Cancel.</source>
     <message>
         <source>Images: %1
 Duration: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>画像: %1
+長さ: %2</translation>
     </message>
     <message>
         <source>Save Project</source>
-        <translation type="unfinished"></translation>
+        <translation>プロジェクトを保存</translation>
     </message>
     <message>
         <source>Load Project</source>
-        <translation type="unfinished"></translation>
+        <translation>プロジェクトを読み込む</translation>
     </message>
     <message>
         <source>Add Slideshow</source>
-        <translation type="unfinished"></translation>
+        <translation>スライドショーを追加</translation>
     </message>
     <message>
         <source>Delete All Slideshows</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのスライドショーを削除</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>名前の変更</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>上へ移動</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>下へ移動</translation>
     </message>
     <message>
         <source>Video Disc</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオディスク</translation>
     </message>
     <message>
         <source>Slideshow Info</source>
-        <translation type="unfinished"></translation>
+        <translation>スライドショーの情報</translation>
     </message>
     <message>
         <source>Slideshows: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>スライドショー: %1</translation>
     </message>
 </context>
 <context>
     <name>pictavo::ProjectTreePage</name>
     <message>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>確認</translation>
     </message>
     <message>
         <source>Do you really want to delete this slideshow?</source>
-        <translation type="unfinished"></translation>
+        <translation>このスライドショーを削除してもよろしいですか？</translation>
     </message>
     <message>
         <source>Do you really want to delete all slideshows?</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのスライドショーを削除してもよろしいですか？</translation>
     </message>
 </context>
 <context>
     <name>pictavo::PspFileManagerDialog</name>
     <message>
         <source>Copied 1 file to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 個のファイルを %1 にコピーしました。</translation>
     </message>
     <message>
         <source>Copied %1 files to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 個のファイルを %2 にコピーしました。</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 に %1 個</translation>
     </message>
     <message>
         <source>Copied %1 files: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 個のファイルをコピーしました: %2。</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>、</translation>
     </message>
     <message>
         <source>Copy Files to PSP</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP へのファイルのコピー</translation>
     </message>
     <message>
         <source>Select video folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオフォルダーを選択</translation>
     </message>
     <message>
         <source>Copy selected files to PSP</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したファイルを PSP にコピー</translation>
     </message>
     <message>
         <source>Copy selected files to computer</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したファイルをコンピューターにコピー</translation>
     </message>
     <message>
         <source>Detect PSP connection</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP の接続を検出</translation>
     </message>
     <message>
         <source>Name files for the PSP</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP 用のファイル名にする</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Video folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオフォルダー:</translation>
     </message>
     <message>
         <source>PSP Video Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP のビデオフォルダー:</translation>
     </message>
     <message>
         <source>Detection result:</source>
-        <translation type="unfinished"></translation>
+        <translation>検出結果:</translation>
     </message>
     <message>
         <source>Select output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>出力フォルダーを選択</translation>
     </message>
 </context>
 <context>
     <name>pictavo::SettingsDialog</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>一般</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
     <name>pictavo::SettingsNormalPage</name>
     <message>
         <source>Output Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>出力フォルダー:</translation>
     </message>
     <message>
         <source>TV&apos;s Screen Ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>テレビの画面比率</translation>
     </message>
     <message>
         <source>Please select a destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>保存先のフォルダーを選択してください</translation>
     </message>
 </context>
 <context>
     <name>pictavo::SettingsOptionPage</name>
     <message>
         <source>Loop audio</source>
-        <translation type="unfinished"></translation>
+        <translation>音楽をループ再生</translation>
     </message>
     <message>
         <source>Random Transition Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>ランダムなトランジション</translation>
     </message>
     <message>
         <source>Random Image Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>ランダムな画像エフェクト</translation>
     </message>
     <message>
         <source>Blurred Photo Background</source>
-        <translation type="unfinished"></translation>
+        <translation>写真のぼかし背景</translation>
     </message>
     <message>
         <source>Fills the bars beside portrait photos with a blurred copy of the photo</source>
-        <translation type="unfinished"></translation>
+        <translation>縦長の写真の左右の余白を、その写真をぼかした画像で埋めます</translation>
     </message>
     <message>
         <source>Fade Out Music at the End</source>
-        <translation type="unfinished"></translation>
+        <translation>最後に音楽をフェードアウト</translation>
     </message>
     <message>
         <source>Fades the music out over the last 3 seconds of each video</source>
-        <translation type="unfinished"></translation>
+        <translation>各ビデオの最後の 3 秒間で音楽をフェードアウトします</translation>
     </message>
     <message>
         <source>Photo Duration:</source>
-        <translation type="unfinished"></translation>
+        <translation>写真の表示時間:</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>秒</translation>
     </message>
     <message>
         <source>Transition Duration:</source>
-        <translation type="unfinished"></translation>
+        <translation>トランジション時間:</translation>
     </message>
 </context>
 <context>
     <name>pictavo::StepTabBar</name>
     <message>
         <source>Organize Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>写真の整理</translation>
     </message>
     <message>
         <source>Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>エフェクト</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>音楽</translation>
     </message>
     <message>
         <source>Produce</source>
-        <translation type="unfinished"></translation>
+        <translation>作成</translation>
     </message>
 </context>
 <context>
     <name>pictavo::TipOfTheDayDialog</name>
     <message>
         <source>Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>今日のヒント</translation>
     </message>
     <message>
         <source>&amp;Show tips at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>起動時にヒントを表示(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Next Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>次のヒント(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる(&amp;C)</translation>
     </message>
     <message>
         <source>The tips file is missing from the program folder</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムフォルダーにヒントのファイルがありません</translation>
     </message>
     <message>
         <source>Trouble reading the tips file</source>
-        <translation type="unfinished"></translation>
+        <translation>ヒントのファイルを読み込めません</translation>
     </message>
     <message>
         <source>The tips file holds no tips</source>
-        <translation type="unfinished"></translation>
+        <translation>ヒントのファイルにヒントがありません</translation>
     </message>
     <message>
         <source>Did you know...</source>
-        <translation type="unfinished"></translation>
+        <translation>ご存じですか？</translation>
     </message>
     <message>
         <source>Oops!</source>
-        <translation type="unfinished"></translation>
+        <translation>おっと！</translation>
     </message>
 </context>
 <context>
     <name>pictavo::TransitionParameterBox</name>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>標準</translation>
     </message>
     <message>
         <source>Fade to white</source>
-        <translation type="unfinished"></translation>
+        <translation>白を経由</translation>
     </message>
     <message>
         <source>Fade to black</source>
-        <translation type="unfinished"></translation>
+        <translation>黒を経由</translation>
     </message>
     <message>
         <source>Left to right</source>
-        <translation type="unfinished"></translation>
+        <translation>左から右</translation>
     </message>
     <message>
         <source>Right to left</source>
-        <translation type="unfinished"></translation>
+        <translation>右から左</translation>
     </message>
     <message>
         <source>Small to big</source>
-        <translation type="unfinished"></translation>
+        <translation>小から大</translation>
     </message>
     <message>
         <source>Big to small</source>
-        <translation type="unfinished"></translation>
+        <translation>大から小</translation>
     </message>
     <message>
         <source>1 Finger</source>
-        <translation type="unfinished"></translation>
+        <translation>針 1 本</translation>
     </message>
     <message>
         <source>2 Fingers</source>
-        <translation type="unfinished"></translation>
+        <translation>針 2 本</translation>
     </message>
     <message>
         <source>4 Fingers</source>
-        <translation type="unfinished"></translation>
+        <translation>針 4 本</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>はい</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ</translation>
     </message>
     <message>
         <source>Bottom to top</source>
-        <translation type="unfinished"></translation>
+        <translation>下から上</translation>
     </message>
     <message>
         <source>Top to bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>上から下</translation>
     </message>
     <message>
         <source>Open door</source>
-        <translation type="unfinished"></translation>
+        <translation>ドアを開く</translation>
     </message>
     <message>
         <source>Close door</source>
-        <translation type="unfinished"></translation>
+        <translation>ドアを閉じる</translation>
     </message>
     <message>
         <source>Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>縦</translation>
     </message>
     <message>
         <source>Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>横</translation>
     </message>
     <message>
         <source>Fly in</source>
-        <translation type="unfinished"></translation>
+        <translation>フライイン</translation>
     </message>
     <message>
         <source>Fly out</source>
-        <translation type="unfinished"></translation>
+        <translation>フライアウト</translation>
     </message>
     <message>
         <source>Clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>時計回り</translation>
     </message>
     <message>
         <source>Anticlockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>反時計回り</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>ズームイン</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>ズームアウト</translation>
     </message>
 </context>
 <context>
     <name>pictavo::TransitionSettingDialog</name>
     <message>
         <source>Random</source>
-        <translation type="unfinished"></translation>
+        <translation>ランダム</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>初期値</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Transition Alpha Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>フェードの設定</translation>
     </message>
     <message>
         <source>Transition Accordion Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>アコーディオンの設定</translation>
     </message>
     <message>
         <source>Transition Blinds Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラインドの設定</translation>
     </message>
     <message>
         <source>Transition Circle Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>円形の設定</translation>
     </message>
     <message>
         <source>Transition Clock Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>時計の設定</translation>
     </message>
     <message>
         <source>Transition Cube Fly Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>キューブの設定</translation>
     </message>
     <message>
         <source>Transition Diagonal Sweep Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>斜めスイープの設定</translation>
     </message>
     <message>
         <source>Transition Door Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>ドアの設定</translation>
     </message>
     <message>
         <source>Transition Flip Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>フリップの設定</translation>
     </message>
     <message>
         <source>Transition Fly Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>フライの設定</translation>
     </message>
     <message>
         <source>Transition Polygon Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>多角形の設定</translation>
     </message>
     <message>
         <source>Transition Rotate Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>回転インの設定</translation>
     </message>
     <message>
         <source>Transition Shutter Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>シャッターの設定</translation>
     </message>
     <message>
         <source>Transition Spin Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>スピンの設定</translation>
     </message>
     <message>
         <source>Transition Sweep Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>スイープの設定</translation>
     </message>
     <message>
         <source>Transition Twist Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>ツイストの設定</translation>
     </message>
     <message>
         <source>Transition Wipe Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>ワイプの設定</translation>
     </message>
     <message>
         <source>Transition Zoom Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>ズームの設定</translation>
     </message>
 </context>
 </TS>
