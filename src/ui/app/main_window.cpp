@@ -11,12 +11,14 @@
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QUrl>
+#include <algorithm>
 
 #include "model/project.h"
 #include "model/unsaved_changes.h"
 #include "ui/app/program_settings.h"
 #include "ui/app/project_signals.h"
 #include "ui/app/qt_transition_setting_dialogs.h"
+#include "ui/common/button_text_width.h"
 #include "ui/common/engine_text.h"
 #include "ui/common/path_text.h"
 #include "ui/common/tool_icon.h"
@@ -94,11 +96,14 @@ MainWindow::~MainWindow() {
 void MainWindow::build_controls() {
   const std::filesystem::path res = project_.preferences.program_folder / "res";
   project_button_ = new QPushButton(tr("Project"), this);
-  project_button_->setGeometry(10, 2, 54, 20);
   edit_button_ = new QPushButton(tr("Edit"), this);
-  edit_button_->setGeometry(65, 2, 54, 20);
   help_button_ = new QPushButton(tr("Help"), this);
-  help_button_->setGeometry(120, 2, 54, 20);
+  // A row of buttons 54 pixels wide, or as wide as their texts need.
+  int x = 10;
+  for (QPushButton* button : {project_button_, edit_button_, help_button_}) {
+    button->setGeometry(x, 2, std::max(54, button_text_width(*button)), 20);
+    x = button->geometry().right() + 2;
+  }
 
   tabs_ = new StepTabBar(res, this);
   tabs_->move(0, 38);

@@ -15,6 +15,7 @@
 #include "model/music_fit.h"
 #include "model/project.h"
 #include "ui/app/user_dialogs.h"
+#include "ui/common/button_text_width.h"
 #include "ui/common/path_text.h"
 #include "ui/common/wait_cursor.h"
 #include "ui/widgets/music_list.h"
@@ -145,6 +146,8 @@ void MusicPage::build_buttons() {
     auto* button =
         buttons_.add(place.id, new QPushButton(tr(place.text), in_row ? track_row : this));
     if (in_row) {
+      // Fusion's 80 pixels may give way where a row of longer texts needs the room.
+      button->setMinimumWidth(button_text_width(*button));
       row->addWidget(button);
     } else {
       button->setGeometry(place.place);
