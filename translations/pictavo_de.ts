@@ -974,6 +974,11 @@ Wenn Sie das nicht möchten, klicken Sie auf „Abbrechen“.</translation>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
+    <message>
+        <source>Tips.txt</source>
+        <comment>the tips of the day in the language: Tips_LL.txt</comment>
+        <translation>Tips_de.txt</translation>
+    </message>
 </context>
 <context>
     <name>pictavo::MusicList</name>

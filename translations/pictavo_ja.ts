@@ -974,6 +974,11 @@ If you do not want it to shut down, press Cancel.</source>
         <source>Untitled</source>
         <translation>無題</translation>
     </message>
+    <message>
+        <source>Tips.txt</source>
+        <comment>the tips of the day in the language: Tips_LL.txt</comment>
+        <translation>Tips_ja.txt</translation>
+    </message>
 </context>
 <context>
     <name>pictavo::MusicList</name>

@@ -3,8 +3,8 @@
 // Usage: ui_screenshots [--language LL] OUTPUT_FOLDER [PROJECT.prg [VIDEO_FOLDER]];
 // the program folder is PICTAVO_HOME's. The videos of VIDEO_FOLDER (by default the
 // project's output folder) are also copied onto a fake PSP drive for the transfer
-// dialog. With --language, the main window's pages and the Settings dialog are
-// rendered in that language instead, named with "_LL" at the end.
+// dialog. With --language, the main window's pages, the Settings dialog and the tip
+// of the day are rendered in that language instead, named with "_LL" at the end.
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -174,8 +174,8 @@ QPalette dark_palette() {
   return dark;
 }
 
-// The main window's pages and the Settings dialog's in the language installed, each
-// named after the English one with `suffix` ("_de").
+// The main window's pages, the Settings dialog's and the tip of the day in the
+// language installed, each named after the English one with `suffix` ("_de").
 bool save_translated(pictavo::PictavoApp& pictavo, const QString& suffix) {
   pictavo::MainWindow& window = pictavo.window();
   bool all = true;
@@ -193,7 +193,8 @@ bool save_translated(pictavo::PictavoApp& pictavo, const QString& suffix) {
     settings.tabs()->setCurrentIndex(tab);
     all = save(settings, (tabs[tab] + suffix).toUtf8().constData()) && all;
   }
-  return all;
+  pictavo::TipOfTheDayDialog tip(window.tips_file(), pictavo.settings(), &window);
+  return save(tip, ("tip_of_the_day" + suffix).toUtf8().constData()) && all;
 }
 
 }  // namespace

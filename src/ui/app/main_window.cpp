@@ -346,8 +346,14 @@ void MainWindow::enable_commands(bool enabled) {
     control->setEnabled(enabled);
 }
 
+std::filesystem::path MainWindow::tips_file() const {
+  // Each language has its own tips file beside the English Tips.txt.
+  const QString tips = tr("Tips.txt", "the tips of the day in the language: Tips_LL.txt");
+  return project_.preferences.program_folder / path_of(tips);
+}
+
 void MainWindow::show_tip_of_the_day() {
-  TipOfTheDayDialog dialog(project_.preferences.program_folder / "Tips.txt", settings_, this);
+  TipOfTheDayDialog dialog(tips_file(), settings_, this);
   dialog.exec();
 }
 

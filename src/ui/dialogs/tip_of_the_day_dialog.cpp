@@ -117,6 +117,11 @@ void TipOfTheDayDialog::open_tips(const std::filesystem::path& tips_file) {
     settings_.set_tip_time_stamp(stamp);
     position = 0;
   }
+  // A position inside a line is another file's: the tips file of another language,
+  // which may bear the same time stamp.
+  char before = '\n';
+  if (position > 0 && (!file_.seek(position - 1) || !file_.getChar(&before) || before != '\n'))
+    position = 0;
   if (!file_.seek(position)) {
     show_notice(tr("Trouble reading the tips file"));
     return;

@@ -191,7 +191,11 @@ TEST_P(TranslatedLayoutTest, TheOtherDialogsHaveRoomForTheirTexts) {
     editor.tabs()->setCurrentIndex(page);
     check(editor);
   }
-  TipOfTheDayDialog tip(home.path() / "Tips.txt", *settings, window.get());
+  // The language's own tips.
+  home.install(window->tips_file().filename().string());
+  TipOfTheDayDialog tip(window->tips_file(), *settings, window.get());
+  EXPECT_NE(tip.header_text(), "Oops!");
+  EXPECT_EQ(window->tips_file().filename(), "Tips_" + std::string(GetParam()) + ".txt");
   check(tip);
   CompletionDialog completion(files.path(), window.get());
   check(completion);
