@@ -3,8 +3,9 @@
 // Usage: ui_screenshots [--language LL] OUTPUT_FOLDER [PROJECT.prg [VIDEO_FOLDER]];
 // the program folder is PICTAVO_HOME's. The videos of VIDEO_FOLDER (by default the
 // project's output folder) are also copied onto a fake PSP drive for the transfer
-// dialog. With --language, the main window's pages, the Settings dialog and the tip
-// of the day are rendered in that language instead, named with "_LL" at the end.
+// dialog. With --language, the main window's pages, the Settings dialog, the tip of
+// the day and Wipe's settings are rendered in that language instead, named with
+// "_LL" at the end.
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -174,8 +175,9 @@ QPalette dark_palette() {
   return dark;
 }
 
-// The main window's pages, the Settings dialog's and the tip of the day in the
-// language installed, each named after the English one with `suffix` ("_de").
+// The main window's pages, the Settings dialog's, the tip of the day and a transition's
+// settings in the language installed, each named after the English one with `suffix`
+// ("_de").
 bool save_translated(pictavo::PictavoApp& pictavo, const QString& suffix) {
   pictavo::MainWindow& window = pictavo.window();
   bool all = true;
@@ -194,7 +196,11 @@ bool save_translated(pictavo::PictavoApp& pictavo, const QString& suffix) {
     all = save(settings, (tabs[tab] + suffix).toUtf8().constData()) && all;
   }
   pictavo::TipOfTheDayDialog tip(window.tips_file(), pictavo.settings(), &window);
-  return save(tip, ("tip_of_the_day" + suffix).toUtf8().constData()) && all;
+  all = save(tip, ("tip_of_the_day" + suffix).toUtf8().constData()) && all;
+  pictavo::TransitionSettingDialog wipe(*pictavo.project().effect_set.template_at(
+                                            pictavo::picker_index(pictavo::TransitionType::kWipe)),
+                                        &window);
+  return save(wipe, ("transition_setting_wipe" + suffix).toUtf8().constData()) && all;
 }
 
 }  // namespace
