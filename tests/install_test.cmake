@@ -10,7 +10,9 @@ if(NOT installed EQUAL 0)
 endif()
 foreach(file bin/pictavo bin/pictavo-cli lib/pictavo/pictavo lib/pictavo/libZorvEncoder.so
         lib/pictavo/libxToMp2.so lib/pictavo/profile/avoutput/profile_group.xml
-        lib/pictavo/res/icons/add_picture.svg share/applications/org.pictavo.Pictavo.desktop
+        lib/pictavo/res/icons/add_picture.svg lib/pictavo/translations/pictavo_de.qm
+        lib/pictavo/translations/pictavo_ja.qm lib/pictavo/translations/qtbase_de.qm
+        share/applications/org.pictavo.Pictavo.desktop
         share/icons/hicolor/scalable/apps/org.pictavo.Pictavo.svg
         share/mime/packages/org.pictavo.Pictavo.xml
         share/metainfo/org.pictavo.Pictavo.metainfo.xml)

@@ -61,7 +61,7 @@ std::string refusal_reason(const std::filesystem::path& path) {
 
 // The text the program shows when it refuses a music file.
 std::string refusal(const std::filesystem::path& path) {
-  return not_music_message(path) + " (" + refusal_reason(path) + ")";
+  return not_music_message(path).english() + " (" + refusal_reason(path) + ")";
 }
 
 std::vector<std::string> files_of(Arguments& args) {

@@ -20,7 +20,7 @@ const char* label(PromptIcon icon) {
 }  // namespace
 
 PromptAnswer ConsolePrompt::show(const PromptMessage& message) {
-  std::fprintf(stderr, "%s\n", (label(message.icon) + message.text).c_str());
+  std::fprintf(stderr, "%s\n", (label(message.icon) + message.text.english()).c_str());
   return cautious_answer(message.buttons);
 }
 

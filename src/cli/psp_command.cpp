@@ -50,8 +50,8 @@ int list_drives(Arguments& args) {
     std::printf("%s %s\n", chosen ? "*" : " ", entry.text.c_str());
     if (const std::optional<DriveSpace> space = query_drive_space(entry.drive.root)) {
       const CapacityTexts texts = capacity_texts(space->total_bytes, space->free_bytes);
-      std::printf("    %s, %s, %s\n", texts.capacity.c_str(), texts.used.c_str(),
-                  texts.free.c_str());
+      std::printf("    %s, %s, %s\n", texts.capacity.english().c_str(),
+                  texts.used.english().c_str(), texts.free.english().c_str());
     }
     if (entry.video_folder.empty()) {
       std::printf("    no %s folder\n", kPspVideoFolder);
@@ -64,7 +64,7 @@ int list_drives(Arguments& args) {
     }
   }
   if (!detection.selected)
-    std::printf("%s\n", psp_not_found_message(PspSearch::kDetect, {}).c_str());
+    std::printf("%s\n", psp_not_found_message(PspSearch::kDetect, {}).english().c_str());
   return 0;
 }
 
@@ -82,7 +82,7 @@ std::optional<fs::path> psp_folder(const std::optional<std::string>& drive) {
   const PspDetection detection = detect_psp(list_removable_drives(), PspSearch::kDetect);
   if (!detection.psp_folder.empty()) return detection.psp_folder;
   std::fprintf(stderr, "pictavo-cli psp: %s (or name the drive with --drive)\n",
-               psp_not_found_message(PspSearch::kDetect, {}).c_str());
+               psp_not_found_message(PspSearch::kDetect, {}).english().c_str());
   return std::nullopt;
 }
 
@@ -131,7 +131,7 @@ int copy_files(Arguments& args) {
     return kStopped;
   }
   if (report.outcome == CopyOutcome::kFailed) {
-    std::fprintf(stderr, "pictavo-cli psp: %s\n", report.reason.c_str());
+    std::fprintf(stderr, "pictavo-cli psp: %s\n", report.reason.english().c_str());
     return kFailed;
   }
   return 0;

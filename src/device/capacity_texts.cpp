@@ -2,10 +2,12 @@
 
 #include <cstdio>
 
+#include "base/translation_mark.h"
+
 namespace pictavo {
 namespace {
 
-std::string size_text(const char* what, std::uint64_t bytes) {
+UserText size_text(const char* what, std::uint64_t bytes) {
   constexpr std::uint64_t kGigabyte = 1ULL << 30;
   constexpr std::uint64_t kMegabyte = 1ULL << 20;
   double value = 0;
@@ -19,17 +21,18 @@ std::string size_text(const char* what, std::uint64_t bytes) {
   } else {
     value = static_cast<double>(bytes) / 1024;
   }
-  char text[64];
-  std::snprintf(text, sizeof text, "%s: %2.2f %s", what, value, unit);
-  return text;
+  char size[64];
+  std::snprintf(size, sizeof size, "%2.2f %s", value, unit);
+  return UserText::marked(what, {std::string(size)});
 }
 
 }  // namespace
 
 CapacityTexts capacity_texts(std::uint64_t total_bytes, std::uint64_t free_bytes) {
   const std::uint64_t used = total_bytes > free_bytes ? total_bytes - free_bytes : 0;
-  return {size_text("Capacity", total_bytes), size_text("Used", used),
-          size_text("Free", free_bytes)};
+  return {size_text(QT_TRANSLATE_NOOP("Engine", "Capacity: %1"), total_bytes),
+          size_text(QT_TRANSLATE_NOOP("Engine", "Used: %1"), used),
+          size_text(QT_TRANSLATE_NOOP("Engine", "Free: %1"), free_bytes)};
 }
 
 }  // namespace pictavo

@@ -10,6 +10,7 @@
 
 #include "base/atomic_file.h"
 #include "base/event.h"
+#include "base/translation_mark.h"
 
 namespace pictavo {
 namespace {
@@ -24,10 +25,17 @@ std::string megabytes(std::uint64_t bytes) {
   return text;
 }
 
-// "WHAT PATH: REASON." for the errno value `error`.
-std::string failure_text(const char* what, const fs::path& path, int error) {
-  return std::string(what) + " " + path.string() + ": " + std::generic_category().message(error) +
-         ".";
+// `what`, a marked "... %1: %2.", for `path` and the errno value `error`.
+UserText failure_text(const char* what, const fs::path& path, int error) {
+  return UserText::marked(what, {path.string(), std::generic_category().message(error)});
+}
+
+UserText read_failure(const fs::path& path, int error) {
+  return failure_text(QT_TRANSLATE_NOOP("Engine", "Cannot read %1: %2."), path, error);
+}
+
+UserText write_failure(const fs::path& path, int error) {
+  return failure_text(QT_TRANSLATE_NOOP("Engine", "Cannot write %1: %2."), path, error);
 }
 
 // The file a copy reads, keeping the errno of the call that failed: what runs
@@ -67,7 +75,7 @@ class SourceFile {
 
 }  // namespace
 
-std::string FileCopier::space_shortage(const std::vector<CopyStep>& steps) const {
+UserText FileCopier::space_shortage(const std::vector<CopyStep>& steps) const {
   struct Need {
     DriveSpace drive;
     std::uint64_t bytes = 0;
@@ -75,16 +83,21 @@ std::string FileCopier::space_shortage(const std::vector<CopyStep>& steps) const
   std::map<std::uint64_t, Need> needs;
   for (const CopyStep& step : steps) {
     const std::optional<DriveSpace> drive = query_(step.target.parent_path());
-    if (!drive) return "Cannot read the free space of " + step.target.parent_path().string() + ".";
+    if (!drive) {
+      return UserText::marked(QT_TRANSLATE_NOOP("Engine", "Cannot read the free space of %1."),
+                              {step.target.parent_path().string()});
+    }
     Need& need = needs[drive->device];
     need.drive = *drive;
     need.bytes += step.bytes;
   }
   for (const auto& [device, need] : needs) {
     if (need.bytes > need.drive.free_bytes) {
-      return "Not enough free space on " + need.drive.drive.string() + ": the files need " +
-             megabytes(need.bytes) + ", only " + megabytes(need.drive.free_bytes) +
-             " are free. Nothing was copied.";
+      return UserText::marked(
+          QT_TRANSLATE_NOOP("Engine",
+                            "Not enough free space on %1: the files need %2, only %3 are free. "
+                            "Nothing was copied."),
+          {need.drive.drive.string(), megabytes(need.bytes), megabytes(need.drive.free_bytes)});
     }
   }
   return {};
@@ -94,7 +107,7 @@ CopyReport FileCopier::copy(const std::vector<CopyStep>& steps,
                             const std::function<void(const CopyProgress&)>& progress,
                             Event* stop) const {
   CopyReport report;
-  const auto fail = [&report](std::string reason) {
+  const auto fail = [&report](UserText reason) {
     report.outcome = CopyOutcome::kFailed;
     report.reason = std::move(reason);
     return report;
@@ -103,13 +116,13 @@ CopyReport FileCopier::copy(const std::vector<CopyStep>& steps,
     std::error_code error;
     fs::create_directories(step.target.parent_path(), error);
     if (error) {
-      return fail("Cannot make the folder " + step.target.parent_path().string() + ": " +
-                  error.message() + ".");
+      return fail(UserText::marked(QT_TRANSLATE_NOOP("Engine", "Cannot make the folder %1: %2."),
+                                   {step.target.parent_path().string(), error.message()}));
     }
     // What a killed copy was writing there is the program's own.
     remove_leftover_temporaries(step.target.parent_path());
   }
-  if (std::string shortage = space_shortage(steps); !shortage.empty()) return fail(shortage);
+  if (UserText shortage = space_shortage(steps); !shortage.empty()) return fail(shortage);
 
   CopyProgress position{.files = steps.size()};
   for (const CopyStep& step : steps)
@@ -118,13 +131,13 @@ CopyReport FileCopier::copy(const std::vector<CopyStep>& steps,
   for (position.file = 0; position.file < steps.size(); ++position.file) {
     const CopyStep& step = steps[position.file];
     SourceFile source(step.source);
-    if (source.error() != 0) return fail(failure_text("Cannot read", step.source, source.error()));
+    if (source.error() != 0) return fail(read_failure(step.source, source.error()));
     AtomicFile target(step.target);
-    if (!target.is_good()) return fail(failure_text("Cannot write", step.target, target.error()));
+    if (!target.is_good()) return fail(write_failure(step.target, target.error()));
     std::uint64_t copied = 0;
     while (const std::size_t got = source.read(piece)) {
       if (!target.write(std::string_view(piece.data(), got))) {
-        return fail(failure_text("Cannot write", step.target, target.error()));
+        return fail(write_failure(step.target, target.error()));
       }
       copied += got;
       position.copied_bytes += got;
@@ -134,14 +147,16 @@ CopyReport FileCopier::copy(const std::vector<CopyStep>& steps,
         return report;
       }
     }
-    if (source.error() != 0) return fail(failure_text("Cannot read", step.source, source.error()));
+    if (source.error() != 0) return fail(read_failure(step.source, source.error()));
     std::error_code error;
     const std::uint64_t written = fs::file_size(target.temporary_path(), error);
     if (copied != step.bytes || error || written != copied) {
-      return fail("The copy of " + step.source.string() +
-                  " is incomplete: the file changed while it was copied.");
+      return fail(UserText::marked(
+          QT_TRANSLATE_NOOP("Engine",
+                            "The copy of %1 is incomplete: the file changed while it was copied."),
+          {step.source.string()}));
     }
-    if (!target.commit()) return fail(failure_text("Cannot write", step.target, target.error()));
+    if (!target.commit()) return fail(write_failure(step.target, target.error()));
     report.written.push_back(step.target);
   }
   return report;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/user_text.h"
 #include "device/copy_plan.h"
 #include "video/drive_space.h"
 
@@ -24,7 +25,7 @@ enum class CopyOutcome { kDone, kFailed, kStopped };
 
 struct CopyReport {
   CopyOutcome outcome = CopyOutcome::kDone;
-  std::string reason;                          // with kFailed
+  UserText reason;                             // with kFailed
   std::vector<std::filesystem::path> written;  // the files completed, in order
 };
 
@@ -45,7 +46,7 @@ class FileCopier {
                   const std::function<void(const CopyProgress&)>& progress, Event* stop) const;
 
  private:
-  std::string space_shortage(const std::vector<CopyStep>& steps) const;
+  UserText space_shortage(const std::vector<CopyStep>& steps) const;
 
   DriveSpaceQuery query_;
 };

@@ -2,12 +2,12 @@
 
 #include <system_error>
 
+#include "base/translation_mark.h"
+
 namespace pictavo {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr char kNotConnected[] = "Please make sure the PSP is connected.";
 
 bool is_folder(const fs::path& path) {
   std::error_code error;
@@ -39,10 +39,14 @@ PspDetection detect_psp(const std::vector<RemovableDrive>& drives, PspSearch sea
   return detection;
 }
 
-std::string psp_not_found_message(PspSearch search, const fs::path& computer_folder) {
-  if (search == PspSearch::kDetect || is_folder(computer_folder)) return kNotConnected;
-  return std::string(kNotConnected) + "\nAnd the video folder " + computer_folder.string() +
-         " is not valid.\nPlease select a valid source folder.";
+UserText psp_not_found_message(PspSearch search, const fs::path& computer_folder) {
+  if (search == PspSearch::kDetect || is_folder(computer_folder))
+    return UserText::marked(QT_TRANSLATE_NOOP("Engine", "Please make sure the PSP is connected."));
+  return UserText::marked(
+      QT_TRANSLATE_NOOP("Engine",
+                        "Please make sure the PSP is connected.\nAnd the video folder %1 is not "
+                        "valid.\nPlease select a valid source folder."),
+      {computer_folder.string()});
 }
 
 }  // namespace pictavo

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/user_text.h"
 #include "device/removable_drives.h"
 
 namespace pictavo {
@@ -41,6 +42,6 @@ PspDetection detect_psp(const std::vector<RemovableDrive>& drives, PspSearch sea
 
 // The message for a search that found no PSP folder; `computer_folder` is the
 // transfer's folder on the computer, named when it does not exist.
-std::string psp_not_found_message(PspSearch search, const std::filesystem::path& computer_folder);
+UserText psp_not_found_message(PspSearch search, const std::filesystem::path& computer_folder);
 
 }  // namespace pictavo

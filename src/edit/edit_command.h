@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "base/user_text.h"
+
 namespace pictavo {
 
 class Project;
@@ -23,7 +25,7 @@ class EditCommand {
   // Makes the change again exactly as apply made it (the same effects drawn).
   virtual void redo(Project& project) = 0;
   // How the Edit menu names the step: "Move 3 Photos".
-  virtual std::string name() const = 0;
+  virtual UserText name() const = 0;
   // Takes `next`, applied right after this step, into this step: true for edits of
   // one field of the same photos, such as a duration typed digit by digit.
   virtual bool absorb(EditCommand& /*next*/) { return false; }

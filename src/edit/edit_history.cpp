@@ -42,12 +42,12 @@ bool EditHistory::run(std::unique_ptr<EditCommand> command) {
   return true;
 }
 
-std::string EditHistory::undo_name() const {
-  return can_undo() ? steps_[position_ - 1]->name() : std::string();
+UserText EditHistory::undo_name() const {
+  return can_undo() ? steps_[position_ - 1]->name() : UserText();
 }
 
-std::string EditHistory::redo_name() const {
-  return can_redo() ? steps_[position_]->name() : std::string();
+UserText EditHistory::redo_name() const {
+  return can_redo() ? steps_[position_]->name() : UserText();
 }
 
 void EditHistory::undo() {

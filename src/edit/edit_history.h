@@ -39,8 +39,8 @@ class EditHistory {
   bool can_undo() const { return position_ > 0; }
   bool can_redo() const { return position_ < steps_.size(); }
   // The step an undo or redo would take: "Move 3 Photos"; empty when there is none.
-  std::string undo_name() const;
-  std::string redo_name() const;
+  UserText undo_name() const;
+  UserText redo_name() const;
   void undo();
   void redo();
 

@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "base/translation_mark.h"
 #include "effects/transition_params.h"
 #include "model/project.h"
 #include "model/unsaved_changes.h"
@@ -14,8 +15,9 @@
 namespace pictavo {
 namespace {
 
-std::string counted(std::string_view verb, std::size_t count) {
-  return std::string(verb) + (count == 1 ? " Photo" : " " + std::to_string(count) + " Photos");
+// "Move Photo" or "Move 3 Photos".
+UserText counted(const char* one, const char* many, std::size_t count) {
+  return count == 1 ? UserText::marked(one) : UserText::marked(many, {std::to_string(count)});
 }
 
 bool are_photos_of(const Slideshow& slideshow, const std::vector<int>& indices) {
@@ -57,7 +59,10 @@ class AddPhotos final : public EditCommand {
     if (Slideshow* slideshow = project.find_slideshow(slideshow_))
       slideshow->insert_photos(added_, std::move(taken_));
   }
-  std::string name() const override { return counted("Add", added_.size()); }
+  UserText name() const override {
+    return counted(QT_TRANSLATE_NOOP("Engine", "Add Photo"),
+                   QT_TRANSLATE_NOOP("Engine", "Add %1 Photos"), added_.size());
+  }
 
  private:
   ModelId slideshow_;
@@ -97,7 +102,10 @@ class RemovePhotos final : public EditCommand {
     project.current_slideshow = current_;
   }
   void redo(Project& project) override { apply(project); }
-  std::string name() const override { return counted("Delete", indices_.size()); }
+  UserText name() const override {
+    return counted(QT_TRANSLATE_NOOP("Engine", "Delete Photo"),
+                   QT_TRANSLATE_NOOP("Engine", "Delete %1 Photos"), indices_.size());
+  }
 
  private:
   ModelId slideshow_;
@@ -114,7 +122,7 @@ class ReorderPhotos final : public EditCommand {
  public:
   using Change = std::function<void(Slideshow&)>;
 
-  ReorderPhotos(std::string name, ModelId slideshow, Change change)
+  ReorderPhotos(UserText name, ModelId slideshow, Change change)
       : name_(std::move(name)), slideshow_(slideshow), change_(std::move(change)) {}
 
   bool apply(Project& project) override {
@@ -142,10 +150,10 @@ class ReorderPhotos final : public EditCommand {
     if (Slideshow* slideshow = project.find_slideshow(slideshow_))
       slideshow->reorder_photos(order_);
   }
-  std::string name() const override { return name_; }
+  UserText name() const override { return name_; }
 
  private:
-  std::string name_;
+  UserText name_;
   ModelId slideshow_;
   Change change_;
   std::vector<int> order_;  // the photo at order_[i] before is at i after
@@ -163,7 +171,7 @@ class ChangeSettings final : public EditCommand {
   };
 
   // Steps of the same non-empty `field` over the same photos merge.
-  ChangeSettings(std::string name, std::string field, Photos photos, Change change)
+  ChangeSettings(UserText name, std::string field, Photos photos, Change change)
       : name_(std::move(name)),
         field_(std::move(field)),
         photos_(std::move(photos)),
@@ -178,7 +186,7 @@ class ChangeSettings final : public EditCommand {
   }
   void undo(Project& project) override { write(project, before_); }
   void redo(Project& project) override { write(project, after_); }
-  std::string name() const override { return name_; }
+  UserText name() const override { return name_; }
   bool absorb(EditCommand& next) override {
     auto* same = dynamic_cast<ChangeSettings*>(&next);
     if (same == nullptr || field_.empty() || same->field_ != field_ || same->targets_ != targets_) {
@@ -242,7 +250,7 @@ class ChangeSettings final : public EditCommand {
     mark_unsaved();
   }
 
-  std::string name_;
+  UserText name_;
   std::string field_;
   Photos photos_;
   Change change_;
@@ -253,7 +261,7 @@ class ChangeSettings final : public EditCommand {
 
 // A change of the photos `indices` of `slideshow` through one Slideshow operation.
 std::unique_ptr<EditCommand> slideshow_settings_edit(
-    std::string name, std::string field, ModelId slideshow, std::vector<int> indices,
+    UserText name, std::string field, ModelId slideshow, std::vector<int> indices,
     std::function<int(Slideshow&, std::span<const int>)> operation) {
   return std::make_unique<ChangeSettings>(
       std::move(name), std::move(field), ChangeSettings::Photos{slideshow, indices},
@@ -277,7 +285,8 @@ std::unique_ptr<EditCommand> remove_photos_edit(ModelId slideshow, std::vector<i
 
 std::unique_ptr<EditCommand> move_photos_edit(ModelId slideshow, std::vector<int> indices,
                                               int target, bool before) {
-  std::string name = counted("Move", indices.size());
+  UserText name = counted(QT_TRANSLATE_NOOP("Engine", "Move Photo"),
+                          QT_TRANSLATE_NOOP("Engine", "Move %1 Photos"), indices.size());
   return std::make_unique<ReorderPhotos>(
       std::move(name), slideshow,
       [indices = std::move(indices), target, before](Slideshow& shown) mutable {
@@ -286,71 +295,77 @@ std::unique_ptr<EditCommand> move_photos_edit(ModelId slideshow, std::vector<int
 }
 
 std::unique_ptr<EditCommand> move_photo_edit(ModelId slideshow, int index, bool up) {
-  return std::make_unique<ReorderPhotos>("Move Photo", slideshow, [index, up](Slideshow& shown) {
-    up ? shown.move_photo_up(index) : shown.move_photo_down(index);
-  });
+  return std::make_unique<ReorderPhotos>(
+      UserText::marked(QT_TRANSLATE_NOOP("Engine", "Move Photo")), slideshow,
+      [index, up](Slideshow& shown) {
+        up ? shown.move_photo_up(index) : shown.move_photo_down(index);
+      });
 }
 
 std::unique_ptr<EditCommand> sort_photos_edit(ModelId slideshow, PhotoSortKey key,
                                               SortDirection direction) {
   return std::make_unique<ReorderPhotos>(
-      "Sort Photos", slideshow,
+      UserText::marked(QT_TRANSLATE_NOOP("Engine", "Sort Photos")), slideshow,
       [key, direction](Slideshow& shown) { shown.sort_photos(key, direction); });
 }
 
 std::unique_ptr<EditCommand> display_seconds_edit(ModelId slideshow, std::vector<int> indices,
                                                   int seconds) {
-  return slideshow_settings_edit("Change Display Time", "display", slideshow, std::move(indices),
-                                 [seconds](Slideshow& shown, std::span<const int> chosen) {
-                                   return shown.set_display_seconds(chosen, seconds);
-                                 });
+  return slideshow_settings_edit(
+      UserText::marked(QT_TRANSLATE_NOOP("Engine", "Change Display Time")), "display", slideshow,
+      std::move(indices), [seconds](Slideshow& shown, std::span<const int> chosen) {
+        return shown.set_display_seconds(chosen, seconds);
+      });
 }
 
 std::unique_ptr<EditCommand> transition_seconds_edit(ModelId slideshow, std::vector<int> indices,
                                                      int seconds) {
-  return slideshow_settings_edit("Change Transition Time", "transition time", slideshow,
-                                 std::move(indices),
-                                 [seconds](Slideshow& shown, std::span<const int> chosen) {
-                                   return shown.set_transition_seconds(chosen, seconds);
-                                 });
+  return slideshow_settings_edit(
+      UserText::marked(QT_TRANSLATE_NOOP("Engine", "Change Transition Time")), "transition time",
+      slideshow, std::move(indices), [seconds](Slideshow& shown, std::span<const int> chosen) {
+        return shown.set_transition_seconds(chosen, seconds);
+      });
 }
 
 std::unique_ptr<EditCommand> image_effect_edit(ModelId slideshow, std::vector<int> indices,
                                                ImageEffectCategory category) {
-  return slideshow_settings_edit("Change Image Effect", "", slideshow, std::move(indices),
-                                 [category](Slideshow& shown, std::span<const int> chosen) {
-                                   return shown.set_image_effect(chosen, category);
-                                 });
+  return slideshow_settings_edit(
+      UserText::marked(QT_TRANSLATE_NOOP("Engine", "Change Image Effect")), "", slideshow,
+      std::move(indices), [category](Slideshow& shown, std::span<const int> chosen) {
+        return shown.set_image_effect(chosen, category);
+      });
 }
 
 std::unique_ptr<EditCommand> transition_edit(ModelId slideshow, std::vector<int> indices,
                                              const TransitionParams& template_params) {
   std::shared_ptr<const TransitionParams> chosen = template_params.clone();
-  return slideshow_settings_edit("Change Transition", "", slideshow, std::move(indices),
+  return slideshow_settings_edit(UserText::marked(QT_TRANSLATE_NOOP("Engine", "Change Transition")),
+                                 "", slideshow, std::move(indices),
                                  [chosen](Slideshow& shown, std::span<const int> photos) {
                                    return shown.set_transition(photos, *chosen);
                                  });
 }
 
 std::unique_ptr<EditCommand> fit_to_music_edit(ModelId slideshow, MusicFit* fit) {
-  return std::make_unique<ChangeSettings>("Fit to Music", "", ChangeSettings::Photos{slideshow, {}},
-                                          [slideshow, fit](Project& project) {
-                                            Slideshow* shown = project.find_slideshow(slideshow);
-                                            if (shown == nullptr) return false;
-                                            const MusicFit result = fit_display_to_music(
-                                                *shown, project.slideshows.front()->tracks);
-                                            if (fit != nullptr) *fit = result;
-                                            return result.outcome != MusicFitOutcome::kNoMusic;
-                                          });
+  return std::make_unique<ChangeSettings>(
+      UserText::marked(QT_TRANSLATE_NOOP("Engine", "Fit to Music")), "",
+      ChangeSettings::Photos{slideshow, {}}, [slideshow, fit](Project& project) {
+        Slideshow* shown = project.find_slideshow(slideshow);
+        if (shown == nullptr) return false;
+        const MusicFit result = fit_display_to_music(*shown, project.slideshows.front()->tracks);
+        if (fit != nullptr) *fit = result;
+        return result.outcome != MusicFitOutcome::kNoMusic;
+      });
 }
 
 std::unique_ptr<EditCommand> default_times_edit(bool* within_limit) {
-  return std::make_unique<ChangeSettings>("Apply Times to All Photos", "", ChangeSettings::Photos{},
-                                          [within_limit](Project& project) {
-                                            const bool done = project.apply_default_times_to_all();
-                                            if (within_limit != nullptr) *within_limit = done;
-                                            return done;
-                                          });
+  return std::make_unique<ChangeSettings>(
+      UserText::marked(QT_TRANSLATE_NOOP("Engine", "Apply Times to All Photos")), "",
+      ChangeSettings::Photos{}, [within_limit](Project& project) {
+        const bool done = project.apply_default_times_to_all();
+        if (within_limit != nullptr) *within_limit = done;
+        return done;
+      });
 }
 
 namespace {
@@ -375,7 +390,9 @@ class SetCover final : public EditCommand {
   void redo(Project& project) override {
     if (Slideshow* slideshow = project.find_slideshow(slideshow_)) slideshow->set_cover(after_);
   }
-  std::string name() const override { return "Set Cover"; }
+  UserText name() const override {
+    return UserText::marked(QT_TRANSLATE_NOOP("Engine", "Set Cover"));
+  }
 
  private:
   ModelId slideshow_;

@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "base/translation_mark.h"
 #include "model/project.h"
 #include "model/unsaved_changes.h"
 
@@ -40,7 +41,7 @@ class EditPictures final : public EditCommand {
   // the new picture must not replace.
   using Change = std::function<bool(Project&, PhotoItem&, const TakenPicture& taken)>;
 
-  EditPictures(std::string name, ModelId slideshow, std::vector<int> indices, TakenPicture held,
+  EditPictures(UserText name, ModelId slideshow, std::vector<int> indices, TakenPicture held,
                Change change)
       : name_(std::move(name)),
         slideshow_(slideshow),
@@ -68,7 +69,7 @@ class EditPictures final : public EditCommand {
   }
   void undo(Project& project) override { put(project, &Changed::before); }
   void redo(Project& project) override { put(project, &Changed::after); }
-  std::string name() const override { return name_; }
+  UserText name() const override { return name_; }
   void add_pictures(std::vector<std::filesystem::path>& pictures) const override {
     for (const Changed& changed : changed_) {
       pictures.push_back(changed.before.prepared);
@@ -108,7 +109,7 @@ class EditPictures final : public EditCommand {
     slideshow.notify_photos_changed(indices);
   }
 
-  std::string name_;
+  UserText name_;
   ModelId slideshow_;
   std::vector<int> indices_;
   TakenPicture held_;
@@ -122,7 +123,9 @@ std::unique_ptr<EditCommand> rotate_photos_edit(ModelId slideshow, std::vector<i
                                                 QuarterTurn turn, TakenPicture held,
                                                 bool* all_turned) {
   if (all_turned != nullptr) *all_turned = true;
-  std::string name = turn == QuarterTurn::kLeft ? "Rotate Left" : "Rotate Right";
+  UserText name = turn == QuarterTurn::kLeft
+                      ? UserText::marked(QT_TRANSLATE_NOOP("Engine", "Rotate Left"))
+                      : UserText::marked(QT_TRANSLATE_NOOP("Engine", "Rotate Right"));
   return std::make_unique<EditPictures>(
       std::move(name), slideshow, std::move(indices), std::move(held),
       [turn, all_turned](Project& project, PhotoItem& photo, const TakenPicture& taken) {
@@ -137,7 +140,8 @@ std::unique_ptr<EditCommand> picture_editor_edit(
     ModelId slideshow, int index, std::vector<EditItem> edits, PictureAdjustments adjustments,
     std::filesystem::path decorations, TakenPicture held, std::filesystem::path* unwritten) {
   return std::make_unique<EditPictures>(
-      "Edit Picture", slideshow, std::vector<int>{index}, std::move(held),
+      UserText::marked(QT_TRANSLATE_NOOP("Engine", "Edit Picture")), slideshow,
+      std::vector<int>{index}, std::move(held),
       [edits = std::move(edits), adjustments, decorations = std::move(decorations), unwritten](
           Project& project, PhotoItem& photo, const TakenPicture& taken) {
         const PictureState before = state_of(photo);

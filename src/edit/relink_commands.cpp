@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "base/translation_mark.h"
 #include "model/project.h"
 
 namespace pictavo {
@@ -56,8 +57,9 @@ class RelinkPhotos final : public EditCommand {
   }
   void undo(Project& project) override { write(project, &Change::before); }
   void redo(Project& project) override { write(project, &Change::after); }
-  std::string name() const override {
-    return changes_.size() == 1 ? "Relink Photo" : "Relink Photos";
+  UserText name() const override {
+    return UserText::marked(changes_.size() == 1 ? QT_TRANSLATE_NOOP("Engine", "Relink Photo")
+                                                 : QT_TRANSLATE_NOOP("Engine", "Relink Photos"));
   }
 
  private:

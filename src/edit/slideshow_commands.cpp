@@ -5,6 +5,7 @@
 #include <functional>
 #include <utility>
 
+#include "base/translation_mark.h"
 #include "model/project.h"
 
 namespace pictavo {
@@ -34,7 +35,7 @@ class AddSlideshows final : public EditCommand {
  public:
   using Change = std::function<void(Project&)>;
 
-  AddSlideshows(std::string name, Change change)
+  AddSlideshows(UserText name, Change change)
       : name_(std::move(name)), change_(std::move(change)) {}
 
   bool apply(Project& project) override {
@@ -58,10 +59,10 @@ class AddSlideshows final : public EditCommand {
     taken_.put_back(project);
     project.current_slideshow = current_after_;
   }
-  std::string name() const override { return name_; }
+  UserText name() const override { return name_; }
 
  private:
-  std::string name_;
+  UserText name_;
   Change change_;
   std::vector<int> added_;
   TakenSlideshows taken_;
@@ -72,7 +73,7 @@ class AddSlideshows final : public EditCommand {
 class RemoveSlideshows final : public EditCommand {
  public:
   // No ids: every slideshow.
-  RemoveSlideshows(std::string name, std::vector<ModelId> slideshows)
+  RemoveSlideshows(UserText name, std::vector<ModelId> slideshows)
       : name_(std::move(name)), slideshows_(std::move(slideshows)) {}
 
   bool apply(Project& project) override {
@@ -93,10 +94,10 @@ class RemoveSlideshows final : public EditCommand {
     project.current_slideshow = current_;
   }
   void redo(Project& project) override { apply(project); }
-  std::string name() const override { return name_; }
+  UserText name() const override { return name_; }
 
  private:
-  std::string name_;
+  UserText name_;
   std::vector<ModelId> slideshows_;
   TakenSlideshows taken_;
   int current_ = -1;
@@ -122,7 +123,9 @@ class RenameSlideshow final : public EditCommand {
   void redo(Project& project) override {
     project.rename_slideshow(project.slideshow_index(slideshow_), after_);
   }
-  std::string name() const override { return "Rename Slideshow"; }
+  UserText name() const override {
+    return UserText::marked(QT_TRANSLATE_NOOP("Engine", "Rename Slideshow"));
+  }
 
  private:
   ModelId slideshow_;
@@ -144,7 +147,9 @@ class MoveSlideshow final : public EditCommand {
   }
   void undo(Project& project) override { move(project, !up_); }
   void redo(Project& project) override { move(project, up_); }
-  std::string name() const override { return "Move Slideshow"; }
+  UserText name() const override {
+    return UserText::marked(QT_TRANSLATE_NOOP("Engine", "Move Slideshow"));
+  }
 
  private:
   void move(Project& project, bool up) const {
@@ -162,7 +167,8 @@ std::unique_ptr<EditCommand> new_slideshow_edit(std::string name,
                                                 std::vector<std::filesystem::path> files,
                                                 int* index) {
   return std::make_unique<AddSlideshows>(
-      "Add Slideshow", [name = std::move(name), files = std::move(files), index](Project& project) {
+      UserText::marked(QT_TRANSLATE_NOOP("Engine", "Add Slideshow")),
+      [name = std::move(name), files = std::move(files), index](Project& project) {
         const int made = create_slideshow_with_photos(project, name, files);
         if (index != nullptr) *index = made;
       });
@@ -171,7 +177,8 @@ std::unique_ptr<EditCommand> new_slideshow_edit(std::string name,
 std::unique_ptr<EditCommand> import_folders_edit(std::vector<std::filesystem::path> folders,
                                                  FolderImportResult* result) {
   return std::make_unique<AddSlideshows>(
-      "Import Folders", [folders = std::move(folders), result](Project& project) {
+      UserText::marked(QT_TRANSLATE_NOOP("Engine", "Import Folders")),
+      [folders = std::move(folders), result](Project& project) {
         const FolderImportResult imported = import_folders(project, folders);
         if (result != nullptr) *result = imported;
       });
@@ -183,11 +190,15 @@ std::unique_ptr<EditCommand> rename_slideshow_edit(ModelId slideshow, std::strin
 }
 
 std::unique_ptr<EditCommand> remove_slideshow_edit(ModelId slideshow) {
-  return std::make_unique<RemoveSlideshows>("Delete Slideshow", std::vector<ModelId>{slideshow});
+  return std::make_unique<RemoveSlideshows>(
+      UserText::marked(QT_TRANSLATE_NOOP("Engine", "Delete Slideshow")),
+      std::vector<ModelId>{slideshow});
 }
 
 std::unique_ptr<EditCommand> remove_all_slideshows_edit() {
-  return std::make_unique<RemoveSlideshows>("Delete All Slideshows", std::vector<ModelId>{});
+  return std::make_unique<RemoveSlideshows>(
+      UserText::marked(QT_TRANSLATE_NOOP("Engine", "Delete All Slideshows")),
+      std::vector<ModelId>{});
 }
 
 std::unique_ptr<EditCommand> move_slideshow_edit(ModelId slideshow, bool up) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "base/translation_mark.h"
 #include "model/project.h"
 #include "model/project_messages.h"
 
@@ -40,7 +41,10 @@ class AddTracks final : public EditCommand {
       slideshow->insert_track(first_ + k, std::move(taken_[static_cast<std::size_t>(k)]));
     taken_.clear();
   }
-  std::string name() const override { return count_ == 1 ? "Add Music" : "Add Music Tracks"; }
+  UserText name() const override {
+    return count_ == 1 ? UserText::marked(QT_TRANSLATE_NOOP("Engine", "Add Music"))
+                       : UserText::marked(QT_TRANSLATE_NOOP("Engine", "Add Music Tracks"));
+  }
 
  private:
   ModelId slideshow_;
@@ -71,7 +75,9 @@ class RemoveTrack final : public EditCommand {
       slideshow->insert_track(index_, std::move(taken_));
   }
   void redo(Project& project) override { apply(project); }
-  std::string name() const override { return "Delete Music"; }
+  UserText name() const override {
+    return UserText::marked(QT_TRANSLATE_NOOP("Engine", "Delete Music"));
+  }
 
  private:
   ModelId slideshow_;
@@ -102,7 +108,9 @@ class MoveTrack final : public EditCommand {
     if (Slideshow* slideshow = project.find_slideshow(slideshow_))
       up_ ? slideshow->move_track_up(index_) : slideshow->move_track_down(index_);
   }
-  std::string name() const override { return "Move Music"; }
+  UserText name() const override {
+    return UserText::marked(QT_TRANSLATE_NOOP("Engine", "Move Music"));
+  }
 
  private:
   ModelId slideshow_;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/translation_mark.h"
 #include "effects/transition_params.h"
 #include "model/project.h"
 
@@ -23,7 +24,9 @@ class ChangeTransitionSettings final : public EditCommand {
   }
   void undo(Project& project) override { put(project, before_); }
   void redo(Project& project) override { put(project, after_); }
-  std::string name() const override { return "Transition Settings"; }
+  UserText name() const override {
+    return UserText::marked(QT_TRANSLATE_NOOP("Engine", "Transition Settings"));
+  }
 
  private:
   void put(Project& project, TransitionValues values) const {

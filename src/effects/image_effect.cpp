@@ -2,37 +2,39 @@
 
 #include <array>
 
+#include "base/translation_mark.h"
 #include "effects/random_generator.h"
 
 namespace pictavo {
 namespace {
 
 constexpr std::array<std::string_view, kImageEffectCategoryCount> kCategoryNames{
-    "None", "Pan", "Pan/Zoom", "Pan/Zoom/Rotate"};
+    QT_TRANSLATE_NOOP("Engine", "None"), QT_TRANSLATE_NOOP("Engine", "Pan"),
+    QT_TRANSLATE_NOOP("Engine", "Pan/Zoom"), QT_TRANSLATE_NOOP("Engine", "Pan/Zoom/Rotate")};
 
 constexpr std::array<std::string_view, kImageEffectCount> kImageEffectNames{
-    "pan from left to right",
-    "pan from right to left",
-    "pan from left-down to right-up",
-    "pan from right-up to left-down",
-    "pan from left-up to right-down",
-    "pan from right-down to left-up",
-    "pan from up to down",
-    "pan from down to up",
-    "zoom center in",
-    "zoom left-up in",
-    "zoom right-up in",
-    "zoom left-down in",
-    "zoom right-down in",
-    "zoom center out",
-    "zoom left-up out",
-    "zoom right-up out",
-    "zoom left-down out",
-    "zoom right-down out",
-    "zoom in and rotate",
-    "zoom out and rotate",
-    "none",
-    "random",
+    QT_TRANSLATE_NOOP("Engine", "pan from left to right"),
+    QT_TRANSLATE_NOOP("Engine", "pan from right to left"),
+    QT_TRANSLATE_NOOP("Engine", "pan from left-down to right-up"),
+    QT_TRANSLATE_NOOP("Engine", "pan from right-up to left-down"),
+    QT_TRANSLATE_NOOP("Engine", "pan from left-up to right-down"),
+    QT_TRANSLATE_NOOP("Engine", "pan from right-down to left-up"),
+    QT_TRANSLATE_NOOP("Engine", "pan from up to down"),
+    QT_TRANSLATE_NOOP("Engine", "pan from down to up"),
+    QT_TRANSLATE_NOOP("Engine", "zoom center in"),
+    QT_TRANSLATE_NOOP("Engine", "zoom left-up in"),
+    QT_TRANSLATE_NOOP("Engine", "zoom right-up in"),
+    QT_TRANSLATE_NOOP("Engine", "zoom left-down in"),
+    QT_TRANSLATE_NOOP("Engine", "zoom right-down in"),
+    QT_TRANSLATE_NOOP("Engine", "zoom center out"),
+    QT_TRANSLATE_NOOP("Engine", "zoom left-up out"),
+    QT_TRANSLATE_NOOP("Engine", "zoom right-up out"),
+    QT_TRANSLATE_NOOP("Engine", "zoom left-down out"),
+    QT_TRANSLATE_NOOP("Engine", "zoom right-down out"),
+    QT_TRANSLATE_NOOP("Engine", "zoom in and rotate"),
+    QT_TRANSLATE_NOOP("Engine", "zoom out and rotate"),
+    QT_TRANSLATE_NOOP("Engine", "none"),
+    QT_TRANSLATE_NOOP("Engine", "random"),
 };
 
 template <std::size_t N>

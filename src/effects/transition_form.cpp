@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "base/translation_mark.h"
 #include "effects/random_generator.h"
 
 namespace pictavo {
@@ -65,6 +66,17 @@ TransitionValues nothing() {
   return {};
 }
 
+// What the setting dialogs call the parameters.
+constexpr std::string_view kAxis = QT_TRANSLATE_NOOP("Engine", "axis");
+constexpr std::string_view kDirection = QT_TRANSLATE_NOOP("Engine", "direction");
+constexpr std::string_view kFingers = QT_TRANSLATE_NOOP("Engine", "fingers");
+constexpr std::string_view kMode = QT_TRANSLATE_NOOP("Engine", "mode");
+constexpr std::string_view kPush = QT_TRANSLATE_NOOP("Engine", "push");
+constexpr std::string_view kSides = QT_TRANSLATE_NOOP("Engine", "sides");
+constexpr std::string_view kSmooth = QT_TRANSLATE_NOOP("Engine", "smooth");
+constexpr std::string_view kWidth = QT_TRANSLATE_NOOP("Engine", "width");
+constexpr std::string_view kWindowNumber = QT_TRANSLATE_NOOP("Engine", "window number");
+
 constexpr ParameterForm kNoParameter{};
 
 constexpr ParameterForm choice(std::string_view label, std::string_view element, int count,
@@ -72,7 +84,7 @@ constexpr ParameterForm choice(std::string_view label, std::string_view element,
   return {label, element, 0, count - 1, default_value};
 }
 constexpr ParameterForm width(std::string_view element) {
-  return {"width", element, 1, 80, 40};
+  return {kWidth, element, 1, 80, 40};
 }
 
 constexpr TransitionForm one(ParameterForm p1, TransitionValues (*draw)()) {
@@ -84,40 +96,39 @@ constexpr TransitionForm two(std::string_view group, ParameterForm p1, Parameter
 }
 
 const std::array<TransitionForm, kTransitionTypeCount> kForms{{
-    one(choice("mode", "TRANSITION_EFFECT_ALPHA_PARAM", 3), one_of_three),
-    one(choice("direction", "TRANSITION_EFFECT_ACCORDION_PARAM", 2), one_of_two),
+    one(choice(kMode, "TRANSITION_EFFECT_ALPHA_PARAM", 3), one_of_three),
+    one(choice(kDirection, "TRANSITION_EFFECT_ACCORDION_PARAM", 2), one_of_two),
     two("TRANSITION_EFFECT_BLIND_PARAM",
-        choice("direction", "TRANSITION_EFFECT_BLIND_PARAM_DIRECTION", 2),
-        {"window number", "TRANSITION_EFFECT_BLIND_WINDOW_NUMBER", 4, 10, 8}, blinds),
+        choice(kDirection, "TRANSITION_EFFECT_BLIND_PARAM_DIRECTION", 2),
+        {kWindowNumber, "TRANSITION_EFFECT_BLIND_WINDOW_NUMBER", 4, 10, 8}, blinds),
     two("TRANSITION_EFFECT_CIRCLE_PARAM",
-        choice("direction", "TRANSITION_EFFECT_CIRCLE_PARAM_DIRECTION", 2),
+        choice(kDirection, "TRANSITION_EFFECT_CIRCLE_PARAM_DIRECTION", 2),
         width("TRANSITION_EFFECT_CIRCLE_WIDTH"), two_way_with_width),
     two("TRANSITION_EFFECT_CLOCK_PARAM",
-        choice("fingers", "TRANSITION_EFFECT_CLOCK_FINGER_NUMBER", 3, 2),
-        choice("smooth", "TRANSITION_EFFECT_CLOCK_PARAM_USE_SMOOTH", 2, 1), clock),
-    one(choice("direction", "TRANSITION_EFFECT_CUBE_FLY_PARAM", 4), one_of_four),
+        choice(kFingers, "TRANSITION_EFFECT_CLOCK_FINGER_NUMBER", 3, 2),
+        choice(kSmooth, "TRANSITION_EFFECT_CLOCK_PARAM_USE_SMOOTH", 2, 1), clock),
+    one(choice(kDirection, "TRANSITION_EFFECT_CUBE_FLY_PARAM", 4), one_of_four),
     two("TRANSITION_EFFECT_DIAGONAL_SWEEP_PARAM",
-        choice("direction", "TRANSITION_EFFECT_DIAGONAL_SWEEP_DIRECTION", 2),
+        choice(kDirection, "TRANSITION_EFFECT_DIAGONAL_SWEEP_DIRECTION", 2),
         width("TRANSITION_EFFECT_DIAGONAL_SWEEP_PARAM_WIDTH"), two_way_with_width),
-    one(choice("mode", "TRANSITION_EFFECT_DOOR_PARAM", 2), one_of_two),
-    one(choice("axis", "TRANSITION_EFFECT_FLIP_PARAM", 2), one_of_two),
-    one(choice("mode", "TRANSITION_EFFECT_FLY_PARAM", 2, 1), one_of_two),
+    one(choice(kMode, "TRANSITION_EFFECT_DOOR_PARAM", 2), one_of_two),
+    one(choice(kAxis, "TRANSITION_EFFECT_FLIP_PARAM", 2), one_of_two),
+    one(choice(kMode, "TRANSITION_EFFECT_FLY_PARAM", 2, 1), one_of_two),
     two("TRANSITION_EFFECT_POLYGON_PARAM",
-        {"sides", "TRANSITION_EFFECT_POLYGON_PARAM_NUMBER", 3, 9, 7},
-        choice("direction", "TRANSITION_EFFECT_POLYGON_DIRECTION", 2), polygon),
-    one(choice("direction", "TRANSITION_EFFECT_ROTATE_IN_PARAM", 2), one_of_two),
+        {kSides, "TRANSITION_EFFECT_POLYGON_PARAM_NUMBER", 3, 9, 7},
+        choice(kDirection, "TRANSITION_EFFECT_POLYGON_DIRECTION", 2), polygon),
+    one(choice(kDirection, "TRANSITION_EFFECT_ROTATE_IN_PARAM", 2), one_of_two),
     two("TRANSITION_EFFECT_SHUTTER_PARAM",
-        choice("direction", "TRANSITION_EFFECT_SHUTTER_DIRECTION", 2),
+        choice(kDirection, "TRANSITION_EFFECT_SHUTTER_DIRECTION", 2),
         width("TRANSITION_EFFECT_SHUTTER_PARAM_WIDTH"), two_way_with_width),
     // Spin's parameter element carries the type's own name.
-    one(choice("direction", "TRANSITION_EFFECT_SPIN", 2), one_of_two),
-    two("TRANSITION_EFFECT_SWEEP_PARAM",
-        choice("direction", "TRANSITION_EFFECT_SWEEP_DIRECTION", 4),
+    one(choice(kDirection, "TRANSITION_EFFECT_SPIN", 2), one_of_two),
+    two("TRANSITION_EFFECT_SWEEP_PARAM", choice(kDirection, "TRANSITION_EFFECT_SWEEP_DIRECTION", 4),
         width("TRANSITION_EFFECT_SWEEP_PARAM_WIDTH"), four_way_with_width),
-    one(choice("direction", "TRANSITION_EFFECT_TWIST_PARAM", 2), one_of_two),
-    two("TRANSITION_EFFECT_WIPE_PARAM", choice("direction", "TRANSITION_EFFECT_WIPE_DIRECTION", 4),
-        choice("push", "TRANSITION_EFFECT_WIPE_PARAM_PUSH", 2, 1), wipe),
-    one(choice("direction", "TRANSITION_EFFECT_ZOOM_PARAM", 2), one_of_two),
+    one(choice(kDirection, "TRANSITION_EFFECT_TWIST_PARAM", 2), one_of_two),
+    two("TRANSITION_EFFECT_WIPE_PARAM", choice(kDirection, "TRANSITION_EFFECT_WIPE_DIRECTION", 4),
+        choice(kPush, "TRANSITION_EFFECT_WIPE_PARAM_PUSH", 2, 1), wipe),
+    one(choice(kDirection, "TRANSITION_EFFECT_ZOOM_PARAM", 2), one_of_two),
     {0, {}, kNoParameter, kNoParameter, nothing},
 }};
 

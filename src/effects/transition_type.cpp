@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "base/translation_mark.h"
+
 namespace pictavo {
 namespace {
 
@@ -12,25 +14,26 @@ struct TransitionNames {
 };
 
 constexpr std::array<TransitionNames, kTransitionTypeCount> kNames{{
-    {"Alpha", "TRANSITION_EFFECT_ALPHA", "alpha.jpg"},
-    {"Accordion", "TRANSITION_EFFECT_ACCORDION", "accordion.jpg"},
-    {"Blinds", "TRANSITION_EFFECT_BLIND", "blinds.jpg"},
-    {"Circle", "TRANSITION_EFFECT_CIRCLE", "circle.jpg"},
-    {"Clock", "TRANSITION_EFFECT_CLOCK", "clock.jpg"},
-    {"Cube fly", "TRANSITION_EFFECT_CUBE_FLY", "cubefly.jpg"},
-    {"Diagonal sweep", "TRANSITION_EFFECT_DIAGONAL_SWEEP", "diagonalsweep.jpg"},
-    {"Door", "TRANSITION_EFFECT_DOOR", "door.jpg"},
-    {"Flip", "TRANSITION_EFFECT_FLIP", "flip.jpg"},
-    {"Fly", "TRANSITION_EFFECT_FLY", "fly.jpg"},
-    {"Polygon", "TRANSITION_EFFECT_POLYGON", "polygon.jpg"},
-    {"Rotate in", "TRANSITION_EFFECT_ROTATE_IN", "rotatein.jpg"},
-    {"Shutter", "TRANSITION_EFFECT_SHUTTER", "shutter.jpg"},
-    {"Spin", "TRANSITION_EFFECT_SPIN", "spin.jpg"},
-    {"Sweep", "TRANSITION_EFFECT_SWEEP", "sweep.jpg"},
-    {"Twist", "TRANSITION_EFFECT_TWIST", "twist.jpg"},
-    {"Wipe", "TRANSITION_EFFECT_WIPE", "wipe.jpg"},
-    {"Zoom", "TRANSITION_EFFECT_ZOOM", "zoom.jpg"},
-    {"Random", "TRANSITION_EFFECT_RANDOM", "random.jpg"},
+    {QT_TRANSLATE_NOOP("Engine", "Alpha"), "TRANSITION_EFFECT_ALPHA", "alpha.jpg"},
+    {QT_TRANSLATE_NOOP("Engine", "Accordion"), "TRANSITION_EFFECT_ACCORDION", "accordion.jpg"},
+    {QT_TRANSLATE_NOOP("Engine", "Blinds"), "TRANSITION_EFFECT_BLIND", "blinds.jpg"},
+    {QT_TRANSLATE_NOOP("Engine", "Circle"), "TRANSITION_EFFECT_CIRCLE", "circle.jpg"},
+    {QT_TRANSLATE_NOOP("Engine", "Clock"), "TRANSITION_EFFECT_CLOCK", "clock.jpg"},
+    {QT_TRANSLATE_NOOP("Engine", "Cube fly"), "TRANSITION_EFFECT_CUBE_FLY", "cubefly.jpg"},
+    {QT_TRANSLATE_NOOP("Engine", "Diagonal sweep"), "TRANSITION_EFFECT_DIAGONAL_SWEEP",
+     "diagonalsweep.jpg"},
+    {QT_TRANSLATE_NOOP("Engine", "Door"), "TRANSITION_EFFECT_DOOR", "door.jpg"},
+    {QT_TRANSLATE_NOOP("Engine", "Flip"), "TRANSITION_EFFECT_FLIP", "flip.jpg"},
+    {QT_TRANSLATE_NOOP("Engine", "Fly"), "TRANSITION_EFFECT_FLY", "fly.jpg"},
+    {QT_TRANSLATE_NOOP("Engine", "Polygon"), "TRANSITION_EFFECT_POLYGON", "polygon.jpg"},
+    {QT_TRANSLATE_NOOP("Engine", "Rotate in"), "TRANSITION_EFFECT_ROTATE_IN", "rotatein.jpg"},
+    {QT_TRANSLATE_NOOP("Engine", "Shutter"), "TRANSITION_EFFECT_SHUTTER", "shutter.jpg"},
+    {QT_TRANSLATE_NOOP("Engine", "Spin"), "TRANSITION_EFFECT_SPIN", "spin.jpg"},
+    {QT_TRANSLATE_NOOP("Engine", "Sweep"), "TRANSITION_EFFECT_SWEEP", "sweep.jpg"},
+    {QT_TRANSLATE_NOOP("Engine", "Twist"), "TRANSITION_EFFECT_TWIST", "twist.jpg"},
+    {QT_TRANSLATE_NOOP("Engine", "Wipe"), "TRANSITION_EFFECT_WIPE", "wipe.jpg"},
+    {QT_TRANSLATE_NOOP("Engine", "Zoom"), "TRANSITION_EFFECT_ZOOM", "zoom.jpg"},
+    {QT_TRANSLATE_NOOP("Engine", "Random"), "TRANSITION_EFFECT_RANDOM", "random.jpg"},
 }};
 
 constexpr std::array<std::string_view, kPickerCount> kChoiceList = [] {

@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "audio/audio_converter_module.h"
+#include "base/translation_mark.h"
 
 namespace pictavo {
 
@@ -24,9 +25,12 @@ std::vector<MusicTrack> music_tracks(std::span<const std::unique_ptr<AudioTrack>
   return music;
 }
 
-std::string not_music_message(const std::filesystem::path& path) {
-  return "The file '" + path.string() +
-         "' is not a music file Pictavo can play, so it will not be added!";
+UserText not_music_message(const std::filesystem::path& path) {
+  return UserText::marked(
+      QT_TRANSLATE_NOOP("Engine",
+                        "The file '%1' is not a music file Pictavo can play, so it will not be "
+                        "added!"),
+      {path.string()});
 }
 
 }  // namespace pictavo

@@ -8,6 +8,7 @@
 
 #include "audio/music_track.h"
 #include "base/clock_seconds.h"
+#include "base/user_text.h"
 
 namespace pictavo {
 
@@ -37,6 +38,6 @@ std::vector<MusicTrack> music_tracks(std::span<const std::unique_ptr<AudioTrack>
 
 // What the user is told when a file cannot become a track because no length can be
 // measured in it (a duration of 0 seconds).
-std::string not_music_message(const std::filesystem::path& path);
+UserText not_music_message(const std::filesystem::path& path);
 
 }  // namespace pictavo

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "base/log.h"
+#include "base/translation_mark.h"
 #include "base/utf8_text.h"
 #include "image/image_format.h"
 #include "model/project.h"
@@ -13,12 +14,14 @@ namespace pictavo {
 namespace {
 
 // Why `file` was not taken into `slideshow`.
-std::string refusal_reason(const Slideshow& slideshow, const std::filesystem::path& file) {
+UserText refusal_reason(const Slideshow& slideshow, const std::filesystem::path& file) {
   std::error_code error;
-  if (!std::filesystem::exists(file, error)) return "not found";
+  if (!std::filesystem::exists(file, error))
+    return UserText::marked(QT_TRANSLATE_NOOP("Engine", "not found"));
   const bool there = std::any_of(slideshow.photos.begin(), slideshow.photos.end(),
                                  [&](const auto& photo) { return photo->prepared_path == file; });
-  return there ? "in the slideshow already" : "not a picture Pictavo can read";
+  return there ? UserText::marked(QT_TRANSLATE_NOOP("Engine", "in the slideshow already"))
+               : UserText::marked(QT_TRANSLATE_NOOP("Engine", "not a picture Pictavo can read"));
 }
 
 PhotoFilesResult add_files(Project& project, Slideshow& slideshow,

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/user_text.h"
+
 namespace pictavo {
 
 class Project;
@@ -14,7 +16,7 @@ class Slideshow;
 // A chosen file that did not become a photo, and why.
 struct RefusedPhoto {
   std::filesystem::path file;
-  std::string reason;
+  UserText reason;
 };
 
 struct PhotoFilesResult {

@@ -9,6 +9,7 @@
 
 #include "base/log.h"
 #include "base/text_number.h"
+#include "base/translation_mark.h"
 #include "base/utf8_text.h"
 #include "base/xml_document.h"
 #include "base/xml_file.h"
@@ -40,8 +41,10 @@ constexpr int kMaxLightPosition = 80;
 // Text overlays keep one character less of a stored face name than of a chosen one.
 constexpr std::size_t kStoredFontNameCharacters = TextOverlay::kMaxFontNameCharacters - 1;
 
-constexpr const char* kNoProjectFile = "it is not a Pictavo project file";
-constexpr const char* kDamaged = "it is damaged: a part every project file has is missing";
+constexpr const char* kNoProjectFile =
+    QT_TRANSLATE_NOOP("Engine", "it is not a Pictavo project file");
+constexpr const char* kDamaged =
+    QT_TRANSLATE_NOOP("Engine", "it is damaged: a part every project file has is missing");
 
 // What opening another file replaces, so that a file that cannot be opened leaves
 // the project exactly as it was.
@@ -391,9 +394,10 @@ Status load_project(Project& project) {
   std::error_code error;
   const std::uintmax_t size = fs::file_size(path, error);
   if (error) return Failure{error.message()};
-  if (size > kMaxFileBytes) return Failure{"it is far too large to be a project file"};
+  if (size > kMaxFileBytes)
+    return Failure{QT_TRANSLATE_NOOP("Engine", "it is far too large to be a project file")};
   const std::optional<XmlFileText> file = read_xml_file(path);
-  if (!file) return Failure{"it cannot be read"};
+  if (!file) return Failure{QT_TRANSLATE_NOOP("Engine", "it cannot be read")};
   XmlDocument doc;
   if (!doc.set_doc(file->text)) return Failure{kNoProjectFile};
   ProjectReader reader(project, doc);

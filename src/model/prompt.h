@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include "base/user_text.h"
 
 namespace pictavo {
 
@@ -10,8 +10,8 @@ enum class PromptAnswer { kOk, kYes, kNo, kCancel };
 
 // A modal message to the user, with the program's exact text, caption and buttons.
 struct PromptMessage {
-  std::string text;
-  std::string caption;  // empty: the window shows the program's name
+  UserText text;
+  UserText caption;  // empty: the window shows the program's name
   PromptButtons buttons = PromptButtons::kOk;
   PromptIcon icon = PromptIcon::kNone;
 

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "base/translation_mark.h"
+
 namespace pictavo {
 namespace {
 
@@ -13,56 +15,74 @@ std::string megabytes(float value) {
   return text;
 }
 
-PromptMessage warning(std::string text) {
-  return {std::move(text), "", PromptButtons::kOk, PromptIcon::kWarning};
+PromptMessage warning(UserText text) {
+  return {std::move(text), {}, PromptButtons::kOk, PromptIcon::kWarning};
 }
 
-PromptMessage error(std::string text) {
-  return {std::move(text), "", PromptButtons::kOk, PromptIcon::kError};
+PromptMessage error(UserText text) {
+  return {std::move(text), {}, PromptButtons::kOk, PromptIcon::kError};
 }
 
 }  // namespace
 
 PromptMessage output_drive_full_message(float needed_megabytes) {
-  return warning("Not enough disk space: please choose another drive. " +
-                 megabytes(needed_megabytes) + " MB are needed.");
+  return warning(UserText::marked(
+      QT_TRANSLATE_NOOP("Engine",
+                        "Not enough disk space: please choose another drive. %1 MB are needed."),
+      {megabytes(needed_megabytes)}));
 }
 
 PromptMessage temp_drive_full_message(const std::filesystem::path& temp_drive,
                                       float needed_megabytes) {
-  return warning("The drive " + temp_drive.string() + " needs more than " +
-                 megabytes(needed_megabytes) +
-                 " MB of free space. Please delete files you no longer need and try again!");
+  return warning(UserText::marked(
+      QT_TRANSLATE_NOOP("Engine",
+                        "The drive %1 needs more than %2 MB of free space. Please delete files "
+                        "you no longer need and try again!"),
+      {temp_drive.string(), megabytes(needed_megabytes)}));
 }
 
 PromptMessage shared_drive_full_message(const std::filesystem::path& drive,
                                         float needed_megabytes) {
-  const std::string needed = megabytes(needed_megabytes);
-  return warning("Not enough disk space: please choose another drive. The videos need " + needed +
-                 " MB,\nand the drive " + drive.string() + " needs " + needed + " MB!");
+  return warning(UserText::marked(
+      QT_TRANSLATE_NOOP("Engine",
+                        "Not enough disk space: please choose another drive. The videos need %1 "
+                        "MB,\nand the drive %2 needs %1 MB!"),
+      {megabytes(needed_megabytes), drive.string()}));
 }
 
 PromptMessage output_folder_not_emptied_message() {
-  return {
-      "The output folder holds files that are not this project's videos, so Pictavo does not "
-      "empty it.\nPlease choose another folder or move those files.",
-      "Information", PromptButtons::kOk, PromptIcon::kInformation};
+  return {UserText::marked(
+              QT_TRANSLATE_NOOP("Engine",
+                                "The output folder holds files that are not this project's "
+                                "videos, so Pictavo does not empty it.\nPlease choose another "
+                                "folder or move those files.")),
+          UserText::marked(QT_TRANSLATE_NOOP("Engine", "Information")), PromptButtons::kOk,
+          PromptIcon::kInformation};
 }
 
 PromptMessage output_folder_not_writable_message(const std::filesystem::path& folder) {
-  return error("The output folder '" + folder.string() +
-               "' cannot be made or written. Please choose another folder and try again.");
+  return error(UserText::marked(
+      QT_TRANSLATE_NOOP("Engine",
+                        "The output folder '%1' cannot be made or written. Please choose another "
+                        "folder and try again."),
+      {folder.string()}));
 }
 
 PromptMessage empty_slideshow_message(const std::string& slideshow) {
-  return error("Slideshow '" + slideshow +
-               "' has no photos. Please add photos to it or delete it and try again.");
+  return error(UserText::marked(
+      QT_TRANSLATE_NOOP("Engine",
+                        "Slideshow '%1' has no photos. Please add photos to it or delete it and "
+                        "try again."),
+      {slideshow}));
 }
 
 PromptMessage unreadable_photo_message(const std::filesystem::path& photo,
                                        const std::string& slideshow) {
-  return error("The photo '" + photo.string() + "' of slideshow '" + slideshow +
-               "' cannot be read any more. Please remove it or bring it back and try again.");
+  return error(UserText::marked(
+      QT_TRANSLATE_NOOP("Engine",
+                        "The photo '%1' of slideshow '%2' cannot be read any more. Please remove "
+                        "it or bring it back and try again."),
+      {photo.string(), slideshow}));
 }
 
 PromptMessage unplayable_videos_message(const std::vector<UnplayableVideo>& videos) {
@@ -77,30 +97,42 @@ PromptMessage unplayable_videos_message(const std::vector<UnplayableVideo>& vide
 }
 
 PromptMessage make_video_failed_message() {
-  return error("Making the video files failed!");
+  return error(UserText::marked(QT_TRANSLATE_NOOP("Engine", "Making the video files failed!")));
 }
 
 PromptMessage make_video_stopped_message() {
-  return {"Stopped!", "", PromptButtons::kOk, PromptIcon::kInformation};
+  return {UserText::marked(QT_TRANSLATE_NOOP("Engine", "Stopped!")),
+          {},
+          PromptButtons::kOk,
+          PromptIcon::kInformation};
 }
 
 PromptMessage shutdown_countdown_message(int seconds) {
-  return {"The computer will shut down in " + std::to_string(seconds) +
-              (seconds == 1 ? " second!" : " seconds!") +
-              "\nIf you do not want it to shut down, press Cancel.",
-          "Pictavo", PromptButtons::kOkCancel, PromptIcon::kWarning};
+  return {UserText::marked(
+              seconds == 1
+                  ? QT_TRANSLATE_NOOP("Engine",
+                                      "The computer will shut down in 1 second!\nIf you do not "
+                                      "want it to shut down, press Cancel.")
+                  : QT_TRANSLATE_NOOP("Engine",
+                                      "The computer will shut down in %1 seconds!\nIf you do not "
+                                      "want it to shut down, press Cancel."),
+              {std::to_string(seconds)}),
+          std::string("Pictavo"), PromptButtons::kOkCancel, PromptIcon::kWarning};
 }
 
 PromptMessage no_power_connection_message() {
-  return error("The computer cannot be shut down: the power service cannot be reached.");
+  return error(UserText::marked(QT_TRANSLATE_NOOP(
+      "Engine", "The computer cannot be shut down: the power service cannot be reached.")));
 }
 
 PromptMessage power_off_refused_message() {
-  return error("The computer cannot be shut down: permission was refused.");
+  return error(UserText::marked(
+      QT_TRANSLATE_NOOP("Engine", "The computer cannot be shut down: permission was refused.")));
 }
 
 PromptMessage project_not_saved_for_shutdown_message() {
-  return error("The project could not be saved, so the computer stays on.");
+  return error(UserText::marked(
+      QT_TRANSLATE_NOOP("Engine", "The project could not be saved, so the computer stays on.")));
 }
 
 }  // namespace pictavo

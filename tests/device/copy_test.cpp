@@ -44,7 +44,7 @@ TEST(CopyPlanTest, ATakenNameGetsTheNextFreeNumberInBrackets) {
       plan_copy({temp / "one/clip.mp4", temp / "two/clip.mp4"}, temp / "target");
   ASSERT_TRUE(plan) << plan.reason();
   const CopyReport report = copy_all(*plan);
-  ASSERT_EQ(report.outcome, CopyOutcome::kDone) << report.reason;
+  ASSERT_EQ(report.outcome, CopyOutcome::kDone) << report.reason.english();
   EXPECT_EQ(read_file(temp / "target/clip.mp4"), "old");
   EXPECT_EQ(read_file(temp / "target/clip (2).mp4"), "first");
   EXPECT_EQ(read_file(temp / "target/clip (3).mp4"), "second");
@@ -79,7 +79,7 @@ TEST(CopyPlanTest, VideosGetThePspNamesOfTheirCodecWithTheirThumbnails) {
                        psp);
   ASSERT_TRUE(plan) << plan.reason();
   const CopyReport report = copy_all(*plan);
-  ASSERT_EQ(report.outcome, CopyOutcome::kDone) << report.reason;
+  ASSERT_EQ(report.outcome, CopyOutcome::kDone) << report.reason.english();
   EXPECT_EQ(names_in(psp),
             (std::set<std::string>{"M4V00007.MP4", "m4v00009.thm", "M4V123456.MP4", "M4V00010.MP4",
                                    "M4V00010.THM", "M4V00011.MP4", "Other.thm"}));
@@ -167,8 +167,9 @@ TEST_F(FileCopierTest, AFailureSaysWhatTheSystemReported) {
   const auto reason_of = [](const CopyStep& step) {
     const CopyReport report = copy_all({step});
     EXPECT_EQ(report.outcome, CopyOutcome::kFailed);
-    EXPECT_EQ(report.reason.find("Success"), std::string::npos) << report.reason;
-    return report.reason;
+    const std::string reason = report.reason.english();
+    EXPECT_EQ(reason.find("Success"), std::string::npos) << reason;
+    return reason;
   };
   fs::create_directories(temp_ / "folder");
   EXPECT_EQ(reason_of({temp_ / "folder", temp_ / "drive/folder", 0}),

@@ -264,7 +264,7 @@ TEST_F(ProjectFile, SavingWritesOnlyChangesAndKeepsThemWhenItFails) {
   EXPECT_TRUE(has_unsaved_changes());
   EXPECT_THAT(prompt.shown, ElementsAre(save_failed_message(project->preferences.project_path,
                                                             "No such file or directory")));
-  EXPECT_THAT(prompt.shown[0].text, HasSubstr("trip.prg': No such file or directory"));
+  EXPECT_THAT(prompt.shown[0].text.english(), HasSubstr("trip.prg': No such file or directory"));
   prompt.shown.clear();
 
   project->preferences.project_path = files / "trip.prg";

@@ -1,8 +1,11 @@
 // Renders every window, page and dialog of the program offscreen into PNG files, so
 // that the look can be reviewed without running the program (scripts/screenshots).
-// Usage: ui_screenshots OUTPUT_FOLDER [PROJECT.prg [VIDEO_FOLDER]]; the program
-// folder is PICTAVO_HOME's. The videos of VIDEO_FOLDER (by default the project's
-// output folder) are also copied onto a fake PSP drive for the transfer dialog.
+// Usage: ui_screenshots [--language LL] OUTPUT_FOLDER [PROJECT.prg [VIDEO_FOLDER]];
+// the program folder is PICTAVO_HOME's. The videos of VIDEO_FOLDER (by default the
+// project's output folder) are also copied onto a fake PSP drive for the transfer
+// dialog. With --language, the main window's pages, the Settings dialog, the tip of
+// the day and Wipe's settings are rendered in that language instead, named with
+// "_LL" at the end.
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -18,6 +21,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <string_view>
 #include <vector>
 
 #include "base/program_folder.h"
@@ -28,6 +32,7 @@
 #include "ui/app/main_window.h"
 #include "ui/app/pictavo_app.h"
 #include "ui/app/program_settings.h"
+#include "ui/app/user_language.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/completion_dialog.h"
 #include "ui/dialogs/import_folder_dialog.h"
@@ -176,23 +181,67 @@ QPalette dark_palette() {
   return dark;
 }
 
+// The main window's pages, the Settings dialog's, the tip of the day and a transition's
+// settings in the language installed, each named after the English one with `suffix`
+// ("_de").
+bool save_translated(pictavo::PictavoApp& pictavo, const QString& suffix) {
+  pictavo::MainWindow& window = pictavo.window();
+  bool all = true;
+  const char* pages[] = {"main_window", "main_effect", "main_music", "main_produce"};
+  for (int page = 0; page < 4; ++page) {
+    window.show_page(page);
+    wait_for_thumbnails(*window.organize_page());
+    all = save(window, (pages[page] + suffix).toUtf8().constData()) && all;
+  }
+  window.show_page(0);
+  pictavo::FileDialogs dialogs(&window);
+  pictavo::SettingsDialog settings(pictavo.project(), window.history(), dialogs, &window);
+  const char* tabs[] = {"settings_normal", "settings_option"};
+  for (int tab = 0; tab < 2; ++tab) {
+    settings.tabs()->setCurrentIndex(tab);
+    all = save(settings, (tabs[tab] + suffix).toUtf8().constData()) && all;
+  }
+  pictavo::TipOfTheDayDialog tip(window.tips_file(), pictavo.settings(), &window);
+  all = save(tip, ("tip_of_the_day" + suffix).toUtf8().constData()) && all;
+  pictavo::TransitionSettingDialog wipe(*pictavo.project().effect_set.template_at(
+                                            pictavo::picker_index(pictavo::TransitionType::kWipe)),
+                                        &window);
+  return save(wipe, ("transition_setting_wipe" + suffix).toUtf8().constData()) && all;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   ::setenv("SDL_AUDIODRIVER", "dummy", 1);  // previews play their music without a sound
   QApplication app(argc, argv);
   QApplication::setApplicationDisplayName(QStringLiteral("Pictavo"));
+  QString language;
+  if (argc > 2 && std::string_view(argv[1]) == "--language") {
+    language = QString::fromLocal8Bit(argv[2]);
+    argc -= 2;
+    argv += 2;
+  }
   if (argc < 2) {
-    std::fprintf(stderr, "usage: ui_screenshots OUTPUT_FOLDER [PROJECT.prg [VIDEO_FOLDER]]\n");
+    std::fprintf(stderr,
+                 "usage: ui_screenshots [--language LL] OUTPUT_FOLDER [PROJECT.prg "
+                 "[VIDEO_FOLDER]]\n");
     return 2;
   }
   output_folder = QString::fromLocal8Bit(argv[1]);
   QDir().mkpath(output_folder);
 
+  // English unless a language is asked for, whatever the machine's locale.
+  const pictavo::UserLanguage user_language(
+      pictavo::program_folder(), QLocale(language.isEmpty() ? QStringLiteral("en") : language));
+  if (!language.isEmpty() && user_language.language() != language) {
+    std::fprintf(stderr, "no translation for %s\n", language.toLocal8Bit().constData());
+    return 1;
+  }
   pictavo::PictavoApp pictavo(pictavo::program_folder());
   pictavo::ProgramSettings(pictavo.settings()).set_tip_at_start_up(false);
   pictavo::MainWindow& window = pictavo.window();
   if (argc > 2) window.open_file(argv[2]);
+  if (!language.isEmpty()) return save_translated(pictavo, QLatin1Char('_') + language) ? 0 : 1;
 
   bool all = true;
   const char* pages[] = {"main_organize", "main_effect", "main_music", "main_produce"};

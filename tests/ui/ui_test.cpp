@@ -95,10 +95,14 @@ std::optional<QColor> ScriptedDialogs::choose_colour(const QColor&) {
   return std::exchange(colour, std::nullopt);
 }
 
-UiTest::UiTest() {
+UiTest::UiTest() : UiTest(QLocale(QLocale::English)) {}
+
+UiTest::UiTest(const QLocale& locale) {
   ensure_qt_application();
-  for (const char* part : {"profile", "menu_pic", "res", "libZorvEncoder.so", "libxToMp2.so"})
+  for (const char* part :
+       {"profile", "menu_pic", "res", "translations", "libZorvEncoder.so", "libxToMp2.so"})
     home.install(part);
+  language = std::make_unique<UserLanguage>(home.path(), locale);
   project = std::make_unique<Project>(home.path());
   start_project(*project);
   clear_unsaved();  // left over from the tests before

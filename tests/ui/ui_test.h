@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QLocale>
 #include <QSettings>
 #include <deque>
 #include <filesystem>
@@ -16,6 +17,7 @@
 #include "model/prompt.h"
 #include "support/temp_program_folder.h"
 #include "ui/app/user_dialogs.h"
+#include "ui/app/user_language.h"
 
 namespace pictavo {
 class MainWindow;
@@ -70,13 +72,16 @@ class ScriptedDialogs final : public UserDialogs {
 // A started project in a temporary program folder (output profiles, the real
 // modules and data files of the build), a settings file that does not show the
 // tip at start-up, and the main window over them with scripted prompt and
-// choosers.
+// choosers. The window speaks English, or the language given, whose translations
+// are installed before it is built.
 class UiTest : public ::testing::Test {
  protected:
   UiTest();
+  explicit UiTest(const QLocale& language);
   ~UiTest() override;
 
   TempProgramFolder home;
+  std::unique_ptr<UserLanguage> language;
   TempFolder files;
   ScriptedPrompt prompt;
   ScriptedDialogs dialogs;

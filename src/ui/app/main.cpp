@@ -11,6 +11,7 @@
 #include "ui/app/instance_channel.h"
 #include "ui/app/main_window.h"
 #include "ui/app/pictavo_app.h"
+#include "ui/app/user_language.h"
 #include "ui/common/path_text.h"
 
 namespace {
@@ -26,13 +27,14 @@ bool asks_for_information(int argc, char** argv) {
 }
 
 void describe(QCommandLineParser& parser) {
-  parser.setApplicationDescription(
-      QStringLiteral("Pictavo turns photos and music into slideshow videos for the PSP."));
+  parser.setApplicationDescription(QCoreApplication::translate(
+      "main", "Pictavo turns photos and music into slideshow videos for the PSP."));
   parser.addHelpOption();
   parser.addVersionOption();
-  parser.addPositionalArgument(QStringLiteral("project"),
-                               QStringLiteral("A project file (.prg) to open."),
-                               QStringLiteral("[project.prg]"));
+  parser.addPositionalArgument(
+      QStringLiteral("project"),
+      QCoreApplication::translate("main", "A project file (.prg) to open."),
+      QStringLiteral("[project.prg]"));
 }
 
 template <typename Application>
@@ -49,26 +51,27 @@ std::unique_ptr<Application> make_application(int& argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const std::unique_ptr<QCoreApplication> app = asks_for_information(argc, argv)
+                                                    ? make_application<QCoreApplication>(argc, argv)
+                                                    : make_application<QApplication>(argc, argv);
+  const pictavo::UserLanguage language(pictavo::program_folder());
   QCommandLineParser parser;
   describe(parser);
-  if (asks_for_information(argc, argv)) {
-    const auto app = make_application<QCoreApplication>(argc, argv);
-    parser.process(*app);  // prints and ends the program
-    return 0;
-  }
-
-  const auto app = make_application<QApplication>(argc, argv);
+  parser.process(*app);  // --help and --version print and end the program here
   QApplication::setApplicationDisplayName(QStringLiteral("Pictavo"));
-  parser.process(*app);
 
   const QStringList files = parser.positionalArguments();
   const QString file = files.isEmpty() ? QString() : QFileInfo(files.front()).absoluteFilePath();
   QLockFile lock(pictavo::single_instance_lock_path());
   if (!lock.tryLock(0)) {
     if (pictavo::InstanceChannel::send(pictavo::single_instance_socket_path(), file)) {
-      std::fprintf(stderr, "Pictavo is already running; its window was brought to the front.\n");
+      std::fprintf(
+          stderr, "%s\n",
+          qPrintable(QCoreApplication::translate(
+              "main", "Pictavo is already running; its window was brought to the front.")));
     } else {
-      std::fprintf(stderr, "Pictavo is already running.\n");
+      std::fprintf(stderr, "%s\n",
+                   qPrintable(QCoreApplication::translate("main", "Pictavo is already running.")));
     }
     return 0;
   }

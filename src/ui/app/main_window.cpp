@@ -19,6 +19,7 @@
 #include "ui/app/program_settings.h"
 #include "ui/app/project_signals.h"
 #include "ui/app/qt_transition_setting_dialogs.h"
+#include "ui/common/engine_text.h"
 #include "ui/common/path_text.h"
 #include "ui/common/tool_icon.h"
 #include "ui/common/wait_cursor.h"
@@ -101,9 +102,9 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::build_controls() {
-  project_button_ = new QPushButton(QStringLiteral("Project"), this);
+  project_button_ = new QPushButton(tr("Project"), this);
   edit_button_ = new QPushButton(tr("Edit"), this);
-  help_button_ = new QPushButton(QStringLiteral("Help"), this);
+  help_button_ = new QPushButton(tr("Help"), this);
   auto* menu_row = new QHBoxLayout;
   menu_row->setContentsMargins(10, 2, 10, 0);
   menu_row->setSpacing(1);
@@ -138,8 +139,8 @@ void MainWindow::build_controls() {
 
   capacity_ = new CapacityBar(this);
   const std::filesystem::path& program = project_.preferences.program_folder;
-  open_button_ = icon_button(program, "open_project", QStringLiteral("Open Project"), this);
-  save_button_ = icon_button(program, "save_project", QStringLiteral("Save Project"), this);
+  open_button_ = icon_button(program, "open_project", tr("Open Project"), this);
+  save_button_ = icon_button(program, "save_project", tr("Save Project"), this);
   auto* bottom_row = new QHBoxLayout;
   bottom_row->setContentsMargins(60, 17, 45, 40);
   bottom_row->setSpacing(10);
@@ -177,7 +178,7 @@ void MainWindow::build_controls() {
 void MainWindow::build_menus() {
   const auto add = [this](QMenu* menu, Command id, const char* text,
                           const QKeySequence& keys = {}) {
-    QAction* action = menu->addAction(QString::fromUtf8(text));
+    QAction* action = menu->addAction(tr(text));
     action->setData(static_cast<int>(id));
     action->setShortcut(keys);
     // The shortcuts work while the menu is closed.
@@ -185,12 +186,13 @@ void MainWindow::build_menus() {
     connect(action, &QAction::triggered, this, [this, id] { run_command(id); });
   };
   project_menu_ = new QMenu(this);
-  add(project_menu_, kNew, "New", QKeySequence(Qt::CTRL | Qt::Key_N));
-  add(project_menu_, kOpen, "Open...", QKeySequence(Qt::CTRL | Qt::Key_O));
-  add(project_menu_, kSave, "Save", QKeySequence(Qt::CTRL | Qt::Key_S));
-  add(project_menu_, kSaveAs, "Save As", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-  add(project_menu_, kSettings, "Settings");
-  add(project_menu_, kExit, "Exit", QKeySequence(Qt::CTRL | Qt::Key_Q));
+  add(project_menu_, kNew, QT_TR_NOOP("New"), QKeySequence(Qt::CTRL | Qt::Key_N));
+  add(project_menu_, kOpen, QT_TR_NOOP("Open..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+  add(project_menu_, kSave, QT_TR_NOOP("Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
+  add(project_menu_, kSaveAs, QT_TR_NOOP("Save As"),
+      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  add(project_menu_, kSettings, QT_TR_NOOP("Settings"));
+  add(project_menu_, kExit, QT_TR_NOOP("Exit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
   edit_menu_ = new QMenu(this);
   undo_action_ = edit_menu_->addAction(tr("Undo"), this, [this] { take_step(false); });
   undo_action_->setShortcut(QKeySequence::Undo);
@@ -200,11 +202,11 @@ void MainWindow::build_menus() {
   // The shortcuts work while the menu is closed.
   addActions({undo_action_, redo_action_});
   help_menu_ = new QMenu(this);
-  add(help_menu_, kHelpManual, "Help Manual", QKeySequence(Qt::Key_F1));
-  add(help_menu_, kTipEveryday, "Tip of the Day");
-  if (kUpdateAddress[0] != '\0') add(help_menu_, kUpdate, "Update");
+  add(help_menu_, kHelpManual, QT_TR_NOOP("Help Manual"), QKeySequence(Qt::Key_F1));
+  add(help_menu_, kTipEveryday, QT_TR_NOOP("Tip of the Day"));
+  if (kUpdateAddress[0] != '\0') add(help_menu_, kUpdate, QT_TR_NOOP("Update"));
   // Window managers give Qt no window menu to extend: About stands in Help only.
-  add(help_menu_, kAbout, "About");
+  add(help_menu_, kAbout, QT_TR_NOOP("About"));
 
   // A drop-down centred on the button's right edge, its top at the button's foot.
   const auto drop_down = [](QPushButton* button, QMenu* menu) {
@@ -343,8 +345,8 @@ void MainWindow::follow(const ProjectChange& change) {
 }
 
 void MainWindow::refresh_edit_actions() {
-  const QString undo = QString::fromStdString(history_.undo_name());
-  const QString redo = QString::fromStdString(history_.redo_name());
+  const QString undo = engine_text(history_.undo_name());
+  const QString redo = engine_text(history_.redo_name());
   undo_action_->setText(undo.isEmpty() ? tr("Undo") : tr("Undo %1").arg(undo));
   redo_action_->setText(redo.isEmpty() ? tr("Redo") : tr("Redo %1").arg(redo));
   undo_action_->setEnabled(commands_enabled_ && history_.can_undo());
@@ -377,8 +379,14 @@ void MainWindow::enable_commands(bool enabled) {
     control->setEnabled(enabled);
 }
 
+std::filesystem::path MainWindow::tips_file() const {
+  // Each language has its own tips file beside the English Tips.txt.
+  const QString tips = tr("Tips.txt", "the tips of the day in the language: Tips_LL.txt");
+  return project_.preferences.program_folder / path_of(tips);
+}
+
 void MainWindow::show_tip_of_the_day() {
-  TipOfTheDayDialog dialog(project_.preferences.program_folder / "Tips.txt", settings_, this);
+  TipOfTheDayDialog dialog(tips_file(), settings_, this);
   dialog.exec();
 }
 

@@ -63,6 +63,9 @@ class MainWindow : public QWidget {
 
   int current_page() const;
   void show_page(int index);
+  // The tips of the day in the user's language: Tips.txt of the program folder, or
+  // the translation's own, such as Tips_de.txt.
+  std::filesystem::path tips_file() const;
   QMenu* project_menu() const { return project_menu_; }
   QMenu* edit_menu() const { return edit_menu_; }
   QMenu* help_menu() const { return help_menu_; }

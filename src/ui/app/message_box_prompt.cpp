@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "ui/common/engine_text.h"
+
 namespace pictavo {
 namespace {
 
@@ -56,8 +58,8 @@ PromptAnswer answer_of(int button, PromptButtons buttons) {
 
 PromptAnswer MessageBoxPrompt::show(const PromptMessage& message) {
   const QString caption = message.caption.empty() ? QApplication::applicationDisplayName()
-                                                  : QString::fromStdString(message.caption);
-  QMessageBox box(icon_of(message.icon), caption, QString::fromStdString(message.text),
+                                                  : engine_text(message.caption);
+  QMessageBox box(icon_of(message.icon), caption, engine_text(message.text),
                   buttons_of(message.buttons), parent_);
   return answer_of(box.exec(), message.buttons);
 }

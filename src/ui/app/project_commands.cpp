@@ -20,10 +20,14 @@
 namespace pictavo {
 namespace {
 
-constexpr const char* kSaveQuestion = "Do you want to save this project?";
+PromptMessage question(const QString& text, PromptButtons buttons) {
+  return {text.toStdString(), ProjectCommands::tr("Query").toStdString(), buttons,
+          PromptIcon::kQuestion};
+}
 
-PromptMessage question(const char* text, PromptButtons buttons) {
-  return {text, "Query", buttons, PromptIcon::kQuestion};
+PromptMessage save_question() {
+  return question(ProjectCommands::tr("Do you want to save this project?"),
+                  PromptButtons::kYesNoCancel);
 }
 
 }  // namespace
@@ -47,9 +51,9 @@ bool ProjectCommands::changed() const {
   return project_.has_changes();
 }
 
-bool ProjectCommands::settle_changes(const char* text) {
+bool ProjectCommands::settle_changes() {
   if (!changed()) return true;
-  switch (project_.front_end.show(question(text, PromptButtons::kYesNoCancel))) {
+  switch (project_.front_end.show(save_question())) {
     case PromptAnswer::kYes:
       return save();
     case PromptAnswer::kNo:
@@ -64,7 +68,7 @@ void ProjectCommands::drop_unsaved_folders() {
 }
 
 bool ProjectCommands::new_project() {
-  if (!settle_changes(kSaveQuestion)) return false;
+  if (!settle_changes()) return false;
   drop_unsaved_folders();
   project_.remove_all_slideshows();
   prepare_new_project(project_);
@@ -82,7 +86,7 @@ bool ProjectCommands::open_project() {
 }
 
 bool ProjectCommands::open_project_file(const std::filesystem::path& file) {
-  if (!settle_changes(kSaveQuestion)) return false;
+  if (!settle_changes()) return false;
   const Preferences replaced = project_.preferences;
   const Status opened = pictavo::open_project(project_, file);
   if (!opened) {
@@ -119,16 +123,16 @@ bool ProjectCommands::save_as() {
 bool ProjectCommands::quit(Quit way, bool job_running, const std::function<void()>& stop_job) {
   if (job_running) {
     const PromptAnswer stop = project_.front_end.show(
-        question("Do you want to stop making the videos?", PromptButtons::kYesNo));
+        question(tr("Do you want to stop making the videos?"), PromptButtons::kYesNo));
     if (stop != PromptAnswer::kYes) return false;
     stop_job();
   }
   save_preferences(project_);
   if (changed()) {
-    if (!settle_changes(kSaveQuestion)) return false;
+    if (!settle_changes()) return false;
   } else if (way == Quit::kClose) {
     const PromptAnswer quit =
-        project_.front_end.show(question("Do you want to quit?", PromptButtons::kYesNo));
+        project_.front_end.show(question(tr("Do you want to quit?"), PromptButtons::kYesNo));
     if (quit != PromptAnswer::kYes) return false;
   }
   // The two log lines are the program's own, spelling included.

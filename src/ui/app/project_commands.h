@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <filesystem>
 #include <functional>
 
@@ -16,6 +17,8 @@ class UserDialogs;
 // returns false when the user, or a save that failed, stopped it. Questions and
 // messages go through the project's front end.
 class ProjectCommands {
+  Q_DECLARE_TR_FUNCTIONS(pictavo::ProjectCommands)
+
  public:
   // `settings` keeps the folder where the project dialogs start; `history` starts
   // anew with every project and learns every save.
@@ -45,9 +48,9 @@ class ProjectCommands {
   bool changed() const;
 
  private:
-  // Asks `question` about unsaved changes; false when the user cancels or the save
+  // Asks whether to save unsaved changes; false when the user cancels or the save
   // fails.
-  bool settle_changes(const char* question);
+  bool settle_changes();
   // The working folders of a project that never got a file hold nothing anyone
   // can come back to.
   void drop_unsaved_folders();

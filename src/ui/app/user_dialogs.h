@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -39,6 +40,8 @@ class UserDialogs {
 
 // The choosers as Qt's file dialogs over `parent`.
 class FileDialogs final : public UserDialogs {
+  Q_DECLARE_TR_FUNCTIONS(pictavo::FileDialogs)
+
  public:
   explicit FileDialogs(QWidget* parent) : parent_(parent) {}
   std::optional<std::filesystem::path> open_project(const std::filesystem::path& folder) override;

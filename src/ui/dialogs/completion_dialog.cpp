@@ -14,8 +14,8 @@ namespace pictavo {
 
 CompletionDialog::CompletionDialog(const std::filesystem::path& output_folder, QWidget* parent)
     : QDialog(parent), output_folder_(output_folder) {
-  setWindowTitle(QStringLiteral("Information"));
-  auto* accomplished = new QLabel(QStringLiteral("Mission accomplished!"), this);
+  setWindowTitle(tr("Information"));
+  auto* accomplished = new QLabel(tr("Mission accomplished!"), this);
   QFont large = accomplished->font();
   large.setBold(true);
   large.setPointSizeF(large.pointSizeF() * 1.3);
@@ -25,20 +25,20 @@ CompletionDialog::CompletionDialog(const std::filesystem::path& output_folder, Q
   folder->setObjectName(QStringLiteral("output_folder"));
   folder->setReadOnly(true);
   auto* folder_row = new QHBoxLayout;
-  auto* folder_label = new QLabel(QStringLiteral("Output Folder:"), this);
+  auto* folder_label = new QLabel(tr("Output Folder:"), this);
   folder_label->setBuddy(folder);
   folder_row->addWidget(folder_label);
   folder_row->addWidget(folder, 1);
 
   auto* next_step = new QLabel(
-      QStringLiteral("Next step: connect the PSP to your computer with a USB cable, and then click "
-                     "the \"Transfer to PSP\" button."),
+      tr("Next step: connect the PSP to your computer with a USB cable, and then click the "
+         "\"Transfer to PSP\" button."),
       this);
   next_step->setWordWrap(true);
 
-  open_folder_ = new QPushButton(QStringLiteral("Open Output Folder"), this);
-  transfer_ = new QPushButton(QStringLiteral("Transfer to PSP"), this);
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+  open_folder_ = new QPushButton(tr("Open Output Folder"), this);
+  transfer_ = new QPushButton(tr("Transfer to PSP"), this);
+  auto* cancel = new QPushButton(tr("Cancel"), this);
   connect(open_folder_, &QPushButton::clicked, this, &CompletionDialog::open_output_folder);
   connect(transfer_, &QPushButton::clicked, this, [this] { done(kTransfer); });
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -26,7 +26,7 @@ QStringList opened_folders() {
 }  // namespace
 
 ImportFolderDialog::ImportFolderDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Import photos from folder"));
+  setWindowTitle(tr("Import photos from folder"));
   resize(360, 420);
 
   auto* folders = new QFileSystemModel(this);
@@ -46,11 +46,11 @@ ImportFolderDialog::ImportFolderDialog(QWidget* parent) : QDialog(parent) {
       view_->expand(up);
   }
 
-  auto* clear = new QPushButton(QStringLiteral("Clear All"), this);
+  auto* clear = new QPushButton(tr("Clear All"), this);
   connect(clear, &QPushButton::clicked, this, &ImportFolderDialog::clear_all);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
+  buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

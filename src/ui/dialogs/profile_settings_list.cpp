@@ -6,30 +6,39 @@
 namespace pictavo {
 namespace {
 
-// The rows in order; a heading has no parameter. The leading blanks indent the
-// parameters under their heading, as the program has always shown them.
+// The rows in order; a heading has no parameter. Most rows are indented, as the
+// program has always shown them.
 struct Row {
+  bool indented;
   const char* item;
   int parameter;  // a ProfileParameterId, or -1 for a heading
 };
 constexpr std::array<Row, 10> kRows{{
-    {"  Video", -1},
-    {"  Video Codec", static_cast<int>(ProfileParameterId::kVideoCodec)},
-    {"  Video Size", static_cast<int>(ProfileParameterId::kVideoSize)},
-    {"  Video Bitrate", static_cast<int>(ProfileParameterId::kVideoBitrate)},
-    {"  Video Frame Rate", static_cast<int>(ProfileParameterId::kVideoFrameRate)},
-    {"Audio", -1},
-    {"  Audio Codec", static_cast<int>(ProfileParameterId::kAudioCodec)},
-    {"  Audio Bitrate", static_cast<int>(ProfileParameterId::kAudioBitrate)},
-    {"  Sample Rate", static_cast<int>(ProfileParameterId::kSampleRate)},
-    {"  Audio Channel", static_cast<int>(ProfileParameterId::kAudioChannel)},
+    {true, QT_TRANSLATE_NOOP("pictavo::ProfileSettingsList", "Video"), -1},
+    {true, QT_TRANSLATE_NOOP("pictavo::ProfileSettingsList", "Video Codec"),
+     static_cast<int>(ProfileParameterId::kVideoCodec)},
+    {true, QT_TRANSLATE_NOOP("pictavo::ProfileSettingsList", "Video Size"),
+     static_cast<int>(ProfileParameterId::kVideoSize)},
+    {true, QT_TRANSLATE_NOOP("pictavo::ProfileSettingsList", "Video Bitrate"),
+     static_cast<int>(ProfileParameterId::kVideoBitrate)},
+    {true, QT_TRANSLATE_NOOP("pictavo::ProfileSettingsList", "Video Frame Rate"),
+     static_cast<int>(ProfileParameterId::kVideoFrameRate)},
+    {false, QT_TRANSLATE_NOOP("pictavo::ProfileSettingsList", "Audio"), -1},
+    {true, QT_TRANSLATE_NOOP("pictavo::ProfileSettingsList", "Audio Codec"),
+     static_cast<int>(ProfileParameterId::kAudioCodec)},
+    {true, QT_TRANSLATE_NOOP("pictavo::ProfileSettingsList", "Audio Bitrate"),
+     static_cast<int>(ProfileParameterId::kAudioBitrate)},
+    {true, QT_TRANSLATE_NOOP("pictavo::ProfileSettingsList", "Sample Rate"),
+     static_cast<int>(ProfileParameterId::kSampleRate)},
+    {true, QT_TRANSLATE_NOOP("pictavo::ProfileSettingsList", "Audio Channel"),
+     static_cast<int>(ProfileParameterId::kAudioChannel)},
 }};
 
 }  // namespace
 
 ProfileSettingsList::ProfileSettingsList(QWidget* parent) : QTreeWidget(parent) {
   setColumnCount(2);
-  setHeaderLabels({QStringLiteral("Item"), QStringLiteral("Value")});
+  setHeaderLabels({tr("Item"), tr("Value")});
   setRootIsDecorated(false);
   setSelectionMode(QAbstractItemView::NoSelection);
   header()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -37,7 +46,8 @@ ProfileSettingsList::ProfileSettingsList(QWidget* parent) : QTreeWidget(parent) 
   header()->setSectionsMovable(false);
 
   for (const Row& row : kRows) {
-    auto* item = new QTreeWidgetItem(this, {QString::fromUtf8(row.item)});
+    const QString name = tr(row.item);
+    auto* item = new QTreeWidgetItem(this, {row.indented ? QStringLiteral("  ") + name : name});
     if (row.parameter < 0) {
       QFont bold = item->font(0);
       bold.setBold(true);
@@ -46,7 +56,7 @@ ProfileSettingsList::ProfileSettingsList(QWidget* parent) : QTreeWidget(parent) 
     }
     auto* box = new QComboBox(this);
     box->setFocusPolicy(Qt::StrongFocus);
-    box->setAccessibleName(QString::fromUtf8(row.item).trimmed());
+    box->setAccessibleName(name);
     setItemWidget(item, 1, box);
     boxes_[static_cast<std::size_t>(row.parameter)] = box;
     connect(box, &QComboBox::activated, this, &ProfileSettingsList::value_chosen);

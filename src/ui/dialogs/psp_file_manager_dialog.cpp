@@ -89,15 +89,17 @@ QString copied_text(const std::vector<fs::path>& written, const fs::path& psp_ro
     const fs::path relative = psp_root.empty() ? fs::path() : folder.lexically_relative(psp_root);
     const bool on_psp = !relative.empty() && *relative.begin() != "..";
     const QString where = path_text(on_psp ? relative : folder);
-    parts << (per_folder.size() == 1 ? PspFileManagerDialog::tr("to %1").arg(where)
-                                     : PspFileManagerDialog::tr("%1 to %2").arg(count).arg(where));
+    if (per_folder.size() == 1) {
+      return written.size() == 1 ? PspFileManagerDialog::tr("Copied 1 file to %1.").arg(where)
+                                 : PspFileManagerDialog::tr("Copied %1 files to %2.")
+                                       .arg(written.size())
+                                       .arg(where);
+    }
+    parts << PspFileManagerDialog::tr("%1 to %2").arg(count).arg(where);
   }
-  const int total = static_cast<int>(written.size());
-  const QString files = total == 1 ? PspFileManagerDialog::tr("Copied 1 file")
-                                   : PspFileManagerDialog::tr("Copied %1 files").arg(total);
-  return per_folder.size() == 1
-             ? files + QLatin1Char(' ') + parts.front() + QLatin1Char('.')
-             : files + QStringLiteral(": ") + parts.join(QStringLiteral(", ")) + QLatin1Char('.');
+  return PspFileManagerDialog::tr("Copied %1 files: %2.")
+      .arg(written.size())
+      .arg(parts.join(PspFileManagerDialog::tr(", ")));
 }
 
 std::vector<fs::path> selected_files(const QListWidget* list) {
@@ -114,7 +116,7 @@ std::vector<fs::path> selected_files(const QListWidget* list) {
 PspFileManagerDialog::PspFileManagerDialog(const fs::path& computer_folder, FrontEnd front_end,
                                            UserDialogs& dialogs, QWidget* parent)
     : QDialog(parent), computer_folder_(computer_folder), front_end_(front_end), dialogs_(dialogs) {
-  setWindowTitle(QStringLiteral("Copy Files to PSP"));
+  setWindowTitle(tr("Copy Files to PSP"));
   build_controls();
   // The copy's worker reports through these; the dialog hears them on its own thread.
   connect(this, &PspFileManagerDialog::copy_progressed, this, &PspFileManagerDialog::show_progress,
@@ -134,7 +136,7 @@ void PspFileManagerDialog::build_controls() {
   folder_edit_->setReadOnly(true);
   browse_ = named(new QToolButton(this), "browse");
   browse_->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-  browse_->setToolTip(QStringLiteral("Select video folder"));
+  browse_->setToolTip(tr("Select video folder"));
   browse_->setAccessibleName(browse_->toolTip());
   connect(browse_, &QToolButton::clicked, this, &PspFileManagerDialog::browse);
   drives_ = named(new QComboBox(this), "drive");
@@ -147,23 +149,22 @@ void PspFileManagerDialog::build_controls() {
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setMinimumSize(300, 320);
   }
-  to_psp_ =
-      named(new QPushButton(QStringLiteral("Copy selected files to PSP"), this), "copy_to_psp");
-  to_computer_ = named(new QPushButton(QStringLiteral("Copy selected files to computer"), this),
-                       "copy_to_computer");
-  detect_ = named(new QPushButton(QStringLiteral("Detect PSP connection"), this), "detect");
+  to_psp_ = named(new QPushButton(tr("Copy selected files to PSP"), this), "copy_to_psp");
+  to_computer_ =
+      named(new QPushButton(tr("Copy selected files to computer"), this), "copy_to_computer");
+  detect_ = named(new QPushButton(tr("Detect PSP connection"), this), "detect");
   connect(to_psp_, &QPushButton::clicked, this, &PspFileManagerDialog::copy_to_psp);
   connect(to_computer_, &QPushButton::clicked, this, &PspFileManagerDialog::copy_to_computer);
   connect(detect_, &QPushButton::clicked, this, &PspFileManagerDialog::detect);
   // The PSP lists a video only under its own kind of name in its own folder.
-  psp_names_ = named(new QCheckBox(QStringLiteral("Name files for the PSP"), this), "psp_names");
+  psp_names_ = named(new QCheckBox(tr("Name files for the PSP"), this), "psp_names");
   psp_names_->setChecked(true);
 
   capacity_ = named(new CapacityView(this), "capacity");
   capacity_->setFixedHeight(64);
   progress_ = named(new QProgressBar(this), "progress");
   progress_->setRange(0, 1000);
-  cancel_ = named(new QPushButton(QStringLiteral("Cancel"), this), "cancel");
+  cancel_ = named(new QPushButton(tr("Cancel"), this), "cancel");
   connect(cancel_, &QPushButton::clicked, this, [this] { stop_.set(); });
   // The row keeps its place while hidden, so the dialog never changes its size.
   for (QWidget* shown_while_copying :
@@ -179,9 +180,9 @@ void PspFileManagerDialog::build_controls() {
   folder_row->addWidget(folder_edit_, 1);
   folder_row->addWidget(browse_);
   auto* grid = new QGridLayout;
-  auto* folder_label = new QLabel(QStringLiteral("Video folder:"), this);
+  auto* folder_label = new QLabel(tr("Video folder:"), this);
   folder_label->setBuddy(folder_edit_);
-  auto* drive_label = new QLabel(QStringLiteral("PSP Video Folder:"), this);
+  auto* drive_label = new QLabel(tr("PSP Video Folder:"), this);
   drive_label->setBuddy(drives_);
   grid->addWidget(folder_label, 0, 0);
   grid->addWidget(drive_label, 0, 1);
@@ -196,7 +197,7 @@ void PspFileManagerDialog::build_controls() {
   auto* capacity_row = new QHBoxLayout;
   capacity_row->addWidget(detect_, 0, Qt::AlignTop);
   capacity_row->addSpacing(12);
-  capacity_row->addWidget(new QLabel(QStringLiteral("Detection result:"), this), 0, Qt::AlignTop);
+  capacity_row->addWidget(new QLabel(tr("Detection result:"), this), 0, Qt::AlignTop);
   capacity_row->addWidget(capacity_, 1);
   auto* progress_row = new QHBoxLayout;
   progress_row->addWidget(status_, 1);
@@ -255,8 +256,8 @@ QString PspFileManagerDialog::copy_status() const {
 }
 
 void PspFileManagerDialog::browse() {
-  const std::optional<fs::path> chosen =
-      dialogs_.choose_folder("Select output folder", path_of(folder_edit_->text()));
+  const std::optional<fs::path> chosen = dialogs_.choose_folder(
+      tr("Select output folder").toStdString(), path_of(folder_edit_->text()));
   if (!chosen) return;
   computer_folder_ = *chosen;
   show_computer_folder();

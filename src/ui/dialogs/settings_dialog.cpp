@@ -19,16 +19,16 @@ namespace pictavo {
 SettingsDialog::SettingsDialog(Project& project, EditHistory& history, UserDialogs& dialogs,
                                QWidget* main_window)
     : QDialog(main_window), project_(project), history_(history) {
-  setWindowTitle(QStringLiteral("Settings"));
+  setWindowTitle(tr("Settings"));
   tabs_ = new QTabWidget(this);
   normal_page_ = new SettingsNormalPage(dialogs, tabs_);
   option_page_ = new SettingsOptionPage(tabs_);
-  tabs_->addTab(normal_page_, QStringLiteral("Normal"));
-  tabs_->addTab(option_page_, QStringLiteral("Options"));
+  tabs_->addTab(normal_page_, tr("Normal"));
+  tabs_->addTab(option_page_, tr("Options"));
 
-  save_button_ = new QPushButton(QStringLiteral("Save"), this);
+  save_button_ = new QPushButton(tr("Save"), this);
   save_button_->setDefault(true);
-  cancel_button_ = new QPushButton(QStringLiteral("Cancel"), this);
+  cancel_button_ = new QPushButton(tr("Cancel"), this);
   connect(save_button_, &QPushButton::clicked, this, &SettingsDialog::save);
   connect(cancel_button_, &QPushButton::clicked, this, &QDialog::reject);
   auto* buttons = new QHBoxLayout;

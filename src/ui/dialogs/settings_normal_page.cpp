@@ -21,14 +21,14 @@ SettingsNormalPage::SettingsNormalPage(UserDialogs& dialogs, QWidget* parent)
   browse_button_->setFixedWidth(32);
   connect(browse_button_, &QPushButton::clicked, this, &SettingsNormalPage::browse);
   auto* folder_row = new QHBoxLayout;
-  auto* folder_label = new QLabel(QStringLiteral("Output Folder:"), this);
+  auto* folder_label = new QLabel(tr("Output Folder:"), this);
   folder_label->setBuddy(folder_edit_);
   folder_row->addWidget(folder_label);
   folder_row->addWidget(folder_edit_, 1);
   folder_row->addWidget(browse_button_);
 
   // The two ratios are one choice: checking one clears the other.
-  auto* ratio_box = new QGroupBox(QStringLiteral("TV's Screen Ratio"), this);
+  auto* ratio_box = new QGroupBox(tr("TV's Screen Ratio"), this);
   ratio_4_3_ = new QRadioButton(QStringLiteral("4:3"), ratio_box);
   ratio_16_9_ = new QRadioButton(QStringLiteral("16:9"), ratio_box);
   auto* ratios = new QButtonGroup(this);
@@ -67,8 +67,8 @@ QRadioButton* SettingsNormalPage::ratio_button(int aspect_ratio) const {
 }
 
 void SettingsNormalPage::browse() {
-  const std::optional<std::filesystem::path> folder =
-      dialogs_.choose_folder("Please select a destination folder", working_folder());
+  const std::optional<std::filesystem::path> folder = dialogs_.choose_folder(
+      tr("Please select a destination folder").toStdString(), working_folder());
   if (folder) folder_edit_->setText(path_text(*folder));
 }
 

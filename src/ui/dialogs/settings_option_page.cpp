@@ -30,29 +30,28 @@ void select_seconds(QComboBox* box, int seconds) {
 }  // namespace
 
 SettingsOptionPage::SettingsOptionPage(QWidget* parent) : QWidget(parent) {
-  loop_audio_ = new QCheckBox(QStringLiteral("Loop audio"), this);
-  random_transition_ = new QCheckBox(QStringLiteral("Random Transition Effect"), this);
-  random_image_effect_ = new QCheckBox(QStringLiteral("Random Image Effect"), this);
-  blurred_background_ = new QCheckBox(QStringLiteral("Blurred Photo Background"), this);
+  loop_audio_ = new QCheckBox(tr("Loop audio"), this);
+  random_transition_ = new QCheckBox(tr("Random Transition Effect"), this);
+  random_image_effect_ = new QCheckBox(tr("Random Image Effect"), this);
+  blurred_background_ = new QCheckBox(tr("Blurred Photo Background"), this);
   blurred_background_->setToolTip(
-      QStringLiteral("Fills the bars beside portrait photos with a blurred copy of the photo"));
-  music_fade_out_ = new QCheckBox(QStringLiteral("Fade Out Music at the End"), this);
-  music_fade_out_->setToolTip(
-      QStringLiteral("Fades the music out over the last 3 seconds of each video"));
+      tr("Fills the bars beside portrait photos with a blurred copy of the photo"));
+  music_fade_out_ = new QCheckBox(tr("Fade Out Music at the End"), this);
+  music_fade_out_->setToolTip(tr("Fades the music out over the last 3 seconds of each video"));
   photo_duration_ = seconds_box(kMaxDisplaySeconds, this);
   transition_duration_ = seconds_box(kMaxTransitionSeconds, this);
 
   auto* durations = new QGridLayout;
-  auto* photo_label = new QLabel(QStringLiteral("Photo Duration:"), this);
+  auto* photo_label = new QLabel(tr("Photo Duration:"), this);
   photo_label->setBuddy(photo_duration_);
   durations->addWidget(photo_label, 0, 0);
   durations->addWidget(photo_duration_, 0, 1);
-  durations->addWidget(new QLabel(QStringLiteral("Seconds"), this), 0, 2);
-  auto* transition_label = new QLabel(QStringLiteral("Transition Duration:"), this);
+  durations->addWidget(new QLabel(tr("Seconds"), this), 0, 2);
+  auto* transition_label = new QLabel(tr("Transition Duration:"), this);
   transition_label->setBuddy(transition_duration_);
   durations->addWidget(transition_label, 1, 0);
   durations->addWidget(transition_duration_, 1, 1);
-  durations->addWidget(new QLabel(QStringLiteral("Seconds"), this), 1, 2);
+  durations->addWidget(new QLabel(tr("Seconds"), this), 1, 2);
   durations->setColumnStretch(3, 1);
 
   auto* layout = new QVBoxLayout(this);

@@ -6,16 +6,17 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "ui/common/engine_text.h"
 #include "video/make_video_messages.h"
 
 namespace pictavo {
 
 ShutdownCountdownDialog::ShutdownCountdownDialog(QWidget* parent) : QDialog(parent) {
   const PromptMessage message = shutdown_countdown_message(seconds_left_);
-  setWindowTitle(QString::fromStdString(message.caption));
+  setWindowTitle(engine_text(message.caption));
   auto* icon = new QLabel(this);
   icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
-  text_ = new QLabel(QString::fromStdString(message.text), this);
+  text_ = new QLabel(engine_text(message.text), this);
   text_->setObjectName(QStringLiteral("text"));
   auto* row = new QHBoxLayout;
   row->addWidget(icon, 0, Qt::AlignTop);
@@ -36,7 +37,7 @@ ShutdownCountdownDialog::ShutdownCountdownDialog(QWidget* parent) : QDialog(pare
 
 void ShutdownCountdownDialog::tick() {
   if (seconds_left_ > 0) --seconds_left_;
-  text_->setText(QString::fromStdString(shutdown_countdown_message(seconds_left_).text));
+  text_->setText(engine_text(shutdown_countdown_message(seconds_left_).text));
   if (seconds_left_ == 0) accept();
 }
 

@@ -16,8 +16,6 @@
 namespace pictavo {
 namespace {
 
-const QString kDefaultHeader = QStringLiteral("Did you know...");
-const QString kTroubleText = QStringLiteral("Trouble reading the tips file");
 constexpr int kMaxLineCharacters = 1000;
 
 // Blank lines and lines that begin with a blank, a tab or ";" hold no tip.
@@ -55,7 +53,7 @@ QLabel* white_label(QWidget* parent) {
 TipOfTheDayDialog::TipOfTheDayDialog(const std::filesystem::path& tips_file, QSettings& settings,
                                      QWidget* parent)
     : QDialog(parent), settings_(settings) {
-  setWindowTitle(QStringLiteral("Tip of the Day"));
+  setWindowTitle(tr("Tip of the Day"));
   build_controls();
   open_tips(tips_file);
 }
@@ -86,10 +84,10 @@ void TipOfTheDayDialog::build_controls() {
   note_layout->addWidget(text_, 1);
   note_layout->addWidget(footer_);
 
-  show_at_start_up_ = new QCheckBox(QStringLiteral("&Show tips at startup"), this);
+  show_at_start_up_ = new QCheckBox(tr("&Show tips at startup"), this);
   show_at_start_up_->setChecked(settings_.tip_at_start_up());
-  next_button_ = new QPushButton(QStringLiteral("&Next Tip"), this);
-  close_button_ = new QPushButton(QStringLiteral("&Close"), this);
+  next_button_ = new QPushButton(tr("&Next Tip"), this);
+  close_button_ = new QPushButton(tr("&Close"), this);
   close_button_->setDefault(true);
   connect(next_button_, &QPushButton::clicked, this, &TipOfTheDayDialog::show_next_tip);
   connect(close_button_, &QPushButton::clicked, this, &TipOfTheDayDialog::close_and_keep_switch);
@@ -108,7 +106,7 @@ void TipOfTheDayDialog::build_controls() {
 void TipOfTheDayDialog::open_tips(const std::filesystem::path& tips_file) {
   file_.setFileName(path_text(tips_file));
   if (!file_.open(QIODevice::ReadOnly)) {
-    show_notice(QStringLiteral("The tips file is missing from the program folder"));
+    show_notice(tr("The tips file is missing from the program folder"));
     next_button_->setEnabled(false);
     return;
   }
@@ -119,8 +117,13 @@ void TipOfTheDayDialog::open_tips(const std::filesystem::path& tips_file) {
     settings_.set_tip_time_stamp(stamp);
     position = 0;
   }
+  // A position inside a line is another file's: the tips file of another language,
+  // which may bear the same time stamp.
+  char before = '\n';
+  if (position > 0 && (!file_.seek(position - 1) || !file_.getChar(&before) || before != '\n'))
+    position = 0;
   if (!file_.seek(position)) {
-    show_notice(kTroubleText);
+    show_notice(tr("Trouble reading the tips file"));
     return;
   }
   show_next_tip();
@@ -139,12 +142,12 @@ void TipOfTheDayDialog::show_next_tip() {
     // The end of the file: go round once.
     if (rewound) break;
     if (!file_.seek(0)) {
-      show_notice(kTroubleText);
+      show_notice(tr("Trouble reading the tips file"));
       return;
     }
     rewound = true;
   }
-  show_notice(QStringLiteral("The tips file holds no tips"));
+  show_notice(tr("The tips file holds no tips"));
   next_button_->setEnabled(false);
 }
 
@@ -154,13 +157,13 @@ void TipOfTheDayDialog::show_tip(const QByteArray& line) {
     return index < fields.size() ? fields[index] : QString();
   };
   text_->setText(field(0));
-  header_->setText(field(1).isEmpty() ? kDefaultHeader : field(1));
+  header_->setText(field(1).isEmpty() ? tr("Did you know...") : field(1));
   footer_->setText(field(2));
   tip_number_ = parse_int(field(3).toStdString());
 }
 
 void TipOfTheDayDialog::show_notice(const QString& text) {
-  header_->setText(QStringLiteral("Oops!"));
+  header_->setText(tr("Oops!"));
   text_->setText(text);
   footer_->clear();
 }

@@ -33,7 +33,7 @@ TransitionParameterBox::TransitionParameterBox(const ParameterControls& controls
 
 void TransitionParameterBox::add_choices(const ParameterControls& controls, const QString& name) {
   for (const SettingChoice& choice : controls.choices) {
-    auto* box = new QCheckBox(engine_text(choice.text), this);
+    auto* box = new QCheckBox(tr(choice.text), this);
     box->setObjectName(QStringLiteral("%1_choice_%2").arg(name).arg(choice.value));
     connect(box, &QCheckBox::clicked, this, [this, box] { check_only(box); });
     layout()->addWidget(box);

@@ -5,7 +5,6 @@
 #include <QVBoxLayout>
 
 #include "effects/transition_params.h"
-#include "ui/common/engine_text.h"
 #include "ui/dialogs/transition_parameter_box.h"
 #include "ui/dialogs/transition_setting_layout.h"
 #include "ui/widgets/named_widget.h"
@@ -16,7 +15,7 @@ TransitionSettingDialog::TransitionSettingDialog(TransitionParams& params, QWidg
     : QDialog(parent), params_(params) {
   const TransitionSettingLayout& layout = transition_setting_layout(params.type());
   const TransitionForm& form = params.form();
-  setWindowTitle(engine_text(layout.title));
+  setWindowTitle(tr(layout.title));
   auto* parameters = new QHBoxLayout;
   p1_ = new TransitionParameterBox(layout.p1, form.p1, QStringLiteral("p1"), this);
   parameters->addWidget(p1_, 0, Qt::AlignTop);
@@ -32,11 +31,11 @@ TransitionSettingDialog::TransitionSettingDialog(TransitionParams& params, QWidg
 }
 
 QHBoxLayout* TransitionSettingDialog::build_buttons() {
-  random_ = named(new QPushButton(QStringLiteral("Random"), this), "random");
-  default_ = named(new QPushButton(QStringLiteral("Default"), this), "default");
-  ok_ = named(new QPushButton(QStringLiteral("OK"), this), "ok");
+  random_ = named(new QPushButton(tr("Random"), this), "random");
+  default_ = named(new QPushButton(tr("Default"), this), "default");
+  ok_ = named(new QPushButton(tr("OK"), this), "ok");
   ok_->setDefault(true);
-  cancel_ = named(new QPushButton(QStringLiteral("Cancel"), this), "cancel");
+  cancel_ = named(new QPushButton(tr("Cancel"), this), "cancel");
   connect(random_, &QPushButton::clicked, this, [this] { show_values(params_.random_values()); });
   connect(default_, &QPushButton::clicked, this, [this] { show_values(params_.default_values()); });
   connect(ok_, &QPushButton::clicked, this, &TransitionSettingDialog::accept);

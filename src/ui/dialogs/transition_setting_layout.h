@@ -1,7 +1,6 @@
 #pragma once
 
 #include <span>
-#include <string_view>
 
 #include "effects/transition_type.h"
 
@@ -9,7 +8,7 @@ namespace pictavo {
 
 // One radio button of a setting dialog: its text and the value it stands for.
 struct SettingChoice {
-  std::string_view text;
+  const char* text;  // marked for translation in TransitionParameterBox's context
   int value = 0;
 };
 
@@ -25,7 +24,7 @@ struct ParameterControls {
 // The setting dialog of one transition type: its title and the controls of p1 and
 // p2 (p2 absent for one-parameter types).
 struct TransitionSettingLayout {
-  std::string_view title;
+  const char* title;  // marked for translation in TransitionSettingDialog's context
   ParameterControls p1;
   ParameterControls p2;
 };

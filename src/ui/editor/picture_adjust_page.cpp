@@ -28,12 +28,12 @@ PictureAdjustPage::PictureAdjustPage(PictureCanvas& canvas, QWidget* parent)
       saturation_(slider(2 * kLightMiddle, this)),
       filter_(slider(2 * kFilterMiddle, this)) {
   auto* layout = new QGridLayout(this);
-  layout->addWidget(new QLabel(QStringLiteral("Brightness"), this), 0, 0, 1, 2);
+  layout->addWidget(new QLabel(tr("Brightness"), this), 0, 0, 1, 2);
   layout->addWidget(brightness_, 1, 0, 1, 2);
-  layout->addWidget(new QLabel(QStringLiteral("Saturation"), this), 2, 0, 1, 2);
+  layout->addWidget(new QLabel(tr("Saturation"), this), 2, 0, 1, 2);
   layout->addWidget(saturation_, 3, 0, 1, 2);
-  layout->addWidget(new QLabel(QStringLiteral("Soften"), this), 4, 0);
-  layout->addWidget(new QLabel(QStringLiteral("Sharpen"), this), 4, 1, Qt::AlignRight);
+  layout->addWidget(new QLabel(tr("Soften"), this), 4, 0);
+  layout->addWidget(new QLabel(tr("Sharpen"), this), 4, 1, Qt::AlignRight);
   layout->addWidget(filter_, 5, 0, 1, 2);
   layout->setRowStretch(6, 1);
 

@@ -15,7 +15,7 @@ namespace pictavo {
 namespace {
 
 constexpr int kHandle = CropFrame::kHandleSize;
-constexpr char kNewText[] = "Enter your text here";
+constexpr char kNewText[] = QT_TRANSLATE_NOOP("pictavo::PictureCanvas", "Enter your text here");
 
 QImage decoration_picture(const std::filesystem::path& file) {
   const Result<Image> picture = load_image(file, image_type_of(file));
@@ -204,7 +204,7 @@ void PictureCanvas::picture_changed() {
 
 void PictureCanvas::add_text() {
   TextOverlay text;
-  text.text = kNewText;
+  text.text = tr(kNewText).toStdString();
   text.set_font_name("Arial");
   text.font_height = TextOverlay::kDefaultFontHeight;
   text.font_weight = TextOverlay::kDefaultFontWeight;

@@ -19,7 +19,13 @@
 namespace pictavo {
 namespace {
 
-constexpr const char* kCategories[] = {"Animal", "Dress", "Face", "Mark", "Other"};
+// The categories' folders below the decorations folder, named as the list shows them.
+constexpr const char* kCategories[] = {
+    QT_TRANSLATE_NOOP("pictavo::PictureDecorationPage", "Animal"),
+    QT_TRANSLATE_NOOP("pictavo::PictureDecorationPage", "Dress"),
+    QT_TRANSLATE_NOOP("pictavo::PictureDecorationPage", "Face"),
+    QT_TRANSLATE_NOOP("pictavo::PictureDecorationPage", "Mark"),
+    QT_TRANSLATE_NOOP("pictavo::PictureDecorationPage", "Other")};
 
 // The category's picture files in name order.
 std::vector<std::filesystem::path> pictures_in(const std::filesystem::path& folder) {
@@ -44,8 +50,8 @@ PictureDecorationPage::PictureDecorationPage(PictureCanvas& canvas,
       categories_(new QComboBox(this)),
       pictures_(new QListWidget(this)) {
   for (const char* category : kCategories)
-    categories_->addItem(QString::fromUtf8(category));
-  categories_->setAccessibleName(QStringLiteral("Kind of picture"));
+    categories_->addItem(tr(category));
+  categories_->setAccessibleName(tr("Kind of picture"));
   pictures_->setViewMode(QListView::IconMode);
   pictures_->setIconSize(QSize(kIconSize, kIconSize));
   pictures_->setMovement(QListView::Static);
@@ -58,8 +64,8 @@ PictureDecorationPage::PictureDecorationPage(PictureCanvas& canvas,
   layout->addWidget(pictures_);
   auto* row = new QHBoxLayout;
   for (const auto& [id, text] :
-       {std::pair{kAdd, "Add Picture"}, std::pair{kDelete, "Delete Picture"}}) {
-    auto* button = buttons_.add(id, new QPushButton(QString::fromUtf8(text), this));
+       {std::pair{kAdd, tr("Add Picture")}, std::pair{kDelete, tr("Delete Picture")}}) {
+    auto* button = buttons_.add(id, new QPushButton(text, this));
     button->setAutoDefault(false);
     row->addWidget(button);
   }

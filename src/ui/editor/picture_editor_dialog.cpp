@@ -10,6 +10,7 @@
 #include "edit/edit_history.h"
 #include "edit/picture_commands.h"
 #include "model/project.h"
+#include "ui/common/path_text.h"
 #include "ui/common/wait_cursor.h"
 #include "ui/editor/picture_adjust_page.h"
 #include "ui/editor/picture_canvas.h"
@@ -21,9 +22,6 @@ namespace pictavo {
 namespace {
 
 constexpr int kButtonWidth = 160;
-
-const PromptMessage kSaveQuestion{"Do you want to save the changes to this picture?", "Query",
-                                  PromptButtons::kYesNoCancel, PromptIcon::kQuestion};
 
 std::filesystem::path decorations_folder(const Project& project) {
   return project.preferences.program_folder / "decorate_pics";
@@ -40,26 +38,27 @@ PictureEditorDialog::PictureEditorDialog(Project& project, EditHistory& history,
       canvas_(new PictureCanvas(decorations_folder(project),
                                 screen_ratio_of_aspect(project.preferences.aspect_ratio), this)),
       tabs_(new QTabWidget(this)) {
-  setWindowTitle(QStringLiteral("Modify"));
+  setWindowTitle(tr("Modify"));
   setMinimumSize(1050, 520);
   connect(canvas_, &PictureCanvas::edited, this, [this] { modified_ = true; });
 
-  connect(add_button(kReset, "Reset"), &QPushButton::clicked, this, &PictureEditorDialog::reset);
-  connect(add_button(kRemove, "Remove"), &QPushButton::clicked, canvas_,
+  connect(add_button(kReset, tr("Reset")), &QPushButton::clicked, this,
+          &PictureEditorDialog::reset);
+  connect(add_button(kRemove, tr("Remove")), &QPushButton::clicked, canvas_,
           &PictureCanvas::remove_selected);
-  connect(add_button(kPrevious, "Previous Picture"), &QPushButton::clicked, this,
+  connect(add_button(kPrevious, tr("Previous Picture")), &QPushButton::clicked, this,
           [this] { show_neighbour(-1); });
-  connect(add_button(kNext, "Next Picture"), &QPushButton::clicked, this,
+  connect(add_button(kNext, tr("Next Picture")), &QPushButton::clicked, this,
           [this] { show_neighbour(1); });
   tabs_->setObjectName(QStringLiteral("1001"));
-  tabs_->addTab(new PictureTransformPage(*canvas_, tabs_), QStringLiteral("Transform"));
-  tabs_->addTab(new PictureTextPage(*canvas_, dialogs, tabs_), QStringLiteral("Add Text"));
+  tabs_->addTab(new PictureTransformPage(*canvas_, tabs_), tr("Transform"));
+  tabs_->addTab(new PictureTextPage(*canvas_, dialogs, tabs_), tr("Add Text"));
   tabs_->addTab(new PictureDecorationPage(*canvas_, decorations_folder(project), tabs_),
-                QStringLiteral("Add Image"));
-  tabs_->addTab(new PictureAdjustPage(*canvas_, tabs_), QStringLiteral("Adjust"));
-  connect(add_button(kSave, "Save"), &QPushButton::clicked, this, &PictureEditorDialog::save);
+                tr("Add Image"));
+  tabs_->addTab(new PictureAdjustPage(*canvas_, tabs_), tr("Adjust"));
+  connect(add_button(kSave, tr("Save")), &QPushButton::clicked, this, &PictureEditorDialog::save);
   // Cancel drops unsaved edits without asking.
-  connect(add_button(kCancel, "Cancel"), &QPushButton::clicked, this,
+  connect(add_button(kCancel, tr("Cancel")), &QPushButton::clicked, this,
           [this] { QDialog::reject(); });
   lay_out();
   // The editor's own undo: texts in the dialog's fields still take Ctrl+Z first.
@@ -97,8 +96,8 @@ void PictureEditorDialog::lay_out() {
   layout->activate();
 }
 
-QPushButton* PictureEditorDialog::add_button(Button id, const char* text) {
-  auto* button = buttons_.add(id, new QPushButton(QString::fromUtf8(text), this));
+QPushButton* PictureEditorDialog::add_button(Button id, const QString& text) {
+  auto* button = buttons_.add(id, new QPushButton(text, this));
   button->setMinimumWidth(kButtonWidth);
   // Enter belongs to the dialog, which asks before it closes.
   button->setAutoDefault(false);
@@ -122,12 +121,14 @@ void PictureEditorDialog::load_photo(int index) {
   if (found == nullptr) return;
   photo_index_ = index;
   const PhotoItem& photo = *found;
-  if (!canvas_->load(photo)) show_message("Cannot load the file " + photo.source_path.string());
+  if (!canvas_->load(photo))
+    show_message(tr("Cannot load the file %1").arg(path_text(photo.source_path)));
   modified_ = false;
 }
 
-void PictureEditorDialog::show_message(const std::string& text) {
-  project_.front_end.show(PromptMessage{text, "", PromptButtons::kOk, PromptIcon::kNone});
+void PictureEditorDialog::show_message(const QString& text) {
+  project_.front_end.show(
+      PromptMessage{text.toStdString(), {}, PromptButtons::kOk, PromptIcon::kNone});
 }
 
 bool PictureEditorDialog::save() {
@@ -143,7 +144,7 @@ bool PictureEditorDialog::save() {
         &unwritten));
   }();
   if (!prepared) {
-    show_message("Cannot save the file " + unwritten.string());
+    show_message(tr("Cannot save the file %1").arg(path_text(unwritten)));
     return false;
   }
   modified_ = false;
@@ -154,7 +155,7 @@ void PictureEditorDialog::reset() {
   const PhotoItem* photo = photo_at(photo_index_);
   if (photo == nullptr) return;
   if (!canvas_->load_unedited(photo->source_path)) {
-    show_message("Cannot load the file " + photo->source_path.string());
+    show_message(tr("Cannot load the file %1").arg(path_text(photo->source_path)));
     return;
   }
   modified_ = true;
@@ -162,14 +163,16 @@ void PictureEditorDialog::reset() {
 
 void PictureEditorDialog::show_neighbour(int step) {
   const int target = photo_index_ + step;
-  if (target < 0) return show_message("This is the first picture!");
-  if (photo_at(target) == nullptr) return show_message("This is the last picture!");
+  if (target < 0) return show_message(tr("This is the first picture!"));
+  if (photo_at(target) == nullptr) return show_message(tr("This is the last picture!"));
   if (settle_edits()) load_photo(target);
 }
 
 bool PictureEditorDialog::settle_edits() {
   if (!modified_) return true;
-  switch (project_.front_end.show(kSaveQuestion)) {
+  switch (project_.front_end.show(
+      {tr("Do you want to save the changes to this picture?").toStdString(),
+       tr("Query").toStdString(), PromptButtons::kYesNoCancel, PromptIcon::kQuestion})) {
     case PromptAnswer::kYes:
       return save();
     case PromptAnswer::kNo:

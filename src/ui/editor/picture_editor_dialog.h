@@ -58,14 +58,14 @@ class PictureEditorDialog : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  QPushButton* add_button(Button id, const char* text);
+  QPushButton* add_button(Button id, const QString& text);
   void lay_out();
   // The photo at `index` of the slideshow edited; null when there is none.
   const PhotoItem* photo_at(int index) const;
   void load_photo(int index);
   // Asks about unsaved edits; true when the editor may leave the photo.
   bool settle_edits();
-  void show_message(const std::string& text);
+  void show_message(const QString& text);
 
   Project& project_;
   EditHistory& history_;

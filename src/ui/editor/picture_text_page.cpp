@@ -23,22 +23,22 @@ constexpr QSize kSwatchSize{40, 16};
 
 PictureTextPage::PictureTextPage(PictureCanvas& canvas, UserDialogs& dialogs, QWidget* parent)
     : QWidget(parent), canvas_(canvas), dialogs_(dialogs), text_(new QPlainTextEdit(this)) {
-  auto* group = new QGroupBox(QStringLiteral("Ordinary Text"), this);
+  auto* group = new QGroupBox(tr("Ordinary Text"), this);
   auto* layout = new QVBoxLayout(group);
-  const auto add = [this, group](Control id, const char* text) {
-    auto* button = buttons_.add(id, new QPushButton(QString::fromUtf8(text), group));
+  const auto add = [this, group](Control id, const QString& text) {
+    auto* button = buttons_.add(id, new QPushButton(text, group));
     button->setAutoDefault(false);
     return button;
   };
   auto* row = new QHBoxLayout;
-  QPushButton* add_text = add(kAdd, "Add");
-  QPushButton* delete_text = add(kDelete, "Delete");
+  QPushButton* add_text = add(kAdd, tr("Add"));
+  QPushButton* delete_text = add(kDelete, tr("Delete"));
   row->addWidget(add_text);
   row->addWidget(delete_text);
   layout->addLayout(row);
   row = new QHBoxLayout;
-  QPushButton* font = add(kFont, "Font");
-  QPushButton* colour = add(kColour, "");
+  QPushButton* font = add(kFont, tr("Font"));
+  QPushButton* colour = add(kColour, QString());
   colour->setIconSize(kSwatchSize);
   row->addWidget(font);
   row->addWidget(colour);

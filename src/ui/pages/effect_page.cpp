@@ -38,14 +38,21 @@ struct ApplyButton {
 };
 
 constexpr std::array<ApplyButton, 4> kApplyButtons{{
-    {EffectPage::kApplyEffect, "Single effect apply", EffectPage::kEffectToAll,
-     "Apply to all images", EffectPage::kEffectToSelected},
-    {EffectPage::kApplyDuration, "Single Effect time apply", EffectPage::kDurationToAll,
-     "Apply to all images", EffectPage::kDurationToSelected},
-    {EffectPage::kApplyTransition, "Transition effect apply", EffectPage::kTransitionToAll,
-     "Apply to all images", EffectPage::kTransitionToSelected},
-    {EffectPage::kApplyTransitionDuration, "Transition effect time apply",
-     EffectPage::kTransitionDurationToAll, "Apply to all images",
+    {EffectPage::kApplyEffect, QT_TRANSLATE_NOOP("pictavo::EffectPage", "Single effect apply"),
+     EffectPage::kEffectToAll, QT_TRANSLATE_NOOP("pictavo::EffectPage", "Apply to all images"),
+     EffectPage::kEffectToSelected},
+    {EffectPage::kApplyDuration,
+     QT_TRANSLATE_NOOP("pictavo::EffectPage", "Single Effect time apply"),
+     EffectPage::kDurationToAll, QT_TRANSLATE_NOOP("pictavo::EffectPage", "Apply to all images"),
+     EffectPage::kDurationToSelected},
+    {EffectPage::kApplyTransition,
+     QT_TRANSLATE_NOOP("pictavo::EffectPage", "Transition effect apply"),
+     EffectPage::kTransitionToAll, QT_TRANSLATE_NOOP("pictavo::EffectPage", "Apply to all images"),
+     EffectPage::kTransitionToSelected},
+    {EffectPage::kApplyTransitionDuration,
+     QT_TRANSLATE_NOOP("pictavo::EffectPage", "Transition effect time apply"),
+     EffectPage::kTransitionDurationToAll,
+     QT_TRANSLATE_NOOP("pictavo::EffectPage", "Apply to all images"),
      EffectPage::kTransitionDurationToSelected},
 }};
 
@@ -58,8 +65,8 @@ QHBoxLayout* control_row() {
 }
 
 // A label that names `field` for the keyboard and screen readers.
-QLabel* label(const char* text, QWidget* field) {
-  auto* label = new QLabel(QString::fromUtf8(text));
+QLabel* label(const QString& text, QWidget* field) {
+  auto* label = new QLabel(text);
   label->setBuddy(field);
   return label;
 }
@@ -107,14 +114,14 @@ void EffectPage::build_controls() {
   QComboBox* duration = numbered_combo(1, 60, defaults.display_seconds, nullptr);
   QHBoxLayout* effect_row = control_row();
   for (QWidget* control : std::initializer_list<QWidget*>{
-           label("Effect:", effect), effect, apply_button(kApplyEffect),
-           label("Photo Duration:", duration), duration, apply_button(kApplyDuration)})
+           label(tr("Effect:"), effect), effect, apply_button(kApplyEffect),
+           label(tr("Photo Duration:"), duration), duration, apply_button(kApplyDuration)})
     effect_row->addWidget(control);
 
   effects_ = new EffectList(project_.effect_set, this);
   connect(effects_, &EffectList::preview_requested, this, &EffectPage::preview_entry);
 
-  auto* custom = new QPushButton(QStringLiteral("Transition Settings..."));
+  auto* custom = new QPushButton(tr("Transition Settings..."));
   connect(custom, &QPushButton::clicked, this, [this] { run_command(kCustomTransition); });
   QHBoxLayout* custom_row = control_row();
   custom_row->addWidget(custom);
@@ -123,7 +130,7 @@ void EffectPage::build_controls() {
   // This row ends where the image line begins.
   QComboBox* transition_duration = numbered_combo(0, 10, defaults.transition_seconds, nullptr);
   QHBoxLayout* duration_row = control_row();
-  duration_row->addWidget(label("Effect Duration:", transition_duration));
+  duration_row->addWidget(label(tr("Effect Duration:"), transition_duration));
   duration_row->addWidget(transition_duration);
   duration_row->addWidget(apply_button(kApplyTransitionDuration));
 
@@ -147,8 +154,7 @@ void EffectPage::build_controls() {
     play_row->addWidget(button);
     connect(button, &QPushButton::clicked, this, [this, id = id] { run_command(id); });
   }
-  preview_hint_ =
-      new QLabel(QStringLiteral("Select an effect on the left to preview it"), preview_);
+  preview_hint_ = new QLabel(tr("Select an effect on the left to preview it"), preview_);
   preview_hint_->setAlignment(Qt::AlignCenter);
   preview_hint_->setWordWrap(true);
   preview_hint_->setStyleSheet(QStringLiteral("color: white"));
@@ -177,10 +183,11 @@ void EffectPage::build_controls() {
 
 void EffectPage::build_menus() {
   for (const ApplyButton& place : kApplyButtons) {
-    auto* menu = menus_.add(place.id, new QMenu(QString::fromUtf8(place.menu_title), this));
-    for (const auto& [id, label] : {std::pair{place.to_all, place.to_all_text},
-                                    std::pair{place.to_selected, "Apply to selected images"}}) {
-      QAction* action = menu->addAction(QString::fromUtf8(label));
+    auto* menu = menus_.add(place.id, new QMenu(tr(place.menu_title), this));
+    for (const auto& [id, label] :
+         {std::pair{place.to_all, place.to_all_text},
+          std::pair{place.to_selected, QT_TR_NOOP("Apply to selected images")}}) {
+      QAction* action = menu->addAction(tr(label));
       action->setData(static_cast<int>(id));
       connect(action, &QAction::triggered, this, [this, id = id] { run_command(id); });
     }
@@ -188,7 +195,7 @@ void EffectPage::build_menus() {
 }
 
 QPushButton* EffectPage::apply_button(Control id) {
-  auto* apply = buttons_.add(id, new QPushButton(QStringLiteral("Apply to ...")));
+  auto* apply = buttons_.add(id, new QPushButton(tr("Apply to ...")));
   connect(apply, &QPushButton::clicked, this, [this, id] { run_command(id); });
   return apply;
 }
@@ -331,8 +338,11 @@ void EffectPage::open_apply_menu(Control id) {
 void EffectPage::customise_transition() {
   const int entry = effects_->selected_entry();
   if (entry < 0) {
-    project_.front_end.show(PromptMessage{"No transition effect is selected in the list!", "",
-                                          PromptButtons::kOk, PromptIcon::kNone});
+    project_.front_end.show(
+        PromptMessage{tr("No transition effect is selected in the list!").toStdString(),
+                      {},
+                      PromptButtons::kOk,
+                      PromptIcon::kNone});
     return;
   }
   // The dialog edits a copy; the template takes its values as a step of the

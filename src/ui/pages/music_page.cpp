@@ -17,6 +17,8 @@
 #include "model/music_fit.h"
 #include "model/project.h"
 #include "ui/app/user_dialogs.h"
+#include "ui/common/button_text_width.h"
+#include "ui/common/path_text.h"
 #include "ui/common/wait_cursor.h"
 #include "ui/widgets/music_list.h"
 #include "ui/widgets/preview_widget.h"
@@ -34,23 +36,30 @@ struct ButtonEntry {
 
 // The row of track buttons, then the preview's two at its side.
 constexpr std::array<ButtonEntry, 9> kButtons{{
-    {MusicPage::kAdd, "Add", "Add music files"},
-    {MusicPage::kDelete, "Delete", nullptr},
-    {MusicPage::kUp, "Up", nullptr},
-    {MusicPage::kDown, "Down", nullptr},
-    {MusicPage::kPlayMusic, "Play Music", nullptr},
-    {MusicPage::kStopMusic, "Stop Music", nullptr},
-    {MusicPage::kFitToMusic, "Fit to Music", "Fit the photos' display times to the music"},
-    {MusicPage::kPreviewSlideshow, "Preview Slideshow", "Play slideshow preview"},
-    {MusicPage::kStopPreview, "Stop Preview", "Stop slideshow preview"},
+    {MusicPage::kAdd, QT_TRANSLATE_NOOP("pictavo::MusicPage", "Add"),
+     QT_TRANSLATE_NOOP("pictavo::MusicPage", "Add music files")},
+    {MusicPage::kDelete, QT_TRANSLATE_NOOP("pictavo::MusicPage", "Delete"), nullptr},
+    {MusicPage::kUp, QT_TRANSLATE_NOOP("pictavo::MusicPage", "Up"), nullptr},
+    {MusicPage::kDown, QT_TRANSLATE_NOOP("pictavo::MusicPage", "Down"), nullptr},
+    {MusicPage::kPlayMusic, QT_TRANSLATE_NOOP("pictavo::MusicPage", "Play Music"), nullptr},
+    {MusicPage::kStopMusic, QT_TRANSLATE_NOOP("pictavo::MusicPage", "Stop Music"), nullptr},
+    {MusicPage::kFitToMusic, QT_TRANSLATE_NOOP("pictavo::MusicPage", "Fit to Music"),
+     QT_TRANSLATE_NOOP("pictavo::MusicPage", "Fit the photos' display times to the music")},
+    {MusicPage::kPreviewSlideshow, QT_TRANSLATE_NOOP("pictavo::MusicPage", "Preview Slideshow"),
+     QT_TRANSLATE_NOOP("pictavo::MusicPage", "Play slideshow preview")},
+    {MusicPage::kStopPreview, QT_TRANSLATE_NOOP("pictavo::MusicPage", "Stop Preview"),
+     QT_TRANSLATE_NOOP("pictavo::MusicPage", "Stop slideshow preview")},
 }};
 
 constexpr QSize kPreviewPlace{230, 182};  // the frame's room at its tallest
-constexpr int kTrackButtonWidth = 80;
 
 constexpr std::array<MusicPage::Button, 7> kTrackButtons{
     MusicPage::kAdd,       MusicPage::kDelete,    MusicPage::kUp,        MusicPage::kDown,
     MusicPage::kPlayMusic, MusicPage::kStopMusic, MusicPage::kFitToMusic};
+
+PromptMessage information(const QString& text) {
+  return {text.toStdString(), {}, PromptButtons::kOk, PromptIcon::kInformation};
+}
 
 PromptMessage fit_message(const Slideshow& slideshow, const MusicFit& fit) {
   switch (fit.outcome) {
@@ -61,26 +70,27 @@ PromptMessage fit_message(const Slideshow& slideshow, const MusicFit& fit) {
           });
       const int low = (*shortest)->setting.effect.display_seconds;
       const int high = (*longest)->setting.effect.display_seconds;
-      const std::string times =
-          low == high ? std::to_string(low) : std::to_string(low) + " to " + std::to_string(high);
-      return {"Every photo now shows for " + times + (high == 1 ? " second" : " seconds") +
-                  ": the slideshow lasts " + ClockSeconds(fit.video_seconds).text() +
-                  ", as long as the music.",
-              "", PromptButtons::kOk, PromptIcon::kInformation};
+      const QString times = low != high ? MusicPage::tr("%1 to %2 seconds").arg(low).arg(high)
+                            : high == 1 ? MusicPage::tr("1 second")
+                                        : MusicPage::tr("%1 seconds").arg(high);
+      return information(
+          MusicPage::tr("Every photo now shows for %1: the slideshow lasts %2, as long as the "
+                        "music.")
+              .arg(times, QString::fromStdString(ClockSeconds(fit.video_seconds).text())));
     }
     case MusicFitOutcome::kNoMusic:
-      return {"There are no photos or no music to fit!", "", PromptButtons::kOk,
+      return {MusicPage::tr("There are no photos or no music to fit!").toStdString(),
+              {},
+              PromptButtons::kOk,
               PromptIcon::kWarning};
     case MusicFitOutcome::kMusicTooShort:
-      return {
-          "The music is too short: every photo now shows for the shortest time, and the "
-          "slideshow still lasts longer than the music.",
-          "", PromptButtons::kOk, PromptIcon::kInformation};
+      return information(
+          MusicPage::tr("The music is too short: every photo now shows for the shortest time, "
+                        "and the slideshow still lasts longer than the music."));
     case MusicFitOutcome::kMusicTooLong:
-      return {
-          "The music is too long: every photo now shows for the longest time, and the "
-          "music is cut at the end.",
-          "", PromptButtons::kOk, PromptIcon::kInformation};
+      return information(
+          MusicPage::tr("The music is too long: every photo now shows for the longest time, and "
+                        "the music is cut at the end."));
   }
   return {};
 }
@@ -119,14 +129,15 @@ void MusicPage::build_buttons() {
   for (const ButtonEntry& entry : kButtons) {
     const bool in_row =
         std::find(kTrackButtons.begin(), kTrackButtons.end(), entry.id) != kTrackButtons.end();
-    auto* button = buttons_.add(entry.id, new QPushButton(QString::fromUtf8(entry.text), this));
+    auto* button = buttons_.add(entry.id, new QPushButton(tr(entry.text), this));
     if (in_row) {
-      button->setMinimumWidth(kTrackButtonWidth);
+      // Fusion's 80 pixels may give way where a row of longer texts needs the room.
+      button->setMinimumWidth(button_text_width(*button));
       track_row->addWidget(button);
     } else {
       preview_column->addWidget(button, 0, Qt::AlignLeft);
     }
-    if (entry.tooltip != nullptr) button->setToolTip(QString::fromUtf8(entry.tooltip));
+    if (entry.tooltip != nullptr) button->setToolTip(tr(entry.tooltip));
     connect(button, &QPushButton::clicked, this, [this, id = entry.id] { run_command(id); });
   }
   track_row->addStretch();
@@ -311,9 +322,12 @@ void MusicPage::fit_to_music() {
 
 void MusicPage::playback_failed(std::size_t, const std::filesystem::path& file,
                                 const std::string& reason) {
-  project_.front_end.show(
-      {"The music cannot be played (" + file.filename().string() + "): " + reason + ".", "",
-       PromptButtons::kOk, PromptIcon::kWarning});
+  project_.front_end.show({tr("The music cannot be played (%1): %2.")
+                               .arg(path_text(file.filename()), QString::fromStdString(reason))
+                               .toStdString(),
+                           {},
+                           PromptButtons::kOk,
+                           PromptIcon::kWarning});
 }
 
 void MusicPage::stop_playback() {

@@ -40,26 +40,44 @@ struct ButtonEntry {
 };
 
 constexpr std::array<ButtonEntry, 15> kButtons{{
-    {OrganizePhotoPage::kImportFromFolder, "Add Slideshow: Import Images from Folder",
+    {OrganizePhotoPage::kImportFromFolder,
+     QT_TRANSLATE_NOOP("pictavo::OrganizePhotoPage", "Add Slideshow: Import Images from Folder"),
      "import_folder"},
-    {OrganizePhotoPage::kAddSlideshow, "Add Slideshow: Add Picture Files", "add_slideshow"},
-    {OrganizePhotoPage::kDeleteSlideshow, "Delete Slideshow", "delete_slideshow"},
-    {OrganizePhotoPage::kMoveSlideshowUp, "Move Slideshow Up", "slideshow_up"},
-    {OrganizePhotoPage::kMoveSlideshowDown, "Move Slideshow Down", "slideshow_down"},
-    {OrganizePhotoPage::kAddPictures, "Add Pictures", "add_picture"},
-    {OrganizePhotoPage::kDeletePictures, "Delete Pictures", "delete_picture"},
-    {OrganizePhotoPage::kMovePictureUp, "Move Picture Up", "picture_left"},
-    {OrganizePhotoPage::kMovePictureDown, "Move Picture Down", "picture_right"},
-    {OrganizePhotoPage::kArrangePictures, "Arrange Pictures", "arrange_pictures"},
-    {OrganizePhotoPage::kRotateLeft, "Rotate Picture Left", "rotate_left"},
-    {OrganizePhotoPage::kRotateRight, "Rotate Picture Right", "rotate_right"},
-    {OrganizePhotoPage::kEditPicture, "Edit Picture", "edit_picture"},
-    {OrganizePhotoPage::kDisplayMode, "Display Mode", "display_mode"},
-    {OrganizePhotoPage::kToggleFileNames, "Show or Hide File Names", "file_names"},
+    {OrganizePhotoPage::kAddSlideshow,
+     QT_TRANSLATE_NOOP("pictavo::OrganizePhotoPage", "Add Slideshow: Add Picture Files"),
+     "add_slideshow"},
+    {OrganizePhotoPage::kDeleteSlideshow,
+     QT_TRANSLATE_NOOP("pictavo::OrganizePhotoPage", "Delete Slideshow"), "delete_slideshow"},
+    {OrganizePhotoPage::kMoveSlideshowUp,
+     QT_TRANSLATE_NOOP("pictavo::OrganizePhotoPage", "Move Slideshow Up"), "slideshow_up"},
+    {OrganizePhotoPage::kMoveSlideshowDown,
+     QT_TRANSLATE_NOOP("pictavo::OrganizePhotoPage", "Move Slideshow Down"), "slideshow_down"},
+    {OrganizePhotoPage::kAddPictures,
+     QT_TRANSLATE_NOOP("pictavo::OrganizePhotoPage", "Add Pictures"), "add_picture"},
+    {OrganizePhotoPage::kDeletePictures,
+     QT_TRANSLATE_NOOP("pictavo::OrganizePhotoPage", "Delete Pictures"), "delete_picture"},
+    {OrganizePhotoPage::kMovePictureUp,
+     QT_TRANSLATE_NOOP("pictavo::OrganizePhotoPage", "Move Picture Up"), "picture_left"},
+    {OrganizePhotoPage::kMovePictureDown,
+     QT_TRANSLATE_NOOP("pictavo::OrganizePhotoPage", "Move Picture Down"), "picture_right"},
+    {OrganizePhotoPage::kArrangePictures,
+     QT_TRANSLATE_NOOP("pictavo::OrganizePhotoPage", "Arrange Pictures"), "arrange_pictures"},
+    {OrganizePhotoPage::kRotateLeft,
+     QT_TRANSLATE_NOOP("pictavo::OrganizePhotoPage", "Rotate Picture Left"), "rotate_left"},
+    {OrganizePhotoPage::kRotateRight,
+     QT_TRANSLATE_NOOP("pictavo::OrganizePhotoPage", "Rotate Picture Right"), "rotate_right"},
+    {OrganizePhotoPage::kEditPicture,
+     QT_TRANSLATE_NOOP("pictavo::OrganizePhotoPage", "Edit Picture"), "edit_picture"},
+    {OrganizePhotoPage::kDisplayMode,
+     QT_TRANSLATE_NOOP("pictavo::OrganizePhotoPage", "Display Mode"), "display_mode"},
+    {OrganizePhotoPage::kToggleFileNames,
+     QT_TRANSLATE_NOOP("pictavo::OrganizePhotoPage", "Show or Hide File Names"), "file_names"},
 }};
 
-QString seconds_text(const char* format, int seconds) {
-  return QString::asprintf(format, seconds / 3600, seconds / 60 % 60, seconds % 60);
+// "Total Duration: 00:01:05".
+QString duration_text(int seconds) {
+  return OrganizePhotoPage::tr("Total Duration: %1")
+      .arg(QString::asprintf("%02d:%02d:%02d", seconds / 3600, seconds / 60 % 60, seconds % 60));
 }
 
 }  // namespace
@@ -67,11 +85,11 @@ QString seconds_text(const char* format, int seconds) {
 OrganizePhotoPage::OrganizePhotoPage(Project& project, EditHistory& history, UserDialogs& dialogs,
                                      QWidget* main_window, QWidget* parent)
     : ProjectTreePage(project, history, dialogs, main_window, parent),
-      duration_(new QLabel(seconds_text("Total Duration: %02d:%02d:%02d", 0), this)),
+      duration_(new QLabel(duration_text(0), this)),
       thumbnails_(new ThumbnailList(
           history, project.preferences.program_folder / "res" / "defaultImage.bmp", this)),
       details_(new PhotoDetailList(this)),
-      hint_(new HintBalloon(QStringLiteral("Please add a slideshow here!"), this)) {
+      hint_(new HintBalloon(tr("Please add a slideshow here!"), this)) {
   // The thumbnails and the detail list share the view's place; one is shown.
   grid()->addWidget(thumbnails_, 1, 1);
   grid()->addWidget(details_, 1, 1);
@@ -100,8 +118,7 @@ void OrganizePhotoPage::build_buttons() {
     button->setFixedSize(kButtonSize, kButtonSize);
     if (entry.id == kAddPictures) row->addSpacing(kGroupSpacing - kButtonSpacing);
     row->addWidget(button, 0, Qt::AlignBottom);
-    set_tool_icon(*button, project_.preferences.program_folder, entry.icon,
-                  QString::fromUtf8(entry.tooltip));
+    set_tool_icon(*button, project_.preferences.program_folder, entry.icon, tr(entry.tooltip));
     button->setAutoRaise(true);
     connect(button, &QToolButton::clicked, this, [this, id = entry.id] {
       hint_->hide();
@@ -119,33 +136,33 @@ QToolButton* OrganizePhotoPage::button(Button id) const {
 }
 
 void OrganizePhotoPage::build_menus() {
-  const auto add = [this](QMenu* menu, int id, const char* text) {
-    QAction* action = menu->addAction(QString::fromUtf8(text));
+  const auto add = [this](QMenu* menu, int id, const QString& text) {
+    QAction* action = menu->addAction(text);
     action->setData(id);
     connect(action, &QAction::triggered, this, [this, id] { run_command(id); });
     return action;
   };
-  rearrange_menu_ = new QMenu(QStringLiteral("Arrange Pictures"), this);
-  add(rearrange_menu_, kAscendingByName, "Ascending by Name");
-  add(rearrange_menu_, kDescendingByName, "Descending by Name");
-  add(rearrange_menu_, kAscendingByDate, "Ascending by Date");
-  add(rearrange_menu_, kDescendingByDate, "Descending by Date");
+  rearrange_menu_ = new QMenu(tr("Arrange Pictures"), this);
+  add(rearrange_menu_, kAscendingByName, tr("Ascending by Name"));
+  add(rearrange_menu_, kDescendingByName, tr("Descending by Name"));
+  add(rearrange_menu_, kAscendingByDate, tr("Ascending by Date"));
+  add(rearrange_menu_, kDescendingByDate, tr("Descending by Date"));
 
-  display_mode_menu_ = new QMenu(QStringLiteral("Display Mode"), this);
-  add(display_mode_menu_, kBigThumbnail, "Large Thumbnails");
-  add(display_mode_menu_, kDetailList, "Detail List");
-  QMenu* sizes = display_mode_menu_->addMenu(QStringLiteral("Thumbnail Size"));
+  display_mode_menu_ = new QMenu(tr("Display Mode"), this);
+  add(display_mode_menu_, kBigThumbnail, tr("Large Thumbnails"));
+  add(display_mode_menu_, kDetailList, tr("Detail List"));
+  QMenu* sizes = display_mode_menu_->addMenu(tr("Thumbnail Size"));
   for (int index = 0; index < static_cast<int>(kThumbnailSizes.size()); ++index)
     add(sizes, kThumbnailSize0 + index,
-        kThumbnailSizes.at(static_cast<std::size_t>(index)).menu_text);
+        QString::fromLatin1(kThumbnailSizes.at(static_cast<std::size_t>(index)).menu_text));
 
-  thumbnail_menu_ = new QMenu(QStringLiteral("Thumbnail popup"), this);
-  add(thumbnail_menu_, kModifyPicture, "Edit Picture");
-  add(thumbnail_menu_, kDelete, "Delete");
-  add(thumbnail_menu_, kResetImageEffect, "Reset image effect (no Pan/Zoom/Rotate)");
-  add(thumbnail_menu_, kRandomImageEffect, "Randomize image effect (Pan/Zoom/Rotate)");
-  add(thumbnail_menu_, kRandomTransition, "Randomize transition effect");
-  add(thumbnail_menu_, kSetMenuThumbnail, "Set as menu thumbnail");
+  thumbnail_menu_ = new QMenu(tr("Thumbnail popup"), this);
+  add(thumbnail_menu_, kModifyPicture, tr("Edit Picture"));
+  add(thumbnail_menu_, kDelete, tr("Delete"));
+  add(thumbnail_menu_, kResetImageEffect, tr("Reset image effect (no Pan/Zoom/Rotate)"));
+  add(thumbnail_menu_, kRandomImageEffect, tr("Randomize image effect (Pan/Zoom/Rotate)"));
+  add(thumbnail_menu_, kRandomTransition, tr("Randomize transition effect"));
+  add(thumbnail_menu_, kSetMenuThumbnail, tr("Set as menu thumbnail"));
 }
 
 void OrganizePhotoPage::run_command(int id) {
@@ -217,7 +234,7 @@ void OrganizePhotoPage::run_command(int id) {
 }
 
 void OrganizePhotoPage::show_total_duration(int seconds) {
-  duration_->setText(seconds_text("Total Duration: %02d:%02d:%02d", seconds));
+  duration_->setText(duration_text(seconds));
 }
 
 void OrganizePhotoPage::follow(const ProjectChange& change) {
@@ -336,8 +353,8 @@ void OrganizePhotoPage::rotate_pictures(QuarterTurn turn) {
       &all_turned));
   // Only a turn that happened is reported as done.
   if (detail_mode_ && turn == QuarterTurn::kLeft && all_turned)
-    project_.front_end.show(
-        PromptMessage{"Rotation done!", "", PromptButtons::kOk, PromptIcon::kNone});
+    project_.front_end.show(PromptMessage{
+        tr("Rotation done!").toStdString(), {}, PromptButtons::kOk, PromptIcon::kNone});
 }
 
 void OrganizePhotoPage::edit_picture() {

@@ -38,18 +38,15 @@ constexpr int kFullProgress = 65535;
 constexpr int kDriveBarSteps = 1000;
 
 // The texts of the start button: before a job, while it runs, after a success.
-const char* const kCreateText = "Create Video Files";
-const char* const kCancelText = "Cancel";
-const char* const kMadeText = "Make Video Files";
+const char* const kCreateText = QT_TRANSLATE_NOOP("pictavo::ProducePage", "Create Video Files");
+const char* const kCancelText = QT_TRANSLATE_NOOP("pictavo::ProducePage", "Cancel");
+const char* const kMadeText = QT_TRANSLATE_NOOP("pictavo::ProducePage", "Make Video Files");
 
 // The status texts: idle, while a job runs, after a cancel.
-const char* const kIdleStatus = "Main progress:";
-const char* const kRunningStatus = "Making Video Files...";
-const char* const kStoppedStatus = "Ready to start";
-
-QLabel* caption(const char* text, QWidget* parent) {
-  return new QLabel(QString::fromUtf8(text), parent);
-}
+const char* const kIdleStatus = QT_TRANSLATE_NOOP("pictavo::ProducePage", "Main progress:");
+const char* const kRunningStatus =
+    QT_TRANSLATE_NOOP("pictavo::ProducePage", "Making Video Files...");
+const char* const kStoppedStatus = QT_TRANSLATE_NOOP("pictavo::ProducePage", "Ready to start");
 
 }  // namespace
 
@@ -89,8 +86,8 @@ QWidget* ProducePage::build_output_controls() {
   auto* box = new QWidget(this);
   folder_edit_ = named(new QLineEdit(box), "working_folder");
   folder_edit_->setReadOnly(true);
-  folder_edit_->setAccessibleName(QStringLiteral("Output folder"));
-  browse_ = named(new QPushButton(QStringLiteral("Browse..."), box), "browse");
+  folder_edit_->setAccessibleName(tr("Output folder"));
+  browse_ = named(new QPushButton(tr("Browse..."), box), "browse");
   connect(browse_, &QPushButton::clicked, this, &ProducePage::browse);
   auto* folder_row = new QHBoxLayout;
   folder_row->addWidget(folder_edit_, 1);
@@ -105,7 +102,7 @@ QWidget* ProducePage::build_output_controls() {
   profiles_ = named(new QComboBox(box), "profile");
   connect(profiles_, &QComboBox::activated, this, &ProducePage::choose_profile);
   auto* profile_row = new QHBoxLayout;
-  QLabel* profile_caption = caption("Profile:", box);
+  auto* profile_caption = new QLabel(tr("Profile:"), box);
   profile_caption->setBuddy(profiles_);
   profile_row->addWidget(profile_caption);
   profile_row->addWidget(profiles_, 1);
@@ -115,27 +112,27 @@ QWidget* ProducePage::build_output_controls() {
 
   auto* column = new QVBoxLayout(box);
   column->setContentsMargins(0, 0, 0, 0);
-  column->addWidget(caption("Working Folder:", box));
+  column->addWidget(new QLabel(tr("Working Folder:"), box));
   column->addLayout(folder_row);
   column->addWidget(drive_bar_);
   column->addWidget(drive_text_);
   column->addSpacing(8);
   column->addLayout(profile_row);
   column->addSpacing(4);
-  column->addWidget(caption("Advanced Settings:", box));
+  column->addWidget(new QLabel(tr("Advanced Settings:"), box));
   column->addWidget(settings_, 1);
   return box;
 }
 
 QWidget* ProducePage::build_job_controls() {
   auto* box = new QWidget(this);
-  status_ = named(new QLabel(QStringLiteral("Total progress:"), box), "status");
+  status_ = named(new QLabel(tr("Total progress:"), box), "status");
   progress_ = named(new QProgressBar(box), "progress");
   progress_->setRange(0, kFullProgress);
   progress_->setValue(0);
 
   busy_ = named(new BusyIndicator(box), "busy");
-  create_ = named(new QPushButton(QString::fromUtf8(kCreateText), box), "create");
+  create_ = named(new QPushButton(tr(kCreateText), box), "create");
   create_->setMinimumHeight(40);
   connect(create_, &QPushButton::clicked, this, &ProducePage::create_clicked);
   auto* start_row = new QHBoxLayout;
@@ -143,10 +140,8 @@ QWidget* ProducePage::build_job_controls() {
   start_row->addWidget(create_, 1);
 
   shut_down_box_ =
-      named(new QCheckBox(QStringLiteral("Shut down the computer when the videos are done"), box),
-            "shut_down");
-  psp_manager_ =
-      named(new QPushButton(QStringLiteral("PSP File Manager"), box), "psp_file_manager");
+      named(new QCheckBox(tr("Shut down the computer when the videos are done"), box), "shut_down");
+  psp_manager_ = named(new QPushButton(tr("PSP File Manager"), box), "psp_file_manager");
   connect(psp_manager_, &QPushButton::clicked, this, &ProducePage::open_psp_file_manager);
 
   auto* column = new QVBoxLayout(box);
@@ -158,7 +153,7 @@ QWidget* ProducePage::build_job_controls() {
   column->addWidget(shut_down_box_);
   column->addStretch(1);
   column->addWidget(psp_manager_, 0, Qt::AlignRight);
-  status_->setText(QString::fromUtf8(kIdleStatus));
+  status_->setText(tr(kIdleStatus));
   return box;
 }
 
@@ -236,7 +231,7 @@ void ProducePage::show_drive() {
     return;
   }
   drive_text_->setText(
-      QString::asprintf("%s: %d MB free", space->drive.c_str(), space->free_megabytes()));
+      tr("%1: %2 MB free").arg(path_text(space->drive)).arg(space->free_megabytes()));
   const std::uint64_t used = space->total_bytes - std::min(space->free_bytes, space->total_bytes);
   const double share =
       space->total_bytes == 0 ? 0.0 : static_cast<double>(used) / space->total_bytes;
@@ -253,8 +248,8 @@ bool ProducePage::check_disk(bool tell) {
 }
 
 void ProducePage::browse() {
-  const std::optional<std::filesystem::path> folder =
-      dialogs_.choose_folder("Please select a destination folder", output_folder());
+  const std::optional<std::filesystem::path> folder = dialogs_.choose_folder(
+      tr("Please select a destination folder").toStdString(), output_folder());
   if (!folder) return;
   chosen_folder_ = *folder;
   folder_edit_->setText(path_text(*folder));
@@ -317,8 +312,8 @@ void ProducePage::set_running(bool running) {
     control->setEnabled(!running);
   create_->setEnabled(true);
   if (running) {
-    create_->setText(QString::fromUtf8(kCancelText));
-    status_->setText(QString::fromUtf8(kRunningStatus));
+    create_->setText(tr(kCancelText));
+    status_->setText(tr(kRunningStatus));
     busy_->start();
   } else {
     busy_->stop();
@@ -328,8 +323,8 @@ void ProducePage::set_running(bool running) {
 void ProducePage::job_ended(const MakeVideoOutcome& outcome) {
   set_running(false);
   show_drive();
-  create_->setText(QString::fromUtf8(outcome.result == kDone ? kMadeText : kCreateText));
-  status_->setText(QString::fromUtf8(outcome.result == kStopped ? kStoppedStatus : kIdleStatus));
+  create_->setText(tr(outcome.result == kDone ? kMadeText : kCreateText));
+  status_->setText(tr(outcome.result == kStopped ? kStoppedStatus : kIdleStatus));
   emit running_changed(false);
   if (!outcome.reason.empty()) write_log("Make video files: " + outcome.reason);
 

@@ -102,22 +102,23 @@ void ProjectTreePage::add_slideshow() {
   history_.run(new_slideshow_edit(project_.make_default_slideshow_name(), files));
 }
 
-bool ProjectTreePage::user_agrees_to_delete(const char* question) {
-  return project_.front_end.show({question, "Query", PromptButtons::kYesNo,
-                                  PromptIcon::kQuestion}) == PromptAnswer::kYes;
+bool ProjectTreePage::user_agrees_to_delete(const QString& question) {
+  return project_.front_end.show({question.toStdString(), tr("Query").toStdString(),
+                                  PromptButtons::kYesNo, PromptIcon::kQuestion}) ==
+         PromptAnswer::kYes;
 }
 
 void ProjectTreePage::delete_slideshow() {
   const int index = tree_->selected_slideshow();
   if (index < 0 || index >= project_.slideshow_count() ||
-      !user_agrees_to_delete("Do you really want to delete this slideshow?"))
+      !user_agrees_to_delete(tr("Do you really want to delete this slideshow?")))
     return;
   history_.run(remove_slideshow_edit(project_.slideshows[static_cast<std::size_t>(index)]->id()));
 }
 
 void ProjectTreePage::delete_all_slideshows() {
   if (project_.slideshow_count() == 0 ||
-      !user_agrees_to_delete("Do you really want to delete all slideshows?"))
+      !user_agrees_to_delete(tr("Do you really want to delete all slideshows?")))
     return;
   history_.run(remove_all_slideshows_edit());
 }

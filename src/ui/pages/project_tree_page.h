@@ -57,7 +57,7 @@ class ProjectTreePage : public StepPage {
   QWidget* main_window_;
 
  private:
-  bool user_agrees_to_delete(const char* question);
+  bool user_agrees_to_delete(const QString& question);
   void show_slideshow_in_view();
 
   ProjectTree* tree_;

@@ -15,8 +15,8 @@ void CapacityBar::set_used(float megabytes) {
 
 QString CapacityBar::text() const {
   // The trailing blank belongs to the text.
-  return QString::asprintf("Total: %.2fMB used:%.2fMB ", static_cast<double>(kMaximum),
-                           static_cast<double>(used_));
+  return tr("Total: %1MB used:%2MB ")
+      .arg(QString::number(kMaximum, 'f', 2), QString::number(used_, 'f', 2));
 }
 
 void CapacityBar::paintEvent(QPaintEvent*) {

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "ui/common/engine_text.h"
 #include "ui/common/theme.h"
 
 namespace pictavo {
@@ -64,9 +65,9 @@ void CapacityView::paintEvent(QPaintEvent*) {
   const int x0 = text_area.left() + text_area.width() / 2;
   const CapacityTexts lines = texts();
   const int line_height = QFontMetrics(font).height();
-  const auto draw_line = [&](int x, int y, const std::string& text) {
+  const auto draw_line = [&](int x, int y, const UserText& text) {
     painter.drawText(QRect(x, y, text_area.right() - x, line_height), Qt::AlignLeft | Qt::AlignTop,
-                     QString::fromStdString(text));
+                     engine_text(text));
   };
   draw_line(x0, area.top() + 5, lines.capacity);
   painter.fillRect(x0, area.top() + 24, 8, 13, QColor(kUsedColour));

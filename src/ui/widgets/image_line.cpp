@@ -286,21 +286,21 @@ void ImageLine::run_command(int command, int photo) {
 QMenu* ImageLine::make_context_menu(int photo, Part part) {
   if (!is_photo(photo) || part == Part::kNone) return nullptr;
   const bool transition = part == Part::kTransition || part == Part::kTransitionDuration;
-  auto* menu = new QMenu(transition ? "Image line effect" : "Image Line Image", this);
-  const auto add = [this, menu, photo](const char* text, int command) {
+  auto* menu = new QMenu(transition ? tr("Image line effect") : tr("Image Line Image"), this);
+  const auto add = [this, menu, photo](const QString& text, int command) {
     menu->addAction(text, this, [this, command, photo] { run_command(command, photo); })
         ->setData(command);
   };
   if (transition) {
-    add("Edit transition duration", kEditTransitionDuration);
-    add("Randomize transition effect", kRandomizeTransition);
-    add("Preview", kPreview);
+    add(tr("Edit transition duration"), kEditTransitionDuration);
+    add(tr("Randomize transition effect"), kRandomizeTransition);
+    add(tr("Preview"), kPreview);
   } else {
-    add("Edit image duration", kEditImageDuration);
-    add("Delete image", kDeleteImage);
-    add("Delete image effect (no Pan/Zoom/Rotate)", kDeleteImageEffect);
-    add("Randomize image effect (Pan/Zoom/Rotate)", kRandomizeImageEffect);
-    add("Preview", kPreview);
+    add(tr("Edit image duration"), kEditImageDuration);
+    add(tr("Delete image"), kDeleteImage);
+    add(tr("Delete image effect (no Pan/Zoom/Rotate)"), kDeleteImageEffect);
+    add(tr("Randomize image effect (Pan/Zoom/Rotate)"), kRandomizeImageEffect);
+    add(tr("Preview"), kPreview);
   }
   return menu;
 }
@@ -309,7 +309,7 @@ QString ImageLine::tooltip_text(int photo) const {
   if (!is_photo(photo)) return {};
   const ImageEffect effect =
       slideshow()->photos[static_cast<std::size_t>(photo)]->setting.effect.image_effect;
-  return QString("Index: %1   Image effect: %2")
+  return tr("Index: %1   Image effect: %2")
       .arg(photo)
       .arg(engine_text(display_name(effect)))
       .left(80);

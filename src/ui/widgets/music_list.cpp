@@ -8,8 +8,7 @@ namespace pictavo {
 // "Index", "File Name" and "Track Start" take 4, 30 and 15 64ths; "Track Duration"
 // the rest.
 MusicList::MusicList(QWidget* parent)
-    : ReportList({QStringLiteral("Index"), QStringLiteral("File Name"),
-                  QStringLiteral("Track Start"), QStringLiteral("Track Duration")},
+    : ReportList({tr("Index"), tr("File Name"), tr("Track Start"), tr("Track Duration")},
                  {4, 30, 15}, parent) {}
 
 void MusicList::show_tracks(const Slideshow* slideshow) {

@@ -17,20 +17,21 @@ namespace {
 
 enum Column : int { kFileName, kSize, kTime, kType, kDuration, kTransition, kImageEffect };
 
+// In the form and with the month names of the user interface's language.
 QString file_time_text(std::chrono::system_clock::time_point time) {
   const auto seconds =
       std::chrono::duration_cast<std::chrono::seconds>(time.time_since_epoch()).count();
-  return QLocale::c().toString(QDateTime::fromSecsSinceEpoch(seconds),
-                               QStringLiteral("MMMM dd HH:mm:ss"));
+  const QLocale locale(PhotoDetailList::tr("C", "the locale whose month names the dates show"));
+  return locale.toString(QDateTime::fromSecsSinceEpoch(seconds),
+                         PhotoDetailList::tr("MMMM dd HH:mm:ss", "the form of the dates"));
 }
 
 }  // namespace
 
 // Columns in 64ths of the room they share; "Image Effect" takes the rest.
 PhotoDetailList::PhotoDetailList(QWidget* parent)
-    : ReportList({QStringLiteral("File Name"), QStringLiteral("Size"), QStringLiteral("Time"),
-                  QStringLiteral("Type"), QStringLiteral("Duration"),
-                  QStringLiteral("Transition Effect"), QStringLiteral("Image Effect")},
+    : ReportList({tr("File Name"), tr("Size"), tr("Time"), tr("Type"), tr("Duration"),
+                  tr("Transition Effect"), tr("Image Effect")},
                  {16, 6, 8, 8, 6, 10}, parent) {
   setIconSize(QSize(16, 16));
   headerItem()->setTextAlignment(kTime, Qt::AlignRight | Qt::AlignVCenter);
@@ -44,14 +45,13 @@ void PhotoDetailList::show_slideshow(const Slideshow* slideshow) {
   rows.reserve(static_cast<qsizetype>(slideshow->photos.size()));
   for (const auto& photo : slideshow->photos) {
     const EffectRecord& effect = photo->setting.effect;
-    auto* row = new QTreeWidgetItem(
-        QStringList{QString::fromStdString(photo->file_name),
-                    photo->missing ? tr("missing") : QString::fromStdString(photo->size_text),
-                    photo->missing ? QString() : file_time_text(photo->created),
-                    QString::fromStdString(photo->type_name),
-                    QString::asprintf("%d sec.", effect.display_seconds),
-                    engine_text(display_name(effect.transition().type())),
-                    engine_text(display_name(effect.image_effect))});
+    auto* row = new QTreeWidgetItem(QStringList{
+        QString::fromStdString(photo->file_name),
+        photo->missing ? tr("missing") : QString::fromStdString(photo->size_text),
+        photo->missing ? QString() : file_time_text(photo->created),
+        engine_text(std::string_view(photo->type_name)), tr("%1 sec.").arg(effect.display_seconds),
+        engine_text(display_name(effect.transition().type())),
+        engine_text(display_name(effect.image_effect))});
     row->setIcon(kFileName, icons.icon(QFileInfo(path_text(photo->source_path))));
     row->setTextAlignment(kTime, Qt::AlignRight | Qt::AlignVCenter);
     if (photo->missing)

@@ -30,15 +30,16 @@ class NameDelegate final : public QStyledItemDelegate {
   }
 };
 
-QString tooltip(const char* title, const QString& body) {
+QString tooltip(const QString& title, const QString& body) {
   QString text = body.toHtmlEscaped();
   text.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
-  return QStringLiteral("<b>%1</b><br>%2").arg(QString::fromUtf8(title), text);
+  return QStringLiteral("<b>%1</b><br>%2").arg(title.toHtmlEscaped(), text);
 }
 
 QString slideshow_info(int photos, int seconds) {
-  return QString::asprintf("Images: %d\nDuration: %02d:%02d:%02d", photos, seconds / 3600,
-                           seconds / 60 % 60, seconds % 60);
+  return ProjectTree::tr("Images: %1\nDuration: %2")
+      .arg(photos)
+      .arg(QString::asprintf("%02d:%02d:%02d", seconds / 3600, seconds / 60 % 60, seconds % 60));
 }
 
 }  // namespace
@@ -58,27 +59,27 @@ ProjectTree::ProjectTree(Project& project, EditHistory& history, QWidget* page)
 }
 
 void ProjectTree::build_menus() {
-  const auto add = [this](QMenu* menu, Command id, const char* text) {
-    QAction* action = menu->addAction(QString::fromUtf8(text));
+  const auto add = [this](QMenu* menu, Command id, const QString& text) {
+    QAction* action = menu->addAction(text);
     action->setData(static_cast<int>(id));
     connect(action, &QAction::triggered, this, [this, id] { run_command(id); });
   };
   disc_menu_ = new QMenu(this);
-  add(disc_menu_, kSaveProject, "Save Project");
-  add(disc_menu_, kLoadProject, "Load Project");
-  add(disc_menu_, kAddSlideshow, "Add Slideshow");
-  add(disc_menu_, kDeleteAllSlideshows, "Delete All Slideshows");
+  add(disc_menu_, kSaveProject, tr("Save Project"));
+  add(disc_menu_, kLoadProject, tr("Load Project"));
+  add(disc_menu_, kAddSlideshow, tr("Add Slideshow"));
+  add(disc_menu_, kDeleteAllSlideshows, tr("Delete All Slideshows"));
   slideshow_menu_ = new QMenu(this);
-  add(slideshow_menu_, kEditCaption, "Rename");
-  add(slideshow_menu_, kDelete, "Delete");
-  add(slideshow_menu_, kMoveUp, "Move Up");
-  add(slideshow_menu_, kMoveDown, "Move Down");
+  add(slideshow_menu_, kEditCaption, tr("Rename"));
+  add(slideshow_menu_, kDelete, tr("Delete"));
+  add(slideshow_menu_, kMoveUp, tr("Move Up"));
+  add(slideshow_menu_, kMoveDown, tr("Move Down"));
 }
 
 void ProjectTree::rebuild() {
   const QScopedValueRollback quiet(quiet_, true);
   clear();
-  auto* disc = new QTreeWidgetItem(this, QStringList(QStringLiteral("Video Disc")));
+  auto* disc = new QTreeWidgetItem(this, QStringList(tr("Video Disc")));
   disc->setIcon(0, style()->standardIcon(QStyle::SP_DriveDVDIcon));
   disc->setData(0, kKindRole, static_cast<int>(kDisc));
   for (int i = 0; i < project_.slideshow_count(); ++i) {
@@ -99,7 +100,7 @@ void ProjectTree::update_item(QTreeWidgetItem& item, int index) {
   item.setData(0, kKindRole, static_cast<int>(kSlideshow));
   item.setData(0, kPhotoCountRole, photos);
   item.setData(0, kSecondsRole, seconds);
-  item.setToolTip(0, tooltip("Slideshow Info", slideshow_info(photos, seconds)));
+  item.setToolTip(0, tooltip(tr("Slideshow Info"), slideshow_info(photos, seconds)));
 }
 
 void ProjectTree::refresh_slideshow(int index) {
@@ -109,7 +110,7 @@ void ProjectTree::refresh_slideshow(int index) {
   for (int i = 0; i < count; ++i) {
     if (index < 0 || i == index) update_item(*disc->child(i), i);
   }
-  disc->setToolTip(0, tooltip("Video Disc", QStringLiteral("Slideshows: %1").arg(count)));
+  disc->setToolTip(0, tooltip(tr("Video Disc"), tr("Slideshows: %1").arg(count)));
 }
 
 void ProjectTree::follow(const ProjectChange& change) {

@@ -40,6 +40,7 @@ using ::testing::ElementsAre;
 using ::testing::Field;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
+using ::testing::Property;
 
 auto asked(const char* text) {
   return Field(&PromptMessage::text, text);
@@ -137,7 +138,8 @@ TEST_F(MainWindowTest, ClosingAsksAsTheProgramAlwaysDidAndNeverLosesAProject) {
   EXPECT_TRUE(window->isVisible());
   EXPECT_THAT(prompt.shown,
               ElementsAre(asked("Do you want to save this project?"),
-                          Field(&PromptMessage::text, HasSubstr("could not be saved"))));
+                          Field(&PromptMessage::text,
+                                Property(&UserText::english, HasSubstr("could not be saved")))));
   prompt.answers = {PromptAnswer::kYes};
   EXPECT_FALSE(window->close());
 

@@ -162,10 +162,10 @@ TEST_F(PspFileManagerTest, MarksAVideoThatWillNotPlayAndAsksBeforeCopyingIt) {
   ASSERT_EQ(prompt.shown.size(), 1u);
   EXPECT_EQ(prompt.shown[0].buttons, PromptButtons::kYesNo);
   EXPECT_EQ(prompt.shown[0].icon, PromptIcon::kQuestion);
-  EXPECT_THAT(prompt.shown[0].text,
+  EXPECT_THAT(prompt.shown[0].text.english(),
               StartsWith("This video will not play on the PSP:\n\nWide.mp4:\n- frame size: "
                          "640x480;"));
-  EXPECT_THAT(prompt.shown[0].text, EndsWith("\n\nCopy it anyway?"));
+  EXPECT_THAT(prompt.shown[0].text.english(), EndsWith("\n\nCopy it anyway?"));
   EXPECT_EQ(dialog.copy_status(), "");
 
   select(dialog.computer_list(), {"Wide.mp4 (will not play)"});

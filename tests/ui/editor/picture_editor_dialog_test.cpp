@@ -374,9 +374,10 @@ TEST_F(PictureEditorTest, CancelDropsEditsButTheCloseBoxAndEscapeAsk) {
   EXPECT_FALSE(editor->isVisible());
   EXPECT_THAT(
       prompt.shown,
-      ElementsAre(PromptMessage{"Do you want to save the changes to this picture?", "Query",
-                                PromptButtons::kYesNoCancel, PromptIcon::kQuestion},
-                  Field(&PromptMessage::text, "Do you want to save the changes to this picture?")));
+      ElementsAre(
+          PromptMessage{std::string("Do you want to save the changes to this picture?"),
+                        std::string("Query"), PromptButtons::kYesNoCancel, PromptIcon::kQuestion},
+          Field(&PromptMessage::text, "Do you want to save the changes to this picture?")));
   // Yes saved the mirror.
   EXPECT_THAT(photo_at(0).edits, ElementsAre(EditItem(FlipVertically{})));
 
@@ -409,7 +410,7 @@ TEST_F(PictureEditorTest, APhotoThatDoesNotDecodeLeavesTheCanvasEmptyAndTheWayOn
   EXPECT_EQ(editor->photo_index(), 1);
   std::vector<std::string> texts;
   for (const PromptMessage& message : prompt.shown)
-    texts.push_back(message.text);
+    texts.push_back(message.text.english());
   EXPECT_THAT(texts, ElementsAre("Cannot load the file " + (files / "a.png").string(),
                                  "This is the first picture!", "This is the last picture!"));
 }

@@ -173,7 +173,7 @@ TEST_F(MusicPageTest, PlayingATrackRestsThePreviewButtonsUntilItEnds) {
   press(MusicPage::kPlayMusic, 1);
   EXPECT_FALSE(page.music_player().is_playing());
   ASSERT_EQ(prompt.shown.size(), 1u);
-  EXPECT_THAT(prompt.shown[0].text,
+  EXPECT_THAT(prompt.shown[0].text.english(),
               ::testing::StartsWith("The music cannot be played (short.wav): "));
 }
 
@@ -237,7 +237,7 @@ TEST_F(MusicPageTest, FitToMusicSetsTheDisplayTimesOfTheTreesSlideshowToTheProje
   add_slideshow({"f.png"});
   page.run_command(MusicPage::kFitToMusic);
   ASSERT_EQ(prompt.shown.size(), 1u);
-  EXPECT_THAT(prompt.shown.front().text, ::testing::StartsWith("The music is too long"));
+  EXPECT_THAT(prompt.shown.front().text.english(), ::testing::StartsWith("The music is too long"));
 }
 
 }  // namespace

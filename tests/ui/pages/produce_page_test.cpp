@@ -38,6 +38,7 @@ using ::testing::Field;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using ::testing::Not;
+using ::testing::Property;
 using ::testing::StartsWith;
 
 // The dialogs at the end of a job, answered at once: the countdown with OK.
@@ -235,7 +236,8 @@ TEST_F(ProducePageTest, TheDiskCheckDecidesWhetherTheVideosMayStart) {
       EXPECT_THAT(prompt.shown, IsEmpty());
     } else {
       EXPECT_THAT(prompt.shown,
-                  ElementsAre(Field(&PromptMessage::text, StartsWith(drives.message))));
+                  ElementsAre(Field(&PromptMessage::text,
+                                    Property(&UserText::english, StartsWith(drives.message)))));
     }
     EXPECT_EQ(control<QLabel>("drive_text")->text(), drives.drive_text);
     EXPECT_EQ(control<QProgressBar>("drive_bar")->value(), 1000 - drives.output_free / 10);
@@ -249,10 +251,12 @@ TEST_F(ProducePageTest, AVideoThatWillNotPlayIsNamedWithItsRulesWhenTheJobIsDone
   add_slideshow("Fine", 1);
   video_check.unplayable = "Wide";
   make_videos();
-  EXPECT_THAT(prompt.shown,
-              ElementsAre(Field(&PromptMessage::text,
-                                HasSubstr(std::string("Wide.mp4:\n- ") + video_check.kRule))));
-  EXPECT_THAT(prompt.shown.at(0).text, Not(HasSubstr("Fine.mp4")));
+  EXPECT_THAT(
+      prompt.shown,
+      ElementsAre(Field(&PromptMessage::text,
+                        Property(&UserText::english,
+                                 HasSubstr(std::string("Wide.mp4:\n- ") + video_check.kRule)))));
+  EXPECT_THAT(prompt.shown.at(0).text.english(), Not(HasSubstr("Fine.mp4")));
   EXPECT_EQ(create()->text(), "Make Video Files");
   EXPECT_THAT(end_dialogs.completed, ElementsAre(page.output_folder()));
 }
