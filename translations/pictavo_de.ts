@@ -556,14 +556,6 @@ Bitte wählen Sie einen gültigen Quellordner.</translation>
         <translation>%1 Dateien konnten nicht hinzugefügt werden: %2.</translation>
     </message>
     <message>
-        <source>1 photo could not be found and was left out: %1</source>
-        <translation>1 Foto wurde nicht gefunden und ausgelassen: %1</translation>
-    </message>
-    <message>
-        <source>%1 photos could not be found and were left out: %2</source>
-        <translation>%1 Fotos wurden nicht gefunden und ausgelassen: %2</translation>
-    </message>
-    <message>
         <source>The project &apos;%1&apos; could not be opened: %2.</source>
         <translation>Das Projekt „%1“ konnte nicht geöffnet werden: %2.</translation>
     </message>
@@ -650,6 +642,46 @@ Wenn Sie das nicht möchten, klicken Sie auf „Abbrechen“.</translation>
     <message>
         <source>The project could not be saved, so the computer stays on.</source>
         <translation>Das Projekt konnte nicht gespeichert werden, deshalb bleibt der Computer eingeschaltet.</translation>
+    </message>
+    <message>
+        <source>Relink Photo</source>
+        <translation>Foto neu verknüpfen</translation>
+    </message>
+    <message>
+        <source>Relink Photos</source>
+        <translation>Fotos neu verknüpfen</translation>
+    </message>
+    <message>
+        <source>1 photo could not be found: %1. It stays in the project and is left out of the videos until it is relinked.</source>
+        <translation>1 Foto wurde nicht gefunden: %1. Es bleibt im Projekt und wird in den Videos ausgelassen, bis es neu verknüpft ist.</translation>
+    </message>
+    <message>
+        <source>%1 photos could not be found: %2. They stay in the project and are left out of the videos until they are relinked.</source>
+        <translation>%1 Fotos wurden nicht gefunden: %2. Sie bleiben im Projekt und werden in den Videos ausgelassen, bis sie neu verknüpft sind.</translation>
+    </message>
+    <message>
+        <source>1 photo could not be found and is left out of the videos: %1</source>
+        <translation>1 Foto wurde nicht gefunden und wird in den Videos ausgelassen: %1</translation>
+    </message>
+    <message>
+        <source>%1 photos could not be found and are left out of the videos: %2</source>
+        <translation>%1 Fotos wurden nicht gefunden und werden in den Videos ausgelassen: %2</translation>
+    </message>
+    <message>
+        <source>This video was made but will not play on the PSP:
+
+%1</source>
+        <translation>Dieses Video wurde erstellt, läuft aber nicht auf der PSP:
+
+%1</translation>
+    </message>
+    <message>
+        <source>These videos were made but will not play on the PSP:
+
+%1</source>
+        <translation>Diese Videos wurden erstellt, laufen aber nicht auf der PSP:
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -778,6 +810,22 @@ Wenn Sie das nicht möchten, klicken Sie auf „Abbrechen“.</translation>
         <source>No transition effect is selected in the list!</source>
         <translation>In der Liste ist kein Übergang ausgewählt!</translation>
     </message>
+    <message>
+        <source>Play from Here</source>
+        <translation>Ab hier abspielen</translation>
+    </message>
+    <message>
+        <source>Play the slideshow with its music from the selected photo on</source>
+        <translation>Die Diashow mit ihrer Musik ab dem gewählten Foto abspielen</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Play the slideshow over the whole screen (F11)</source>
+        <translation>Die Diashow im Vollbild abspielen (F11)</translation>
+    </message>
 </context>
 <context>
     <name>pictavo::FileDialogs</name>
@@ -828,6 +876,13 @@ Wenn Sie das nicht möchten, klicken Sie auf „Abbrechen“.</translation>
     <message>
         <source>All Supported Files</source>
         <translation>Alle unterstützten Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>pictavo::FullScreenPreview</name>
+    <message>
+        <source>Slideshow Preview</source>
+        <translation>Diashow-Vorschau</translation>
     </message>
 </context>
 <context>
@@ -978,6 +1033,41 @@ Wenn Sie das nicht möchten, klicken Sie auf „Abbrechen“.</translation>
         <source>Tips.txt</source>
         <comment>the tips of the day in the language: Tips_LL.txt</comment>
         <translation>Tips_de.txt</translation>
+    </message>
+</context>
+<context>
+    <name>pictavo::MissingPhotosDialog</name>
+    <message>
+        <source>Find in Folder...</source>
+        <translation>In Ordner suchen...</translation>
+    </message>
+    <message>
+        <source>Missing Photos</source>
+        <translation>Fehlende Fotos</translation>
+    </message>
+    <message>
+        <source>Missing photos</source>
+        <translation>Fehlende Fotos</translation>
+    </message>
+    <message>
+        <source>Every photo of the project is found.</source>
+        <translation>Alle Fotos des Projekts sind gefunden.</translation>
+    </message>
+    <message>
+        <source>1 photo of this project could not be found. It stays in the project and is left out of the videos until you find it: choose the folder it was moved to, and Pictavo looks for it in that folder and in the folders below it.</source>
+        <translation>1 Foto dieses Projekts wurde nicht gefunden. Es bleibt im Projekt und wird in den Videos ausgelassen, bis Sie es finden: Wählen Sie den Ordner, in den es verschoben wurde, und Pictavo sucht es dort und in den Unterordnern.</translation>
+    </message>
+    <message>
+        <source>%1 photos of this project could not be found. They stay in the project and are left out of the videos until you find them: choose the folder they were moved to, and Pictavo looks for them in that folder and in the folders below it.</source>
+        <translation>%1 Fotos dieses Projekts wurden nicht gefunden. Sie bleiben im Projekt und werden in den Videos ausgelassen, bis Sie sie finden: Wählen Sie den Ordner, in den sie verschoben wurden, und Pictavo sucht sie dort und in den Unterordnern.</translation>
+    </message>
+    <message>
+        <source>Choose the folder the photos were moved to</source>
+        <translation>Ordner wählen, in den die Fotos verschoben wurden</translation>
+    </message>
+    <message>
+        <source>Found %1 of %2 photos in %3.</source>
+        <translation>%1 von %2 Fotos in %3 gefunden.</translation>
     </message>
 </context>
 <context>
@@ -1256,6 +1346,14 @@ Wenn Sie das nicht möchten, klicken Sie auf „Abbrechen“.</translation>
     <message>
         <source>%1 sec.</source>
         <translation>%1 Sek.</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Nicht gefunden: %1</translation>
     </message>
 </context>
 <context>
@@ -1706,6 +1804,34 @@ Dauer: %2</translation>
     <message>
         <source>Select output folder</source>
         <translation>Ausgabeordner wählen</translation>
+    </message>
+    <message>
+        <source>%1 (will not play)</source>
+        <translation>%1 (nicht abspielbar)</translation>
+    </message>
+    <message>
+        <source>This video will not play on the PSP:
+
+%1
+
+Copy it anyway?</source>
+        <translation>Dieses Video läuft nicht auf der PSP:
+
+%1
+
+Trotzdem kopieren?</translation>
+    </message>
+    <message>
+        <source>These videos will not play on the PSP:
+
+%1
+
+Copy them anyway?</source>
+        <translation>Diese Videos laufen nicht auf der PSP:
+
+%1
+
+Trotzdem kopieren?</translation>
     </message>
 </context>
 <context>

@@ -556,14 +556,6 @@ Please select a valid source folder.</source>
         <translation>%1 個のファイルを追加できませんでした: %2。</translation>
     </message>
     <message>
-        <source>1 photo could not be found and was left out: %1</source>
-        <translation>1 枚の写真が見つからなかったため、除外しました: %1</translation>
-    </message>
-    <message>
-        <source>%1 photos could not be found and were left out: %2</source>
-        <translation>%1 枚の写真が見つからなかったため、除外しました: %2</translation>
-    </message>
-    <message>
         <source>The project &apos;%1&apos; could not be opened: %2.</source>
         <translation>プロジェクト「%1」を開けませんでした: %2。</translation>
     </message>
@@ -650,6 +642,46 @@ If you do not want it to shut down, press Cancel.</source>
     <message>
         <source>The project could not be saved, so the computer stays on.</source>
         <translation>プロジェクトを保存できなかったため、コンピューターはシャットダウンしません。</translation>
+    </message>
+    <message>
+        <source>Relink Photo</source>
+        <translation>写真の再リンク</translation>
+    </message>
+    <message>
+        <source>Relink Photos</source>
+        <translation>写真の再リンク</translation>
+    </message>
+    <message>
+        <source>1 photo could not be found: %1. It stays in the project and is left out of the videos until it is relinked.</source>
+        <translation>1 枚の写真が見つかりません: %1。写真はプロジェクトに残り、再リンクされるまでビデオには含まれません。</translation>
+    </message>
+    <message>
+        <source>%1 photos could not be found: %2. They stay in the project and are left out of the videos until they are relinked.</source>
+        <translation>%1 枚の写真が見つかりません: %2。写真はプロジェクトに残り、再リンクされるまでビデオには含まれません。</translation>
+    </message>
+    <message>
+        <source>1 photo could not be found and is left out of the videos: %1</source>
+        <translation>1 枚の写真が見つからないため、ビデオに含まれません: %1</translation>
+    </message>
+    <message>
+        <source>%1 photos could not be found and are left out of the videos: %2</source>
+        <translation>%1 枚の写真が見つからないため、ビデオに含まれません: %2</translation>
+    </message>
+    <message>
+        <source>This video was made but will not play on the PSP:
+
+%1</source>
+        <translation>このビデオは作成されましたが、PSP では再生できません:
+
+%1</translation>
+    </message>
+    <message>
+        <source>These videos were made but will not play on the PSP:
+
+%1</source>
+        <translation>これらのビデオは作成されましたが、PSP では再生できません:
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -778,6 +810,22 @@ If you do not want it to shut down, press Cancel.</source>
         <source>No transition effect is selected in the list!</source>
         <translation>リストでトランジションが選択されていません。</translation>
     </message>
+    <message>
+        <source>Play from Here</source>
+        <translation>ここから再生</translation>
+    </message>
+    <message>
+        <source>Play the slideshow with its music from the selected photo on</source>
+        <translation>選択した写真からスライドショーを音楽付きで再生します</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全画面</translation>
+    </message>
+    <message>
+        <source>Play the slideshow over the whole screen (F11)</source>
+        <translation>スライドショーを全画面で再生します (F11)</translation>
+    </message>
 </context>
 <context>
     <name>pictavo::FileDialogs</name>
@@ -828,6 +876,13 @@ If you do not want it to shut down, press Cancel.</source>
     <message>
         <source>All Supported Files</source>
         <translation>すべての対応ファイル</translation>
+    </message>
+</context>
+<context>
+    <name>pictavo::FullScreenPreview</name>
+    <message>
+        <source>Slideshow Preview</source>
+        <translation>スライドショーのプレビュー</translation>
     </message>
 </context>
 <context>
@@ -978,6 +1033,41 @@ If you do not want it to shut down, press Cancel.</source>
         <source>Tips.txt</source>
         <comment>the tips of the day in the language: Tips_LL.txt</comment>
         <translation>Tips_ja.txt</translation>
+    </message>
+</context>
+<context>
+    <name>pictavo::MissingPhotosDialog</name>
+    <message>
+        <source>Find in Folder...</source>
+        <translation>フォルダーから探す...</translation>
+    </message>
+    <message>
+        <source>Missing Photos</source>
+        <translation>見つからない写真</translation>
+    </message>
+    <message>
+        <source>Missing photos</source>
+        <translation>見つからない写真</translation>
+    </message>
+    <message>
+        <source>Every photo of the project is found.</source>
+        <translation>プロジェクトの写真はすべて見つかりました。</translation>
+    </message>
+    <message>
+        <source>1 photo of this project could not be found. It stays in the project and is left out of the videos until you find it: choose the folder it was moved to, and Pictavo looks for it in that folder and in the folders below it.</source>
+        <translation>このプロジェクトの写真 1 枚が見つかりません。写真はプロジェクトに残り、見つかるまでビデオには含まれません。移動先のフォルダーを選ぶと、Pictavo がそのフォルダーとその下のフォルダーから探します。</translation>
+    </message>
+    <message>
+        <source>%1 photos of this project could not be found. They stay in the project and are left out of the videos until you find them: choose the folder they were moved to, and Pictavo looks for them in that folder and in the folders below it.</source>
+        <translation>このプロジェクトの写真 %1 枚が見つかりません。写真はプロジェクトに残り、見つかるまでビデオには含まれません。移動先のフォルダーを選ぶと、Pictavo がそのフォルダーとその下のフォルダーから探します。</translation>
+    </message>
+    <message>
+        <source>Choose the folder the photos were moved to</source>
+        <translation>写真の移動先のフォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Found %1 of %2 photos in %3.</source>
+        <translation>%3 で %2 枚中 %1 枚の写真が見つかりました。</translation>
     </message>
 </context>
 <context>
@@ -1256,6 +1346,14 @@ If you do not want it to shut down, press Cancel.</source>
     <message>
         <source>%1 sec.</source>
         <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>見つかりません</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>見つかりません: %1</translation>
     </message>
 </context>
 <context>
@@ -1706,6 +1804,34 @@ Duration: %2</source>
     <message>
         <source>Select output folder</source>
         <translation>出力フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>%1 (will not play)</source>
+        <translation>%1 (再生できません)</translation>
+    </message>
+    <message>
+        <source>This video will not play on the PSP:
+
+%1
+
+Copy it anyway?</source>
+        <translation>このビデオは PSP で再生できません:
+
+%1
+
+それでもコピーしますか?</translation>
+    </message>
+    <message>
+        <source>These videos will not play on the PSP:
+
+%1
+
+Copy them anyway?</source>
+        <translation>これらのビデオは PSP で再生できません:
+
+%1
+
+それでもコピーしますか?</translation>
     </message>
 </context>
 <context>

@@ -86,14 +86,18 @@ PromptMessage unreadable_photo_message(const std::filesystem::path& photo,
 }
 
 PromptMessage unplayable_videos_message(const std::vector<UnplayableVideo>& videos) {
-  std::string text = videos.size() == 1 ? "This video was made but will not play on the PSP:"
-                                        : "These videos were made but will not play on the PSP:";
+  std::string details;
   for (const UnplayableVideo& video : videos) {
-    text += "\n\n" + video.video.filename().string() + ":";
+    details += (details.empty() ? "" : "\n\n") + video.video.filename().string() + ":";
     for (const std::string& rule : video.broken_rules)
-      text += "\n- " + rule;
+      details += "\n- " + rule;
   }
-  return warning(std::move(text));
+  return warning(UserText::marked(
+      videos.size() == 1
+          ? QT_TRANSLATE_NOOP("Engine", "This video was made but will not play on the PSP:\n\n%1")
+          : QT_TRANSLATE_NOOP("Engine",
+                              "These videos were made but will not play on the PSP:\n\n%1"),
+      {details}));
 }
 
 PromptMessage make_video_failed_message() {
