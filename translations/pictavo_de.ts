@@ -683,6 +683,240 @@ Wenn Sie das nicht möchten, klicken Sie auf „Abbrechen“.</translation>
 
 %1</translation>
     </message>
+    <message>
+        <source>the PSP needs H.264 Baseline or Main profile, or MPEG-4 Simple Profile</source>
+        <translation>die PSP braucht H.264 im Profil Baseline oder Main oder MPEG-4 Simple Profile</translation>
+    </message>
+    <message>
+        <source>the PSP needs AAC-LC</source>
+        <translation>die PSP braucht AAC-LC</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>the PSP needs an MP4 file of brand MSNV</source>
+        <translation>die PSP braucht eine MP4-Datei der Marke MSNV</translation>
+    </message>
+    <message>
+        <source>container</source>
+        <translation>Container</translation>
+    </message>
+    <message>
+        <source>the file %1</source>
+        <translation>die Datei %1</translation>
+    </message>
+    <message>
+        <source>MP4 of brand %1</source>
+        <translation>MP4 der Marke %1</translation>
+    </message>
+    <message>
+        <source>MP4 of brand %1 (compatible: %2)</source>
+        <translation>MP4 der Marke %1 (kompatibel: %2)</translation>
+    </message>
+    <message>
+        <source>video codec</source>
+        <translation>Videocodec</translation>
+    </message>
+    <message>
+        <source>H.264, but %1</source>
+        <translation>H.264, aber %1</translation>
+    </message>
+    <message>
+        <source>H.264 %1 profile</source>
+        <translation>H.264 im Profil %1</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>level %1</source>
+        <translation>Level %1</translation>
+    </message>
+    <message>
+        <source>the PSP needs level 2.1 or lower</source>
+        <translation>die PSP braucht Level 2.1 oder niedriger</translation>
+    </message>
+    <message>
+        <source>reference frames</source>
+        <translation>Referenzbilder</translation>
+    </message>
+    <message>
+        <source>%1 reference frames</source>
+        <translation>%1 Referenzbilder</translation>
+    </message>
+    <message>
+        <source>the PSP needs 2 at most</source>
+        <translation>die PSP erlaubt höchstens 2</translation>
+    </message>
+    <message>
+        <source>slices</source>
+        <translation>Slices</translation>
+    </message>
+    <message>
+        <source>the PSP needs 1 slice a picture</source>
+        <translation>die PSP braucht 1 Slice pro Bild</translation>
+    </message>
+    <message>
+        <source>1 slice in the first picture</source>
+        <translation>1 Slice im ersten Bild</translation>
+    </message>
+    <message>
+        <source>%1 slices in the first picture</source>
+        <translation>%1 Slices im ersten Bild</translation>
+    </message>
+    <message>
+        <source>MPEG-4, but %1</source>
+        <translation>MPEG-4, aber %1</translation>
+    </message>
+    <message>
+        <source>frame size</source>
+        <translation>Bildgröße</translation>
+    </message>
+    <message>
+        <source>the PSP needs at most 480x272, both sides multiples of 16</source>
+        <translation>die PSP braucht höchstens 480x272, beide Seiten Vielfache von 16</translation>
+    </message>
+    <message>
+        <source>the PSP needs 29.97 frames a second or fewer</source>
+        <translation>die PSP braucht höchstens 29,97 Bilder pro Sekunde</translation>
+    </message>
+    <message>
+        <source>frame rate</source>
+        <translation>Bildrate</translation>
+    </message>
+    <message>
+        <source>no frame rate</source>
+        <translation>keine Bildrate</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>no video stream</source>
+        <translation>kein Videostream</translation>
+    </message>
+    <message>
+        <source>audio codec</source>
+        <translation>Audiocodec</translation>
+    </message>
+    <message>
+        <source>AAC without its configuration</source>
+        <translation>AAC ohne seine Konfiguration</translation>
+    </message>
+    <message>
+        <source>no audio stream</source>
+        <translation>kein Audiostream</translation>
+    </message>
+    <message>
+        <source>sample rate</source>
+        <translation>Abtastrate</translation>
+    </message>
+    <message>
+        <source>the PSP needs 24000 or 48000 Hz</source>
+        <translation>die PSP braucht 24000 oder 48000 Hz</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 Kanal</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 Kanäle</translation>
+    </message>
+    <message>
+        <source>the PSP needs 2 (stereo)</source>
+        <translation>die PSP braucht 2 (Stereo)</translation>
+    </message>
+    <message>
+        <source>file size</source>
+        <translation>Dateigröße</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 Byte</translation>
+    </message>
+    <message>
+        <source>the PSP&apos;s FAT32 memory stick holds files under 4 GB</source>
+        <translation>der FAT32-Memory-Stick der PSP fasst nur Dateien unter 4 GB</translation>
+    </message>
+    <message>
+        <source>the PSP needs a 160x120 baseline JPEG</source>
+        <translation>die PSP braucht ein Baseline-JPEG mit 160x120</translation>
+    </message>
+    <message>
+        <source>thumbnail</source>
+        <translation>Vorschaubild</translation>
+    </message>
+    <message>
+        <source>no %1</source>
+        <translation>kein %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1: %2x%3 baseline JPEG</source>
+        <translation>%1: Baseline-JPEG mit %2x%3</translation>
+    </message>
+    <message>
+        <source>%1: %2x%3 JPEG, not baseline</source>
+        <translation>%1: JPEG mit %2x%3, nicht Baseline</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>keine Datei</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>Datei nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>the PSP needs a video file</source>
+        <translation>die PSP braucht eine Videodatei</translation>
+    </message>
+    <message>
+        <source>media</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>FFmpeg cannot read it: %1</source>
+        <translation>FFmpeg kann sie nicht lesen: %1</translation>
+    </message>
+    <message>
+        <source>the PSP needs a video with its streams readable</source>
+        <translation>die PSP braucht ein Video mit lesbaren Streams</translation>
+    </message>
+    <message>
+        <source>%1
+- %2</source>
+        <translation>%1
+- %2</translation>
+    </message>
+    <message>
+        <source>%1
+
+%2</source>
+        <translation>%1
+
+%2</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

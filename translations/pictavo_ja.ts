@@ -683,6 +683,240 @@ If you do not want it to shut down, press Cancel.</source>
 
 %1</translation>
     </message>
+    <message>
+        <source>the PSP needs H.264 Baseline or Main profile, or MPEG-4 Simple Profile</source>
+        <translation>PSP には H.264 の Baseline または Main プロファイル、または MPEG-4 Simple Profile が必要です</translation>
+    </message>
+    <message>
+        <source>the PSP needs AAC-LC</source>
+        <translation>PSP には AAC-LC が必要です</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1。%2</translation>
+    </message>
+    <message>
+        <source>the PSP needs an MP4 file of brand MSNV</source>
+        <translation>PSP にはブランド MSNV の MP4 ファイルが必要です</translation>
+    </message>
+    <message>
+        <source>container</source>
+        <translation>コンテナー</translation>
+    </message>
+    <message>
+        <source>the file %1</source>
+        <translation>ファイル: %1</translation>
+    </message>
+    <message>
+        <source>MP4 of brand %1</source>
+        <translation>ブランド %1 の MP4</translation>
+    </message>
+    <message>
+        <source>MP4 of brand %1 (compatible: %2)</source>
+        <translation>ブランド %1 の MP4 (互換: %2)</translation>
+    </message>
+    <message>
+        <source>video codec</source>
+        <translation>ビデオ コーデック</translation>
+    </message>
+    <message>
+        <source>H.264, but %1</source>
+        <translation>H.264 ですが、%1</translation>
+    </message>
+    <message>
+        <source>H.264 %1 profile</source>
+        <translation>H.264 %1 プロファイル</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <translation>レベル</translation>
+    </message>
+    <message>
+        <source>level %1</source>
+        <translation>レベル %1</translation>
+    </message>
+    <message>
+        <source>the PSP needs level 2.1 or lower</source>
+        <translation>PSP にはレベル 2.1 以下が必要です</translation>
+    </message>
+    <message>
+        <source>reference frames</source>
+        <translation>参照フレーム</translation>
+    </message>
+    <message>
+        <source>%1 reference frames</source>
+        <translation>参照フレーム %1 枚</translation>
+    </message>
+    <message>
+        <source>the PSP needs 2 at most</source>
+        <translation>PSP では 2 枚までです</translation>
+    </message>
+    <message>
+        <source>slices</source>
+        <translation>スライス</translation>
+    </message>
+    <message>
+        <source>the PSP needs 1 slice a picture</source>
+        <translation>PSP には 1 画像につき 1 スライスが必要です</translation>
+    </message>
+    <message>
+        <source>1 slice in the first picture</source>
+        <translation>最初の画像に 1 スライス</translation>
+    </message>
+    <message>
+        <source>%1 slices in the first picture</source>
+        <translation>最初の画像に %1 スライス</translation>
+    </message>
+    <message>
+        <source>MPEG-4, but %1</source>
+        <translation>MPEG-4 ですが、%1</translation>
+    </message>
+    <message>
+        <source>frame size</source>
+        <translation>フレーム サイズ</translation>
+    </message>
+    <message>
+        <source>the PSP needs at most 480x272, both sides multiples of 16</source>
+        <translation>PSP では 480x272 以下で、縦横とも 16 の倍数が必要です</translation>
+    </message>
+    <message>
+        <source>the PSP needs 29.97 frames a second or fewer</source>
+        <translation>PSP では毎秒 29.97 フレーム以下が必要です</translation>
+    </message>
+    <message>
+        <source>frame rate</source>
+        <translation>フレーム レート</translation>
+    </message>
+    <message>
+        <source>no frame rate</source>
+        <translation>フレーム レートなし</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>no video stream</source>
+        <translation>ビデオ ストリームなし</translation>
+    </message>
+    <message>
+        <source>audio codec</source>
+        <translation>オーディオ コーデック</translation>
+    </message>
+    <message>
+        <source>AAC without its configuration</source>
+        <translation>構成情報のない AAC</translation>
+    </message>
+    <message>
+        <source>no audio stream</source>
+        <translation>オーディオ ストリームなし</translation>
+    </message>
+    <message>
+        <source>sample rate</source>
+        <translation>サンプリング レート</translation>
+    </message>
+    <message>
+        <source>the PSP needs 24000 or 48000 Hz</source>
+        <translation>PSP には 24000 Hz または 48000 Hz が必要です</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>チャンネル</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 チャンネル</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 チャンネル</translation>
+    </message>
+    <message>
+        <source>the PSP needs 2 (stereo)</source>
+        <translation>PSP には 2 チャンネル (ステレオ) が必要です</translation>
+    </message>
+    <message>
+        <source>file size</source>
+        <translation>ファイル サイズ</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 バイト</translation>
+    </message>
+    <message>
+        <source>the PSP&apos;s FAT32 memory stick holds files under 4 GB</source>
+        <translation>PSP の FAT32 メモリースティックに入るのは 4 GB 未満のファイルです</translation>
+    </message>
+    <message>
+        <source>the PSP needs a 160x120 baseline JPEG</source>
+        <translation>PSP には 160x120 のベースライン JPEG が必要です</translation>
+    </message>
+    <message>
+        <source>thumbnail</source>
+        <translation>サムネイル</translation>
+    </message>
+    <message>
+        <source>no %1</source>
+        <translation>%1 がありません</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1: %2x%3 baseline JPEG</source>
+        <translation>%1: %2x%3 のベースライン JPEG</translation>
+    </message>
+    <message>
+        <source>%1: %2x%3 JPEG, not baseline</source>
+        <translation>%1: %2x%3 の JPEG (ベースラインではありません)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>ファイルではありません</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>ファイルがありません</translation>
+    </message>
+    <message>
+        <source>the PSP needs a video file</source>
+        <translation>PSP にはビデオ ファイルが必要です</translation>
+    </message>
+    <message>
+        <source>media</source>
+        <translation>メディア</translation>
+    </message>
+    <message>
+        <source>FFmpeg cannot read it: %1</source>
+        <translation>FFmpeg で読み取れません: %1</translation>
+    </message>
+    <message>
+        <source>the PSP needs a video with its streams readable</source>
+        <translation>PSP にはストリームを読み取れるビデオが必要です</translation>
+    </message>
+    <message>
+        <source>%1
+- %2</source>
+        <translation>%1
+- %2</translation>
+    </message>
+    <message>
+        <source>%1
+
+%2</source>
+        <translation>%1
+
+%2</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -147,8 +147,8 @@ int check_files(Arguments& args) {
     std::printf("%s: %s\n", file.c_str(),
                 check.plays() ? "plays on the PSP" : "will not play on the PSP");
     for (const PspRule& rule : check.rules) {
-      std::printf("  %s  %-16s %s\n", rule.passed ? "pass" : "fail", rule.name.c_str(),
-                  rule.reason.c_str());
+      std::printf("  %s  %-16s %s\n", rule.passed ? "pass" : "fail", rule.name.english().c_str(),
+                  rule.reason.english().c_str());
     }
     all_play = all_play && check.plays();
   }

@@ -113,9 +113,9 @@ int make_project_videos(std::string_view command, const Project& project,
     for (const std::filesystem::path& file : files)
       std::printf("%s\n", file.c_str());
     for (const UnplayableVideo& video : outcome.unplayable) {
-      for (const std::string& rule : video.broken_rules)
-        complain(command,
-                 "warning: " + video.video.string() + " will not play on the PSP: " + rule);
+      for (const UserText& rule : video.broken_rules)
+        complain(command, "warning: " + video.video.string() +
+                              " will not play on the PSP: " + rule.english());
     }
     return 0;
   }

@@ -4,10 +4,10 @@
 
 namespace pictavo {
 
-std::vector<std::string> PspMadeVideoCheck::broken_rules(const std::filesystem::path& video) const {
-  std::vector<std::string> broken;
+std::vector<UserText> PspMadeVideoCheck::broken_rules(const std::filesystem::path& video) const {
+  std::vector<UserText> broken;
   for (const PspRule& rule : check_psp_video(video).failures())
-    broken.push_back(rule.name + ": " + rule.reason);
+    broken.push_back(rule_line(rule));
   return broken;
 }
 

@@ -8,7 +8,7 @@ namespace pictavo {
 // psp_video_check.h, each broken one as "name: reason".
 class PspMadeVideoCheck final : public MadeVideoCheck {
  public:
-  std::vector<std::string> broken_rules(const std::filesystem::path& video) const override;
+  std::vector<UserText> broken_rules(const std::filesystem::path& video) const override;
 };
 
 }  // namespace pictavo

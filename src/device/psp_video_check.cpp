@@ -10,6 +10,7 @@
 
 #include "audio/av_handles.h"
 #include "base/bit_reader.h"
+#include "base/translation_mark.h"
 #include "device/avc_configuration.h"
 #include "device/h264_slice_count.h"
 #include "device/jpeg_frame.h"
@@ -38,17 +39,24 @@ constexpr int kThumbnailHeight = 120;
 // The first key frame comes first; a file that holds none this early holds none.
 constexpr int kKeyFrameSearch = 256;
 
-constexpr const char* kCodecNeed =
-    "the PSP needs H.264 Baseline or Main profile, or MPEG-4 Simple Profile";
-constexpr const char* kAudioNeed = "the PSP needs AAC-LC";
+constexpr const char* kCodecNeed = QT_TRANSLATE_NOOP(
+    "Engine", "the PSP needs H.264 Baseline or Main profile, or MPEG-4 Simple Profile");
+constexpr const char* kAudioNeed = QT_TRANSLATE_NOOP("Engine", "the PSP needs AAC-LC");
 
-PspRule judged(std::string name, bool passed, std::string found, std::string_view need) {
-  if (!passed) (found += "; ") += need;
-  return {std::move(name), passed, std::move(found)};
+// `name` and `need` are marked texts; `found` tells what the file has.
+PspRule judged(const char* name, bool passed, UserText found, const char* need) {
+  UserText reason = passed ? std::move(found)
+                           : UserText::marked(QT_TRANSLATE_NOOP("Engine", "%1; %2"),
+                                              {std::move(found), UserText::marked(need)});
+  return {UserText::marked(name), passed, std::move(reason)};
 }
 
-PspRule failed(std::string name, std::string found, std::string_view need) {
-  return judged(std::move(name), false, std::move(found), need);
+PspRule failed(const char* name, UserText found, const char* need) {
+  return judged(name, false, std::move(found), need);
+}
+
+UserText marked(const char* source, std::vector<UserText> args = {}) {
+  return UserText::marked(source, std::move(args));
 }
 
 std::span<const std::uint8_t> extradata(const AVCodecParameters& codec) {
@@ -57,14 +65,20 @@ std::span<const std::uint8_t> extradata(const AVCodecParameters& codec) {
 }
 
 PspRule container_rule(const fs::path& video) {
-  constexpr const char* kNeed = "the PSP needs an MP4 file of brand MSNV";
+  constexpr const char* kNeed =
+      QT_TRANSLATE_NOOP("Engine", "the PSP needs an MP4 file of brand MSNV");
   const Result<Mp4Brands> brands = read_mp4_brands(video);
-  if (!brands) return failed("container", "the file " + brands.reason(), kNeed);
-  std::string found = "MP4 of brand " + brands->major;
-  for (std::size_t i = 0; i < brands->compatible.size(); ++i)
-    found += (i == 0 ? " (compatible: " : ", ") + brands->compatible[i];
-  if (!brands->compatible.empty()) found += ")";
-  return judged("container", brands->has(kPspBrand), found, kNeed);
+  if (!brands)
+    return failed(QT_TRANSLATE_NOOP("Engine", "container"),
+                  marked(QT_TRANSLATE_NOOP("Engine", "the file %1"), {brands.reason()}), kNeed);
+  std::string compatible;
+  for (const std::string& brand : brands->compatible)
+    compatible += (compatible.empty() ? "" : ", ") + brand;
+  const UserText found =
+      compatible.empty() ? marked(QT_TRANSLATE_NOOP("Engine", "MP4 of brand %1"), {brands->major})
+                         : marked(QT_TRANSLATE_NOOP("Engine", "MP4 of brand %1 (compatible: %2)"),
+                                  {brands->major, compatible});
+  return judged(QT_TRANSLATE_NOOP("Engine", "container"), brands->has(kPspBrand), found, kNeed);
 }
 
 std::string h264_profile_name(const H264SequenceHeader& header) {
@@ -119,43 +133,59 @@ void add_h264_rules(AVFormatContext& input, int stream, std::vector<PspRule>& ru
   const Result<AvcConfiguration> configuration =
       read_avc_configuration(extradata(*input.streams[stream]->codecpar));
   if (!configuration) {
-    rules.push_back(failed("video codec", "H.264, but " + configuration.reason(), kCodecNeed));
+    rules.push_back(
+        failed(QT_TRANSLATE_NOOP("Engine", "video codec"),
+               marked(QT_TRANSLATE_NOOP("Engine", "H.264, but %1"), {configuration.reason()}),
+               kCodecNeed));
     return;
   }
   const H264SequenceHeader& header = configuration->sequence;
   const bool psp_profile =
       header.profile_idc == kBaselineProfile || header.profile_idc == kMainProfile;
-  rules.push_back(judged("video codec", psp_profile,
-                         "H.264 " + h264_profile_name(header) + " profile", kCodecNeed));
-  rules.push_back(judged("level", header.level_idc <= kHighestLevel,
-                         "level " + h264_level_name(header), "the PSP needs level 2.1 or lower"));
-  rules.push_back(judged("reference frames", header.max_num_ref_frames <= kMostReferenceFrames,
-                         std::to_string(header.max_num_ref_frames) + " reference frames",
-                         "the PSP needs 2 at most"));
+  rules.push_back(
+      judged(QT_TRANSLATE_NOOP("Engine", "video codec"), psp_profile,
+             marked(QT_TRANSLATE_NOOP("Engine", "H.264 %1 profile"), {h264_profile_name(header)}),
+             kCodecNeed));
+  rules.push_back(judged(QT_TRANSLATE_NOOP("Engine", "level"), header.level_idc <= kHighestLevel,
+                         marked(QT_TRANSLATE_NOOP("Engine", "level %1"), {h264_level_name(header)}),
+                         QT_TRANSLATE_NOOP("Engine", "the PSP needs level 2.1 or lower")));
+  rules.push_back(judged(QT_TRANSLATE_NOOP("Engine", "reference frames"),
+                         header.max_num_ref_frames <= kMostReferenceFrames,
+                         marked(QT_TRANSLATE_NOOP("Engine", "%1 reference frames"),
+                                {std::to_string(header.max_num_ref_frames)}),
+                         QT_TRANSLATE_NOOP("Engine", "the PSP needs 2 at most")));
   const Result<int> slices = first_key_frame_slices(input, stream, configuration->nal_length_size);
   if (!slices) {
-    rules.push_back(failed("slices", slices.reason(), "the PSP needs 1 slice a picture"));
+    rules.push_back(failed(QT_TRANSLATE_NOOP("Engine", "slices"), slices.reason(),
+                           QT_TRANSLATE_NOOP("Engine", "the PSP needs 1 slice a picture")));
     return;
   }
-  rules.push_back(judged(
-      "slices", *slices == 1,
-      std::to_string(*slices) + (*slices == 1 ? " slice" : " slices") + " in the first picture",
-      "the PSP needs 1 slice a picture"));
+  rules.push_back(judged(QT_TRANSLATE_NOOP("Engine", "slices"), *slices == 1,
+                         *slices == 1
+                             ? marked(QT_TRANSLATE_NOOP("Engine", "1 slice in the first picture"))
+                             : marked(QT_TRANSLATE_NOOP("Engine", "%1 slices in the first picture"),
+                                      {std::to_string(*slices)}),
+                         QT_TRANSLATE_NOOP("Engine", "the PSP needs 1 slice a picture")));
 }
 
 PspRule mpeg4_rule(const AVCodecParameters& codec) {
   const Result<Mpeg4Profile> profile = mpeg4_profile(extradata(codec));
-  if (!profile) return failed("video codec", "MPEG-4, but " + profile.reason(), kCodecNeed);
-  return judged("video codec", profile->simple, "MPEG-4 " + profile->name, kCodecNeed);
+  if (!profile)
+    return failed(QT_TRANSLATE_NOOP("Engine", "video codec"),
+                  marked(QT_TRANSLATE_NOOP("Engine", "MPEG-4, but %1"), {profile.reason()}),
+                  kCodecNeed);
+  return judged(QT_TRANSLATE_NOOP("Engine", "video codec"), profile->simple,
+                "MPEG-4 " + profile->name, kCodecNeed);
 }
 
 PspRule frame_size_rule(const AVCodecParameters& codec) {
   const bool fits = codec.width > 0 && codec.height > 0 && codec.width <= kLargestWidth &&
                     codec.height <= kLargestHeight && codec.width % kMacroblock == 0 &&
                     codec.height % kMacroblock == 0;
-  return judged("frame size", fits,
-                std::to_string(codec.width) + "x" + std::to_string(codec.height),
-                "the PSP needs at most 480x272, both sides multiples of 16");
+  return judged(
+      QT_TRANSLATE_NOOP("Engine", "frame size"), fits,
+      std::to_string(codec.width) + "x" + std::to_string(codec.height),
+      QT_TRANSLATE_NOOP("Engine", "the PSP needs at most 480x272, both sides multiples of 16"));
 }
 
 // "29.97", "25", "15".
@@ -170,18 +200,23 @@ std::string rate_text(double rate) {
 }
 
 PspRule frame_rate_rule(const AVStream& video) {
-  constexpr const char* kNeed = "the PSP needs 29.97 frames a second or fewer";
+  constexpr const char* kNeed =
+      QT_TRANSLATE_NOOP("Engine", "the PSP needs 29.97 frames a second or fewer");
   AVRational rate = video.r_frame_rate;
   if (rate.num <= 0 || rate.den <= 0) rate = video.avg_frame_rate;
-  if (rate.num <= 0 || rate.den <= 0) return failed("frame rate", "no frame rate", kNeed);
+  if (rate.num <= 0 || rate.den <= 0)
+    return failed(QT_TRANSLATE_NOOP("Engine", "frame rate"),
+                  marked(QT_TRANSLATE_NOOP("Engine", "no frame rate")), kNeed);
   const double per_second = av_q2d(rate);
-  return judged("frame rate", per_second <= kFastestRate, rate_text(per_second) + " fps", kNeed);
+  return judged(QT_TRANSLATE_NOOP("Engine", "frame rate"), per_second <= kFastestRate,
+                marked(QT_TRANSLATE_NOOP("Engine", "%1 fps"), {rate_text(per_second)}), kNeed);
 }
 
 void add_video_rules(AVFormatContext& input, std::vector<PspRule>& rules) {
   const int stream = av_find_best_stream(&input, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
   if (stream < 0) {
-    rules.push_back(failed("video codec", "no video stream", kCodecNeed));
+    rules.push_back(failed(QT_TRANSLATE_NOOP("Engine", "video codec"),
+                           marked(QT_TRANSLATE_NOOP("Engine", "no video stream")), kCodecNeed));
     return;
   }
   const AVStream& video = *input.streams[stream];
@@ -191,7 +226,8 @@ void add_video_rules(AVFormatContext& input, std::vector<PspRule>& rules) {
   } else if (codec.codec_id == AV_CODEC_ID_MPEG4) {
     rules.push_back(mpeg4_rule(codec));
   } else {
-    rules.push_back(failed("video codec", avcodec_get_name(codec.codec_id), kCodecNeed));
+    rules.push_back(failed(QT_TRANSLATE_NOOP("Engine", "video codec"),
+                           std::string(avcodec_get_name(codec.codec_id)), kCodecNeed));
   }
   rules.push_back(frame_size_rule(codec));
   rules.push_back(frame_rate_rule(video));
@@ -218,57 +254,77 @@ std::string aac_type_name(int object_type) {
 
 PspRule audio_codec_rule(const AVCodecParameters& codec) {
   if (codec.codec_id != AV_CODEC_ID_AAC)
-    return failed("audio codec", avcodec_get_name(codec.codec_id), kAudioNeed);
+    return failed(QT_TRANSLATE_NOOP("Engine", "audio codec"),
+                  std::string(avcodec_get_name(codec.codec_id)), kAudioNeed);
   // The audio object type leads the AAC configuration (the stream's extradata):
   // five bits, or 31 and six more for the types from 32 on.
   BitReader bits(extradata(codec));
   int object_type = static_cast<int>(bits.bits(5));
   if (object_type == 31) object_type = 32 + static_cast<int>(bits.bits(6));
-  if (!bits.ok()) return failed("audio codec", "AAC without its configuration", kAudioNeed);
-  return judged("audio codec", object_type == kAacLowComplexity, aac_type_name(object_type),
-                kAudioNeed);
+  if (!bits.ok())
+    return failed(QT_TRANSLATE_NOOP("Engine", "audio codec"),
+                  marked(QT_TRANSLATE_NOOP("Engine", "AAC without its configuration")), kAudioNeed);
+  return judged(QT_TRANSLATE_NOOP("Engine", "audio codec"), object_type == kAacLowComplexity,
+                aac_type_name(object_type), kAudioNeed);
 }
 
 void add_audio_rules(AVFormatContext& input, std::vector<PspRule>& rules) {
   const int stream = av_find_best_stream(&input, AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
   if (stream < 0) {
-    rules.push_back(failed("audio codec", "no audio stream", kAudioNeed));
+    rules.push_back(failed(QT_TRANSLATE_NOOP("Engine", "audio codec"),
+                           marked(QT_TRANSLATE_NOOP("Engine", "no audio stream")), kAudioNeed));
     return;
   }
   const AVCodecParameters& codec = *input.streams[stream]->codecpar;
   rules.push_back(audio_codec_rule(codec));
-  rules.push_back(judged("sample rate", codec.sample_rate == 24000 || codec.sample_rate == 48000,
+  rules.push_back(judged(QT_TRANSLATE_NOOP("Engine", "sample rate"),
+                         codec.sample_rate == 24000 || codec.sample_rate == 48000,
                          std::to_string(codec.sample_rate) + " Hz",
-                         "the PSP needs 24000 or 48000 Hz"));
+                         QT_TRANSLATE_NOOP("Engine", "the PSP needs 24000 or 48000 Hz")));
   const int channels = codec.ch_layout.nb_channels;
-  rules.push_back(judged("channels", channels == 2,
-                         std::to_string(channels) + (channels == 1 ? " channel" : " channels"),
-                         "the PSP needs 2 (stereo)"));
+  rules.push_back(judged(QT_TRANSLATE_NOOP("Engine", "channels"), channels == 2,
+                         channels == 1 ? marked(QT_TRANSLATE_NOOP("Engine", "1 channel"))
+                                       : marked(QT_TRANSLATE_NOOP("Engine", "%1 channels"),
+                                                {std::to_string(channels)}),
+                         QT_TRANSLATE_NOOP("Engine", "the PSP needs 2 (stereo)")));
 }
 
 PspRule file_size_rule(std::uintmax_t bytes) {
-  return judged("file size", bytes <= kLargestFile, std::to_string(bytes) + " bytes",
-                "the PSP's FAT32 memory stick holds files under 4 GB");
+  return judged(QT_TRANSLATE_NOOP("Engine", "file size"), bytes <= kLargestFile,
+                marked(QT_TRANSLATE_NOOP("Engine", "%1 bytes"), {std::to_string(bytes)}),
+                QT_TRANSLATE_NOOP("Engine", "the PSP's FAT32 memory stick holds files under 4 GB"));
 }
 
 PspRule thumbnail_rule(const fs::path& video) {
-  constexpr const char* kNeed = "the PSP needs a 160x120 baseline JPEG";
+  constexpr const char* kNeed =
+      QT_TRANSLATE_NOOP("Engine", "the PSP needs a 160x120 baseline JPEG");
   fs::path thumbnail = video;
   thumbnail.replace_extension(".THM");
   const std::string name = thumbnail.filename().string();
   std::error_code error;
-  if (!fs::exists(thumbnail, error)) return failed("thumbnail", "no " + name, kNeed);
+  if (!fs::exists(thumbnail, error))
+    return failed(QT_TRANSLATE_NOOP("Engine", "thumbnail"),
+                  marked(QT_TRANSLATE_NOOP("Engine", "no %1"), {name}), kNeed);
   const Result<JpegFrame> frame = read_jpeg_frame(thumbnail);
-  if (!frame) return failed("thumbnail", name + " " + frame.reason(), kNeed);
+  if (!frame)
+    return failed(QT_TRANSLATE_NOOP("Engine", "thumbnail"),
+                  marked(QT_TRANSLATE_NOOP("Engine", "%1 %2"), {name, frame.reason()}), kNeed);
   const bool fits =
       frame->baseline() && frame->width == kThumbnailWidth && frame->height == kThumbnailHeight;
-  return judged("thumbnail", fits,
-                name + ": " + std::to_string(frame->width) + "x" + std::to_string(frame->height) +
-                    (frame->baseline() ? " baseline JPEG" : " JPEG, not baseline"),
+  return judged(QT_TRANSLATE_NOOP("Engine", "thumbnail"), fits,
+                frame->baseline()
+                    ? marked(QT_TRANSLATE_NOOP("Engine", "%1: %2x%3 baseline JPEG"),
+                             {name, std::to_string(frame->width), std::to_string(frame->height)})
+                    : marked(QT_TRANSLATE_NOOP("Engine", "%1: %2x%3 JPEG, not baseline"),
+                             {name, std::to_string(frame->width), std::to_string(frame->height)}),
                 kNeed);
 }
 
 }  // namespace
+
+UserText rule_line(const PspRule& rule) {
+  return UserText::marked(QT_TRANSLATE_NOOP("Engine", "%1: %2"), {rule.name, rule.reason});
+}
 
 bool PspVideoCheck::plays() const {
   return std::all_of(rules.begin(), rules.end(), [](const PspRule& rule) { return rule.passed; });
@@ -285,15 +341,20 @@ PspVideoCheck check_psp_video(const fs::path& video) {
   PspVideoCheck check;
   std::error_code error;
   if (!fs::is_regular_file(video, error)) {
-    check.rules.push_back(failed("file", fs::exists(video, error) ? "not a file" : "no such file",
-                                 "the PSP needs a video file"));
+    check.rules.push_back(failed(QT_TRANSLATE_NOOP("Engine", "file"),
+                                 fs::exists(video, error)
+                                     ? marked(QT_TRANSLATE_NOOP("Engine", "not a file"))
+                                     : marked(QT_TRANSLATE_NOOP("Engine", "no such file")),
+                                 QT_TRANSLATE_NOOP("Engine", "the PSP needs a video file")));
     return check;
   }
   check.rules.push_back(container_rule(video));
   av::InputPtr input;
   if (const int opened = av::open_input(video.c_str(), input); opened < 0) {
-    check.rules.push_back(failed("media", "FFmpeg cannot read it: " + av::error_text(opened),
-                                 "the PSP needs a video with its streams readable"));
+    check.rules.push_back(failed(
+        QT_TRANSLATE_NOOP("Engine", "media"),
+        marked(QT_TRANSLATE_NOOP("Engine", "FFmpeg cannot read it: %1"), {av::error_text(opened)}),
+        QT_TRANSLATE_NOOP("Engine", "the PSP needs a video with its streams readable")));
   } else {
     check.readable = true;
     add_video_rules(*input, check.rules);

@@ -4,14 +4,19 @@
 #include <string>
 #include <vector>
 
+#include "base/user_text.h"
+
 namespace pictavo {
 
 // One thing the PSP's video player asks of a file, and how the file fares.
 struct PspRule {
-  std::string name;  // "container", "video codec", "level", ...
+  UserText name;  // "container", "video codec", "level", ...
   bool passed = false;
-  std::string reason;  // what the file has, and on failure what the PSP needs
+  UserText reason;  // what the file has, and on failure what the PSP needs
 };
+
+// "frame size: 640x480; the PSP needs ...".
+UserText rule_line(const PspRule& rule);
 
 // Whether a video will play on the PSP, rule by rule.
 struct PspVideoCheck {

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "base/user_text.h"
+
 namespace pictavo {
 
 // Looks at each video a make-video job has made for what would keep it from
@@ -14,13 +16,13 @@ class MadeVideoCheck {
   virtual ~MadeVideoCheck() = default;
   // Each rule the video breaks in plain words ("frame size: 640x480; the PSP
   // needs ..."); empty when it will play.
-  virtual std::vector<std::string> broken_rules(const std::filesystem::path& video) const = 0;
+  virtual std::vector<UserText> broken_rules(const std::filesystem::path& video) const = 0;
 };
 
 // A video that was made but will not play, with the rules it breaks.
 struct UnplayableVideo {
   std::filesystem::path video;
-  std::vector<std::string> broken_rules;
+  std::vector<UserText> broken_rules;
 
   bool operator==(const UnplayableVideo&) const = default;
 };

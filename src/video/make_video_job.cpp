@@ -264,10 +264,10 @@ int MakeVideoJob::make_slideshow(int index, std::int64_t frames_before, std::int
 void MakeVideoJob::check_video(const std::filesystem::path& video,
                                MakeVideoOutcome& outcome) const {
   if (check_ == nullptr) return;
-  std::vector<std::string> broken = check_->broken_rules(video);
+  std::vector<UserText> broken = check_->broken_rules(video);
   if (broken.empty()) return;
-  for (const std::string& rule : broken)
-    write_log("The video " + video.string() + " will not play on the PSP: " + rule);
+  for (const UserText& rule : broken)
+    write_log("The video " + video.string() + " will not play on the PSP: " + rule.english());
   outcome.unplayable.push_back({video, std::move(broken)});
 }
 

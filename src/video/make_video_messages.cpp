@@ -86,11 +86,15 @@ PromptMessage unreadable_photo_message(const std::filesystem::path& photo,
 }
 
 PromptMessage unplayable_videos_message(const std::vector<UnplayableVideo>& videos) {
-  std::string details;
+  // Each video's name, then its broken rules one a line.
+  UserText details;
   for (const UnplayableVideo& video : videos) {
-    details += (details.empty() ? "" : "\n\n") + video.video.filename().string() + ":";
-    for (const std::string& rule : video.broken_rules)
-      details += "\n- " + rule;
+    UserText block(video.video.filename().string() + ":");
+    for (const UserText& rule : video.broken_rules)
+      block = UserText::marked(QT_TRANSLATE_NOOP("Engine", "%1\n- %2"), {block, rule});
+    details = details.empty()
+                  ? block
+                  : UserText::marked(QT_TRANSLATE_NOOP("Engine", "%1\n\n%2"), {details, block});
   }
   return warning(UserText::marked(
       videos.size() == 1

@@ -58,7 +58,7 @@ void make_thumbnail(const fs::path& thumbnail, const std::string& size = "160x12
 std::vector<std::string> failed_names(const PspVideoCheck& check) {
   std::vector<std::string> names;
   for (const PspRule& rule : check.failures())
-    names.push_back(rule.name);
+    names.push_back(rule.name.english());
   return names;
 }
 
@@ -84,7 +84,7 @@ TEST_P(PspVideoCheckBreaks, OnlyTheRuleItBreaks) {
   const PspVideoCheck check = check_psp_video(temp / "video.mp4");
   EXPECT_THAT(failed_names(check), ElementsAre(broken.rule));
   for (const PspRule& rule : check.failures())
-    EXPECT_THAT(rule.reason, HasSubstr(broken.found));
+    EXPECT_THAT(rule.reason.english(), HasSubstr(broken.found));
 }
 
 VideoRecipe with(void (*change)(VideoRecipe&)) {
@@ -135,7 +135,8 @@ TEST(PspVideoCheck, TheThumbnailMustBeA160x120BaselineJpegBesideTheVideo) {
   make_video(temp / "video.mp4", {});
   const auto thumbnail_reason = [&] {
     const std::vector<PspRule> failures = check_psp_video(temp / "video.mp4").failures();
-    return failures.size() == 1 && failures[0].name == "thumbnail" ? failures[0].reason : "";
+    return failures.size() == 1 && failures[0].name == "thumbnail" ? failures[0].reason.english()
+                                                                   : "";
   };
   EXPECT_THAT(thumbnail_reason(), HasSubstr("no video.THM"));
   make_thumbnail(temp / "video.THM", "320x240");
@@ -150,8 +151,10 @@ TEST(PspVideoCheck, TheThumbnailMustBeA160x120BaselineJpegBesideTheVideo) {
 
 TEST(PspVideoCheck, FilesThatAreNoVideosFailWithAReason) {
   test::TempFolder temp;
-  EXPECT_THAT(check_psp_video(temp / "missing.mp4").failures(),
-              ElementsAre(::testing::Field(&PspRule::reason, HasSubstr("no such file"))));
+  EXPECT_THAT(
+      check_psp_video(temp / "missing.mp4").failures(),
+      ElementsAre(::testing::Field(
+          &PspRule::reason, ::testing::Property(&UserText::english, HasSubstr("no such file")))));
   EXPECT_THAT(failed_names(check_psp_video(temp.path())), ElementsAre("file"));
 
   test::write_file(temp / "text.mp4", "not a video at all");
@@ -166,7 +169,7 @@ TEST(PspVideoCheck, FilesThatAreNoVideosFailWithAReason) {
   make_thumbnail(temp / "cut.THM");
   const PspVideoCheck cut = check_psp_video(temp / "cut.mp4");
   EXPECT_THAT(failed_names(cut), ElementsAre("media"));
-  EXPECT_THAT(cut.failures().at(0).reason, HasSubstr("FFmpeg cannot read it"));
+  EXPECT_THAT(cut.failures().at(0).reason.english(), HasSubstr("FFmpeg cannot read it"));
 }
 
 }  // namespace

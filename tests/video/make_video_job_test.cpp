@@ -182,10 +182,10 @@ class WideVideosBreakTheSize final : public MadeVideoCheck {
   static constexpr const char* kRule =
       "frame size: 640x480; the PSP needs at most 480x272, both sides multiples of 16";
 
-  std::vector<std::string> broken_rules(const fs::path& video) const override {
+  std::vector<UserText> broken_rules(const fs::path& video) const override {
     checked.push_back(video.filename().string());
     if (!video.filename().string().starts_with("Wide")) return {};
-    return {kRule};
+    return {UserText(kRule)};
   }
 
   mutable std::vector<std::string> checked;
@@ -201,7 +201,7 @@ TEST_F(MakeVideoJobTest, AVideoThatWillNotPlayIsLoggedAndNamedWithTheRulesItBrea
   EXPECT_EQ(outcome.result, 0);
   EXPECT_THAT(check.checked, ElementsAre("Wide.mp4", "Fine.mp4"));
   const fs::path wide = output_ / "Wide.mp4";
-  EXPECT_THAT(outcome.unplayable, ElementsAre(UnplayableVideo{wide, {check.kRule}}));
+  EXPECT_THAT(outcome.unplayable, ElementsAre(UnplayableVideo{wide, {UserText(check.kRule)}}));
   EXPECT_THAT(log(),
               Contains("The video " + wide.string() + " will not play on the PSP: " + check.kRule));
   const std::optional<PromptMessage> message = outcome_message(outcome, false);

@@ -21,6 +21,7 @@
 #include "device/psp_video_check.h"
 #include "device/removable_drives.h"
 #include "ui/app/user_dialogs.h"
+#include "ui/common/engine_text.h"
 #include "ui/common/path_text.h"
 #include "ui/widgets/capacity_view.h"
 #include "ui/widgets/named_widget.h"
@@ -60,7 +61,7 @@ void mark_unplayable_videos(QListWidget* list) {
     if (!check.readable || check.plays()) continue;
     QStringList rules;
     for (const PspRule& rule : check.failures())
-      rules << QString::fromStdString(rule.name + ": " + rule.reason);
+      rules << engine_text(rule_line(rule));
     item->setText(PspFileManagerDialog::tr("%1 (will not play)").arg(item->text()));
     item->setIcon(list->style()->standardIcon(QStyle::SP_MessageBoxWarning));
     item->setToolTip(rules.join(QLatin1Char('\n')));

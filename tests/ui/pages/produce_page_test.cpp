@@ -70,9 +70,9 @@ class ScriptedVideoCheck final : public MadeVideoCheck {
  public:
   static constexpr const char* kRule = "frame size: 640x480; the PSP needs at most 480x272";
 
-  std::vector<std::string> broken_rules(const fs::path& video) const override {
+  std::vector<UserText> broken_rules(const fs::path& video) const override {
     if (video.stem() != unplayable) return {};
-    return {kRule};
+    return {UserText(kRule)};
   }
   std::string unplayable;
 };
