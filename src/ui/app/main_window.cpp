@@ -64,7 +64,7 @@ MainWindow::MainWindow(Project& project, UserDialogs& dialogs, QSettings& settin
       commands_(project, history_, dialogs, settings),
       transition_dialogs_(std::make_unique<QtTransitionSettingDialogs>(this)),
       changes_(new ProjectSignals(this)) {
-  setWindowIcon(QIcon(path_text(project_.preferences.program_folder / "res" / "pictavo.png")));
+  setWindowIcon(QIcon(path_text(project_.preferences.program_folder / "res" / "pictavo.svg")));
   // The window's first size is the smallest one its pages are laid out for.
   setMinimumSize(kMinimumSize);
   resize(kMinimumSize);

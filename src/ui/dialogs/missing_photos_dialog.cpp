@@ -13,6 +13,7 @@
 #include "model/project.h"
 #include "ui/app/user_dialogs.h"
 #include "ui/common/path_text.h"
+#include "ui/common/wait_cursor.h"
 
 namespace pictavo {
 namespace {
@@ -88,6 +89,8 @@ void MissingPhotosDialog::find_in_folder() {
       dialogs_.choose_folder(tr("Choose the folder the photos were moved to").toStdString(),
                              nearest_existing_folder(missing.front()));
   if (!folder) return;
+  // A large folder tree takes a while to search.
+  const WaitCursor waiting;
   const RelinkSearch search = find_moved_photos(project_, *folder);
   if (!search.found.empty()) history_.run(relink_photos_edit(search.found));
   outcome_->setText(tr("Found %1 of %2 photos in %3.")
