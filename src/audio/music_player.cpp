@@ -18,22 +18,19 @@ MusicPlayer::~MusicPlayer() {
 void MusicPlayer::play_files(std::vector<std::filesystem::path> files,
                              std::chrono::microseconds from) {
   if (playing_ || stopping_ || files.empty()) return;
-  // The track `from` falls in, by the tracks' measured lengths.
-  std::vector<std::chrono::microseconds> lengths;
-  for (const std::filesystem::path& file : files)
-    lengths.push_back(std::max(audio_duration(file.c_str()), std::chrono::microseconds(0)));
-  const std::chrono::microseconds total =
-      std::accumulate(lengths.begin(), lengths.end(), std::chrono::microseconds(0));
-  if (from > std::chrono::microseconds(0) && total > std::chrono::microseconds(0)) {
-    if (from >= total && !loop_audio_) return;
-    from %= total;
-  } else {
-    from = std::chrono::microseconds(0);
-  }
   std::size_t first = 0;
-  while (from >= lengths[first] && lengths[first] > std::chrono::microseconds(0)) {
-    from -= lengths[first];
-    ++first;
+  if (from > std::chrono::microseconds(0)) {
+    // The track `from` falls in, by the tracks' measured lengths.
+    std::vector<std::chrono::microseconds> lengths;
+    for (const std::filesystem::path& file : files)
+      lengths.push_back(std::max(audio_duration(file.c_str()), std::chrono::microseconds(0)));
+    const std::chrono::microseconds total =
+        std::accumulate(lengths.begin(), lengths.end(), std::chrono::microseconds(0));
+    if (from >= total && !loop_audio_) return;
+    from = total > std::chrono::microseconds(0) ? from % total : std::chrono::microseconds(0);
+    // Within the list now, so the search ends inside it.
+    for (; from >= lengths[first] && lengths[first] > std::chrono::microseconds(0); ++first)
+      from -= lengths[first];
   }
   playing_ = true;
   play_list_ = std::move(files);

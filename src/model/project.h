@@ -67,6 +67,10 @@ class Project {
   std::vector<std::filesystem::path> missing_photos() const;
   // The current slideshow; null without slideshows.
   Slideshow* current();
+  // The slideshow whose tracks every video plays: the first; null without any.
+  Slideshow* music_slideshow() const {
+    return slideshows.empty() ? nullptr : slideshows.front().get();
+  }
 
   int slideshow_count() const { return static_cast<int>(slideshows.size()); }
   int photo_count() const;

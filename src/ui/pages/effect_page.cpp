@@ -308,8 +308,7 @@ std::optional<SlideshowPreviewRequest> EffectPage::from_here_request() const {
   request.tv_standard = project_.default_setting.tv_system;
   request.slideshow = slideshow;
   request.first_photo = selected.empty() ? 0 : *std::min_element(selected.begin(), selected.end());
-  // Every video plays the first slideshow's music.
-  request.music = project_.slideshows.front().get();
+  request.music = project_.music_slideshow();
   request.aspect = project_.preferences.aspect_ratio;
   return request;
 }

@@ -192,7 +192,7 @@ void MusicPage::settings_changed() {
 
 void MusicPage::follow(const ProjectChange& change) {
   ProjectTreePage::follow(change);
-  const Slideshow* shown = music();
+  const Slideshow* shown = project_.music_slideshow();
   if (!isHidden() && change.kind == ProjectChange::Kind::kTracksChanged && shown != nullptr &&
       change.slideshow == shown->id())
     show_tracks();
@@ -210,12 +210,8 @@ void MusicPage::release_slideshows() {
   enable_preview_buttons(true);
 }
 
-Slideshow* MusicPage::music() const {
-  return project_.slideshows.empty() ? nullptr : project_.slideshows.front().get();
-}
-
 void MusicPage::show_tracks(int selected_row) {
-  list_->show_tracks(music());
+  list_->show_tracks(project_.music_slideshow());
   list_->select_row(selected_row);
 }
 
@@ -255,7 +251,7 @@ void MusicPage::run_command(Button id) {
 
 void MusicPage::add_music() {
   stop_playback();
-  Slideshow* slideshow = music();
+  Slideshow* slideshow = project_.music_slideshow();
   if (slideshow != nullptr) {
     const std::vector<std::filesystem::path> files = dialogs_.add_music();
     // Each file is measured as it is added; a file with no length is shown and left out.
@@ -269,7 +265,7 @@ void MusicPage::add_music() {
 
 void MusicPage::delete_track() {
   stop_playback();
-  if (Slideshow* slideshow = music()) {
+  if (Slideshow* slideshow = project_.music_slideshow()) {
     history_.run(remove_track_edit(slideshow->id(), list_->selected_row()));
   }
   enable_preview_buttons(true);
@@ -277,7 +273,7 @@ void MusicPage::delete_track() {
 
 void MusicPage::move_track(bool up) {
   stop_playback();
-  Slideshow* slideshow = music();
+  Slideshow* slideshow = project_.music_slideshow();
   const int row = list_->selected_row();
   const int count = slideshow != nullptr ? static_cast<int>(slideshow->tracks.size()) : 0;
   if ((up && row >= 1) || (!up && row >= 0 && row + 1 < count)) {
@@ -289,7 +285,7 @@ void MusicPage::move_track(bool up) {
 
 void MusicPage::play_music() {
   stop_playback();
-  const Slideshow* slideshow = music();
+  const Slideshow* slideshow = project_.music_slideshow();
   const int row = list_->selected_row();
   if (slideshow == nullptr || row < 0 || row >= static_cast<int>(slideshow->tracks.size())) return;
   music_player_.set_loop_audio(project_.preferences.loop_audio);
@@ -303,7 +299,7 @@ void MusicPage::preview_slideshow() {
   SlideshowPreviewRequest request;
   request.tv_standard = project_.default_setting.tv_system;
   request.slideshow = project_.current();
-  request.music = music();
+  request.music = project_.music_slideshow();
   request.aspect = project_.preferences.aspect_ratio;
   music_player_.set_loop_audio(project_.preferences.loop_audio);
   if (!preview_->preview_slideshow(request)) return;
@@ -313,7 +309,7 @@ void MusicPage::preview_slideshow() {
 
 void MusicPage::fit_to_music() {
   Slideshow* slideshow = project_.current();
-  const Slideshow* first = music();
+  const Slideshow* first = project_.music_slideshow();
   if (slideshow == nullptr || first == nullptr) return;
   MusicFit fit;
   history_.run(fit_to_music_edit(slideshow->id(), &fit));

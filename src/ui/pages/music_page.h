@@ -63,8 +63,6 @@ class MusicPage : public ProjectTreePage, private MusicPlayerObserver {
  private:
   void build_buttons();
   void place_preview();
-  // The slideshow whose tracks every video plays: the first; null without any.
-  Slideshow* music() const;
   void show_tracks(int selected_row = -1);
 
   void add_music();
