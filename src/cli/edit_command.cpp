@@ -10,6 +10,7 @@
 #include "cli/effect_choice.h"
 #include "cli/project_report.h"
 #include "cli/project_session.h"
+#include "edit/caption_commands.h"
 #include "edit/edit_history.h"
 #include "edit/photo_commands.h"
 #include "edit/track_commands.h"
@@ -29,6 +30,7 @@ struct EditRequest {
   std::optional<std::string> before;
   std::optional<std::string> after;
   bool descending = false;
+  bool top = false;
   // What the step reports once run.
   MusicFit fit;
   std::vector<fs::path> left_out;
@@ -135,6 +137,21 @@ Edit cover(EditRequest& request) {
   return cover_edit(request.slideshow, index_of(request.values.front(), request.photos, "photo"));
 }
 
+Edit caption(EditRequest& request) {
+  need_values(request, 1, "caption needs a text (\"\" takes the typed caption away)");
+  return caption_edit(request.slideshow, chosen_photos(request), request.values.front());
+}
+
+Edit auto_caption(EditRequest& request) {
+  need_values(request, 1, "auto-caption needs none, name, date or both");
+  const std::optional<AutoCaption> automatic = auto_caption_from_word(request.values.front());
+  if (!automatic || request.values.size() > 1)
+    throw UsageError{"auto-caption takes none, name, date or both, and --top"};
+  return slideshow_captions_edit(
+      request.slideshow,
+      {*automatic, request.top ? CaptionPlacement::kTop : CaptionPlacement::kBottom});
+}
+
 Edit add_tracks(EditRequest& request) {
   need_values(request, 1, "add-tracks needs music files");
   return add_tracks_edit(request.slideshow, absolute_paths(request.values), &request.left_out);
@@ -205,6 +222,8 @@ constexpr Action kActions[] = {
     {"effect", effect},
     {"transition", transition},
     {"cover", cover},
+    {"caption", caption},
+    {"auto-caption", auto_caption},
     {"add-tracks", add_tracks, report_left_out},
     {"remove-track", remove_track},
     {"move-track", move_track},
@@ -234,6 +253,7 @@ int run_edit(Arguments& args) {
   const std::optional<std::string> before = args.take_value("--before");
   const std::optional<std::string> after = args.take_value("--after");
   const bool descending = args.take_flag("--descending");
+  const bool top = args.take_flag("--top");
   std::vector<std::string> positional = args.finish();
   if (positional.size() < 2) throw UsageError{"name a project file and an action"};
   const Action& action = action_named(positional[1]);
@@ -260,6 +280,7 @@ int run_edit(Arguments& args) {
                       before,
                       after,
                       descending,
+                      top,
                       {},
                       {}};
   EditHistory history(project);

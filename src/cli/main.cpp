@@ -38,7 +38,10 @@ constexpr Command kCommands[] = {
      "PHOTO..., remove-photos N..., move-photos N... --before N|--after N, sort name|date "
      "[--descending], display S [N...], tseconds T [N...], effect "
      "none|pan|panzoom|panzoomrotate [N...], transition random|ID|NAME [N...], cover N, "
-     "add-tracks FILE..., remove-track N, move-track N up|down or fit-music (display times "
+     "caption TEXT [N...] (\"\" gives back the automatic caption), auto-caption "
+     "none|name|date|both [--top] (the file name and the date taken on the photos without "
+     "a caption, at the bottom or the top), add-tracks FILE..., remove-track N, move-track N "
+     "up|down or fit-music (display times "
      "that end the video with the first slideshow's music, which every video plays) (photos, "
      "tracks and slideshows count from 1; "
      "without N... every photo)",

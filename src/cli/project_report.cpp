@@ -45,7 +45,7 @@ std::string edit_text(const EditItem& edit) {
   return std::string(edit_element_name(edit_kind(edit)));
 }
 
-void print_photo_details(const PhotoItem& photo) {
+void print_photo_details(const PhotoItem& photo, const SlideshowCaptions& captions) {
   if (photo.prepared_path != photo.source_path) {
     std::printf("       prepared: %s\n", photo.prepared_path.c_str());
   }
@@ -58,6 +58,8 @@ void print_photo_details(const PhotoItem& photo) {
     std::printf("       brightness %d, saturation %d, sharpen %d, soften %d\n", photo.brightness,
                 photo.contrast, photo.sharpen_times, photo.soften_times);
   }
+  const std::string caption = photo_caption(photo, captions.automatic);
+  if (!caption.empty()) std::printf("       caption: %s\n", caption.c_str());
 }
 
 // "1 photo", "2 photos".
@@ -72,6 +74,12 @@ void print_slideshow(const Slideshow& slideshow) {
               slideshow.name().c_str(), count_text(slideshow.photos.size(), "photo").c_str(),
               ClockSeconds(slideshow.length_seconds()).text().c_str(), slideshow.total_frames,
               slideshow.cover_index + 1);
+  const SlideshowCaptions& captions = slideshow.captions;
+  if (captions.automatic != AutoCaption::kNone || captions.placement == CaptionPlacement::kTop) {
+    std::printf("  Captions: automatic %s, at the %s\n",
+                std::string(auto_caption_word(captions.automatic)).c_str(),
+                captions.placement == CaptionPlacement::kTop ? "top" : "bottom");
+  }
   std::printf("  Music:%s\n", slideshow.tracks.empty() ? " none" : "");
   int position = 0;
   for (const auto& track : slideshow.tracks) {
@@ -86,7 +94,7 @@ void print_slideshow(const Slideshow& slideshow) {
                 photo->start.text().c_str(), effect.display_seconds, effect.transition_seconds,
                 transition_text(effect.transition()).c_str(), motion_text(effect).c_str(),
                 photo->source_path.c_str());
-    print_photo_details(*photo);
+    print_photo_details(*photo, captions);
   }
 }
 

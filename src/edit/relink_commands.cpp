@@ -15,14 +15,16 @@ struct PhotoFile {
   std::filesystem::path prepared_path;
   std::string file_name;
   std::chrono::system_clock::time_point created;
+  std::optional<CalendarDate> date_taken;
   std::uintmax_t file_size = 0;
   std::string size_text;
   std::string type_name;
   bool missing = false;
 
   static PhotoFile of(const PhotoItem& photo) {
-    return {photo.source_path, photo.prepared_path, photo.file_name, photo.created,
-            photo.file_size,   photo.size_text,     photo.type_name, photo.missing};
+    return {photo.source_path, photo.prepared_path, photo.file_name,
+            photo.created,     photo.date_taken,    photo.file_size,
+            photo.size_text,   photo.type_name,     photo.missing};
   }
 
   void put_into(PhotoItem& photo) const {
@@ -30,6 +32,7 @@ struct PhotoFile {
     photo.prepared_path = prepared_path;
     photo.file_name = file_name;
     photo.created = created;
+    photo.date_taken = date_taken;
     photo.file_size = file_size;
     photo.size_text = size_text;
     photo.type_name = type_name;

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "image/exif_date.h"
 #include "model/file_type_name.h"
 
 namespace pictavo {
@@ -59,6 +60,7 @@ PhotoItem::PhotoItem(const std::filesystem::path& path, const PhotoSetting& give
   created = facts.created;
   file_size = facts.size;
   size_text = file_size_text(file_size);
+  date_taken = read_date_taken(path);
   setting.copy_from(given);
 }
 

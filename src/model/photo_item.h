@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/calendar_date.h"
 #include "base/clock_seconds.h"
 #include "model/edit_item.h"
 #include "model/model_id.h"
@@ -27,8 +28,12 @@ struct Thumbnail {
 // effect choices and edits, and what the lists show about the file.
 class PhotoItem {
  public:
+  // Longer captions would not fit a frame's width at a readable size.
+  static constexpr std::size_t kMaxCaptionCharacters = 120;
+
   // Reads the file's name, creation time (birth time where the file system keeps
-  // it, else the modification time), size and type name, and takes `setting` as
+  // it, else the modification time), size, type name and the day the photo was
+  // taken (EXIF), and takes `setting` as
   // PhotoSetting::copy_from does. A file that cannot be examined gets size 0.
   PhotoItem(const std::filesystem::path& path, const PhotoSetting& setting);
   // The same with a thumbnail the photo browser has already made.
@@ -52,12 +57,14 @@ class PhotoItem {
   std::filesystem::path prepared_path;
   std::string file_name;  // with its extension
   std::chrono::system_clock::time_point created;
+  std::optional<CalendarDate> date_taken;
   PhotoSetting setting;
   std::vector<EditItem> edits;  // applied in order
   int brightness = 0;
   int contrast = 0;
   int sharpen_times = 0;
   int soften_times = 0;
+  std::string caption;  // typed by the user; shown instead of the slideshow's automatic one
   std::uintmax_t file_size = 0;
   std::string size_text;
   std::string type_name;

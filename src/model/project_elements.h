@@ -37,6 +37,14 @@ inline constexpr std::string_view kSharpen = "SharpenTimes";
 inline constexpr std::string_view kSoften = "SoftenTimes";
 inline constexpr std::string_view kMenu = "mivoMenu";
 
+// Captions, which older readers pass over: a photo's typed caption after its
+// edits, and a slideshow's automatic caption and placement after its photos. Each
+// is written only when it is not the default.
+inline constexpr std::string_view kCaption = "Caption";
+inline constexpr std::string_view kAutoCaption = "AutoCaption";
+inline constexpr std::string_view kCaptionPlacement = "CaptionPlacement";
+inline constexpr std::string_view kCaptionAtTop = "top";
+
 // Children of the edit elements, in the order they are stored.
 inline constexpr std::string_view kTextChildren[] = {
     "TextContent", "x",          "y",         "cx",         "cy",

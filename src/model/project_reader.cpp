@@ -212,7 +212,21 @@ class ProjectReader {
       doc_.out_of_elem();
       if (result == PhotoResult::kFailed) return false;
     }
+    read_captions(slideshow.captions);
     return true;
+  }
+
+  // After the last photo; an unknown kind is none.
+  void read_captions(SlideshowCaptions& captions) {
+    while (doc_.find_elem()) {
+      const std::string name = doc_.get_tag_name();
+      if (name == element::kAutoCaption) {
+        captions.automatic = auto_caption_from_word(doc_.get_data()).value_or(AutoCaption::kNone);
+      } else if (name == element::kCaptionPlacement) {
+        captions.placement = doc_.get_data() == element::kCaptionAtTop ? CaptionPlacement::kTop
+                                                                       : CaptionPlacement::kBottom;
+      }
+    }
   }
 
   PhotoResult read_photo(Slideshow& slideshow) {
@@ -240,7 +254,12 @@ class ProjectReader {
     }
     if (doc_.find_elem(element::kAdjustments)) read_adjustments(photo);
     while (doc_.find_elem()) {
-      const std::optional<EditKind> kind = edit_kind_from_element_name(doc_.get_tag_name());
+      const std::string name = doc_.get_tag_name();
+      if (name == element::kCaption) {
+        photo.caption = utf8_prefix(doc_.get_data(), PhotoItem::kMaxCaptionCharacters);
+        continue;
+      }
+      const std::optional<EditKind> kind = edit_kind_from_element_name(name);
       if (kind && !read_edit(*kind, photo)) return PhotoResult::kFailed;
     }
     return PhotoResult::kAdded;

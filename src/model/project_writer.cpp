@@ -103,6 +103,7 @@ void write_photo(XmlDocument& doc, const PhotoItem& photo) {
   write_adjustments(doc, photo);
   for (const EditItem& edit : photo.edits)
     write_edit(doc, edit);
+  if (!photo.caption.empty()) doc.add_elem(element::kCaption, photo.caption);
   doc.out_of_elem();
 }
 
@@ -119,6 +120,11 @@ void write_slideshow(XmlDocument& doc, const Slideshow& slideshow) {
   }
   for (const auto& photo : slideshow.photos)
     write_photo(doc, *photo);
+  const SlideshowCaptions& captions = slideshow.captions;
+  if (captions.automatic != AutoCaption::kNone)
+    doc.add_elem(element::kAutoCaption, std::string(auto_caption_word(captions.automatic)));
+  if (captions.placement == CaptionPlacement::kTop)
+    doc.add_elem(element::kCaptionPlacement, std::string(element::kCaptionAtTop));
   doc.out_of_elem();
 }
 

@@ -52,6 +52,7 @@ Slideshow::Slideshow(const Slideshow& other)
       total_frames(other.total_frames),
       number(other.number),
       cover_index(other.cover_index),
+      captions(other.captions),
       id_(other.id_),
       name_(other.name_),
       length_seconds_(other.length_seconds_) {}

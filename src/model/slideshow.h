@@ -10,6 +10,7 @@
 #include "effects/image_effect.h"
 #include "model/audio_track.h"
 #include "model/model_id.h"
+#include "model/photo_caption.h"
 #include "model/photo_item.h"
 #include "model/project_observer.h"
 
@@ -161,6 +162,7 @@ class Slideshow {
   int total_frames = 0;
   int number = 0;  // position in the project, renumbered after every change
   int cover_index = 0;
+  SlideshowCaptions captions;
 
  private:
   bool is_photo_index(int index) const;

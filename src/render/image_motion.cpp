@@ -207,6 +207,9 @@ void draw_frame(PhotoLayer& layer, int k, int effect, std::uint32_t colour) {
     layer.canvas.rotate_about(image_effect_angle(layer, k, effect), layer.W / 2, layer.H / 2);
   layer.canvas.draw(layer.photo, RectF{layer.fx, layer.fy, layer.fw, layer.fh});
   if (rotate) layer.canvas.reset_transform();
+  // The caption belongs to the frame, not the photo: it neither moves nor turns.
+  if (layer.caption.picture.valid())
+    layer.canvas.draw(layer.caption.picture, layer.caption.x, layer.caption.y);
 }
 
 }  // namespace

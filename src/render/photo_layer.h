@@ -1,5 +1,6 @@
 #pragma once
 
+#include "render/caption_picture.h"
 #include "render/frame_canvas.h"
 
 namespace pictavo {
@@ -13,10 +14,11 @@ struct PhotoLayer {
   PhotoLayer(int frame_width, int frame_height)
       : canvas(frame_width, frame_height), W(frame_width), H(frame_height) {}
 
-  FrameCanvas photo;     // the photo resampled to w × h; replaced for each photo
-  FrameCanvas canvas;    // W × H: the photo's current frame
-  FrameCanvas backdrop;  // W × H behind the photo instead of the background colour, if valid
-  int x = 0;             // where the photo sits inside `photo`: always 0, 0
+  FrameCanvas photo;       // the photo resampled to w × h; replaced for each photo
+  FrameCanvas canvas;      // W × H: the photo's current frame
+  FrameCanvas backdrop;    // W × H behind the photo instead of the background colour, if valid
+  CaptionPicture caption;  // laid over every frame of the photo, if valid
+  int x = 0;               // where the photo sits inside `photo`: always 0, 0
   int y = 0;
   int w = 0;  // size of the resampled photo
   int h = 0;

@@ -49,6 +49,7 @@ bool load_photo_layer(RenderContext& context) {
   const int effect = photo.image_effect;
   layer.photo = FrameCanvas();
   layer.backdrop = FrameCanvas();
+  layer.caption = caption_picture(photo.caption, photo.caption_placement, layer.W, layer.H);
 
   std::optional<PhotoSize> size;
   if (context.decoder != nullptr) size = context.decoder->probe(photo.path);

@@ -4,10 +4,12 @@
 #include <filesystem>
 #include <functional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "effects/image_effect.h"
 #include "effects/transition_form.h"
+#include "model/photo_caption.h"
 #include "render/argb.h"
 #include "render/frame_canvas.h"
 #include "render/photo_layer.h"
@@ -31,6 +33,8 @@ struct RenderPhoto {
   int image_effect = static_cast<int>(ImageEffect::kNone);
   int transition_type = 0;        // the transition that brings this photo in
   TransitionValues transition{};  // its parameters
+  std::string caption{};          // written over every frame of the photo; none when empty
+  CaptionPlacement caption_placement = CaptionPlacement::kBottom;
 };
 
 // What the caller renders and how it hears of progress. For a transition preview

@@ -32,10 +32,12 @@ SlideshowPlan plan_slideshow(const Slideshow& slideshow, float frame_rate) {
   plan.frames_total.reserve(count);
   plan.transition_frames.reserve(count);
   for (std::size_t k = 0; k < count; ++k) {
-    const EffectRecord& effect = slideshow.photos[k]->setting.effect;
-    plan.photos.push_back(
-        RenderPhoto{slideshow.photos[k]->prepared_path, static_cast<int>(effect.image_effect),
-                    static_cast<int>(effect.transition().type()), effect.transition().values()});
+    const PhotoItem& photo = *slideshow.photos[k];
+    const EffectRecord& effect = photo.setting.effect;
+    plan.photos.push_back(RenderPhoto{
+        photo.prepared_path, static_cast<int>(effect.image_effect),
+        static_cast<int>(effect.transition().type()), effect.transition().values(),
+        photo_caption(photo, slideshow.captions.automatic), slideshow.captions.placement});
     const std::int64_t first = frame(timing.starts[k]);
     plan.frames_total.push_back(held(frame(timing.starts[k + 1]) - first));
     const std::int64_t fade_end = k == 0 ? timing.starts[0] + 1 : timing.transition_ends[k];

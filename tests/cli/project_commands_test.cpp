@@ -197,6 +197,23 @@ TEST_F(ProjectCommands, EditChangesPhotosAndTracksOfTheChosenSlideshow) {
   EXPECT_THAT(fitted.err, HasSubstr("music 00:03:45)"));
 }
 
+TEST_F(ProjectCommands, CaptionsAreTypedForPhotosAndChosenForTheSlideshow) {
+  ASSERT_EQ(make_project().exit_code, 0);
+  ASSERT_EQ(edit({"caption", "Our\nfirst day", "2"}).exit_code, 0);
+  const test::CommandResult result = edit({"auto-caption", "name", "--top"});
+  ASSERT_EQ(result.exit_code, 0) << result.err;
+  EXPECT_THAT(result.out, HasSubstr("Captions: automatic name, at the top\n"));
+  EXPECT_THAT(result.out, ContainsRegex("/b.png\n       caption: b\n"));
+  EXPECT_THAT(result.out, ContainsRegex("/a.png\n       caption: Our first day\n"));
+  EXPECT_THAT(
+      test::read_file(project_file()),
+      HasSubstr("<AutoCaption>name</AutoCaption>\r\n<CaptionPlacement>top</CaptionPlacement>"));
+
+  // An empty caption gives the photo the automatic one back.
+  EXPECT_THAT(edit({"caption", "", "2"}).out, ContainsRegex("/a.png\n       caption: a\n"));
+  EXPECT_EQ(edit({"auto-caption", "weekday"}).exit_code, 1);
+}
+
 TEST_F(ProjectCommands, MistakesChangeNothing) {
   EXPECT_EQ(test::run_cli({"new", project_file()}).exit_code, 1);
   EXPECT_EQ(test::run_cli({"new", project_file(), "--slideshow", "Trip"}).exit_code, 1);

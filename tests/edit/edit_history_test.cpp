@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "../model/editing_fixture.h"
+#include "edit/caption_commands.h"
 #include "edit/photo_commands.h"
 #include "edit/picture_commands.h"
 #include "edit/slideshow_commands.h"
@@ -52,6 +53,27 @@ TEST_F(EditHistoryTest, TypingADurationIsOneStepAndTheSavedPointIsKept) {
   history.undo();
   EXPECT_EQ(display_seconds(0), 3);
   EXPECT_EQ(display_seconds(1), 15);
+}
+
+TEST_F(EditHistoryTest, TypingACaptionIsOneStepAndTheAutomaticCaptionIsUndone) {
+  Slideshow& slideshow = slideshow_with_photos(3);
+  EditHistory history(*project);
+  ASSERT_TRUE(history.run(caption_edit(slideshow.id(), {2, 0}, "P")));
+  ASSERT_TRUE(history.run(caption_edit(slideshow.id(), {0, 2}, "Pond\tday")));
+  EXPECT_EQ(slideshow.photos[0]->caption, "Pond day");
+  EXPECT_EQ(slideshow.photos[1]->caption, "");
+  EXPECT_FALSE(history.run(caption_edit(slideshow.id(), {0}, "Pond day")));
+  EXPECT_FALSE(history.run(caption_edit(slideshow.id(), {3}, "Gone")));
+  ASSERT_TRUE(history.run(
+      slideshow_captions_edit(slideshow.id(), {AutoCaption::kDateTaken, CaptionPlacement::kTop})));
+  EXPECT_EQ(history.undo_name(), "Change Automatic Caption");
+  history.undo();
+  EXPECT_EQ(slideshow.captions, SlideshowCaptions{});
+  EXPECT_EQ(history.undo_name(), "Change Caption");
+  history.undo();
+  EXPECT_EQ(slideshow.photos[2]->caption, "");
+  history.redo();
+  EXPECT_EQ(slideshow.photos[2]->caption, "Pond day");
 }
 
 TEST_F(EditHistoryTest, ANewStepDropsTheUndoneOnesAndTheBoundDropsTheOldest) {

@@ -5,7 +5,11 @@
 #include <fstream>
 #include <string>
 
+#include "base/calendar_date.h"
 #include "model/file_type_name.h"
+#include "model/photo_caption.h"
+#include "support/files.h"
+#include "support/scoped_environment.h"
 #include "support/temp_program_folder.h"
 
 namespace pictavo {
@@ -127,6 +131,45 @@ TEST(EditItem, FontNamesAreCutToThirtyOneCharacters) {
   EXPECT_EQ(text.font_name.size(), 31u);
   text.set_font_name("\u5b8b\u4f53");  // two characters, six bytes
   EXPECT_EQ(text.font_name, "\u5b8b\u4f53");
+}
+
+// A JPEG's start and an APP1 block whose EXIF directory points to an EXIF
+// directory holding DateTimeOriginal `stamp` ("YYYY:MM:DD hh:mm:ss").
+std::string jpeg_taken_at(const std::string& stamp) {
+  std::string tiff = std::string("MM\0\x2A\0\0\0\x08", 8);
+  tiff += std::string("\0\x01\x87\x69\0\x04\0\0\0\x01\0\0\0\x1A\0\0\0\0", 18);
+  tiff += std::string("\0\x01\x90\x03\0\x02\0\0\0\x14\0\0\0\x2C\0\0\0\0", 18);
+  tiff += stamp + std::string(1, '\0');
+  const std::string block = std::string("Exif\0\0", 6) + tiff;
+  const std::size_t length = block.size() + 2;
+  return std::string("\xFF\xD8\xFF\xE0\0\x04JF\xFF\xE1", 10) + static_cast<char>(length >> 8) +
+         static_cast<char>(length & 0xFF) + block + "\xFF\xDA";
+}
+
+TEST(Captions, ATypedCaptionGoesFirstThenTheNameAndTheDayTakenInTheUsersLocale) {
+  EXPECT_EQ(long_date_text({2026, 12, 9}, "en_GB.UTF-8"), "9 December 2026");
+  EXPECT_EQ(long_date_text({2026, 12, 9}, "de_DE.UTF-8"), "9. Dezember 2026");
+  EXPECT_EQ(long_date_text({2026, 12, 9}, "C"), "December 9, 2026");
+  EXPECT_EQ(long_date_text({2026, 2, 29}, "C"), "");
+
+  test::TempFolder folder;
+  test::write_file(folder / "Garden pond.jpg", jpeg_taken_at("2026:12:09 10:30:00"));
+  test::write_file(folder / "Scan.jpg", jpeg_taken_at("0000:00:00 00:00:00"));
+  test::ScopedEnvironment locale("LC_ALL", "en_GB.UTF-8");
+  PhotoItem pond(folder / "Garden pond.jpg", PhotoSetting{});
+  const PhotoItem scan(folder / "Scan.jpg", PhotoSetting{});
+  ASSERT_TRUE(pond.date_taken);
+  EXPECT_EQ(*pond.date_taken, (CalendarDate{2026, 12, 9}));
+  EXPECT_FALSE(scan.date_taken);
+
+  EXPECT_EQ(photo_caption(pond, AutoCaption::kNone), "");
+  EXPECT_EQ(photo_caption(pond, AutoCaption::kFileName), "Garden pond");
+  EXPECT_EQ(photo_caption(pond, AutoCaption::kDateTaken), "9 December 2026");
+  EXPECT_EQ(photo_caption(pond, AutoCaption::kNameAndDate), "Garden pond \u2013 9 December 2026");
+  EXPECT_EQ(photo_caption(scan, AutoCaption::kNameAndDate), "Scan");
+  EXPECT_EQ(photo_caption(scan, AutoCaption::kDateTaken), "");
+  pond.caption = "Our pond";
+  EXPECT_EQ(photo_caption(pond, AutoCaption::kNameAndDate), "Our pond");
 }
 
 }  // namespace

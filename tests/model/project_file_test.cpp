@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/xml_document.h"
 #include "editing_fixture.h"
 #include "model/photo_edits.h"
 #include "model/project_messages.h"
@@ -42,6 +43,54 @@ std::string utf16_file(const std::string& text) {
     bytes += '\0';
   }
   return bytes;
+}
+
+// What a reader from before captions finds in `text`: it takes the stored order by
+// forward searches and passes over elements it does not know. The photos it reads
+// in full (settings, transition and edits), and the edits among them.
+struct EarlierReading {
+  int photos = 0;
+  int edits = 0;
+};
+
+EarlierReading read_as_before_captions(const std::string& text) {
+  EarlierReading found;
+  XmlDocument doc;
+  EXPECT_TRUE(doc.set_doc(text));
+  EXPECT_TRUE(doc.find_elem("mivodvd") && doc.into_elem());
+  for (const char* path : {"Preference File", "Working Path", "Temp Path", "OutPut Path"})
+    EXPECT_TRUE(doc.find_elem(path)) << path;
+  EXPECT_TRUE(doc.find_elem("mivoslideshows") && doc.into_elem());
+  while (doc.find_elem("slideshow")) {
+    doc.into_elem();
+    EXPECT_TRUE(doc.find_elem("name") && doc.find_elem("cover index"));
+    while (doc.find_elem("audio")) {
+      doc.into_elem();
+      EXPECT_TRUE(doc.find_elem("originalFileName"));
+      doc.out_of_elem();
+    }
+    while (doc.find_elem("pic")) {
+      doc.into_elem();
+      bool read =
+          doc.find_elem("strOriginalFile") && doc.find_elem("MIVO_SETTING") && doc.into_elem();
+      for (const char* name : {"IS_NTSC", "WOKRING_PATH", "TEMP_PATH", "OUTPUT_PATH"})
+        read = read && doc.find_elem(name);
+      read = read && doc.find_elem("MIVO_EFFECT") && doc.into_elem();
+      for (const char* name : {"SINGLE_EFFECT_TIME", "SINGLE_EFFECT_ID", "SINGLE_EFFECT_INIT_TYPE",
+                               "TRANSITIO_EFFECT_TIME"})
+        read = read && doc.find_elem(name);
+      read = read && read_transition(doc) != nullptr;
+      doc.out_of_elem();
+      doc.out_of_elem();
+      doc.find_elem("General");
+      while (doc.find_elem())
+        found.edits += edit_kind_from_element_name(doc.get_tag_name()) ? 1 : 0;
+      doc.out_of_elem();
+      found.photos += read ? 1 : 0;
+    }
+    doc.out_of_elem();
+  }
+  return found;
 }
 
 class ProjectFile : public test::EditingTest {
@@ -191,6 +240,31 @@ TEST_F(ProjectFile, LoadingRebuildsTheSameProjectAndSavesTheSameText) {
   EXPECT_EQ(trip.photos[0]->edits, project->slideshows[0]->photos[0]->edits);
   EXPECT_EQ(trip.photos[0]->brightness, 0);  // not stored below 1
   EXPECT_EQ(text_of(*loaded), text);
+}
+
+TEST_F(ProjectFile, CaptionsComeBackAndAReaderFromBeforeThemPassesThemOver) {
+  build();
+  Slideshow& trip = *project->slideshows[0];
+  trip.photos[0]->caption = "Pond & <sky>";
+  trip.captions = {AutoCaption::kNameAndDate, CaptionPlacement::kTop};
+  project->slideshows[1]->captions.automatic = AutoCaption::kDateTaken;
+  const std::string text = saved_text();
+  EXPECT_THAT(text, HasSubstr("<FlipVertically/>\r\n<Caption>Pond &amp; &lt;sky&gt;</Caption>\r\n"
+                              "</pic>\r\n"));
+  EXPECT_THAT(text, HasSubstr("</pic>\r\n<AutoCaption>both</AutoCaption>\r\n"
+                              "<CaptionPlacement>top</CaptionPlacement>\r\n</slideshow>\r\n"));
+  EXPECT_THAT(text, HasSubstr("</pic>\r\n<AutoCaption>date</AutoCaption>\r\n</slideshow>\r\n"));
+
+  std::unique_ptr<Project> loaded = load(text);
+  EXPECT_EQ(loaded->slideshows[0]->photos[0]->caption, "Pond & <sky>");
+  EXPECT_EQ(loaded->slideshows[0]->photos[0]->edits, trip.photos[0]->edits);
+  EXPECT_EQ(loaded->slideshows[0]->captions, trip.captions);
+  EXPECT_EQ(loaded->slideshows[1]->captions.placement, CaptionPlacement::kBottom);
+  EXPECT_EQ(text_of(*loaded), text);
+
+  const EarlierReading earlier = read_as_before_captions(text);
+  EXPECT_EQ(earlier.photos, 4);
+  EXPECT_EQ(earlier.edits, 5);
 }
 
 TEST_F(ProjectFile, AUtf16FileLoadsLikeItsEightBitForm) {

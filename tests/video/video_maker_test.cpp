@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -251,6 +252,53 @@ TEST_F(VideoMaker, AbsurdDurationsFromAFileDoNotOverflow) {
   show_.add_photo(solid_canvas(8, 6, kBlue), 2'000'000'000, 2'000'000'000);
   EXPECT_EQ(make({.frame_rate = "5"}), 2);
   EXPECT_EQ(encoder_calls().luma.size(), 7u);
+}
+
+// The rows of an I420 frame holding a pixel as light as a caption's letters.
+std::vector<int> light_rows(const std::uint8_t* luma, int width, int height) {
+  std::vector<int> rows;
+  for (int y = 0; y < height; ++y) {
+    const std::uint8_t* row = luma + static_cast<std::ptrdiff_t>(y) * width;
+    if (std::any_of(row, row + width, [](std::uint8_t value) { return value > 200; }))
+      rows.push_back(y);
+  }
+  return rows;
+}
+
+TEST(Captions, ACaptionIsWrittenOnTheFramesOfItsPhotoOnlyReadablyAtTheChosenEdge) {
+  constexpr int kWidth = 480;
+  constexpr int kHeight = 272;
+  const std::uint32_t grey = argb(255, 128, 128, 128);
+  for (const CaptionPlacement placement : {CaptionPlacement::kBottom, CaptionPlacement::kTop}) {
+    test::MemorySlideshow show;
+    show.add_photo(solid_canvas(64, 48, grey), 2, 0);
+    show.add_photo(solid_canvas(64, 48, grey), 2, 1);
+    show.slideshow.photos[0]->caption = "HHHH";
+    show.slideshow.captions.placement = placement;
+    show.slideshow.update_length();
+    const OutputProfile profile = test::make_profile({});
+    const VideoJob job = show.job(profile, "unused.mp4");
+    // 25 frames a second: photo 0 alone from its fade's end (frame 25) to frame 50,
+    // photo 1 coming in until frame 75, then alone to frame 125.
+    std::vector<std::vector<int>> rows;
+    ASSERT_EQ(render_slideshow_frames(job, kWidth, kHeight, 25.0f,
+                                      [&](const std::uint8_t* i420) {
+                                        rows.push_back(light_rows(i420, kWidth, kHeight));
+                                        return 0;
+                                      }),
+              0);
+    ASSERT_EQ(rows.size(), 125u);
+    const std::vector<int>& captioned = rows[40];
+    // Capitals at least 14 pixels high in a 272-line frame, near the edge chosen.
+    ASSERT_GE(captioned.size(), 14u);
+    if (placement == CaptionPlacement::kBottom) {
+      EXPECT_GT(captioned.front(), kHeight * 3 / 4);
+    } else {
+      EXPECT_LT(captioned.back(), kHeight / 4);
+    }
+    EXPECT_THAT(rows[80], ::testing::IsEmpty());
+    EXPECT_THAT(rows[124], ::testing::IsEmpty());
+  }
 }
 
 }  // namespace

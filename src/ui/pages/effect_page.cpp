@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
@@ -12,7 +13,9 @@
 #include <algorithm>
 #include <array>
 #include <tuple>
+#include <utility>
 
+#include "edit/caption_commands.h"
 #include "edit/edit_history.h"
 #include "edit/transition_settings_commands.h"
 #include "effects/random_generator.h"
@@ -176,9 +179,90 @@ void EffectPage::build_controls() {
   grid()->addWidget(effects_, 1, 1);
   grid()->addLayout(right_column, 0, 2, 2, 1);
   grid()->addWidget(image_line_, 2, 1, 1, 2);
+  grid()->addLayout(build_caption_row(), 3, 1, 1, 2);
   grid()->setRowMinimumHeight(0, 49);
   connect(image_line_, &ImageLine::preview_requested, this, &EffectPage::preview_photo);
   connect(image_line_, &ImageLine::edit_requested, this, &EffectPage::edit_photo);
+  connect(image_line_, &ImageLine::selection_changed, this, &EffectPage::show_captions);
+}
+
+QHBoxLayout* EffectPage::build_caption_row() {
+  caption_field_ = new QLineEdit;
+  caption_field_->setMaxLength(static_cast<int>(PhotoItem::kMaxCaptionCharacters));
+  caption_field_->setClearButtonEnabled(true);
+  connect(caption_field_, &QLineEdit::textEdited, this, [this] {
+    if (caption_targets_.empty()) caption_targets_ = image_line_->selected_photos();
+  });
+  connect(caption_field_, &QLineEdit::editingFinished, this, &EffectPage::apply_caption);
+
+  auto* automatic = new QComboBox;
+  for (const char* kind : {QT_TR_NOOP("No automatic caption"), QT_TR_NOOP("File name"),
+                           QT_TR_NOOP("Date taken"), QT_TR_NOOP("File name and date taken")})
+    automatic->addItem(tr(kind));
+  automatic->setToolTip(tr("The caption of the photos that have none typed for them"));
+  auto* placement = new QComboBox;
+  placement->addItem(tr("At the bottom"));
+  placement->addItem(tr("At the top"));
+  for (QComboBox* combo : {automatic, placement})
+    connect(combo, &QComboBox::activated, this, &EffectPage::apply_slideshow_captions);
+  combos_.add(kAutoCaptionCombo, automatic);
+  combos_.add(kCaptionPlacementCombo, placement);
+
+  auto* row = new QHBoxLayout;
+  row->setSpacing(4);
+  row->addWidget(label(tr("Caption:"), caption_field_));
+  row->addWidget(caption_field_, 1);
+  row->addWidget(automatic);
+  row->addWidget(placement);
+  return row;
+}
+
+void EffectPage::show_captions() {
+  const Slideshow* slideshow = image_line_->slideshow();
+  for (const Control id : {kAutoCaptionCombo, kCaptionPlacementCombo})
+    combo(id)->setEnabled(slideshow != nullptr);
+  if (slideshow != nullptr) {
+    combo(kAutoCaptionCombo)->setCurrentIndex(static_cast<int>(slideshow->captions.automatic));
+    combo(kCaptionPlacementCombo)->setCurrentIndex(static_cast<int>(slideshow->captions.placement));
+  }
+  // What is being typed stays until Enter or leaving the field applies it.
+  if (caption_field_->hasFocus() && caption_field_->isModified()) return;
+  const std::vector<int> selected =
+      slideshow != nullptr ? image_line_->selected_photos() : std::vector<int>{};
+  // One caption shared by every selected photo is shown to be edited; several
+  // are replaced by what is typed.
+  QString shared;
+  bool alike = true;
+  for (const int photo : selected) {
+    const QString caption =
+        QString::fromStdString(slideshow->photos[static_cast<std::size_t>(photo)]->caption);
+    alike = alike && (photo == selected.front() || caption == shared);
+    shared = caption;
+  }
+  caption_targets_.clear();
+  caption_field_->setEnabled(!selected.empty());
+  caption_field_->setText(alike ? shared : QString());
+  caption_field_->setModified(false);
+  caption_field_->setPlaceholderText(selected.empty() ? tr("Select photos to caption them")
+                                     : alike          ? tr("The automatic caption")
+                                                      : tr("Several captions"));
+}
+
+void EffectPage::apply_caption() {
+  const Slideshow* slideshow = image_line_->slideshow();
+  if (slideshow == nullptr || !caption_field_->isModified() || caption_targets_.empty()) return;
+  const std::vector<int> targets = std::exchange(caption_targets_, {});
+  caption_field_->setModified(false);
+  history_.run(caption_edit(slideshow->id(), targets, caption_field_->text().toStdString()));
+}
+
+void EffectPage::apply_slideshow_captions() {
+  const Slideshow* slideshow = image_line_->slideshow();
+  if (slideshow == nullptr) return;
+  history_.run(slideshow_captions_edit(
+      slideshow->id(),
+      {static_cast<AutoCaption>(combo(kAutoCaptionCombo)->currentIndex()),
+       static_cast<CaptionPlacement>(combo(kCaptionPlacementCombo)->currentIndex())}));
 }
 
 void EffectPage::build_menus() {
@@ -226,7 +310,9 @@ void EffectPage::settings_changed() {
 
 void EffectPage::follow(const ProjectChange& change) {
   ProjectTreePage::follow(change);
-  if (!isHidden()) image_line_->follow(change);
+  if (isHidden()) return;
+  image_line_->follow(change);
+  if (change.kind == ProjectChange::Kind::kPhotosChanged) show_captions();
 }
 
 void EffectPage::take_preview_settings() {
@@ -236,6 +322,7 @@ void EffectPage::take_preview_settings() {
 
 void EffectPage::show_current_slideshow() {
   image_line_->load(project_.current());
+  show_captions();
 }
 
 void EffectPage::edit_photo(int photo) {

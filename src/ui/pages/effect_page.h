@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <optional>
+#include <vector>
 
 #include "audio/music_player.h"
 #include "effects/image_effect.h"
@@ -11,7 +12,9 @@
 #include "video/preview_player.h"
 
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QPushButton;
 
@@ -26,7 +29,8 @@ class TransitionSettingDialogs;
 // The page Effect: the motions, transitions and durations of the current
 // slideshow's photos, edited in the image line or applied to all or the selected
 // photos from the combos and the effect list, whose transitions play in the
-// preview between the two sample pictures.
+// preview between the two sample pictures; and the captions: typed for the
+// selected photos, automatic for the slideshow.
 class EffectPage : public ProjectTreePage {
   Q_OBJECT
 
@@ -39,6 +43,8 @@ class EffectPage : public ProjectTreePage {
     kEffectCombo = 1181,
     kDurationCombo = 1182,
     kTransitionDurationCombo = 1183,
+    kAutoCaptionCombo = 1184,
+    kCaptionPlacementCombo = 1185,
     kEffectList = 1308,
     kApplyTransitionDuration = 1309,
     kApplyTransition = 1310,
@@ -77,6 +83,9 @@ class EffectPage : public ProjectTreePage {
   PreviewWidget* preview() const { return preview_; }
   EffectList* effect_list() const { return effects_; }
   QComboBox* combo(Control id) const;
+  // The caption typed for the selected photos; editing it ends with Enter or by
+  // leaving the field.
+  QLineEdit* caption_field() const { return caption_field_; }
   QPushButton* button(Control id) const;
   // The menu an "Apply to ..." button drops down.
   QMenu* apply_menu(Control id) const;
@@ -108,6 +117,11 @@ class EffectPage : public ProjectTreePage {
   // An "Apply to ..." button that opens the menu of `id`.
   QPushButton* apply_button(Control id);
   void build_menus();
+  QHBoxLayout* build_caption_row();
+  // The caption field and the automatic caption follow the slideshow and selection.
+  void show_captions();
+  void apply_caption();
+  void apply_slideshow_captions();
   void open_apply_menu(Control id);
   void customise_transition();
   ImageEffectCategory chosen_category() const;
@@ -124,6 +138,8 @@ class EffectPage : public ProjectTreePage {
   QLabel* preview_hint_ = nullptr;
   EffectList* effects_ = nullptr;
   ImageLine* image_line_ = nullptr;
+  QLineEdit* caption_field_ = nullptr;
+  std::vector<int> caption_targets_;  // the photos selected when typing began
   ControlMap<QComboBox> combos_;
   ControlMap<QPushButton> buttons_;
   ControlMap<QMenu> menus_;

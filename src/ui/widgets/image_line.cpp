@@ -325,7 +325,13 @@ bool ImageLine::event(QEvent* event) {
       QToolTip::showText(help->globalPos(), text, this);
     return true;
   }
-  return QWidget::event(event);
+  const bool handled = QWidget::event(event);
+  // Every change of the selection is painted, so the events see them all.
+  if (std::vector<int> selected = selection_.photos(); selected != told_selection_) {
+    told_selection_ = std::move(selected);
+    emit selection_changed();
+  }
+  return handled;
 }
 
 const QPixmap& ImageLine::transition_icon(TransitionType type) {

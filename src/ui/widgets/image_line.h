@@ -118,6 +118,8 @@ class ImageLine : public QWidget {
   void preview_requested(int photo);
   // The user double-clicked photo `photo`'s picture to edit it.
   void edit_requested(int photo);
+  // The selected photos are others than before.
+  void selection_changed();
 
  protected:
   bool event(QEvent* event) override;
@@ -151,6 +153,7 @@ class ImageLine : public QWidget {
   EditHistory& history_;
   ModelId shown_ = 0;  // the slideshow shown, by id: it may go meanwhile
   PhotoSelection selection_;
+  std::vector<int> told_selection_;  // the selection selection_changed last told of
   QPoint press_point_;
   int visible_slots_ = 1;
   int first_visible_ = 0;
