@@ -8,8 +8,10 @@
 // "_LL" at the end.
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPalette>
@@ -28,6 +30,7 @@
 #include "device/copy_plan.h"
 #include "device/file_copier.h"
 #include "device/psp_detection.h"
+#include "edit/edit_history.h"
 #include "model/slideshow.h"
 #include "ui/app/main_window.h"
 #include "ui/app/pictavo_app.h"
@@ -275,6 +278,22 @@ int main(int argc, char** argv) {
   wait_until([] { return false; }, 1000);
   all = save(window, "main_effect_transition") && all;
   effect_page.preview()->stop();
+  // Captions: the file names, and one typed for the second photo, played from there.
+  QComboBox& automatic = *effect_page.combo(pictavo::EffectPage::kAutoCaptionCombo);
+  automatic.setCurrentIndex(static_cast<int>(pictavo::AutoCaption::kFileName));
+  emit automatic.activated(automatic.currentIndex());
+  QLineEdit& caption = *effect_page.caption_field();
+  caption.setFocus();
+  caption.setText(QStringLiteral("The lighthouse at the end of the pier"));
+  caption.setModified(true);
+  emit caption.textEdited(caption.text());
+  emit caption.editingFinished();
+  effect_page.play_from_here();
+  wait_until([] { return false; }, 1500);
+  all = save(window, "main_effect_captions") && all;
+  effect_page.preview()->stop();
+  window.history().undo();
+  window.history().undo();
   // The slideshow over the whole screen, from the third photo on.
   effect_page.image_line()->select_photos(std::vector<int>{2});
   effect_page.play_full_screen();

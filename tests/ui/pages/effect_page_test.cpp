@@ -1,6 +1,7 @@
 #include "ui/pages/effect_page.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
@@ -144,6 +145,41 @@ TEST_F(EffectPageTest, AppliesToAllOrToTheSelectedPhotos) {
   page.run_command(EffectPage::kTransitionToSelected);
   EXPECT_EQ(effect(0).transition().type(), TransitionType::kAlpha);
   EXPECT_EQ(effect(1).transition().type(), TransitionType::kWipe);
+}
+
+TEST_F(EffectPageTest, TheCaptionFieldEditsTheSelectedPhotosAndTheCombosTheSlideshow) {
+  QLineEdit& field = *page.caption_field();
+  process_events();
+  EXPECT_FALSE(field.isEnabled());
+  page.image_line()->select_photos(std::vector<int>{0, 2});
+  process_events();
+  ASSERT_TRUE(field.isEnabled());
+  field.setFocus();
+  QTest::keyClicks(&field, "Pond");
+  // Choosing other photos while typing leaves the text to the photos it was typed for.
+  page.image_line()->select_photos(std::vector<int>{1});
+  process_events();
+  EXPECT_EQ(field.text(), "Pond");
+  QTest::keyClick(&field, Qt::Key_Return);
+  EXPECT_EQ(slideshow().photos[0]->caption, "Pond");
+  EXPECT_EQ(slideshow().photos[1]->caption, "");
+  EXPECT_EQ(slideshow().photos[2]->caption, "Pond");
+
+  page.image_line()->select_photos(std::vector<int>{2});
+  process_events();
+  EXPECT_EQ(field.text(), "Pond");
+  page.image_line()->select_photos(std::vector<int>{1, 2});
+  process_events();
+  EXPECT_EQ(field.text(), "");
+  EXPECT_EQ(field.placeholderText(), "Several captions");
+
+  QComboBox& automatic = *page.combo(EffectPage::kAutoCaptionCombo);
+  automatic.setCurrentIndex(static_cast<int>(AutoCaption::kDateTaken));
+  emit automatic.activated(automatic.currentIndex());
+  EXPECT_EQ(slideshow().captions.automatic, AutoCaption::kDateTaken);
+  window->history().undo();
+  process_events();
+  EXPECT_EQ(automatic.currentIndex(), static_cast<int>(AutoCaption::kNone));
 }
 
 TEST(RandomPreviewEntry, PlaysEntriesOneToEighteenTheLastFromTwoQuotients) {
