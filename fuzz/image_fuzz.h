@@ -6,7 +6,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <string>
 
+#include "image/exif_date.h"
 #include "image/image_codec.h"
 #include "image/image_file.h"
 
@@ -39,6 +41,7 @@ inline int fuzz_pictures(std::initializer_list<ImageFormat> family, const std::u
       const FileInput file{fd, size};
       (void)codec_for(format)->decode_file(file, reduced);
       (void)codec_for(format)->probe_file(file);
+      (void)read_date_taken("/proc/self/fd/" + std::to_string(fd));
     }
     close(fd);
   }

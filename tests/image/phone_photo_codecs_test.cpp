@@ -8,8 +8,11 @@
 
 #include <memory>
 
+#include "image/exif_date.h"
 #include "image/image_file.h"
 #include "image/resample.h"
+#include "support/files.h"
+#include "support/temp_program_folder.h"
 
 namespace pictavo {
 namespace {
@@ -25,7 +28,8 @@ std::uint8_t blue_at(int x) {
   return x < kWidth / 2 ? 20 : 220;
 }
 
-Bytes heic_picture(int orientation) {
+// With an EXIF block when `exif` is not empty.
+Bytes heic_picture_with(int orientation, const std::string& exif) {
   heif_context* context = heif_context_alloc();
   heif_encoder* encoder = nullptr;
   EXPECT_EQ(heif_context_get_encoder_for_format(context, heif_compression_HEVC, &encoder).code,
@@ -46,8 +50,12 @@ Bytes heic_picture(int orientation) {
   }
   heif_encoding_options* options = heif_encoding_options_alloc();
   options->image_orientation = static_cast<heif_orientation>(orientation);
-  EXPECT_EQ(heif_context_encode_image(context, image, encoder, options, nullptr).code,
+  heif_image_handle* handle = nullptr;
+  EXPECT_EQ(heif_context_encode_image(context, image, encoder, options, &handle).code,
             heif_error_Ok);
+  if (!exif.empty())
+    heif_context_add_exif_metadata(context, handle, exif.data(), static_cast<int>(exif.size()));
+  heif_image_handle_release(handle);
   Bytes file;
   heif_writer writer{1, [](heif_context*, const void* data, size_t size, void* out) {
                        auto* bytes = static_cast<const std::uint8_t*>(data);
@@ -113,6 +121,10 @@ Bytes webp_picture(int orientation) {
   return file;
 }
 
+Bytes heic_picture(int orientation) {
+  return heic_picture_with(orientation, {});
+}
+
 struct PhoneFormat {
   ImageFormat format;
   Bytes (*make)(int orientation);
@@ -156,6 +168,19 @@ INSTANTIATE_TEST_SUITE_P(Formats, PhonePhoto,
                          [](const auto& info) {
                            return std::string(format_name(info.param.format));
                          });
+
+TEST(PhonePhoto, HeifTellsTheDayItWasTaken) {
+  test::TempFolder folder;
+  for (const auto& [name, exif] :
+       {std::pair{"phone.heic", test::exif_block_taken_at("2024:02:29 23:59:59")},
+        std::pair{"plain.heic", std::string()}}) {
+    const Bytes file = heic_picture_with(1, exif);
+    test::write_file(folder / name,
+                     std::string_view(reinterpret_cast<const char*>(file.data()), file.size()));
+  }
+  EXPECT_EQ(read_date_taken(folder / "phone.heic"), (CalendarDate{2024, 2, 29}));
+  EXPECT_EQ(read_date_taken(folder / "plain.heic"), std::nullopt);
+}
 
 TEST(PhonePhoto, WebpDecodesStraightToATargetSize) {
   DecodeOptions options;

@@ -133,14 +133,9 @@ TEST(EditItem, FontNamesAreCutToThirtyOneCharacters) {
   EXPECT_EQ(text.font_name, "\u5b8b\u4f53");
 }
 
-// A JPEG's start and an APP1 block whose EXIF directory points to an EXIF
-// directory holding DateTimeOriginal `stamp` ("YYYY:MM:DD hh:mm:ss").
+// A JPEG's start and an APP1 block holding DateTimeOriginal `stamp`.
 std::string jpeg_taken_at(const std::string& stamp) {
-  std::string tiff = std::string("MM\0\x2A\0\0\0\x08", 8);
-  tiff += std::string("\0\x01\x87\x69\0\x04\0\0\0\x01\0\0\0\x1A\0\0\0\0", 18);
-  tiff += std::string("\0\x01\x90\x03\0\x02\0\0\0\x14\0\0\0\x2C\0\0\0\0", 18);
-  tiff += stamp + std::string(1, '\0');
-  const std::string block = std::string("Exif\0\0", 6) + tiff;
+  const std::string block = test::exif_block_taken_at(stamp);
   const std::size_t length = block.size() + 2;
   return std::string("\xFF\xD8\xFF\xE0\0\x04JF\xFF\xE1", 10) + static_cast<char>(length >> 8) +
          static_cast<char>(length & 0xFF) + block + "\xFF\xDA";

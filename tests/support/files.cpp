@@ -38,4 +38,11 @@ std::vector<std::string> log_texts(const std::filesystem::path& log) {
   return texts;
 }
 
+std::string exif_block_taken_at(const std::string& stamp) {
+  std::string block = std::string("Exif\0\0MM\0\x2A\0\0\0\x08", 14);
+  block += std::string("\0\x01\x87\x69\0\x04\0\0\0\x01\0\0\0\x1A\0\0\0\0", 18);
+  block += std::string("\0\x01\x90\x03\0\x02\0\0\0\x14\0\0\0\x2C\0\0\0\0", 18);
+  return block + stamp + std::string(1, '\0');
+}
+
 }  // namespace pictavo::test

@@ -18,6 +18,10 @@ void write_file(const std::filesystem::path& path, std::string_view bytes = "x")
 std::string write_photo(const std::filesystem::path& path, int width, int height,
                         std::uint32_t colour);
 
+// An EXIF block ("Exif\0\0", then a TIFF header) whose directory points to an EXIF
+// directory holding DateTimeOriginal `stamp` ("YYYY:MM:DD hh:mm:ss").
+std::string exif_block_taken_at(const std::string& stamp);
+
 // The texts of the program's log file `log`, one per line, without their times.
 std::vector<std::string> log_texts(const std::filesystem::path& log);
 
