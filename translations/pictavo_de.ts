@@ -917,6 +917,14 @@ Wenn Sie das nicht möchten, klicken Sie auf „Abbrechen“.</translation>
 
 %2</translation>
     </message>
+    <message>
+        <source>Change Caption</source>
+        <translation>Bildunterschrift ändern</translation>
+    </message>
+    <message>
+        <source>Change Automatic Caption</source>
+        <translation>Automatische Bildunterschrift ändern</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1059,6 +1067,50 @@ Wenn Sie das nicht möchten, klicken Sie auf „Abbrechen“.</translation>
     <message>
         <source>Play the slideshow over the whole screen (F11)</source>
         <translation>Die Diashow im Vollbild abspielen (F11)</translation>
+    </message>
+    <message>
+        <source>No automatic caption</source>
+        <translation>Keine automatische Unterschrift</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Date taken</source>
+        <translation>Aufnahmedatum</translation>
+    </message>
+    <message>
+        <source>File name and date taken</source>
+        <translation>Dateiname und Aufnahmedatum</translation>
+    </message>
+    <message>
+        <source>The caption of the photos that have none typed for them</source>
+        <translation>Die Bildunterschrift der Fotos, für die keine eingegeben ist</translation>
+    </message>
+    <message>
+        <source>At the bottom</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source>At the top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Caption:</source>
+        <translation>Unterschrift:</translation>
+    </message>
+    <message>
+        <source>Select photos to caption them</source>
+        <translation>Fotos wählen, um sie zu beschriften</translation>
+    </message>
+    <message>
+        <source>The automatic caption</source>
+        <translation>Die automatische Unterschrift</translation>
+    </message>
+    <message>
+        <source>Several captions</source>
+        <translation>Mehrere Unterschriften</translation>
     </message>
 </context>
 <context>

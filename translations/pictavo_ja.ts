@@ -917,6 +917,14 @@ If you do not want it to shut down, press Cancel.</source>
 
 %2</translation>
     </message>
+    <message>
+        <source>Change Caption</source>
+        <translation>キャプションの変更</translation>
+    </message>
+    <message>
+        <source>Change Automatic Caption</source>
+        <translation>自動キャプションの変更</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1059,6 +1067,50 @@ If you do not want it to shut down, press Cancel.</source>
     <message>
         <source>Play the slideshow over the whole screen (F11)</source>
         <translation>スライドショーを全画面で再生します (F11)</translation>
+    </message>
+    <message>
+        <source>No automatic caption</source>
+        <translation>自動キャプションなし</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source>Date taken</source>
+        <translation>撮影日</translation>
+    </message>
+    <message>
+        <source>File name and date taken</source>
+        <translation>ファイル名と撮影日</translation>
+    </message>
+    <message>
+        <source>The caption of the photos that have none typed for them</source>
+        <translation>キャプションが入力されていない写真のキャプション</translation>
+    </message>
+    <message>
+        <source>At the bottom</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>At the top</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>Caption:</source>
+        <translation>キャプション:</translation>
+    </message>
+    <message>
+        <source>Select photos to caption them</source>
+        <translation>写真を選択してキャプションを付けます</translation>
+    </message>
+    <message>
+        <source>The automatic caption</source>
+        <translation>自動キャプション</translation>
+    </message>
+    <message>
+        <source>Several captions</source>
+        <translation>複数のキャプション</translation>
     </message>
 </context>
 <context>
