@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "render/caption_picture.h"
 #include "render/emit_frame.h"
 #include "render/frame_sink.h"
 #include "render/image_motion.h"
@@ -33,6 +34,9 @@ void draw_fitted_photo(RenderContext& context) {
         photo.path, static_cast<int>(rect.width + 0.5f), static_cast<int>(rect.height + 0.5f));
     output.draw(picture, rect);
   }
+  const CaptionPicture caption =
+      caption_picture(photo.caption, photo.caption_placement, output.width(), output.height());
+  if (caption.picture.valid()) output.draw(caption.picture, caption.x, caption.y);
 }
 
 int render_first_photo(RenderContext& context) {

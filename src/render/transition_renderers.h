@@ -18,7 +18,7 @@ using TransitionRenderer = int (*)(RenderContext& context);
 int render_first_photo(RenderContext& context);
 
 // The still picture of a transition preview: photo `photo_index` whole, fitted into
-// `output` and centred over the background colour (bars beside it).
+// `output` and centred over the background colour (bars beside it), with its caption.
 void draw_fitted_photo(RenderContext& context);
 
 int render_alpha(RenderContext& context);  // cross-fade, or through white or black

@@ -83,8 +83,13 @@ int PreviewPlayer::start_transition_preview(const TransitionPreviewRequest& requ
   return start([this, copy = std::move(copy), type, values, effect](int run) {
     const int fps = preview_fps(copy.tv_standard);
     const RenderPhoto photos[] = {
-        {copy.from_path, static_cast<int>(ImageEffect::kNone), 0, {}},
-        {copy.to_path, effect, type, values},
+        {copy.from_path,
+         static_cast<int>(ImageEffect::kNone),
+         0,
+         {},
+         copy.from_caption,
+         copy.caption_placement},
+        {copy.to_path, effect, type, values, copy.to_caption, copy.caption_placement},
     };
     const RenderJob job{photos, {}, copy.background_argb};
     const PreviewSize size = frame_size_or_preview(copy.size, copy.aspect);

@@ -3,10 +3,12 @@
 #include <atomic>
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <thread>
 
 #include "base/event.h"
 #include "effects/image_effect.h"
+#include "model/photo_caption.h"
 #include "render/argb.h"
 #include "render/frame_sink.h"
 #include "render/preview_clock.h"
@@ -48,6 +50,10 @@ struct TransitionPreviewRequest {
   int display_seconds = 3;
   const TransitionParams* transition = nullptr;  // read when the preview starts
   int transition_seconds = 2;
+  // The photos' captions; none when empty.
+  std::string from_caption;
+  std::string to_caption;
+  CaptionPlacement caption_placement = CaptionPlacement::kBottom;
   // The frames' size; nothing for the aspect's preview size.
   PreviewSize size;
   std::uint32_t background_argb = kOpaqueBlack;

@@ -456,6 +456,9 @@ void EffectPage::preview_photo(int photo) {
   request.display_seconds = effect.display_seconds;
   request.transition = &effect.transition();
   request.transition_seconds = effect.transition_seconds;
+  request.from_caption = photo_caption(from, slideshow->captions.automatic);
+  request.to_caption = photo_caption(to, slideshow->captions.automatic);
+  request.caption_placement = slideshow->captions.placement;
   preview_->preview_transition(request);
 }
 
