@@ -5,20 +5,12 @@
 #include <unicode/locid.h>
 #include <unicode/timezone.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <memory>
 
 namespace pictavo {
 namespace {
-
-bool is_calendar_day(const CalendarDate& date) {
-  constexpr int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (date.year < 1 || date.year > 9999 || date.month < 1 || date.month > 12 || date.day < 1)
-    return false;
-  const bool leap = (date.year % 4 == 0 && date.year % 100 != 0) || date.year % 400 == 0;
-  const int days = date.month == 2 && !leap ? 28 : kDays[date.month - 1];
-  return date.day <= days;
-}
 
 std::string_view locale_for_dates() {
   for (const char* variable : {"LC_ALL", "LC_TIME", "LANG"}) {
@@ -29,6 +21,16 @@ std::string_view locale_for_dates() {
 }
 
 }  // namespace
+
+bool is_calendar_day(const CalendarDate& date) {
+  namespace chrono = std::chrono;
+  return date.year >= 1 && date.year <= 9999 && date.month >= 1 && date.month <= 12 &&
+         date.day >= 1 && date.day <= 31 &&
+         chrono::year_month_day(chrono::year(date.year),
+                                chrono::month(static_cast<unsigned>(date.month)),
+                                chrono::day(static_cast<unsigned>(date.day)))
+             .ok();
+}
 
 std::string long_date_text(const CalendarDate& date, std::string_view locale_name) {
   if (!is_calendar_day(date)) return {};

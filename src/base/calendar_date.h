@@ -14,6 +14,9 @@ struct CalendarDate {
   bool operator==(const CalendarDate&) const = default;
 };
 
+// Whether the date names a day of the calendar from year 1 to 9999.
+bool is_calendar_day(const CalendarDate& date);
+
 // The date written out in full the way `locale_name` ("de_DE.UTF-8", "ja") writes
 // it: "9 December 2026" for en_GB, "December 9, 2026" for en_US, "9. Dezember 2026"
 // for de. No name, "C" or "POSIX" give US English. Empty for a date that is no day

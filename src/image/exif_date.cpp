@@ -37,7 +37,7 @@ std::optional<CalendarDate> parse_exif_date(const ExifEntry* entry) {
   };
   if (text[4] != ':' || text[7] != ':') return std::nullopt;
   const CalendarDate date{number(0, 4), number(5, 2), number(8, 2)};
-  if (long_date_text(date, "en_US").empty()) return std::nullopt;
+  if (!is_calendar_day(date)) return std::nullopt;
   return date;
 }
 
