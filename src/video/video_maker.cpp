@@ -71,6 +71,9 @@ int make_slideshow_video(const VideoJob& job, std::string* failure) {
   const VideoSize* size = find_video_size(size_name);
   if (size == nullptr) return refuse("the profile's frame size \"" + size_name + "\" is unknown");
 
+  // A module that cannot choose the container would make a PSP video of it.
+  if (!job.profile->for_psp() && !encoder->chooses_format())
+    return refuse("the encoder module makes only PSP videos");
   const EncoderParameters parameters = encoder_parameters(*job.profile);
   write_log(init_log_line(*size, slideshow, parameters));
   // The PSP lists the video by this title, also after the transfer renames the file.
