@@ -51,9 +51,13 @@ void configure_for_psp_h264(AVCodecContext* context, const EncoderSettings& sett
 // preset keeps a 1080p slideshow encoding at about its own pace on two cores,
 // where slower presets would make the encoder the job's bottleneck; at the HD
 // profiles' generous bitrates the quality it gives up hardly shows. x264 holds
-// some 12 MB per 1080p frame in flight: a lookahead of 5 frames, run on the
-// encoding threads rather than buffered ahead of them, keeps a 1080p video within
-// 300 MB. The level and its VBV limits are those of h264_level_for, as for the PSP.
+// some 12 MB per 1080p frame in flight, for each frame thread and each frame of
+// its lookahead: two threads and a lookahead of 3 frames, run on the encoding
+// threads rather than buffered ahead of them, keep a 1080p video within the 300 MB
+// the program allows itself, on any number of cores. The level and its VBV limits
+// are those of h264_level_for, as for the PSP.
+constexpr int kPlainThreads = 2;
+
 void configure_for_plain_h264(AVCodecContext* context, const EncoderSettings& settings) {
   context->profile = FF_PROFILE_H264_HIGH;
   context->level = h264_level_for(settings);
@@ -62,7 +66,8 @@ void configure_for_plain_h264(AVCodecContext* context, const EncoderSettings& se
   context->rc_buffer_size = static_cast<int>(settings.video_bitrate * kBufferSeconds);
   av_opt_set(context->priv_data, "preset", "veryfast", 0);
   av_opt_set(context->priv_data, "profile", "high", 0);
-  av_opt_set(context->priv_data, "x264-params", "sync-lookahead=0:rc-lookahead=5", 0);
+  context->thread_count = kPlainThreads;
+  av_opt_set(context->priv_data, "x264-params", "sync-lookahead=0:rc-lookahead=3", 0);
 }
 
 // One row of the H.264 standard's level limits (Table A-1). Bitrates are in

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/exception_text.h"
+#include "base/large_allocations.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
 
@@ -130,6 +131,7 @@ void print_usage(std::FILE* out) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  pictavo::map_large_allocations();
   const std::span<char*> all(argv, static_cast<std::size_t>(argc));
   if (all.size() < 2 || std::string_view(all[1]) == "--help" || std::string_view(all[1]) == "-h") {
     print_usage(all.size() < 2 ? stderr : stdout);
