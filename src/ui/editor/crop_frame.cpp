@@ -14,29 +14,29 @@ constexpr float kWideHeightPerWidth = 0.5625f;
 constexpr float kNarrowWidthPerHeight = 1.3333334f;
 constexpr float kNarrowHeightPerWidth = 0.75f;
 
-// An upright screen is a wide one turned.
-float width_per_height(ScreenRatio ratio) {
+struct Factors {
+  float width_per_height;
+  float height_per_width;
+};
+
+Factors factors(ScreenRatio ratio) {
   switch (ratio) {
     case ScreenRatio::kSixteenNine:
-      return kWideWidthPerHeight;
-    case ScreenRatio::kNineSixteen:
-      return kWideHeightPerWidth;
+      return {kWideWidthPerHeight, kWideHeightPerWidth};
+    case ScreenRatio::kNineSixteen:  // a wide screen turned upright
+      return {kWideHeightPerWidth, kWideWidthPerHeight};
     case ScreenRatio::kFourThree:
       break;
   }
-  return kNarrowWidthPerHeight;
+  return {kNarrowWidthPerHeight, kNarrowHeightPerWidth};
+}
+
+float width_per_height(ScreenRatio ratio) {
+  return factors(ratio).width_per_height;
 }
 
 float height_per_width(ScreenRatio ratio) {
-  switch (ratio) {
-    case ScreenRatio::kSixteenNine:
-      return kWideHeightPerWidth;
-    case ScreenRatio::kNineSixteen:
-      return kWideWidthPerHeight;
-    case ScreenRatio::kFourThree:
-      break;
-  }
-  return kNarrowHeightPerWidth;
+  return factors(ratio).height_per_width;
 }
 
 int times(int length, float factor) {
