@@ -129,10 +129,11 @@ void compose_report() {
        kFrames},
       {"Sweep, pan (0)", static_cast<int>(TransitionType::kSweep), {0, 40}, 0, kFrames},
   };
-  std::printf("%-36s %12s %12s\n", "composing (frames per second)", "320x240", "720x480");
+  std::printf("%-36s %12s %12s %12s\n", "composing (frames per second)", "320x240", "720x480",
+              "1920x1080");
   for (const Case& item : cases) {
-    std::printf("%-36s %12.0f %12.0f\n", item.name, frames_per_second(item, 320, 240),
-                frames_per_second(item, 720, 480));
+    std::printf("%-36s %12.0f %12.0f %12.0f\n", item.name, frames_per_second(item, 320, 240),
+                frames_per_second(item, 720, 480), frames_per_second(item, 1920, 1080));
   }
 }
 
@@ -174,5 +175,6 @@ int main() {
   std::puts("");
   conversion_report(320, 240);
   conversion_report(720, 480);
+  conversion_report(1920, 1080);
   return 0;
 }

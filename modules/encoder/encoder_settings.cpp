@@ -142,6 +142,12 @@ std::optional<EncoderSettings> parse_encoder_settings(const EncoderArguments& ar
                        ? arguments.title
                        : std::filesystem::path(settings.output_path).stem().string();
   settings.audio_path = arguments.audio_path != nullptr ? arguments.audio_path : "";
+  const std::string_view format = arguments.output_format ? arguments.output_format : "";
+  if (format == "mp4") {
+    settings.container = Container::kPlainMp4;
+  } else if (!format.empty() && format != "psp") {
+    return refuse("unsupported output format", arguments.output_format);
+  }
 
   const std::optional<VideoCodec> video_codec = look_up(kVideoCodecs, arguments.video_codec);
   if (!video_codec) return refuse("unsupported video codec", arguments.video_codec);

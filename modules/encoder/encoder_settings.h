@@ -13,6 +13,9 @@ namespace pictavo {
 
 enum class VideoCodec { kH264, kMpeg4, kXvid };
 enum class AudioCodec { kAac, kMp3 };
+// The file written for a ".mp4" path: the PSP's flavour, or an ordinary MP4 for
+// phones, tablets, TVs and computers.
+enum class Container { kPsp, kPlainMp4 };
 
 // The texts initEncoder receives, as the program passes them.
 struct EncoderArguments {
@@ -27,7 +30,8 @@ struct EncoderArguments {
   const char* video_codec = nullptr;
   const char* video_bitrate = nullptr;
   const char* frame_rate = nullptr;
-  const char* title = nullptr;  // from setEncoderTitle; null or "" for the file's base name
+  const char* title = nullptr;          // from setEncoderTitle; null or "" for the file's base name
+  const char* output_format = nullptr;  // from setOutputFormat; null or "psp" for the PSP
 };
 
 // What the encoder makes of them.
@@ -45,6 +49,7 @@ struct EncoderSettings {
   int sample_rate = 0;
   int channels = 0;
   double fade_out_seconds = 0;  // the music's fade to silence at the video's end
+  Container container = Container::kPsp;
 };
 
 // Checks and converts the arguments. On failure `problem` says which value the

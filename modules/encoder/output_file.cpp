@@ -24,11 +24,13 @@ OutputFile::~OutputFile() {
   abandon();
 }
 
-int OutputFile::create(const std::string& path) {
+int OutputFile::create(const std::string& path, Container container) {
   path_ = path;
-  const AVOutputFormat* format = has_mp4_extension(path)
-                                     ? av_guess_format("psp", nullptr, nullptr)
-                                     : av_guess_format(nullptr, path.c_str(), nullptr);
+  const bool mp4 = has_mp4_extension(path);
+  index_at_front_ = mp4 && container == Container::kPlainMp4;
+  const AVOutputFormat* format =
+      mp4 ? av_guess_format(index_at_front_ ? "mp4" : "psp", nullptr, nullptr)
+          : av_guess_format(nullptr, path.c_str(), nullptr);
   if (format == nullptr) {
     module_log("ZorvEncoder: no container for %s", path.c_str());
     return ZORV_ERROR_SETTINGS;
@@ -66,16 +68,26 @@ int OutputFile::start(const std::string& title) {
   }
   AVDictionary* options = nullptr;
   av_dict_set(&options, "protocol_whitelist", "file", 0);
-  int result =
-      avio_open2(&context_->pb, av::local_file_url(file_->temporary_path().c_str()).c_str(),
-                 AVIO_FLAG_WRITE, nullptr, &options);
+  const std::string url = av::local_file_url(file_->temporary_path().c_str());
+  int result = avio_open2(&context_->pb, url.c_str(), AVIO_FLAG_WRITE, nullptr, &options);
   av_dict_free(&options);
   if (result < 0) {
     module_log("ZorvEncoder: cannot create %s: %s", path_.c_str(), av::error_text(result).c_str());
     file_.reset();
     return ZORV_ERROR_OUTPUT;
   }
-  result = avformat_write_header(context_, nullptr);
+  // The index goes first once the file is complete, so a phone or a web server
+  // plays it before it is all read. FFmpeg moves the media data by reading the
+  // file again through its URL, only through "file:".
+  if (index_at_front_) {
+    context_->url = av_strdup(url.c_str());
+    context_->protocol_whitelist = av_strdup("file");
+    if (context_->url == nullptr || context_->protocol_whitelist == nullptr)
+      return ZORV_ERROR_ENCODING;
+    av_dict_set(&options, "movflags", "+faststart", 0);
+  }
+  result = avformat_write_header(context_, &options);
+  av_dict_free(&options);
   if (result < 0) {
     module_log("ZorvEncoder: cannot start %s: %s", path_.c_str(), av::error_text(result).c_str());
     return ZORV_ERROR_OUTPUT;

@@ -5,6 +5,7 @@
 
 #include "audio/av_handles.h"
 #include "base/atomic_file.h"
+#include "encoder/encoder_settings.h"
 
 namespace pictavo {
 
@@ -17,9 +18,10 @@ class OutputFile {
   OutputFile(const OutputFile&) = delete;
   OutputFile& operator=(const OutputFile&) = delete;
 
-  // Picks the container for `path`: the PSP's MP4 flavour for ".mp4", else what
+  // Picks the container for `path`: for ".mp4" the PSP's MP4 flavour or, with
+  // Container::kPlainMp4, an ordinary MP4 with its index at the front; else what
   // FFmpeg associates with the extension. Nothing is written yet.
-  int create(const std::string& path);
+  int create(const std::string& path, Container container);
   // Encoders must put their headers out of band when this is true.
   bool needs_global_header() const;
   // Adds a stream for an opened encoder; streams appear in the order they are added.
@@ -42,6 +44,7 @@ class OutputFile {
   void close();
 
   std::string path_;
+  bool index_at_front_ = false;
   AVFormatContext* context_ = nullptr;
   av::PacketPtr packet_;
   std::optional<AtomicFile> file_;  // from start() to finish() or abandon()

@@ -5,7 +5,7 @@
 namespace pictavo {
 
 int SlideshowEncoder::open(const EncoderSettings& settings) {
-  int result = output_.create(settings.output_path);
+  int result = output_.create(settings.output_path, settings.container);
   if (result == ZORV_OK) result = video_.open(settings, output_.needs_global_header());
   if (result == ZORV_OK) result = audio_.open(settings, output_.needs_global_header());
   if (result == ZORV_OK) result = output_.add_stream(video_.context());

@@ -12,7 +12,8 @@ namespace pictavo {
 // that holds them (the highest when none does).
 int h264_level_for(const EncoderSettings& settings);
 
-// The video codec behind a codec name, configured for what the PSP plays.
+// The video codec behind a codec name, configured for what the PSP plays, or for
+// ordinary players when the settings ask for a plain MP4.
 class VideoEncoder {
  public:
   // Opens the encoder; `global_header` puts its headers out of band, as MP4 wants.

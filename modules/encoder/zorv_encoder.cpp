@@ -24,6 +24,8 @@ std::unique_ptr<EncoderThread> encoding;
 int idle_result = ZORV_ERROR_NOT_STARTED;
 // The title for the next initEncoder.
 std::string next_title;
+// The format for the next initEncoder.
+std::string next_format;
 // What setMusicFadeOut asked for, for the videos started after it.
 double music_fade_out_seconds = 0;
 
@@ -65,9 +67,11 @@ ZORV_EXPORT int initEncoder(int width, int height, const char* output_path,
     encoding.reset();
     const std::string title = std::move(next_title);
     next_title.clear();
-    return start(pictavo::EncoderArguments{width, height, output_path, audio_path, audio_codec,
-                                           audio_bitrate, sample_rate, audio_channel, video_codec,
-                                           video_bitrate, frame_rate, title.c_str()});
+    const std::string format = std::move(next_format);
+    next_format.clear();
+    return start(pictavo::EncoderArguments{
+        width, height, output_path, audio_path, audio_codec, audio_bitrate, sample_rate,
+        audio_channel, video_codec, video_bitrate, frame_rate, title.c_str(), format.c_str()});
   } catch (...) {
     return refuse(ZORV_ERROR_ENCODING);
   }
@@ -78,6 +82,14 @@ ZORV_EXPORT void setEncoderTitle(const char* title) {
     next_title = title != nullptr ? title : "";
   } catch (...) {
     next_title.clear();  // no memory: the file's base name will do
+  }
+}
+
+ZORV_EXPORT void setOutputFormat(const char* format) {
+  try {
+    next_format = format != nullptr ? format : "";
+  } catch (...) {
+    next_format = "?";  // no memory: refused by initEncoder rather than made for the PSP
   }
 }
 

@@ -8,12 +8,18 @@
  * What gets written:
  *  - A path ending in ".mp4" (any case) becomes a PSP video: FFmpeg's "psp" muxer
  *    (brand MSNV), the video stream first and exactly one sound track, and the
- *    title the PSP lists (see setEncoderTitle). Any other extension picks the container
- *    FFmpeg associates with it.
+ *    title the PSP lists (see setEncoderTitle); or, after setOutputFormat("mp4"),
+ *    an ordinary MP4 ("mp4" muxer, no PSP boxes) with its index before the media
+ *    data, so that players and web servers can start it before it is all read.
+ *    Any other extension picks the container FFmpeg associates with it.
  *  - Video codecs: "h264" (libx264 with the PSP's limits: Main profile, level 2.1,
  *    3.0 or 3.1 by frame size and rate, at most 2 reference frames and 1 B-frame,
  *    no 8x8 transform, no weighted prediction, one slice per picture, VBV maximum
- *    rate = bitrate), "mpeg4" (Simple Profile level 3, no B-frames) and "libxvid".
+ *    rate = bitrate; for an ordinary MP4, High profile at the level of its size
+ *    and rate with x264's "veryfast" preset, at most 2 reference frames, two
+ *    threads and a 3-frame lookahead, which keep a 1080p video within 300 MB, VBV
+ *    maximum rate = bitrate), "mpeg4" (Simple Profile level 3, no B-frames) and
+ *    "libxvid".
  *  - Audio codecs: "libfaac" or "aac" (FFmpeg's AAC-LC encoder) and "libmp3lame"
  *    or "mp3". Other names, "libamr_nb" and "h263p" among them, are refused.
  *  - The music at audio_path is decoded, resampled once to sample_rate and
@@ -96,6 +102,14 @@ void setEncoderTitle(const char* title);
  */
 void setMusicFadeOut(double seconds);
 
+/*
+ * Optional entry: the kind of file the next initEncoder writes for a ".mp4" path,
+ * NUL-terminated and copied: "psp" (the PSP's MP4, as without this call) or "mp4"
+ * (an ordinary MP4 for phones, tablets and TVs). NULL or "" means "psp"; another
+ * name makes initEncoder fail with ZORV_ERROR_SETTINGS. initEncoder uses it up.
+ */
+void setOutputFormat(const char* format);
+
 typedef int (*ZorvInitEncoderFunction)(int, int, const char*, const char*, const char*, const char*,
                                        const char*, const char*, const char*, const char*,
                                        const char*, const char*, const char*);
@@ -103,6 +117,7 @@ typedef int (*ZorvEncOneFrameFunction)(const unsigned char*);
 typedef int (*ZorvCloseEncoderFunction)(void);
 typedef void (*ZorvSetEncoderTitleFunction)(const char*);
 typedef void (*ZorvSetMusicFadeOutFunction)(double);
+typedef void (*ZorvSetOutputFormatFunction)(const char*);
 
 #ifdef __cplusplus
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/exception_text.h"
+#include "base/large_allocations.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
 
@@ -64,8 +65,10 @@ constexpr Command kCommands[] = {
      "transitions and motions, the total length and the estimated size; changes nothing",
      pictavo::cli::run_info},
     {"make PROJECT.prg [--out DIR] [--profile N] [--blurred-background] [--fade-out S]",
-     "make one video and one THM thumbnail per slideshow of a project into DIR (by default the "
-     "project's Output folder, emptied of earlier runs) with output profile N, showing progress "
+     "make one video and one THM thumbnail (a JPEG cover for the profiles of phones, tablets and "
+     "TVs) per slideshow of a project into DIR (by default the "
+     "project's Output folder, emptied of earlier runs) with output profile N (numbered as "
+     "profiles lists them), showing progress "
      "(Ctrl-C stops); --blurred-background fills the bars beside photos with a blurred copy of "
      "the photo, --fade-out fades the music out over the last S seconds (0 to 10)",
      pictavo::cli::run_make},
@@ -79,7 +82,10 @@ constexpr Command kCommands[] = {
      "show where the preferences, the log and the working folders are, and the stored "
      "preferences",
      pictavo::cli::run_prefs},
-    {"profiles", "list the output profiles and their parameters", pictavo::cli::run_profiles},
+    {"profiles",
+     "list the output profiles and their parameters, numbered through the groups: the PSP's "
+     "first, then those of phones, tablets and TVs",
+     pictavo::cli::run_profiles},
     {"psp list | check FILE... | copy FILE... [--to-computer DIR] [--drive ROOT] [--keep-names]",
      "list the removable drives with their space and the PSP's videos with their titles; check "
      "whether videos will play on the PSP (each rule passed or failed and why: container, "
@@ -128,6 +134,7 @@ void print_usage(std::FILE* out) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  pictavo::map_large_allocations();
   const std::span<char*> all(argv, static_cast<std::size_t>(argc));
   if (all.size() < 2 || std::string_view(all[1]) == "--help" || std::string_view(all[1]) == "-h") {
     print_usage(all.size() < 2 ? stderr : stdout);

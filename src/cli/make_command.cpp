@@ -14,14 +14,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Makes profile `index` of the current group the current one; its frame rate sets
-// the project's TV system, which every photo takes, and the lengths follow.
-bool use_profile(Project& project, int index) {
-  const std::vector<ProfileGroup>& groups = project.profiles.groups();
-  const bool listed =
-      !groups.empty() && index >= 0 && index < static_cast<int>(groups.front().profiles.size());
-  if (!listed) return false;
-  project.profiles.set_current_profile(index);
+// Makes profile `number` (as `pictavo-cli profiles` numbers them) the current one;
+// its frame rate sets the project's TV system, which every photo takes, and the
+// lengths follow.
+bool use_profile(Project& project, int number) {
+  if (!project.profiles.choose_profile(number)) return false;
   use_profile_frame_rate(project);
   project.apply_tv_system_to_all();
   return true;

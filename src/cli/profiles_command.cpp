@@ -18,14 +18,15 @@ std::string join_values(const ProfileParameter& parameter) {
   return joined;
 }
 
-void print_group(const ProfileGroup& group, int number) {
+// The profiles are numbered on from `first`, as make and render --profile take them.
+void print_group(const ProfileGroup& group, int number, int first, bool current_group) {
   std::printf("Group %d: %s (id %d, folder %s)\n", number, group.desc.c_str(), group.id,
               group.folder.c_str());
   for (std::size_t i = 0; i < group.profiles.size(); ++i) {
     const OutputProfile& profile = group.profiles[i];
-    const bool current = static_cast<int>(i) == group.current;
-    std::printf("%s %zu  %s  [format %s, .%s]\n", current ? "*" : " ", i, profile.desc_l.c_str(),
-                profile.format.c_str(), profile.ext.c_str());
+    const bool current = current_group && static_cast<int>(i) == group.current;
+    std::printf("%s %zu  %s  [format %s, .%s]\n", current ? "*" : " ", first + i,
+                profile.desc_l.c_str(), profile.format.c_str(), profile.ext.c_str());
     for (int p = 0; p < kProfileParameterCount; ++p) {
       const auto id = static_cast<ProfileParameterId>(p);
       const ProfileParameter& parameter = profile.parameter(id);
@@ -42,8 +43,11 @@ int run_profiles(Arguments& args) {
   args.finish();
   ProfileGroupList list;
   const bool complete = list.load_profiles(program_folder());
+  int first = 0;
   for (std::size_t g = 0; g < list.groups().size(); ++g) {
-    print_group(list.groups()[g], static_cast<int>(g));
+    const ProfileGroup& group = list.groups()[g];
+    print_group(group, static_cast<int>(g), first, static_cast<int>(g) == list.current_group());
+    first += static_cast<int>(group.profiles.size());
   }
   if (complete) return 0;
   // The groups that could be read are the program's: a warning, unless there are

@@ -16,6 +16,7 @@ extern "C" {
 #include "device/capacity_texts.h"
 #include "device/copy_plan.h"
 #include "device/file_copier.h"
+#include "device/mp4_brands.h"
 #include "device/psp_detection.h"
 #include "device/psp_video_check.h"
 #include "device/psp_video_title.h"
@@ -86,6 +87,16 @@ std::optional<fs::path> psp_folder(const std::optional<std::string>& drive) {
   return std::nullopt;
 }
 
+// A video made for other players (an ordinary MP4, such as the profiles of
+// phones, tablets and TVs make) among the files: the PSP does not list it.
+std::optional<fs::path> video_for_other_players(const std::vector<fs::path>& files) {
+  for (const fs::path& file : files) {
+    const Result<Mp4Brands> brands = read_mp4_brands(file);
+    if (brands && brands->major != kPspMp4Brand && !brands->has(kPspMp4Brand)) return file;
+  }
+  return std::nullopt;
+}
+
 int copy_files(Arguments& args) {
   const std::optional<std::string> to_computer = args.take_value("--to-computer");
   const std::optional<std::string> drive = args.take_value("--drive");
@@ -99,6 +110,15 @@ int copy_files(Arguments& args) {
   if (to_computer) {
     plan = plan_copy(files, *to_computer);
   } else {
+    if (const std::optional<fs::path> other = video_for_other_players(files);
+        other && !keep_names) {
+      std::fprintf(stderr,
+                   "pictavo-cli psp: %s is an ordinary MP4, not a PSP video: the PSP does not "
+                   "list it. Make it with a PSP profile (pictavo-cli profiles lists them), or "
+                   "copy it as it is with --keep-names\n",
+                   other->c_str());
+      return kFailed;
+    }
     const std::optional<fs::path> folder = psp_folder(drive);
     if (!folder) return kFailed;
     plan = keep_names ? plan_copy(files, *folder) : plan_copy_to_psp(files, *folder);

@@ -89,16 +89,13 @@ int run_render(Arguments& args) {
     std::fprintf(stderr, "pictavo-cli render: warning: %s\n", profiles.shortfall().c_str());
   }
   const int index = profile_index.value_or(0);
-  const bool listed = !profiles.groups().empty() && index >= 0 &&
-                      index < static_cast<int>(profiles.groups().front().profiles.size());
-  if (!listed) {
+  if (!profiles.choose_profile(index)) {
     std::fprintf(stderr,
                  "pictavo-cli render: there is no output profile %d (pictavo-cli profiles lists "
                  "them)\n",
                  index);
     return kFailed;
   }
-  profiles.set_current_profile(index);
   const OutputProfile& profile = *profiles.current_profile();
 
   const std::filesystem::path music_path =

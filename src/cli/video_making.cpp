@@ -11,7 +11,6 @@
 #include "cli/interrupt_watch.h"
 #include "cli/progress_bar.h"
 #include "device/psp_made_video_check.h"
-#include "model/photo_preparation.h"
 #include "model/project.h"
 #include "model/project_messages.h"
 #include "video/disk_check.h"
@@ -64,12 +63,12 @@ bool enough_space(std::string_view command, const Project& project,
   return false;
 }
 
-// Every file a finished job leaves: each slideshow's video and thumbnail.
+// Every file a finished job leaves: each slideshow's video and the picture beside it.
 std::vector<std::filesystem::path> files_made(const MakeVideoOrder& order) {
   std::vector<std::filesystem::path> files;
   for (const Slideshow& slideshow : order.slideshows) {
     files.push_back(slideshow.video_path);
-    files.push_back(thm_path(slideshow, order.output_folder));
+    files.push_back(order.picture_path(slideshow));
   }
   return files;
 }

@@ -8,6 +8,9 @@
 
 namespace pictavo {
 
+// The major brand of the PSP's own MP4 flavour.
+inline constexpr char kPspMp4Brand[] = "MSNV";
+
 // The brands of the file type box an MP4 file starts with: which flavours of the
 // format the file claims to follow.
 struct Mp4Brands {

@@ -22,7 +22,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kPspBrand = "MSNV";
 constexpr int kLargestWidth = 480;
 constexpr int kLargestHeight = 272;
 constexpr int kMacroblock = 16;
@@ -78,7 +77,7 @@ PspRule container_rule(const fs::path& video) {
       compatible.empty() ? marked(QT_TRANSLATE_NOOP("Engine", "MP4 of brand %1"), {brands->major})
                          : marked(QT_TRANSLATE_NOOP("Engine", "MP4 of brand %1 (compatible: %2)"),
                                   {brands->major, compatible});
-  return judged(QT_TRANSLATE_NOOP("Engine", "container"), brands->has(kPspBrand), found, kNeed);
+  return judged(QT_TRANSLATE_NOOP("Engine", "container"), brands->has(kPspMp4Brand), found, kNeed);
 }
 
 std::string h264_profile_name(const H264SequenceHeader& header) {

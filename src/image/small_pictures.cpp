@@ -137,6 +137,12 @@ Result<Image> make_thm_picture(const std::filesystem::path& photo) {
   return make_small_picture(photo, kThm);
 }
 
+Result<Image> make_video_cover_picture(const std::filesystem::path& photo, int width, int height) {
+  const SmallPictureStyle style{
+      width, height, rgb(0, 0, 0), CAIRO_FILTER_BILINEAR, 1, letterbox_placement};
+  return make_small_picture(photo, style);
+}
+
 Result<Image> make_list_thumbnail(const std::filesystem::path& photo, int width, int height) {
   const SmallPictureStyle style{
       width, height, rgb(255, 255, 255), CAIRO_FILTER_BEST, 2, letterbox_placement};

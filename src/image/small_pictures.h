@@ -46,6 +46,11 @@ Result<Image> make_cover_picture(const std::filesystem::path& photo);
 // over black.
 Result<Image> make_thm_picture(const std::filesystem::path& photo);
 
+// The cover picture beside a video for phones, tablets and TVs: width × height
+// (the video's frame), 24-bit, the photo letterboxed with bilinear filtering over
+// black, as the video shows it.
+Result<Image> make_video_cover_picture(const std::filesystem::path& photo, int width, int height);
+
 // A photo list's thumbnail of the photo file: width × height, 24-bit, the photo
 // drawn letterboxed with bicubic filtering over white.
 Result<Image> make_list_thumbnail(const std::filesystem::path& photo, int width, int height);

@@ -155,13 +155,34 @@ std::filesystem::path thm_path(const Slideshow& slideshow, const std::filesystem
   return folder / (slideshow.file_base() + ".THM");
 }
 
+namespace {
+
+// The slideshow's cover photo, its cover index held to the photos there are.
+const PhotoItem& cover_photo(const Slideshow& slideshow) {
+  const int last = static_cast<int>(slideshow.photos.size()) - 1;
+  return *slideshow.photos[static_cast<std::size_t>(std::clamp(slideshow.cover_index, 0, last))];
+}
+
+}  // namespace
+
 bool write_thm(const Slideshow& slideshow, const std::filesystem::path& folder) {
   if (slideshow.photos.empty()) return false;
-  const int last = static_cast<int>(slideshow.photos.size()) - 1;
-  const PhotoItem& cover =
-      *slideshow.photos[static_cast<std::size_t>(std::clamp(slideshow.cover_index, 0, last))];
-  return save_small_picture(make_thm_picture(cover.prepared_path), kThmWidth, kThmHeight,
-                            rgb(0, 0, 0), thm_path(slideshow, folder), ImageFormat::kJpeg);
+  return save_small_picture(make_thm_picture(cover_photo(slideshow).prepared_path), kThmWidth,
+                            kThmHeight, rgb(0, 0, 0), thm_path(slideshow, folder),
+                            ImageFormat::kJpeg);
+}
+
+std::filesystem::path video_cover_path(const Slideshow& slideshow,
+                                       const std::filesystem::path& folder) {
+  return folder / (slideshow.file_base() + ".jpg");
+}
+
+bool write_video_cover(const Slideshow& slideshow, const std::filesystem::path& folder, int width,
+                       int height) {
+  if (slideshow.photos.empty()) return false;
+  return save_small_picture(
+      make_video_cover_picture(cover_photo(slideshow).prepared_path, width, height), width, height,
+      rgb(0, 0, 0), video_cover_path(slideshow, folder), ImageFormat::kJpeg);
 }
 
 }  // namespace pictavo

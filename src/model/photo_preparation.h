@@ -90,4 +90,14 @@ std::filesystem::path thm_path(const Slideshow& slideshow, const std::filesystem
 // or the file cannot be written.
 bool write_thm(const Slideshow& slideshow, const std::filesystem::path& folder);
 
+// The cover picture beside a video for phones, tablets and TVs in `folder`:
+// "NAME.jpg" after the slideshow's file name base.
+std::filesystem::path video_cover_path(const Slideshow& slideshow,
+                                       const std::filesystem::path& folder);
+
+// Writes that cover picture of the slideshow's cover photo into `folder`: a JPEG
+// of the video's width × height (see small_pictures.h). False as write_thm.
+bool write_video_cover(const Slideshow& slideshow, const std::filesystem::path& folder, int width,
+                       int height);
+
 }  // namespace pictavo

@@ -24,19 +24,16 @@ void load_output_profiles(Project& project) {
   if (!profiles.load_profiles(project.preferences.program_folder)) {
     write_log("warning: " + profiles.shortfall());
   }
-  if (!profiles.groups().empty()) {
-    const std::vector<OutputProfile>& group =
-        profiles.groups()[static_cast<std::size_t>(profiles.current_group())].profiles;
-    for (std::size_t i = 0; i < group.size(); ++i) {
-      if (group[i].desc_l == project.preferences.output_profile)
-        profiles.set_current_profile(static_cast<int>(i));
-    }
+  // The first profile of that name, in any group.
+  for (int number = profiles.profile_count() - 1; number >= 0; --number) {
+    if (profiles.numbered_profile(number)->desc_l == project.preferences.output_profile)
+      profiles.choose_profile(number);
   }
   use_profile_frame_rate(project);
 }
 
-void choose_output_profile(Project& project, int index) {
-  project.profiles.set_current_profile(index);
+void choose_output_profile(Project& project, int number) {
+  project.profiles.choose_profile(number);
   if (const OutputProfile* profile = project.profiles.current_profile())
     project.preferences.output_profile = profile->desc_l;
   use_profile_frame_rate(project);

@@ -37,9 +37,10 @@ void load_output_profiles(Project& project);
 // The current profile's frame rate sets the project's TV system: "29.97" NTSC,
 // "25" PAL, any other rate leaves it.
 void use_profile_frame_rate(Project& project);
-// The user's choice of output profile `index` of the current group, which the
-// preferences keep for the next runs; the TV system follows its frame rate.
-void choose_output_profile(Project& project, int index);
+// The user's choice of output profile `number`, counted through all groups
+// (ProfileGroupList::choose_profile), which the preferences keep by its name for
+// the next runs; the TV system follows its frame rate.
+void choose_output_profile(Project& project, int number);
 
 // Fresh working folders for a new project: the next free Project_N with its "temp"
 // and "Output" folders, created and made the project's.

@@ -19,6 +19,7 @@ EncoderParameters encoder_parameters(const OutputProfile& profile) {
       .audio_bitrate = profile.value(Id::kAudioBitrate) + "kb",
       .sample_rate = profile.value(Id::kSampleRate),
       .channel = profile.value(Id::kAudioChannel).substr(0, 1),
+      .output_format = profile.for_psp() ? "psp" : std::string(kPlainMp4Format),
   };
   if (parameters.audio_codec == "aac") parameters.audio_codec = "libfaac";
   if (parameters.audio_codec == "mp3") parameters.audio_codec = "libmp3lame";

@@ -17,6 +17,8 @@ struct EncoderParameters {
   std::string audio_bitrate;
   std::string sample_rate;
   std::string channel;
+  // The container: "mp4" for the profiles of that format, else "psp".
+  std::string output_format;
 };
 
 // Renames "aac" to "libfaac", "mp3" to "libmp3lame", "amr_nb" to "libamr_nb",

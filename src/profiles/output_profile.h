@@ -42,6 +42,10 @@ enum class ProfileParameterId {
 };
 inline constexpr int kProfileParameterCount = 8;
 
+// The `format` of profiles whose videos are ordinary MP4 files (phones, tablets,
+// TVs) rather than the PSP's ("psp").
+inline constexpr std::string_view kPlainMp4Format = "mp4";
+
 // Everything the encoder needs to know about one target format.
 struct OutputProfile {
   std::array<ProfileParameter, kProfileParameterCount> parameters;
@@ -56,6 +60,9 @@ struct OutputProfile {
     return parameters[static_cast<int>(id)];
   }
   const std::string& value(ProfileParameterId id) const { return parameter(id).current.text; }
+  // Whether the videos are made for the PSP: all but those of the plain MP4 format,
+  // so every profile of the PSP's own files stays one.
+  bool for_psp() const { return format != kPlainMp4Format; }
 
   void set_parameter_text(ProfileParameterId id, std::string_view text) {
     parameter(id).set_text(text);

@@ -185,4 +185,43 @@ void ProfileGroupList::set_current_profile(int index) {
   group.current = index;
 }
 
+int ProfileGroupList::profile_count() const {
+  int count = 0;
+  for (const ProfileGroup& group : groups_)
+    count += static_cast<int>(group.profiles.size());
+  return count;
+}
+
+const OutputProfile* ProfileGroupList::numbered_profile(int number) const {
+  if (number < 0) return nullptr;
+  for (const ProfileGroup& group : groups_) {
+    const int size = static_cast<int>(group.profiles.size());
+    if (number < size) return &group.profiles[static_cast<std::size_t>(number)];
+    number -= size;
+  }
+  return nullptr;
+}
+
+bool ProfileGroupList::choose_profile(int number) {
+  if (number < 0) return false;
+  for (std::size_t g = 0; g < groups_.size(); ++g) {
+    const int size = static_cast<int>(groups_[g].profiles.size());
+    if (number < size) {
+      current_group_ = static_cast<int>(g);
+      groups_[g].current = number;
+      return true;
+    }
+    number -= size;
+  }
+  return false;
+}
+
+int ProfileGroupList::current_number() const {
+  if (current_profile() == nullptr) return -1;
+  int number = 0;
+  for (int g = 0; g < current_group_; ++g)
+    number += static_cast<int>(groups_[static_cast<std::size_t>(g)].profiles.size());
+  return number + groups_[static_cast<std::size_t>(current_group_)].current;
+}
+
 }  // namespace pictavo

@@ -41,6 +41,17 @@ class ProfileGroupList {
   // Selects a profile of the current group; an index outside the group is ignored.
   void set_current_profile(int index);
 
+  // The profiles of all groups numbered in one run, group after group: the PSP's
+  // group first keeps its numbers whatever groups follow it.
+  int profile_count() const;
+  // Profile `number` of that run; null outside it.
+  const OutputProfile* numbered_profile(int number) const;
+  // Makes profile `number` current, and its group the current group; false (and
+  // nothing changes) outside the run.
+  bool choose_profile(int number);
+  // The number of the current profile; -1 without one.
+  int current_number() const;
+
  private:
   std::vector<ProfileGroup> groups_;
   int current_group_ = 0;

@@ -64,7 +64,7 @@ int render_first_photo(RenderContext& context) {
         context.output.draw(layer.canvas, 0, 0,
                             static_cast<float>(c + 1) / static_cast<float>(fade_frames));
       } else {
-        context.output.draw(layer.canvas, 0, 0);
+        show_layer_frame(context);
       }
     }
     if (const int result = emit_frame(context, change); result != 0) return result;

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "base/log.h"
 #include "render/blurred_backdrop.h"
@@ -41,6 +42,10 @@ std::uint32_t background_colour(const RenderContext& context) {
 
 FrameCanvas snapshot(const RenderContext& context) {
   return context.output.copy();
+}
+
+void show_layer_frame(RenderContext& context) {
+  std::swap(context.output, context.layer.canvas);
 }
 
 bool load_photo_layer(RenderContext& context) {

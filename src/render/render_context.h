@@ -93,6 +93,11 @@ std::uint32_t background_colour(const RenderContext& context);
 // The picture on screen when a transition starts: a copy of `output`.
 FrameCanvas snapshot(const RenderContext& context);
 
+// Makes the photo layer's current frame the output, exactly as drawing it there
+// would, by trading the two canvases (both W × H) instead of copying a frame's
+// pixels; the layer's canvas is drawn anew before anything reads it again.
+void show_layer_frame(RenderContext& context);
+
 // Prepares the layer for photo `photo_index` with N = `frames_total`: the motion set
 // up and the photo resampled to its size. A photo that cannot be decoded leaves an
 // empty picture, so its frames show the background colour and the slideshow keeps

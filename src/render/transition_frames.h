@@ -43,7 +43,7 @@ int render_transition_frames(RenderContext& context, IncomingPhoto incoming, Com
         still && t > transition_frames ? FrameChange::kUnchanged : FrameChange::kRedrawn;
     if (change == FrameChange::kRedrawn) {
       step_image_effect(layer, t, effect, colour);
-      context.output.draw(layer.canvas, 0, 0);
+      show_layer_frame(context);
     }
     if (const int result = emit_frame(context, change); result != 0) return result;
   }

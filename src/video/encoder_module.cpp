@@ -12,6 +12,7 @@ static_assert(std::is_same_v<EncoderModule::EncodeFunction*, ZorvEncOneFrameFunc
 static_assert(std::is_same_v<EncoderModule::CloseFunction*, ZorvCloseEncoderFunction>);
 static_assert(std::is_same_v<EncoderModule::SetTitleFunction*, ZorvSetEncoderTitleFunction>);
 static_assert(std::is_same_v<EncoderModule::FadeOutFunction*, ZorvSetMusicFadeOutFunction>);
+static_assert(std::is_same_v<EncoderModule::SetFormatFunction*, ZorvSetOutputFormatFunction>);
 
 Result<EncoderModule> EncoderModule::load(const std::filesystem::path& path) {
   Result<SharedModule> module = SharedModule::load(path);
@@ -24,7 +25,8 @@ Result<EncoderModule> EncoderModule::load(const std::filesystem::path& path) {
   }
   auto* set_title = module->entry<SetTitleFunction>("setEncoderTitle");
   auto* fade_out = module->entry<FadeOutFunction>("setMusicFadeOut");
-  return EncoderModule(std::move(*module), init, encode, close, set_title, fade_out);
+  auto* set_format = module->entry<SetFormatFunction>("setOutputFormat");
+  return EncoderModule(std::move(*module), init, encode, close, set_title, fade_out, set_format);
 }
 
 void EncoderModule::set_title(const std::string& title) const {
@@ -34,6 +36,7 @@ void EncoderModule::set_title(const std::string& title) const {
 int EncoderModule::init(int width, int height, const std::filesystem::path& output,
                         const std::filesystem::path& raw_frames, const std::filesystem::path& audio,
                         const EncoderParameters& parameters, const std::string& size_name) const {
+  if (set_format_ != nullptr) set_format_(parameters.output_format.c_str());
   return init_(width, height, output.c_str(), raw_frames.c_str(), audio.c_str(),
                parameters.audio_codec.c_str(), parameters.audio_bitrate.c_str(),
                parameters.sample_rate.c_str(), parameters.channel.c_str(),

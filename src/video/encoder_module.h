@@ -26,14 +26,16 @@ class EncoderModule {
   using CloseFunction = int();
   using SetTitleFunction = void(const char*);
   using FadeOutFunction = void(double);
+  using SetFormatFunction = void(const char*);
 
   // Loads `path`; nothing when the file cannot be loaded or lacks one of the entries
   // initEncoder, EncOneFrame and closeEncoder, with the reason in `error`.
   static Result<EncoderModule> load(const std::filesystem::path& path);
 
   // Starts a video of `width` × `height` frames at `output`, with the music at
-  // `audio` (zorv_encoder.h says what each text means). The module reports a start
-  // that failed from every later call.
+  // `audio`, in the container of the parameters' output format where the module
+  // chooses it (zorv_encoder.h says what each text means). The module reports a
+  // start that failed from every later call.
   int init(int width, int height, const std::filesystem::path& output,
            const std::filesystem::path& raw_frames, const std::filesystem::path& audio,
            const EncoderParameters& parameters, const std::string& size_name) const;
@@ -45,25 +47,31 @@ class EncoderModule {
   void set_music_fade_out(double seconds) const {
     if (fade_out_ != nullptr) fade_out_(seconds);
   }
+  // Whether the module writes the container a profile's format names (its
+  // optional setOutputFormat); without it every video is a PSP video.
+  bool chooses_format() const { return set_format_ != nullptr; }
   int encode_frame(const std::uint8_t* i420) const { return encode_(i420); }
   int close() const { return close_(); }
 
  private:
   EncoderModule(SharedModule module, InitFunction* init, EncodeFunction* encode,
-                CloseFunction* close, SetTitleFunction* set_title, FadeOutFunction* fade_out)
+                CloseFunction* close, SetTitleFunction* set_title, FadeOutFunction* fade_out,
+                SetFormatFunction* set_format)
       : module_(std::move(module)),
         init_(init),
         encode_(encode),
         close_(close),
         set_title_(set_title),
-        fade_out_(fade_out) {}
+        fade_out_(fade_out),
+        set_format_(set_format) {}
 
   SharedModule module_;
   InitFunction* init_;
   EncodeFunction* encode_;
   CloseFunction* close_;
-  SetTitleFunction* set_title_;  // may be null
-  FadeOutFunction* fade_out_;    // may be null
+  SetTitleFunction* set_title_;    // may be null
+  FadeOutFunction* fade_out_;      // may be null
+  SetFormatFunction* set_format_;  // may be null
 };
 
 // What a result of the encoder module's entries means, for the user.

@@ -12,6 +12,7 @@
 #include "base/result_code.h"
 #include "model/audio_track.h"
 #include "model/photo_preparation.h"
+#include "profiles/video_size_table.h"
 #include "video/encoder_module.h"
 #include "video/make_video_messages.h"
 #include "video/output_folder.h"
@@ -37,6 +38,15 @@ const PhotoItem* unreadable_photo(const Slideshow& slideshow, const PhotoDecoder
 std::string unreadable_photo_reason(const PhotoItem& photo, const Slideshow& slideshow) {
   return "the photo " + photo.prepared_path.string() + " of slideshow \"" + slideshow.name() +
          "\" cannot be read any more";
+}
+
+// The PSP's THM thumbnail beside a PSP video, else a cover picture of the video's
+// own frame size.
+bool write_video_picture(const MakeVideoOrder& order, const Slideshow& slideshow) {
+  if (order.profile.for_psp()) return write_thm(slideshow, order.output_folder);
+  const VideoSize* size = find_video_size(order.profile.value(ProfileParameterId::kVideoSize));
+  return size != nullptr &&
+         write_video_cover(slideshow, order.output_folder, size->width, size->height);
 }
 
 JobStart refused(JobStartState state, std::optional<PromptMessage> message, std::string reason) {
@@ -225,9 +235,8 @@ int MakeVideoJob::make_slideshow(int index, std::int64_t frames_before, std::int
     reason = unreadable_photo_reason(*photo, slideshow);
     return kFailed;
   }
-  if (!write_thm(slideshow, order.output_folder)) {
-    reason =
-        "the thumbnail " + thm_path(slideshow, order.output_folder).string() + " cannot be written";
+  if (!write_video_picture(order, slideshow)) {
+    reason = "the picture " + order.picture_path(slideshow).string() + " cannot be written";
     return kFailed;
   }
 
@@ -263,7 +272,8 @@ int MakeVideoJob::make_slideshow(int index, std::int64_t frames_before, std::int
 
 void MakeVideoJob::check_video(const std::filesystem::path& video,
                                MakeVideoOutcome& outcome) const {
-  if (check_ == nullptr) return;
+  // The PSP's rules are no measure of videos made for other players.
+  if (check_ == nullptr || !order_->profile.for_psp()) return;
   std::vector<UserText> broken = check_->broken_rules(video);
   if (broken.empty()) return;
   for (const UserText& rule : broken)

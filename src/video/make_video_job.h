@@ -65,8 +65,10 @@ struct JobStart {
 };
 
 // Makes the videos of a project: the engine of the "Create Video Files" button.
-// A job prepares the music once, then writes each slideshow's THM thumbnail and
-// makes its video, reporting progress through the listener. One job at a time.
+// A job prepares the music once, then writes each slideshow's picture (the THM
+// thumbnail of a PSP video, the JPEG cover of another) and makes its video,
+// reporting progress through the listener; the PSP check looks at PSP videos
+// only. One job at a time.
 //
 // Stopping: request_stop() asks a running job to stop after the current frame or
 // music step; the job then sets the done event when it ends, however it ends. A

@@ -33,9 +33,14 @@ std::vector<std::string> MakeVideoOrder::output_file_names() const {
   std::vector<std::string> names;
   for (const Slideshow& slideshow : slideshows) {
     names.push_back(slideshow.video_path.filename().string());
-    names.push_back(thm_path(slideshow, {}).filename().string());
+    names.push_back(picture_path(slideshow).filename().string());
   }
   return names;
+}
+
+std::filesystem::path MakeVideoOrder::picture_path(const Slideshow& slideshow) const {
+  return profile.for_psp() ? thm_path(slideshow, output_folder)
+                           : video_cover_path(slideshow, output_folder);
 }
 
 namespace {

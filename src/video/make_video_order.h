@@ -38,8 +38,11 @@ struct MakeVideoOrder {
   // Whether the job prepares the music (else music_path is the silent track).
   bool makes_music() const;
   // The names of the files a run writes into the output folder: every slideshow's
-  // video and thumbnail.
+  // video and the picture beside it.
   std::vector<std::string> output_file_names() const;
+  // The picture beside a slideshow's video in the output folder: the PSP's THM
+  // thumbnail, or for other videos their JPEG cover.
+  std::filesystem::path picture_path(const Slideshow& slideshow) const;
 };
 
 // The order to make the project's videos into `output_folder` with its current

@@ -12,6 +12,7 @@
 #include "profiles/video_size_table.h"
 #include "render/render_context.h"
 #include "video/encoder_module.h"
+#include "video/prefetching_decoder.h"
 #include "video/slideshow_plan.h"
 
 namespace pictavo {
@@ -46,7 +47,15 @@ int render_slideshow_frames(const VideoJob& job, int width, int height, float fr
   // not the slideshow's length in frames.
   context.progress_step =
       65535.0 / static_cast<double>(std::max<std::int64_t>(plan.frame_count(), 1));
-  return render_slideshow_plan(context, plan);
+  if (job.decoder == nullptr) return render_slideshow_plan(context, plan);
+  // Each further photo is decoded while the one before it is rendered, so that
+  // the encoder's threads do not sit idle while a camera-sized JPEG is decoded.
+  PrefetchingDecoder photos(*job.decoder);
+  context.decoder = &photos;
+  return render_slideshow_plan(context, plan, [&](std::size_t k) {
+    if (k + 1 < plan.photos.size())
+      photos.prefetch(plan.photos[k + 1], plan.frames_total[k + 1], width, height);
+  });
 }
 
 int make_slideshow_video(const VideoJob& job, std::string* failure) {
@@ -71,6 +80,9 @@ int make_slideshow_video(const VideoJob& job, std::string* failure) {
   const VideoSize* size = find_video_size(size_name);
   if (size == nullptr) return refuse("the profile's frame size \"" + size_name + "\" is unknown");
 
+  // A module that cannot choose the container would make a PSP video of it.
+  if (!job.profile->for_psp() && !encoder->chooses_format())
+    return refuse("the encoder module makes only PSP videos");
   const EncoderParameters parameters = encoder_parameters(*job.profile);
   write_log(init_log_line(*size, slideshow, parameters));
   // The PSP lists the video by this title, also after the transfer renames the file.

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -11,8 +13,10 @@
 #include "audio/audio_converter_module.h"
 #include "modules/media_tools.h"
 #include "profiles/profile_group_list.h"
+#include "profiles/video_size_table.h"
 #include "support/files.h"
 #include "support/run_command.h"
+#include "support/scoped_environment.h"
 #include "support/temp_program_folder.h"
 #include "support/test_modules.h"
 
@@ -23,6 +27,7 @@ namespace fs = std::filesystem;
 using test::probe_number;
 using ::testing::ContainsRegex;
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 // Every file of a folder with its bytes.
 std::map<std::string, std::string> folder_files(const fs::path& folder) {
@@ -30,6 +35,21 @@ std::map<std::string, std::string> folder_files(const fs::path& folder) {
   for (const fs::directory_entry& entry : fs::directory_iterator(folder))
     files[entry.path().filename().string()] = test::read_file(entry.path());
   return files;
+}
+
+// The types of the boxes at the top of an MP4 file, in file order.
+std::vector<std::string> top_level_boxes(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::vector<std::string> types;
+  unsigned char header[8];
+  while (in.read(reinterpret_cast<char*>(header), 8)) {
+    const std::uint32_t size =
+        static_cast<std::uint32_t>(header[0]) << 24 | header[1] << 16 | header[2] << 8 | header[3];
+    types.emplace_back(reinterpret_cast<const char*>(header + 4), 4);
+    if (size < 8) break;  // 64-bit or to-the-end sizes: no short test video has them
+    in.seekg(size - 8, std::ios::cur);
+  }
+  return types;
 }
 
 void expect_thumbnail(const fs::path& thm) {
@@ -105,6 +125,58 @@ TEST_F(MakeCommand, MakesAVideoAndAThumbnailPerSlideshowAndTheSameFilesAgain) {
   const std::map<std::string, std::string> first = folder_files(out_);
   ASSERT_EQ(make({"--out", out_.string(), "--profile", "1"}).exit_code, 0);
   EXPECT_TRUE(folder_files(out_) == first);
+}
+
+// Each profile for phones, tablets and TVs makes an ordinary MP4 that starts with
+// its index (High profile H.264 of its size at 30 frames a second, AAC-LC at 48 kHz
+// in stereo) and a JPEG cover of its size beside it, no THM; the PSP's check keeps
+// quiet about them.
+TEST_F(MakeCommand, HdProfilesMakeOrdinaryMp4sWithTheIndexFirstAndACoverPicture) {
+  make_project();
+  const int first = static_cast<int>(profiles_.groups().at(0).profiles.size());
+  ASSERT_EQ(profiles_.profile_count(), first + 3);
+  for (int number = first; number < profiles_.profile_count(); ++number) {
+    const OutputProfile& profile = *profiles_.numbered_profile(number);
+    SCOPED_TRACE(profile.desc_l);
+    const VideoSize* size = find_video_size(profile.value(ProfileParameterId::kVideoSize));
+    ASSERT_NE(size, nullptr);
+    const test::CommandResult made =
+        make({"--out", out_.string(), "--profile", std::to_string(number)});
+    ASSERT_EQ(made.exit_code, 0) << made.err;
+    EXPECT_THAT(made.err, Not(HasSubstr("PSP")));
+    EXPECT_EQ(made.out, (out_ / "One.mp4").string() + "\n" + (out_ / "One.jpg").string() + "\n" +
+                            (out_ / "Two.mp4").string() + "\n" + (out_ / "Two.jpg").string() +
+                            "\n");
+    EXPECT_FALSE(fs::exists(out_ / "One.THM"));
+
+    const test::ProbeResult video = test::probe(out_ / "One.mp4", true);
+    EXPECT_EQ(video.at("format.tags.major_brand"), "isom");
+    EXPECT_EQ(video.at("streams.stream.0.codec_name"), "h264");
+    EXPECT_EQ(video.at("streams.stream.0.profile"), "High");
+    EXPECT_EQ(probe_number(video, "streams.stream.0.width"), size->width);
+    EXPECT_EQ(probe_number(video, "streams.stream.0.height"), size->height);
+    EXPECT_EQ(video.at("streams.stream.0.r_frame_rate"), "30/1");
+    // The first photo's second, then two seconds for the second photo.
+    EXPECT_EQ(probe_number(video, "streams.stream.0.nb_read_frames"), 90);
+    EXPECT_EQ(video.at("streams.stream.1.codec_name"), "aac");
+    EXPECT_EQ(video.at("streams.stream.1.profile"), "LC");
+    EXPECT_EQ(video.at("streams.stream.1.sample_rate"), "48000");
+    EXPECT_EQ(video.at("streams.stream.1.channels"), "2");
+    const std::vector<std::string> boxes = top_level_boxes(out_ / "One.mp4");
+    const auto moov = std::find(boxes.begin(), boxes.end(), "moov");
+    EXPECT_LT(moov - boxes.begin(), std::find(boxes.begin(), boxes.end(), "mdat") - boxes.begin());
+    EXPECT_EQ(std::count(boxes.begin(), boxes.end(), "uuid"), 0) << "no PSP boxes";
+
+    const test::ProbeResult cover = test::probe(out_ / "Two.jpg");
+    EXPECT_EQ(cover.at("streams.stream.0.codec_name"), "mjpeg");
+    EXPECT_EQ(probe_number(cover, "streams.stream.0.width"), size->width);
+    EXPECT_EQ(probe_number(cover, "streams.stream.0.height"), size->height);
+  }
+  // They are not the PSP's: copying one to it is refused, with the reason.
+  const test::ScopedEnvironment drives("PICTAVO_DRIVE_ROOTS", "");
+  const test::CommandResult copied = test::run_cli({"psp", "copy", (out_ / "One.mp4").string()});
+  EXPECT_EQ(copied.exit_code, 1);
+  EXPECT_THAT(copied.err, HasSubstr("One.mp4 is an ordinary MP4, not a PSP video"));
 }
 
 TEST_F(MakeCommand, WithoutAFolderTheVideosGoToTheProjectsOutputFolder) {

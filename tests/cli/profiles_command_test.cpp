@@ -22,6 +22,9 @@ TEST(ProfilesCommand, ListsTheShippedProfilesWithTheCurrentOneMarked) {
   EXPECT_THAT(result.out, HasSubstr("* 0  PSP MPEG-4 320x240"));
   EXPECT_THAT(result.out, HasSubstr("video codec       mpeg4    (mpeg4, xvid, h264)"));
   EXPECT_THAT(result.out, HasSubstr("  3  PSP AVC full screen 480x272"));
+  // The profiles of phones, tablets and TVs are numbered on after the PSP's.
+  EXPECT_THAT(result.out, HasSubstr("Group 1: Phones, tablets and TVs"));
+  EXPECT_THAT(result.out, HasSubstr("  7  Phone portrait 1080x1920 (9:16)  [format mp4, .mp4]"));
 }
 
 TEST(ProfilesCommand, MissingOrMalformedGroupFileFailsWithAReason) {
@@ -43,13 +46,13 @@ TEST(ProfilesCommand, AGroupFileThatAnnouncesMoreGroupsListsThoseItHoldsWithAWar
   home.install("profile");
   const auto group_file = home.path() / "profile" / "avoutput" / "profile_group.xml";
   std::string text = test::read_file(group_file);
-  text.replace(text.find("count=\"1\""), 9, "count=\"3\"");
+  text.replace(text.find("count=\"2\""), 9, "count=\"3\"");
   test::write_file(group_file, text);
   const test::CommandResult result = test::run_cli({"profiles"});
   EXPECT_EQ(result.exit_code, 0);
   EXPECT_THAT(result.out, HasSubstr("Group 0: Sony PSP"));
   EXPECT_EQ(result.err, "pictavo-cli profiles: warning: " + group_file.string() +
-                            " announces 3 profile groups but holds 1\n");
+                            " announces 3 profile groups but holds 2\n");
 }
 
 TEST(Cli, UnknownCommandsAndOptionsAreUsageErrors) {

@@ -104,8 +104,8 @@ TEST_F(RenderCommand, SaysWhyItCannotMakeAVideo) {
              "no transition \"Swirl\"");
   fails_with({"render", "--photo", (photos_ / "none.jpg").string(), "-o", video.string()},
              "cannot read the photo");
-  fails_with({"render", "--photo", photo, "--profile", "5", "-o", video.string()},
-             "no output profile 5");
+  fails_with({"render", "--photo", photo, "--profile", "8", "-o", video.string()},
+             "no output profile 8");
   fails_with({"render", "--photo", photo, "--music", (photos_ / "none.mp2").string(), "-o",
               video.string()},
              "cannot read the music");

@@ -46,12 +46,13 @@ TEST(EncoderParameters, TheChannelIsTheFirstCharacterOfItsValue) {
 TEST(EncoderParameters, FramesAreCountedByTheRatesLeadingDigits) {
   EXPECT_EQ(counted_frame_rate(test::make_profile({.frame_rate = "29.97"})), 29.97f);
   EXPECT_EQ(counted_frame_rate(test::make_profile({.frame_rate = "25"})), 25);
+  EXPECT_EQ(counted_frame_rate(test::make_profile({.frame_rate = "30"})), 30);
   EXPECT_EQ(counted_frame_rate(test::make_profile({.frame_rate = "15"})), 15);
   EXPECT_EQ(counted_frame_rate(test::make_profile({.frame_rate = "fast"})), 0);
 }
 
 TEST(VideoSizeTable, NamesTheSizesThatProfilesMayChoose) {
-  ASSERT_EQ(video_size_table().size(), 24u);
+  ASSERT_EQ(video_size_table().size(), 27u);
   for (std::size_t id = 0; id < video_size_table().size(); ++id) {
     const VideoSize& size = video_size_table()[id];
     EXPECT_EQ(size.id, static_cast<int>(id));
@@ -60,7 +61,9 @@ TEST(VideoSizeTable, NamesTheSizesThatProfilesMayChoose) {
   ASSERT_NE(find_video_size("480x272"), nullptr);
   EXPECT_EQ(find_video_size("480x272")->id, 23);
   EXPECT_EQ(find_video_size("368x208")->id, 20);
-  EXPECT_EQ(find_video_size("320x240")->id, 8);  // the first of its two entries
+  ASSERT_NE(find_video_size("1080x1920"), nullptr);
+  EXPECT_EQ(find_video_size("1080x1920")->width, 1080);  // upright: width first
+  EXPECT_EQ(find_video_size("320x240")->id, 8);          // the first of its two entries
   EXPECT_EQ(find_video_size("320x240 "), nullptr);
   EXPECT_EQ(find_video_size("320X240"), nullptr);
 }

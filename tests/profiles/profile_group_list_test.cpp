@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "profiles/video_size_table.h"
 #include "support/temp_program_folder.h"
 
 namespace pictavo {
@@ -150,6 +151,19 @@ TEST_F(ProfileGroupListTest, CountLimitsTheGroupsRead) {
   ASSERT_TRUE(load());
   EXPECT_EQ(list_.groups().size(), 2u);
   EXPECT_EQ(list_.shortfall(), "");
+  // One numbering runs through the groups.
+  write("a/q.xml", profile_text(1, "a2"));
+  ASSERT_TRUE(load());
+  EXPECT_EQ(list_.profile_count(), 3);
+  EXPECT_TRUE(list_.choose_profile(2));
+  EXPECT_EQ(list_.current_group(), 1);
+  EXPECT_EQ(list_.current_profile()->desc_l, "b");
+  EXPECT_EQ(list_.current_number(), 2);
+  EXPECT_FALSE(list_.choose_profile(3));
+  EXPECT_TRUE(list_.choose_profile(1));
+  EXPECT_EQ(list_.current_profile()->desc_l, "a2");
+  EXPECT_EQ(list_.numbered_profile(2)->desc_l, "b");
+  EXPECT_EQ(list_.numbered_profile(-1), nullptr);
 
   // More announced than held: the groups held are loaded and serve.
   write_groups(5, {"a", "b"});
@@ -197,18 +211,17 @@ TEST_F(ProfileGroupListTest, SelectsProfilesAndParameterValues) {
   EXPECT_EQ(profile.parameter(ProfileParameterId::kVideoCodec).initial.text, "h264");
 }
 
-TEST(ShippedProfiles, EveryProfileIsAPspFormatWithValidSizes) {
+TEST(ShippedProfiles, PspProfilesFirstThenHdProfilesWithValidSizes) {
   test::TempProgramFolder home;
   home.install("profile");
   ProfileGroupList list;
   ASSERT_TRUE(list.load_profiles(home.path()));
-  ASSERT_FALSE(list.groups().empty());
+  ASSERT_EQ(list.groups().size(), 2u);
   const std::vector<std::string> psp_sizes{"320x240", "368x208", "480x272"};
-  int count = 0;
   for (const ProfileGroup& group : list.groups()) {
+    const bool psp = group.id == 0;
     for (const OutputProfile& profile : group.profiles) {
-      ++count;
-      EXPECT_EQ(profile.format, "psp");
+      EXPECT_EQ(profile.format, psp ? "psp" : "mp4");
       EXPECT_EQ(profile.ext, "mp4");
       for (const ProfileParameter& p : profile.parameters) {
         EXPECT_EQ(static_cast<int>(p.values.size()), p.value_count) << profile.desc_l;
@@ -217,13 +230,21 @@ TEST(ShippedProfiles, EveryProfileIsAPspFormatWithValidSizes) {
         EXPECT_EQ(p.values[static_cast<std::size_t>(p.current.index)].text, p.current.text)
             << profile.desc_l;
       }
-      const auto& sizes = profile.parameter(ProfileParameterId::kVideoSize).values;
-      for (const ProfileValue& size : sizes) {
-        EXPECT_NE(std::find(psp_sizes.begin(), psp_sizes.end(), size.text), psp_sizes.end());
+      for (const ProfileValue& size : profile.parameter(ProfileParameterId::kVideoSize).values) {
+        if (psp) {
+          EXPECT_NE(std::find(psp_sizes.begin(), psp_sizes.end(), size.text), psp_sizes.end());
+        } else {
+          EXPECT_NE(find_video_size(size.text), nullptr) << size.text;
+        }
       }
     }
   }
-  EXPECT_GE(count, 5);
+  EXPECT_EQ(list.groups()[0].profiles.size(), 5u);
+  ASSERT_EQ(list.groups()[1].profiles.size(), 3u);
+  EXPECT_EQ(list.groups()[1].profiles[2].value(ProfileParameterId::kVideoSize), "1080x1920");
+  EXPECT_EQ(list.profile_count(), 8);
+  ASSERT_NE(list.numbered_profile(5), nullptr);
+  EXPECT_EQ(list.numbered_profile(5)->value(ProfileParameterId::kVideoSize), "1280x720");
 }
 
 }  // namespace

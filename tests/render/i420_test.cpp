@@ -81,7 +81,7 @@ TEST(I420, EveryWidthGivesTheArithmeticOfEachPixelAndBlock) {
   // Random pixels with random padding bytes, at widths that end a row inside and
   // after whole runs of sixteen pixels.
   std::mt19937 random(7);
-  for (const int width : {1, 2, 15, 16, 17, 33, 48, 63}) {
+  for (const int width : {1, 2, 15, 16, 17, 33, 48, 63, 97}) {
     const int height = 5;
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width + 1) * height);
     for (std::uint32_t& pixel : pixels)

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/event.h"
@@ -234,6 +235,13 @@ TEST_F(VideoMaker, AProfileItCannotServeFailsBeforeTheEncoderStarts) {
   EXPECT_TRUE(encoder_calls().calls.empty());
   EXPECT_THAT(log_texts(), ElementsAre("begin Load ZorvEncoder", "End Load ZorvEncoder",
                                        "begin Load ZorvEncoder", "End Load ZorvEncoder"));
+
+  // A module that cannot choose the container would make a PSP video of an
+  // ordinary MP4 profile.
+  profile_ = test::make_profile({});
+  profile_.format = "mp4";
+  EXPECT_EQ(make_slideshow_video(show_.job(profile_, home_.path() / "out.mp4"), &failure_), 1);
+  EXPECT_THAT(failure_, HasSubstr("makes only PSP videos"));
 }
 
 TEST_F(VideoMaker, AFrameRateBelowOneFrameASecondMakesNoVideo) {
@@ -243,6 +251,36 @@ TEST_F(VideoMaker, AFrameRateBelowOneFrameASecondMakesNoVideo) {
   const EncoderCalls calls = encoder_calls();
   ASSERT_EQ(calls.calls.size(), 3u);
   EXPECT_EQ(calls.calls.back(), "close");
+}
+
+// A portrait photo of the frame's shape fills an upright 9:16 frame to its edges,
+// standing, panning or zooming, with no bars and no blurred backdrop showing.
+TEST(UprightFrames, APortraitPhotoFillsTheNineBySixteenFrame) {
+  constexpr int kWidth = 108;
+  constexpr int kHeight = 192;
+  const OutputProfile profile = test::make_profile({});
+  for (const ImageEffect effect :
+       {ImageEffect::kNone, ImageEffect::kPanDownToUp, ImageEffect::kZoomCenterIn}) {
+    SCOPED_TRACE(static_cast<int>(effect));
+    test::MemorySlideshow show;
+    show.add_photo(solid_canvas(270, 480, kRed), 1, 0, TransitionType::kAlpha, effect);
+    VideoJob job = show.job(profile, "unused.mp4");
+    job.blurred_background = true;
+    std::vector<std::uint8_t> luma;
+    ASSERT_EQ(render_slideshow_frames(job, kWidth, kHeight, 30,
+                                      [&luma](const std::uint8_t* i420) {
+                                        luma.assign(i420, i420 + kWidth * kHeight);
+                                        return 0;
+                                      }),
+              0);
+    for (const auto& [x, y] : {std::pair{0, 0},
+                               {kWidth - 1, 0},
+                               {0, kHeight - 1},
+                               {kWidth - 1, kHeight - 1},
+                               {kWidth / 2, 0},
+                               {0, kHeight / 2}})
+      EXPECT_NEAR(luma[static_cast<std::size_t>(y * kWidth + x)], kRedY, 2) << x << "," << y;
+  }
 }
 
 TEST_F(VideoMaker, AbsurdDurationsFromAFileDoNotOverflow) {

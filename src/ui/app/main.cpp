@@ -7,6 +7,7 @@
 #include <memory>
 #include <type_traits>
 
+#include "base/large_allocations.h"
 #include "base/program_folder.h"
 #include "ui/app/instance_channel.h"
 #include "ui/app/main_window.h"
@@ -51,6 +52,7 @@ std::unique_ptr<Application> make_application(int& argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  pictavo::map_large_allocations();
   const std::unique_ptr<QCoreApplication> app = asks_for_information(argc, argv)
                                                     ? make_application<QCoreApplication>(argc, argv)
                                                     : make_application<QApplication>(argc, argv);

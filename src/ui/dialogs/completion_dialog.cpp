@@ -12,8 +12,10 @@
 
 namespace pictavo {
 
-CompletionDialog::CompletionDialog(const std::filesystem::path& output_folder, QWidget* parent)
+CompletionDialog::CompletionDialog(const std::filesystem::path& output_folder, QWidget* parent,
+                                   Videos videos)
     : QDialog(parent), output_folder_(output_folder) {
+  const bool for_psp = videos == Videos::kForPsp;
   setWindowTitle(tr("Information"));
   auto* accomplished = new QLabel(tr("Mission accomplished!"), this);
   QFont large = accomplished->font();
@@ -31,13 +33,16 @@ CompletionDialog::CompletionDialog(const std::filesystem::path& output_folder, Q
   folder_row->addWidget(folder, 1);
 
   auto* next_step = new QLabel(
-      tr("Next step: connect the PSP to your computer with a USB cable, and then click the "
-         "\"Transfer to PSP\" button."),
+      for_psp ? tr("Next step: connect the PSP to your computer with a USB cable, and then click "
+                   "the \"Transfer to PSP\" button.")
+              : tr("The videos and their cover pictures are ready for phones, tablets and TVs: "
+                   "copy them from the output folder."),
       this);
   next_step->setWordWrap(true);
 
   open_folder_ = new QPushButton(tr("Open Output Folder"), this);
   transfer_ = new QPushButton(tr("Transfer to PSP"), this);
+  transfer_->setVisible(for_psp);
   auto* cancel = new QPushButton(tr("Cancel"), this);
   connect(open_folder_, &QPushButton::clicked, this, &CompletionDialog::open_output_folder);
   connect(transfer_, &QPushButton::clicked, this, [this] { done(kTransfer); });

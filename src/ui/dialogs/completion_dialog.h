@@ -9,7 +9,8 @@ namespace pictavo {
 
 // "Information": every video was made. Shows the output folder and leads on: "Open
 // Output folder" opens it in the desktop's file manager; "Transfer to PSP" closes
-// the dialog with kTransfer, for its opener to show the copying dialog.
+// the dialog with kTransfer, for its opener to show the copying dialog. Videos for
+// other players than the PSP get no "Transfer to PSP".
 class CompletionDialog : public QDialog {
   Q_OBJECT
 
@@ -17,7 +18,10 @@ class CompletionDialog : public QDialog {
   // The result of exec() after "Transfer to PSP".
   static constexpr int kTransfer = 2;
 
-  explicit CompletionDialog(const std::filesystem::path& output_folder, QWidget* parent = nullptr);
+  enum class Videos { kForPsp, kForOtherPlayers };
+
+  explicit CompletionDialog(const std::filesystem::path& output_folder, QWidget* parent = nullptr,
+                            Videos videos = Videos::kForPsp);
 
   QPushButton* open_folder_button() const { return open_folder_; }
   QPushButton* transfer_button() const { return transfer_; }

@@ -6,8 +6,11 @@
 
 namespace pictavo {
 
-void ModalJobEndDialogs::mission_accomplished(const std::filesystem::path& output_folder) {
-  CompletionDialog dialog(output_folder, parent_);
+void ModalJobEndDialogs::mission_accomplished(const std::filesystem::path& output_folder,
+                                              bool psp_videos) {
+  CompletionDialog dialog(
+      output_folder, parent_,
+      psp_videos ? CompletionDialog::Videos::kForPsp : CompletionDialog::Videos::kForOtherPlayers);
   if (dialog.exec() != CompletionDialog::kTransfer) return;
   PspFileManagerDialog transfer(output_folder, front_end_, dialogs_, parent_);
   transfer.exec();

@@ -15,8 +15,10 @@ class UserDialogs;
 class JobEndDialogs {
  public:
   virtual ~JobEndDialogs() = default;
-  // Every video was made into `output_folder`; the user may go on to copy them.
-  virtual void mission_accomplished(const std::filesystem::path& output_folder) = 0;
+  // Every video was made into `output_folder`; the user may go on to copy them,
+  // onto the PSP when they are `psp_videos`.
+  virtual void mission_accomplished(const std::filesystem::path& output_folder,
+                                    bool psp_videos) = 0;
   // The countdown before the computer is switched off; true when it may go off.
   virtual bool confirm_shutdown() = 0;
 };
@@ -27,7 +29,7 @@ class ModalJobEndDialogs final : public JobEndDialogs {
  public:
   ModalJobEndDialogs(QWidget* parent, const FrontEnd& front_end, UserDialogs& dialogs)
       : parent_(parent), front_end_(front_end), dialogs_(dialogs) {}
-  void mission_accomplished(const std::filesystem::path& output_folder) override;
+  void mission_accomplished(const std::filesystem::path& output_folder, bool psp_videos) override;
   bool confirm_shutdown() override;
 
  private:

@@ -2,6 +2,9 @@
 
 #include <cstdlib>
 
+#include "profiles/output_profile.h"
+#include "profiles/video_size_table.h"
+
 namespace pictavo {
 namespace {
 
@@ -11,12 +14,29 @@ constexpr float kWideHeightPerWidth = 0.5625f;
 constexpr float kNarrowWidthPerHeight = 1.3333334f;
 constexpr float kNarrowHeightPerWidth = 0.75f;
 
+struct Factors {
+  float width_per_height;
+  float height_per_width;
+};
+
+Factors factors(ScreenRatio ratio) {
+  switch (ratio) {
+    case ScreenRatio::kSixteenNine:
+      return {kWideWidthPerHeight, kWideHeightPerWidth};
+    case ScreenRatio::kNineSixteen:  // a wide screen turned upright
+      return {kWideHeightPerWidth, kWideWidthPerHeight};
+    case ScreenRatio::kFourThree:
+      break;
+  }
+  return {kNarrowWidthPerHeight, kNarrowHeightPerWidth};
+}
+
 float width_per_height(ScreenRatio ratio) {
-  return ratio == ScreenRatio::kSixteenNine ? kWideWidthPerHeight : kNarrowWidthPerHeight;
+  return factors(ratio).width_per_height;
 }
 
 float height_per_width(ScreenRatio ratio) {
-  return ratio == ScreenRatio::kSixteenNine ? kWideHeightPerWidth : kNarrowHeightPerWidth;
+  return factors(ratio).height_per_width;
 }
 
 int times(int length, float factor) {
@@ -27,6 +47,13 @@ int times(int length, float factor) {
 
 ScreenRatio screen_ratio_of_aspect(int aspect_ratio) {
   return aspect_ratio == 1 ? ScreenRatio::kSixteenNine : ScreenRatio::kFourThree;
+}
+
+ScreenRatio screen_ratio_for(int aspect_ratio, const OutputProfile* profile) {
+  if (profile == nullptr || profile->for_psp()) return screen_ratio_of_aspect(aspect_ratio);
+  const VideoSize* size = find_video_size(profile->value(ProfileParameterId::kVideoSize));
+  return size != nullptr && size->height > size->width ? ScreenRatio::kNineSixteen
+                                                       : ScreenRatio::kSixteenNine;
 }
 
 void CropFrame::reset(int width, int height) {

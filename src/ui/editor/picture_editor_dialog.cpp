@@ -35,8 +35,10 @@ PictureEditorDialog::PictureEditorDialog(Project& project, EditHistory& history,
       project_(project),
       history_(history),
       slideshow_(project.current()->id()),
-      canvas_(new PictureCanvas(decorations_folder(project),
-                                screen_ratio_of_aspect(project.preferences.aspect_ratio), this)),
+      canvas_(new PictureCanvas(
+          decorations_folder(project),
+          screen_ratio_for(project.preferences.aspect_ratio, project.profiles.current_profile()),
+          this)),
       tabs_(new QTabWidget(this)) {
   setWindowTitle(tr("Modify"));
   setMinimumSize(1050, 520);

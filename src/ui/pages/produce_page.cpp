@@ -214,13 +214,28 @@ void ProducePage::refresh() {
 void ProducePage::show_profiles() {
   const ProfileGroupList& list = project_.profiles;
   profiles_->clear();
-  if (list.current_group() < static_cast<int>(list.groups().size())) {
-    const ProfileGroup& group = list.groups()[static_cast<std::size_t>(list.current_group())];
-    for (const OutputProfile& profile : group.profiles)
-      profiles_->addItem(QString::fromStdString(profile.desc_l));
-    profiles_->setCurrentIndex(group.current);
-  }
-  settings_->show_profile(project_.profiles.current_profile());
+  // Every group's profiles, the PSP's first, in the numbering the engine counts.
+  for (int number = 0; number < list.profile_count(); ++number)
+    profiles_->addItem(QString::fromStdString(list.numbered_profile(number)->desc_l));
+  profiles_->setCurrentIndex(list.current_number());
+  show_profile();
+}
+
+void ProducePage::show_profile() {
+  const OutputProfile* profile = project_.profiles.current_profile();
+  settings_->show_profile(profile);
+  show_psp_manager();
+}
+
+// Copying to the PSP is for PSP videos; the videos of other profiles are not its.
+void ProducePage::show_psp_manager() {
+  const OutputProfile* profile = project_.profiles.current_profile();
+  const bool for_psp = profile == nullptr || profile->for_psp();
+  psp_manager_->setEnabled(for_psp && !job_running());
+  psp_manager_->setToolTip(
+      for_psp ? QString()
+              : tr("This profile makes videos for phones, tablets and TVs, not for the PSP. "
+                   "Choose a PSP profile to make videos to copy to the PSP."));
 }
 
 void ProducePage::show_drive() {
@@ -260,7 +275,7 @@ void ProducePage::browse() {
 void ProducePage::choose_profile(int index) {
   choose_output_profile(project_, index);
   save_preferences(project_);
-  settings_->show_profile(project_.profiles.current_profile());
+  show_profile();
   use_profile_settings();
 }
 
@@ -308,8 +323,13 @@ void ProducePage::start_job() {
 void ProducePage::set_running(bool running) {
   // The videos being made are not to be copied yet.
   for (QWidget* control : {static_cast<QWidget*>(browse_), static_cast<QWidget*>(profiles_),
-                           static_cast<QWidget*>(settings_), static_cast<QWidget*>(psp_manager_)})
+                           static_cast<QWidget*>(settings_)})
     control->setEnabled(!running);
+  if (running) {
+    psp_manager_->setEnabled(false);
+  } else {
+    show_psp_manager();
+  }
   create_->setEnabled(true);
   if (running) {
     create_->setText(tr(kCancelText));
@@ -336,8 +356,12 @@ void ProducePage::job_ended(const MakeVideoOutcome& outcome) {
     shut_down();
   } else {
     // After the outcome's own message has closed.
+    // The profile cannot change while a job runs: it is the one the videos were made with.
+    const OutputProfile* profile = project_.profiles.current_profile();
+    const bool psp_videos = profile == nullptr || profile->for_psp();
     QMetaObject::invokeMethod(
-        this, [this] { end_dialogs_->mission_accomplished(output_folder()); },
+        this,
+        [this, psp_videos] { end_dialogs_->mission_accomplished(output_folder(), psp_videos); },
         Qt::QueuedConnection);
   }
 }

@@ -76,6 +76,8 @@ class ProducePage : public StepPage {
   QWidget* build_job_controls();
   void refresh();
   void show_profiles();
+  void show_profile();
+  void show_psp_manager();
   void show_drive();
   // Whether the videos fit on the drives; the start button follows the answer.
   // The user is told what is short only when `tell` is set.

@@ -25,6 +25,12 @@ TEST(JobEndDialogs, TheCompletionDialogShowsTheOutputFolder) {
       "\"Transfer to PSP\" button."));
   EXPECT_EQ(dialog.open_folder_button()->text(), "Open Output Folder");
   EXPECT_TRUE(dialog.transfer_button()->isEnabled());
+  EXPECT_FALSE(dialog.transfer_button()->isHidden());
+
+  // Videos for phones, tablets and TVs are not offered to the PSP.
+  const CompletionDialog other("/home/me/Videos", nullptr,
+                               CompletionDialog::Videos::kForOtherPlayers);
+  EXPECT_TRUE(other.transfer_button()->isHidden());
 }
 
 TEST(JobEndDialogs, TheCountdownAnswersOkAfterTenSecondsWithoutAnAnswer) {

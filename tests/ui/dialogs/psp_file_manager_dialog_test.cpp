@@ -216,7 +216,7 @@ TEST_F(PspFileManagerTest, TheProducePageAndTheCompletionDialogOpenItWithTheOutp
   ModalJobEndDialogs end_dialogs(window.get(), project->front_end, dialogs);
   bool transfer_seen = false;
   with_modal<CompletionDialog>(
-      [&] { end_dialogs.mission_accomplished(output); },
+      [&] { end_dialogs.mission_accomplished(output, true); },
       [&](CompletionDialog& completion) {
         QTimer::singleShot(0, [&] {
           auto* transfer = qobject_cast<PspFileManagerDialog*>(QApplication::activeModalWidget());

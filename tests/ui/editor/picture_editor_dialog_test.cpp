@@ -120,6 +120,15 @@ TEST(CropFrameTest, FitsTheScreenRatioAndHoldsItWhileACornerIsDragged) {
   frame.reset(300, 400);
   frame.fit_to(ScreenRatio::kFourThree);
   EXPECT_EQ(frame.area(), (CropArea{0, 87, 300, 312}));  // 300 × 0.75 = 225
+  // A phone's upright screen, for the portrait profile.
+  frame.reset(660, 480);
+  frame.fit_to(ScreenRatio::kNineSixteen);
+  EXPECT_EQ(frame.area(), (CropArea{195, 0, 465, 480}));  // 480 × 0.5625 = 270
+  OutputProfile portrait;
+  portrait.parameter(ProfileParameterId::kVideoSize).current.text = "1080x1920";
+  EXPECT_EQ(screen_ratio_for(0, &portrait), ScreenRatio::kFourThree);  // a PSP profile
+  portrait.format = "mp4";
+  EXPECT_EQ(screen_ratio_for(0, &portrait), ScreenRatio::kNineSixteen);
 
   // The longer distance from the fixed corner drives; a side that would leave the
   // canvas is cut at its edge and drives the other instead.

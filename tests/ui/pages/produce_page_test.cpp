@@ -44,14 +44,16 @@ using ::testing::StartsWith;
 // The dialogs at the end of a job, answered at once: the countdown with OK.
 class RecordingEndDialogs final : public JobEndDialogs {
  public:
-  void mission_accomplished(const fs::path& output_folder) override {
+  void mission_accomplished(const fs::path& output_folder, bool psp_videos) override {
     completed.push_back(output_folder);
+    completed_for_psp.push_back(psp_videos);
   }
   bool confirm_shutdown() override {
     ++countdowns;
     return true;
   }
   std::vector<fs::path> completed;
+  std::vector<bool> completed_for_psp;
   int countdowns = 0;
 };
 
@@ -160,7 +162,7 @@ TEST_F(ProducePageTest, TheSettingsShowTheProfileAndTakeTheUsersChoices) {
 
   const ProfileGroup& group = project->profiles.groups().front();
   auto* profiles = control<QComboBox>("profile");
-  ASSERT_EQ(profiles->count(), static_cast<int>(group.profiles.size()));
+  ASSERT_EQ(profiles->count(), project->profiles.profile_count());
   EXPECT_EQ(profiles->currentText(), QString::fromStdString(group.profiles.front().desc_l));
   const OutputProfile& profile = *project->profiles.current_profile();
   for (int id = 0; id < kProfileParameterCount; ++id) {
@@ -196,6 +198,24 @@ TEST_F(ProducePageTest, TheSettingsShowTheProfileAndTakeTheUsersChoices) {
   Project next(home.path());
   start_project(next);
   EXPECT_EQ(next.profiles.current_profile()->desc_l, chosen.desc_l);
+
+  // The profiles of phones, tablets and TVs follow the PSP's; with one of them
+  // copying to the PSP is not offered, and the next run starts with it too.
+  auto* psp_manager = control<QPushButton>("psp_file_manager");
+  EXPECT_TRUE(psp_manager->isEnabled());
+  const int portrait = project->profiles.profile_count() - 1;
+  profiles->setCurrentIndex(portrait);
+  emit profiles->activated(portrait);
+  EXPECT_EQ(project->profiles.current_profile(), &project->profiles.groups().at(1).profiles.back());
+  EXPECT_EQ(list->value_box(ProfileParameterId::kVideoSize)->currentText(), "1080x1920");
+  EXPECT_FALSE(psp_manager->isEnabled());
+  EXPECT_THAT(psp_manager->toolTip().toStdString(), HasSubstr("not for the PSP"));
+  Project after(home.path());
+  start_project(after);
+  EXPECT_EQ(after.profiles.current_profile()->value(ProfileParameterId::kVideoSize), "1080x1920");
+  profiles->setCurrentIndex(1);
+  emit profiles->activated(1);
+  EXPECT_TRUE(psp_manager->isEnabled());
 }
 
 TEST_F(ProducePageTest, TheDiskCheckDecidesWhetherTheVideosMayStart) {
@@ -259,6 +279,7 @@ TEST_F(ProducePageTest, AVideoThatWillNotPlayIsNamedWithItsRulesWhenTheJobIsDone
   EXPECT_THAT(prompt.shown.at(0).text.english(), Not(HasSubstr("Fine.mp4")));
   EXPECT_EQ(create()->text(), "Make Video Files");
   EXPECT_THAT(end_dialogs.completed, ElementsAre(page.output_folder()));
+  EXPECT_THAT(end_dialogs.completed_for_psp, ElementsAre(true));
 }
 
 TEST_F(ProducePageTest, AJobShowsItsProgressAndEndsAsTheUserAsked) {
