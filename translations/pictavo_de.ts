@@ -997,6 +997,10 @@ Wenn Sie das nicht möchten, klicken Sie auf „Abbrechen“.</translation>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>The videos and their cover pictures are ready for phones, tablets and TVs: copy them from the output folder.</source>
+        <translation>Die Videos und ihre Titelbilder sind für Smartphones, Tablets und Fernseher bereit: Kopieren Sie sie aus dem Ausgabeordner.</translation>
+    </message>
 </context>
 <context>
     <name>pictavo::EffectPage</name>
@@ -1885,6 +1889,10 @@ Wenn Sie das nicht möchten, klicken Sie auf „Abbrechen“.</translation>
     <message>
         <source>Please select a destination folder</source>
         <translation>Bitte wählen Sie einen Zielordner</translation>
+    </message>
+    <message>
+        <source>This profile makes videos for phones, tablets and TVs, not for the PSP. Choose a PSP profile to make videos to copy to the PSP.</source>
+        <translation>Dieses Profil erstellt Videos für Smartphones, Tablets und Fernseher, nicht für die PSP. Wählen Sie ein PSP-Profil, um Videos für die PSP zu erstellen.</translation>
     </message>
 </context>
 <context>

@@ -997,6 +997,10 @@ If you do not want it to shut down, press Cancel.</source>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
+    <message>
+        <source>The videos and their cover pictures are ready for phones, tablets and TVs: copy them from the output folder.</source>
+        <translation>スマートフォン、タブレット、テレビ用のビデオとカバー画像ができました。出力フォルダーからコピーしてください。</translation>
+    </message>
 </context>
 <context>
     <name>pictavo::EffectPage</name>
@@ -1885,6 +1889,10 @@ If you do not want it to shut down, press Cancel.</source>
     <message>
         <source>Please select a destination folder</source>
         <translation>保存先のフォルダーを選択してください</translation>
+    </message>
+    <message>
+        <source>This profile makes videos for phones, tablets and TVs, not for the PSP. Choose a PSP profile to make videos to copy to the PSP.</source>
+        <translation>このプロファイルは PSP 用ではなく、スマートフォン、タブレット、テレビ用のビデオを作成します。PSP にコピーするビデオを作成するには PSP のプロファイルを選んでください。</translation>
     </message>
 </context>
 <context>

@@ -9,8 +9,9 @@
 namespace pictavo {
 namespace {
 
-// Shares of the frame's height: the font's em (a sans-serif capital is about 0.73
-// of it), the outline on each side of a stroke, and the margin to the edge.
+// Shares of the frame's shorter side (its height, but for a portrait frame its
+// width): the font's em (a sans-serif capital is about 0.73 of it), the outline on
+// each side of a stroke, and the margin to the edge.
 constexpr double kEmShare = 0.075;
 constexpr double kOutlineShare = 0.12;  // of the em
 constexpr double kMarginShare = 0.045;
@@ -44,7 +45,8 @@ CaptionPicture caption_picture(std::string_view text, CaptionPlacement placement
                                int frame_height) {
   CaptionPicture caption;
   if (text.empty() || frame_width <= 0 || frame_height <= 0) return caption;
-  const double em = std::max(8.0, frame_height * kEmShare);
+  const int shorter_side = std::min(frame_width, frame_height);
+  const double em = std::max(8.0, shorter_side * kEmShare);
   const double outline = std::max(1.0, em * kOutlineShare);
   const int border = static_cast<int>(std::ceil(outline)) + 1;
   const int max_width = std::max(1, static_cast<int>(frame_width * kWidthShare) - 2 * border);
@@ -75,7 +77,7 @@ CaptionPicture caption_picture(std::string_view text, CaptionPlacement placement
   cairo_fill(cr);
   cairo_restore(cr);
 
-  const double margin = frame_height * kMarginShare;
+  const double margin = shorter_side * kMarginShare;
   caption.x = static_cast<float>(std::round((frame_width - caption.picture.width()) / 2.0));
   caption.y = static_cast<float>(
       std::round(placement == CaptionPlacement::kTop
