@@ -1116,6 +1116,14 @@ Wenn Sie das nicht möchten, klicken Sie auf „Abbrechen“.</translation>
         <source>Several captions</source>
         <translation>Mehrere Unterschriften</translation>
     </message>
+    <message>
+        <source>Automatic caption</source>
+        <translation>Automatische Bildunterschrift</translation>
+    </message>
+    <message>
+        <source>Place of the captions</source>
+        <translation>Platz der Bildunterschriften</translation>
+    </message>
 </context>
 <context>
     <name>pictavo::FileDialogs</name>

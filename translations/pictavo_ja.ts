@@ -1116,6 +1116,14 @@ If you do not want it to shut down, press Cancel.</source>
         <source>Several captions</source>
         <translation>複数のキャプション</translation>
     </message>
+    <message>
+        <source>Automatic caption</source>
+        <translation>自動キャプション</translation>
+    </message>
+    <message>
+        <source>Place of the captions</source>
+        <translation>キャプションの位置</translation>
+    </message>
 </context>
 <context>
     <name>pictavo::FileDialogs</name>

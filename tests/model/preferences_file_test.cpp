@@ -277,15 +277,15 @@ TEST_F(PreferencesStart, TheTvSystemFollowsTheCurrentProfile) {
 TEST_F(PreferencesStart, TheProfilesThatCanBeReadServeAndTheRestIsAWarningInTheLog) {
   const auto group_file = folder() / "profile" / "avoutput" / "profile_group.xml";
   std::string text = test::read_file(group_file);
-  text.replace(text.find("count=\"1\""), 9, "count=\"2\"");
+  text.replace(text.find("count=\"2\""), 9, "count=\"3\"");
   test::write_file(group_file, text);
   Project project(folder());
   start_project(project);
-  ASSERT_EQ(project.profiles.groups().size(), 1u);
+  ASSERT_EQ(project.profiles.groups().size(), 2u);
   EXPECT_NE(project.profiles.current_profile(), nullptr);
   EXPECT_THAT(test::log_texts(folder() / "log.txt"),
               testing::Contains("warning: " + group_file.string() +
-                                " announces 2 profile groups but holds 1"));
+                                " announces 3 profile groups but holds 2"));
 }
 
 TEST_F(PreferencesStart, AMovedProgramFolderKeepsTheCountAndRewritesTheRest) {

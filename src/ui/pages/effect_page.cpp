@@ -199,10 +199,12 @@ QHBoxLayout* EffectPage::build_caption_row() {
   for (const char* kind : {QT_TR_NOOP("No automatic caption"), QT_TR_NOOP("File name"),
                            QT_TR_NOOP("Date taken"), QT_TR_NOOP("File name and date taken")})
     automatic->addItem(tr(kind));
+  automatic->setAccessibleName(tr("Automatic caption"));
   automatic->setToolTip(tr("The caption of the photos that have none typed for them"));
   auto* placement = new QComboBox;
   placement->addItem(tr("At the bottom"));
   placement->addItem(tr("At the top"));
+  placement->setAccessibleName(tr("Place of the captions"));
   for (QComboBox* combo : {automatic, placement})
     connect(combo, &QComboBox::activated, this, &EffectPage::apply_slideshow_captions);
   combos_.add(kAutoCaptionCombo, automatic);
