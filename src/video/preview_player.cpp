@@ -10,6 +10,7 @@
 #include "effects/image_effect.h"
 #include "effects/random_generator.h"
 #include "effects/transition_params.h"
+#include "model/screen_aspect.h"
 #include "model/slideshow.h"
 #include "render/render_context.h"
 #include "render/transition_renderers.h"
@@ -27,7 +28,14 @@ int preview_fps(int tv_standard) {
 }  // namespace
 
 PreviewSize preview_size(int aspect) {
-  return aspect == 1 ? PreviewSize{224, 126} : PreviewSize{224, 168};
+  switch (aspect) {
+    case kAspectSixteenNine:
+      return {224, 126};
+    case kAspectNineSixteen:
+      return {94, 168};
+    default:
+      return {224, 168};
+  }
 }
 
 PreviewSize frame_size_or_preview(PreviewSize size, int aspect) {

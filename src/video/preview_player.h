@@ -42,7 +42,7 @@ struct PreviewSize {
 
 struct TransitionPreviewRequest {
   int tv_standard = 1;  // 0 NTSC (30 frames a second, 33 ms), 1 PAL (25, 40 ms)
-  int aspect = 0;       // 0 is 4:3, 1 is 16:9
+  int aspect = 0;       // the screen's (model/screen_aspect.h): 4:3, 16:9 or 9:16
   std::filesystem::path from_path;
   std::filesystem::path to_path;
   // ImageEffect id; 21 (random) is drawn when the preview starts.
@@ -69,7 +69,7 @@ struct SlideshowPreviewRequest {
   // The slideshow whose tracks play: the project's first, whose music every video
   // plays. Null plays none.
   const Slideshow* music = nullptr;
-  int aspect = 0;
+  int aspect = 0;  // as in TransitionPreviewRequest
   // The frames' size; nothing for the aspect's preview size.
   PreviewSize size;
   std::uint32_t background_argb = kOpaqueBlack;

@@ -2,8 +2,7 @@
 
 #include <cstdlib>
 
-#include "profiles/output_profile.h"
-#include "profiles/video_size_table.h"
+#include "model/screen_aspect.h"
 
 namespace pictavo {
 namespace {
@@ -45,15 +44,15 @@ int times(int length, float factor) {
 
 }  // namespace
 
-ScreenRatio screen_ratio_of_aspect(int aspect_ratio) {
-  return aspect_ratio == 1 ? ScreenRatio::kSixteenNine : ScreenRatio::kFourThree;
-}
-
-ScreenRatio screen_ratio_for(int aspect_ratio, const OutputProfile* profile) {
-  if (profile == nullptr || profile->for_psp()) return screen_ratio_of_aspect(aspect_ratio);
-  const VideoSize* size = find_video_size(profile->value(ProfileParameterId::kVideoSize));
-  return size != nullptr && size->height > size->width ? ScreenRatio::kNineSixteen
-                                                       : ScreenRatio::kSixteenNine;
+ScreenRatio screen_ratio_of_aspect(int aspect) {
+  switch (aspect) {
+    case kAspectSixteenNine:
+      return ScreenRatio::kSixteenNine;
+    case kAspectNineSixteen:
+      return ScreenRatio::kNineSixteen;
+    default:
+      return ScreenRatio::kFourThree;
+  }
 }
 
 void CropFrame::reset(int width, int height) {

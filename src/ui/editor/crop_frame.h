@@ -6,16 +6,12 @@
 
 namespace pictavo {
 
-struct OutputProfile;
-
 // The screens the frame can be held to: the TV's by the project's aspect setting,
 // or the upright screen of a phone.
 enum class ScreenRatio { kFourThree, kSixteenNine, kNineSixteen };
 
-ScreenRatio screen_ratio_of_aspect(int aspect_ratio);
-// The screen the videos of `profile` are watched on: the frame's own 16:9 or 9:16
-// for phones, tablets and TVs; a PSP video's TV by the aspect setting, as before.
-ScreenRatio screen_ratio_for(int aspect_ratio, const OutputProfile* profile);
+// The screen of a screen aspect (model/screen_aspect.h).
+ScreenRatio screen_ratio_of_aspect(int aspect);
 
 // The picture editor's crop frame in canvas pixels over a canvas of width ×
 // height: four corner handles of kHandleSize pixels, moved or resized by mouse

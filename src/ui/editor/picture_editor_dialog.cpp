@@ -10,6 +10,7 @@
 #include "edit/edit_history.h"
 #include "edit/picture_commands.h"
 #include "model/project.h"
+#include "model/screen_aspect.h"
 #include "ui/common/path_text.h"
 #include "ui/common/wait_cursor.h"
 #include "ui/editor/picture_adjust_page.h"
@@ -35,10 +36,8 @@ PictureEditorDialog::PictureEditorDialog(Project& project, EditHistory& history,
       project_(project),
       history_(history),
       slideshow_(project.current()->id()),
-      canvas_(new PictureCanvas(
-          decorations_folder(project),
-          screen_ratio_for(project.preferences.aspect_ratio, project.profiles.current_profile()),
-          this)),
+      canvas_(new PictureCanvas(decorations_folder(project),
+                                screen_ratio_of_aspect(screen_aspect(project)), this)),
       tabs_(new QTabWidget(this)) {
   setWindowTitle(tr("Modify"));
   setMinimumSize(1050, 520);

@@ -21,6 +21,7 @@
 #include "effects/random_generator.h"
 #include "effects/transition_setting_dialogs.h"
 #include "model/project.h"
+#include "model/screen_aspect.h"
 #include "ui/common/engine_text.h"
 #include "ui/editor/picture_editor_dialog.h"
 #include "ui/widgets/effect_list.h"
@@ -319,7 +320,6 @@ void EffectPage::follow(const ProjectChange& change) {
 
 void EffectPage::take_preview_settings() {
   record_.tv_standard = project_.default_setting.tv_system;
-  record_.aspect = project_.preferences.aspect_ratio;
 }
 
 void EffectPage::show_current_slideshow() {
@@ -398,7 +398,7 @@ std::optional<SlideshowPreviewRequest> EffectPage::from_here_request() const {
   request.slideshow = slideshow;
   request.first_photo = selected.empty() ? 0 : *std::min_element(selected.begin(), selected.end());
   request.music = project_.music_slideshow();
-  request.aspect = project_.preferences.aspect_ratio;
+  request.aspect = screen_aspect(project_);
   return request;
 }
 
@@ -451,7 +451,7 @@ void EffectPage::preview_photo(int photo) {
   const EffectRecord& effect = to.setting.effect;
   TransitionPreviewRequest request;
   request.tv_standard = project_.default_setting.tv_system;
-  request.aspect = project_.preferences.aspect_ratio;
+  request.aspect = screen_aspect(project_);
   request.from_path = from.prepared_path;
   request.to_path = to.prepared_path;
   request.image_effect = static_cast<int>(effect.image_effect);
@@ -470,6 +470,7 @@ void EffectPage::preview_entry(int entry) {
   record_.display_seconds = combo(kDurationCombo)->currentIndex() + 1;
   record_.image_effect = static_cast<int>(draw_image_effect(chosen_category()));
   record_.transition_seconds = combo(kTransitionDurationCombo)->currentIndex();
+  record_.aspect = screen_aspect(project_);
   if (entry == 0) entry = random_preview_entry(draw_random());
   // The player copies the transition's type and values when it starts.
   record_.transition = project_.effect_set.template_at(entry);

@@ -68,8 +68,8 @@ class EffectPage : public ProjectTreePage {
   ~EffectPage() override;
 
   void project_replaced() override;
-  // The preview stops and takes the TV system and the screen ratio; the image line
-  // keeps its selection and place.
+  // The preview stops and takes the TV system (every preview takes the screen's shape as it
+  // starts); the image line keeps its selection and place.
   void settings_changed();
   void follow(const ProjectChange& change) override;
   // The Organize page's list made thumbnails that the image line shows.

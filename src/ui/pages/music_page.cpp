@@ -16,6 +16,7 @@
 #include "edit/track_commands.h"
 #include "model/music_fit.h"
 #include "model/project.h"
+#include "model/screen_aspect.h"
 #include "ui/app/user_dialogs.h"
 #include "ui/common/button_text_width.h"
 #include "ui/common/path_text.h"
@@ -170,9 +171,10 @@ QPushButton* MusicPage::button(Button id) const {
 }
 
 void MusicPage::place_preview() {
-  const bool wide = project_.preferences.aspect_ratio == 1;
-  preview_frame_->setFixedSize(kPreviewPlace.width(), wide ? 140 : kPreviewPlace.height());
-  const PreviewSize size = preview_size(project_.preferences.aspect_ratio);
+  const int aspect = screen_aspect(project_);
+  preview_frame_->setFixedSize(kPreviewPlace.width(),
+                               aspect == kAspectSixteenNine ? 140 : kPreviewPlace.height());
+  const PreviewSize size = preview_size(aspect);
   preview_->setFixedSize(size.width, size.height);
 }
 
@@ -184,7 +186,7 @@ void MusicPage::project_replaced() {
 
 void MusicPage::settings_changed() {
   // A preview under way keeps drawing at the size it started with.
-  const PreviewSize size = preview_size(project_.preferences.aspect_ratio);
+  const PreviewSize size = preview_size(screen_aspect(project_));
   if (preview_->running() && preview_->size() != QSize(size.width, size.height))
     run_command(kStopPreview);
   place_preview();
@@ -300,8 +302,10 @@ void MusicPage::preview_slideshow() {
   request.tv_standard = project_.default_setting.tv_system;
   request.slideshow = project_.current();
   request.music = project_.music_slideshow();
-  request.aspect = project_.preferences.aspect_ratio;
+  request.aspect = screen_aspect(project_);
   music_player_.set_loop_audio(project_.preferences.loop_audio);
+  // The output profile, and with it the screen's shape, may have changed since.
+  place_preview();
   if (!preview_->preview_slideshow(request)) return;
   preview_timer_->start();
   enable_track_buttons(false);

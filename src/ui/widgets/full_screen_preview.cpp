@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "model/screen_aspect.h"
 #include "ui/widgets/preview_widget.h"
 
 namespace pictavo {
@@ -25,8 +26,8 @@ FullScreenPreview::FullScreenPreview(MusicPlayer* music, QWidget* parent)
 }
 
 QSize FullScreenPreview::frame_size(QSize screen, int aspect) {
-  const int across = aspect == 1 ? 16 : 4;
-  const int down = aspect == 1 ? 9 : 3;
+  const int across = aspect == kAspectSixteenNine ? 16 : aspect == kAspectNineSixteen ? 9 : 4;
+  const int down = aspect == kAspectSixteenNine ? 9 : aspect == kAspectNineSixteen ? 16 : 3;
   const int width = std::min(screen.width(), screen.height() * across / down);
   const int height = width * down / across;
   return {width / 2 * 2, height / 2 * 2};

@@ -28,7 +28,7 @@ class FullScreenPreview : public QWidget {
   bool play(SlideshowPreviewRequest request);
   PreviewWidget* preview() const { return preview_; }
 
-  // The largest frame of `aspect` (0 for 4:3, 1 for 16:9) within `screen`, with
+  // The largest frame of `aspect` (model/screen_aspect.h) within `screen`, with
   // even sides as the renderers need them.
   static QSize frame_size(QSize screen, int aspect);
 

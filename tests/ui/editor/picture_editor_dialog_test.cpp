@@ -24,6 +24,7 @@
 #include "image/image_file.h"
 #include "model/photo_adding.h"
 #include "model/photo_preparation.h"
+#include "model/screen_aspect.h"
 #include "render/image_layer_photos.h"
 #include "support/files.h"
 #include "support/test_modules.h"
@@ -126,9 +127,9 @@ TEST(CropFrameTest, FitsTheScreenRatioAndHoldsItWhileACornerIsDragged) {
   EXPECT_EQ(frame.area(), (CropArea{195, 0, 465, 480}));  // 480 × 0.5625 = 270
   OutputProfile portrait;
   portrait.parameter(ProfileParameterId::kVideoSize).current.text = "1080x1920";
-  EXPECT_EQ(screen_ratio_for(0, &portrait), ScreenRatio::kFourThree);  // a PSP profile
+  EXPECT_EQ(screen_aspect(0, &portrait), kAspectFourThree);  // a PSP profile
   portrait.format = "mp4";
-  EXPECT_EQ(screen_ratio_for(0, &portrait), ScreenRatio::kNineSixteen);
+  EXPECT_EQ(screen_ratio_of_aspect(screen_aspect(0, &portrait)), ScreenRatio::kNineSixteen);
 
   // The longer distance from the fixed corner drives; a side that would leave the
   // canvas is cut at its edge and drives the other instead.

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "effects/transition_setting_dialogs.h"
+#include "model/screen_aspect.h"
 #include "support/files.h"
 #include "ui/app/main_window.h"
 #include "ui/app/project_signals.h"
@@ -216,6 +217,7 @@ TEST_F(EffectPageTest, PlaysFromTheSelectedPhotoInThePreviewOrOverTheWholeScreen
   EXPECT_EQ(full->preview()->size(), FullScreenPreview::frame_size(screen, 0));
   EXPECT_EQ(FullScreenPreview::frame_size(QSize(1920, 1080), 0), QSize(1440, 1080));
   EXPECT_EQ(FullScreenPreview::frame_size(QSize(1024, 768), 1), QSize(1024, 576));
+  EXPECT_EQ(FullScreenPreview::frame_size(QSize(1920, 1080), kAspectNineSixteen), QSize(606, 1078));
   // Escape leaves it, and the preview stops.
   QTest::keyClick(full, Qt::Key_Escape);
   test::process_events();
