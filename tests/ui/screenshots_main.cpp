@@ -52,6 +52,7 @@
 #include "ui/pages/effect_page.h"
 #include "ui/pages/music_page.h"
 #include "ui/pages/organize_photo_page.h"
+#include "ui/pages/produce_page.h"
 #include "ui/widgets/effect_list.h"
 #include "ui/widgets/full_screen_preview.h"
 #include "ui/widgets/image_line.h"
@@ -254,6 +255,16 @@ int main(int argc, char** argv) {
     wait_for_thumbnails(*window.organize_page());
     if (page == 1) wait_until([&] { return thumbnails_made(*effect_page.image_line()); }, 10000);
     all = save(window, pages[page]) && all;
+  }
+  // A profile for phones, tablets and TVs: PSP copying is not offered.
+  if (auto* profiles = window.produce_page()->findChild<QComboBox*>(QStringLiteral("profile"))) {
+    const int chosen = profiles->currentIndex();
+    const int full_hd = profiles->findText(QStringLiteral("Full HD"), Qt::MatchStartsWith);
+    profiles->setCurrentIndex(full_hd);
+    emit profiles->activated(full_hd);
+    all = save(window, "main_produce_hd") && all;
+    profiles->setCurrentIndex(chosen);
+    emit profiles->activated(chosen);
   }
   const QSize default_size = window.size();
   window.resize(kLargeSize);
