@@ -102,6 +102,11 @@ EffectPage::EffectPage(Project& project, EditHistory& history, UserDialogs& dial
 }
 
 EffectPage::~EffectPage() {
+  // The image line and the caption field outlive this part of the page: what they
+  // tell while their parent takes them down (a selection, the focus leaving the
+  // field) must not reach it.
+  for (const QObject* sender : std::initializer_list<const QObject*>{image_line_, caption_field_})
+    disconnect(sender, nullptr, this, nullptr);
   // The previews use the music player, which goes before them.
   delete full_screen_;
   preview_->stop();
