@@ -1,6 +1,5 @@
 #include "image/exif_date.h"
 
-#include <libexif/exif-data.h>
 #include <libheif/heif.h>
 
 #include <algorithm>
@@ -10,16 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "image/exif_block.h"
+
 namespace pictavo {
 namespace {
 
 // Cameras put the EXIF block among the first segments of a JPEG, before its
 // pictures' tables.
 constexpr int kJpegSegmentsSearched = 16;
-
-struct ExifDataUnref {
-  void operator()(ExifData* data) const { exif_data_unref(data); }
-};
 
 // "YYYY:MM:DD HH:MM:SS" as EXIF writes it; unknown parts are blanks or zeros.
 std::optional<CalendarDate> parse_exif_date(const ExifEntry* entry) {
@@ -41,7 +38,7 @@ std::optional<CalendarDate> parse_exif_date(const ExifEntry* entry) {
   return date;
 }
 
-std::optional<CalendarDate> date_of(ExifData* data) {
+std::optional<CalendarDate> date_of(const ExifData* data) {
   if (data == nullptr) return std::nullopt;
   for (const ExifTag tag : {EXIF_TAG_DATE_TIME_ORIGINAL, EXIF_TAG_DATE_TIME_DIGITIZED}) {
     if (std::optional<CalendarDate> date =
@@ -114,14 +111,7 @@ std::optional<CalendarDate> jpeg_date_taken(std::FILE* stream) {
 
 std::optional<CalendarDate> exif_date_taken(std::span<const std::uint8_t> bytes) {
   if (bytes.empty()) return std::nullopt;
-  const std::unique_ptr<ExifData, ExifDataUnref> data(exif_data_new());
-  if (!data) return std::nullopt;
-  // Only the dates are wanted: leave maker notes and repairs alone.
-  exif_data_unset_option(data.get(), EXIF_DATA_OPTION_FOLLOW_SPECIFICATION);
-  exif_data_set_option(data.get(), EXIF_DATA_OPTION_DONT_CHANGE_MAKER_NOTE);
-  // libexif finds the APP1 block among a JPEG's first segments itself.
-  exif_data_load_data(data.get(), bytes.data(), static_cast<unsigned int>(bytes.size()));
-  return date_of(data.get());
+  return date_of(read_exif_block(bytes).get());
 }
 
 std::optional<CalendarDate> read_date_taken(const std::filesystem::path& file) {

@@ -1,22 +1,14 @@
 #include "image/orientation.h"
 
-#include <libexif/exif-data.h>
-
-#include <memory>
-
+#include "image/exif_block.h"
 #include "image/transform.h"
 
 namespace pictavo {
 
 int read_exif_orientation(std::span<const std::uint8_t> exif) {
   if (exif.empty() || exif.size() > 0xFFFF) return 1;
-  const std::unique_ptr<ExifData, decltype(&exif_data_unref)> data(exif_data_new(),
-                                                                   &exif_data_unref);
+  const ExifDataPtr data = read_exif_block(exif);
   if (!data) return 1;
-  // Only the orientation is wanted: leave maker notes and repairs alone.
-  exif_data_unset_option(data.get(), EXIF_DATA_OPTION_FOLLOW_SPECIFICATION);
-  exif_data_set_option(data.get(), EXIF_DATA_OPTION_DONT_CHANGE_MAKER_NOTE);
-  exif_data_load_data(data.get(), exif.data(), static_cast<unsigned int>(exif.size()));
   ExifEntry* entry = exif_content_get_entry(data->ifd[EXIF_IFD_0], EXIF_TAG_ORIENTATION);
   if (!entry || entry->format != EXIF_FORMAT_SHORT || entry->components < 1 || !entry->data ||
       entry->size < 2) {

@@ -54,9 +54,9 @@ CaptionPicture caption_picture(std::string_view text, CaptionPlacement placement
   // Measured on a scratch surface, then drawn on one of the text's own size.
   FrameCanvas scratch(1, 1, FrameCanvas::Format::kArgb32);
   if (!scratch.valid()) return caption;
-  const LayoutPtr measured = caption_layout(scratch.cr(), text, em, max_width);
+  const LayoutPtr layout = caption_layout(scratch.cr(), text, em, max_width);
   PangoRectangle logical;
-  pango_layout_get_pixel_extents(measured.get(), nullptr, &logical);
+  pango_layout_get_pixel_extents(layout.get(), nullptr, &logical);
   // An unwrapped width: the layout's own width would centre the text in it.
   const int text_width = std::min(logical.width, max_width);
 
@@ -64,7 +64,7 @@ CaptionPicture caption_picture(std::string_view text, CaptionPlacement placement
                                 FrameCanvas::Format::kArgb32);
   if (!caption.picture.valid()) return caption;
   cairo_t* cr = caption.picture.cr();
-  const LayoutPtr layout = caption_layout(cr, text, em, max_width);
+  pango_cairo_update_layout(cr, layout.get());
   pango_layout_set_width(layout.get(), text_width * PANGO_SCALE);
   cairo_save(cr);
   cairo_move_to(cr, border - logical.x, border - logical.y);

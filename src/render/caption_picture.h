@@ -9,6 +9,11 @@ namespace pictavo {
 
 // A photo's caption, drawn once per photo and laid over each of its frames.
 struct CaptionPicture {
+  // Lays the caption over a frame; nothing without one.
+  void draw_on(FrameCanvas& frame) const {
+    if (picture.valid()) frame.draw(picture, x, y);
+  }
+
   FrameCanvas picture;  // kArgb32: white text with a dark outline, nothing around it
   float x = 0;          // where it stands in the frame
   float y = 0;

@@ -34,9 +34,8 @@ void draw_fitted_photo(RenderContext& context) {
         photo.path, static_cast<int>(rect.width + 0.5f), static_cast<int>(rect.height + 0.5f));
     output.draw(picture, rect);
   }
-  const CaptionPicture caption =
-      caption_picture(photo.caption, photo.caption_placement, output.width(), output.height());
-  if (caption.picture.valid()) output.draw(caption.picture, caption.x, caption.y);
+  caption_picture(photo.caption, photo.caption_placement, output.width(), output.height())
+      .draw_on(output);
 }
 
 int render_first_photo(RenderContext& context) {

@@ -208,8 +208,7 @@ void draw_frame(PhotoLayer& layer, int k, int effect, std::uint32_t colour) {
   layer.canvas.draw(layer.photo, RectF{layer.fx, layer.fy, layer.fw, layer.fh});
   if (rotate) layer.canvas.reset_transform();
   // The caption belongs to the frame, not the photo: it neither moves nor turns.
-  if (layer.caption.picture.valid())
-    layer.canvas.draw(layer.caption.picture, layer.caption.x, layer.caption.y);
+  layer.caption.draw_on(layer.canvas);
 }
 
 }  // namespace

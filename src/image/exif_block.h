@@ -1,0 +1,21 @@
+#pragma once
+
+#include <libexif/exif-data.h>
+
+#include <cstdint>
+#include <memory>
+#include <span>
+
+namespace pictavo {
+
+struct ExifDataUnref {
+  void operator()(ExifData* data) const { exif_data_unref(data); }
+};
+using ExifDataPtr = std::unique_ptr<ExifData, ExifDataUnref>;
+
+// An EXIF block (beginning "Exif\0\0", a JPEG's APP1 payload) as far as libexif
+// reads it, for single tags to be looked up: maker notes and the specification's
+// repairs are left alone. Null when there is no memory.
+ExifDataPtr read_exif_block(std::span<const std::uint8_t> bytes);
+
+}  // namespace pictavo
