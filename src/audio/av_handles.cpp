@@ -1,5 +1,10 @@
 #include "audio/av_handles.h"
 
+extern "C" {
+#include <libavutil/mem.h>
+}
+
+#include <cstddef>
 #include <utility>
 
 namespace pictavo::av {
@@ -14,7 +19,21 @@ std::string local_file_url(const char* path) {
   return std::string("file:") + path;
 }
 
+namespace {
+
+// A corrupt header's size field can otherwise have FFmpeg allocate and zero up to
+// 2 GB before the short read fails. No real block a file needs comes near this.
+constexpr std::size_t kLargestBlock = 256u << 20;
+
+void cap_block_size() {
+  static const bool capped = (av_max_alloc(kLargestBlock), true);
+  (void)capped;
+}
+
+}  // namespace
+
 int open_input(const char* path, InputPtr& input) {
+  cap_block_size();
   input.reset();
   AVDictionary* options = nullptr;
   av_dict_set(&options, "protocol_whitelist", "file", 0);
