@@ -8,7 +8,7 @@
 #include "base/clock_seconds.h"
 #include "effects/image_effect.h"
 #include "effects/transition_params.h"
-#include "model/frame_rate.h"
+#include "model/frame_count.h"
 #include "model/project.h"
 
 namespace pictavo::cli {
@@ -69,11 +69,11 @@ std::string count_text(std::size_t count, const char* noun) {
 
 }  // namespace
 
-void print_slideshow(const Slideshow& slideshow) {
+void print_slideshow(const Slideshow& slideshow, float frame_rate) {
   std::printf("Slideshow %d \"%s\": %s, %s (%d frames), cover photo %d\n", slideshow.number + 1,
               slideshow.name().c_str(), count_text(slideshow.photos.size(), "photo").c_str(),
-              ClockSeconds(slideshow.length_seconds()).text().c_str(), slideshow.total_frames,
-              slideshow.cover_index + 1);
+              ClockSeconds(slideshow.length_seconds()).text().c_str(),
+              frame_at(slideshow.length_seconds(), frame_rate), slideshow.cover_index + 1);
   const SlideshowCaptions& captions = slideshow.captions;
   if (captions.automatic != AutoCaption::kNone || captions.placement == CaptionPlacement::kTop) {
     std::printf("  Captions: automatic %s, at the %s\n",
@@ -99,7 +99,7 @@ void print_slideshow(const Slideshow& slideshow) {
 }
 
 void print_project(const Project& project) {
-  const float rate = frame_rate(project.default_setting.tv_system);
+  const float rate = project.video_frame_rate();
   std::printf("Project %s\n", project.preferences.project_path.c_str());
   std::printf("  %s, %s, %s (%d frames at %.2f frames/s)",
               count_text(project.slideshows.size(), "slideshow").c_str(),
@@ -113,7 +113,7 @@ void print_project(const Project& project) {
   std::puts("");
   for (const auto& slideshow : project.slideshows) {
     std::puts("");
-    print_slideshow(*slideshow);
+    print_slideshow(*slideshow, rate);
   }
 }
 

@@ -7,9 +7,11 @@
 #include "base/text_number.h"
 #include "effects/random_generator.h"
 #include "model/frame_count.h"
+#include "model/frame_rate.h"
 #include "model/photo_durations.h"
 #include "model/project_messages.h"
 #include "model/unsaved_changes.h"
+#include "profiles/encoder_parameters.h"
 
 namespace pictavo {
 
@@ -219,6 +221,13 @@ int Project::total_seconds() const {
   return seconds;
 }
 
+float Project::video_frame_rate() const {
+  if (const OutputProfile* profile = profiles.current_profile()) {
+    if (const float rate = counted_frame_rate(*profile); rate > 0) return rate;
+  }
+  return frame_rate(default_setting.tv_system);
+}
+
 void Project::update_totals() {
   recompute_totals();
   if (estimated_mb > kWarningMegabytes) front_end.show(size_warning_message());
@@ -227,8 +236,9 @@ void Project::update_totals() {
 
 void Project::recompute_totals() {
   total_frames = 0;
+  const float rate = video_frame_rate();
   for (const auto& slideshow : slideshows)
-    total_frames = saturating_add(total_frames, slideshow->total_frames);
+    total_frames = saturating_add(total_frames, frame_at(slideshow->length_seconds(), rate));
   if (const OutputProfile* profile = profiles.current_profile()) {
     const long long kilobits =
         static_cast<long long>(parse_int(profile->value(ProfileParameterId::kVideoBitrate))) +

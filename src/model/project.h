@@ -98,6 +98,9 @@ class Project {
   bool has_changes() const;
   // The total length in whole seconds: the slideshows' lengths added up.
   int total_seconds() const;
+  // The frames per second the videos will have: the current profile's, which for
+  // phones and TVs is no TV system's, else the project's TV system's.
+  float video_frame_rate() const;
 
   // Points every slideshow's video at the output folder with the current profile's
   // extension; nothing without a current profile.
@@ -116,7 +119,7 @@ class Project {
   ProfileGroupList profiles;
   FrontEnd front_end;
   int current_slideshow = -1;  // -1 for none
-  int total_frames = 0;        // sum over the slideshows
+  int total_frames = 0;        // the videos' frames, at video_frame_rate()
   float estimated_mb = 0;      // estimated output size
   // The videos must be made again: a slideshow was added, removed or moved, or the
   // screen ratio changed.

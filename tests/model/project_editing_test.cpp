@@ -6,6 +6,7 @@
 
 #include "editing_fixture.h"
 #include "model/project_messages.h"
+#include "model/project_start.h"
 
 namespace pictavo {
 namespace {
@@ -150,6 +151,10 @@ TEST_F(ProjectEditing, TotalsSumTheSlideshowsAndTellTheFrontEnd) {
             11.0f * (static_cast<float>(kilobits) * 1.05f * (1.0f / 8192.0f)));
   EXPECT_THAT(observer.notices, ElementsAre(ProjectChange::Kind::kTotalsChanged));
   EXPECT_EQ(project->photo_count(), 3);
+  // A phone or TV profile's 30 frames a second count, not the TV system's.
+  choose_output_profile(*project, 5);
+  project->update_totals();
+  EXPECT_EQ(project->total_frames, (8 + 3) * 30);
 }
 
 TEST_F(ProjectEditing, TheSizeWarningStartsAboveFourThousandMegabytes) {
@@ -185,8 +190,11 @@ TEST_F(ProjectEditing, TheHardLimitStartsAboveFourThousandFiveHundred) {
 TEST_F(ProjectEditing, HugeLengthsAndBitratesNeitherOverflowNorWrap) {
   slideshow_with_photos(1);
   project->add_slideshow("Second");
-  project->slideshows[0]->total_frames = 2'000'000'000;
-  project->slideshows[1]->total_frames = 2'000'000'000;
+  project->slideshows[1]->add_photo(photo("x.png"), project->default_setting);
+  for (const auto& slideshow : project->slideshows) {
+    slideshow->photos.front()->setting.effect.display_seconds = 70'000'000;
+    slideshow->update_length();
+  }
   OutputProfile& profile = *project->profiles.current_profile();
   profile.parameter(ProfileParameterId::kVideoBitrate).current.text = "99999999999";
   project->update_totals();
@@ -224,7 +232,8 @@ TEST_F(ProjectEditing, ApplyingToAllReachesEveryPhotoAndTheLengths) {
   project->apply_tv_system_to_all();
   EXPECT_EQ(slideshow.photos[1]->setting.tv_system, 1);
   EXPECT_LT(slideshow.total_frames, ntsc_frames);
-  EXPECT_EQ(project->total_frames, slideshow.total_frames);
+  // The videos are still made at the chosen profile's rate.
+  EXPECT_EQ(project->total_frames, ntsc_frames);
 }
 
 }  // namespace
