@@ -16,6 +16,8 @@ constexpr double kEmShare = 0.075;
 constexpr double kOutlineShare = 0.12;  // of the em
 constexpr double kMarginShare = 0.045;
 constexpr double kWidthShare = 0.92;  // of the frame's width, at most
+// A longer caption wraps onto a second line, and is cut with "…" at its end.
+constexpr int kMaxLines = 2;
 
 struct GObjectDeleter {
   void operator()(void* object) const { g_object_unref(object); }
@@ -34,7 +36,10 @@ LayoutPtr caption_layout(cairo_t* cr, std::string_view text, double em, int max_
   pango_layout_set_font_description(layout.get(), font.get());
   pango_layout_set_single_paragraph_mode(layout.get(), TRUE);
   pango_layout_set_width(layout.get(), max_width * PANGO_SCALE);
+  pango_layout_set_wrap(layout.get(), PANGO_WRAP_WORD_CHAR);
+  pango_layout_set_height(layout.get(), -kMaxLines);
   pango_layout_set_ellipsize(layout.get(), PANGO_ELLIPSIZE_END);
+  pango_layout_set_alignment(layout.get(), PANGO_ALIGN_CENTER);
   pango_layout_set_text(layout.get(), text.data(), static_cast<int>(text.size()));
   return layout;
 }
@@ -55,17 +60,15 @@ CaptionPicture caption_picture(std::string_view text, CaptionPlacement placement
   FrameCanvas scratch(1, 1, FrameCanvas::Format::kArgb32);
   if (!scratch.valid()) return caption;
   const LayoutPtr layout = caption_layout(scratch.cr(), text, em, max_width);
+  // The lines are centred in the widest one's extents, which is all the picture holds.
   PangoRectangle logical;
   pango_layout_get_pixel_extents(layout.get(), nullptr, &logical);
-  // An unwrapped width: the layout's own width would centre the text in it.
-  const int text_width = std::min(logical.width, max_width);
 
-  caption.picture = FrameCanvas(text_width + 2 * border, logical.height + 2 * border,
+  caption.picture = FrameCanvas(logical.width + 2 * border, logical.height + 2 * border,
                                 FrameCanvas::Format::kArgb32);
   if (!caption.picture.valid()) return caption;
   cairo_t* cr = caption.picture.cr();
   pango_cairo_update_layout(cr, layout.get());
-  pango_layout_set_width(layout.get(), text_width * PANGO_SCALE);
   cairo_save(cr);
   cairo_move_to(cr, border - logical.x, border - logical.y);
   pango_cairo_layout_path(cr, layout.get());

@@ -19,10 +19,10 @@ struct CaptionPicture {
   float y = 0;
 };
 
-// `text` on one line for frames of `frame_width` × `frame_height`: its letters a
-// fixed share of the frame's shorter side (capitals 14 px high in a 272-line frame),
-// centred, cut with "…" where it would be wider than the frame, near the bottom
-// or the top edge. No picture for empty text.
+// `text` for frames of `frame_width` × `frame_height`: its letters a fixed share of
+// the frame's shorter side (capitals 14 px high in a 272-line frame), centred, on
+// at most two lines no wider than the frame and cut with "…" past them, near the
+// bottom or the top edge. No picture for empty text.
 CaptionPicture caption_picture(std::string_view text, CaptionPlacement placement, int frame_width,
                                int frame_height);
 
