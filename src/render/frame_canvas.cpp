@@ -128,6 +128,20 @@ void FrameCanvas::draw(const FrameCanvas& source, const RectF& rect, double alph
   paint_mapped(source, matrix, alpha);
 }
 
+void FrameCanvas::draw_on_black(const FrameCanvas& source, const RectF& rect) {
+  if (!valid_) return;
+  if (!source.valid_) {
+    fill(0);
+    return;
+  }
+  // Sampled beyond its edge the picture is transparent: replacing with it leaves
+  // black there and blends its edge pixels with black, as drawing over black does.
+  const cairo_operator_t previous = cairo_get_operator(cr_);
+  cairo_set_operator(cr_, CAIRO_OPERATOR_SOURCE);
+  draw(source, rect);
+  cairo_set_operator(cr_, previous);
+}
+
 void FrameCanvas::draw(const FrameCanvas& source, float x, float y, double alpha) {
   draw(source, RectF{x, y, static_cast<float>(source.width_), static_cast<float>(source.height_)},
        alpha);

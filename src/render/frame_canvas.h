@@ -73,6 +73,10 @@ class FrameCanvas {
   void draw(const FrameCanvas& source, const RectF& rect, double alpha = 1.0);
   // The same at `source`'s own size with its top-left corner at (x, y).
   void draw(const FrameCanvas& source, float x, float y, double alpha = 1.0);
+  // fill(kOpaqueBlack) and then draw(source, rect) in one pass: every pixel inside
+  // the clip is replaced, by the picture or, around it, by black (transparent on
+  // kArgb32).
+  void draw_on_black(const FrameCanvas& source, const RectF& rect);
   // Draws all of `source` mapped onto `target`: its top edge onto upper_left →
   // upper_right, its left edge onto upper_left → lower_left. A parallelogram too
   // thin to show anything draws nothing.

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "effects/image_effect.h"
+#include "render/argb.h"
 
 namespace pictavo {
 namespace {
@@ -198,14 +199,21 @@ void move(PhotoLayer& layer, int effect, float steps) {
 }
 
 void draw_frame(PhotoLayer& layer, int k, int effect, std::uint32_t colour) {
+  // Over black, the photo replaces the whole canvas in one pass: a large frame
+  // is then written once instead of cleared and blended into.
+  const bool on_black = !layer.backdrop.valid() && colour == kOpaqueBlack;
   if (layer.backdrop.valid())
     layer.canvas.draw(layer.backdrop, 0, 0);
-  else
+  else if (!on_black)
     layer.canvas.fill(colour);
   const bool rotate = is_rotation(effect);
   if (rotate)
     layer.canvas.rotate_about(image_effect_angle(layer, k, effect), layer.W / 2, layer.H / 2);
-  layer.canvas.draw(layer.photo, RectF{layer.fx, layer.fy, layer.fw, layer.fh});
+  const RectF rect{layer.fx, layer.fy, layer.fw, layer.fh};
+  if (on_black)
+    layer.canvas.draw_on_black(layer.photo, rect);
+  else
+    layer.canvas.draw(layer.photo, rect);
   if (rotate) layer.canvas.reset_transform();
   // The caption belongs to the frame, not the photo: it neither moves nor turns.
   layer.caption.draw_on(layer.canvas);

@@ -25,6 +25,30 @@ TEST(FrameCanvas, APictureShrunkToASliverDrawsNothingAndLeavesTheCanvasUsable) {
   EXPECT_EQ(canvas.pixel(1, 1), kBlue);
 }
 
+// The one-pass draw over black must leave every pixel as clearing and then
+// drawing does (but for the rounding of the blend), the picture's blended edges
+// included, turned or not.
+TEST(FrameCanvas, DrawingOnBlackEqualsClearingThenDrawing) {
+  const FrameCanvas picture =
+      test::quadrant_canvas(7, 5, {kRed, kGreen, kBlue, argb(255, 200, 180, 20)});
+  for (const double degrees : {0.0, 17.0}) {
+    FrameCanvas cleared(24, 16);
+    FrameCanvas replaced(24, 16);
+    cleared.fill(kGreen);
+    replaced.fill(kGreen);
+    for (FrameCanvas* canvas : {&cleared, &replaced})
+      canvas->rotate_about(degrees, 12, 8);
+    cleared.fill(kOpaqueBlack);
+    cleared.draw(picture, RectF{3.3f, 2.6f, 15.5f, 9.2f});
+    replaced.draw_on_black(picture, RectF{3.3f, 2.6f, 15.5f, 9.2f});
+    for (int y = 0; y < 16; ++y) {
+      for (int x = 0; x < 24; ++x)
+        ASSERT_TRUE(ColourNear(replaced.pixel(x, y), cleared.pixel(x, y)))
+            << x << "," << y << " " << degrees;
+    }
+  }
+}
+
 TEST(FrameCanvas, DrawsAPictureIntoAParallelogramByThreeCorners) {
   FrameCanvas canvas(32, 16);
   canvas.fill(kOpaqueBlack);
