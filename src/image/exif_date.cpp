@@ -1,14 +1,18 @@
 #include "image/exif_date.h"
 
 #include <libheif/heif.h>
+#include <sys/stat.h>
+#include <tiffio.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "image/codecs/tiff_memory.h"
 #include "image/exif_block.h"
 
 namespace pictavo {
@@ -17,13 +21,32 @@ namespace {
 // Cameras put the EXIF block among the first segments of a JPEG, before its
 // pictures' tables.
 constexpr int kJpegSegmentsSearched = 16;
+// PNG and WebP keep EXIF in a chunk of their own, before or after the picture's
+// data; the walk seeks past every other chunk, up to so many of them.
+constexpr int kChunksSearched = 100000;
+// An APP1 segment's limit, which other containers' blocks keep to as well.
+constexpr std::uint32_t kLargestExifBlock = 0x10000;
+
+constexpr std::uint8_t kExifHeader[] = {'E', 'x', 'i', 'f', 0, 0};
+
+bool starts_with_exif_header(std::span<const std::uint8_t> bytes) {
+  return bytes.size() > sizeof kExifHeader &&
+         std::equal(std::begin(kExifHeader), std::end(kExifHeader), bytes.begin());
+}
+
+std::uint32_t big_endian_32(const std::uint8_t* bytes) {
+  return (std::uint32_t{bytes[0]} << 24) | (std::uint32_t{bytes[1]} << 16) |
+         (std::uint32_t{bytes[2]} << 8) | bytes[3];
+}
+
+std::uint32_t little_endian_32(const std::uint8_t* bytes) {
+  return (std::uint32_t{bytes[3]} << 24) | (std::uint32_t{bytes[2]} << 16) |
+         (std::uint32_t{bytes[1]} << 8) | bytes[0];
+}
 
 // "YYYY:MM:DD HH:MM:SS" as EXIF writes it; unknown parts are blanks or zeros.
-std::optional<CalendarDate> parse_exif_date(const ExifEntry* entry) {
-  if (entry == nullptr || entry->format != EXIF_FORMAT_ASCII || entry->data == nullptr ||
-      entry->size < 10)
-    return std::nullopt;
-  const std::string text(reinterpret_cast<const char*>(entry->data), 10);
+std::optional<CalendarDate> parse_exif_date(std::string_view text) {
+  if (text.size() < 10 || text[4] != ':' || text[7] != ':') return std::nullopt;
   const auto number = [&](std::size_t at, std::size_t digits) {
     int value = 0;
     for (std::size_t i = at; i < at + digits; ++i) {
@@ -32,10 +55,15 @@ std::optional<CalendarDate> parse_exif_date(const ExifEntry* entry) {
     }
     return value;
   };
-  if (text[4] != ':' || text[7] != ':') return std::nullopt;
   const CalendarDate date{number(0, 4), number(5, 2), number(8, 2)};
   if (!is_calendar_day(date)) return std::nullopt;
   return date;
+}
+
+std::optional<CalendarDate> parse_exif_date(const ExifEntry* entry) {
+  if (entry == nullptr || entry->format != EXIF_FORMAT_ASCII || entry->data == nullptr)
+    return std::nullopt;
+  return parse_exif_date(std::string_view(reinterpret_cast<const char*>(entry->data), entry->size));
 }
 
 std::optional<CalendarDate> date_of(const ExifData* data) {
@@ -46,6 +74,23 @@ std::optional<CalendarDate> date_of(const ExifData* data) {
       return date;
   }
   return std::nullopt;
+}
+
+// EXIF data as PNG, WebP and HEIF store it: the TIFF structure without JPEG's
+// "Exif\0\0" in front, which some writers keep all the same.
+std::optional<CalendarDate> tiff_structure_date_taken(std::span<const std::uint8_t> bytes) {
+  if (starts_with_exif_header(bytes)) return exif_date_taken(bytes);
+  std::vector<std::uint8_t> block(std::begin(kExifHeader), std::end(kExifHeader));
+  block.insert(block.end(), bytes.begin(), bytes.end());
+  return exif_date_taken(block);
+}
+
+// Reads `length` bytes of EXIF data in the TIFF structure from where the stream is.
+std::optional<CalendarDate> read_tiff_structure(std::FILE* stream, std::uint32_t length) {
+  if (length > kLargestExifBlock) return std::nullopt;
+  std::vector<std::uint8_t> bytes(length);
+  if (std::fread(bytes.data(), 1, bytes.size(), stream) != bytes.size()) return std::nullopt;
+  return tiff_structure_date_taken(bytes);
 }
 
 struct ContextFree {
@@ -69,16 +114,13 @@ std::optional<CalendarDate> heif_date_taken(const std::filesystem::path& file) {
   if (heif_image_handle_get_list_of_metadata_block_IDs(primary, "Exif", &id, 1) < 1)
     return std::nullopt;
   const std::size_t size = heif_image_handle_get_metadata_size(primary, id);
-  if (size < 4 || size > 0x10000 + 4) return std::nullopt;
+  if (size < 4 || size > kLargestExifBlock + 4) return std::nullopt;
   std::vector<std::uint8_t> item(size);
   if (heif_image_handle_get_metadata(primary, id, item.data()).code != heif_error_Ok)
     return std::nullopt;
-  const std::size_t offset = 4 + ((std::size_t{item[0]} << 24) | (std::size_t{item[1]} << 16) |
-                                  (std::size_t{item[2]} << 8) | item[3]);
+  const std::size_t offset = 4 + std::size_t{big_endian_32(item.data())};
   if (offset >= size) return std::nullopt;
-  std::vector<std::uint8_t> block = {'E', 'x', 'i', 'f', 0, 0};
-  block.insert(block.end(), item.begin() + static_cast<std::ptrdiff_t>(offset), item.end());
-  return exif_date_taken(block);
+  return tiff_structure_date_taken(std::span(item).subspan(offset));
 }
 
 // Walks the JPEG's segments from just after its start marker to the APP1 block
@@ -96,12 +138,60 @@ std::optional<CalendarDate> jpeg_date_taken(std::FILE* stream) {
     if (marker[1] == 0xE1) {
       std::vector<std::uint8_t> block(static_cast<std::size_t>(length - 2));
       if (std::fread(block.data(), 1, block.size(), stream) != block.size()) return std::nullopt;
-      static constexpr std::uint8_t kExifHeader[] = {'E', 'x', 'i', 'f', 0, 0};
-      if (block.size() > sizeof kExifHeader &&
-          std::equal(std::begin(kExifHeader), std::end(kExifHeader), block.begin()))
-        return exif_date_taken(block);
+      if (starts_with_exif_header(block)) return exif_date_taken(block);
     } else if (std::fseek(stream, length - 2, SEEK_CUR) != 0) {
       return std::nullopt;
+    }
+  }
+  return std::nullopt;
+}
+
+// A PNG's chunks: a big-endian length, the type, the data and a CRC.
+std::optional<CalendarDate> png_date_taken(std::FILE* stream) {
+  if (std::fseek(stream, 8, SEEK_SET) != 0) return std::nullopt;
+  for (int chunk = 0; chunk < kChunksSearched; ++chunk) {
+    std::uint8_t head[8];
+    if (std::fread(head, 1, sizeof head, stream) != sizeof head) return std::nullopt;
+    const std::uint32_t length = big_endian_32(head);
+    const std::string_view type(reinterpret_cast<const char*>(head + 4), 4);
+    if (type == "eXIf") return read_tiff_structure(stream, length);
+    if (type == "IEND" || std::fseek(stream, long{length} + 4, SEEK_CUR) != 0) break;
+  }
+  return std::nullopt;
+}
+
+// A WebP file's RIFF chunks: the type, a little-endian length and the data, padded
+// to an even length.
+std::optional<CalendarDate> webp_date_taken(std::FILE* stream) {
+  if (std::fseek(stream, 12, SEEK_SET) != 0) return std::nullopt;
+  for (int chunk = 0; chunk < kChunksSearched; ++chunk) {
+    std::uint8_t head[8];
+    if (std::fread(head, 1, sizeof head, stream) != sizeof head) return std::nullopt;
+    const std::uint32_t length = little_endian_32(head + 4);
+    if (std::string_view(reinterpret_cast<const char*>(head), 4) == "EXIF")
+      return read_tiff_structure(stream, length);
+    if (std::fseek(stream, long{length} + (length & 1), SEEK_CUR) != 0) break;
+  }
+  return std::nullopt;
+}
+
+// A TIFF file is itself the structure EXIF borrows; libtiff follows its pointer
+// to the EXIF directory wherever in the file that lies.
+std::optional<CalendarDate> tiff_date_taken(std::FILE* stream) {
+  struct ::stat status {};
+  if (::fstat(::fileno(stream), &status) != 0) return std::nullopt;
+  const FileInput file{::fileno(stream), static_cast<std::size_t>(status.st_size)};
+  codecs::TiffMemory memory;
+  memory.file = &file;
+  const codecs::TiffFile tif = codecs::open_tiff(memory, "r");
+  toff_t exif_directory = 0;
+  if (!tif || TIFFGetField(tif.get(), TIFFTAG_EXIFIFD, &exif_directory) != 1 ||
+      !TIFFReadEXIFDirectory(tif.get(), exif_directory))
+    return std::nullopt;
+  for (const ttag_t tag : {EXIFTAG_DATETIMEORIGINAL, EXIFTAG_DATETIMEDIGITIZED}) {
+    const char* text = nullptr;
+    if (TIFFGetField(tif.get(), tag, &text) == 1 && text != nullptr) {
+      if (std::optional<CalendarDate> date = parse_exif_date(std::string_view(text))) return date;
     }
   }
   return std::nullopt;
@@ -120,10 +210,13 @@ std::optional<CalendarDate> read_date_taken(const std::filesystem::path& file) {
   if (!stream) return std::nullopt;
   std::uint8_t head[12];
   if (std::fread(head, 1, sizeof head, stream.get()) != sizeof head) return std::nullopt;
-  if (head[0] == 0xFF && head[1] == 0xD8) return jpeg_date_taken(stream.get());
+  const std::string_view text(reinterpret_cast<const char*>(head), sizeof head);
+  if (text.starts_with("\xFF\xD8")) return jpeg_date_taken(stream.get());
   // An ISO media file: "ftyp" at offset 4.
-  if (head[4] == 'f' && head[5] == 't' && head[6] == 'y' && head[7] == 'p')
-    return heif_date_taken(file);
+  if (text.substr(4, 4) == "ftyp") return heif_date_taken(file);
+  if (text.starts_with("\x89PNG\r\n\x1A\n")) return png_date_taken(stream.get());
+  if (text.starts_with("RIFF") && text.substr(8, 4) == "WEBP") return webp_date_taken(stream.get());
+  if (text.starts_with("II*\0") || text.starts_with("MM\0*")) return tiff_date_taken(stream.get());
   return std::nullopt;
 }
 

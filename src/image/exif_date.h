@@ -10,7 +10,8 @@
 namespace pictavo {
 
 // The day a photo was taken, from its EXIF DateTimeOriginal (else DateTimeDigitized):
-// of a JPEG file from its APP1 block, of a HEIF file from its Exif item. Nothing
+// of a JPEG file from its APP1 block, of a HEIF file from its Exif item, of PNG and
+// WebP files from their EXIF chunk, of a TIFF file from its EXIF directory. Nothing
 // for other files, for photos without the tag and for a tag that names no day.
 std::optional<CalendarDate> read_date_taken(const std::filesystem::path& file);
 

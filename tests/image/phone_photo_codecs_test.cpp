@@ -3,10 +3,14 @@
 // (HEIF's irot, WebP's EXIF chunk) must be applied to show it upright.
 #include <gtest/gtest.h>
 #include <libheif/heif.h>
+#include <tiffio.h>
 #include <webp/encode.h>
 #include <webp/mux.h>
+#include <zlib.h>
 
+#include <cstring>
 #include <memory>
+#include <span>
 
 #include "image/exif_date.h"
 #include "image/image_file.h"
@@ -71,7 +75,8 @@ Bytes heic_picture_with(int orientation, const std::string& exif) {
   return file;
 }
 
-Bytes webp_picture(int orientation) {
+// A WebP of the picture with `exif` as its EXIF chunk.
+Bytes webp_picture_with(std::span<const std::uint8_t> exif) {
   std::vector<std::uint8_t> bgra;
   for (int y = 0; y < kHeight; ++y) {
     for (int x = 0; x < kWidth; ++x)
@@ -80,6 +85,21 @@ Bytes webp_picture(int orientation) {
   std::uint8_t* encoded = nullptr;
   const std::size_t size =
       WebPEncodeLosslessBGRA(bgra.data(), kWidth, kHeight, kWidth * 4, &encoded);
+  WebPMux* mux = WebPMuxNew();
+  const WebPData image{encoded, size};
+  const WebPData exif_data{exif.data(), exif.size()};
+  WebPMuxSetImage(mux, &image, 0);
+  WebPMuxSetChunk(mux, "EXIF", &exif_data, 0);
+  WebPData assembled{};
+  EXPECT_EQ(WebPMuxAssemble(mux, &assembled), WEBP_MUX_OK);
+  Bytes file(assembled.bytes, assembled.bytes + assembled.size);
+  WebPDataClear(&assembled);
+  WebPMuxDelete(mux);
+  WebPFree(encoded);
+  return file;
+}
+
+Bytes webp_picture(int orientation) {
   // A little-endian TIFF directory with the orientation as its one entry.
   const std::uint8_t exif[] = {'I',
                                'I',
@@ -107,18 +127,7 @@ Bytes webp_picture(int orientation) {
                                0,
                                0,
                                0};
-  WebPMux* mux = WebPMuxNew();
-  const WebPData image{encoded, size};
-  const WebPData exif_data{exif, sizeof exif};
-  WebPMuxSetImage(mux, &image, 0);
-  WebPMuxSetChunk(mux, "EXIF", &exif_data, 0);
-  WebPData assembled{};
-  EXPECT_EQ(WebPMuxAssemble(mux, &assembled), WEBP_MUX_OK);
-  Bytes file(assembled.bytes, assembled.bytes + assembled.size);
-  WebPDataClear(&assembled);
-  WebPMuxDelete(mux);
-  WebPFree(encoded);
-  return file;
+  return webp_picture_with(exif);
 }
 
 Bytes heic_picture(int orientation) {
@@ -180,6 +189,63 @@ TEST(PhonePhoto, HeifTellsTheDayItWasTaken) {
   }
   EXPECT_EQ(read_date_taken(folder / "phone.heic"), (CalendarDate{2024, 2, 29}));
   EXPECT_EQ(read_date_taken(folder / "plain.heic"), std::nullopt);
+}
+
+// PNG keeps EXIF in an eXIf chunk, WebP in an EXIF chunk (here with JPEG's
+// "Exif\0\0" left in front, as some writers do), TIFF in a directory of its own.
+TEST(PhonePhoto, PngWebpAndTiffTellTheDayTheyWereTaken) {
+  const std::string block = test::exif_block_taken_at("2025:07:14 08:00:00");
+  const std::span<const std::uint8_t> with_header(
+      reinterpret_cast<const std::uint8_t*>(block.data()), block.size());
+  const std::span<const std::uint8_t> tiff_structure = with_header.subspan(6);
+  test::TempFolder folder;
+  const auto write = [&](const char* name, std::span<const std::uint8_t> bytes) {
+    test::write_file(folder / name,
+                     std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    return folder / name;
+  };
+
+  Image grey = *Image::create(4, 3, 24);
+  Bytes png = *encode_image(grey, ImageFormat::kPng);
+  Bytes exif_chunk(8);
+  const std::uint32_t length = static_cast<std::uint32_t>(tiff_structure.size());
+  for (int i = 0; i < 4; ++i)
+    exif_chunk[i] = static_cast<std::uint8_t>(length >> (24 - 8 * i));
+  std::memcpy(&exif_chunk[4], "eXIf", 4);
+  exif_chunk.insert(exif_chunk.end(), tiff_structure.begin(), tiff_structure.end());
+  const uLong crc = crc32(0, &exif_chunk[4], static_cast<uInt>(exif_chunk.size() - 4));
+  for (int i = 0; i < 4; ++i)
+    exif_chunk.push_back(static_cast<std::uint8_t>(crc >> (24 - 8 * i)));
+  constexpr std::size_t kAfterHeader = 8 + 25;  // the signature and IHDR
+  png.insert(png.begin() + kAfterHeader, exif_chunk.begin(), exif_chunk.end());
+  const std::filesystem::path png_path = write("screenshot.png", png);
+  ASSERT_TRUE(decode_image(png, ImageFormat::kPng));
+
+  const std::filesystem::path tiff_path = folder / "scan.tif";
+  TIFF* tif = TIFFOpen(tiff_path.c_str(), "w");
+  for (const ttag_t tag : {TIFFTAG_IMAGEWIDTH, TIFFTAG_IMAGELENGTH, TIFFTAG_ROWSPERSTRIP})
+    TIFFSetField(tif, tag, 1u);
+  TIFFSetField(tif, TIFFTAG_BITSPERSAMPLE, 8);
+  TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_MINISBLACK);
+  TIFFSetField(tif, TIFFTAG_EXIFIFD, toff_t{0});
+  const std::uint8_t pixel = 128;
+  TIFFWriteScanline(tif, const_cast<std::uint8_t*>(&pixel), 0, 0);
+  TIFFWriteDirectory(tif);
+  TIFFCreateEXIFDirectory(tif);
+  TIFFSetField(tif, EXIFTAG_DATETIMEORIGINAL, "2025:07:14 08:00:00");
+  toff_t exif_directory = 0;
+  TIFFWriteCustomDirectory(tif, &exif_directory);
+  TIFFSetDirectory(tif, 0);
+  TIFFSetField(tif, TIFFTAG_EXIFIFD, exif_directory);
+  TIFFRewriteDirectory(tif);
+  TIFFClose(tif);
+
+  for (const std::filesystem::path& path :
+       {png_path, write("shared.webp", webp_picture_with(with_header)),
+        write("plain.webp", webp_picture_with(tiff_structure)), tiff_path}) {
+    EXPECT_EQ(read_date_taken(path), (CalendarDate{2025, 7, 14})) << path;
+  }
+  EXPECT_EQ(read_date_taken(write("orientation.webp", webp_picture(kTurnedRight))), std::nullopt);
 }
 
 TEST(PhonePhoto, WebpDecodesStraightToATargetSize) {
