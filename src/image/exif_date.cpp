@@ -146,31 +146,35 @@ std::optional<CalendarDate> jpeg_date_taken(std::FILE* stream) {
   return std::nullopt;
 }
 
-// A PNG's chunks: a big-endian length, the type, the data and a CRC.
-std::optional<CalendarDate> png_date_taken(std::FILE* stream) {
-  if (std::fseek(stream, 8, SEEK_SET) != 0) return std::nullopt;
-  for (int chunk = 0; chunk < kChunksSearched; ++chunk) {
-    std::uint8_t head[8];
-    if (std::fread(head, 1, sizeof head, stream) != sizeof head) return std::nullopt;
-    const std::uint32_t length = big_endian_32(head);
-    const std::string_view type(reinterpret_cast<const char*>(head + 4), 4);
-    if (type == "eXIf") return read_tiff_structure(stream, length);
-    if (type == "IEND" || std::fseek(stream, long{length} + 4, SEEK_CUR) != 0) break;
-  }
-  return std::nullopt;
+// The 8 bytes before a chunk's data, and how many follow the data.
+struct ChunkHead {
+  std::string_view type;
+  std::uint32_t length = 0;
+  std::uint32_t trailer = 0;
+};
+
+// PNG: a big-endian length, the type, the data and a CRC.
+ChunkHead png_chunk(const std::uint8_t* head) {
+  return {std::string_view(reinterpret_cast<const char*>(head + 4), 4), big_endian_32(head), 4};
 }
 
-// A WebP file's RIFF chunks: the type, a little-endian length and the data, padded
-// to an even length.
-std::optional<CalendarDate> webp_date_taken(std::FILE* stream) {
-  if (std::fseek(stream, 12, SEEK_SET) != 0) return std::nullopt;
+// WebP's RIFF: the type, a little-endian length and the data, padded to an even length.
+ChunkHead riff_chunk(const std::uint8_t* head) {
+  const std::uint32_t length = little_endian_32(head + 4);
+  return {std::string_view(reinterpret_cast<const char*>(head), 4), length, length & 1};
+}
+
+// Walks the chunks from `first` to the one of type `exif_type`, seeking past the rest.
+std::optional<CalendarDate> chunk_date_taken(std::FILE* stream, long first,
+                                             std::string_view exif_type,
+                                             ChunkHead (*read_head)(const std::uint8_t*)) {
+  if (std::fseek(stream, first, SEEK_SET) != 0) return std::nullopt;
   for (int chunk = 0; chunk < kChunksSearched; ++chunk) {
     std::uint8_t head[8];
-    if (std::fread(head, 1, sizeof head, stream) != sizeof head) return std::nullopt;
-    const std::uint32_t length = little_endian_32(head + 4);
-    if (std::string_view(reinterpret_cast<const char*>(head), 4) == "EXIF")
-      return read_tiff_structure(stream, length);
-    if (std::fseek(stream, long{length} + (length & 1), SEEK_CUR) != 0) break;
+    if (std::fread(head, 1, sizeof head, stream) != sizeof head) break;
+    const ChunkHead found = read_head(head);
+    if (found.type == exif_type) return read_tiff_structure(stream, found.length);
+    if (std::fseek(stream, long{found.length} + found.trailer, SEEK_CUR) != 0) break;
   }
   return std::nullopt;
 }
@@ -214,8 +218,10 @@ std::optional<CalendarDate> read_date_taken(const std::filesystem::path& file) {
   if (text.starts_with("\xFF\xD8")) return jpeg_date_taken(stream.get());
   // An ISO media file: "ftyp" at offset 4.
   if (text.substr(4, 4) == "ftyp") return heif_date_taken(file);
-  if (text.starts_with("\x89PNG\r\n\x1A\n")) return png_date_taken(stream.get());
-  if (text.starts_with("RIFF") && text.substr(8, 4) == "WEBP") return webp_date_taken(stream.get());
+  if (text.starts_with("\x89PNG\r\n\x1A\n"))
+    return chunk_date_taken(stream.get(), 8, "eXIf", png_chunk);
+  if (text.starts_with("RIFF") && text.substr(8, 4) == "WEBP")
+    return chunk_date_taken(stream.get(), 12, "EXIF", riff_chunk);
   if (text.starts_with("II*\0") || text.starts_with("MM\0*")) return tiff_date_taken(stream.get());
   return std::nullopt;
 }
