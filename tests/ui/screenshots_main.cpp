@@ -376,6 +376,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   pictavo::PspFileManagerDialog transfer(videos, pictavo.project().front_end, dialogs, &window);
+  wait_until([&transfer] { return !transfer.checking_videos(); }, 10000);
   transfer.computer_list()->selectAll();
   all = save(transfer, "psp_file_manager") && all;
   transfer.resize(kLargeSize);

@@ -18,11 +18,10 @@
 
 #include "base/lower_extension.h"
 #include "device/copy_plan.h"
-#include "device/psp_video_check.h"
 #include "device/removable_drives.h"
 #include "ui/app/user_dialogs.h"
-#include "ui/common/engine_text.h"
 #include "ui/common/path_text.h"
+#include "ui/dialogs/psp_video_checker.h"
 #include "ui/widgets/capacity_view.h"
 #include "ui/widgets/named_widget.h"
 
@@ -46,37 +45,30 @@ void add_files(QListWidget* list, const fs::path& folder, const QString& prefix 
   }
 }
 
-// The rules a video of the computer's list breaks, as the item keeps them.
+// The rules a video of the computer's list breaks, as the item keeps them, and
+// whether it was checked.
 constexpr int kBrokenRulesRole = Qt::UserRole + 1;
+constexpr int kCheckedRole = Qt::UserRole + 2;
 
-// Marks each video of the list that will not play on the PSP: "(will not play)"
-// after its name, a warning icon, and the rules it breaks as its tooltip. Files
-// that are no videos at all are copied as plain files and stay unmarked.
-void mark_unplayable_videos(QListWidget* list) {
-  for (int row = 0; row < list->count(); ++row) {
-    QListWidgetItem* item = list->item(row);
-    const fs::path file = path_of(item->data(Qt::UserRole).toString());
-    if (lower_extension(file) != "mp4") continue;
-    const PspVideoCheck check = check_psp_video(file);
-    if (!check.readable || check.plays()) continue;
-    QStringList rules;
-    for (const PspRule& rule : check.failures())
-      rules << engine_text(rule_line(rule));
-    item->setText(PspFileManagerDialog::tr("%1 (will not play)").arg(item->text()));
-    item->setIcon(list->style()->standardIcon(QStyle::SP_MessageBoxWarning));
-    item->setToolTip(rules.join(QLatin1Char('\n')));
-    item->setData(kBrokenRulesRole, rules);
-  }
+bool is_video(const QListWidgetItem* item) {
+  return lower_extension(path_of(item->data(Qt::UserRole).toString())) == "mp4";
+}
+
+// A video that will not play on the PSP gets "(will not play)" after its name, a
+// warning icon, and the rules it breaks as its tooltip. Files that are no videos
+// at all are copied as plain files and stay unmarked.
+void mark_video(QListWidgetItem* item, const QStringList& broken_rules) {
+  item->setData(kCheckedRole, true);
+  if (broken_rules.isEmpty()) return;
+  item->setText(PspFileManagerDialog::tr("%1 (will not play)").arg(item->text()));
+  item->setIcon(item->listWidget()->style()->standardIcon(QStyle::SP_MessageBoxWarning));
+  item->setToolTip(broken_rules.join(QLatin1Char('\n')));
+  item->setData(kBrokenRulesRole, broken_rules);
 }
 
 void show_files(QListWidget* list, const fs::path& folder) {
   list->clear();
   add_files(list, folder);
-}
-
-void show_computer_files(QListWidget* list, const fs::path& folder) {
-  show_files(list, folder);
-  mark_unplayable_videos(list);
 }
 
 // "Copied 3 files: 2 to MP_ROOT/100ANV01, 1 to MP_ROOT/100MNV01.", each folder
@@ -124,6 +116,8 @@ PspFileManagerDialog::PspFileManagerDialog(const fs::path& computer_folder, Fron
           Qt::QueuedConnection);
   connect(this, &PspFileManagerDialog::copy_finished, this, &PspFileManagerDialog::finish_copy,
           Qt::QueuedConnection);
+  video_checker_ = new PspVideoChecker(this);
+  connect(video_checker_, &PspVideoChecker::checked, this, &PspFileManagerDialog::show_video_check);
   search(PspSearch::kOpening);
   show_computer_folder();
 }
@@ -252,6 +246,10 @@ fs::path PspFileManagerDialog::psp_root() const {
   return psp_folder_.empty() ? fs::path() : psp_folder_.parent_path().parent_path();
 }
 
+bool PspFileManagerDialog::checking_videos() const {
+  return video_checker_->busy();
+}
+
 QString PspFileManagerDialog::copy_status() const {
   return status_->text();
 }
@@ -268,11 +266,30 @@ void PspFileManagerDialog::show_computer_folder() {
   QString text = path_text(computer_folder_);
   if (!text.endsWith(QLatin1Char('/'))) text += QLatin1Char('/');
   folder_edit_->setText(text);
-  show_computer_files(computer_files_, computer_folder_);
+  show_computer_files();
+}
+
+void PspFileManagerDialog::show_computer_files() {
+  show_files(computer_files_, computer_folder_);
+  std::vector<fs::path> videos;
+  for (int row = 0; row < computer_files_->count(); ++row) {
+    const QListWidgetItem* item = computer_files_->item(row);
+    if (is_video(item)) videos.push_back(path_of(item->data(Qt::UserRole).toString()));
+  }
+  video_checker_->check(std::move(videos));
+}
+
+void PspFileManagerDialog::show_video_check(const QString& video, const QStringList& broken_rules) {
+  for (int row = 0; row < computer_files_->count(); ++row) {
+    QListWidgetItem* item = computer_files_->item(row);
+    // Copying may have checked it already.
+    if (item->data(Qt::UserRole).toString() == video && !item->data(kCheckedRole).toBool())
+      mark_video(item, broken_rules);
+  }
 }
 
 void PspFileManagerDialog::refresh_lists() {
-  show_computer_files(computer_files_, computer_folder_);
+  show_computer_files();
   show_psp_files();
   capacity_->set_path(psp_folder_);
 }
@@ -313,10 +330,13 @@ void PspFileManagerDialog::copy(QListWidget* source, bool to_psp) {
   });
 }
 
-bool PspFileManagerDialog::confirm_unplayable_videos(const QListWidget* source) const {
+bool PspFileManagerDialog::confirm_unplayable_videos(QListWidget* source) const {
   QStringList videos;
   for (int row = 0; row < source->count(); ++row) {
-    const QListWidgetItem* item = source->item(row);
+    QListWidgetItem* item = source->item(row);
+    // A video the checker has not reached yet is checked now.
+    if (item->isSelected() && is_video(item) && !item->data(kCheckedRole).toBool())
+      mark_video(item, PspVideoChecker::broken_rules(path_of(item->data(Qt::UserRole).toString())));
     const QStringList rules = item->data(kBrokenRulesRole).toStringList();
     if (!item->isSelected() || rules.isEmpty()) continue;
     const QString name = path_text(path_of(item->data(Qt::UserRole).toString()).filename());

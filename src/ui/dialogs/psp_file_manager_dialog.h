@@ -23,13 +23,15 @@ class QToolButton;
 namespace pictavo {
 
 class CapacityView;
+class PspVideoChecker;
 class UserDialogs;
 
 // "Copy Files to PSP": the computer's video folder and the PSP's side by side as
 // lists of their video and thumbnail files, copying the selected files either way,
 // and the PSP drive's capacity. The computer's videos that will not play on the
-// PSP are marked with the rules they break, and copying them asks first. The copy runs on a thread
-// of its own; its progress and its end come back as queued calls, and closing the dialog stops it.
+// PSP are marked with the rules they break (checked on a thread of their own), and
+// copying them asks first. The copy runs on a thread of its own; its progress and
+// its end come back as queued calls, and closing the dialog stops it.
 //
 // Controls carry object names; the numbers are the ids the program has always
 // given them:
@@ -49,6 +51,8 @@ class PspFileManagerDialog : public QDialog {
   const std::filesystem::path& computer_folder() const { return computer_folder_; }
   const std::filesystem::path& psp_folder() const { return psp_folder_; }
   bool copying() const { return worker_.joinable(); }
+  // Whether the computer's videos are still being checked for the PSP.
+  bool checking_videos() const;
 
   QComboBox* drive_combo() const { return drives_; }
   QListWidget* computer_list() const { return computer_files_; }
@@ -82,6 +86,9 @@ class PspFileManagerDialog : public QDialog {
   void choose_drive(int index);
   void browse();
   void show_computer_folder();
+  // Lists the computer's files, and has its videos checked for the PSP.
+  void show_computer_files();
+  void show_video_check(const QString& video, const QStringList& broken_rules);
   void refresh_lists();
   // The PSP's MPEG-4 and H.264 video folders, each file named with its folder.
   void show_psp_files();
@@ -90,7 +97,7 @@ class PspFileManagerDialog : public QDialog {
   void copy(QListWidget* source, bool to_psp);
   // Asks whether to copy the selected videos of `source` that will not play on the
   // PSP; true when none is selected or the user says yes.
-  bool confirm_unplayable_videos(const QListWidget* source) const;
+  bool confirm_unplayable_videos(QListWidget* source) const;
   void show_progress(const CopyProgress& progress);
   void finish_copy(const CopyReport& report);
   void set_copying(bool copying);
@@ -114,6 +121,7 @@ class PspFileManagerDialog : public QDialog {
   QProgressBar* progress_ = nullptr;
   QLabel* status_ = nullptr;
   QPushButton* cancel_ = nullptr;
+  PspVideoChecker* video_checker_ = nullptr;
 
   Event stop_;
   std::thread worker_;

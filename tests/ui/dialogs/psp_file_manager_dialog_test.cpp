@@ -144,6 +144,13 @@ TEST_F(PspFileManagerTest, MarksAVideoThatWillNotPlayAndAsksBeforeCopyingIt) {
                                 "sine=sample_rate=44100", "-t", "0.5", "-ac", "2", "-c:v", "mpeg4",
                                 "-c:a", "aac", "-f", "psp", (output / "Wide.mp4").string()}));
   PspFileManagerDialog dialog(output, project->front_end, dialogs);
+  // Before the checks come back, copying a video checks it there and then.
+  dialog.computer_list()->item(2)->setSelected(true);
+  prompt.answers.push_back(PromptAnswer::kNo);
+  dialog.copy_to_psp();
+  ASSERT_EQ(prompt.shown.size(), 1u);
+  prompt.shown.clear();
+  ASSERT_TRUE(test::wait_until([&dialog] { return !dialog.checking_videos(); }));
   // Trip.mp4 is no video at all: it is copied as a plain file, unmarked.
   EXPECT_THAT(texts_of(dialog.computer_list()),
               ElementsAre("Trip.THM", "Trip.mp4", "Wide.mp4 (will not play)"));
@@ -174,6 +181,7 @@ TEST_F(PspFileManagerTest, MarksAVideoThatWillNotPlayAndAsksBeforeCopyingIt) {
   EXPECT_EQ(prompt.shown.size(), 2u);
   EXPECT_EQ(dialog.copy_status(), "Copied 1 file to MP_ROOT/100MNV01.");
   // The list is marked again after the copy; a file that is no video asks nothing.
+  ASSERT_TRUE(test::wait_until([&dialog] { return !dialog.checking_videos(); }));
   EXPECT_EQ(dialog.computer_list()->item(2)->text(), "Wide.mp4 (will not play)");
   select(dialog.computer_list(), {"Trip.mp4"});
   copy_and_wait(dialog, true);
