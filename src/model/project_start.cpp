@@ -43,7 +43,9 @@ void use_profile_frame_rate(Project& project) {
   const OutputProfile* profile = project.profiles.current_profile();
   if (profile == nullptr) return;
   const std::string& frame_rate = profile->value(ProfileParameterId::kVideoFrameRate);
-  if (frame_rate == "29.97") project.default_setting.tv_system = 0;
+  // A phone or TV profile's 30 frames a second are nearest NTSC's; the previews
+  // then play at 30 too.
+  if (frame_rate == "29.97" || frame_rate == "30") project.default_setting.tv_system = 0;
   if (frame_rate == "25") project.default_setting.tv_system = 1;
 }
 

@@ -34,8 +34,8 @@ void drop_working_folder(const Preferences& preferences);
 // becomes the current one, and its frame rate sets the project's TV system
 // (use_profile_frame_rate).
 void load_output_profiles(Project& project);
-// The current profile's frame rate sets the project's TV system: "29.97" NTSC,
-// "25" PAL, any other rate leaves it.
+// The current profile's frame rate sets the project's TV system: "29.97" and "30"
+// NTSC, "25" PAL, any other rate leaves it.
 void use_profile_frame_rate(Project& project);
 // The user's choice of output profile `number`, counted through all groups
 // (ProfileGroupList::choose_profile), which the preferences keep by its name for

@@ -272,6 +272,8 @@ TEST_F(PreferencesStart, TheTvSystemFollowsTheCurrentProfile) {
   Project pal(folder());
   start_project(pal);
   EXPECT_EQ(pal.default_setting.tv_system, 1);
+  choose_output_profile(pal, 5);  // 720p at 30 frames a second
+  EXPECT_EQ(pal.default_setting.tv_system, 0);
 }
 
 TEST_F(PreferencesStart, TheProfilesThatCanBeReadServeAndTheRestIsAWarningInTheLog) {
