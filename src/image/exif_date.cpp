@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/byte_reader.h"
 #include "image/codecs/tiff_memory.h"
 #include "image/exif_block.h"
 
@@ -32,16 +33,6 @@ constexpr std::uint8_t kExifHeader[] = {'E', 'x', 'i', 'f', 0, 0};
 bool starts_with_exif_header(std::span<const std::uint8_t> bytes) {
   return bytes.size() > sizeof kExifHeader &&
          std::equal(std::begin(kExifHeader), std::end(kExifHeader), bytes.begin());
-}
-
-std::uint32_t big_endian_32(const std::uint8_t* bytes) {
-  return (std::uint32_t{bytes[0]} << 24) | (std::uint32_t{bytes[1]} << 16) |
-         (std::uint32_t{bytes[2]} << 8) | bytes[3];
-}
-
-std::uint32_t little_endian_32(const std::uint8_t* bytes) {
-  return (std::uint32_t{bytes[3]} << 24) | (std::uint32_t{bytes[2]} << 16) |
-         (std::uint32_t{bytes[1]} << 8) | bytes[0];
 }
 
 // "YYYY:MM:DD HH:MM:SS" as EXIF writes it; unknown parts are blanks or zeros.
@@ -118,7 +109,7 @@ std::optional<CalendarDate> heif_date_taken(const std::filesystem::path& file) {
   std::vector<std::uint8_t> item(size);
   if (heif_image_handle_get_metadata(primary, id, item.data()).code != heif_error_Ok)
     return std::nullopt;
-  const std::size_t offset = 4 + std::size_t{big_endian_32(item.data())};
+  const std::size_t offset = 4 + std::size_t{ByteReader(item).u32be()};
   if (offset >= size) return std::nullopt;
   return tiff_structure_date_taken(std::span(item).subspan(offset));
 }
@@ -131,7 +122,7 @@ std::optional<CalendarDate> jpeg_date_taken(std::FILE* stream) {
     std::uint8_t marker[4];
     if (std::fread(marker, 1, sizeof marker, stream) != sizeof marker || marker[0] != 0xFF)
       return std::nullopt;
-    const long length = (long{marker[2]} << 8) | marker[3];
+    const long length = ByteReader(marker, 2).u16be();
     // Past the application and comment segments come the picture's own.
     const bool application = (marker[1] >= 0xE0 && marker[1] <= 0xEF) || marker[1] == 0xFE;
     if (!application || length < 2) return std::nullopt;
@@ -155,12 +146,13 @@ struct ChunkHead {
 
 // PNG: a big-endian length, the type, the data and a CRC.
 ChunkHead png_chunk(const std::uint8_t* head) {
-  return {std::string_view(reinterpret_cast<const char*>(head + 4), 4), big_endian_32(head), 4};
+  return {std::string_view(reinterpret_cast<const char*>(head + 4), 4),
+          ByteReader(std::span(head, 8)).u32be(), 4};
 }
 
 // WebP's RIFF: the type, a little-endian length and the data, padded to an even length.
 ChunkHead riff_chunk(const std::uint8_t* head) {
-  const std::uint32_t length = little_endian_32(head + 4);
+  const std::uint32_t length = ByteReader(std::span(head, 8), 4).u32le();
   return {std::string_view(reinterpret_cast<const char*>(head), 4), length, length & 1};
 }
 
