@@ -25,9 +25,11 @@ void load_output_profiles(Project& project) {
     write_log("warning: " + profiles.shortfall());
   }
   // The first profile of that name, in any group.
-  for (int number = profiles.profile_count() - 1; number >= 0; --number) {
-    if (profiles.numbered_profile(number)->desc_l == project.preferences.output_profile)
+  for (int number = 0; number < profiles.profile_count(); ++number) {
+    if (profiles.numbered_profile(number)->desc_l == project.preferences.output_profile) {
       profiles.choose_profile(number);
+      break;
+    }
   }
   use_profile_frame_rate(project);
 }

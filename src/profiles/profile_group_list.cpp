@@ -192,28 +192,28 @@ int ProfileGroupList::profile_count() const {
   return count;
 }
 
-const OutputProfile* ProfileGroupList::numbered_profile(int number) const {
-  if (number < 0) return nullptr;
-  for (const ProfileGroup& group : groups_) {
-    const int size = static_cast<int>(group.profiles.size());
-    if (number < size) return &group.profiles[static_cast<std::size_t>(number)];
+std::optional<ProfileGroupList::Place> ProfileGroupList::place_of(int number) const {
+  if (number < 0) return std::nullopt;
+  for (std::size_t g = 0; g < groups_.size(); ++g) {
+    const int size = static_cast<int>(groups_[g].profiles.size());
+    if (number < size) return Place{g, number};
     number -= size;
   }
-  return nullptr;
+  return std::nullopt;
+}
+
+const OutputProfile* ProfileGroupList::numbered_profile(int number) const {
+  const std::optional<Place> place = place_of(number);
+  if (!place) return nullptr;
+  return &groups_[place->group].profiles[static_cast<std::size_t>(place->index)];
 }
 
 bool ProfileGroupList::choose_profile(int number) {
-  if (number < 0) return false;
-  for (std::size_t g = 0; g < groups_.size(); ++g) {
-    const int size = static_cast<int>(groups_[g].profiles.size());
-    if (number < size) {
-      current_group_ = static_cast<int>(g);
-      groups_[g].current = number;
-      return true;
-    }
-    number -= size;
-  }
-  return false;
+  const std::optional<Place> place = place_of(number);
+  if (!place) return false;
+  current_group_ = static_cast<int>(place->group);
+  groups_[place->group].current = place->index;
+  return true;
 }
 
 int ProfileGroupList::current_number() const {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,6 +55,13 @@ class ProfileGroupList {
   int current_number() const;
 
  private:
+  // Where profile `number` of the run stands: its group and its index there.
+  struct Place {
+    std::size_t group;
+    int index;
+  };
+  std::optional<Place> place_of(int number) const;
+
   std::vector<ProfileGroup> groups_;
   int current_group_ = 0;
   std::string shortfall_;
